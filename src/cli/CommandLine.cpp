@@ -1,0 +1,164 @@
+#include "cli/CommandLine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <cstdio>
+
+#include "generation/AutoCode.h"
+#include "store/DbHelper.h"
+#include "store/ProjectDAO.h"
+
+namespace {
+
+enum ExitStatus { kOk = 0, kFailure = 1, kUsage = 2, kCheckFailed = 3 };
+
+const char* const kUsageText =
+    "usage:\n"
+    "  quillmere-cli init-store [--store FILE] [--home DIR]\n"
+    "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
+    " [--package NAME]\n";
+
+void printLine(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, bytes.size(), stream);
+    std::fflush(stream);
+}
+
+struct UsageError {
+    QString message;
+};
+
+// "--name value" options after the command word.
+QHash<QString, QString> parseOptions(const QStringList& arguments, const QStringList& known) {
+    QHash<QString, QString> options;
+    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+        const QString& name = arguments[i];
+        if (!known.contains(name)) {
+            throw UsageError{QStringLiteral("unknown option: %1").arg(name)};
+        }
+        if (i + 1 >= arguments.size()) {
+            throw UsageError{QStringLiteral("option %1 needs a value").arg(name)};
+        }
+        if (options.contains(name)) {
+            throw UsageError{QStringLiteral("option %1 given twice").arg(name)};
+        }
+        options.insert(name, arguments[i + 1]);
+    }
+    return options;
+}
+
+QString appFolder(const QHash<QString, QString>& options, const QString& executableFolder) {
+    return QDir(options.value("--home", executableFolder)).absolutePath();
+}
+
+// A relative store path is taken relative to the app folder, never the current directory.
+QString storePath(const QHash<QString, QString>& options, const QString& home) {
+    const QString store = options.value("--store", QStringLiteral("projects.db"));
+    return QDir(home).absoluteFilePath(store);
+}
+
+int initStore(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(arguments, {"--store", "--home"});
+    const QString path = storePath(options, appFolder(options, executableFolder));
+    TDbHelper::CreateStore(path);
+    printLine(stdout, QStringLiteral("工程库已就绪: %1").arg(path));
+    return kOk;
+}
+
+// Prints what the run reports and remembers how it ended.
+class ConsoleHost : public TGenerationHost {
+public:
+    int status = kFailure;
+
+    void AppendProgress(const QString& line) override { printLine(stdout, line); }
+    void Notice(int message, qint32, const QString& text) override {
+        if (message == kNoticeCompleted) {
+            printLine(stdout, text);
+            status = kOk;
+        } else {
+            printLine(stderr, text);
+            status = kCheckFailed;
+        }
+    }
+    void RunFailed(const QString& message) override {
+        printLine(stderr, message);
+        status = kFailure;
+    }
+};
+
+qint32 findProject(const QHash<QString, QString>& options, QString* name) {
+    const TProjectDAO projects;
+    if (options.contains("--project-id")) {
+        bool ok = false;
+        const qint32 id = options.value("--project-id").toInt(&ok);
+        if (!ok) {
+            throw UsageError{QStringLiteral("--project-id needs a number")};
+        }
+        for (const TEntry& entry : projects.ListProjects()) {
+            if (entry.id == id) {
+                *name = entry.name;
+                return id;
+            }
+        }
+        throw TError(QStringLiteral("没有编号为%1的项目").arg(id));
+    }
+    *name = options.value("--project");
+    const QList<qint32> ids = projects.FindProjectsByName(*name);
+    if (ids.isEmpty()) {
+        throw TError(QStringLiteral("没有名为\"%1\"的项目").arg(*name));
+    }
+    if (ids.size() > 1) {
+        throw TError(QStringLiteral("有%1个项目名为\"%2\"，请用--project-id指定").arg(ids.size()).arg(*name));
+    }
+    return ids.first();
+}
+
+int generate(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(
+        arguments, {"--project", "--project-id", "--store", "--home", "--package"});
+    if (options.contains("--project") == options.contains("--project-id")) {
+        throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
+    }
+    TRunRequest request;
+    request.appFolder = appFolder(options, executableFolder);
+    const QString store = storePath(options, request.appFolder);
+    if (!QFileInfo::exists(store)) {
+        throw TError(QStringLiteral("工程库%1不存在").arg(store));
+    }
+    TDbHelper::SetStorePath(store);
+    request.projectId = findProject(options, &request.projectName);
+    request.packageName = options.value("--package", QStringLiteral("quillmere"));
+
+    ConsoleHost host;
+    QObject context;
+    TAutoCode* run = TAutoCode::Start(request, &host, &context);
+    QObject::connect(run, &QThread::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    QCoreApplication::exec();
+    return host.status;
+}
+
+}  // namespace
+
+int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
+    try {
+        const QString command = arguments.value(0);
+        if (command == QLatin1String("init-store")) {
+            return initStore(arguments, executableFolder);
+        }
+        if (command == QLatin1String("generate")) {
+            return generate(arguments, executableFolder);
+        }
+        throw UsageError{command.isEmpty() ? QStringLiteral("no command given")
+                                           : QStringLiteral("unknown command: %1").arg(command)};
+    } catch (const UsageError& error) {
+        printLine(stderr, error.message);
+        std::fputs(kUsageText, stderr);
+        return kUsage;
+    } catch (const TError& error) {
+        printLine(stderr, error.message());
+        return kFailure;
+    }
+}

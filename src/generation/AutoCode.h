@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QThread>
+
+// Notices a run sends its host; the run waits until the host has handled each.
+enum TNotice : int {
+    kNoticeKeyCheck = 1124,        // a class has not exactly one key member
+    kNoticeCompleted = 1125,       // every file has been written
+    kNoticeDisplayCheck = 1126,    // a class has not exactly one drop-down display member
+    kNoticePhoneListCheck = 1127,  // a class has no phone-list member
+    kNoticeModelCheck = 1128,      // a reference or class name that no file can be built from
+};
+
+// What a run is given when it starts; the project name is captured once, here.
+struct TRunRequest {
+    qint32 projectId = 0;
+    QString projectName;
+    QString packageName;
+    QString appFolder;  // holds bak/, template/ and receives projects/
+};
+
+// The run's view of whoever started it (the workbench window or the command line).
+class TGenerationHost {
+public:
+    virtual ~TGenerationHost() = default;
+    virtual void AppendProgress(const QString& line) = 0;
+    // A check failed (failingClassId set, text is the message to show, class name first) or the
+    // run completed (kNoticeCompleted, class id 0, text "所有代码生成完毕!").
+    virtual void Notice(int message, qint32 failingClassId, const QString& text) = 0;
+    // An error stopped the run; files written before it stay. No completion notice follows.
+    virtual void RunFailed(const QString& message) = 0;
+};
+
+// The run's body, on the calling thread: checks every class, then writes the project.
+void RunGeneration(const TRunRequest& request, TGenerationHost& host);
+
+// The message shown for a check notice of the named class.
+QString CheckNoticeText(int message, const QString& className);
+inline const QString kCompletedText = QStringLiteral("所有代码生成完毕!");
+
+// One generation run on its own thread. Every host call is carried out on the thread of
+// hostContext and the run waits for it, so lines and notices arrive in order. The thread object
+// deletes itself when the run ends.
+class TAutoCode : public QThread {
+    Q_OBJECT
+public:
+    TAutoCode(const TRunRequest& request, TGenerationHost* host, QObject* hostContext);
+    static TAutoCode* Start(const TRunRequest& request, TGenerationHost* host,
+                            QObject* hostContext);
+
+protected:
+    void run() override;
+
+private:
+    TRunRequest request_;
+    TGenerationHost* host_;
+    QPointer<QObject> hostContext_;
+};

@@ -1,0 +1,235 @@
+#include "generation/CodeModel.h"
+
+#include <QHash>
+
+#include "store/MemberDAO.h"
+#include "store/ClassDAO.h"
+
+namespace {
+
+bool isAsciiUpper(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); }
+bool isAsciiLower(QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); }
+
+QChar toAsciiLower(QChar c) { return isAsciiUpper(c) ? QChar(c.unicode() + 32) : c; }
+QChar toAsciiUpper(QChar c) { return isAsciiLower(c) ? QChar(c.unicode() - 32) : c; }
+
+}  // namespace
+
+MemberCategory CategoryOfType(const QString& memberType) {
+    if (memberType == kTypeString) {
+        return MemberCategory::String;
+    }
+    if (memberType == kTypeInteger) {
+        return MemberCategory::Integer;
+    }
+    if (memberType == kTypeFloat) {
+        return MemberCategory::Float;
+    }
+    if (memberType == kTypeDate) {
+        return MemberCategory::Date;
+    }
+    if (memberType == kTypeImage) {
+        return MemberCategory::Image;
+    }
+    return MemberCategory::Reference;
+}
+
+QString ObjectName(const QString& className) {
+    QString result = className;
+    if (!result.isEmpty()) {
+        result[0] = toAsciiLower(result[0]);
+    }
+    return result;
+}
+
+QString LayoutName(const QString& className) {
+    QString result = className;
+    for (QChar& c : result) {
+        c = toAsciiLower(c);
+    }
+    return result;
+}
+
+QString AccessorStem(const QString& memberName) {
+    QString result = memberName;
+    if (!result.isEmpty()) {
+        result[0] = toAsciiUpper(result[0]);
+    }
+    return result;
+}
+
+bool TMemberInfo::referenceKeyIsInteger() const {
+    return isReference() && referenced != nullptr && referenced->hasIntegerKey();
+}
+
+bool TMemberInfo::isIntegerLike() const {
+    return category == MemberCategory::Integer || category == MemberCategory::Float ||
+           referenceKeyIsInteger();
+}
+
+MemberCategory TMemberInfo::queryCategory() const {
+    return category == MemberCategory::Image ? MemberCategory::String : category;
+}
+
+QString TMemberInfo::javaType() const {
+    switch (category) {
+        case MemberCategory::String:
+        case MemberCategory::Image:
+            return QStringLiteral("String");
+        case MemberCategory::Date:
+            return QStringLiteral("java.sql.Timestamp");
+        case MemberCategory::Integer:
+            return QStringLiteral("int");
+        case MemberCategory::Float:
+            return QStringLiteral("float");
+        case MemberCategory::Reference:
+            break;
+    }
+    return referenceKeyIsInteger() ? QStringLiteral("int") : QStringLiteral("String");
+}
+
+const TMemberInfo& TMemberInfo::refKey() const { return *referenced->keyMember(); }
+
+QString TMemberInfo::refShow() const { return referenced->displayMember()->stem(); }
+
+template <typename Pred>
+QList<const TMemberInfo*> TClassModel::select(Pred pred) const {
+    QList<const TMemberInfo*> result;
+    for (const TMemberInfo& member : members) {
+        if (pred(member)) {
+            result.append(&member);
+        }
+    }
+    return result;
+}
+
+const TMemberInfo* TClassModel::keyMember() const {
+    const QList<const TMemberInfo*> keys = select([](const TMemberInfo& m) { return m.isKey(); });
+    return keys.isEmpty() ? nullptr : keys.first();
+}
+
+const TMemberInfo* TClassModel::displayMember() const {
+    const QList<const TMemberInfo*> shown =
+        select([](const TMemberInfo& m) { return m.member.memberIsDisplay == 1; });
+    return shown.isEmpty() ? nullptr : shown.first();
+}
+
+bool TClassModel::hasIntegerKey() const {
+    const TMemberInfo* key = keyMember();
+    return key != nullptr && key->member.memberIsInteger == 1;
+}
+
+QList<const TMemberInfo*> TClassModel::allMembers() const {
+    return select([](const TMemberInfo&) { return true; });
+}
+
+QList<const TMemberInfo*> TClassModel::nonKeyMembers() const {
+    return select([](const TMemberInfo& m) { return m.member.memberIsPri == 0; });
+}
+
+QList<const TMemberInfo*> TClassModel::imageMembers() const {
+    return select([](const TMemberInfo& m) { return m.category == MemberCategory::Image; });
+}
+
+QList<const TMemberInfo*> TClassModel::referenceMembers() const {
+    return select([](const TMemberInfo& m) { return m.isReference(); });
+}
+
+QList<const TMemberInfo*> TClassModel::queryMembers() const {
+    return select([](const TMemberInfo& m) { return m.member.queryFlag == 1; });
+}
+
+QList<const TMemberInfo*> TClassModel::phoneListMembers() const {
+    return select([](const TMemberInfo& m) { return m.member.androidDisplay == 1; });
+}
+
+const TClassModel* TProjectModel::classNamed(const QString& className) const {
+    const TClassModel* found = nullptr;
+    for (const TClassModel& cls : classes) {
+        if (cls.className == className && (found == nullptr || cls.classId < found->classId)) {
+            found = &cls;
+        }
+    }
+    return found;
+}
+
+void TProjectModel::resolve() {
+    QHash<QString, const TClassModel*> byName;
+    for (const TClassModel& cls : classes) {
+        const TClassModel*& slot = byName[cls.className];
+        if (slot == nullptr || cls.classId < slot->classId) {
+            slot = &cls;
+        }
+    }
+    for (TClassModel& cls : classes) {
+        for (TMemberInfo& info : cls.members) {
+            info.category = CategoryOfType(info.member.memberType);
+            info.referenced = info.isReference() ? byName.value(info.member.memberType) : nullptr;
+        }
+    }
+}
+
+bool IsSafeFileNameComponent(const QString& text) {
+    if (text.isEmpty() || text == QLatin1String(".") || text == QLatin1String("..")) {
+        return false;
+    }
+    for (QChar c : text) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
+                               const QString& packageName) {
+    TProjectModel project;
+    project.projectId = projectId;
+    project.projectName = projectName;
+    project.packageName = packageName;
+    const TClassDAO classes;
+    QHash<qint32, qsizetype> indexById;
+    for (const TEntry& entry : classes.ListClasses(projectId)) {
+        TClassModel cls;
+        cls.classId = entry.id;
+        cls.className = entry.name;
+        cls.friendName = classes.GetFriendName(entry.id);
+        indexById.insert(entry.id, project.classes.size());
+        project.classes.append(std::move(cls));
+    }
+    for (const TMember& member : TMemberDAO().ListProjectMembers(projectId)) {
+        const auto index = indexById.find(member.classId);
+        if (index != indexById.end()) {
+            project.classes[*index].members.append({member, CategoryOfType(member.memberType)});
+        }
+    }
+    project.resolve();
+    return project;
+}
+
+TModelProblem FindModelProblem(const TProjectModel& project) {
+    for (const TClassModel& cls : project.classes) {
+        if (!IsSafeFileNameComponent(cls.className)) {
+            return {QStringLiteral("%1表的类名不能用作文件名，请修改类名!").arg(cls.className),
+                    cls.classId};
+        }
+        for (const TMemberInfo& member : cls.members) {
+            if (!member.isReference()) {
+                continue;
+            }
+            const QString prefix = QStringLiteral("%1表的成员%2引用的类%3")
+                                       .arg(cls.className, member.name(), member.refClass());
+            if (member.referenced == nullptr) {
+                return {prefix + QStringLiteral("在本项目中不存在!"), cls.classId};
+            }
+            if (member.referenced->keyMember() == nullptr) {
+                return {prefix + QStringLiteral("没有设置主键!"), cls.classId};
+            }
+            if (member.referenced->displayMember() == nullptr) {
+                return {prefix + QStringLiteral("没有设置下拉框显示字段!"), cls.classId};
+            }
+        }
+    }
+    return {};
+}

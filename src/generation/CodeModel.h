@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "store/Member.h"
+
+// The vocabulary every generator shares: member categories, Java types, name forms and the
+// member lists of a class. A run loads its project once into this model; generators read the
+// model and never touch the store or the file system.
+
+enum class MemberCategory { String, Integer, Float, Date, Image, Reference };
+
+inline const QString kTypeString = QStringLiteral("字符串");
+inline const QString kTypeInteger = QStringLiteral("整型");
+inline const QString kTypeFloat = QStringLiteral("浮点型");
+inline const QString kTypeDate = QStringLiteral("日期型");
+inline const QString kTypeImage = QStringLiteral("图片型");
+
+// Compares the whole type text exactly; any other text names a referenced class.
+MemberCategory CategoryOfType(const QString& memberType);
+
+// Case changes touch ASCII letters only.
+QString ObjectName(const QString& className);   // first "A"-"Z" lowered: Student -> student
+QString LayoutName(const QString& className);   // every "A"-"Z" lowered: URLInfo -> urlinfo
+QString AccessorStem(const QString& memberName);  // first "a"-"z" raised: birthDate -> BirthDate
+
+class TClassModel;
+
+// A member together with what the generators derive from it.
+struct TMemberInfo {
+    TMember member;
+    MemberCategory category = MemberCategory::String;
+    // For reference members: the referenced class (never null once the model is checked).
+    const TClassModel* referenced = nullptr;
+
+    const QString& name() const { return member.memberName; }
+    QString stem() const { return AccessorStem(member.memberName); }  // *Name*
+    const QString& comment() const { return member.memberComment; }
+    bool isKey() const { return member.memberIsPri == 1; }
+    bool isReference() const { return category == MemberCategory::Reference; }
+    // A reference whose referenced key member is an integer member behaves as an integer.
+    bool referenceKeyIsInteger() const;
+    // "int" or "float" valued on the wire: integer, float and integer-key references.
+    bool isIntegerLike() const;
+    // The category used wherever query members are used: an image query member counts as a
+    // string member there.
+    MemberCategory queryCategory() const;
+    // The Java field type of the domain class ("String", "int", "float", "java.sql.Timestamp").
+    QString javaType() const;
+
+    // References only: *Ref*, *refCls*, the referenced key member and *RefShow*.
+    const QString& refClass() const { return member.memberType; }
+    QString refObject() const { return ObjectName(member.memberType); }
+    const TMemberInfo& refKey() const;
+    QString refShow() const;
+};
+
+class TClassModel {
+public:
+    qint32 classId = 0;
+    QString className;   // *Class*
+    QString friendName;  // *Friend*
+    QList<TMemberInfo> members;  // every member, in member order
+
+    QString objectName() const { return ObjectName(className); }  // *cls*
+    QString layoutName() const { return LayoutName(className); }  // *class*
+
+    // The key and display members (lowest memberId among flagged ones); null when absent.
+    const TMemberInfo* keyMember() const;
+    const TMemberInfo* displayMember() const;
+    bool hasIntegerKey() const;
+
+    QList<const TMemberInfo*> nonKeyMembers() const;
+    QList<const TMemberInfo*> imageMembers() const;
+    QList<const TMemberInfo*> referenceMembers() const;
+    QList<const TMemberInfo*> queryMembers() const;
+    QList<const TMemberInfo*> phoneListMembers() const;
+    QList<const TMemberInfo*> allMembers() const;
+
+private:
+    template <typename Pred>
+    QList<const TMemberInfo*> select(Pred pred) const;
+};
+
+// Members point at the classes they reference, so a model is moved, never copied.
+class TProjectModel {
+public:
+    TProjectModel() = default;
+    TProjectModel(const TProjectModel&) = delete;
+    TProjectModel& operator=(const TProjectModel&) = delete;
+    TProjectModel(TProjectModel&&) = default;
+    TProjectModel& operator=(TProjectModel&&) = default;
+
+    qint32 projectId = 0;
+    QString projectName;
+    QString packageName;
+    QList<TClassModel> classes;  // ascending classId
+
+    // The class of this project with that exact name (lowest classId), or null.
+    const TClassModel* classNamed(const QString& className) const;
+    // Sets every member's category and links each reference member to its class.
+    void resolve();
+};
+
+// True when the text can stand as one file-name component: not empty, "." or "..", and free of
+// "/", "\\", ":" and control characters.
+bool IsSafeFileNameComponent(const QString& text);
+
+// Reads the project's classes and members in one go and resolves every reference member.
+// The classes are taken in the given order (the run's class list).
+TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
+                               const QString& packageName);
+
+// The first member that the generators cannot handle: a reference member whose class is not
+// in the project, or whose class lacks a key or display member, or a class name that cannot
+// be a file name. Answers the message to show
+// (class name first) and that class's id, or an empty message when every member is sound.
+struct TModelProblem {
+    QString message;
+    qint32 classId = 0;
+};
+TModelProblem FindModelProblem(const TProjectModel& project);

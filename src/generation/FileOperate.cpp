@@ -1,0 +1,112 @@
+#include "generation/FileOperate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "store/StoreError.h"
+
+namespace {
+
+void makeFolder(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        throw TError(QStringLiteral("无法创建文件夹%1").arg(folder));
+    }
+}
+
+void writeBytes(const QString& folder, const QString& file, const QByteArray& bytes) {
+    makeFolder(folder);
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
+    }
+}
+
+}  // namespace
+
+QByteArray TFileOperate::EncodeGbk(const QString& text, const QString& fileForMessage) {
+    QStringEncoder encoder("GBK");
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) {
+        throw TError(QStringLiteral("文件%1含有GBK无法表示的字符，未能生成").arg(fileForMessage));
+    }
+    return bytes;
+}
+
+void TFileOperate::WriteTextFile(const QString& folder, const QString& file, const QString& text) {
+    writeBytes(folder, file, EncodeGbk(text, file));
+}
+
+void TFileOperate::WriteUtf8File(const QString& folder, const QString& file, const QString& text) {
+    writeBytes(folder, file, QByteArray("\xEF\xBB\xBF") + text.toUtf8());
+}
+
+QString TFileOperate::ReadTextFile(const QString& file) {
+    QFile in(file);
+    if (!in.exists()) {
+        return QString();
+    }
+    if (!in.open(QIODevice::ReadOnly)) {
+        throw TError(QStringLiteral("无法读取模板文件%1: %2").arg(file, in.errorString()));
+    }
+    const QByteArray bytes = in.readAll();
+    // GBK trail bytes never take the values of CR or LF, so lines can be split on bytes.
+    QByteArray normalized;
+    normalized.reserve(bytes.size() + bytes.size() / 16);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            continue;
+        }
+        if (c == '\n') {
+            normalized += "\r\n";
+        } else {
+            normalized += c;
+        }
+    }
+    if (!normalized.isEmpty() && !normalized.endsWith("\r\n")) {
+        normalized += "\r\n";
+    }
+    QStringDecoder decoder("GBK");
+    QString text = decoder.decode(normalized);
+    if (decoder.hasError()) {
+        throw TError(QStringLiteral("模板文件%1不是GBK编码").arg(file));
+    }
+    return text;
+}
+
+bool TFileOperate::CopyFile(const QString& source, const QString& target) {
+    if (!QFileInfo(source).isFile()) {
+        return false;
+    }
+    if (QFileInfo::exists(target) && !QFile::remove(target)) {
+        throw TError(QStringLiteral("无法替换文件%1").arg(target));
+    }
+    if (!QFile::copy(source, target)) {
+        throw TError(QStringLiteral("无法复制文件%1到%2").arg(source, target));
+    }
+    return true;
+}
+
+bool TFileOperate::CopyDirectory(const QString& source, const QString& target, bool keepExisting) {
+    const QDir sourceDir(source);
+    if (!sourceDir.exists()) {
+        throw TError(QStringLiteral("无法进入模板文件夹%1").arg(source));
+    }
+    makeFolder(target);
+    const QFileInfoList entries =
+        sourceDir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        const QString targetPath = target + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir()) {
+            CopyDirectory(entry.filePath(), targetPath, false);
+        } else if (!(keepExisting && QFileInfo::exists(targetPath))) {
+            CopyFile(entry.filePath(), targetPath);
+        }
+    }
+    return true;
+}

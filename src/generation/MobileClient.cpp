@@ -1,0 +1,141 @@
+#include "generation/MobileClient.h"
+
+#include <QStringList>
+
+#include "generation/CodeText.h"
+#include "generation/FileOperate.h"
+#include "generation/OutputProject.h"
+#include "generators/MobileClientDomain.h"
+
+namespace {
+
+using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassModel&);
+
+// The per-class generators in the order their files are written.
+const ClassGenerator kClassGenerators[] = {
+    &TMobileClientDomain::Generate,
+};
+
+const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");
+const QString kTemplateProject = QStringLiteral("/bak/安卓客户端");
+const char* const kTemplateFolders[] = {".settings", "assets", "libs", "res", "src"};
+const char* const kTemplateRootFiles[] = {".classpath", ".project", "ic_launcher-web.png",
+                                          "proguard-project.txt", "project.properties"};
+
+// The same entry for every class, comma-separated (no comma after the last).
+QString joinPerClass(const TProjectModel& project,
+                     const std::function<QString(const TClassModel&)>& entry) {
+    QStringList entries;
+    for (const TClassModel& cls : project.classes) {
+        entries.append(entry(cls));
+    }
+    return entries.join(QLatin1Char(','));
+}
+
+}  // namespace
+
+QString TMobileClient::ManifestTemplatePath(const QString& appFolder) {
+    return appFolder + kTemplateRoot + QStringLiteral("/AndroidManifest.xml");
+}
+
+QString TMobileClient::MainMenuTemplatePath(const QString& appFolder) {
+    return appFolder + kTemplateRoot +
+           QStringLiteral("/src/com/mobileclient/activity/MainMenuActivity.java");
+}
+
+TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QString& templateText) {
+    TCodeText activities;
+    for (const TClassModel& cls : project.classes) {
+        for (const char* suffix :
+             {"ListActivity", "QueryActivity", "AddActivity", "EditActivity", "DetailActivity"}) {
+            activities.line("        <activity android:name=\"" + cls.className +
+                            QLatin1String(suffix) + "\"></activity>");
+        }
+    }
+    QString text = templateText;
+    text.replace(QStringLiteral("$activityString"), activities.text());
+    return {QString(), QStringLiteral("AndroidManifest.xml"), text, FileEncoding::Utf8WithBom,
+            QString()};
+}
+
+TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QString& templateText) {
+    TCodeText first;
+    first.line("        // 图片资源数组");
+    first.line("        private Integer[] mThumbIds = {");
+    first.line("                " + joinPerClass(project, [](const TClassModel&) {
+                   return QStringLiteral("R.drawable.operateicon");
+               }));
+    first.line("        };");
+    first.line("        private String[] menuString = {" + joinPerClass(project, [](const TClassModel& cls) {
+                   return "\"" + cls.friendName + "管理\"";
+               }) + "};");
+
+    TCodeText second;
+    TCodeText third;
+    for (qsizetype i = 0; i < project.classes.size(); ++i) {
+        const TClassModel& cls = project.classes[i];
+        second.lines({"\t\t\t\tcase " + QString::number(i) + ":",
+                      "\t\t\t\t\t// " + cls.friendName + "管理监听器",
+                      "\t\t\t\t\tview.setOnClickListener(" + cls.objectName() + "Linstener);",
+                      "\t\t\t\t\tbreak;"});
+        third.lines({"    OnClickListener " + cls.objectName() + "Linstener = new OnClickListener() {",
+                     "\t\tpublic void onClick(View v) {",
+                     "\t\t\tIntent intent = new Intent();",
+                     "\t\t\t// 启动" + cls.friendName + "管理Activity",
+                     "\t\t\tintent.setClass(MainMenuActivity.this, " + cls.className +
+                         "ListActivity.class);",
+                     "\t\t\tstartActivity(intent);",
+                     "\t\t}",
+                     "\t};"});
+    }
+    QString text = templateText;
+    text.replace(QStringLiteral("$First"), first.text());
+    text.replace(QStringLiteral("$Second"), second.text());
+    text.replace(QStringLiteral("$Third"), third.text());
+    TGeneratedFile file =
+        TGeneratedFile::Java("activity", QStringLiteral("MainMenuActivity.java"), text);
+    file.progressName = QStringLiteral("MainMenuActivity");
+    return file;
+}
+
+TGeneratedFiles TMobileClient::ClassFiles(const TProjectModel& project, const TClassModel& cls) {
+    TGeneratedFiles files;
+    for (ClassGenerator generate : kClassGenerators) {
+        files.append(generate(project, cls));
+    }
+    return files;
+}
+
+void TMobileClient::CopyTemplateProject(const QString& appFolder, const TOutputProject& output,
+                                        const TProgressSink& progress) {
+    progress(QStringLiteral("正在移动资源文件。。。"));
+    const QString source = appFolder + kTemplateProject;
+    for (const char* folder : kTemplateFolders) {
+        const QString relative = output.relativeRoot() + QLatin1Char('/') + QLatin1String(folder);
+        TFileOperate::CopyDirectory(source + QLatin1Char('/') + QLatin1String(folder),
+                                    output.absolutePath(relative), true);
+        progress(QStringLiteral("移动") + relative + QStringLiteral("文件夹完毕！"));
+    }
+    for (const char* file : kTemplateRootFiles) {
+        TFileOperate::CopyFile(source + QLatin1Char('/') + QLatin1String(file),
+                               output.absolutePath(output.relativeRoot() + QLatin1Char('/') +
+                                                   QLatin1String(file)));
+    }
+    progress(QStringLiteral("移动资源文件完毕!"));
+}
+
+void TMobileClient::Generate(const TProjectModel& project, const QString& appFolder,
+                             const TProgressSink& progress) {
+    const TOutputProject output(appFolder, project.projectName);
+    progress(output.write(
+        Manifest(project, TFileOperate::ReadTextFile(ManifestTemplatePath(appFolder)))));
+    progress(output.write(
+        MainMenu(project, TFileOperate::ReadTextFile(MainMenuTemplatePath(appFolder)))));
+    CopyTemplateProject(appFolder, output, progress);
+    for (const TClassModel& cls : project.classes) {
+        // Each class's files are built in memory, then written one by one in order.
+        for (const TGeneratedFile& file : ClassFiles(project, cls)) {
+            progress(output.write(file));
+        }
+    }
+}

@@ -1,0 +1,215 @@
+#include "store/DbHelper.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QThread>
+#include <atomic>
+
+namespace {
+
+const char* const kSchema[] = {
+    "CREATE TABLE IF NOT EXISTS t_project (projectId INTEGER PRIMARY KEY AUTOINCREMENT, "
+    "projectName TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS t_class (classId INTEGER PRIMARY KEY AUTOINCREMENT, "
+    "projectId INTEGER NOT NULL, className TEXT NOT NULL, friendName TEXT NOT NULL, "
+    "frontShowFlag INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE IF NOT EXISTS t_member (memberId INTEGER PRIMARY KEY AUTOINCREMENT, "
+    "projectId INTEGER NOT NULL, classId INTEGER NOT NULL, memberName TEXT NOT NULL, "
+    "memberType TEXT NOT NULL, memberLength INTEGER NOT NULL DEFAULT 0, "
+    "memberIsPri INTEGER NOT NULL DEFAULT 0, memberComment TEXT NOT NULL DEFAULT '', "
+    "memberIsMust INTEGER NOT NULL DEFAULT 0, memberIsInteger INTEGER NOT NULL DEFAULT 0, "
+    "memberIsFloat INTEGER NOT NULL DEFAULT 0, queryFlag INTEGER NOT NULL DEFAULT 0, "
+    "memberIsDisplay INTEGER NOT NULL DEFAULT 0, memberQueryDisplay INTEGER NOT NULL DEFAULT 1, "
+    "androidDisplay INTEGER NOT NULL DEFAULT 0)",
+};
+
+QMutex storePathMutex;
+QString storePath = QStringLiteral("projects.db");
+std::atomic<int> connectionCounter{0};
+
+QString currentStorePath() {
+    QMutexLocker lock(&storePathMutex);
+    return storePath;
+}
+
+// This thread's connection; removed from Qt's registry when the thread ends.
+struct ThreadConnection {
+    QString name;
+    QString path;
+
+    void release() {
+        if (name.isEmpty()) {
+            return;
+        }
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        name.clear();
+        path.clear();
+    }
+    ~ThreadConnection() {
+        // At process exit Qt tears its registry down itself.
+        if (QCoreApplication::instance() != nullptr) {
+            release();
+        }
+    }
+};
+thread_local ThreadConnection threadConnection;
+
+QString errorText(const QSqlError& error) {
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? QStringLiteral("工程库操作失败") : text;
+}
+
+void createSchema(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    for (const char* sql : kSchema) {
+        if (!query.exec(QString::fromLatin1(sql))) {
+            throw TError(errorText(query.lastError()));
+        }
+    }
+}
+
+QSqlDatabase openConnection(const QString& path) {
+    const QString name =
+        QStringLiteral("quillmere-store-%1").arg(connectionCounter.fetch_add(1));
+    const QFileInfo file(path);
+    const bool isNew = !file.exists() || file.size() == 0;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!db.open()) {
+        const QString message = QStringLiteral("无法打开工程库%1: %2").arg(path, errorText(db.lastError()));
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw TError(message);
+    }
+    threadConnection.name = name;
+    threadConnection.path = path;
+    if (isNew) {
+        createSchema(db);
+    }
+    return db;
+}
+
+void bindAll(QSqlQuery& query, const TStatement& statement) {
+    if (!query.prepare(statement.sql)) {
+        throw TError(errorText(query.lastError()));
+    }
+    for (const QVariant& value : statement.values) {
+        query.addBindValue(value);
+    }
+}
+
+void run(QSqlQuery& query, const TStatement& statement) {
+    bindAll(query, statement);
+    if (!query.exec()) {
+        throw TError(errorText(query.lastError()));
+    }
+}
+
+}  // namespace
+
+void TDbHelper::SetStorePath(const QString& path) {
+    QMutexLocker lock(&storePathMutex);
+    storePath = path;
+}
+
+QString TDbHelper::StorePath() { return currentStorePath(); }
+
+void TDbHelper::CreateStore(const QString& path) {
+    const QFileInfo file(path);
+    if (file.exists() && file.size() > 0) {
+        QFile existing(path);
+        if (!existing.open(QIODevice::ReadOnly) || !existing.read(16).startsWith("SQLite format 3")) {
+            throw TError(QStringLiteral("%1 已存在且不是工程库，未做任何改动").arg(path));
+        }
+    }
+    const QString name = QStringLiteral("quillmere-create-%1").arg(connectionCounter.fetch_add(1));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QString failure;
+        if (!db.open()) {
+            failure = QStringLiteral("无法创建工程库%1: %2").arg(path, errorText(db.lastError()));
+        } else {
+            try {
+                createSchema(db);
+            } catch (const TError& error) {
+                failure = error.message();
+            }
+            db.close();
+        }
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        if (!failure.isEmpty()) {
+            throw TError(failure);
+        }
+    }
+}
+
+void TDbHelper::CloseConnection() { threadConnection.release(); }
+
+QSqlDatabase TDbHelper::GetConnection() const {
+    const QString path = currentStorePath();
+    if (!threadConnection.name.isEmpty()) {
+        if (threadConnection.path == path) {
+            QSqlDatabase db = QSqlDatabase::database(threadConnection.name, false);
+            if (db.isOpen()) {
+                return db;
+            }
+        }
+        threadConnection.release();
+    }
+    return openConnection(path);
+}
+
+QSqlQuery TDbHelper::OpenQuery(const TStatement& statement) const {
+    QSqlQuery query(GetConnection());
+    query.setForwardOnly(true);
+    run(query, statement);
+    return query;
+}
+
+void TDbHelper::ExecSql(const TStatement& statement) const {
+    QSqlQuery query(GetConnection());
+    run(query, statement);
+}
+
+void TDbHelper::ExecBatch(const QList<TStatement>& statements) const {
+    QSqlDatabase db = GetConnection();
+    if (!db.transaction()) {
+        throw TError(errorText(db.lastError()));
+    }
+    try {
+        QSqlQuery query(db);
+        for (const TStatement& statement : statements) {
+            run(query, statement);
+            query.finish();
+        }
+    } catch (const TError&) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QString message = errorText(db.lastError());
+        db.rollback();
+        throw TError(message);
+    }
+}
+
+qint32 TDbHelper::QueryInt(const TStatement& statement) const {
+    QSqlQuery query = OpenQuery(statement);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+QString TDbHelper::QueryString(const TStatement& statement) const {
+    QSqlQuery query = OpenQuery(statement);
+    return query.next() ? query.value(0).toString() : QString();
+}

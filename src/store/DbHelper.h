@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include "store/StoreError.h"
+
+// One SQL statement with its values, bound as parameters (never spliced into the text).
+struct TStatement {
+    QString sql;
+    QVariantList values;
+};
+
+// Runs statements on the store. Each thread gets its own connection to the same SQLite file;
+// SQLite serializes writers and the busy timeout makes a second writer wait instead of failing.
+// Every failure raises TError with the database's message.
+class TDbHelper {
+public:
+    // The store file every helper uses; set once at start-up (before any store operation).
+    static void SetStorePath(const QString& path);
+    static QString StorePath();
+    // Creates an empty store with the schema; refuses a file that exists and is not a store.
+    static void CreateStore(const QString& path);
+    // Closes this thread's connection (the next operation opens it again).
+    static void CloseConnection();
+
+    QSqlDatabase GetConnection() const;
+    QSqlQuery OpenQuery(const TStatement& statement) const;
+    void ExecSql(const TStatement& statement) const;
+    // Runs the statements in one transaction; on any failure rolls back and raises the error.
+    void ExecBatch(const QList<TStatement>& statements) const;
+    // First column of the first row, or -1 / the empty text when there is no row.
+    qint32 QueryInt(const TStatement& statement) const;
+    QString QueryString(const TStatement& statement) const;
+};

@@ -1,0 +1,150 @@
+#include "store/MemberDAO.h"
+
+#include "store/ClassDAO.h"
+
+namespace {
+
+TMember readMember(const QSqlQuery& row) {
+    auto integer = [&row](const char* column) { return row.value(QLatin1String(column)).toInt(); };
+    auto text = [&row](const char* column) { return row.value(QLatin1String(column)).toString(); };
+    TMember member;
+    member.memberId = integer("memberId");
+    member.projectId = integer("projectId");
+    member.classId = integer("classId");
+    member.memberName = text("memberName");
+    member.memberType = text("memberType");
+    member.memberLength = integer("memberLength");
+    member.memberIsPri = integer("memberIsPri");
+    member.memberComment = text("memberComment");
+    member.memberIsMust = integer("memberIsMust");
+    member.memberIsInteger = integer("memberIsInteger");
+    member.memberIsFloat = integer("memberIsFloat");
+    member.queryFlag = integer("queryFlag");
+    member.memberIsDisplay = integer("memberIsDisplay");
+    member.memberQueryDisplay = integer("memberQueryDisplay");
+    member.androidDisplay = integer("androidDisplay");
+    return member;
+}
+
+TMemberList readMembers(QSqlQuery query) {
+    TMemberList members;
+    while (query.next()) {
+        members.append(readMember(query));
+    }
+    return members;
+}
+
+const QString kSelect = QStringLiteral("select * from t_member where ");
+const QString kOrder = QStringLiteral(" order by memberId");
+
+}  // namespace
+
+void TMemberDAO::AddMember(const TMember& m) const {
+    helper_.ExecSql(
+        {"insert into t_member(projectId,classId,memberName,memberType,memberLength,memberIsPri,"
+         "memberComment,memberIsMust,memberIsInteger,memberIsFloat,queryFlag,memberIsDisplay,"
+         "memberQueryDisplay,androidDisplay) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+         {m.projectId, m.classId, m.memberName, m.memberType, m.memberLength, m.memberIsPri,
+          m.memberComment, m.memberIsMust, m.memberIsInteger, m.memberIsFloat, m.queryFlag,
+          m.memberIsDisplay, m.memberQueryDisplay, m.androidDisplay}});
+}
+
+TStatement TMemberDAO::UpdateStatement(const TMember& m) const {
+    return {"update t_member set memberName=?,memberType=?,memberLength=?,memberIsPri=?,"
+            "memberComment=?,memberIsMust=?,memberIsInteger=?,memberIsFloat=?,queryFlag=?,"
+            "memberIsDisplay=?,memberQueryDisplay=?,androidDisplay=? where memberId=?",
+            {m.memberName, m.memberType, m.memberLength, m.memberIsPri, m.memberComment,
+             m.memberIsMust, m.memberIsInteger, m.memberIsFloat, m.queryFlag, m.memberIsDisplay,
+             m.memberQueryDisplay, m.androidDisplay, m.memberId}};
+}
+
+void TMemberDAO::UpdateMember(const TMember& member) const {
+    helper_.ExecSql(UpdateStatement(member));
+}
+
+void TMemberDAO::DeleteMember(qint32 memberId) const {
+    helper_.ExecSql({"delete from t_member where memberId=?", {memberId}});
+}
+
+bool TMemberDAO::SwapMembers(qint32 a, qint32 b) const {
+    std::optional<TMember> first = GetMember(a);
+    std::optional<TMember> second = GetMember(b);
+    if (!first || !second) {
+        return false;
+    }
+    first->memberId = b;
+    second->memberId = a;
+    helper_.ExecBatch({UpdateStatement(*first), UpdateStatement(*second)});
+    return true;
+}
+
+TMemberList TMemberDAO::ListWhere(const QString& condition, const QVariantList& values) const {
+    return readMembers(helper_.OpenQuery({kSelect + condition + kOrder, values}));
+}
+
+std::optional<TMember> TMemberDAO::FirstWhere(const QString& condition,
+                                              const QVariantList& values) const {
+    QSqlQuery query = helper_.OpenQuery({kSelect + condition + kOrder, values});
+    if (!query.next()) {
+        return std::nullopt;
+    }
+    return readMember(query);
+}
+
+TMemberList TMemberDAO::ListMembers(qint32 classId) const {
+    return ListWhere("classId=?", {classId});
+}
+
+TMemberList TMemberDAO::ListImageMembers(qint32 classId) const {
+    return ListWhere(QStringLiteral("memberType='图片型' and classId=?"), {classId});
+}
+
+TMemberList TMemberDAO::ListReferenceMembers(qint32 classId) const {
+    return ListWhere(QStringLiteral("memberType<>'字符串' and memberType<>'整型' and "
+                                    "memberType<>'浮点型' and memberType<>'日期型' and "
+                                    "memberType<>'图片型' and classId=?"),
+                     {classId});
+}
+
+TMemberList TMemberDAO::ListQueryMembers(qint32 classId) const {
+    return ListWhere("queryFlag = 1 and classId=?", {classId});
+}
+
+TMemberList TMemberDAO::ListPhoneListMembers(qint32 classId) const {
+    return ListWhere("androidDisplay = 1 and classId=?", {classId});
+}
+
+TMemberList TMemberDAO::ListNonKeyMembers(qint32 classId) const {
+    return ListWhere("memberIsPri=0 and classId=?", {classId});
+}
+
+TMemberList TMemberDAO::ListProjectMembers(qint32 projectId) const {
+    return readMembers(helper_.OpenQuery(
+        {"select * from t_member where classId in (select classId from t_class where projectId=?) "
+         "order by classId, memberId",
+         {projectId}}));
+}
+
+std::optional<TMember> TMemberDAO::GetMember(qint32 memberId) const {
+    std::optional<TMember> member = FirstWhere("memberId=?", {memberId});
+    if (member) {
+        member->memberId = memberId;
+    }
+    return member;
+}
+
+std::optional<TMember> TMemberDAO::GetKeyMember(qint32 classId) const {
+    return FirstWhere("memberIsPri=1 and classId=?", {classId});
+}
+
+std::optional<TMember> TMemberDAO::GetDisplayMemberOf(qint32 projectId,
+                                                      const QString& className) const {
+    const qint32 classId = TClassDAO().GetClassId(projectId, className);
+    return FirstWhere("memberIsDisplay=1 and projectId=? and classId=?", {projectId, classId});
+}
+
+std::optional<TMember> TMemberDAO::GetKeyMemberOf(qint32 projectId,
+                                                  const QString& className) const {
+    const qint32 classId = TClassDAO().GetClassId(projectId, className);
+    return FirstWhere("memberIsPri=1 and projectId=? and classId=?", {projectId, classId});
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "store/DbHelper.h"
+#include "store/Entry.h"
+
+// Every statement on t_project.
+class TProjectDAO {
+public:
+    qint32 CountProjectsByName(const QString& projectName) const;
+    void AddProject(const QString& projectName) const;
+    void RenameProject(qint32 projectId, const QString& projectName) const;
+    // Removes the project and its classes in one transaction (member rows stay, as before).
+    void DeleteProject(qint32 projectId) const;
+    TEntryList ListProjects() const;
+    // The project's name, or the empty text if there is no such project.
+    QString GetProjectName(qint32 projectId) const;
+    // Ids of the projects with exactly this name, ascending.
+    QList<qint32> FindProjectsByName(const QString& projectName) const;
+
+private:
+    TDbHelper helper_;
+};

@@ -1,0 +1,136 @@
+#pragma once
+
+// Helpers shared by the tests: an in-memory project model, a throwaway store, and a text
+// comparison that names the first differing line.
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "generation/CodeModel.h"
+#include "store/DbHelper.h"
+
+namespace testing {
+
+// A member as a test writes it; flags default to no.
+struct M {
+    QString name;
+    QString type;
+    QString comment;
+    bool key = false;
+    bool query = false;
+    bool display = false;
+    bool phone = false;
+};
+
+// Builds a TProjectModel class by class; ids count from 1 in insertion order.
+class ProjectBuilder {
+public:
+    explicit ProjectBuilder(const QString& projectName = QStringLiteral("Demo")) {
+        model_.projectId = 1;
+        model_.projectName = projectName;
+        model_.packageName = QStringLiteral("quillmere");
+    }
+    ProjectBuilder& cls(const QString& className, const QString& friendName,
+                        std::initializer_list<M> members) {
+        TClassModel c;
+        c.classId = static_cast<qint32>(model_.classes.size()) + 1;
+        c.className = className;
+        c.friendName = friendName;
+        for (const M& m : members) {
+            TMember row;
+            row.memberId = ++memberId_;
+            row.projectId = model_.projectId;
+            row.classId = c.classId;
+            row.memberName = m.name;
+            row.memberType = m.type;
+            row.memberLength = m.type == kTypeString ? 20 : 0;
+            row.memberIsPri = m.key ? 1 : 0;
+            row.memberComment = m.comment;
+            row.memberIsMust = 1;
+            row.memberIsInteger = m.type == kTypeInteger ? 1 : 0;
+            row.memberIsFloat = m.type == kTypeFloat ? 1 : 0;
+            row.queryFlag = m.query ? 1 : 0;
+            row.memberIsDisplay = m.display ? 1 : 0;
+            row.androidDisplay = m.phone ? 1 : 0;
+            c.members.append({row, CategoryOfType(row.memberType)});
+        }
+        model_.classes.append(std::move(c));
+        return *this;
+    }
+    TProjectModel build() {
+        model_.resolve();
+        return std::move(model_);
+    }
+
+private:
+    TProjectModel model_;
+    qint32 memberId_ = 0;
+};
+
+// A fresh store file in a temporary folder, made the current store for this process.
+class TempStore {
+public:
+    TempStore() {
+        path_ = dir_.filePath(QStringLiteral("projects.db"));
+        TDbHelper::CloseConnection();
+        TDbHelper::SetStorePath(path_);
+    }
+    ~TempStore() { TDbHelper::CloseConnection(); }
+    const QString& path() const { return path_; }
+    QString folder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Compares two texts; on a difference reports the first differing line with tabs, CR and LF
+// made visible.
+inline bool sameText(const QString& actual, const QString& expected, QString* report) {
+    if (actual == expected) {
+        return true;
+    }
+    auto visible = [](QString line) {
+        return line.replace('\t', QStringLiteral("\\t")).replace('\r', QStringLiteral("\\r"));
+    };
+    const QStringList a = actual.split('\n');
+    const QStringList e = expected.split('\n');
+    for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
+        if (a.value(i) != e.value(i) || i >= a.size() || i >= e.size()) {
+            *report = QStringLiteral("first difference at line %1\n  actual:   [%2]\n  expected: [%3]")
+                          .arg(i + 1)
+                          .arg(i < a.size() ? visible(a[i]) : QStringLiteral("<end>"),
+                               i < e.size() ? visible(e[i]) : QStringLiteral("<end>"));
+            return false;
+        }
+    }
+    *report = QStringLiteral("texts differ");
+    return false;
+}
+
+// Joins lines, ending each with CR LF: the way generated files end their lines.
+inline QString crlf(std::initializer_list<QString> lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+}  // namespace testing
+
+#define COMPARE_TEXT(actual, expected)                                   \
+    do {                                                                 \
+        QString report_;                                                 \
+        if (!testing::sameText((actual), (expected), &report_)) {        \
+            QFAIL(qPrintable(report_));                                  \
+        }                                                                \
+    } while (false)

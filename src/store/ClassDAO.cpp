@@ -21,8 +21,8 @@ qint32 TClassDAO::GetClassId(qint32 projectId, const QString& className) const {
 }
 
 qint32 TClassDAO::CountClassesByName(qint32 projectId, const QString& className) const {
-    return helper_.QueryInt({"select count(*) from t_class where projectId=? and className=?",
-                             {projectId, className}});
+    return helper_.QueryInt(
+        {"select count(*) from t_class where projectId=? and className=?", {projectId, className}});
 }
 
 void TClassDAO::AddClass(qint32 projectId, const QString& className, const QString& friendName,
@@ -48,11 +48,10 @@ void TClassDAO::UpdateClass(qint32 projectId, qint32 classId, const QString& cla
 }
 
 TEntryList TClassDAO::ListClasses(qint32 projectId) const {
-    return ReadEntries(
-        helper_.OpenQuery({"select classId,className from t_class where projectId=? "
-                           "order by classId",
-                           {projectId}}),
-        "classId", "className");
+    return ReadEntries(helper_.OpenQuery({"select classId,className from t_class where projectId=? "
+                                          "order by classId",
+                                          {projectId}}),
+                       "classId", "className");
 }
 
 TEntryList TClassDAO::ListOtherClasses(qint32 projectId, qint32 classId) const {

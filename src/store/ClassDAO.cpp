@@ -1,5 +1,7 @@
 #include "store/ClassDAO.h"
 
+#include <QHash>
+
 #include "store/EntryReader.h"
 
 QString TClassDAO::GetClassName(qint32 classId) const {
@@ -65,10 +67,17 @@ TEntryList TClassDAO::ListOtherClasses(qint32 projectId, qint32 classId) const {
 template <typename Fails>
 bool TClassDAO::CheckEachClass(const TEntryList& classes, const char* condition, Fails fails,
                                qint32* failingClassId) const {
-    const QString sql = QStringLiteral("select count(*) from t_member where classId=? and ") +
-                        QLatin1String(condition);
+    // One grouped count instead of one statement per class keeps large projects linear.
+    QSqlQuery counts =
+        helper_.OpenQuery({QStringLiteral("select classId, count(*) from t_member where ") +
+                               QLatin1String(condition) + QStringLiteral(" group by classId"),
+                           {}});
+    QHash<qint32, qint32> countByClass;
+    while (counts.next()) {
+        countByClass.insert(counts.value(0).toInt(), counts.value(1).toInt());
+    }
     for (const TEntry& entry : classes) {
-        if (fails(helper_.QueryInt({sql, {entry.id}}))) {
+        if (fails(countByClass.value(entry.id, 0))) {
             *failingClassId = entry.id;
             return false;
         }

@@ -92,42 +92,39 @@ enum LayoutIndex { kAdd, kEdit, kDetail, kList, kListItem, kQuery };
 
 // ---- expected pieces, written out as the files must read ----
 
-const QStringList kInputHead = {
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>",
-    "<ScrollView",
-    " android:layout_width=\"fill_parent\" ",
-    " android:layout_height=\"fill_parent\"",
-    "xmlns:android=\"http://schemas.android.com/apk/res/android\">",
-    "<LinearLayout ",
-    "\tandroid:orientation=\"vertical\" ",
-    "\tandroid:layout_width=\"fill_parent\"",
-    "\tandroid:layout_height=\"wrap_content\"",
-    "\tandroid:background=\"@drawable/login\"",
-    "\t> ",
-    "\t<TableLayout xmlns:android=\"http://schemas.android.com/apk/res/android\" ",
-    "\tandroid:layout_width=\"fill_parent\" ",
-    "\tandroid:layout_height=\"fill_parent\"",
-    "\tandroid:stretchColumns=\"1\">",
-};
+// The lines every form (add, edit, detail, query) shares, in four runs.
+const QStringList kScrollStart = {"<?xml version=\"1.0\" encoding=\"utf-8\"?>", "<ScrollView",
+                                  " android:layout_width=\"fill_parent\" ",
+                                  " android:layout_height=\"fill_parent\""};
+const QStringList kFormStart = {"<LinearLayout ", "\tandroid:orientation=\"vertical\" ",
+                                "\tandroid:layout_width=\"fill_parent\"",
+                                "\tandroid:layout_height=\"wrap_content\""};
+const QStringList kButtonBarStart = {"\t</TableLayout>", "\t<LinearLayout ",
+                                     "\t\tandroid:orientation=\"horizontal\" ",
+                                     "\t\tandroid:layout_width=\"fill_parent\""};
+const QStringList kButtonEnd = {"\t\t\t\tandroid:layout_height=\"wrap_content\" ",
+                                "\t\t\t\tandroid:layout_marginRight=\"50dp\"",
+                                "\t\t\t\tandroid:layout_width=\"50dp\"/> "};
+const QString kTableStart =
+    "\t<TableLayout xmlns:android=\"http://schemas.android.com/apk/res/android\" ";
+
+const QStringList kInputHead =
+    kScrollStart + QStringList{"xmlns:android=\"http://schemas.android.com/apk/res/android\">"} +
+    kFormStart +
+    QStringList{"\tandroid:background=\"@drawable/login\"",
+                "\t> ",
+                kTableStart,
+                "\tandroid:layout_width=\"fill_parent\" ",
+                "\tandroid:layout_height=\"fill_parent\"",
+                "\tandroid:stretchColumns=\"1\">"};
 
 QStringList inputFoot(const QString& buttonId) {
-    return {"\t</TableLayout>",
-            "\t<LinearLayout ",
-            "\t\tandroid:orientation=\"horizontal\" ",
-            "\t\tandroid:layout_width=\"fill_parent\"",
-            "\t\tandroid:layout_height=\"50dp\" ",
-            "\t\tandroid:gravity=\"center\">",
-            "\t\t   <Button ",
-            "\t\t\t\tandroid:text=\"确定\" ",
-            "\t\t\t\tandroid:id=\"@+id/" + buttonId + "\"",
-            "\t\t\t\tandroid:layout_height=\"wrap_content\" ",
-            "\t\t\t\tandroid:layout_marginRight=\"50dp\"",
-            "\t\t\t\tandroid:layout_width=\"50dp\"/> ",
-            "\t</LinearLayout> ",
-            "  </LinearLayout>",
-            "</ScrollView>",
-            "",
-            ""};
+    return kButtonBarStart +
+           QStringList{"\t\tandroid:layout_height=\"50dp\" ", "\t\tandroid:gravity=\"center\">",
+                       "\t\t   <Button ", "\t\t\t\tandroid:text=\"确定\" ",
+                       "\t\t\t\tandroid:id=\"@+id/" + buttonId + "\""} +
+           kButtonEnd +
+           QStringList{"\t</LinearLayout> ", "  </LinearLayout>", "</ScrollView>", "", ""};
 }
 
 // The label of the add and edit forms; textEnd is what follows the text attribute.
@@ -199,40 +196,19 @@ QStringList shownKey(const QString& key) {
             "\t\t\t/>"};
 }
 
-const QStringList kDetailHead = {
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>",
-    "<ScrollView",
-    " android:layout_width=\"fill_parent\" ",
-    " android:layout_height=\"fill_parent\"",
-    "xmlns:android=\"http://schemas.android.com/apk/res/android\">",
-    "<LinearLayout ",
-    "\tandroid:orientation=\"vertical\" ",
-    "\tandroid:layout_width=\"fill_parent\"",
-    "\tandroid:layout_height=\"wrap_content\"",
-    "\tandroid:background=\"@drawable/login\">",
-    "\t<TableLayout xmlns:android=\"http://schemas.android.com/apk/res/android\" ",
-    "\t\tandroid:layout_width=\"fill_parent\"",
-    "\t\tandroid:layout_height=\"fill_parent\" ",
-    "\t\tandroid:stretchColumns=\"1\">",
-};
+const QStringList kDetailHead =
+    kScrollStart + QStringList{"xmlns:android=\"http://schemas.android.com/apk/res/android\">"} +
+    kFormStart +
+    QStringList{"\tandroid:background=\"@drawable/login\">", kTableStart,
+                "\t\tandroid:layout_width=\"fill_parent\"",
+                "\t\tandroid:layout_height=\"fill_parent\" ", "\t\tandroid:stretchColumns=\"1\">"};
 
-const QStringList kDetailFoot = {
-    "\t</TableLayout>",
-    "\t<LinearLayout ",
-    "\t\tandroid:orientation=\"horizontal\" ",
-    "\t\tandroid:layout_width=\"fill_parent\"",
-    "\t\tandroid:layout_height=\"50dp\"",
-    "\t\tandroid:gravity=\"center\"> ",
-    "\t\t   <Button",
-    "\t\t\t\tandroid:text=\"返回\" ",
-    "\t\t\t\tandroid:id=\"@+id/btnReturn\"",
-    "\t\t\t\tandroid:layout_height=\"wrap_content\" ",
-    "\t\t\t\tandroid:layout_marginRight=\"50dp\"",
-    "\t\t\t\tandroid:layout_width=\"50dp\"/> ",
-    "\t</LinearLayout>",
-    "  </LinearLayout>",
-    "</ScrollView>",
-};
+const QStringList kDetailFoot =
+    kButtonBarStart +
+    QStringList{"\t\tandroid:layout_height=\"50dp\"", "\t\tandroid:gravity=\"center\"> ",
+                "\t\t   <Button", "\t\t\t\tandroid:text=\"返回\" ",
+                "\t\t\t\tandroid:id=\"@+id/btnReturn\""} +
+    kButtonEnd + QStringList{"\t</LinearLayout>", "  </LinearLayout>", "</ScrollView>"};
 
 QStringList detailKeyRow(const QString& label, const QString& key) {
     return QStringList{"\t    <TableRow> ",
@@ -258,40 +234,19 @@ QStringList detailRow(const QString& label, const QStringList& view) {
            view + QStringList{"\t\t</TableRow>"};
 }
 
-const QStringList kQueryHead = {
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>",
-    "<ScrollView",
-    " android:layout_width=\"fill_parent\" ",
-    " android:layout_height=\"fill_parent\"",
-    "xmlns:android=\"http://schemas.android.com/apk/res/android\">  ",
-    "<LinearLayout ",
-    "\tandroid:orientation=\"vertical\" ",
-    "\tandroid:layout_width=\"fill_parent\"",
-    "\tandroid:layout_height=\"wrap_content\"",
-    "\tandroid:background=\"@drawable/login\">",
-    "\t<TableLayout xmlns:android=\"http://schemas.android.com/apk/res/android\" ",
-    "\t\tandroid:layout_width=\"fill_parent\" ",
-    "\t\tandroid:layout_height=\"fill_parent\" ",
-    "\t\tandroid:stretchColumns=\"1\">",
-};
+const QStringList kQueryHead =
+    kScrollStart + QStringList{"xmlns:android=\"http://schemas.android.com/apk/res/android\">  "} +
+    kFormStart +
+    QStringList{"\tandroid:background=\"@drawable/login\">", kTableStart,
+                "\t\tandroid:layout_width=\"fill_parent\" ",
+                "\t\tandroid:layout_height=\"fill_parent\" ", "\t\tandroid:stretchColumns=\"1\">"};
 
-const QStringList kQueryFoot = {
-    "\t</TableLayout>",
-    "\t<LinearLayout ",
-    "\t\tandroid:orientation=\"horizontal\" ",
-    "\t\tandroid:layout_width=\"fill_parent\"",
-    "\t\tandroid:layout_height=\"50dp\" ",
-    "\t\tandroid:gravity=\"center\">  ",
-    "\t\t   <Button  ",
-    "\t\t\t\tandroid:text=\"查询\" ",
-    "\t\t\t\tandroid:id=\"@+id/btnQuery\"",
-    "\t\t\t\tandroid:layout_height=\"wrap_content\" ",
-    "\t\t\t\tandroid:layout_marginRight=\"50dp\"",
-    "\t\t\t\tandroid:layout_width=\"50dp\"/> ",
-    "\t</LinearLayout> ",
-    "  </LinearLayout>",
-    "</ScrollView>",
-};
+const QStringList kQueryFoot =
+    kButtonBarStart +
+    QStringList{"\t\tandroid:layout_height=\"50dp\" ", "\t\tandroid:gravity=\"center\">  ",
+                "\t\t   <Button  ", "\t\t\t\tandroid:text=\"查询\" ",
+                "\t\t\t\tandroid:id=\"@+id/btnQuery\""} +
+    kButtonEnd + QStringList{"\t</LinearLayout> ", "  </LinearLayout>", "</ScrollView>"};
 
 QStringList queryLabel(const QString& text) {
     return {"\t\t\t<TextView ",

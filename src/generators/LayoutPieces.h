@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <initializer_list>
 
 #include "generation/CodeText.h"
 
-// Pieces shared by the form layouts (add, edit, detail, query). The forms agree on their
-// structure but not on their white space, so each piece takes the white space that differs as
-// plain text; the lines themselves are written here once.
+// Pieces shared by the layouts, chiefly by the four forms (add, edit, detail, query). The forms
+// agree on their structure but not on their white space, so each piece takes the white space that
+// differs as plain text; the lines themselves are written here once.
 
 inline const QString kAndroidNamespace =
     QStringLiteral("http://schemas.android.com/apk/res/android");

@@ -6,6 +6,7 @@
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generators/MobileClientDomain.h"
+#include "generators/MobileClientLayout.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 
 // The per-class generators in the order their files are written.
 const ClassGenerator kClassGenerators[] = {
+    &TMobileClientLayout::Generate,
     &TMobileClientDomain::Generate,
 };
 

@@ -5,6 +5,7 @@
 #include "generation/CodeText.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
+#include "generators/MobileClientActivity.h"
 #include "generators/MobileClientDomain.h"
 
 namespace {
@@ -14,6 +15,7 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 // The per-class generators in the order their files are written.
 const ClassGenerator kClassGenerators[] = {
     &TMobileClientDomain::Generate,
+    &TMobileClientActivity::Generate,
 };
 
 const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");

@@ -52,9 +52,9 @@ TGeneratedFile BuildAddScreen(const TProjectModel&, const TClassModel& cls) {
     const QString activity = cls.className + "AddActivity";
     TCodeText code;
     addImports(code, cls);
-    code.line("public class " + activity + " extends Activity {");
+    code.line(ActivityClassHead(activity));
     addFields(code, cls);
     addOnCreate(code, cls, activity);
     AddPhotoResults(code, cls);
-    return TGeneratedFile::Java("activity", activity + ".java", code.text());
+    return ActivityFile(activity, code);
 }

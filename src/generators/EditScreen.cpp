@@ -124,10 +124,10 @@ TGeneratedFile BuildEditScreen(const TProjectModel&, const TClassModel& cls) {
     const QString activity = cls.className + "EditActivity";
     TCodeText code;
     addImports(code, cls);
-    code.line("public class " + activity + " extends Activity {");
+    code.line(ActivityClassHead(activity));
     addFields(code, cls);
     addOnCreate(code, cls, activity);
     addInitViewData(code, cls);
     AddPhotoResults(code, cls);
-    return TGeneratedFile::Java("activity", activity + ".java", code.text());
+    return ActivityFile(activity, code);
 }

@@ -229,6 +229,14 @@ void addSelectionResult(TCodeText& code, const TClassModel& cls, const TMemberIn
 
 }  // namespace
 
+TGeneratedFile ActivityFile(const QString& activity, const TCodeText& code) {
+    return TGeneratedFile::Java("activity", activity + ".java", code.text());
+}
+
+QString ActivityClassHead(const QString& activity) {
+    return "public class " + activity + " extends Activity {";
+}
+
 void AddImports(TCodeText& code, const QStringList& qualifiedNames) {
     for (const QString& name : qualifiedNames) {
         code.line("import " + name + ";");

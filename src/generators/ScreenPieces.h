@@ -5,9 +5,16 @@
 
 #include "generation/CodeModel.h"
 #include "generation/CodeText.h"
+#include "generation/GeneratedFile.h"
 
 // Pieces of the generated screens (activities) that more than one screen writes. A piece that
 // names the screen class takes it as `activity` (e.g. "BookAddActivity").
+
+// The activity's source file: activity + ".java" in the activity package.
+TGeneratedFile ActivityFile(const QString& activity, const TCodeText& code);
+
+// "public class " + activity + " extends Activity {"
+QString ActivityClassHead(const QString& activity);
 
 // ---- imports ----
 
@@ -103,8 +110,8 @@ void AddFormSaveSteps(TCodeText& code, const TClassModel& cls, const QString& ac
 void AddSendAndReturn(TCodeText& code, const TClassModel& cls, const QString& activity,
                       const QString& upload, const QString& operation);
 
-// onActivityResult with a camera block and a selection block per image member, then the end
-// of the class.
+// onActivityResult with a camera block and a selection block per non-key image member (an
+// image key member has no photo widgets), then the end of the class.
 void AddPhotoResults(TCodeText& code, const TClassModel& cls);
 
 // ---- showing stored values ----

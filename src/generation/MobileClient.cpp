@@ -5,6 +5,7 @@
 #include "generation/CodeText.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
+#include "generators/MobileClientActivity.h"
 #include "generators/MobileClientDomain.h"
 #include "generators/MobileClientLayout.h"
 
@@ -16,6 +17,7 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 const ClassGenerator kClassGenerators[] = {
     &TMobileClientLayout::Generate,
     &TMobileClientDomain::Generate,
+    &TMobileClientActivity::Generate,
 };
 
 const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");

@@ -11,40 +11,28 @@ bool isImage(const TMemberInfo& member) {
     return member.category == MemberCategory::Image;
 }
 
-// The record field and the locals that date and image members declare are named like this;
-// reference variables must not take those names.
-TReferenceNames referenceNames(const TClassModel& cls) {
-    QSet<QString> taken{cls.objectName()};
-    for (const TMemberInfo* member : cls.allMembers()) {
-        if (member->category == MemberCategory::Date || isImage(*member)) {
-            taken.insert(member->name());
-        }
-    }
-    return TReferenceNames(cls.referenceMembers(), taken);
-}
-
 void appendImports(TCodeText& code, const TClassModel& cls) {
     code.line("package com.mobileclient.activity;").line();
-    code.line("import java.util.Date;");
-    AppendDomainAndServiceImports(code, cls.className);
-    AppendReferenceImports(code, cls);
-    code.lines({
-        "import com.mobileclient.util.HttpUtil;",
-        "import com.mobileclient.util.ImageService;",
-        "import android.app.Activity;",
-        "import android.graphics.Bitmap;",
-        "import android.graphics.BitmapFactory;",
-        "import android.os.Bundle;",
-        "import android.view.View;",
-        "import android.view.View.OnClickListener;",
-        "import android.widget.Button;",
-        "import android.widget.ImageView;",
-        "import android.widget.TextView;",
-    });
+    AddImports(code, {"java.util.Date"});
+    AddOwnImports(code, cls);
+    AddReferenceImports(code, cls);
+    AddImports(code, {
+                         "com.mobileclient.util.HttpUtil",
+                         "com.mobileclient.util.ImageService",
+                         "android.app.Activity",
+                         "android.graphics.Bitmap",
+                         "android.graphics.BitmapFactory",
+                         "android.os.Bundle",
+                         "android.view.View",
+                         "android.view.View.OnClickListener",
+                         "android.widget.Button",
+                         "android.widget.ImageView",
+                         "android.widget.TextView",
+                     });
     code.line();
 }
 
-void appendFields(TCodeText& code, const TClassModel& cls, const TReferenceNames& names) {
+void appendFields(TCodeText& code, const TClassModel& cls) {
     const QString& Class = cls.className;
     code.line("public class " + Class + "DetailActivity extends Activity {");
     code.lines({"\t// 声明返回按钮", "\tprivate Button btnReturn;"});
@@ -61,13 +49,12 @@ void appendFields(TCodeText& code, const TClassModel& cls, const TReferenceNames
         "\t/* 要保存的" + cls.friendName + "信息 */",
         "\t" + Class + " " + cls.objectName() + " = new " + Class + "(); ",
         "\t/* " + cls.friendName + "管理业务逻辑层 */",
-        "\tprivate " + Class + "Service " + cls.objectName() + "Service = new " + Class +
-            "Service();",
+        ServiceFieldLine(Class, cls.objectName()),
     });
     for (const TMemberInfo* member : cls.referenceMembers()) {
-        code.line(ReferenceServiceField(*member, names));
+        code.line(ServiceFieldLine(member->refClass(), ReferenceStem(cls, *member)));
     }
-    code.line(PrivateKeyField(cls));
+    code.line(KeyFieldLine(cls));
 }
 
 void appendViewLookups(TCodeText& code, const TClassModel& cls) {
@@ -82,21 +69,15 @@ void appendViewLookups(TCodeText& code, const TClassModel& cls) {
 }
 
 void appendOnCreate(TCodeText& code, const TClassModel& cls) {
+    AddOnCreateStart(code, cls, "查看" + cls.friendName + "详情", "detail", QString());
     code.lines({
-        "\t@Override",
-        "\tpublic void onCreate(Bundle savedInstanceState) {",
-        "\t\tsuper.onCreate(savedInstanceState);",
-        "\t\t// 设置标题",
-        "\t\tsetTitle(\"手机客户端-查看" + cls.friendName + "详情\");",
-        "\t\t// 设置当前Activity界面布局",
-        "\t\tsetContentView(R.layout." + cls.layoutName() + "_detail);",
         "\t\t// 通过findViewById方法实例化组件",
         "\t\tbtnReturn = (Button) findViewById(R.id.btnReturn);",
     });
     appendViewLookups(code, cls);
     code.lines({
         "\t\tBundle extras = this.getIntent().getExtras();",
-        KeyFromExtras(cls),
+        KeyFromExtrasLine(cls),
         "\t\tinitViewData();",
         "\t\tbtnReturn.setOnClickListener(new OnClickListener() {",
         "\t\t\tpublic void onClick(View v) {",
@@ -107,8 +88,7 @@ void appendOnCreate(TCodeText& code, const TClassModel& cls) {
     });
 }
 
-void appendMemberValue(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
-                       const TReferenceNames& names) {
+void appendMemberValue(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString getter = cls.objectName() + ".get" + member.stem() + "()";
     switch (member.category) {
         case MemberCategory::String:
@@ -119,18 +99,18 @@ void appendMemberValue(TCodeText& code, const TClassModel& cls, const TMemberInf
             code.line("\t\tthis.TV_" + member.name() + ".setText(" + getter + " + \"\");");
             break;
         case MemberCategory::Date:
-            AppendDateText(code, cls, member);
+            AddDateText(code, cls, member);
             break;
         case MemberCategory::Image:
-            AppendPictureDownload(code, cls, member, QString());
+            AddStoredPhotoBlock(code, cls, member, QString());
             break;
         case MemberCategory::Reference:
-            AppendReferenceLookup(code, cls, member, names);
+            AddReferenceLookup(code, cls, member);
             break;
     }
 }
 
-void appendInitViewData(TCodeText& code, const TClassModel& cls, const TReferenceNames& names) {
+void appendInitViewData(TCodeText& code, const TClassModel& cls) {
     const QString cls_ = cls.objectName();
     code.lines({
         "\t/* 初始化显示详情界面的数据 */",
@@ -139,7 +119,7 @@ void appendInitViewData(TCodeText& code, const TClassModel& cls, const TReferenc
             cls.keyMember()->name() + "); ",
     });
     for (const TMemberInfo* member : cls.allMembers()) {
-        appendMemberValue(code, cls, *member, names);
+        appendMemberValue(code, cls, *member);
     }
     code.lines({"\t} ", "}"});
 }
@@ -147,11 +127,10 @@ void appendInitViewData(TCodeText& code, const TClassModel& cls, const TReferenc
 }  // namespace
 
 TGeneratedFile BuildDetailScreen(const TProjectModel&, const TClassModel& cls) {
-    const TReferenceNames names = referenceNames(cls);
     TCodeText code;
     appendImports(code, cls);
-    appendFields(code, cls, names);
+    appendFields(code, cls);
     appendOnCreate(code, cls);
-    appendInitViewData(code, cls, names);
+    appendInitViewData(code, cls);
     return TGeneratedFile::Java("activity", cls.className + "DetailActivity.java", code.text());
 }

@@ -10,40 +10,35 @@ namespace {
 
 void appendImports(TCodeText& code, const TClassModel& cls) {
     code.line("package com.mobileclient.activity;").line();
-    code.lines({
-        "import java.util.ArrayList;",
-        "import java.util.HashMap;",
-        "import java.util.List;",
-        "import java.util.Map;",
-    });
+    AddImports(code,
+               {"java.util.ArrayList", "java.util.HashMap", "java.util.List", "java.util.Map"});
     code.line();
-    code.line("import com.mobileclient.app.Declare;");
-    AppendDomainAndServiceImports(code, cls.className);
-    code.line("import com.mobileclient.util." + cls.className + "SimpleAdapter;");
-    code.lines(
-        {"import com.mobileclient.util.HttpUtil;", "import com.mobileclient.util.ImageService;"});
+    AddImports(code, {"com.mobileclient.app.Declare"});
+    AddOwnImports(code, cls);
+    AddImports(code, {"com.mobileclient.util." + cls.className + "SimpleAdapter",
+                      "com.mobileclient.util.HttpUtil", "com.mobileclient.util.ImageService"});
     code.line();
-    code.lines({
-        "import android.app.Activity;",
-        "import android.app.AlertDialog.Builder;",
-        "import android.content.DialogInterface;",
-        "import android.content.Intent;",
-        "import android.content.DialogInterface.OnClickListener;",
-        "import android.graphics.Bitmap;",
-        "import android.graphics.BitmapFactory;",
-        "import android.os.Bundle;",
-        "import android.view.ContextMenu;",
-        "import android.view.Menu;",
-        "import android.view.MenuItem;",
-        "import android.view.View;",
-        "import android.view.ContextMenu.ContextMenuInfo;",
-        "import android.view.View.OnCreateContextMenuListener;",
-        "import android.widget.AdapterView;",
-        "import android.widget.AdapterView.OnItemClickListener;",
-        "import android.widget.ListView;",
-        "import android.widget.Toast;",
-        "import android.widget.AdapterView.AdapterContextMenuInfo;",
-    });
+    AddImports(code, {
+                         "android.app.Activity",
+                         "android.app.AlertDialog.Builder",
+                         "android.content.DialogInterface",
+                         "android.content.Intent",
+                         "android.content.DialogInterface.OnClickListener",
+                         "android.graphics.Bitmap",
+                         "android.graphics.BitmapFactory",
+                         "android.os.Bundle",
+                         "android.view.ContextMenu",
+                         "android.view.Menu",
+                         "android.view.MenuItem",
+                         "android.view.View",
+                         "android.view.ContextMenu.ContextMenuInfo",
+                         "android.view.View.OnCreateContextMenuListener",
+                         "android.widget.AdapterView",
+                         "android.widget.AdapterView.OnItemClickListener",
+                         "android.widget.ListView",
+                         "android.widget.Toast",
+                         "android.widget.AdapterView.AdapterContextMenuInfo",
+                     });
     code.line();
 }
 
@@ -233,7 +228,7 @@ void appendRowMap(TCodeText& code, const TClassModel& cls) {
     }
     for (const TMemberInfo* member : cls.phoneListMembers()) {
         if (member->category == MemberCategory::Image) {
-            AppendThumbnail(code, cls, *member);
+            AddThumbnail(code, cls, *member);
         } else {
             code.line("\t\t\t\tmap.put(\"" + member->name() + "\", " + row + ".get" +
                       member->stem() + "());");

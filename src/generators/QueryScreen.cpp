@@ -22,63 +22,48 @@ QList<const TMemberInfo*> queryInputs(const TClassModel& cls) {
     return inputs;
 }
 
-QList<const TMemberInfo*> dropDowns(const QList<const TMemberInfo*>& inputs) {
-    QList<const TMemberInfo*> references;
-    for (const TMemberInfo* member : inputs) {
-        if (member->queryCategory() == MemberCategory::Reference) {
-            references.append(member);
-        }
-    }
-    return references;
-}
-
-// The screen declares no record or service of its own, so only drop-downs that refer to the
-// same class need telling apart.
+// What the sections of the query screen share.
 struct TQueryScreen {
     const TClassModel& cls;
     QList<const TMemberInfo*> inputs = queryInputs(cls);
-    TReferenceNames names{dropDowns(inputs), {}};
     QString condition = "queryCondition" + cls.className;
 };
 
 void appendImports(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "package com.mobileclient.activity;",
-        "import java.sql.Timestamp;",
-        "import java.util.Date;",
-        "import java.util.List;",
-        "import com.mobileclient.domain." + cls.className + ";",
-    });
-    AppendReferenceImports(code, cls);
+    code.line("package com.mobileclient.activity;");
+    AddImports(code, {"java.sql.Timestamp", "java.util.Date", "java.util.List",
+                      "com.mobileclient.domain." + cls.className});
+    AddReferenceImports(code, cls);
     code.line();
-    code.lines({
-        "import android.app.Activity;",
-        "import android.content.Intent;",
-        "import android.os.Bundle;",
-        "import android.view.View;",
-        "import android.view.View.OnClickListener;",
-        "import android.widget.AdapterView;",
-        "import android.widget.AdapterView.OnItemSelectedListener;",
-        "import android.widget.ArrayAdapter;",
-        "import android.widget.Button;",
-        "import android.widget.CheckBox;",
-        "import android.widget.DatePicker;",
-        "import android.widget.EditText;",
-        "import android.widget.Spinner;",
-    });
+    AddImports(code, {
+                         "android.app.Activity",
+                         "android.content.Intent",
+                         "android.os.Bundle",
+                         "android.view.View",
+                         "android.view.View.OnClickListener",
+                         "android.widget.AdapterView",
+                         "android.widget.AdapterView.OnItemSelectedListener",
+                         "android.widget.ArrayAdapter",
+                         "android.widget.Button",
+                         "android.widget.CheckBox",
+                         "android.widget.DatePicker",
+                         "android.widget.EditText",
+                         "android.widget.Spinner",
+                     });
     code.line();
 }
 
 void appendDropDownFields(TCodeText& code, const TQueryScreen& screen, const TMemberInfo& member) {
     const QString& name = member.name();
+    const QString stem = ReferenceStem(screen.cls, member);
     code.lines({
         "\t// 声明" + member.comment() + "下拉框",
         "\tprivate Spinner spinner_" + name + ";",
         "\tprivate ArrayAdapter<String> " + name + "_adapter;",
         "\tprivate static  String[] " + name + "_ShowText  = null;",
-        "\tprivate List<" + member.refClass() + "> " + screen.names.list(member) + " = null; ",
+        "\tprivate List<" + member.refClass() + "> " + stem + "List = null; ",
         "\t/*" + member.referenced->friendName + "管理业务逻辑层*/",
-        ReferenceServiceField(member, screen.names),
+        ServiceFieldLine(member.refClass(), stem),
     });
 }
 
@@ -112,16 +97,16 @@ void appendFields(TCodeText& code, const TQueryScreen& screen) {
 // puts the chosen object's key into the condition, "不限制" the key type's empty value.
 void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberInfo& member) {
     const QString& name = member.name();
-    const QString list = screen.names.list(member);
-    const QString count = screen.names.count(member);
+    const QString stem = ReferenceStem(screen.cls, member);
+    const QString list = stem + "List";
+    const QString count = stem + "Count";
     const QString setter = "\t\t\t\t\t" + screen.condition + ".set" + member.stem();
     const QString noCondition = member.referenceKeyIsInteger() ? "0" : "\"\"";
     code.lines({
         "\t\tspinner_" + name + " = (Spinner) findViewById(R.id.Spinner_" + name + ");",
         "\t\t// 获取所有的" + member.referenced->friendName,
         "\t\ttry {",
-        "\t\t\t" + list + " = " + screen.names.service(member) + ".Query" + member.refClass() +
-            "(null);",
+        "\t\t\t" + list + " = " + stem + "Service" + ".Query" + member.refClass() + "(null);",
         "\t\t} catch (Exception e1) {",
         "\t\t\te1.printStackTrace();",
         "\t\t}",
@@ -173,19 +158,6 @@ void appendInputSetUp(TCodeText& code, const TQueryScreen& screen) {
                 break;
         }
     }
-}
-
-void appendOnCreateHead(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "\t@Override",
-        "\tpublic void onCreate(Bundle savedInstanceState) {",
-        "\t\tsuper.onCreate(savedInstanceState);",
-        "\t\t// 设置标题",
-        "\t\tsetTitle(\"手机客户端-设置查询" + cls.friendName + "条件\");",
-        "\t\t// 设置当前Activity界面布局",
-        "\t\tsetContentView(R.layout." + cls.layoutName() + "_query);",
-        "\t\tbtnQuery = (Button) findViewById(R.id.btnQuery);",
-    });
 }
 
 // A date condition is set only while its check box is ticked.
@@ -255,7 +227,8 @@ TGeneratedFile BuildQueryScreen(const TProjectModel&, const TClassModel& cls) {
     TCodeText code;
     appendImports(code, cls);
     appendFields(code, screen);
-    appendOnCreateHead(code, cls);
+    AddOnCreateStart(code, cls, "设置查询" + cls.friendName + "条件", "query", QString());
+    code.line("\t\tbtnQuery = (Button) findViewById(R.id.btnQuery);");
     appendInputSetUp(code, screen);
     appendQueryButton(code, screen);
     return TGeneratedFile::Java("activity", cls.className + "QueryActivity.java", code.text());

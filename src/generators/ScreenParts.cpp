@@ -1,13 +1,57 @@
 #include "generators/ScreenParts.h"
 
-void AppendDomainAndServiceImports(TCodeText& code, const QString& className) {
-    code.line("import com.mobileclient.domain." + className + ";");
-    code.line("import com.mobileclient.service." + className + "Service;");
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+// *cls* + ".get" + *Name* + "()"
+QString getterCall(const TClassModel& cls, const TMemberInfo& member) {
+    return cls.objectName() + ".get" + member.stem() + "()";
 }
 
-void AppendReferenceImports(TCodeText& code, const TClassModel& cls) {
+// The stems of all reference members of the class: first every member whose referenced class's
+// object name is still free takes it, in member order; then the others take their own names.
+QHash<const TMemberInfo*, QString> referenceStems(const TClassModel& cls) {
+    QHash<const TMemberInfo*, QString> stems;
+    QSet<QString> taken{cls.objectName()};
+    QList<const TMemberInfo*> renamed;
     for (const TMemberInfo* member : cls.referenceMembers()) {
-        AppendDomainAndServiceImports(code, member->refClass());
+        if (taken.contains(member->refObject())) {
+            renamed.append(member);
+        } else {
+            taken.insert(member->refObject());
+            stems.insert(member, member->refObject());
+        }
+    }
+    for (const TMemberInfo* member : renamed) {
+        QString stem = member->name();
+        for (int suffix = 2; taken.contains(stem); ++suffix) {
+            stem = member->name() + QString::number(suffix);
+        }
+        taken.insert(stem);
+        stems.insert(member, stem);
+    }
+    return stems;
+}
+
+}  // namespace
+
+void AddImports(TCodeText& code, const QStringList& qualifiedNames) {
+    for (const QString& name : qualifiedNames) {
+        code.line("import " + name + ";");
+    }
+}
+
+void AddOwnImports(TCodeText& code, const TClassModel& cls) {
+    AddImports(code, {"com.mobileclient.domain." + cls.className,
+                      "com.mobileclient.service." + cls.className + "Service"});
+}
+
+void AddReferenceImports(TCodeText& code, const TClassModel& cls) {
+    for (const TMemberInfo* member : cls.referenceMembers()) {
+        AddImports(code, {"com.mobileclient.domain." + member->refClass(),
+                          "com.mobileclient.service." + member->refClass() + "Service"});
     }
 }
 
@@ -15,11 +59,11 @@ QString KeyType(const TClassModel& cls) {
     return cls.hasIntegerKey() ? QStringLiteral("int") : QStringLiteral("String");
 }
 
-QString PrivateKeyField(const TClassModel& cls) {
+QString KeyFieldLine(const TClassModel& cls) {
     return "\tprivate " + KeyType(cls) + " " + cls.keyMember()->name() + ";";
 }
 
-QString KeyFromExtras(const TClassModel& cls) {
+QString KeyFromExtrasLine(const TClassModel& cls) {
     const QString& key = cls.keyMember()->name();
     const QString getter = cls.hasIntegerKey() ? "getInt" : "getString";
     return "\t\t" + key + " = extras." + getter + "(\"" + key + "\");";
@@ -36,59 +80,58 @@ QString PutKeyInBundle(const TClassModel& cls) {
     return "bundle." + put + "(\"" + key + "\", " + key + ");";
 }
 
-TReferenceNames::TReferenceNames(const QList<const TMemberInfo*>& references, QSet<QString> taken) {
-    for (const TMemberInfo* member : references) {
-        QString name = member->refObject();
-        if (taken.contains(name)) {
-            name += member->stem();
-        }
-        const QString base = name;
-        for (int suffix = 2; taken.contains(name); ++suffix) {
-            name = base + QString::number(suffix);
-        }
-        taken.insert(name);
-        names_.insert(member, name);
-    }
+QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
+    return referenceStems(cls).value(&reference, reference.refObject());
 }
 
-QString ReferenceServiceField(const TMemberInfo& member, const TReferenceNames& names) {
-    const QString service = member.refClass() + "Service";
-    return "\tprivate " + service + " " + names.service(member) + " = new " + service + "();";
+QString ServiceFieldLine(const QString& className, const QString& stem) {
+    return "\tprivate " + className + "Service " + stem + "Service = new " + className +
+           "Service();";
 }
 
-void AppendReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
-                           const TReferenceNames& names) {
-    const QString object = names.object(member);
-    code.line("\t\t" + member.refClass() + " " + object + " = " + names.service(member) + ".Get" +
-              member.refClass() + "(" + cls.objectName() + ".get" + member.stem() + "());");
+void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
+    const QString object = ReferenceStem(cls, member);
+    code.line("\t\t" + member.refClass() + " " + object + " = " + object + "Service.Get" +
+              member.refClass() + "(" + getterCall(cls, member) + ");");
     code.line("\t\tthis.TV_" + member.name() + ".setText(" + object + ".get" + member.refShow() +
               "());");
 }
 
-QString StoredDateLine(const TClassModel& cls, const TMemberInfo& member) {
-    return "\t\tDate " + member.name() + " = new Date(" + cls.objectName() + ".get" +
-           member.stem() + "().getTime());";
+void AddOnCreateStart(TCodeText& code, const TClassModel& cls, const QString& title,
+                      const QString& layoutSuffix, const QString& layoutLineEnd) {
+    code.lines({
+        "\t@Override",
+        "\tpublic void onCreate(Bundle savedInstanceState) {",
+        "\t\tsuper.onCreate(savedInstanceState);",
+        "\t\t// 设置标题",
+        "\t\tsetTitle(\"手机客户端-" + title + "\");",
+        "\t\t// 设置当前Activity界面布局",
+        "\t\tsetContentView(R.layout." + cls.layoutName() + "_" + layoutSuffix + ");" +
+            layoutLineEnd,
+    });
 }
 
-void AppendDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
+void AddDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
-    code.line(StoredDateLine(cls, member));
-    code.line("\t\tString " + name + "Str = (" + name + ".getYear() + 1900) + \"-\" + (" + name +
-              ".getMonth()+1) + \"-\" + " + name + ".getDate();");
-    code.line("\t\tthis.TV_" + name + ".setText(" + name + "Str);");
+    code.lines({
+        "\t\tDate " + name + " = new Date(" + getterCall(cls, member) + ".getTime());",
+        "\t\tString " + name + "Str = (" + name + ".getYear() + 1900) + \"-\" + (" + name +
+            ".getMonth()+1) + \"-\" + " + name + ".getDate();",
+        "\t\tthis.TV_" + name + ".setText(" + name + "Str);",
+    });
 }
 
-void AppendPictureDownload(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
-                           const QString& afterOffset) {
+void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
+                         const QString& decodeSeparator) {
     const QString& name = member.name();
     code.lines({
         "\t\tbyte[] " + name + "_data = null;",
         "\t\ttry {",
         "\t\t\t// 获取图片数据",
-        "\t\t\t" + name + "_data = ImageService.getImage(HttpUtil.BASE_URL + " + cls.objectName() +
-            ".get" + member.stem() + "());",
+        "\t\t\t" + name + "_data = ImageService.getImage(HttpUtil.BASE_URL + " +
+            getterCall(cls, member) + ");",
         "\t\t\tBitmap " + name + " = BitmapFactory.decodeByteArray(" + name + "_data, 0," +
-            afterOffset + name + "_data.length);",
+            decodeSeparator + name + "_data.length);",
         "\t\t\tthis.iv_" + name + ".setImageBitmap(" + name + ");",
         "\t\t} catch (Exception e) {",
         "\t\t\te.printStackTrace();",
@@ -96,7 +139,7 @@ void AppendPictureDownload(TCodeText& code, const TClassModel& cls, const TMembe
     });
 }
 
-void AppendThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
+void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
     const QString data = name + "_data";
     const QString opts = name + "_opts";

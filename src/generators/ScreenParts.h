@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QHash>
-#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include "generation/CodeModel.h"
 #include "generation/CodeText.h"
@@ -10,60 +9,62 @@
 // Pieces of Java text that several generated screens share. Each piece appends whole lines to
 // the screen's text or answers one line (or expression) for the caller to place.
 
-// The two imports of a class's domain object and service.
-void AppendDomainAndServiceImports(TCodeText& code, const QString& className);
-// Those two imports for every reference member, in member order, once per member.
-void AppendReferenceImports(TCodeText& code, const TClassModel& cls);
+// ---- imports ----
 
-// The key member's Java type: "int" for an integer key member, "String" for any other key.
+// "import " + name + ";" for each name, in order.
+void AddImports(TCodeText& code, const QStringList& qualifiedNames);
+// The domain class and the service of the class itself.
+void AddOwnImports(TCodeText& code, const TClassModel& cls);
+// The domain class and the service of the referenced class, once per reference member.
+void AddReferenceImports(TCodeText& code, const TClassModel& cls);
+
+// ---- key variants (an integer key member is held as int, any other as String) ----
+
+// "int" or "String".
 QString KeyType(const TClassModel& cls);
-// "\tprivate int key;" or "\tprivate String key;".
-QString PrivateKeyField(const TClassModel& cls);
-// "\t\tkey = extras.getInt(\"key\");" or the getString form.
-QString KeyFromExtras(const TClassModel& cls);
-// The key read from the row map `row` of a list: parsed with Integer.parseInt for an integer
-// key, the map value's text otherwise.
+// "\tprivate int " + key + ";" or "\tprivate String " + key + ";"
+QString KeyFieldLine(const TClassModel& cls);
+// "\t\t" + key + " = extras.getInt(\"" + key + "\");" or the getString form.
+QString KeyFromExtrasLine(const TClassModel& cls);
+// The key read from the list row `row` (a map of the list screen): the row value's text,
+// parsed with Integer.parseInt for an integer key.
 QString KeyFromRow(const TClassModel& cls, const QString& row);
-// "bundle.putInt(\"key\", key);" or the putString form, without indentation.
+// "bundle.putInt(\"" + key + "\", " + key + ");" or the putString form, not indented.
 QString PutKeyInBundle(const TClassModel& cls);
 
-// Variable names a screen declares for its reference members: the referenced class's object
-// name (*refCls*), which the lists, services and counts of the screen are named after. When two
-// members refer to the same class, or a name is already taken by the screen itself (its own
-// record, or a local of another member), the later member's names get its accessor stem
-// appended (personTranslator), so that the generated class still compiles.
-class TReferenceNames {
-  public:
-    TReferenceNames(const QList<const TMemberInfo*>& references, QSet<QString> taken);
-    // *refCls* or its replacement for that member.
-    QString object(const TMemberInfo& member) const { return names_.value(&member); }
-    QString list(const TMemberInfo& member) const { return object(member) + "List"; }
-    QString service(const TMemberInfo& member) const { return object(member) + "Service"; }
-    QString count(const TMemberInfo& member) const { return object(member) + "Count"; }
+// ---- reference members ----
 
-  private:
-    QHash<const TMemberInfo*, QString> names_;
-};
+// The stem of the names that hold a reference member's referenced objects: stem + "List",
+// stem + "Service", stem + "Count", and the local that holds a fetched object. It is the
+// referenced class's object name, except where that name is taken: by the class itself (a self
+// reference would repeat the class's own record and service) or by an earlier reference member
+// of the class to the same class. Such a member's stem is its own name (with a number appended
+// in the rare case that is taken too).
+QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
 
-// "\tprivate Ref + Service service = new Ref + Service();" for a reference member.
-QString ReferenceServiceField(const TMemberInfo& member, const TReferenceNames& names);
+// "\tprivate " + className + "Service " + stem + "Service = new " + className + "Service();"
+QString ServiceFieldLine(const QString& className, const QString& stem);
 
-// The referenced object fetched by key through its class's service, its display member shown in
-// the text view TV_ + name.
-void AppendReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
-                           const TReferenceNames& names);
+// The referenced object fetched by key through its class's service; its display member is shown
+// in TV_ + name.
+void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);
 
-// "\t\tDate name = new Date(cls.getName().getTime());": a stored date as a java.util.Date.
-QString StoredDateLine(const TClassModel& cls, const TMemberInfo& member);
-// The stored date shown as year-month-day in TV_ + name.
-void AppendDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);
+// ---- onCreate ----
 
-// The picture stored on the server, downloaded whole and shown in iv_ + name; a failure prints
-// its stack trace. `afterOffset` stands between "0," and the length in the decode call: nothing
-// on the detail screen, one blank on the edit screen.
-void AppendPictureDownload(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
-                           const QString& afterOffset);
+// From "\t@Override" to the setContentView line; layoutLineEnd follows "_" + layoutSuffix + ");".
+void AddOnCreateStart(TCodeText& code, const TClassModel& cls, const QString& title,
+                      const QString& layoutSuffix, const QString& layoutLineEnd);
 
-// A list row's picture: downloaded, decoded at most about 100*100 pixels and put into the row
-// map under the member's name; running out of memory leaves it out of the row.
-void AppendThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);
+// ---- showing stored values ----
+
+// A date member's value shown in TV_ + name as year-month-day without leading zeros.
+void AddDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);
+
+// Downloads an image member's stored picture and shows it in iv_ + name. decodeSeparator
+// stands between "0," and the length in the decode call (" " or "").
+void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
+                         const QString& decodeSeparator);
+
+// A list row's picture: downloaded, decoded to at most about 100*100 pixels and put into the
+// row map under the member's name; running out of memory leaves it out of the row.
+void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);

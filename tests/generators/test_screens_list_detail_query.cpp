@@ -111,6 +111,12 @@ const TClassModel& classNamed(const TProjectModel& project, const QString& name)
     return *project.classNamed(name);
 }
 
+using TScreenBuilder = TGeneratedFile (*)(const TProjectModel&, const TClassModel&);
+
+QString screenText(TScreenBuilder build, const TProjectModel& project, const QString& className) {
+    return build(project, classNamed(project, className)).text;
+}
+
 // True when every expected line occurs as a whole line of the text, in the given order.
 bool hasLinesInOrder(const QString& text, const QStringList& expected, QString* missing) {
     const QStringList lines = text.split(QStringLiteral("\r\n"));
@@ -152,8 +158,6 @@ class TestScreensListDetailQuery : public QObject {
 };
 
 void TestScreensListDetailQuery::listScreenOfMixedClass() {
-    const TProjectModel project = library();
-    const TGeneratedFile file = BuildListScreen(project, classNamed(project, "Book"));
     // clang-format off
     const QString expected = testing::crlf({
         "package com.mobileclient.activity;",
@@ -364,12 +368,10 @@ void TestScreensListDetailQuery::listScreenOfMixedClass() {
         "}",
     });
     // clang-format on
-    COMPARE_TEXT(file.text, expected);
+    COMPARE_TEXT(screenText(BuildListScreen, library(), "Book"), expected);
 }
 
 void TestScreensListDetailQuery::detailScreenOfMixedClass() {
-    const TProjectModel project = library();
-    const TGeneratedFile file = BuildDetailScreen(project, classNamed(project, "Book"));
     // clang-format off
     const QString expected = testing::crlf({
         "package com.mobileclient.activity;",
@@ -472,12 +474,10 @@ void TestScreensListDetailQuery::detailScreenOfMixedClass() {
         "}",
     });
     // clang-format on
-    COMPARE_TEXT(file.text, expected);
+    COMPARE_TEXT(screenText(BuildDetailScreen, library(), "Book"), expected);
 }
 
 void TestScreensListDetailQuery::queryScreenOfMixedClass() {
-    const TProjectModel project = library();
-    const TGeneratedFile file = BuildQueryScreen(project, classNamed(project, "Book"));
     // clang-format off
     const QString expected = testing::crlf({
         "package com.mobileclient.activity;",
@@ -638,14 +638,12 @@ void TestScreensListDetailQuery::queryScreenOfMixedClass() {
         "}",
     });
     // clang-format on
-    COMPARE_TEXT(file.text, expected);
+    COMPARE_TEXT(screenText(BuildQueryScreen, library(), "Book"), expected);
 }
 
 // Every line where an integer key differs from a text key; the key is not shown in the rows, so
 // every row map gets it first.
 void TestScreensListDetailQuery::integerKeyInListScreen() {
-    const TProjectModel project = library();
-    const QString text = BuildListScreen(project, classNamed(project, "Reader")).text;
     // clang-format off
     const QStringList expected = {
         "\tint readerNo;",
@@ -664,6 +662,7 @@ void TestScreensListDetailQuery::integerKeyInListScreen() {
         "\t\t\t\tlist.add(map);",
     };
     // clang-format on
+    const QString text = screenText(BuildListScreen, library(), "Reader");
     COMPARE_LINES_IN_ORDER(text, expected);
     QVERIFY(!text.contains("putString"));
     QVERIFY(!text.contains("String readerNo"));
@@ -672,8 +671,6 @@ void TestScreensListDetailQuery::integerKeyInListScreen() {
 // The integer key, and a reference member without the query flag, which the detail screen
 // shows like any other.
 void TestScreensListDetailQuery::integerKeyInDetailScreen() {
-    const TProjectModel project = library();
-    const QString text = BuildDetailScreen(project, classNamed(project, "Reader")).text;
     // clang-format off
     const QStringList expected = {
         "import com.mobileclient.domain.Reader;",
@@ -692,6 +689,7 @@ void TestScreensListDetailQuery::integerKeyInDetailScreen() {
         "\t\tthis.TV_favoriteType.setText(bookType.getTypeName());",
     };
     // clang-format on
+    const QString text = screenText(BuildDetailScreen, library(), "Reader");
     COMPARE_LINES_IN_ORDER(text, expected);
 }
 
@@ -705,8 +703,6 @@ void TestScreensListDetailQuery::queryScreenWithoutInputs_data() {
 // Only the button, and the imports of the reference member that has no query flag.
 void TestScreensListDetailQuery::queryScreenWithoutInputs() {
     QFETCH(bool, queryingNumbers);
-    const TProjectModel project = queryingNumbers ? readerQueryingNumbers() : library();
-    const TGeneratedFile file = BuildQueryScreen(project, classNamed(project, "Reader"));
     // clang-format off
     const QString expected = testing::crlf({
         "package com.mobileclient.activity;",
@@ -765,7 +761,8 @@ void TestScreensListDetailQuery::queryScreenWithoutInputs() {
         "}",
     });
     // clang-format on
-    COMPARE_TEXT(file.text, expected);
+    const TProjectModel project = queryingNumbers ? readerQueryingNumbers() : library();
+    COMPARE_TEXT(screenText(BuildQueryScreen, project, "Reader"), expected);
 }
 
 // The first member that refers to a class keeps the class's object name; a self reference and a

@@ -7,6 +7,20 @@
 
 namespace {
 
+const QStringList kDetailImports = {
+    "com.mobileclient.util.HttpUtil",
+    "com.mobileclient.util.ImageService",
+    "android.app.Activity",
+    "android.graphics.Bitmap",
+    "android.graphics.BitmapFactory",
+    "android.os.Bundle",
+    "android.view.View",
+    "android.view.View.OnClickListener",
+    "android.widget.Button",
+    "android.widget.ImageView",
+    "android.widget.TextView",
+};
+
 bool isImage(const TMemberInfo& member) {
     return member.category == MemberCategory::Image;
 }
@@ -16,19 +30,7 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
     AddImports(code, {"java.util.Date"});
     AddOwnImports(code, cls);
     AddReferenceImports(code, cls);
-    AddImports(code, {
-                         "com.mobileclient.util.HttpUtil",
-                         "com.mobileclient.util.ImageService",
-                         "android.app.Activity",
-                         "android.graphics.Bitmap",
-                         "android.graphics.BitmapFactory",
-                         "android.os.Bundle",
-                         "android.view.View",
-                         "android.view.View.OnClickListener",
-                         "android.widget.Button",
-                         "android.widget.ImageView",
-                         "android.widget.TextView",
-                     });
+    AddImports(code, kDetailImports);
     code.line();
 }
 

@@ -8,6 +8,28 @@
 
 namespace {
 
+const QStringList kListAndroidImports = {
+    "android.app.Activity",
+    "android.app.AlertDialog.Builder",
+    "android.content.DialogInterface",
+    "android.content.Intent",
+    "android.content.DialogInterface.OnClickListener",
+    "android.graphics.Bitmap",
+    "android.graphics.BitmapFactory",
+    "android.os.Bundle",
+    "android.view.ContextMenu",
+    "android.view.Menu",
+    "android.view.MenuItem",
+    "android.view.View",
+    "android.view.ContextMenu.ContextMenuInfo",
+    "android.view.View.OnCreateContextMenuListener",
+    "android.widget.AdapterView",
+    "android.widget.AdapterView.OnItemClickListener",
+    "android.widget.ListView",
+    "android.widget.Toast",
+    "android.widget.AdapterView.AdapterContextMenuInfo",
+};
+
 void appendImports(TCodeText& code, const TClassModel& cls) {
     code.line("package com.mobileclient.activity;").line();
     AddImports(code,
@@ -18,27 +40,7 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
     AddImports(code, {"com.mobileclient.util." + cls.className + "SimpleAdapter",
                       "com.mobileclient.util.HttpUtil", "com.mobileclient.util.ImageService"});
     code.line();
-    AddImports(code, {
-                         "android.app.Activity",
-                         "android.app.AlertDialog.Builder",
-                         "android.content.DialogInterface",
-                         "android.content.Intent",
-                         "android.content.DialogInterface.OnClickListener",
-                         "android.graphics.Bitmap",
-                         "android.graphics.BitmapFactory",
-                         "android.os.Bundle",
-                         "android.view.ContextMenu",
-                         "android.view.Menu",
-                         "android.view.MenuItem",
-                         "android.view.View",
-                         "android.view.ContextMenu.ContextMenuInfo",
-                         "android.view.View.OnCreateContextMenuListener",
-                         "android.widget.AdapterView",
-                         "android.widget.AdapterView.OnItemClickListener",
-                         "android.widget.ListView",
-                         "android.widget.Toast",
-                         "android.widget.AdapterView.AdapterContextMenuInfo",
-                     });
+    AddImports(code, kListAndroidImports);
     code.line();
 }
 

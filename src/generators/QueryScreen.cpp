@@ -7,6 +7,22 @@
 
 namespace {
 
+const QStringList kQueryAndroidImports = {
+    "android.app.Activity",
+    "android.content.Intent",
+    "android.os.Bundle",
+    "android.view.View",
+    "android.view.View.OnClickListener",
+    "android.widget.AdapterView",
+    "android.widget.AdapterView.OnItemSelectedListener",
+    "android.widget.ArrayAdapter",
+    "android.widget.Button",
+    "android.widget.CheckBox",
+    "android.widget.DatePicker",
+    "android.widget.EditText",
+    "android.widget.Spinner",
+};
+
 // The members that get an input: string members (an image member counts as one here), date
 // members, and references, which get a drop-down. Integer and float members cannot be asked
 // for in a query and get none.
@@ -35,21 +51,7 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
                       "com.mobileclient.domain." + cls.className});
     AddReferenceImports(code, cls);
     code.line();
-    AddImports(code, {
-                         "android.app.Activity",
-                         "android.content.Intent",
-                         "android.os.Bundle",
-                         "android.view.View",
-                         "android.view.View.OnClickListener",
-                         "android.widget.AdapterView",
-                         "android.widget.AdapterView.OnItemSelectedListener",
-                         "android.widget.ArrayAdapter",
-                         "android.widget.Button",
-                         "android.widget.CheckBox",
-                         "android.widget.DatePicker",
-                         "android.widget.EditText",
-                         "android.widget.Spinner",
-                     });
+    AddImports(code, kQueryAndroidImports);
     code.line();
 }
 

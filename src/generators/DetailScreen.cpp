@@ -3,7 +3,7 @@
 
 #include "generation/CodeText.h"
 #include "generators/ScreenBuilders.h"
-#include "generators/ScreenParts.h"
+#include "generators/ScreenPieces.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "generation/CodeText.h"
 #include "generators/ScreenBuilders.h"
-#include "generators/ScreenParts.h"
+#include "generators/ScreenPieces.h"
 
 namespace {
 

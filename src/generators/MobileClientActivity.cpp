@@ -4,5 +4,7 @@
 
 TGeneratedFiles TMobileClientActivity::Generate(const TProjectModel& project,
                                                 const TClassModel& cls) {
-    return {BuildAddScreen(project, cls), BuildEditScreen(project, cls)};
+    return {BuildAddScreen(project, cls), BuildEditScreen(project, cls),
+            BuildListScreen(project, cls), BuildDetailScreen(project, cls),
+            BuildQueryScreen(project, cls)};
 }

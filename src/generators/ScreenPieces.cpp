@@ -256,8 +256,7 @@ void AddReferenceImports(TCodeText& code, const TClassModel& cls) {
 }
 
 QString KeyFieldLine(const TClassModel& cls) {
-    return QStringLiteral("\tprivate ") + (cls.hasIntegerKey() ? "int " : "String ") +
-           cls.keyMember()->name() + ";";
+    return "\tprivate " + KeyType(cls) + " " + cls.keyMember()->name() + ";";
 }
 
 QString KeyFromExtrasLine(const TClassModel& cls) {
@@ -458,5 +457,60 @@ void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberI
         "\t\t} catch (Exception e) {",
         "\t\t\te.printStackTrace();",
         "\t\t}",
+    });
+}
+
+QString KeyType(const TClassModel& cls) {
+    return cls.hasIntegerKey() ? QStringLiteral("int") : QStringLiteral("String");
+}
+
+QString KeyFromRow(const TClassModel& cls, const QString& row) {
+    const QString text = row + ".get(\"" + cls.keyMember()->name() + "\").toString()";
+    return cls.hasIntegerKey() ? "Integer.parseInt(" + text + ")" : text;
+}
+
+QString PutKeyInBundle(const TClassModel& cls) {
+    const QString& key = cls.keyMember()->name();
+    const QString put = cls.hasIntegerKey() ? "putInt" : "putString";
+    return "bundle." + put + "(\"" + key + "\", " + key + ");";
+}
+
+void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
+    const QString object = ReferenceStem(cls, member);
+    code.line("\t\t" + member.refClass() + " " + object + " = " + object + "Service.Get" +
+              member.refClass() + "(" + getterCall(cls, member) + ");");
+    code.line("\t\tthis.TV_" + member.name() + ".setText(" + object + ".get" + member.refShow() +
+              "());");
+}
+
+void AddDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
+    const QString& name = member.name();
+    code.lines({
+        "\t\tDate " + name + " = new Date(" + getterCall(cls, member) + ".getTime());",
+        "\t\tString " + name + "Str = (" + name + ".getYear() + 1900) + \"-\" + (" + name +
+            ".getMonth()+1) + \"-\" + " + name + ".getDate();",
+        "\t\tthis.TV_" + name + ".setText(" + name + "Str);",
+    });
+}
+
+void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
+    const QString& name = member.name();
+    const QString data = name + "_data";
+    const QString opts = name + "_opts";
+    code.lines({
+        "\t\t\t\tbyte[] " + data + " = ImageService.getImage(HttpUtil.BASE_URL+ " +
+            cls.objectName() + "List.get(i).get" + member.stem() + "());// 获取图片数据",
+        "\t\t\t\tBitmapFactory.Options " + opts + " = new BitmapFactory.Options();  ",
+        "\t\t\t\t" + opts + ".inJustDecodeBounds = true;  ",
+        "\t\t\t\tBitmapFactory.decodeByteArray(" + data + ", 0, " + data + ".length, " + opts +
+            "); ",
+        "\t\t\t\t" + opts + ".inSampleSize = photoListActivity.computeSampleSize(" + opts +
+            ", -1, 100*100); ",
+        "\t\t\t\t" + opts + ".inJustDecodeBounds = false; ",
+        "\t\t\t\ttry {",
+        "\t\t\t\t\tBitmap " + name + " = BitmapFactory.decodeByteArray(" + data + ", 0, " + data +
+            ".length, " + opts + ");",
+        "\t\t\t\t\tmap.put(\"" + name + "\", " + name + ");",
+        "\t\t\t\t} catch (OutOfMemoryError err) { }",
     });
 }

@@ -120,3 +120,26 @@ void AddPhotoResults(TCodeText& code, const TClassModel& cls);
 // stands between "0," and the length in the decode call (" " or "").
 void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                          const QString& decodeSeparator);
+
+// ---- the list, detail and query screens ----
+
+// "int" or "String".
+QString KeyType(const TClassModel& cls);
+
+// The key read from the list row `row` (a map of the list screen): the row value's text,
+// parsed with Integer.parseInt for an integer key.
+QString KeyFromRow(const TClassModel& cls, const QString& row);
+
+// "bundle.putInt(\"" + key + "\", " + key + ");" or the putString form, not indented.
+QString PutKeyInBundle(const TClassModel& cls);
+
+// The referenced object fetched by key through its class's service; its display member is shown
+// in TV_ + name.
+void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);
+
+// A date member's value shown in TV_ + name as year-month-day without leading zeros.
+void AddDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);
+
+// A list row's picture: downloaded, decoded to at most about 100*100 pixels and put into the
+// row map under the member's name; running out of memory leaves it out of the row.
+void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member);

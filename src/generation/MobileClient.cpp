@@ -5,7 +5,10 @@
 #include "generation/CodeText.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
+#include "generators/MobileClientAdapter.h"
 #include "generators/MobileClientDomain.h"
+#include "generators/MobileClientListHandler.h"
+#include "generators/MobileClientService.h"
 
 namespace {
 
@@ -14,6 +17,9 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 // The per-class generators in the order their files are written.
 const ClassGenerator kClassGenerators[] = {
     &TMobileClientDomain::Generate,
+    &TMobileClientService::Generate,
+    &TMobileClientListHandler::Generate,
+    &TMobileClientAdapter::Generate,
 };
 
 const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");

@@ -3,93 +3,15 @@
 // members, single-member classes, image query members and two references to one class.
 
 #include "TestSupport.h"
+#include "datalayer/LibraryProject.h"
 #include "generation/MobileClient.h"
 #include "generators/MobileClientAdapter.h"
 #include "generators/MobileClientListHandler.h"
 #include "generators/MobileClientService.h"
 
 using testing::crlf;
-using testing::M;
 
 namespace {
-
-TProjectModel library() {
-    return testing::ProjectBuilder(QStringLiteral("Library"))
-        .cls("BookType", "图书类别",
-             {{.name = "typeId", .type = kTypeInteger, .comment = "类别编号", .key = true},
-              {.name = "typeName",
-               .type = kTypeString,
-               .comment = "类别名称",
-               .display = true,
-               .phone = true}})
-        .cls("Publisher", "出版社",
-             {{.name = "publisherNo", .type = kTypeString, .comment = "出版社编号", .key = true},
-              {.name = "publisherName",
-               .type = kTypeString,
-               .comment = "出版社名称",
-               .display = true,
-               .phone = true}})
-        .cls("Book", "图书",
-             {{.name = "barcode",
-               .type = kTypeString,
-               .comment = "条形码",
-               .key = true,
-               .query = true,
-               .phone = true},
-              {.name = "bookName",
-               .type = kTypeString,
-               .comment = "图书名称",
-               .query = true,
-               .display = true,
-               .phone = true},
-              {.name = "bookType",
-               .type = "BookType",
-               .comment = "图书类别",
-               .query = true,
-               .phone = true},
-              {.name = "price", .type = kTypeFloat, .comment = "价格", .phone = true},
-              {.name = "count", .type = kTypeInteger, .comment = "库存", .phone = true},
-              {.name = "publishDate",
-               .type = kTypeDate,
-               .comment = "出版日期",
-               .query = true,
-               .phone = true},
-              {.name = "publisher",
-               .type = "Publisher",
-               .comment = "出版社",
-               .query = true,
-               .phone = true},
-              {.name = "bookPhoto", .type = kTypeImage, .comment = "图书图片", .phone = true}})
-        .cls("Shelf", "书架",
-             {{.name = "shelfId",
-               .type = kTypeInteger,
-               .comment = "书架编号",
-               .key = true,
-               .display = true,
-               .phone = true}})
-        .cls("Reader", "读者",
-             {{.name = "readerNo",
-               .type = kTypeString,
-               .comment = "读者编号",
-               .key = true,
-               .display = true,
-               .phone = true}})
-        .cls("Loan", "借阅",
-             {{.name = "loanId",
-               .type = kTypeInteger,
-               .comment = "借阅编号",
-               .key = true,
-               .display = true,
-               .phone = true},
-              {.name = "reader",
-               .type = "Reader",
-               .comment = "借阅人",
-               .query = true,
-               .phone = true},
-              {.name = "guarantor", .type = "Reader", .comment = "担保人"},
-              {.name = "receipt", .type = kTypeImage, .comment = "凭据", .query = true}})
-        .build();
-}
 
 const TClassModel& classNamed(const TProjectModel& project, const char* name) {
     return *project.classNamed(QString::fromUtf8(name));
@@ -157,7 +79,7 @@ class DataLayerTextTest : public QObject {
 };
 
 void DataLayerTextTest::serviceOfClassWithEveryCategory() {
-    const TProjectModel project = library();
+    const TProjectModel project = testing::library();
     const TGeneratedFile file = generateOne<TMobileClientService>(project, "Book");
     QCOMPARE(file.folder, QStringLiteral("src/com/mobileclient/service"));
     QCOMPARE(file.fileName, QStringLiteral("BookService.java"));
@@ -279,7 +201,7 @@ void DataLayerTextTest::serviceOfClassWithEveryCategory() {
 }
 
 void DataLayerTextTest::listHandlerOfClassWithEveryCategory() {
-    const TProjectModel project = library();
+    const TProjectModel project = testing::library();
     const TGeneratedFile file = generateOne<TMobileClientListHandler>(project, "Book");
     QCOMPARE(file.folder, QStringLiteral("src/com/mobileclient/handler"));
     QCOMPARE(file.fileName, QStringLiteral("BookListHandler.java"));
@@ -358,7 +280,7 @@ void DataLayerTextTest::listHandlerOfClassWithEveryCategory() {
 }
 
 void DataLayerTextTest::adapterOfClassWithEveryCategory() {
-    const TProjectModel project = library();
+    const TProjectModel project = testing::library();
     const TGeneratedFile file = generateOne<TMobileClientAdapter>(project, "Book");
     QCOMPARE(file.folder, QStringLiteral("src/com/mobileclient/util"));
     QCOMPARE(file.fileName, QStringLiteral("BookSimpleAdapter.java"));
@@ -460,7 +382,7 @@ void DataLayerTextTest::adapterOfClassWithEveryCategory() {
 }
 
 void DataLayerTextTest::integerKeyClassWithOneMemberAndNoQueryMembers() {
-    const TProjectModel project = library();
+    const TProjectModel project = testing::library();
     const QString service = serviceOf(project, "Shelf");
     // The only parameter besides the action is the integer key, joined to an empty string.
     QVERIFY(service.contains(crlf({
@@ -509,7 +431,7 @@ void DataLayerTextTest::integerKeyClassWithOneMemberAndNoQueryMembers() {
 }
 
 void DataLayerTextTest::imageQueryMemberAndTwoReferencesToOneClass() {
-    const TProjectModel project = library();
+    const TProjectModel project = testing::library();
     // An image query member is queried like a string member; a reference to a text key is
     // URL-encoded; the reference that is not a query member sends and reads like a string.
     const QString service = serviceOf(project, "Loan");
@@ -543,7 +465,7 @@ void DataLayerTextTest::imageQueryMemberAndTwoReferencesToOneClass() {
         "\t\tholder.tv_loanId.setText(mData.get(position).get(\"loanId\").toString());",
         "\t\tholder.tv_reader.setText((new "
         "ReaderService()).GetReader(mData.get(position).get(\"reader\").toString())."
-        "getReaderNo());",
+        "getReaderName());",
         "\t\t/*返回修改好的view*/",
     })));
     QVERIFY(adapter.contains(crlf({
@@ -557,7 +479,7 @@ void DataLayerTextTest::imageQueryMemberAndTwoReferencesToOneClass() {
 }
 
 void DataLayerTextTest::filesAreWrittenAfterTheDomainClassInOrder() {
-    const TProjectModel project = library();
+    const TProjectModel project = testing::library();
     QStringList written;
     for (const TGeneratedFile& file :
          TMobileClient::ClassFiles(project, classNamed(project, "Book"))) {

@@ -32,36 +32,46 @@ void appendHead(TCodeText& code, const TClassModel& cls) {
     code.line("public class " + cls.className + "ListHandler extends DefaultHandler {");
     code.lines({"\tprivate List<" + cls.className + "> " + cls.objectName() + "List = null;",
                 "\tprivate " + cls.className + " " + cls.objectName() + ";",
-                "\tprivate String tempString;"});
+                "\tprivate String tempString;",
+                "\tprivate StringBuilder valueBuffer = new StringBuilder();"});
 }
 
+// A SAX parser may report an element's text in several pieces (around every entity reference,
+// and anywhere else it likes), so the pieces are gathered and the member is set once the
+// element ends.
 void appendCharacters(TCodeText& code, const TClassModel& cls) {
-    const QString object = cls.objectName();
     code.lines({"\t@Override",
                 "\tpublic void characters(char[] ch, int start, int length) throws SAXException {",
-                "\t\tsuper.characters(ch, start, length);", "\t\tif (" + object + " != null) { ",
-                kIndent + "String valueString = new String(ch, start, length); "});
+                "\t\tsuper.characters(ch, start, length);",
+                "\t\tif (" + cls.objectName() + " != null && tempString != null) { ",
+                kIndent + "valueBuffer.append(ch, start, length); ", "        } ", "\t}"});
+    code.line();
+}
+
+void appendEndElement(TCodeText& code, const TClassModel& cls) {
+    const QString object = cls.objectName();
+    code.lines({"\t@Override",
+                "\tpublic void endElement(String uri, String localName, String qName) throws "
+                "SAXException {",
+                "\t\tsuper.endElement(uri, localName, qName);",
+                "\t\tif (" + object + " != null && valueBuffer.length() > 0) { ",
+                kIndent + "String valueString = valueBuffer.toString(); "});
     QString test = QStringLiteral("if");
     for (const TMemberInfo& member : cls.members) {
         code.line(kIndent + test + " (\"" + member.name() + "\".equals(tempString)) ");
         code.line(kIndent + "\t" + object + ".set" + member.stem() + conversion(member));
         test = QStringLiteral("else if");
     }
-    code.lines({"        } ", "\t}"});
-    code.line();
-}
-
-void appendCallbacks(TCodeText& code, const TClassModel& cls) {
-    const QString& name = cls.className;
-    const QString object = cls.objectName();
-    code.lines({"\t@Override",
-                "\tpublic void endElement(String uri, String localName, String qName) throws "
-                "SAXException {",
-                "\t\tsuper.endElement(uri, localName, qName);",
-                "\t\tif(\"" + name + "\".equals(localName)&&" + object + "!=null){",
+    code.lines({"        } ",
+                "\t\tif(\"" + cls.className + "\".equals(localName)&&" + object + "!=null){",
                 "\t\t\t" + object + "List.add(" + object + ");", "\t\t\t" + object + " = null; ",
                 "\t\t}", "\t\ttempString = null;", "\t}"});
     code.line();
+}
+
+void appendStartCallbacks(TCodeText& code, const TClassModel& cls) {
+    const QString& name = cls.className;
+    const QString object = cls.objectName();
     code.lines({"\t@Override", "\tpublic void startDocument() throws SAXException {",
                 "\t\tsuper.startDocument();",
                 "\t\t" + object + "List = new ArrayList<" + name + ">();", "\t}"});
@@ -72,7 +82,7 @@ void appendCallbacks(TCodeText& code, const TClassModel& cls) {
                 "\t\tsuper.startElement(uri, localName, qName, attributes);",
                 "        if (\"" + name + "\".equals(localName)) {",
                 kIndent + object + " = new " + name + "(); ", "        }",
-                "        tempString = localName; ", "\t}"});
+                "        tempString = localName; ", "        valueBuffer.setLength(0);", "\t}"});
     code.line();
     code.lines({"\tpublic List<" + name + "> get" + name + "List() {",
                 "\t\treturn this." + object + "List;", "\t}"});
@@ -84,7 +94,8 @@ TGeneratedFiles TMobileClientListHandler::Generate(const TProjectModel&, const T
     TCodeText code;
     appendHead(code, cls);
     appendCharacters(code, cls);
-    appendCallbacks(code, cls);
+    appendEndElement(code, cls);
+    appendStartCallbacks(code, cls);
     code.line("}");
     return {TGeneratedFile::Java("handler", cls.className + "ListHandler.java", code.text())};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // The library project of the data-layer tests: every member category, an integer-key and a
-// text-key referenced class, a single-member class, an image query member and two references
-// to one class.
+// text-key referenced class, a single-member class, two references to one class, and query
+// members of the kinds the member dialogs let through only by editing (integer, image).
 
 #include "TestSupport.h"
 
@@ -74,6 +74,7 @@ inline TProjectModel library() {
                .type = kTypeInteger,
                .comment = "借阅编号",
                .key = true,
+               .query = true,
                .display = true,
                .phone = true},
               {.name = "reader",

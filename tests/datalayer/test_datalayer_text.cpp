@@ -437,11 +437,13 @@ void DataLayerTextTest::integerKeyClassWithOneMemberAndNoQueryMembers() {
 
 void DataLayerTextTest::imageQueryMemberAndTwoReferencesToOneClass() {
     const TProjectModel project = testing::library();
-    // An image query member is queried like a string member; a reference to a text key is
-    // URL-encoded; the reference that is not a query member sends and reads like a string.
+    // An integer query member is appended as digits, an image query member is queried like a
+    // string member, a reference to a text key is URL-encoded; the reference that is not a
+    // query member is sent like a string.
     const QString service = serviceOf(project, "Loan");
     QVERIFY(service.contains(crlf({
         "\t\tif(queryConditionLoan != null) {",
+        "\t\t\turlString += \"&loanId=\" + queryConditionLoan.getLoanId();",
         "\t\t\turlString += \"&reader=\" + URLEncoder.encode(queryConditionLoan.getReader(), "
         "\"UTF-8\") + \"\";",
         "\t\t\turlString += \"&receipt=\" + URLEncoder.encode(queryConditionLoan.getReceipt(), "

@@ -278,11 +278,12 @@ public final class RoundTrip {
 
 		server.answer("LoanServlet", "query", "<Loans/>");
 		Loan loan = new Loan();
+		loan.setLoanId(42);
 		loan.setReader("R 1");
 		loan.setReceipt("upload/r.jpg");
 		new LoanService().QueryLoan(loan);
-		same("action=query&reader=R+1&receipt=upload%2Fr.jpg", lastRequest("GET", "LoanServlet").rawQuery,
-				"text-key reference and picture conditions");
+		same("action=query&loanId=42&reader=R+1&receipt=upload%2Fr.jpg", lastRequest("GET", "LoanServlet").rawQuery,
+				"integer, text-key reference and picture conditions");
 	}
 
 	private void queryReadsObjectsInOrder() throws Exception {

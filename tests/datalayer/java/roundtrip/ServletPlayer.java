@@ -61,7 +61,7 @@ final class ServletPlayer {
 
 	static ServletPlayer start() throws IOException {
 		HttpServer server = HttpServer.create(
-				new InetSocketAddress(InetAddress.getLoopbackAddress(), 0), 0);
+				new InetSocketAddress(InetAddress.getByName("127.0.0.1"), 0), 0);
 		ServletPlayer player = new ServletPlayer(server);
 		server.createContext(CONTEXT, player::handle);
 		server.start();

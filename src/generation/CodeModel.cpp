@@ -79,6 +79,17 @@ MemberCategory TMemberInfo::queryCategory() const {
     return category == MemberCategory::Image ? MemberCategory::String : category;
 }
 
+MemberCategory TMemberInfo::wireCategory() const {
+    switch (category) {
+        case MemberCategory::Image:
+            return MemberCategory::String;
+        case MemberCategory::Reference:
+            return referenceKeyIsInteger() ? MemberCategory::Integer : MemberCategory::String;
+        default:
+            return category;
+    }
+}
+
 QString TMemberInfo::javaType() const {
     switch (category) {
         case MemberCategory::String:

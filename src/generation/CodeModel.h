@@ -46,6 +46,10 @@ struct TMemberInfo {
     // The category used wherever query members are used: an image query member counts as a
     // string member there.
     MemberCategory queryCategory() const;
+    // The category of the value exchanged with the server (form parameters, JSON, XML): an
+    // image travels as its path (String), a reference as its referenced key (Integer or
+    // String); every other member as its own category.
+    MemberCategory wireCategory() const;
     // The Java field type of the domain class ("String", "int", "float", "java.sql.Timestamp").
     QString javaType() const;
 

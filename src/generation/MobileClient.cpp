@@ -6,8 +6,11 @@
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generators/MobileClientActivity.h"
+#include "generators/MobileClientAdapter.h"
 #include "generators/MobileClientDomain.h"
 #include "generators/MobileClientLayout.h"
+#include "generators/MobileClientListHandler.h"
+#include "generators/MobileClientService.h"
 
 namespace {
 
@@ -17,6 +20,9 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 const ClassGenerator kClassGenerators[] = {
     &TMobileClientLayout::Generate,
     &TMobileClientDomain::Generate,
+    &TMobileClientService::Generate,
+    &TMobileClientListHandler::Generate,
+    &TMobileClientAdapter::Generate,
     &TMobileClientActivity::Generate,
 };
 

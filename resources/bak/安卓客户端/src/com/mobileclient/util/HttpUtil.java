@@ -1,5 +1,162 @@
 package com.mobileclient.util;
 
+import java.io.ByteArrayOutputStream;
+import java.io.File;
+import java.io.FileInputStream;
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.OutputStream;
+import java.net.HttpURLConnection;
+import java.net.URL;
+import java.net.URLEncoder;
+import java.util.Map;
+import java.util.UUID;
+
+/*
+ * HTTP access to the server. Every service posts its forms through SendPostRequest; the add and
+ * edit screens upload pictures through uploadFile.
+ *
+ * The addresses can be changed without rebuilding: the system properties
+ * "mobileclient.baseUrl" and "mobileclient.filePath" replace the defaults below.
+ */
 public class HttpUtil {
-	public static final String BASE_URL = "http://127.0.0.1:8080/";
+	/* The server's base address; a servlet name or a stored picture path is appended to it.
+	   10.0.2.2 is the emulator's address of the host machine. */
+	public static final String BASE_URL = System.getProperty("mobileclient.baseUrl",
+			"http://10.0.2.2:8080/JavaWebProject/");
+	/* The local folder of picture files; a file name is appended after "/". */
+	public static final String FILE_PATH = System.getProperty("mobileclient.filePath",
+			"/sdcard/mobileclient/pictures");
+
+	private static final int CONNECT_TIMEOUT_MS = 10000;
+	private static final int READ_TIMEOUT_MS = 30000;
+
+	/*
+	 * Posts the parameters as an application/x-www-form-urlencoded form, names and values
+	 * encoded in the given character set, and answers the response body. A null value is sent
+	 * as an empty value. A status outside 200-299 is an IOException.
+	 */
+	public static byte[] SendPostRequest(String url, Map<String, String> params, String encoding)
+			throws Exception {
+		byte[] body = formBody(params, encoding).getBytes("US-ASCII");
+		HttpURLConnection connection = open(url);
+		try {
+			connection.setRequestMethod("POST");
+			connection.setDoOutput(true);
+			connection.setRequestProperty("Content-Type",
+					"application/x-www-form-urlencoded; charset=" + encoding);
+			connection.setFixedLengthStreamingMode(body.length);
+			OutputStream out = connection.getOutputStream();
+			try {
+				out.write(body);
+			} finally {
+				out.close();
+			}
+			return readResponse(connection);
+		} finally {
+			connection.disconnect();
+		}
+	}
+
+	/*
+	 * Uploads the picture FILE_PATH + "/" + fileName to BASE_URL + "upload" as a
+	 * multipart/form-data request whose only part is the form field "file" (with the file's
+	 * name and bytes). The server answers the name under which it stored the picture (for
+	 * example "upload/20240101.jpg") as the response body.
+	 *
+	 * Answers that name, trimmed. Any failure (missing file, no connection, a status outside
+	 * 200-299, an empty answer) throws a RuntimeException (the IOException as its cause), so
+	 * that a save that needs the picture is abandoned instead of storing an object without its
+	 * picture.
+	 */
+	public static String uploadFile(String fileName) {
+		try {
+			String stored = new String(postFile(new File(FILE_PATH, fileName)), "UTF-8").trim();
+			if (stored.length() == 0) {
+				throw new IOException("The server stored " + fileName + " under no name");
+			}
+			return stored;
+		} catch (IOException e) {
+			throw new RuntimeException("Upload of " + fileName + " failed", e);
+		}
+	}
+
+	private static byte[] postFile(File file) throws IOException {
+		String boundary = "----mobileclient" + UUID.randomUUID().toString().replace("-", "");
+		String head = "--" + boundary + "\r\n"
+				+ "Content-Disposition: form-data; name=\"file\"; filename=\""
+				+ file.getName().replace("\"", "%22") + "\"\r\n"
+				+ "Content-Type: application/octet-stream\r\n\r\n";
+		String tail = "\r\n--" + boundary + "--\r\n";
+		HttpURLConnection connection = open(BASE_URL + "upload");
+		try {
+			connection.setRequestMethod("POST");
+			connection.setDoOutput(true);
+			connection.setRequestProperty("Content-Type",
+					"multipart/form-data; boundary=" + boundary);
+			connection.setChunkedStreamingMode(0);
+			OutputStream out = connection.getOutputStream();
+			try {
+				out.write(head.getBytes("UTF-8"));
+				InputStream in = new FileInputStream(file);
+				try {
+					copy(in, out);
+				} finally {
+					in.close();
+				}
+				out.write(tail.getBytes("UTF-8"));
+			} finally {
+				out.close();
+			}
+			return readResponse(connection);
+		} finally {
+			connection.disconnect();
+		}
+	}
+
+	private static String formBody(Map<String, String> params, String encoding)
+			throws IOException {
+		StringBuilder body = new StringBuilder();
+		for (Map.Entry<String, String> param : params.entrySet()) {
+			if (body.length() > 0) {
+				body.append('&');
+			}
+			String value = param.getValue() == null ? "" : param.getValue();
+			body.append(URLEncoder.encode(param.getKey(), encoding)).append('=')
+					.append(URLEncoder.encode(value, encoding));
+		}
+		return body.toString();
+	}
+
+	static HttpURLConnection open(String url) throws IOException {
+		HttpURLConnection connection = (HttpURLConnection) new URL(url).openConnection();
+		connection.setConnectTimeout(CONNECT_TIMEOUT_MS);
+		connection.setReadTimeout(READ_TIMEOUT_MS);
+		connection.setUseCaches(false);
+		return connection;
+	}
+
+	/* The response body; a status outside 200-299 is an IOException. */
+	static byte[] readResponse(HttpURLConnection connection) throws IOException {
+		int status = connection.getResponseCode();
+		if (status < 200 || status > 299) {
+			throw new IOException("HTTP " + status + " from " + connection.getURL());
+		}
+		InputStream in = connection.getInputStream();
+		try {
+			ByteArrayOutputStream body = new ByteArrayOutputStream();
+			copy(in, body);
+			return body.toByteArray();
+		} finally {
+			in.close();
+		}
+	}
+
+	private static void copy(InputStream in, OutputStream out) throws IOException {
+		byte[] buffer = new byte[8192];
+		int count;
+		while ((count = in.read(buffer)) != -1) {
+			out.write(buffer, 0, count);
+		}
+	}
 }

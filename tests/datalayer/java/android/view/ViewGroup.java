@@ -1,0 +1,4 @@
+package android.view;
+
+public class ViewGroup extends View {
+}

@@ -10,7 +10,10 @@
 #include <QTest>
 
 #include "generation/CodeModel.h"
+#include "store/ClassDAO.h"
 #include "store/DbHelper.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
 
 namespace testing {
 
@@ -25,9 +28,24 @@ struct M {
     bool phone = false;
 };
 
+// The flags the member dialogs derive from a member's type and boxes.
+inline void fillMember(TMember& row, const M& m) {
+    row.memberName = m.name;
+    row.memberType = m.type;
+    row.memberLength = m.type == kTypeString ? 20 : 0;
+    row.memberIsPri = m.key ? 1 : 0;
+    row.memberComment = m.comment;
+    row.memberIsMust = 1;
+    row.memberIsInteger = m.type == kTypeInteger ? 1 : 0;
+    row.memberIsFloat = m.type == kTypeFloat ? 1 : 0;
+    row.queryFlag = m.query ? 1 : 0;
+    row.memberIsDisplay = m.display ? 1 : 0;
+    row.androidDisplay = m.phone ? 1 : 0;
+}
+
 // Builds a TProjectModel class by class; ids count from 1 in insertion order.
 class ProjectBuilder {
-public:
+  public:
     explicit ProjectBuilder(const QString& projectName = QStringLiteral("Demo")) {
         model_.projectId = 1;
         model_.projectName = projectName;
@@ -44,17 +62,7 @@ public:
             row.memberId = ++memberId_;
             row.projectId = model_.projectId;
             row.classId = c.classId;
-            row.memberName = m.name;
-            row.memberType = m.type;
-            row.memberLength = m.type == kTypeString ? 20 : 0;
-            row.memberIsPri = m.key ? 1 : 0;
-            row.memberComment = m.comment;
-            row.memberIsMust = 1;
-            row.memberIsInteger = m.type == kTypeInteger ? 1 : 0;
-            row.memberIsFloat = m.type == kTypeFloat ? 1 : 0;
-            row.queryFlag = m.query ? 1 : 0;
-            row.memberIsDisplay = m.display ? 1 : 0;
-            row.androidDisplay = m.phone ? 1 : 0;
+            fillMember(row, m);
             c.members.append({row, CategoryOfType(row.memberType)});
         }
         model_.classes.append(std::move(c));
@@ -65,14 +73,14 @@ public:
         return std::move(model_);
     }
 
-private:
+  private:
     TProjectModel model_;
     qint32 memberId_ = 0;
 };
 
 // A fresh store file in a temporary folder, made the current store for this process.
 class TempStore {
-public:
+  public:
     TempStore() {
         path_ = dir_.filePath(QStringLiteral("projects.db"));
         TDbHelper::CloseConnection();
@@ -82,9 +90,62 @@ public:
     const QString& path() const { return path_; }
     QString folder() const { return dir_.path(); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString path_;
+};
+
+// Adds a project with the given classes to the current store through the DAOs; members get
+// the flags the member dialogs derive. Answers the project id.
+inline qint32 seedProject(
+    const QString& projectName,
+    std::initializer_list<std::pair<QString, std::initializer_list<M>>> classes) {
+    TProjectDAO().AddProject(projectName);
+    const qint32 projectId = TProjectDAO().FindProjectsByName(projectName).last();
+    for (const auto& [className, members] : classes) {
+        TClassDAO().AddClass(projectId, className, className + QStringLiteral("友好名"), 0);
+        const qint32 classId = TClassDAO().GetClassId(projectId, className);
+        for (const M& m : members) {
+            TMember row;
+            row.projectId = projectId;
+            row.classId = classId;
+            fillMember(row, m);
+            TMemberDAO().AddMember(row);
+        }
+    }
+    return projectId;
+}
+
+// An app folder in a temporary directory with copies of the built template project and
+// templates, so runs never write into the build tree.
+class TempAppFolder {
+  public:
+    TempAppFolder() {
+        for (const char* folder : {"bak", "template"}) {
+            copyTree(QStringLiteral(QUILLMERE_APP_DIR "/") + QLatin1String(folder),
+                     dir_.filePath(QLatin1String(folder)));
+        }
+    }
+    QString path() const { return dir_.path(); }
+    QString output(const QString& project) const {
+        return dir_.filePath(QStringLiteral("projects/") + project + QStringLiteral("/安卓客户端"));
+    }
+    static void copyTree(const QString& source, const QString& target) {
+        QDir().mkpath(target);
+        const QDir dir(source);
+        for (const QFileInfo& entry :
+             dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            const QString to = target + QLatin1Char('/') + entry.fileName();
+            if (entry.isDir()) {
+                copyTree(entry.filePath(), to);
+            } else {
+                QFile::copy(entry.filePath(), to);
+            }
+        }
+    }
+
+  private:
+    QTemporaryDir dir_;
 };
 
 inline QByteArray readAll(const QString& path) {
@@ -105,10 +166,11 @@ inline bool sameText(const QString& actual, const QString& expected, QString* re
     const QStringList e = expected.split('\n');
     for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
         if (a.value(i) != e.value(i) || i >= a.size() || i >= e.size()) {
-            *report = QStringLiteral("first difference at line %1\n  actual:   [%2]\n  expected: [%3]")
-                          .arg(i + 1)
-                          .arg(i < a.size() ? visible(a[i]) : QStringLiteral("<end>"),
-                               i < e.size() ? visible(e[i]) : QStringLiteral("<end>"));
+            *report =
+                QStringLiteral("first difference at line %1\n  actual:   [%2]\n  expected: [%3]")
+                    .arg(i + 1)
+                    .arg(i < a.size() ? visible(a[i]) : QStringLiteral("<end>"),
+                         i < e.size() ? visible(e[i]) : QStringLiteral("<end>"));
             return false;
         }
     }
@@ -127,10 +189,10 @@ inline QString crlf(std::initializer_list<QString> lines) {
 
 }  // namespace testing
 
-#define COMPARE_TEXT(actual, expected)                                   \
-    do {                                                                 \
-        QString report_;                                                 \
-        if (!testing::sameText((actual), (expected), &report_)) {        \
-            QFAIL(qPrintable(report_));                                  \
-        }                                                                \
+#define COMPARE_TEXT(actual, expected)                            \
+    do {                                                          \
+        QString report_;                                          \
+        if (!testing::sameText((actual), (expected), &report_)) { \
+            QFAIL(qPrintable(report_));                           \
+        }                                                         \
     } while (false)

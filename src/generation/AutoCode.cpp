@@ -11,7 +11,7 @@ namespace {
 
 // Forwards every call to the host on its own thread and waits for it to return.
 class QueuedHost : public TGenerationHost {
-public:
+  public:
     QueuedHost(TGenerationHost* host, QObject* context) : host_(host), context_(context) {}
 
     void AppendProgress(const QString& line) override {
@@ -24,7 +24,7 @@ public:
         call([&] { host_->RunFailed(message); });
     }
 
-private:
+  private:
     template <typename F>
     void call(F f) {
         QMetaObject::invokeMethod(context_, f, Qt::BlockingQueuedConnection);

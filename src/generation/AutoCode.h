@@ -23,7 +23,7 @@ struct TRunRequest {
 
 // The run's view of whoever started it (the workbench window or the command line).
 class TGenerationHost {
-public:
+  public:
     virtual ~TGenerationHost() = default;
     virtual void AppendProgress(const QString& line) = 0;
     // A check failed (failingClassId set, text is the message to show, class name first) or the
@@ -45,15 +45,15 @@ inline const QString kCompletedText = QStringLiteral("所有代码生成完毕!"
 // deletes itself when the run ends.
 class TAutoCode : public QThread {
     Q_OBJECT
-public:
+  public:
     TAutoCode(const TRunRequest& request, TGenerationHost* host, QObject* hostContext);
     static TAutoCode* Start(const TRunRequest& request, TGenerationHost* host,
                             QObject* hostContext);
 
-protected:
+  protected:
     void run() override;
 
-private:
+  private:
     TRunRequest request_;
     TGenerationHost* host_;
     QPointer<QObject> hostContext_;

@@ -2,16 +2,24 @@
 
 #include <QHash>
 
-#include "store/MemberDAO.h"
 #include "store/ClassDAO.h"
+#include "store/MemberDAO.h"
 
 namespace {
 
-bool isAsciiUpper(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); }
-bool isAsciiLower(QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); }
+bool isAsciiUpper(QChar c) {
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+}
+bool isAsciiLower(QChar c) {
+    return c >= QLatin1Char('a') && c <= QLatin1Char('z');
+}
 
-QChar toAsciiLower(QChar c) { return isAsciiUpper(c) ? QChar(c.unicode() + 32) : c; }
-QChar toAsciiUpper(QChar c) { return isAsciiLower(c) ? QChar(c.unicode() - 32) : c; }
+QChar toAsciiLower(QChar c) {
+    return isAsciiUpper(c) ? QChar(c.unicode() + 32) : c;
+}
+QChar toAsciiUpper(QChar c) {
+    return isAsciiLower(c) ? QChar(c.unicode() - 32) : c;
+}
 
 }  // namespace
 
@@ -88,9 +96,13 @@ QString TMemberInfo::javaType() const {
     return referenceKeyIsInteger() ? QStringLiteral("int") : QStringLiteral("String");
 }
 
-const TMemberInfo& TMemberInfo::refKey() const { return *referenced->keyMember(); }
+const TMemberInfo& TMemberInfo::refKey() const {
+    return *referenced->keyMember();
+}
 
-QString TMemberInfo::refShow() const { return referenced->displayMember()->stem(); }
+QString TMemberInfo::refShow() const {
+    return referenced->displayMember()->stem();
+}
 
 template <typename Pred>
 QList<const TMemberInfo*> TClassModel::select(Pred pred) const {

@@ -21,8 +21,8 @@ inline const QString kTypeImage = QStringLiteral("图片型");
 MemberCategory CategoryOfType(const QString& memberType);
 
 // Case changes touch ASCII letters only.
-QString ObjectName(const QString& className);   // first "A"-"Z" lowered: Student -> student
-QString LayoutName(const QString& className);   // every "A"-"Z" lowered: URLInfo -> urlinfo
+QString ObjectName(const QString& className);     // first "A"-"Z" lowered: Student -> student
+QString LayoutName(const QString& className);     // every "A"-"Z" lowered: URLInfo -> urlinfo
 QString AccessorStem(const QString& memberName);  // first "a"-"z" raised: birthDate -> BirthDate
 
 class TClassModel;
@@ -57,10 +57,10 @@ struct TMemberInfo {
 };
 
 class TClassModel {
-public:
+  public:
     qint32 classId = 0;
-    QString className;   // *Class*
-    QString friendName;  // *Friend*
+    QString className;           // *Class*
+    QString friendName;          // *Friend*
     QList<TMemberInfo> members;  // every member, in member order
 
     QString objectName() const { return ObjectName(className); }  // *cls*
@@ -78,14 +78,14 @@ public:
     QList<const TMemberInfo*> phoneListMembers() const;
     QList<const TMemberInfo*> allMembers() const;
 
-private:
+  private:
     template <typename Pred>
     QList<const TMemberInfo*> select(Pred pred) const;
 };
 
 // Members point at the classes they reference, so a model is moved, never copied.
 class TProjectModel {
-public:
+  public:
     TProjectModel() = default;
     TProjectModel(const TProjectModel&) = delete;
     TProjectModel& operator=(const TProjectModel&) = delete;

@@ -6,7 +6,7 @@
 // Builds a generated file's text. Every line ends with CR LF; the text of each line (tabs,
 // blanks, trailing blanks) is given by the caller exactly as it must appear.
 class TCodeText {
-public:
+  public:
     TCodeText& line(const QString& text = QString()) {
         text_ += text;
         text_ += QLatin1String("\r\n");
@@ -29,6 +29,6 @@ public:
     }
     const QString& text() const { return text_; }
 
-private:
+  private:
     QString text_;
 };

@@ -97,9 +97,8 @@ bool TFileOperate::CopyDirectory(const QString& source, const QString& target, b
         throw TError(QStringLiteral("无法进入模板文件夹%1").arg(source));
     }
     makeFolder(target);
-    const QFileInfoList entries =
-        sourceDir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                QDir::Name);
+    const QFileInfoList entries = sourceDir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
         const QString targetPath = target + QLatin1Char('/') + entry.fileName();
         if (entry.isDir()) {

@@ -7,7 +7,7 @@
 // folder by the caller); the process's current directory is never used or changed.
 // Failures raise TError naming the file.
 class TFileOperate {
-public:
+  public:
     // GBK bytes of the text, nothing added. A character GBK cannot encode is an error.
     static void WriteTextFile(const QString& folder, const QString& file, const QString& text);
     // EF BB BF, then the text as UTF-8; nothing added.

@@ -21,8 +21,7 @@ struct TGeneratedFile {
                 FileEncoding::Gbk, QString()};
     }
     static TGeneratedFile Layout(const QString& fileName, const QString& text) {
-        return {QStringLiteral("res/layout"), fileName, text, FileEncoding::Utf8WithBom,
-                QString()};
+        return {QStringLiteral("res/layout"), fileName, text, FileEncoding::Utf8WithBom, QString()};
     }
 };
 

@@ -6,6 +6,7 @@
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generators/MobileClientDomain.h"
+#include "generators/MobileClientLayout.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 
 // The per-class generators in the order their files are written.
 const ClassGenerator kClassGenerators[] = {
+    &TMobileClientLayout::Generate,
     &TMobileClientDomain::Generate,
 };
 
@@ -66,9 +68,11 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
                    return QStringLiteral("R.drawable.operateicon");
                }));
     first.line("        };");
-    first.line("        private String[] menuString = {" + joinPerClass(project, [](const TClassModel& cls) {
-                   return "\"" + cls.friendName + "管理\"";
-               }) + "};");
+    first.line(
+        "        private String[] menuString = {" +
+        joinPerClass(project,
+                     [](const TClassModel& cls) { return "\"" + cls.friendName + "管理\""; }) +
+        "};");
 
     TCodeText second;
     TCodeText third;
@@ -78,15 +82,13 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
                       "\t\t\t\t\t// " + cls.friendName + "管理监听器",
                       "\t\t\t\t\tview.setOnClickListener(" + cls.objectName() + "Linstener);",
                       "\t\t\t\t\tbreak;"});
-        third.lines({"    OnClickListener " + cls.objectName() + "Linstener = new OnClickListener() {",
-                     "\t\tpublic void onClick(View v) {",
-                     "\t\t\tIntent intent = new Intent();",
-                     "\t\t\t// 启动" + cls.friendName + "管理Activity",
-                     "\t\t\tintent.setClass(MainMenuActivity.this, " + cls.className +
-                         "ListActivity.class);",
-                     "\t\t\tstartActivity(intent);",
-                     "\t\t}",
-                     "\t};"});
+        third.lines(
+            {"    OnClickListener " + cls.objectName() + "Linstener = new OnClickListener() {",
+             "\t\tpublic void onClick(View v) {", "\t\t\tIntent intent = new Intent();",
+             "\t\t\t// 启动" + cls.friendName + "管理Activity",
+             "\t\t\tintent.setClass(MainMenuActivity.this, " + cls.className +
+                 "ListActivity.class);",
+             "\t\t\tstartActivity(intent);", "\t\t}", "\t};"});
     }
     QString text = templateText;
     text.replace(QStringLiteral("$First"), first.text());
@@ -117,9 +119,9 @@ void TMobileClient::CopyTemplateProject(const QString& appFolder, const TOutputP
         progress(QStringLiteral("移动") + relative + QStringLiteral("文件夹完毕！"));
     }
     for (const char* file : kTemplateRootFiles) {
-        TFileOperate::CopyFile(source + QLatin1Char('/') + QLatin1String(file),
-                               output.absolutePath(output.relativeRoot() + QLatin1Char('/') +
-                                                   QLatin1String(file)));
+        TFileOperate::CopyFile(
+            source + QLatin1Char('/') + QLatin1String(file),
+            output.absolutePath(output.relativeRoot() + QLatin1Char('/') + QLatin1String(file)));
     }
     progress(QStringLiteral("移动资源文件完毕!"));
 }

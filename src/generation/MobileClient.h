@@ -13,7 +13,7 @@ using TProgressSink = std::function<void(const QString& line)>;
 // Writes the whole output project: the manifest and main menu from their templates, the copy of
 // the template project, then every class's files in the fixed generator order.
 class TMobileClient {
-public:
+  public:
     static void Generate(const TProjectModel& project, const QString& appFolder,
                          const TProgressSink& progress);
 
@@ -26,7 +26,7 @@ public:
     static QString ManifestTemplatePath(const QString& appFolder);
     static QString MainMenuTemplatePath(const QString& appFolder);
 
-private:
+  private:
     static void CopyTemplateProject(const QString& appFolder, const TOutputProject& output,
                                     const TProgressSink& progress);
 };

@@ -19,8 +19,7 @@ QString TOutputProject::write(const TGeneratedFile& file) const {
     } else {
         TFileOperate::WriteUtf8File(absolutePath(folder), absolutePath(path), file.text);
     }
-    const QString named = file.progressName.isEmpty()
-                              ? path
-                              : folder + QLatin1Char('/') + file.progressName;
+    const QString named =
+        file.progressName.isEmpty() ? path : folder + QLatin1Char('/') + file.progressName;
     return named + QStringLiteral("生成完成!");
 }

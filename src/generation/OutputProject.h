@@ -7,7 +7,7 @@
 // The output project projects/<project name>/安卓客户端 below the app folder: the one place
 // that turns generated files into bytes on disk.
 class TOutputProject {
-public:
+  public:
     TOutputProject(const QString& appFolder, const QString& projectName);
 
     // "projects/<project name>/安卓客户端": the start of every progress line.
@@ -17,7 +17,7 @@ public:
     // Writes the file in its encoding and answers its progress line.
     QString write(const TGeneratedFile& file) const;
 
-private:
+  private:
     QString appFolder_;
     QString relativeRoot_;
 };

@@ -5,6 +5,6 @@
 
 // domain/<Class>.java: a serializable bean with a field, getter and setter per member.
 class TMobileClientDomain {
-public:
+  public:
     static TGeneratedFiles Generate(const TProjectModel& project, const TClassModel& cls);
 };

@@ -5,7 +5,7 @@
 
 // Every statement on t_class, and the per-class member counts checked before generation.
 class TClassDAO {
-public:
+  public:
     QString GetClassName(qint32 classId) const;
     qint32 GetFrontShowFlag(qint32 classId) const;
     QString GetFriendName(qint32 classId) const;
@@ -27,7 +27,7 @@ public:
     bool CheckDisplayMembers(const TEntryList& classes, qint32* failingClassId) const;
     bool CheckPhoneListMembers(const TEntryList& classes, qint32* failingClassId) const;
 
-private:
+  private:
     template <typename Fails>
     bool CheckEachClass(const TEntryList& classes, const char* condition, Fails fails,
                         qint32* failingClassId) const;

@@ -77,15 +77,15 @@ void createSchema(QSqlDatabase& db) {
 }
 
 QSqlDatabase openConnection(const QString& path) {
-    const QString name =
-        QStringLiteral("quillmere-store-%1").arg(connectionCounter.fetch_add(1));
+    const QString name = QStringLiteral("quillmere-store-%1").arg(connectionCounter.fetch_add(1));
     const QFileInfo file(path);
     const bool isNew = !file.exists() || file.size() == 0;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open()) {
-        const QString message = QStringLiteral("无法打开工程库%1: %2").arg(path, errorText(db.lastError()));
+        const QString message =
+            QStringLiteral("无法打开工程库%1: %2").arg(path, errorText(db.lastError()));
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
         throw TError(message);
@@ -103,7 +103,9 @@ void bindAll(QSqlQuery& query, const TStatement& statement) {
         throw TError(errorText(query.lastError()));
     }
     for (const QVariant& value : statement.values) {
-        query.addBindValue(value);
+        // A null QString would bind as SQL NULL; an empty text is meant.
+        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
+        query.addBindValue(nullText ? QVariant(QLatin1String("")) : value);
     }
 }
 
@@ -121,13 +123,16 @@ void TDbHelper::SetStorePath(const QString& path) {
     storePath = path;
 }
 
-QString TDbHelper::StorePath() { return currentStorePath(); }
+QString TDbHelper::StorePath() {
+    return currentStorePath();
+}
 
 void TDbHelper::CreateStore(const QString& path) {
     const QFileInfo file(path);
     if (file.exists() && file.size() > 0) {
         QFile existing(path);
-        if (!existing.open(QIODevice::ReadOnly) || !existing.read(16).startsWith("SQLite format 3")) {
+        if (!existing.open(QIODevice::ReadOnly) ||
+            !existing.read(16).startsWith("SQLite format 3")) {
             throw TError(QStringLiteral("%1 已存在且不是工程库，未做任何改动").arg(path));
         }
     }
@@ -154,7 +159,9 @@ void TDbHelper::CreateStore(const QString& path) {
     }
 }
 
-void TDbHelper::CloseConnection() { threadConnection.release(); }
+void TDbHelper::CloseConnection() {
+    threadConnection.release();
+}
 
 QSqlDatabase TDbHelper::GetConnection() const {
     const QString path = currentStorePath();

@@ -17,7 +17,7 @@ struct TStatement {
 // SQLite serializes writers and the busy timeout makes a second writer wait instead of failing.
 // Every failure raises TError with the database's message.
 class TDbHelper {
-public:
+  public:
     // The store file every helper uses; set once at start-up (before any store operation).
     static void SetStorePath(const QString& path);
     static QString StorePath();

@@ -50,12 +50,13 @@ void TMemberDAO::AddMember(const TMember& m) const {
 }
 
 TStatement TMemberDAO::UpdateStatement(const TMember& m) const {
-    return {"update t_member set memberName=?,memberType=?,memberLength=?,memberIsPri=?,"
-            "memberComment=?,memberIsMust=?,memberIsInteger=?,memberIsFloat=?,queryFlag=?,"
-            "memberIsDisplay=?,memberQueryDisplay=?,androidDisplay=? where memberId=?",
-            {m.memberName, m.memberType, m.memberLength, m.memberIsPri, m.memberComment,
-             m.memberIsMust, m.memberIsInteger, m.memberIsFloat, m.queryFlag, m.memberIsDisplay,
-             m.memberQueryDisplay, m.androidDisplay, m.memberId}};
+    return {
+        "update t_member set memberName=?,memberType=?,memberLength=?,memberIsPri=?,"
+        "memberComment=?,memberIsMust=?,memberIsInteger=?,memberIsFloat=?,queryFlag=?,"
+        "memberIsDisplay=?,memberQueryDisplay=?,androidDisplay=? where memberId=?",
+        {m.memberName, m.memberType, m.memberLength, m.memberIsPri, m.memberComment, m.memberIsMust,
+         m.memberIsInteger, m.memberIsFloat, m.queryFlag, m.memberIsDisplay, m.memberQueryDisplay,
+         m.androidDisplay, m.memberId}};
 }
 
 void TMemberDAO::UpdateMember(const TMember& member) const {

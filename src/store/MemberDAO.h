@@ -11,7 +11,7 @@ using TMemberList = QList<TMember>;
 // Every statement on t_member. Lists come in ascending memberId order, the member order of
 // the class; single-member readers answer std::nullopt when no row matches.
 class TMemberDAO {
-public:
+  public:
     void AddMember(const TMember& member) const;
     void UpdateMember(const TMember& member) const;
     void DeleteMember(qint32 memberId) const;
@@ -33,7 +33,7 @@ public:
     std::optional<TMember> GetDisplayMemberOf(qint32 projectId, const QString& className) const;
     std::optional<TMember> GetKeyMemberOf(qint32 projectId, const QString& className) const;
 
-private:
+  private:
     TMemberList ListWhere(const QString& condition, const QVariantList& values) const;
     std::optional<TMember> FirstWhere(const QString& condition, const QVariantList& values) const;
     TStatement UpdateStatement(const TMember& member) const;

@@ -21,9 +21,9 @@ void TProjectDAO::DeleteProject(qint32 projectId) const {
 }
 
 TEntryList TProjectDAO::ListProjects() const {
-    return ReadEntries(helper_.OpenQuery(
-                           {"select projectId,projectName from t_project order by projectId", {}}),
-                       "projectId", "projectName");
+    return ReadEntries(
+        helper_.OpenQuery({"select projectId,projectName from t_project order by projectId", {}}),
+        "projectId", "projectName");
 }
 
 QString TProjectDAO::GetProjectName(qint32 projectId) const {

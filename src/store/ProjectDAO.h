@@ -5,7 +5,7 @@
 
 // Every statement on t_project.
 class TProjectDAO {
-public:
+  public:
     qint32 CountProjectsByName(const QString& projectName) const;
     void AddProject(const QString& projectName) const;
     void RenameProject(qint32 projectId, const QString& projectName) const;
@@ -17,6 +17,6 @@ public:
     // Ids of the projects with exactly this name, ascending.
     QList<qint32> FindProjectsByName(const QString& projectName) const;
 
-private:
+  private:
     TDbHelper helper_;
 };

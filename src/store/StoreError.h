@@ -5,12 +5,12 @@
 
 // An error that ends the current user action or generation run; carries the text shown to the user.
 class TError : public std::exception {
-public:
+  public:
     explicit TError(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
     const QString& message() const noexcept { return message_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 
-private:
+  private:
     QString message_;
     QByteArray utf8_;
 };

@@ -1,0 +1,133 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+#include "generation/FileOperate.h"
+#include "generation/OutputProject.h"
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void writersEncodeAndAddNothing() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("a/b");
+        TFileOperate::WriteTextFile(folder, folder + "/empty.java", "");
+        TFileOperate::WriteUtf8File(folder, folder + "/empty.xml", "");
+        QCOMPARE(testing::readAll(folder + "/empty.java"), QByteArray());
+        QCOMPARE(testing::readAll(folder + "/empty.xml"), QByteArray("\xEF\xBB\xBF"));
+
+        TFileOperate::WriteTextFile(folder, folder + "/zh.java", "中\r\n");
+        TFileOperate::WriteUtf8File(folder, folder + "/zh.xml", "中\r\n");
+        QCOMPARE(testing::readAll(folder + "/zh.java"), QByteArray("\xD6\xD0\r\n"));
+        QCOMPARE(testing::readAll(folder + "/zh.xml"), QByteArray("\xEF\xBB\xBF\xE4\xB8\xAD\r\n"));
+    }
+
+    void rewritingAShorterTextLeavesNoRemains() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("x.java");
+        TFileOperate::WriteTextFile(dir.path(), file, "a much longer first content");
+        TFileOperate::WriteTextFile(dir.path(), file, "short");
+        QCOMPARE(testing::readAll(file), QByteArray("short"));
+    }
+
+    void textGbkCannotEncodeIsAnErrorNamingTheFile() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Emoji.java");
+        try {
+            TFileOperate::WriteTextFile(dir.path(), file,
+                                        QString::fromUtf8("smile \xF0\x9F\x98\x80"));
+            QFAIL("no error raised");
+        } catch (const TError& error) {
+            QVERIFY(error.message().contains(file));
+        }
+        QVERIFY(!QFile::exists(file));
+    }
+
+    void templateLinesEndInCrLf() {
+        QTemporaryDir dir;
+        const struct {
+            const char* bytes;
+            const char* text;
+        } cases[] = {
+            {"a\nb\n", "a\r\nb\r\n"},
+            {"a\r\nb", "a\r\nb\r\n"},
+            {"a\rb\r\n", "ab\r\n"},
+            {"", ""},
+            {"\n\n", "\r\n\r\n"},
+            {"x", "x\r\n"},
+            {"\xD6\xD0\xCE\xC4\n", "中文\r\n"},
+        };
+        for (const auto& c : cases) {
+            const QString file = dir.filePath("t.txt");
+            writeBytes(file, c.bytes);
+            QCOMPARE(TFileOperate::ReadTextFile(file), QString::fromUtf8(c.text));
+        }
+        QCOMPARE(TFileOperate::ReadTextFile(dir.filePath("missing.txt")), QString());
+    }
+
+    void copyKeepsExistingFilesAtTheTopLevelOnly() {
+        QTemporaryDir dir;
+        const QString source = dir.filePath("source");
+        const QString target = dir.filePath("target");
+        writeBytes(source + "/top.txt", "new top");
+        writeBytes(source + "/.hidden", "hidden");
+        writeBytes(source + "/sub/deep.txt", "new deep");
+        QDir().mkpath(source + "/empty");
+        writeBytes(target + "/top.txt", "old top");
+        writeBytes(target + "/sub/deep.txt", "old deep");
+        writeBytes(target + "/mine.txt", "kept");
+        QFile::setPermissions(source + "/sub", QFile::ReadOwner | QFile::ExeOwner);
+
+        QVERIFY(TFileOperate::CopyDirectory(source, target, true));
+        QCOMPARE(testing::readAll(target + "/top.txt"), QByteArray("old top"));
+        QCOMPARE(testing::readAll(target + "/sub/deep.txt"), QByteArray("new deep"));
+        QCOMPARE(testing::readAll(target + "/.hidden"), QByteArray("hidden"));
+        QCOMPARE(testing::readAll(target + "/mine.txt"), QByteArray("kept"));
+        QVERIFY(QDir(target + "/empty").exists());
+
+        TFileOperate::CopyDirectory(source, target, false);
+        QCOMPARE(testing::readAll(target + "/top.txt"), QByteArray("new top"));
+        QFile::setPermissions(source + "/sub",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void copyOfAMissingFolderIsAnError() {
+        QTemporaryDir dir;
+        const QString cwd = QDir::currentPath();
+        QVERIFY_THROWS_EXCEPTION(
+            TError, TFileOperate::CopyDirectory(dir.filePath("nope"), dir.filePath("t"), true));
+        QCOMPARE(QDir::currentPath(), cwd);
+    }
+
+    void outputProjectNamesFilesAndProgressLines() {
+        QTemporaryDir dir;
+        const TOutputProject output(dir.path(), "Lib");
+        const QString line =
+            output.write(TGeneratedFile::Java("domain", "Book.java", "class Book {}"));
+        QCOMPARE(line,
+                 QString("projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java生成完成!"));
+        QCOMPARE(testing::readAll(
+                     dir.filePath("projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java")),
+                 QByteArray("class Book {}"));
+        const QString layout = output.write(TGeneratedFile::Layout("book_add.xml", "<a/>"));
+        QCOMPARE(layout, QString("projects/Lib/安卓客户端/res/layout/book_add.xml生成完成!"));
+        QCOMPARE(testing::readAll(dir.filePath("projects/Lib/安卓客户端/res/layout/book_add.xml")),
+                 QByteArray("\xEF\xBB\xBF<a/>"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "test_files.moc"

@@ -1,0 +1,207 @@
+#include <QSignalSpy>
+
+#include "TestSupport.h"
+#include "generation/AutoCode.h"
+
+using testing::M;
+
+namespace {
+
+// Records what a run reports, in order.
+class RecordingHost : public TGenerationHost {
+  public:
+    QStringList events;
+    QList<Qt::HANDLE> threads;
+
+    void AppendProgress(const QString& line) override { record(line); }
+    void Notice(int message, qint32 classId, const QString& text) override {
+        record(QStringLiteral("notice %1 class %2: %3").arg(message).arg(classId).arg(text));
+    }
+    void RunFailed(const QString& message) override { record("failed: " + message); }
+
+  private:
+    void record(const QString& event) {
+        events << event;
+        threads << QThread::currentThreadId();
+    }
+};
+
+const std::initializer_list<M> kBookType = {
+    {.name = "typeId", .type = kTypeInteger, .key = true, .phone = true},
+    {.name = "typeName", .type = kTypeString, .display = true, .phone = true}};
+const std::initializer_list<M> kBook = {
+    {.name = "barcode", .type = kTypeString, .key = true, .phone = true},
+    {.name = "bookName", .type = kTypeString, .display = true},
+    {.name = "bookType", .type = "BookType"}};
+
+QStringList progressOf(const QString& project, const QStringList& classes,
+                       const QStringList& classFiles) {
+    const QString root = "projects/" + project + "/安卓客户端/";
+    QStringList lines = {root + "AndroidManifest.xml生成完成!",
+                         root + "src/com/mobileclient/activity/MainMenuActivity生成完成!",
+                         "正在移动资源文件。。。"};
+    for (const char* folder : {".settings", "assets", "libs", "res", "src"}) {
+        lines << "移动" + root + folder + "文件夹完毕！";
+    }
+    lines << "移动资源文件完毕!";
+    for (const QString& cls : classes) {
+        for (const QString& file : classFiles) {
+            lines << root + QString(file).replace("%C", cls).replace("%c", cls.toLower()) +
+                         "生成完成!";
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+class RunTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { store_ = std::make_unique<testing::TempStore>(); }
+    void cleanup() { store_.reset(); }
+
+    void aPassingRunWritesEverythingInOrder() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}, {"Book", kBook}});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+        const QStringList progress = host.events.mid(0, host.events.size() - 1);
+        // Per-class files begin with the domain class and follow the fixed generator order.
+        const qsizetype scaffolding = 9;
+        QCOMPARE(progress.mid(0, scaffolding), progressOf("Lib", {}, {}));
+        QVERIFY(progress.contains(
+            "projects/Lib/安卓客户端/src/com/mobileclient/domain/BookType.java生成完成!"));
+        QVERIFY(progress.indexOf(QRegularExpression(".*/domain/BookType.java.*")) <
+                progress.indexOf(QRegularExpression(".*/domain/Book.java.*")));
+        QVERIFY(QFile::exists(app.output("Lib") + "/src/com/mobileclient/domain/Book.java"));
+        QVERIFY(QFile::exists(app.output("Lib") + "/project.properties"));
+        QVERIFY(!QFile::exists(app.output("Lib") +
+                               "/src/com/mobileclient/activity/MainMenuActivity.java") ||
+                testing::readAll(app.output("Lib") +
+                                 "/src/com/mobileclient/activity/MainMenuActivity.java")
+                    .contains("bookTypeLinstener"));
+    }
+
+    void checksRunInOrderOverAllClasses() {
+        testing::TempAppFolder app;
+        // A breaks only the phone-list check; B (later) breaks the key check, which runs first.
+        const qint32 id = testing::seedProject(
+            "Lib",
+            {{"A", {{.name = "id", .type = kTypeInteger, .key = true, .display = true}}},
+             {"B",
+              {{.name = "x", .type = kTypeString, .key = true, .display = true, .phone = true},
+               {.name = "y", .type = kTypeString, .key = true}}}});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events,
+                 QStringList{"notice 1124 class 2: B表主键设置错误，每个类只能设置一个主键!"});
+        QVERIFY(!QDir(app.path() + "/projects").exists());
+    }
+
+    void displayAndPhoneListChecksFollow() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject(
+            "Lib", {{"A", {{.name = "id", .type = kTypeInteger, .key = true, .display = true}}},
+                    {"B", {{.name = "x", .type = kTypeString, .key = true, .phone = true}}}});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events,
+                 QStringList{"notice 1126 class 2: "
+                             "B表显示成员设置错误，每个类有且只能设置一个下拉框显示字段!"});
+        TMember display = *TMemberDAO().GetMember(2);
+        display.memberIsDisplay = 1;
+        TMemberDAO().UpdateMember(display);
+        host.events.clear();
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events,
+                 QStringList{"notice 1127 class 1: A表请至少设置一个安卓列表页显示字段!"});
+        QVERIFY(!QDir(app.path() + "/projects").exists());
+    }
+
+    void aReferenceToNoClassStopsBeforeWriting() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject(
+            "Lib",
+            {{"Loan",
+              {{.name = "id", .type = kTypeInteger, .key = true, .display = true, .phone = true},
+               {.name = "book", .type = "Book"}}}});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.size(), 1);
+        QVERIFY(host.events[0].startsWith("notice 1128 class 1: Loan"));
+        QVERIFY(host.events[0].contains("book"));
+        QVERIFY(!QDir(app.path() + "/projects").exists());
+    }
+
+    void anEmptyProjectStillGetsItsScaffolding() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject("Empty", {});
+        RecordingHost host;
+        RunGeneration({id, "Empty", "quillmere", app.path()}, host);
+        QCOMPARE(host.events, progressOf("Empty", {}, {})
+                                  << "notice 1125 class 0: 所有代码生成完毕!");
+    }
+
+    void unsafeProjectNameIsRefusedBeforeWriting() {
+        testing::TempAppFolder app;
+        for (const char* name : {"../escape", "..", "a/b"}) {
+            const qint32 id = testing::seedProject(name, {});
+            RecordingHost host;
+            RunGeneration({id, name, "quillmere", app.path()}, host);
+            QCOMPARE(host.events.size(), 1);
+            QVERIFY(host.events[0].startsWith("failed: "));
+        }
+        QVERIFY(!QDir(app.path() + "/projects").exists());
+        QVERIFY(!QFile::exists(app.path() + "/../escape"));
+    }
+
+    void aMissingTemplateProjectEndsTheRunWithAnError() {
+        testing::TempAppFolder app;
+        QVERIFY(QDir(app.path() + "/bak").removeRecursively());
+        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.size(), 4);
+        QCOMPARE(host.events.mid(0, 3), progressOf("Lib", {}, {}).mid(0, 3));
+        QVERIFY(host.events[3].startsWith("failed: "));
+        QVERIFY(host.events[3].contains(".settings"));
+        QVERIFY(QFile::exists(app.output("Lib") + "/AndroidManifest.xml"));
+    }
+
+    void missingTemplatesGiveEmptyFiles() {
+        testing::TempAppFolder app;
+        QVERIFY(QDir(app.path() + "/template").removeRecursively());
+        const qint32 id = testing::seedProject("Lib", {});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+        QCOMPARE(testing::readAll(app.output("Lib") + "/AndroidManifest.xml"),
+                 QByteArray("\xEF\xBB\xBF"));
+        QCOMPARE(testing::readAll(app.output("Lib") +
+                                  "/src/com/mobileclient/activity/MainMenuActivity.java"),
+                 QByteArray());
+    }
+
+    void aThreadedRunCallsItsHostOnTheHostThread() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}});
+        RecordingHost host;
+        QObject context;
+        TAutoCode* run = TAutoCode::Start({id, "Lib", "quillmere", app.path()}, &host, &context);
+        QSignalSpy finished(run, &QThread::finished);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+        for (Qt::HANDLE thread : host.threads) {
+            QCOMPARE(thread, QThread::currentThreadId());
+        }
+    }
+
+  private:
+    std::unique_ptr<testing::TempStore> store_;
+};
+
+QTEST_GUILESS_MAIN(RunTest)
+#include "test_run.moc"

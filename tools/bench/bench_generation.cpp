@@ -1,0 +1,205 @@
+// Measures one headless generation run over a synthetic store, next to the floor: the time to
+// write the same bytes to the same number of files with plain buffered writes.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+
+#include "generation/AutoCode.h"
+#include "generation/CodeModel.h"
+#include "store/ClassDAO.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
+
+namespace {
+
+struct Figures {
+    double seconds = 0;
+    qint64 files = 0;
+    qint64 bytes = 0;
+    double peakMiB = 0;
+    double floorSeconds = 0;
+};
+
+class SilentHost : public TGenerationHost {
+  public:
+    QString failure;
+    bool completed = false;
+    void AppendProgress(const QString&) override {}
+    void Notice(int message, qint32, const QString& text) override {
+        completed = message == kNoticeCompleted;
+        if (!completed) {
+            failure = text;
+        }
+    }
+    void RunFailed(const QString& message) override { failure = message; }
+};
+
+TMember makeMember(qint32 classId, const QString& name, const QString& type) {
+    TMember m;
+    m.projectId = 1;
+    m.classId = classId;
+    m.memberName = name;
+    m.memberType = type;
+    m.memberIsMust = 1;
+    m.memberIsInteger = type == kTypeInteger ? 1 : 0;
+    m.memberIsFloat = type == kTypeFloat ? 1 : 0;
+    m.memberLength = type == kTypeString ? 20 : 0;
+    m.memberComment = name + QStringLiteral("说明");
+    return m;
+}
+
+// Class i has an integer key when i is even and a text key when odd; it refers to one class
+// of each key kind. Members cycle through every category; some are query and phone-list members.
+void seedStore(int classCount, int memberCount) {
+    QSqlDatabase db = TDbHelper().GetConnection();
+    db.transaction();
+    TProjectDAO().AddProject(QStringLiteral("Bench"));
+    for (int i = 0; i < classCount; ++i) {
+        TClassDAO().AddClass(1, QStringLiteral("Entity%1").arg(i), QStringLiteral("实体%1").arg(i),
+                             1);
+    }
+    const QString types[] = {kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage};
+    for (int i = 0; i < classCount; ++i) {
+        const qint32 classId = i + 1;
+        TMember key =
+            makeMember(classId, QStringLiteral("id"), i % 2 == 0 ? kTypeInteger : kTypeString);
+        key.memberIsPri = 1;
+        key.androidDisplay = 1;
+        TMember title = makeMember(classId, QStringLiteral("title"), kTypeString);
+        title.memberIsDisplay = 1;
+        title.queryFlag = 1;
+        title.androidDisplay = 1;
+        TMemberDAO().AddMember(key);
+        TMemberDAO().AddMember(title);
+        const int intKeyClass = i % 2 == 0 ? (i + 2) % classCount : (i + 1) % classCount;
+        const int textKeyClass = i % 2 == 1 ? (i + 2) % classCount : (i + 1) % classCount;
+        for (int k = 2; k < memberCount; ++k) {
+            QString type = types[k % 5];
+            if (k % 7 == 3 && classCount > 2) {
+                type = QStringLiteral("Entity%1").arg(k % 2 == 0 ? intKeyClass : textKeyClass);
+            }
+            TMember m = makeMember(classId, QStringLiteral("field%1").arg(k), type);
+            const MemberCategory category = CategoryOfType(type);
+            m.queryFlag = (k % 4 == 0 && (category == MemberCategory::String ||
+                                          category == MemberCategory::Date ||
+                                          category == MemberCategory::Reference))
+                              ? 1
+                              : 0;
+            m.androidDisplay = k % 6 == 0 ? 1 : 0;
+            TMemberDAO().AddMember(m);
+        }
+    }
+    db.commit();
+}
+
+void resetPeakMemory() {
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+}
+
+double peakMemoryMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+// Writes the same files' bytes again into another folder with plain buffered writes.
+double floorSeconds(const QString& output, const QString& floorFolder) {
+    QList<QPair<QString, QByteArray>> files;
+    QDirIterator it(output, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        file.open(QIODevice::ReadOnly);
+        files.append({QDir(output).relativeFilePath(file.fileName()), file.readAll()});
+    }
+    QElapsedTimer timer;
+    timer.start();
+    for (const auto& [relative, bytes] : files) {
+        const QString path = floorFolder + QLatin1Char('/') + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        std::ofstream out(path.toStdString(), std::ios::binary);
+        out.write(bytes.constData(), bytes.size());
+    }
+    return timer.nsecsElapsed() / 1e9;
+}
+
+Figures measure(int classCount, int memberCount) {
+    QTemporaryDir work;
+    TDbHelper::SetStorePath(work.filePath(QStringLiteral("bench.db")));
+    seedStore(classCount, memberCount);
+    const QString app = work.filePath(QStringLiteral("app"));
+    for (const char* folder : {"bak", "template"}) {
+        QDirIterator it(QStringLiteral(QUILLMERE_APP_DIR "/") + QLatin1String(folder),
+                        QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString source = it.next();
+            const QString target = app + QLatin1Char('/') +
+                                   QDir(QStringLiteral(QUILLMERE_APP_DIR)).relativeFilePath(source);
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(source, target);
+        }
+    }
+
+    SilentHost host;
+    resetPeakMemory();
+    QElapsedTimer timer;
+    timer.start();
+    RunGeneration({1, QStringLiteral("Bench"), QStringLiteral("quillmere"), app}, host);
+    Figures figures;
+    figures.seconds = timer.nsecsElapsed() / 1e9;
+    figures.peakMiB = peakMemoryMiB();
+    if (!host.completed) {
+        std::fprintf(stderr, "run failed: %s\n", qPrintable(host.failure));
+        std::exit(1);
+    }
+    const QString output = app + QStringLiteral("/projects/Bench/安卓客户端");
+    QDirIterator it(output, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++figures.files;
+        figures.bytes += it.fileInfo().size();
+    }
+    figures.floorSeconds = floorSeconds(output, work.filePath(QStringLiteral("floor")));
+    TDbHelper::CloseConnection();
+    return figures;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QList<int> sizes = {50, 200, 800};
+    int members = 20;
+    const QStringList args = app.arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--classes")) {
+            sizes = {args[i + 1].toInt()};
+        } else if (args[i] == QLatin1String("--members")) {
+            members = args[i + 1].toInt();
+        }
+    }
+    std::printf("%8s %8s %10s %12s %10s %10s %8s %10s\n", "classes", "members", "time s", "files",
+                "bytes", "floor s", "ratio", "peak MiB");
+    for (int classes : sizes) {
+        const Figures f = measure(classes, members);
+        std::printf("%8d %8d %10.3f %12lld %10lld %10.3f %8.2f %10.1f\n", classes, members,
+                    f.seconds, static_cast<long long>(f.files), static_cast<long long>(f.bytes),
+                    f.floorSeconds, f.floorSeconds > 0 ? f.seconds / f.floorSeconds : 0.0,
+                    f.peakMiB);
+        std::fflush(stdout);
+    }
+    return 0;
+}

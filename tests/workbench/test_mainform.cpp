@@ -45,6 +45,8 @@ void TestMainForm::windowHasItsMenusAndColumns() {
     Bench bench;
     TFormMain& window = bench.open();
     QCOMPARE(window.windowTitle(), QStringLiteral("Quillmere安卓Android代码生成器2.0版"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.centralWidget()->size(), QSize(841, 560));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));

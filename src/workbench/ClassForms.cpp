@@ -14,10 +14,10 @@ namespace {
 constexpr int kEditLeft = 112;
 constexpr int kEditWidth = 137;
 
-const TClassFormLayout kAddLayout{"添加类", 269, 218, "类英文名称:        ", 22,
-                                  "中文友好名称:         ", 19, 144, 176};
-const TClassFormLayout kUpdateLayout{"类更新", 286, 241, "类英文名称:       ", 20,
-                                     "中文友好名称:        ", 15, 136, 184};
+const TClassFormLayout kAddLayout{
+    "添加类", 269, 218, "类英文名称:        ", 22, "中文友好名称:         ", 19, 144, 176};
+const TClassFormLayout kUpdateLayout{
+    "类更新", 286, 241, "类英文名称:       ", 20, "中文友好名称:        ", 15, 136, 184};
 
 bool StartsWithUpperAsciiLetter(const QString& text) {
     return !text.isEmpty() && text[0] >= u'A' && text[0] <= u'Z';
@@ -41,7 +41,9 @@ TClassForm::TClassForm(TFormMain* owner, const TClassFormLayout& layout)
     connect(save, &QPushButton::clicked, this, &TClassForm::Save);
 }
 
-qint32 TClassForm::FrontShowFlag() const { return CB_FrontShowFlag->isChecked() ? 1 : 0; }
+qint32 TClassForm::FrontShowFlag() const {
+    return CB_FrontShowFlag->isChecked() ? 1 : 0;
+}
 
 void TClassForm::Save() {
     TUserPrompts& prompts = owner_->Prompts();
@@ -79,8 +81,7 @@ QString TAddClassForm::FailedCheck() const {
 
 QString TAddClassForm::Store() {
     const qint32 projectId = owner_->SelectedProjectId();
-    TClassDAO().AddClass(projectId, Edt_ClassName->text(), Edt_FriendName->text(),
-                         FrontShowFlag());
+    TClassDAO().AddClass(projectId, Edt_ClassName->text(), Edt_FriendName->text(), FrontShowFlag());
     owner_->LoadClasses(projectId);
     return QStringLiteral("类名称添加成功！");
 }

@@ -22,10 +22,10 @@ struct TClassFormLayout {
 // The class name, friendly name and front-end flag of one class; "确定" checks and saves.
 class TClassForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     void Save();
 
-protected:
+  protected:
     TClassForm(TFormMain* owner, const TClassFormLayout& layout);
     // The message of the first failing check, or the empty text.
     virtual QString FailedCheck() const = 0;
@@ -43,10 +43,10 @@ protected:
 // Adds a class to the selected project.
 class TAddClassForm : public TClassForm {
     Q_OBJECT
-public:
+  public:
     explicit TAddClassForm(TFormMain* owner);
 
-protected:
+  protected:
     QString FailedCheck() const override;
     QString Store() override;
 };
@@ -54,13 +54,13 @@ protected:
 // Edits the selected class; a new name also renames the reference types naming the class.
 class TUpdateClassForm : public TClassForm {
     Q_OBJECT
-public:
+  public:
     TUpdateClassForm(TFormMain* owner, qint32 classId);
 
-protected:
+  protected:
     QString FailedCheck() const override;
     QString Store() override;
 
-private:
+  private:
     qint32 classId_;
 };

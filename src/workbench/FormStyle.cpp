@@ -41,8 +41,7 @@ QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place) {
     return edit;
 }
 
-QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption,
-                         TPlace place) {
+QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, TPlace place) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place.left, place.top, place.width, kCheckBoxHeight);

@@ -23,7 +23,6 @@ void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int he
 
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top);
 QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place);
-QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption,
-                         TPlace place);
+QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, TPlace place);
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, TPlace place,
                          int height = 25);

@@ -35,19 +35,26 @@ struct TMemberColumn {
 };
 
 const TMemberColumn kMemberColumns[] = {
-    {"编号", 1},      {"成员名称", 90},  {"成员类型", 80}, {"长度", 50},
-    {"主键", 40},     {"必填", 40},      {"参与查询", 60}, {"下拉框显示", 75},
-    {"界面显示", 60}, {"手机显示", 60},  {"注释", 120},
+    {"编号", 1},      {"成员名称", 90}, {"成员类型", 80}, {"长度", 50},
+    {"主键", 40},     {"必填", 40},     {"参与查询", 60}, {"下拉框显示", 75},
+    {"界面显示", 60}, {"手机显示", 60}, {"注释", 120},
 };
 
-QString FlagText(qint32 flag) { return flag == 1 ? QStringLiteral("是") : QStringLiteral("否"); }
+QString FlagText(qint32 flag) {
+    return flag == 1 ? QStringLiteral("是") : QStringLiteral("否");
+}
 
 QStringList MemberCells(const TMember& m) {
-    return {QString::number(m.memberId),    m.memberName,
-            m.memberType,                   QString::number(m.memberLength),
-            FlagText(m.memberIsPri),        FlagText(m.memberIsMust),
-            FlagText(m.queryFlag),          FlagText(m.memberIsDisplay),
-            FlagText(m.memberQueryDisplay), FlagText(m.androidDisplay),
+    return {QString::number(m.memberId),
+            m.memberName,
+            m.memberType,
+            QString::number(m.memberLength),
+            FlagText(m.memberIsPri),
+            FlagText(m.memberIsMust),
+            FlagText(m.queryFlag),
+            FlagText(m.memberIsDisplay),
+            FlagText(m.memberQueryDisplay),
+            FlagText(m.androidDisplay),
             m.memberComment};
 }
 
@@ -99,7 +106,8 @@ void TFormMain::BuildControls() {
 
     auto* work = new QGroupBox(QStringLiteral("项目操作区"), client);
     work->setObjectName(QStringLiteral("GroupBox1"));
-    work->setGeometry(0, kBannerHeight, kClientWidth, kClientHeight - kBannerHeight - kProgressHeight);
+    work->setGeometry(0, kBannerHeight, kClientWidth,
+                      kClientHeight - kBannerHeight - kProgressHeight);
 
     CB_Project = new QComboBox(work);
     CB_Project->setObjectName(QStringLiteral("CB_Project"));
@@ -153,8 +161,7 @@ void TFormMain::BuildControls() {
     progressLayout->addWidget(Memo_State);
 }
 
-QAction* TFormMain::AddCommand(QMenu* menu, const QString& caption,
-                               void (TFormMain::*command)()) {
+QAction* TFormMain::AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)()) {
     QAction* action = menu->addAction(caption);
     connect(action, &QAction::triggered, this, command);
     return action;
@@ -207,9 +214,20 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMain::OpenHomePage() { prompts_->OpenUrl(kHomePage); }
+void TFormMain::OpenHomePage() {
+    prompts_->OpenUrl(kHomePage);
+}
 
-void TFormMain::Message(const QString& text) { prompts_->Message(this, text); }
+void TFormMain::Message(const QString& text) {
+    prompts_->Message(this, text);
+}
+
+bool TFormMain::Require(bool selected, const QString& missingText) {
+    if (!selected) {
+        Message(missingText);
+    }
+    return selected;
+}
 
 qint32 TFormMain::SelectedProjectId() const {
     const int index = CB_Project->currentIndex();
@@ -304,7 +322,9 @@ QList<int> TFormMain::SelectedMemberRows() const {
     return rows;
 }
 
-qint32 TFormMain::MemberIdAt(int row) const { return LV_Member->item(row, 0)->text().toInt(); }
+qint32 TFormMain::MemberIdAt(int row) const {
+    return LV_Member->item(row, 0)->text().toInt();
+}
 
 void TFormMain::ProjectChosen(int index) {
     ClearMembers();
@@ -368,8 +388,7 @@ void TFormMain::RenameProject() {
 
 void TFormMain::DeleteProject() {
     Guarded([this] {
-        if (SelectedProjectId() < 0) {
-            Message(QStringLiteral("未有任何项目被选中!"));
+        if (!Require(SelectedProjectId() >= 0, QStringLiteral("未有任何项目被选中!"))) {
             return;
         }
         if (!prompts_->Confirm(this, QStringLiteral("确认删除当前项目吗?"),
@@ -385,8 +404,7 @@ void TFormMain::DeleteProject() {
 
 void TFormMain::AddClass() {
     Guarded([this] {
-        if (SelectedProjectId() < 0) {
-            Message(QStringLiteral("当前未有任何项目被选中!"));
+        if (!Require(SelectedProjectId() >= 0, QStringLiteral("当前未有任何项目被选中!"))) {
             return;
         }
         TAddClassForm(this).exec();
@@ -395,8 +413,7 @@ void TFormMain::AddClass() {
 
 void TFormMain::EditClass() {
     Guarded([this] {
-        if (SelectedClassId() < 0) {
-            Message(QStringLiteral("没有类被选中!"));
+        if (!Require(SelectedClassId() >= 0, QStringLiteral("没有类被选中!"))) {
             return;
         }
         TUpdateClassForm(this, SelectedClassId()).exec();
@@ -405,11 +422,11 @@ void TFormMain::EditClass() {
 
 void TFormMain::DeleteClass() {
     Guarded([this] {
-        if (SelectedClassId() < 0) {
-            Message(QStringLiteral("没有类被选中!"));
+        if (!Require(SelectedClassId() >= 0, QStringLiteral("没有类被选中!"))) {
             return;
         }
-        if (!prompts_->Confirm(this, QStringLiteral("确认删除此类对象！"), QStringLiteral("提示"))) {
+        if (!prompts_->Confirm(this, QStringLiteral("确认删除此类对象！"),
+                               QStringLiteral("提示"))) {
             return;
         }
         TClassDAO().DeleteClass(SelectedClassId());
@@ -425,8 +442,7 @@ void TFormMain::DeleteClass() {
 
 void TFormMain::AddMember() {
     Guarded([this] {
-        if (SelectedClassId() < 0) {
-            Message(QStringLiteral("请先选择类对象"));
+        if (!Require(SelectedClassId() >= 0, QStringLiteral("请先选择类对象"))) {
             return;
         }
         TAddMemberForm(this).exec();
@@ -436,8 +452,7 @@ void TFormMain::AddMember() {
 void TFormMain::EditMember() {
     Guarded([this] {
         const QList<int> rows = SelectedMemberRows();
-        if (rows.isEmpty()) {
-            Message(QStringLiteral("请先选择一个成员"));
+        if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
             return;
         }
         TUpdateMemberForm(this, MemberIdAt(rows.first())).exec();
@@ -447,8 +462,7 @@ void TFormMain::EditMember() {
 void TFormMain::DeleteMember() {
     Guarded([this] {
         const QList<int> rows = SelectedMemberRows();
-        if (rows.isEmpty()) {
-            Message(QStringLiteral("请先选择一个成员"));
+        if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
             return;
         }
         if (!prompts_->Confirm(this, QStringLiteral("确定删除当前成员属性?"),
@@ -473,7 +487,9 @@ void TFormMain::ExchangeMembers() {
     });
 }
 
-void TFormMain::MoveMemberUp() { SwapWithNeighbour(-1, QStringLiteral("第一个成员无法上移了！")); }
+void TFormMain::MoveMemberUp() {
+    SwapWithNeighbour(-1, QStringLiteral("第一个成员无法上移了！"));
+}
 
 void TFormMain::MoveMemberDown() {
     SwapWithNeighbour(1, QStringLiteral("最后一个成员无法下移了！"));
@@ -483,8 +499,7 @@ void TFormMain::MoveMemberDown() {
 void TFormMain::SwapWithNeighbour(int offset, const QString& atEndText) {
     Guarded([&] {
         const QList<int> rows = SelectedMemberRows();
-        if (rows.isEmpty()) {
-            Message(QStringLiteral("请先选择一个成员"));
+        if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
             return;
         }
         const int neighbour = rows.first() + offset;
@@ -498,9 +513,9 @@ void TFormMain::SwapWithNeighbour(int offset, const QString& atEndText) {
 }
 
 void TFormMain::SetPackageName() {
-    const QString answer = prompts_->GetText(this, QStringLiteral("包名输入框"),
-                                             QStringLiteral("请输入一个包名如:           "),
-                                             packageName_);
+    const QString answer =
+        prompts_->GetText(this, QStringLiteral("包名输入框"),
+                          QStringLiteral("请输入一个包名如:           "), packageName_);
     if (answer.isEmpty()) {
         Message(QStringLiteral("包名输入不能为空!"));
         return;
@@ -524,7 +539,9 @@ void TFormMain::Generate() {
     run->start();
 }
 
-void TFormMain::AppendProgress(const QString& line) { Memo_State->appendPlainText(line); }
+void TFormMain::AppendProgress(const QString& line) {
+    Memo_State->appendPlainText(line);
+}
 
 void TFormMain::Notice(int message, qint32 failingClassId, const QString& text) {
     failingClassId_ = failingClassId;
@@ -536,4 +553,6 @@ void TFormMain::Notice(int message, qint32 failingClassId, const QString& text) 
     prompts_->OpenFolder(QDir(appFolder_).filePath(QStringLiteral("projects/") + runProjectName_));
 }
 
-void TFormMain::RunFailed(const QString& message) { Memo_State->appendPlainText(message); }
+void TFormMain::RunFailed(const QString& message) {
+    Memo_State->appendPlainText(message);
+}

@@ -23,7 +23,7 @@ inline const QUrl kHomePage(QStringLiteral("https://quillmere.example/"));
 // command on them. It hosts the generation runs it starts.
 class TFormMain : public QMainWindow, public TGenerationHost {
     Q_OBJECT
-public:
+  public:
     // appFolder holds the template project and the templates and receives projects/.
     // Without prompts the window asks through real message boxes.
     explicit TFormMain(const QString& appFolder, TUserPrompts* prompts = nullptr,
@@ -49,7 +49,7 @@ public:
     void Notice(int message, qint32 failingClassId, const QString& text) override;
     void RunFailed(const QString& message) override;
 
-public slots:
+  public slots:
     void NewProject();
     void RenameProject();
     void DeleteProject();
@@ -65,14 +65,16 @@ public slots:
     void SetPackageName();
     void Generate();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)());
     void Message(const QString& text);
+    // Shows missingText and answers false when nothing is selected.
+    bool Require(bool selected, const QString& missingText);
     template <typename Action>
     void Guarded(Action&& action) {
         RunGuarded(*prompts_, this, std::forward<Action>(action));

@@ -15,24 +15,38 @@
 namespace {
 
 const TMemberFormLayout kAddLayout{
-    "添加成员属性",    377,
-    395,               {120, 32, 209},
-    {120, 80, 209},    {191, 170, 89},
-    {90, 334, 81},     {210, 335, 81},
-    {113, 278, 209},   {38, 214, 121},
-    {39, 177, 81},     {120, 128, 81},
-    {39, 245, 129},    {192, 212, 137},
+    "添加成员属性",
+    377,
+    395,
+    {120, 32, 209},
+    {120, 80, 209},
+    {191, 170, 89},
+    {90, 334, 81},
+    {210, 335, 81},
+    {113, 278, 209},
+    {38, 214, 121},
+    {39, 177, 81},
+    {120, 128, 81},
+    {39, 245, 129},
+    {192, 212, 137},
     {192, 245, 193},
 };
 
 const TMemberFormLayout kUpdateLayout{
-    "更新成员属性",    378,
-    360,               {104, 24, 209},
-    {104, 80, 209},    {177, 165, 102},
-    {80, 300, 81},     {216, 300, 81},
-    {96, 259, 209},    {40, 197, 105},
-    {41, 168, 81},     {103, 128, 81},
-    {39, 219, 132},    {176, 196, 137},
+    "更新成员属性",
+    378,
+    360,
+    {104, 24, 209},
+    {104, 80, 209},
+    {177, 165, 102},
+    {80, 300, 81},
+    {216, 300, 81},
+    {96, 259, 209},
+    {40, 197, 105},
+    {41, 168, 81},
+    {103, 128, 81},
+    {39, 219, 132},
+    {176, 196, 137},
     {176, 221, 193},
 };
 
@@ -54,7 +68,9 @@ std::optional<qint32> ParseLength(const QString& text) {
     return value;
 }
 
-qint32 Flag(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+qint32 Flag(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
 
 }  // namespace
 
@@ -74,8 +90,7 @@ void TMemberForm::BuildControls(const TMemberFormLayout& layout) {
     CB_MemberIsMust =
         PlaceCheckBox(this, "CB_MemberIsMust", QStringLiteral("是否必填"), layout.mustFlag);
     QPushButton* save = PlaceButton(this, "Button1", QStringLiteral("确定"), layout.okButton);
-    QPushButton* cancel =
-        PlaceButton(this, "Button2", QStringLiteral("取消"), layout.cancelButton);
+    QPushButton* cancel = PlaceButton(this, "Button2", QStringLiteral("取消"), layout.cancelButton);
     Edt_MemberComment = PlaceLineEdit(this, "Edt_MemberComment", layout.comment);
     CB_QueryFlag =
         PlaceCheckBox(this, "CB_QueryFlag", QStringLiteral("是否参与查询"), layout.queryFlag);
@@ -83,15 +98,13 @@ void TMemberForm::BuildControls(const TMemberFormLayout& layout) {
         PlaceCheckBox(this, "CB_MemberIsPri", QStringLiteral("是否主键"), layout.keyFlag);
     Edt_MemberLength = PlaceLineEdit(this, "Edt_MemberLength", layout.length);
     Edt_MemberLength->setText(QStringLiteral("20"));
-    CB_MemberIsDisplay = PlaceCheckBox(this, "CB_MemberIsDisplay",
-                                       QStringLiteral("下拉框显示字段"), layout.displayFlag);
-    CB_MemberQueryDisplay =
-        PlaceCheckBox(this, "CB_MemberQueryDisplay", QStringLiteral("查询界面是否显示"),
-                      layout.queryDisplayFlag);
+    CB_MemberIsDisplay = PlaceCheckBox(this, "CB_MemberIsDisplay", QStringLiteral("下拉框显示字段"),
+                                       layout.displayFlag);
+    CB_MemberQueryDisplay = PlaceCheckBox(
+        this, "CB_MemberQueryDisplay", QStringLiteral("查询界面是否显示"), layout.queryDisplayFlag);
     CB_MemberQueryDisplay->setChecked(purpose_ == Purpose::Add);
-    CB_AndroidDisplay = PlaceCheckBox(this, "CB_AndroidDisplay",
-                                      QStringLiteral("安卓列表页是否显示"),
-                                      layout.androidDisplayFlag);
+    CB_AndroidDisplay = PlaceCheckBox(
+        this, "CB_AndroidDisplay", QStringLiteral("安卓列表页是否显示"), layout.androidDisplayFlag);
 
     PlaceLabel(this, QStringLiteral("成员名称："), layout.name.left - kLabelOffset,
                layout.name.top + 3);

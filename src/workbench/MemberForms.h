@@ -22,10 +22,10 @@ struct TMemberFormLayout {
 // The fields of one member; "确定" checks the entries, derives the stored flags and saves.
 class TMemberForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     void Save();
 
-protected:
+  protected:
     enum class Purpose { Add, Update };
     TMemberForm(TFormMain* owner, Purpose purpose, const TMemberFormLayout& layout);
     // The member built from the entries; the length box is read for string members only.
@@ -46,7 +46,7 @@ protected:
     QCheckBox* CB_MemberQueryDisplay;
     QCheckBox* CB_AndroidDisplay;
 
-private:
+  private:
     void BuildControls(const TMemberFormLayout& layout);
     void FillTypeList();
     // The message of the first failing check, or the empty text.
@@ -56,16 +56,16 @@ private:
 // Adds a member to the selected class.
 class TAddMemberForm : public TMemberForm {
     Q_OBJECT
-public:
+  public:
     explicit TAddMemberForm(TFormMain* owner);
 };
 
 // Edits one member of the selected class.
 class TUpdateMemberForm : public TMemberForm {
     Q_OBJECT
-public:
+  public:
     TUpdateMemberForm(TFormMain* owner, qint32 memberId);
 
-private:
+  private:
     void ShowMember(const TMember& member);
 };

@@ -14,8 +14,8 @@ void TDesktopPrompts::Information(QWidget* parent, const QString& text, const QS
 }
 
 bool TDesktopPrompts::Confirm(QWidget* parent, const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::Information, caption, text,
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }
@@ -32,4 +32,6 @@ void TDesktopPrompts::OpenFolder(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void TDesktopPrompts::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void TDesktopPrompts::OpenUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

@@ -13,7 +13,7 @@ inline const QString kAppTitle = QStringLiteral("Quillmere");
 // Every box the workbench shows and every outside program it starts. The forms ask through this
 // interface only, so tests can answer instead of a user and nothing opens a browser.
 class TUserPrompts {
-public:
+  public:
     virtual ~TUserPrompts() = default;
     // A plain box with an OK button and the application's title as caption.
     virtual void Message(QWidget* parent, const QString& text) = 0;
@@ -32,7 +32,7 @@ public:
 
 // The prompts of the running program: Qt message boxes, input dialogs and desktop services.
 class TDesktopPrompts : public TUserPrompts {
-public:
+  public:
     void Message(QWidget* parent, const QString& text) override;
     void Information(QWidget* parent, const QString& text, const QString& caption) override;
     bool Confirm(QWidget* parent, const QString& text, const QString& caption) override;

@@ -27,9 +27,9 @@ namespace testing {
 // Records every box and opener call; confirmations answer OK and input boxes answer from a
 // queue (an empty queue answers like Cancel: the default text).
 class FakePrompts : public TUserPrompts {
-public:
+  public:
     QStringList messages;
-    QStringList informations;  // "caption: text"
+    QStringList informations;   // "caption: text"
     QStringList confirmations;  // "caption: text"
     QStringList inputs;         // "caption|prompt|default"
     QStringList folders;
@@ -96,7 +96,7 @@ inline QStringList memberNames(qint32 classId) {
 
 // A main window over a fresh store; construct the store content first, then call open().
 class Bench {
-public:
+  public:
     TempStore store;
     FakePrompts prompts;
     std::unique_ptr<TFormMain> window;

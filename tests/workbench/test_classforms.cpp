@@ -23,7 +23,7 @@ void enter(QDialog& form, const QString& className, const QString& friendName, b
 
 class TestClassForms : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void dialogsHaveTheirCaptionsAndSizes();
     void addChecksRunInOrder_data();
     void addChecksRunInOrder();
@@ -49,8 +49,7 @@ void TestClassForms::dialogsHaveTheirCaptionsAndSizes() {
     QCOMPARE(update.windowTitle(), QStringLiteral("类更新"));
     QCOMPARE(update.size(), QSize(286, 241));
     QCOMPARE(update.findChild<QLabel*>("Label1")->text(), QStringLiteral("类英文名称:       "));
-    QCOMPARE(update.findChild<QLabel*>("Label2")->text(),
-             QStringLiteral("中文友好名称:        "));
+    QCOMPARE(update.findChild<QLabel*>("Label2")->text(), QStringLiteral("中文友好名称:        "));
     QCOMPARE(update.findChild<QPushButton*>("Button1")->geometry(), QRect(80, 184, 113, 25));
 }
 
@@ -58,12 +57,24 @@ void TestClassForms::addChecksRunInOrder_data() {
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("friendName");
     QTest::addColumn<QString>("message");
-    QTest::newRow("both empty") << "" << "" << "类名称不能为空!";
-    QTest::newRow("friend empty before case") << "book" << "" << "友好名称不能为空";
-    QTest::newRow("lower-case first letter") << "book" << "图书" << "类名首个字母必须大写";
-    QTest::newRow("Chinese first character") << "图书" << "图书" << "类名首个字母必须大写";
-    QTest::newRow("duplicate in the project") << "Book" << "书" << "该类名称已经存在!";
-    QTest::newRow("same name in lower case") << "BOOK" << "书" << "类名称添加成功！";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "类名称不能为空!";
+    QTest::newRow("friend empty before case") << "book"
+                                              << ""
+                                              << "友好名称不能为空";
+    QTest::newRow("lower-case first letter") << "book"
+                                             << "图书"
+                                             << "类名首个字母必须大写";
+    QTest::newRow("Chinese first character") << "图书"
+                                             << "图书"
+                                             << "类名首个字母必须大写";
+    QTest::newRow("duplicate in the project") << "Book"
+                                              << "书"
+                                              << "该类名称已经存在!";
+    QTest::newRow("same name in lower case") << "BOOK"
+                                             << "书"
+                                             << "类名称添加成功！";
 }
 
 void TestClassForms::addChecksRunInOrder() {
@@ -103,10 +114,18 @@ void TestClassForms::editChecksRunInOrder_data() {
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("friendName");
     QTest::addColumn<QString>("message");
-    QTest::newRow("name empty") << "" << "" << "类名称不能为空";
-    QTest::newRow("case before friend") << "book" << "" << "类名首个字母必须大写";
-    QTest::newRow("friend empty") << "Book" << "" << "友好名称不能为空";
-    QTest::newRow("another class's name") << "Reader" << "图书" << "类名称更新成功";
+    QTest::newRow("name empty") << ""
+                                << ""
+                                << "类名称不能为空";
+    QTest::newRow("case before friend") << "book"
+                                        << ""
+                                        << "类名首个字母必须大写";
+    QTest::newRow("friend empty") << "Book"
+                                  << ""
+                                  << "友好名称不能为空";
+    QTest::newRow("another class's name") << "Reader"
+                                          << "图书"
+                                          << "类名称更新成功";
 }
 
 void TestClassForms::editChecksRunInOrder() {
@@ -164,12 +183,11 @@ void TestClassForms::addClassCommandOpensTheDialog() {
     QCOMPARE(TClassDAO().ListClasses(p).size(), 1);
     QCOMPARE(bench.classes()->currentItem()->text(), QStringLiteral("Book"));
 
-    QVERIFY(answerNextDialog<TUpdateClassForm>([](TUpdateClassForm* form) { form->reject(); },
-                                               [&] {
-                                                   QTest::mouseDClick(
-                                                       bench.classes()->viewport(),
-                                                       Qt::LeftButton, {}, QPoint(20, 5));
-                                               }));
+    QVERIFY(answerNextDialog<TUpdateClassForm>(
+        [](TUpdateClassForm* form) { form->reject(); },
+        [&] {
+            QTest::mouseDClick(bench.classes()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+        }));
 }
 
 QTEST_MAIN(TestClassForms)

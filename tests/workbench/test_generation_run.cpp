@@ -52,7 +52,7 @@ const QString kWarning = QStringLiteral("如果以前生成了该项目，最好
 
 class TestGenerationRun : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void runLogsEveryFileAndOpensTheOutputFolder();
     void failedCheckShowsItsMessageAndWritesNothing();
     void runStoppedByAnErrorReportsItInTheLog();
@@ -137,8 +137,8 @@ void TestGenerationRun::logTakesALongRunQuickly() {
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 3000; ++i) {
-        window.AppendProgress(QStringLiteral("projects/Demo/安卓客户端/res/layout/c%1_add.xml生成完成!")
-                                  .arg(i));
+        window.AppendProgress(
+            QStringLiteral("projects/Demo/安卓客户端/res/layout/c%1_add.xml生成完成!").arg(i));
     }
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(bench.log()->blockCount(), 3000);

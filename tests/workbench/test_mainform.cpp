@@ -20,11 +20,24 @@ void lockTable(const QString& table, const QString& statement) {
                            .arg(table, statement)));
 }
 
+// Runs a delete command answering Cancel (nothing may change), then answering OK.
+void cancelThenConfirm(Bench& bench, const QString& caption, const QString& confirmation,
+                       const std::function<int()>& count) {
+    const int before = count();
+    bench.prompts.confirmAnswer = false;
+    bench.trigger(caption);
+    QCOMPARE(bench.prompts.confirmations, QStringList{confirmation});
+    QCOMPARE(count(), before);
+    QVERIFY(bench.prompts.messages.isEmpty());
+    bench.prompts.confirmAnswer = true;
+    bench.trigger(caption);
+}
+
 }  // namespace
 
 class TestMainForm : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void windowHasItsMenusAndColumns();
     void emptyStoreReportsEveryMissingSelection();
     void newProjectRejectsEmptyAndDuplicateNames();
@@ -59,10 +72,10 @@ void TestMainForm::windowHasItsMenusAndColumns() {
         }
     }
     const QStringList expectedMenus{
-        "项目操作(&P)",     "  新建项目(&F)",     "  修改项目名称(&X)", "  删除当前项目(&D)",
-        "  添加类(&A)",     "  修改类名(&B)",     "  删除类(&S)",       "  添加成员(&M)",
-        "  修改成员属性(&E)", "  删除成员(&C)",   "  交换成员(&G)",     "  成员上移(&U)",
-        "  成员下移(&L)",   "代码管理(&A)",       "  设置包名(&S)",     "  自动生成代码(&A)"};
+        "项目操作(&P)",       "  新建项目(&F)", "  修改项目名称(&X)", "  删除当前项目(&D)",
+        "  添加类(&A)",       "  修改类名(&B)", "  删除类(&S)",       "  添加成员(&M)",
+        "  修改成员属性(&E)", "  删除成员(&C)", "  交换成员(&G)",     "  成员上移(&U)",
+        "  成员下移(&L)",     "代码管理(&A)",   "  设置包名(&S)",     "  自动生成代码(&A)"};
     QCOMPARE(menus, expectedMenus);
 
     QStringList popup;
@@ -163,13 +176,8 @@ void TestMainForm::deleteProjectSelectsTheFirstProject() {
     TFormMain& window = bench.open();
     bench.chooseProject(1);
 
-    bench.prompts.confirmAnswer = false;
-    bench.trigger("删除当前项目(&D)");
-    QCOMPARE(bench.prompts.confirmations, QStringList{"删除提示: 确认删除当前项目吗?"});
-    QCOMPARE(bench.projects()->count(), 2);
-
-    bench.prompts.confirmAnswer = true;
-    bench.trigger("删除当前项目(&D)");
+    cancelThenConfirm(bench, "删除当前项目(&D)", "删除提示: 确认删除当前项目吗?",
+                      [&] { return bench.projects()->count(); });
     QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("删除成功!"));
     QCOMPARE(TProjectDAO().GetProjectName(b), QString());
     QCOMPARE(bench.projects()->count(), 1);
@@ -190,7 +198,8 @@ void TestMainForm::failedStoreOperationKeepsTheLists() {
     lockTable("t_class", "DELETE");
 
     bench.trigger("删除当前项目(&D)");
-    QVERIFY2(bench.prompts.lastMessage().contains("locked"), qPrintable(bench.prompts.lastMessage()));
+    QVERIFY2(bench.prompts.lastMessage().contains("locked"),
+             qPrintable(bench.prompts.lastMessage()));
     QVERIFY(!bench.prompts.messages.contains("删除成功!"));
     QCOMPARE(TProjectDAO().GetProjectName(p), QStringLiteral("A"));
     QCOMPARE(bench.projects()->count(), 1);
@@ -253,13 +262,8 @@ void TestMainForm::deleteClassLeavesNoClassSelected() {
     TMemberDAO().AddMember(member(p, book, "barcode"));
     TFormMain& window = bench.open();
 
-    bench.prompts.confirmAnswer = false;
-    bench.trigger("删除类(&S)");
-    QCOMPARE(bench.prompts.confirmations, QStringList{"提示: 确认删除此类对象！"});
-    QCOMPARE(bench.classes()->count(), 2);
-
-    bench.prompts.confirmAnswer = true;
-    bench.trigger("删除类(&S)");
+    cancelThenConfirm(bench, "删除类(&S)", "提示: 确认删除此类对象！",
+                      [&] { return bench.classes()->count(); });
     QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("类对象删除成功!"));
     QCOMPARE(TClassDAO().GetClassName(book), QString());
     QCOMPARE(TMemberDAO().ListMembers(book).size(), 0);
@@ -348,9 +352,9 @@ void TestMainForm::doubleClicksOpenTheMemberDialogs() {
     QWidget* viewport = bench.members()->viewport();
     const QPoint emptyPart(viewport->width() / 2, viewport->height() - 5);
 
-    QVERIFY(answerNextDialog<TAddMemberForm>([](TAddMemberForm* form) { form->reject(); },
-                                             [&] { QTest::mouseDClick(viewport, Qt::LeftButton,
-                                                                      {}, emptyPart); }));
+    QVERIFY(answerNextDialog<TAddMemberForm>(
+        [](TAddMemberForm* form) { form->reject(); },
+        [&] { QTest::mouseDClick(viewport, Qt::LeftButton, {}, emptyPart); }));
 
     bench.selectRows({0});
     QString shownName;

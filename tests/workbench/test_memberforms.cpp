@@ -87,7 +87,7 @@ Q_DECLARE_METATYPE(Entries)
 
 class TestMemberForms : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void addDialogStartsWithItsDefaults();
     void typeListOffersTheOtherClasses();
     void addChecksRunInOrder_data();
@@ -131,8 +131,8 @@ void TestMemberForms::addDialogStartsWithItsDefaults() {
     }
     QCOMPARE(order, (QStringList{"Edt_MemberName", "CB_MemberType", "CB_MemberIsMust", "Button1",
                                  "Button2", "Edt_MemberComment", "CB_QueryFlag", "CB_MemberIsPri",
-                                 "Edt_MemberLength", "CB_MemberIsDisplay",
-                                 "CB_MemberQueryDisplay", "CB_AndroidDisplay"}));
+                                 "Edt_MemberLength", "CB_MemberIsDisplay", "CB_MemberQueryDisplay",
+                                 "CB_AndroidDisplay"}));
 
     TUpdateMemberForm edit(&lib.window, lib.store(member(lib.project, lib.book, "isbn")));
     QCOMPARE(edit.windowTitle(), QStringLiteral("更新成员属性"));
@@ -160,18 +160,19 @@ void TestMemberForms::addChecksRunInOrder_data() {
                                 << "成员名称输入不能为空!";
     QTest::newRow("upper-case first letter")
         << Entries{.name = "Title", .type = kTypeDate} << "成员属性首个字母必须小写";
-    QTest::newRow("Chinese first character") << Entries{.name = "书名"} << "成员属性首个字母必须小写";
+    QTest::newRow("Chinese first character")
+        << Entries{.name = "书名"} << "成员属性首个字母必须小写";
     QTest::newRow("date not required") << Entries{.type = kTypeDate} << kAddMustText;
     QTest::newRow("reference not required") << Entries{.type = "Reader"} << kAddMustText;
     QTest::newRow("image need not be required") << Entries{.type = kTypeImage} << kAddedText;
     QTest::newRow("float key") << Entries{.type = kTypeFloat, .must = true, .key = true}
                                << kKeyTypeText;
-    QTest::newRow("reference key") << Entries{.type = "Reader", .must = true, .key = true}
-                                   << kKeyTypeText;
+    QTest::newRow("reference key")
+        << Entries{.type = "Reader", .must = true, .key = true} << kKeyTypeText;
     QTest::newRow("integer key") << Entries{.type = kTypeInteger, .must = true, .key = true}
                                  << kAddedText;
-    QTest::newRow("integer query") << Entries{.type = kTypeInteger, .must = true, .query = true}
-                                   << kAddQueryText;
+    QTest::newRow("integer query")
+        << Entries{.type = kTypeInteger, .must = true, .query = true} << kAddQueryText;
     QTest::newRow("image query") << Entries{.type = kTypeImage, .query = true} << kAddQueryText;
     QTest::newRow("date query") << Entries{.type = kTypeDate, .must = true, .query = true}
                                 << kAddedText;
@@ -194,8 +195,8 @@ void TestMemberForms::editChecksDifferFromAdd_data() {
     QTest::addColumn<Entries>("entries");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty name") << Entries{.name = ""} << "成员名称输入不能为空!";
-    QTest::newRow("image not required") << Entries{.type = kTypeImage, .must = false}
-                                        << kEditMustText;
+    QTest::newRow("image not required")
+        << Entries{.type = kTypeImage, .must = false} << kEditMustText;
     QTest::newRow("float key is accepted")
         << Entries{.type = kTypeFloat, .must = true, .key = true} << kUpdatedText;
     QTest::newRow("image query is accepted")
@@ -234,8 +235,12 @@ void TestMemberForms::savingDerivesTheStoredFlags() {
 
     {
         TUpdateMemberForm form(&lib.window, title.memberId);
-        enter(form, {.name = "pages", .type = kTypeInteger, .must = true, .key = true,
-                     .queryDisplay = false, .phone = true});
+        enter(form, {.name = "pages",
+                     .type = kTypeInteger,
+                     .must = true,
+                     .key = true,
+                     .queryDisplay = false,
+                     .phone = true});
     }
     TMember pages = lib.only();
     QCOMPARE(pages.memberId, title.memberId);

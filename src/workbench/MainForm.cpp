@@ -1,6 +1,7 @@
 #include "workbench/MainForm.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QGroupBox>
@@ -90,7 +91,14 @@ TFormMain::TFormMain(const QString& appFolder, TUserPrompts* prompts, QWidget* p
     Guarded([this] { LoadProjects(); });
 }
 
-TFormMain::~TFormMain() = default;
+// A run still in progress finishes writing its files first; its remaining lines and notices
+// are dropped, as no window is left to show them.
+TFormMain::~TFormMain() {
+    closing_ = true;
+    while (activeRun_ && !activeRun_->wait(20)) {
+        QCoreApplication::processEvents();
+    }
+}
 
 void TFormMain::BuildControls() {
     auto* client = new QWidget(this);
@@ -534,17 +542,23 @@ void TFormMain::Generate() {
                               appFolder_};
     runProjectName_ = request.projectName;
     A1->setEnabled(false);
-    auto* run = new TAutoCode(request, this, this);
-    connect(run, &QThread::finished, this, [this] { A1->setEnabled(true); });
-    run->start();
+    activeRun_ = new TAutoCode(request, this, this);
+    connect(activeRun_, &QThread::finished, this, [this] { A1->setEnabled(true); });
+    activeRun_->start();
 }
 
 void TFormMain::AppendProgress(const QString& line) {
+    if (closing_) {
+        return;
+    }
     Memo_State->appendPlainText(line);
 }
 
 void TFormMain::Notice(int message, qint32 failingClassId, const QString& text) {
     failingClassId_ = failingClassId;
+    if (closing_) {
+        return;
+    }
     if (message != kNoticeCompleted) {
         Message(text);
         return;
@@ -554,5 +568,8 @@ void TFormMain::Notice(int message, qint32 failingClassId, const QString& text) 
 }
 
 void TFormMain::RunFailed(const QString& message) {
+    if (closing_) {
+        return;
+    }
     Memo_State->appendPlainText(message);
 }

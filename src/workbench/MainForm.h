@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "generation/AutoCode.h"
@@ -97,6 +98,8 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     QString packageName_ = QStringLiteral("quillmere");
     qint32 failingClassId_ = 0;
     QString runProjectName_;
+    QPointer<TAutoCode> activeRun_;
+    bool closing_ = false;
 
     QLabel* Image1 = nullptr;
     QComboBox* CB_Project = nullptr;

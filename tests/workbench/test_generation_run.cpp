@@ -56,6 +56,7 @@ class TestGenerationRun : public QObject {
     void runLogsEveryFileAndOpensTheOutputFolder();
     void failedCheckShowsItsMessageAndWritesNothing();
     void runStoppedByAnErrorReportsItInTheLog();
+    void closingTheWindowLetsTheRunFinish();
     void logTakesALongRunQuickly();
 };
 
@@ -125,6 +126,19 @@ void TestGenerationRun::runStoppedByAnErrorReportsItInTheLog() {
     QCOMPARE(lines.at(2), QStringLiteral("正在移动资源文件。。。"));
     QCOMPARE(lines.size(), 4);
     QVERIFY2(!lines.last().isEmpty() && !lines.last().startsWith("移动"), qPrintable(lines.last()));
+    QVERIFY(bench.prompts.informations.isEmpty());
+    QVERIFY(bench.prompts.folders.isEmpty());
+}
+
+void TestGenerationRun::closingTheWindowLetsTheRunFinish() {
+    AppFolder app;
+    Bench bench;
+    addSoundClass(addProject("Demo"), "Book");
+    bench.open(app.path());
+    bench.trigger("自动生成代码(&A)");
+    bench.window.reset();
+    QVERIFY(QFile::exists(app.path() +
+                          "/projects/Demo/安卓客户端/src/com/mobileclient/domain/Book.java"));
     QVERIFY(bench.prompts.informations.isEmpty());
     QVERIFY(bench.prompts.folders.isEmpty());
 }

@@ -1,7 +1,6 @@
 // The add and edit class dialogs: their checks in order, what they write and how they update
 // the main window's class list.
 
-#include <QLabel>
 #include <QPushButton>
 
 #include "WorkbenchSupport.h"
@@ -24,7 +23,6 @@ void enter(QDialog& form, const QString& className, const QString& friendName, b
 class TestClassForms : public QObject {
     Q_OBJECT
   private slots:
-    void dialogsHaveTheirCaptionsAndSizes();
     void addChecksRunInOrder_data();
     void addChecksRunInOrder();
     void addSavesAndReloadsTheClassList();
@@ -33,25 +31,6 @@ class TestClassForms : public QObject {
     void editShowsTheClassAndRenamesReferences();
     void addClassCommandOpensTheDialog();
 };
-
-void TestClassForms::dialogsHaveTheirCaptionsAndSizes() {
-    Bench bench;
-    const qint32 p = addProject("A");
-    addClass(p, "Book", "图书");
-    TFormMain& window = bench.open();
-    TAddClassForm add(&window);
-    QCOMPARE(add.windowTitle(), QStringLiteral("添加类"));
-    QCOMPARE(add.size(), QSize(269, 218));
-    QCOMPARE(add.findChild<QLabel*>("Label1")->text(), QStringLiteral("类英文名称:        "));
-    QCOMPARE(add.findChild<QLabel*>("Label2")->text(), QStringLiteral("中文友好名称:         "));
-    QVERIFY(!add.findChild<QCheckBox*>("CB_FrontShowFlag")->isChecked());
-    TUpdateClassForm update(&window, window.SelectedClassId());
-    QCOMPARE(update.windowTitle(), QStringLiteral("类更新"));
-    QCOMPARE(update.size(), QSize(286, 241));
-    QCOMPARE(update.findChild<QLabel*>("Label1")->text(), QStringLiteral("类英文名称:       "));
-    QCOMPARE(update.findChild<QLabel*>("Label2")->text(), QStringLiteral("中文友好名称:        "));
-    QCOMPARE(update.findChild<QPushButton*>("Button1")->geometry(), QRect(80, 184, 113, 25));
-}
 
 void TestClassForms::addChecksRunInOrder_data() {
     QTest::addColumn<QString>("className");

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "generation/AutoCode.h"
+#include "workbench/UserPrompts.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QTableWidget;
+class QTimer;
+
+// The home page that the banner and the start-up timer open.
+inline const QUrl kHomePage(QStringLiteral("https://quillmere.example/"));
+
+// The workbench's only top-level window: the projects of the store, the classes of the selected
+// project, the members of the selected class, the progress log of generation runs, and every
+// command on them. It hosts the generation runs it starts.
+class TFormMain : public QMainWindow, public TGenerationHost {
+    Q_OBJECT
+  public:
+    // appFolder holds the template project and the templates and receives projects/.
+    // Without prompts the window asks through real message boxes.
+    explicit TFormMain(const QString& appFolder, TUserPrompts* prompts = nullptr,
+                       QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    TUserPrompts& Prompts() const { return *prompts_; }
+    // Ids of the selected entries, -1 when nothing is selected.
+    qint32 SelectedProjectId() const;
+    qint32 SelectedClassId() const;
+    QString SelectedClassName() const;
+    // Gives the selected class entry a new text; its id and the selection stay.
+    void RenameSelectedClass(const QString& className);
+    const QString& PackageName() const { return packageName_; }
+    qint32 FailingClassId() const { return failingClassId_; }
+
+    void LoadProjects();
+    void LoadClasses(qint32 projectId);
+    void LoadMembers(qint32 classId);
+
+    // TGenerationHost, called on this window's thread while the run waits.
+    void AppendProgress(const QString& line) override;
+    void Notice(int message, qint32 failingClassId, const QString& text) override;
+    void RunFailed(const QString& message) override;
+
+  public slots:
+    void NewProject();
+    void RenameProject();
+    void DeleteProject();
+    void AddClass();
+    void EditClass();
+    void DeleteClass();
+    void AddMember();
+    void EditMember();
+    void DeleteMember();
+    void ExchangeMembers();
+    void MoveMemberUp();
+    void MoveMemberDown();
+    void SetPackageName();
+    void Generate();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    QAction* AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)());
+    void Message(const QString& text);
+    // Shows missingText and answers false when nothing is selected.
+    bool Require(bool selected, const QString& missingText);
+    template <typename Action>
+    void Guarded(Action&& action) {
+        RunGuarded(*prompts_, this, std::forward<Action>(action));
+    }
+    void ProjectChosen(int index);
+    void ClassChosen(int row);
+    void MemberTableDoubleClicked();
+    void ReloadMembers();
+    void ClearMembers();
+    // Selected rows of the member table in table order.
+    QList<int> SelectedMemberRows() const;
+    qint32 MemberIdAt(int row) const;
+    void SwapWithNeighbour(int offset, const QString& atEndText);
+    void OpenHomePage();
+
+    QString appFolder_;
+    std::unique_ptr<TUserPrompts> ownPrompts_;
+    TUserPrompts* prompts_;
+    int rememberedProjectIndex_ = -1;
+    QString packageName_ = QStringLiteral("quillmere");
+    qint32 failingClassId_ = 0;
+    QString runProjectName_;
+    QPointer<TAutoCode> activeRun_;
+    bool closing_ = false;
+
+    QLabel* Image1 = nullptr;
+    QComboBox* CB_Project = nullptr;
+    QListWidget* LB_Object = nullptr;
+    QTableWidget* LV_Member = nullptr;
+    QPlainTextEdit* Memo_State = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* A1 = nullptr;
+    QTimer* Timer1 = nullptr;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include "store/StoreError.h"
+
+class QWidget;
+
+// The caption of plain message boxes: the application's title.
+inline const QString kAppTitle = QStringLiteral("Quillmere");
+
+// Every box the workbench shows and every outside program it starts. The forms ask through this
+// interface only, so tests can answer instead of a user and nothing opens a browser.
+class TUserPrompts {
+  public:
+    virtual ~TUserPrompts() = default;
+    // A plain box with an OK button and the application's title as caption.
+    virtual void Message(QWidget* parent, const QString& text) = 0;
+    // A box with an information icon, the given caption and an OK button.
+    virtual void Information(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // OK and Cancel with an information icon; true for OK.
+    virtual bool Confirm(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // An input box; Cancel (or closing it) answers the default text.
+    virtual QString GetText(QWidget* parent, const QString& caption, const QString& prompt,
+                            const QString& defaultText) = 0;
+    // Shows the folder in the system's file browser.
+    virtual void OpenFolder(const QString& path) = 0;
+    // Opens the address in the system's browser.
+    virtual void OpenUrl(const QUrl& url) = 0;
+};
+
+// The prompts of the running program: Qt message boxes, input dialogs and desktop services.
+class TDesktopPrompts : public TUserPrompts {
+  public:
+    void Message(QWidget* parent, const QString& text) override;
+    void Information(QWidget* parent, const QString& text, const QString& caption) override;
+    bool Confirm(QWidget* parent, const QString& text, const QString& caption) override;
+    QString GetText(QWidget* parent, const QString& caption, const QString& prompt,
+                    const QString& defaultText) override;
+    void OpenFolder(const QString& path) override;
+    void OpenUrl(const QUrl& url) override;
+};
+
+// Runs one user action; a store error ends it with the store's message in a plain box.
+template <typename Action>
+void RunGuarded(TUserPrompts& prompts, QWidget* parent, Action&& action) {
+    try {
+        action();
+    } catch (const TError& error) {
+        prompts.Message(parent, error.message());
+    }
+}

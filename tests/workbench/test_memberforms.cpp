@@ -1,0 +1,323 @@
+// The add and edit member dialogs: the type list, the checks and their add/edit differences,
+// the flags derived on saving, and the length entry.
+
+#include <QPushButton>
+
+#include "WorkbenchSupport.h"
+#include "workbench/MemberForms.h"
+
+using namespace testing;
+
+namespace {
+
+// What a test types into a member dialog; unset boxes keep what the dialog shows.
+struct Entries {
+    QString name = QStringLiteral("title");
+    QString type = kTypeString;
+    std::optional<bool> must, key, query, display, queryDisplay, phone;
+    std::optional<QString> length;
+    QString comment;
+};
+
+void tick(QDialog& form, const char* name, std::optional<bool> value) {
+    if (value) {
+        form.findChild<QCheckBox*>(name)->setChecked(*value);
+    }
+}
+
+void enter(QDialog& form, const Entries& e) {
+    form.findChild<QLineEdit*>("Edt_MemberName")->setText(e.name);
+    auto* types = form.findChild<QComboBox*>("CB_MemberType");
+    types->setCurrentIndex(types->findText(e.type));
+    tick(form, "CB_MemberIsMust", e.must);
+    tick(form, "CB_MemberIsPri", e.key);
+    tick(form, "CB_QueryFlag", e.query);
+    tick(form, "CB_MemberIsDisplay", e.display);
+    tick(form, "CB_MemberQueryDisplay", e.queryDisplay);
+    tick(form, "CB_AndroidDisplay", e.phone);
+    if (e.length) {
+        form.findChild<QLineEdit*>("Edt_MemberLength")->setText(*e.length);
+    }
+    form.findChild<QLineEdit*>("Edt_MemberComment")->setText(e.comment);
+    QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+}
+
+QStringList typeEntries(QDialog& form) {
+    auto* types = form.findChild<QComboBox*>("CB_MemberType");
+    QStringList entries;
+    for (int i = 0; i < types->count(); ++i) {
+        entries.append(types->itemText(i));
+    }
+    return entries;
+}
+
+// A project with the classes Book (selected) and Reader.
+struct Library {
+    Bench bench;
+    qint32 project = addProject("Library");
+    qint32 book = addClass(project, "Book", "图书");
+    qint32 reader = addClass(project, "Reader", "读者");
+    TFormMain& window = bench.open();
+
+    TMember only() const {
+        const TMemberList members = TMemberDAO().ListMembers(book);
+        if (members.size() != 1) {
+            qFatal("expected one member, found %d", int(members.size()));
+        }
+        return members.first();
+    }
+    qint32 store(const TMember& m) const {
+        TMemberDAO().AddMember(m);
+        return TMemberDAO().ListMembers(m.classId).last().memberId;
+    }
+};
+
+const QString kAddMustText = QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
+const QString kEditMustText = QStringLiteral("除了字符串类型外其他类型必须勾选是否必填标志!");
+const QString kKeyTypeText = QStringLiteral("主键字段必须是整型或字符串型!");
+const QString kAddQueryText = QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
+const QString kEditQueryText = QStringLiteral("参与查询的字段不要设置整型或浮点型");
+const QString kAddedText = QStringLiteral("类成员属性添加成功!");
+const QString kUpdatedText = QStringLiteral("类成员属性更新成功!");
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Entries)
+
+class TestMemberForms : public QObject {
+    Q_OBJECT
+  private slots:
+    void addDialogStartsWithItsDefaults();
+    void typeListOffersTheOtherClasses();
+    void addChecksRunInOrder_data();
+    void addChecksRunInOrder();
+    void editChecksDifferFromAdd_data();
+    void editChecksDifferFromAdd();
+    void savingDerivesTheStoredFlags();
+    void editShowsTheStoredMember();
+    void editKeepsATypeNoLongerOffered();
+    void lengthMustBeADecimalInteger();
+    void cancelWritesNothing();
+};
+
+void TestMemberForms::addDialogStartsWithItsDefaults() {
+    Library lib;
+    TAddMemberForm form(&lib.window);
+    QCOMPARE(form.findChild<QComboBox*>("CB_MemberType")->currentText(), kTypeString);
+    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberLength")->text(), QStringLiteral("20"));
+    QVERIFY(form.findChild<QCheckBox*>("CB_MemberQueryDisplay")->isChecked());
+    for (const char* box : {"CB_MemberIsMust", "CB_QueryFlag", "CB_MemberIsPri",
+                            "CB_MemberIsDisplay", "CB_AndroidDisplay"}) {
+        QVERIFY2(!form.findChild<QCheckBox*>(box)->isChecked(), box);
+    }
+    // Tab order: name, type, required, OK, cancel, comment, query, key, length, display,
+    // query display, phone list.
+    QStringList order;
+    QWidget* widget = form.findChild<QLineEdit*>("Edt_MemberName");
+    for (int i = 0; i < 12; ++i, widget = widget->nextInFocusChain()) {
+        while (widget->focusPolicy() == Qt::NoFocus) {
+            widget = widget->nextInFocusChain();
+        }
+        order.append(widget->objectName());
+    }
+    QCOMPARE(order, (QStringList{"Edt_MemberName", "CB_MemberType", "CB_MemberIsMust", "Button1",
+                                 "Button2", "Edt_MemberComment", "CB_QueryFlag", "CB_MemberIsPri",
+                                 "Edt_MemberLength", "CB_MemberIsDisplay", "CB_MemberQueryDisplay",
+                                 "CB_AndroidDisplay"}));
+}
+
+void TestMemberForms::typeListOffersTheOtherClasses() {
+    const QStringList builtIn{kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage};
+    Library lib;
+    TAddMemberForm withOthers(&lib.window);
+    QCOMPARE(typeEntries(withOthers), builtIn + QStringList{"Reader"});
+
+    addProject("Alone");
+    lib.bench.chooseProject(1);
+    addClass(lib.window.SelectedProjectId(), "Only");
+    lib.window.LoadClasses(lib.window.SelectedProjectId());
+    TAddMemberForm alone(&lib.window);
+    QCOMPARE(typeEntries(alone), builtIn);
+}
+
+void TestMemberForms::addChecksRunInOrder_data() {
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty name") << Entries{.name = "", .type = kTypeDate}
+                                << "成员名称输入不能为空!";
+    QTest::newRow("upper-case first letter")
+        << Entries{.name = "Title", .type = kTypeDate} << "成员属性首个字母必须小写";
+    QTest::newRow("Chinese first character")
+        << Entries{.name = "书名"} << "成员属性首个字母必须小写";
+    QTest::newRow("date not required") << Entries{.type = kTypeDate} << kAddMustText;
+    QTest::newRow("reference not required") << Entries{.type = "Reader"} << kAddMustText;
+    QTest::newRow("image need not be required") << Entries{.type = kTypeImage} << kAddedText;
+    QTest::newRow("float key") << Entries{.type = kTypeFloat, .must = true, .key = true}
+                               << kKeyTypeText;
+    QTest::newRow("reference key")
+        << Entries{.type = "Reader", .must = true, .key = true} << kKeyTypeText;
+    QTest::newRow("integer key") << Entries{.type = kTypeInteger, .must = true, .key = true}
+                                 << kAddedText;
+    QTest::newRow("integer query")
+        << Entries{.type = kTypeInteger, .must = true, .query = true} << kAddQueryText;
+    QTest::newRow("image query") << Entries{.type = kTypeImage, .query = true} << kAddQueryText;
+    QTest::newRow("date query") << Entries{.type = kTypeDate, .must = true, .query = true}
+                                << kAddedText;
+}
+
+void TestMemberForms::addChecksRunInOrder() {
+    QFETCH(Entries, entries);
+    QFETCH(QString, message);
+    Library lib;
+    TAddMemberForm form(&lib.window);
+    enter(form, entries);
+    QCOMPARE(lib.bench.prompts.messages, QStringList{message});
+    const bool saved = message == kAddedText;
+    QCOMPARE(TMemberDAO().ListMembers(lib.book).size(), saved ? 1 : 0);
+    QCOMPARE(form.result() == QDialog::Accepted, saved);
+    QCOMPARE(lib.bench.shownMemberNames().size(), saved ? 1 : 0);
+}
+
+void TestMemberForms::editChecksDifferFromAdd_data() {
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty name") << Entries{.name = ""} << "成员名称输入不能为空!";
+    QTest::newRow("image not required")
+        << Entries{.type = kTypeImage, .must = false} << kEditMustText;
+    QTest::newRow("float key is accepted")
+        << Entries{.type = kTypeFloat, .must = true, .key = true} << kUpdatedText;
+    QTest::newRow("image query is accepted")
+        << Entries{.type = kTypeImage, .must = true, .query = true} << kUpdatedText;
+    QTest::newRow("float query") << Entries{.type = kTypeFloat, .must = true, .query = true}
+                                 << kEditQueryText;
+}
+
+void TestMemberForms::editChecksDifferFromAdd() {
+    QFETCH(Entries, entries);
+    QFETCH(QString, message);
+    Library lib;
+    const TMember stored = member(lib.project, lib.book, "cover", kTypeImage);
+    const qint32 id = lib.store(stored);
+    lib.window.LoadMembers(lib.book);
+    TUpdateMemberForm form(&lib.window, id);
+    enter(form, entries);
+    QCOMPARE(lib.bench.prompts.messages, QStringList{message});
+    const bool saved = message == kUpdatedText;
+    QCOMPARE(lib.only().memberName, saved ? entries.name : QStringLiteral("cover"));
+    QCOMPARE(form.result() == QDialog::Accepted, saved);
+}
+
+void TestMemberForms::savingDerivesTheStoredFlags() {
+    Library lib;
+    {
+        TAddMemberForm form(&lib.window);
+        enter(form, {.name = "title", .length = "50", .comment = "书名"});
+    }
+    TMember title = lib.only();
+    QCOMPARE(title.memberLength, 50);
+    QCOMPARE(title.memberQueryDisplay, 1);
+    QCOMPARE(title.memberIsMust, 0);
+    QCOMPARE(title.memberComment, QStringLiteral("书名"));
+    QCOMPARE(title.projectId, lib.project);
+
+    {
+        TUpdateMemberForm form(&lib.window, title.memberId);
+        enter(form, {.name = "pages",
+                     .type = kTypeInteger,
+                     .must = true,
+                     .key = true,
+                     .queryDisplay = false,
+                     .phone = true});
+    }
+    TMember pages = lib.only();
+    QCOMPARE(pages.memberId, title.memberId);
+    QCOMPARE(pages.memberLength, 0);
+    QCOMPARE(pages.memberIsInteger, 1);
+    QCOMPARE(pages.memberIsFloat, 0);
+    QCOMPARE(pages.memberIsPri, 1);
+    QCOMPARE(pages.memberQueryDisplay, 0);
+    QCOMPARE(pages.androidDisplay, 1);
+
+    {
+        TUpdateMemberForm form(&lib.window, pages.memberId);
+        enter(form, {.name = "price", .type = kTypeFloat, .key = false, .display = true});
+    }
+    QCOMPARE(lib.only().memberIsFloat, 1);
+    QCOMPARE(lib.only().memberIsInteger, 0);
+    QCOMPARE(lib.only().memberIsDisplay, 1);
+
+    {
+        TUpdateMemberForm form(&lib.window, pages.memberId);
+        enter(form, {.name = "reader", .type = "Reader", .length = "30"});
+    }
+    const TMember reference = lib.only();
+    QCOMPARE(reference.memberType, QStringLiteral("Reader"));
+    QCOMPARE(reference.memberLength, 0);
+    QCOMPARE(reference.memberIsInteger + reference.memberIsFloat, 0);
+    QCOMPARE(lib.bench.shownMemberNames(), QStringList{"reader"});
+}
+
+void TestMemberForms::editShowsTheStoredMember() {
+    Library lib;
+    TMember stored = member(lib.project, lib.book, "title", kTypeString, true, true, true);
+    stored.memberLength = 64;
+    stored.queryFlag = 1;
+    stored.memberQueryDisplay = 0;
+    stored.memberComment = QStringLiteral("书名");
+    const qint32 id = lib.store(stored);
+    TUpdateMemberForm form(&lib.window, id);
+    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberName")->text(), QStringLiteral("title"));
+    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberLength")->text(), QStringLiteral("64"));
+    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberComment")->text(), QStringLiteral("书名"));
+    QStringList ticked;
+    for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
+        if (box->isChecked()) {
+            ticked.append(box->objectName());
+        }
+    }
+    ticked.sort();
+    QCOMPARE(ticked, (QStringList{"CB_AndroidDisplay", "CB_MemberIsDisplay", "CB_MemberIsMust",
+                                  "CB_MemberIsPri", "CB_QueryFlag"}));
+    QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    stored.memberId = id;
+    QCOMPARE(lib.only(), stored);
+}
+
+void TestMemberForms::editKeepsATypeNoLongerOffered() {
+    Library lib;
+    const qint32 id = lib.store(member(lib.project, lib.book, "owner", "Ghost"));
+    TUpdateMemberForm form(&lib.window, id);
+    QCOMPARE(form.findChild<QComboBox*>("CB_MemberType")->currentText(), QStringLiteral("Ghost"));
+    QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    QCOMPARE(lib.bench.prompts.messages, QStringList{kUpdatedText});
+    QCOMPARE(lib.only().memberType, QStringLiteral("Ghost"));
+}
+
+void TestMemberForms::lengthMustBeADecimalInteger() {
+    Library lib;
+    for (const char* bad : {"abc", "", "1.5", "0x10", "99999999999"}) {
+        lib.bench.prompts.messages.clear();
+        TAddMemberForm form(&lib.window);
+        enter(form, {.length = QString::fromLatin1(bad)});
+        QCOMPARE(lib.bench.prompts.messages.size(), 1);
+        QVERIFY2(lib.bench.prompts.lastMessage().contains("整数"), bad);
+        QVERIFY(form.result() != QDialog::Accepted);
+        QCOMPARE(TMemberDAO().ListMembers(lib.book).size(), 0);
+    }
+    TAddMemberForm ignored(&lib.window);
+    enter(ignored, {.type = kTypeDate, .must = true, .length = "abc"});
+    QCOMPARE(lib.only().memberLength, 0);
+}
+
+void TestMemberForms::cancelWritesNothing() {
+    Library lib;
+    TAddMemberForm form(&lib.window);
+    form.findChild<QLineEdit*>("Edt_MemberName")->setText("title");
+    QTest::mouseClick(form.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QVERIFY(lib.bench.prompts.messages.isEmpty());
+    QCOMPARE(TMemberDAO().ListMembers(lib.book).size(), 0);
+}
+
+QTEST_MAIN(TestMemberForms)
+#include "test_memberforms.moc"

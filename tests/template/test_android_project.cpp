@@ -115,8 +115,8 @@ class TestAndroidProject : public QObject {
     QString project_;
     Run baseline_;
 
-    // A broken copy of the project; only meaningful when the project itself passes.
-    QString brokenCopy(QTemporaryDir& folder) {
+    // A changed copy of the project; only meaningful when the project itself passes.
+    QString projectCopy(QTemporaryDir& folder) {
         if (baseline_.exitCode != 0) {
             QTest::qFail("the generated project itself does not pass", __FILE__, __LINE__);
             return QString();
@@ -148,7 +148,7 @@ class TestAndroidProject : public QObject {
 
     void verifierRejectsAnUnknownLayoutAttribute() {
         QTemporaryDir broken;
-        if (brokenCopy(broken).isEmpty()) {
+        if (projectCopy(broken).isEmpty()) {
             return;
         }
         const QString layout = broken.filePath("res/layout/main_menu_item.xml");
@@ -164,7 +164,7 @@ class TestAndroidProject : public QObject {
 
     void verifierRejectsACallOfAMissingMethod() {
         QTemporaryDir broken;
-        if (brokenCopy(broken).isEmpty()) {
+        if (projectCopy(broken).isEmpty()) {
             return;
         }
         // A View found by id has no setText until it is cast to a TextView.
@@ -183,6 +183,52 @@ class TestAndroidProject : public QObject {
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.output.contains("LabelActivity.java") && result.output.contains("setText"),
                  qPrintable(result.output));
+    }
+
+    // Every Android call the screen and adapter generators write, in their statement forms.
+    void androidDeclarationsCoverTheGeneratedCalls() {
+        QTemporaryDir probed;
+        if (projectCopy(probed).isEmpty()) {
+            return;
+        }
+        QDir().mkpath(probed.filePath("src/probe"));
+        QVERIFY(QFile::copy(kSourceDir + "/tests/android/probe/ScreenApiProbe.java",
+                            probed.filePath("src/probe/ScreenApiProbe.java")));
+        const Run result = verify(probed.path());
+        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+    }
+
+    // The photo chooser's sample size is the smallest power of two within both limits.
+    void photoChooserComputesSampleSizes() {
+        QTemporaryDir work;
+        const QString harness = kSourceDir + "/tests/template/sample-size";
+        QStringList stubs;
+        QDirIterator it(kSourceDir + "/tests/android/stubs", {"*.java"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            stubs.append(it.next());
+        }
+        Run compile =
+            run("javac",
+                QStringList{"-nowarn", "--release", "8", "-d", work.filePath("stubs")} + stubs);
+        QVERIFY2(compile.exitCode == 0, qPrintable(compile.output));
+        compile =
+            run("javac",
+                {"-nowarn", "--release", "8", "-encoding", "GBK", "-cp", work.filePath("stubs"),
+                 "-d", work.filePath("classes"), harness + "/SampleSizes.java",
+                 harness + "/android/graphics/BitmapFactory.java",
+                 harness + "/com/mobileclient/activity/R.java",
+                 kSourceDir + "/tests/template/contract/HttpUtil.java",
+                 kTemplateProject + "/src/com/mobileclient/activity/photoListActivity.java"});
+        QVERIFY2(compile.exitCode == 0, qPrintable(compile.output));
+        // width,height,shorter side limit,pixel limit (-1: none)
+        const Run sizes = run(
+            "java", {"-cp", work.filePath("classes") + ":" + work.filePath("stubs"), "SampleSizes",
+                     "1000,1000,-1,90000", "100,100,-1,16384", "128,128,-1,16384",
+                     "129,128,-1,16384", "0,0,-1,10000", "4000,3000,-1,10000", "640,480,200,-1",
+                     "640,480,-1,-1", "50000,50000,-1,10000", "3000,2000,100,90000"});
+        QCOMPARE(sizes.output.split('\n', Qt::SkipEmptyParts),
+                 QStringList({"4", "1", "1", "2", "1", "64", "4", "1", "512", "32"}));
     }
 
     void templateProjectHoldsWhatTheGeneratedCodeNeeds() {

@@ -19,7 +19,7 @@ import android.view.View;
 import android.view.ViewGroup;
 import android.widget.AdapterView;
 import android.widget.AdapterView.OnItemClickListener;
-import android.widget.BaseAdapter;
+import android.widget.ArrayAdapter;
 import android.widget.GridView;
 import android.widget.ImageView;
 import android.widget.TextView;
@@ -127,30 +127,20 @@ public class photoListActivity extends Activity {
 	}
 
 	/* 图片网格的适配器: 每个单元格是缩略图加文件名 */
-	private class PhotoAdapter extends BaseAdapter {
+	private class PhotoAdapter extends ArrayAdapter<String> {
 		private final LayoutInflater inflater;
 
 		PhotoAdapter(Context context) {
+			super(context, R.layout.photo_list_item, fileNames);
 			inflater = LayoutInflater.from(context);
 		}
 
-		public int getCount() {
-			return fileNames.size();
-		}
-
-		public Object getItem(int position) {
-			return fileNames.get(position);
-		}
-
-		public long getItemId(int position) {
-			return position;
-		}
-
+		@Override
 		public View getView(int position, View convertView, ViewGroup parent) {
 			View view = convertView != null ? convertView : inflater.inflate(R.layout.photo_list_item, parent, false);
 			ImageView thumbnail = (ImageView) view.findViewById(R.id.photo_thumbnail);
 			TextView name = (TextView) view.findViewById(R.id.photo_name);
-			String fileName = fileNames.get(position);
+			String fileName = getItem(position);
 			Bitmap bitmap = decodeThumbnail(HttpUtil.FILE_PATH + "/" + fileName);
 			if (bitmap != null) {
 				thumbnail.setImageBitmap(bitmap);

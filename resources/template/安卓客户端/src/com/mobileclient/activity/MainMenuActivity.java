@@ -10,7 +10,7 @@ import android.view.LayoutInflater;
 import android.view.View;
 import android.view.View.OnClickListener;
 import android.view.ViewGroup;
-import android.widget.BaseAdapter;
+import android.widget.ArrayAdapter;
 import android.widget.GridView;
 import android.widget.ImageView;
 import android.widget.TextView;
@@ -36,25 +36,15 @@ $First
 	/* 各模块的单击监听器 */
 $Third
 	/* 菜单网格的适配器: 每个单元格是图标加模块名称, 单击时启动该模块的界面 */
-	private class MenuAdapter extends BaseAdapter {
+	private class MenuAdapter extends ArrayAdapter<String> {
 		private final LayoutInflater inflater;
 
 		MenuAdapter(Context context) {
+			super(context, R.layout.main_menu_item, menuString);
 			inflater = LayoutInflater.from(context);
 		}
 
-		public int getCount() {
-			return menuString.length;
-		}
-
-		public Object getItem(int position) {
-			return menuString[position];
-		}
-
-		public long getItemId(int position) {
-			return position;
-		}
-
+		@Override
 		public View getView(int position, View convertView, ViewGroup parent) {
 			View view = convertView != null ? convertView : inflater.inflate(R.layout.main_menu_item, parent, false);
 			ImageView icon = (ImageView) view.findViewById(R.id.main_menu_icon);

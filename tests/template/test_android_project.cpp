@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "store/ProjectDAO.h"
 
 namespace {
 
@@ -115,6 +116,11 @@ class TestAndroidProject : public QObject {
     QString project_;
     Run baseline_;
 
+    Run generate(const QString& projectName) {
+        return run(kAppDir + QStringLiteral("/quillmere-cli"),
+                   {"generate", "--project", projectName, "--home", home_.path()});
+    }
+
     // A changed copy of the project; only meaningful when the project itself passes.
     QString projectCopy(QTemporaryDir& folder) {
         if (baseline_.exitCode != 0) {
@@ -130,11 +136,11 @@ class TestAndroidProject : public QObject {
         QVERIFY(home_.isValid());
         copyTree(kAppDir + QStringLiteral("/bak"), home_.filePath("bak"));
         copyTree(kAppDir + QStringLiteral("/template"), home_.filePath("template"));
-        const QString cli = kAppDir + QStringLiteral("/quillmere-cli");
-        Run init = run(cli, {"init-store", "--demo", "--home", home_.path()});
+        const Run init = run(kAppDir + QStringLiteral("/quillmere-cli"),
+                             {"init-store", "--demo", "--home", home_.path()});
         QVERIFY2(init.exitCode == 0, qPrintable(init.output));
-        Run generate = run(cli, {"generate", "--project", "图书管理", "--home", home_.path()});
-        QVERIFY2(generate.exitCode == 0, qPrintable(generate.output));
+        const Run generated = generate(QStringLiteral("图书管理"));
+        QVERIFY2(generated.exitCode == 0, qPrintable(generated.output));
         project_ = home_.filePath(QStringLiteral("projects/图书管理/安卓客户端"));
         supplyDataLayerContract(project_);
         supplyMissingScreenKinds(project_);
@@ -144,6 +150,19 @@ class TestAndroidProject : public QObject {
     void generatedDemoProjectBuilds() {
         QVERIFY2(baseline_.exitCode == 0, qPrintable(baseline_.output));
         QVERIFY2(baseline_.output.contains("OK:"), qPrintable(baseline_.output));
+    }
+
+    // The main menu and the manifest without a single entry.
+    void projectWithoutClassesBuilds() {
+        TDbHelper::SetStorePath(home_.filePath("projects.db"));
+        TProjectDAO().AddProject(QStringLiteral("空项目"));
+        TDbHelper::CloseConnection();
+        const Run generated = generate(QStringLiteral("空项目"));
+        QVERIFY2(generated.exitCode == 0, qPrintable(generated.output));
+        const QString project = home_.filePath(QStringLiteral("projects/空项目/安卓客户端"));
+        supplyDataLayerContract(project);
+        const Run result = verify(project);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
     }
 
     void verifierRejectsAnUnknownLayoutAttribute() {

@@ -170,7 +170,7 @@ class TestAndroidProject : public QObject {
         if (projectCopy(broken).isEmpty()) {
             return;
         }
-        const QString layout = broken.filePath("res/layout/main_menu_item.xml");
+        const QString layout = broken.filePath("res/layout/main_menu_cell.xml");
         QByteArray text = testing::readAll(layout);
         text.replace("android:id=\"@+id/main_menu_label\"",
                      "android:id=\"@+id/main_menu_label\"\n        android:glowRadius=\"3dp\"");
@@ -270,6 +270,16 @@ class TestAndroidProject : public QObject {
                     .startsWith("\x89PNG\r\n\x1a\n"));
         QVERIFY(testing::readAll(kTemplateProject + "/.settings/org.eclipse.core.resources.prefs")
                     .contains("encoding/<project>=GBK"));
+        // Generated layouts are named <class>_add, _edit, _detail, _list, _list_item and _query;
+        // a template layout of such a name would be replaced by a class's.
+        const QStringList layouts =
+            QDir(kTemplateProject + "/res/layout").entryList({"*.xml"}, QDir::Files);
+        QVERIFY(!layouts.isEmpty());
+        for (const QString& layout : layouts) {
+            QVERIFY2(!layout.contains(QRegularExpression("_(add|edit|detail|list|list_item|query)"
+                                                         "\\.xml$")),
+                     qPrintable(layout));
+        }
         // The copy of src would overwrite the main menu generated from its template.
         QVERIFY(!QFileInfo::exists(kTemplateProject +
                                    "/src/com/mobileclient/activity/MainMenuActivity.java"));

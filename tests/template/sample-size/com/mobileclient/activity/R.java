@@ -14,7 +14,7 @@ public final class R {
     }
 
     public static final class layout {
-        public static final int photo_list = 6;
-        public static final int photo_list_item = 7;
+        public static final int photo_chooser = 6;
+        public static final int photo_chooser_cell = 7;
     }
 }

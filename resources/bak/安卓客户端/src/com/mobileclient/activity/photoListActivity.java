@@ -40,7 +40,7 @@ public class photoListActivity extends Activity {
 	public void onCreate(Bundle savedInstanceState) {
 		super.onCreate(savedInstanceState);
 		setTitle("手机客户端-选择图片");
-		setContentView(R.layout.photo_list);
+		setContentView(R.layout.photo_chooser);
 		loadFileNames();
 		GridView photoGrid = (GridView) findViewById(R.id.photo_grid);
 		photoGrid.setEmptyView(findViewById(R.id.photo_empty));
@@ -131,13 +131,13 @@ public class photoListActivity extends Activity {
 		private final LayoutInflater inflater;
 
 		PhotoAdapter(Context context) {
-			super(context, R.layout.photo_list_item, fileNames);
+			super(context, R.layout.photo_chooser_cell, fileNames);
 			inflater = LayoutInflater.from(context);
 		}
 
 		@Override
 		public View getView(int position, View convertView, ViewGroup parent) {
-			View view = convertView != null ? convertView : inflater.inflate(R.layout.photo_list_item, parent, false);
+			View view = convertView != null ? convertView : inflater.inflate(R.layout.photo_chooser_cell, parent, false);
 			ImageView thumbnail = (ImageView) view.findViewById(R.id.photo_thumbnail);
 			TextView name = (TextView) view.findViewById(R.id.photo_name);
 			String fileName = getItem(position);

@@ -40,13 +40,13 @@ $Third
 		private final LayoutInflater inflater;
 
 		MenuAdapter(Context context) {
-			super(context, R.layout.main_menu_item, menuString);
+			super(context, R.layout.main_menu_cell, menuString);
 			inflater = LayoutInflater.from(context);
 		}
 
 		@Override
 		public View getView(int position, View convertView, ViewGroup parent) {
-			View view = convertView != null ? convertView : inflater.inflate(R.layout.main_menu_item, parent, false);
+			View view = convertView != null ? convertView : inflater.inflate(R.layout.main_menu_cell, parent, false);
 			ImageView icon = (ImageView) view.findViewById(R.id.main_menu_icon);
 			TextView label = (TextView) view.findViewById(R.id.main_menu_label);
 			icon.setImageResource(mThumbIds[position]);

@@ -102,7 +102,7 @@ int initStore(const QStringList& arguments, const QString& executableFolder) {
 
 // Prints what the run reports and remembers how it ended.
 class ConsoleHost : public TGenerationHost {
-  public:
+public:
     int status = kFailure;
 
     void AppendProgress(const QString& line) override { printLine(stdout, line); }
@@ -143,16 +143,14 @@ qint32 findProject(const QHash<QString, QString>& options, QString* name) {
         throw TError(QStringLiteral("没有名为\"%1\"的项目").arg(*name));
     }
     if (ids.size() > 1) {
-        throw TError(QStringLiteral("有%1个项目名为\"%2\"，请用--project-id指定")
-                         .arg(ids.size())
-                         .arg(*name));
+        throw TError(QStringLiteral("有%1个项目名为\"%2\"，请用--project-id指定").arg(ids.size()).arg(*name));
     }
     return ids.first();
 }
 
 int generate(const QStringList& arguments, const QString& executableFolder) {
-    const auto options =
-        parseOptions(arguments, {"--project", "--project-id", "--store", "--home", "--package"});
+    const auto options = parseOptions(
+        arguments, {"--project", "--project-id", "--store", "--home", "--package"});
     if (options.contains("--project") == options.contains("--project-id")) {
         throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
     }
@@ -169,8 +167,8 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
     ConsoleHost host;
     QObject context;
     TAutoCode* run = TAutoCode::Start(request, &host, &context);
-    QObject::connect(run, &QThread::finished, QCoreApplication::instance(), &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(run, &QThread::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
     QCoreApplication::exec();
     return host.status;
 }

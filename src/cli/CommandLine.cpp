@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <cstdio>
 
 #include "generation/AutoCode.h"
 #include "store/DbHelper.h"
+#include "store/DemoProject.h"
 #include "store/ProjectDAO.h"
 
 namespace {
@@ -16,7 +18,7 @@ enum ExitStatus { kOk = 0, kFailure = 1, kUsage = 2, kCheckFailed = 3 };
 
 const char* const kUsageText =
     "usage:\n"
-    "  quillmere-cli init-store [--store FILE] [--home DIR]\n"
+    "  quillmere-cli init-store [--store FILE] [--home DIR] [--demo]\n"
     "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
     " [--package NAME]\n";
 
@@ -30,21 +32,28 @@ struct UsageError {
     QString message;
 };
 
-// "--name value" options after the command word.
-QHash<QString, QString> parseOptions(const QStringList& arguments, const QStringList& known) {
+// "--name value" options and "--name" flags after the command word; a flag is kept with an
+// empty value.
+QHash<QString, QString> parseOptions(const QStringList& arguments, const QStringList& known,
+                                     const QStringList& flags = {}) {
     QHash<QString, QString> options;
-    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
-        if (!known.contains(name)) {
+        const bool isFlag = flags.contains(name);
+        if (!isFlag && !known.contains(name)) {
             throw UsageError{QStringLiteral("unknown option: %1").arg(name)};
-        }
-        if (i + 1 >= arguments.size()) {
-            throw UsageError{QStringLiteral("option %1 needs a value").arg(name)};
         }
         if (options.contains(name)) {
             throw UsageError{QStringLiteral("option %1 given twice").arg(name)};
         }
-        options.insert(name, arguments[i + 1]);
+        if (isFlag) {
+            options.insert(name, QString());
+            continue;
+        }
+        if (++i >= arguments.size()) {
+            throw UsageError{QStringLiteral("option %1 needs a value").arg(name)};
+        }
+        options.insert(name, arguments[i]);
     }
     return options;
 }
@@ -59,9 +68,33 @@ QString storePath(const QHash<QString, QString>& options, const QString& home) {
     return QDir(home).absoluteFilePath(store);
 }
 
+// A new store holding the demo project. An existing file is never touched, store or not, so
+// that no project of the user's gets a second copy of the demo beside it.
+void createDemoStore(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        throw TError(QStringLiteral("%1 已存在，--demo 只建立新的工程库，未做任何改动").arg(path));
+    }
+    TDbHelper::CreateStore(path);
+    TDbHelper::SetStorePath(path);
+    try {
+        CreateDemoProject();
+    } catch (const TError&) {
+        TDbHelper::CloseConnection();
+        QFile::remove(path);
+        throw;
+    }
+    TDbHelper::CloseConnection();
+}
+
 int initStore(const QStringList& arguments, const QString& executableFolder) {
-    const auto options = parseOptions(arguments, {"--store", "--home"});
+    const auto options = parseOptions(arguments, {"--store", "--home"}, {"--demo"});
     const QString path = storePath(options, appFolder(options, executableFolder));
+    if (options.contains("--demo")) {
+        createDemoStore(path);
+        printLine(stdout,
+                  QStringLiteral("工程库已就绪: %1 (演示项目\"%2\")").arg(path, DemoProjectName()));
+        return kOk;
+    }
     TDbHelper::CreateStore(path);
     printLine(stdout, QStringLiteral("工程库已就绪: %1").arg(path));
     return kOk;

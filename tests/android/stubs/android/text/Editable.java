@@ -1,0 +1,5 @@
+package android.text;
+
+public interface Editable extends CharSequence {
+    public void clear();
+}

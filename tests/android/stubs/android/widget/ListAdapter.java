@@ -1,0 +1,6 @@
+package android.widget;
+
+public interface ListAdapter extends Adapter {
+    public boolean areAllItemsEnabled();
+    public boolean isEnabled(int position);
+}

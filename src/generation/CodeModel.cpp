@@ -111,6 +111,12 @@ const TMemberInfo& TMemberInfo::refKey() const {
     return *referenced->keyMember();
 }
 
+QString TMemberInfo::refShowText() const {
+    const QString getter = "get" + refShow() + "()";
+    return referenced->displayMember()->javaType() == QLatin1String("String") ? getter
+                                                                              : getter + " + \"\"";
+}
+
 QString TMemberInfo::refShow() const {
     return referenced->displayMember()->stem();
 }

@@ -58,6 +58,9 @@ struct TMemberInfo {
     QString refObject() const { return ObjectName(member.memberType); }
     const TMemberInfo& refKey() const;
     QString refShow() const;
+    // "get" + *RefShow* + "()": the display member's getter, made text (+ "") when the display
+    // member is not held as a String, so it can fill labels and drop-down texts.
+    QString refShowText() const;
 };
 
 class TClassModel {

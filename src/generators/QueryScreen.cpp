@@ -116,7 +116,7 @@ void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberIn
         "\t\t" + name + "_ShowText = new String[" + count + "+1];",
         "\t\t" + name + "_ShowText[0] = \"不限制\";",
         "\t\tfor(int i=1;i<=" + count + ";i++) { ",
-        "\t\t\t" + name + "_ShowText[i] = " + list + ".get(i-1).get" + member.refShow() + "();",
+        "\t\t\t" + name + "_ShowText[i] = " + list + ".get(i-1)." + member.refShowText() + ";",
         "\t\t} ",
         "\t\t// 将可选内容与ArrayAdapter连接起来",
         "\t\t" + name +

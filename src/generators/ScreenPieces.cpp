@@ -97,7 +97,7 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
         "\t\tint " + stem + "Count = " + stem + "List.size();",
         "\t\t" + name + "_ShowText = new String[" + stem + "Count];",
         "\t\tfor(int i=0;i<" + stem + "Count;i++) { ",
-        "\t\t\t" + name + "_ShowText[i] = " + stem + "List.get(i).get" + member.refShow() + "();",
+        "\t\t\t" + name + "_ShowText[i] = " + stem + "List.get(i)." + member.refShowText() + ";",
         "\t\t}",
         "\t\t// 将可选内容与ArrayAdapter连接起来",
         "\t\t" + name +
@@ -479,8 +479,8 @@ void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberIn
     const QString object = ReferenceStem(cls, member);
     code.line("\t\t" + member.refClass() + " " + object + " = " + object + "Service.Get" +
               member.refClass() + "(" + getterCall(cls, member) + ");");
-    code.line("\t\tthis.TV_" + member.name() + ".setText(" + object + ".get" + member.refShow() +
-              "());");
+    code.line("\t\tthis.TV_" + member.name() + ".setText(" + object + "." + member.refShowText() +
+              ");");
 }
 
 void AddDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {

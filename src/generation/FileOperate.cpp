@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -12,15 +11,20 @@
 namespace {
 
 void makeFolder(const QString& folder) {
-    if (!QDir().mkpath(folder)) {
+    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
         throw TError(QStringLiteral("无法创建文件夹%1").arg(folder));
     }
 }
 
 void writeBytes(const QString& folder, const QString& file, const QByteArray& bytes) {
     makeFolder(folder);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
+        !out.flush()) {
+        throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
+    }
+    out.close();
+    if (out.error() != QFileDevice::NoError) {
         throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
     }
 }

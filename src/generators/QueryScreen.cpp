@@ -118,19 +118,9 @@ void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberIn
         "\t\tfor(int i=1;i<=" + count + ";i++) { ",
         "\t\t\t" + name + "_ShowText[i] = " + list + ".get(i-1)." + member.refShowText() + ";",
         "\t\t} ",
-        "\t\t// 将可选内容与ArrayAdapter连接起来",
-        "\t\t" + name +
-            "_adapter = new ArrayAdapter<String>(this,android.R.layout.simple_spinner_item, " +
-            name + "_ShowText);",
-        "\t\t// 设置" + member.comment() + "下拉列表的风格",
-        "\t\t" + name +
-            "_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);",
-        "\t\t// 将adapter 添加到spinner中",
-        "\t\tspinner_" + name + ".setAdapter(" + name + "_adapter);",
-        "\t\t// 添加事件Spinner事件监听",
-        "\t\tspinner_" + name + ".setOnItemSelectedListener(new OnItemSelectedListener() {",
-        "\t\t\t@Override",
-        "\t\t\tpublic void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {",
+    });
+    AddDropDownAdapter(code, name, member.comment());
+    code.lines({
         "\t\t\t\tif(arg2 != 0)",
         setter + "(" + list + ".get(arg2-1).get" + member.refKey().stem() + "()); ",
         "\t\t\t\telse",

@@ -99,19 +99,9 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
         "\t\tfor(int i=0;i<" + stem + "Count;i++) { ",
         "\t\t\t" + name + "_ShowText[i] = " + stem + "List.get(i)." + member.refShowText() + ";",
         "\t\t}",
-        "\t\t// 将可选内容与ArrayAdapter连接起来",
-        "\t\t" + name +
-            "_adapter = new ArrayAdapter<String>(this,android.R.layout.simple_spinner_item, " +
-            name + "_ShowText);",
-        "\t\t// 设置图书类别下拉列表的风格",
-        "\t\t" + name +
-            "_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);",
-        "\t\t// 将adapter 添加到spinner中",
-        "\t\tspinner_" + name + ".setAdapter(" + name + "_adapter);",
-        "\t\t// 添加事件Spinner事件监听",
-        "\t\tspinner_" + name + ".setOnItemSelectedListener(new OnItemSelectedListener() {",
-        "\t\t\t@Override",
-        "\t\t\tpublic void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {",
+    });
+    AddDropDownAdapter(code, name, QStringLiteral("图书类别"));
+    code.lines({
         "\t\t\t\t" +
             setterCall(cls, member, stem + "List.get(arg2).get" + member.refKey().stem() + "()") +
             " ",
@@ -512,5 +502,23 @@ void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& me
             ".length, " + opts + ");",
         "\t\t\t\t\tmap.put(\"" + name + "\", " + name + ");",
         "\t\t\t\t} catch (OutOfMemoryError err) { }",
+    });
+}
+
+void AddDropDownAdapter(TCodeText& code, const QString& name, const QString& styleSubject) {
+    code.lines({
+        "\t\t// 将可选内容与ArrayAdapter连接起来",
+        "\t\t" + name +
+            "_adapter = new ArrayAdapter<String>(this,android.R.layout.simple_spinner_item, " +
+            name + "_ShowText);",
+        "\t\t// 设置" + styleSubject + "下拉列表的风格",
+        "\t\t" + name +
+            "_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);",
+        "\t\t// 将adapter 添加到spinner中",
+        "\t\tspinner_" + name + ".setAdapter(" + name + "_adapter);",
+        "\t\t// 添加事件Spinner事件监听",
+        "\t\tspinner_" + name + ".setOnItemSelectedListener(new OnItemSelectedListener() {",
+        "\t\t\t@Override",
+        "\t\t\tpublic void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {",
     });
 }

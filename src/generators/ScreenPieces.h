@@ -121,6 +121,10 @@ void AddPhotoResults(TCodeText& code, const TClassModel& cls);
 void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                          const QString& decodeSeparator);
 
+// A drop-down's adapter over name + "_ShowText", its style comment naming styleSubject, and the
+// head of its selection listener up to the onItemSelected line.
+void AddDropDownAdapter(TCodeText& code, const QString& name, const QString& styleSubject);
+
 // ---- the list, detail and query screens ----
 
 // "int" or "String".

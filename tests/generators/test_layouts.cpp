@@ -186,6 +186,16 @@ const QStringList kBookInputRows =
          "\t\t\t\tandroid:layout_width=\"60dp\" ", "\t\t\t\tandroid:layout_height=\"wrap_content\"",
          "\t\t\t/> "});
 
+// The key input of the add layout (a text key only).
+QStringList keyInput(const QString& key) {
+    return {"\t\t\t<EditText",
+            "\t\t\t\tandroid:text=\"\"",
+            "\t\t\t\tandroid:id=\"@+id/ET_" + key + "\" ",
+            "\t\t\t\tandroid:layout_width=\"fill_parent\"",
+            "\t\t\t\tandroid:layout_height=\"wrap_content\"",
+            "\t\t\t/>"};
+}
+
 // The read-only key text of the edit and detail layouts.
 QStringList shownKey(const QString& key) {
     return {"\t\t\t<TextView",
@@ -269,6 +279,43 @@ QStringList queryText(const QString& name) {
             "\t\t\tandroid:layout_height=\"wrap_content\"/>"};
 }
 
+const QStringList kListStart = {
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>",
+    "<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"",
+    "    android:layout_width=\"fill_parent\"",
+    "    android:layout_height=\"fill_parent\"",
+    "    android:background=\"@drawable/list_bg\" ",
+    ">",
+    "    <TableLayout",
+    "        android:layout_width=\"fill_parent\"",
+    "        android:layout_height=\"fill_parent\"",
+    "        android:stretchColumns=\"1\" >",
+    "        <TableRow > "};
+const QStringList kListEnd = {
+    "        </TableRow>",
+    "        <TableRow android:gravity=\"right\" > ",
+    "        </TableRow> ",
+    "         <ListView",
+    "            xmlns:android=\"http://schemas.android.com/apk/res/android\"",
+    "            android:id=\"@+id/h_list_view\"",
+    "            android:layout_width=\"fill_parent\"",
+    "            android:layout_height=\"fill_parent\" /> ",
+    "    </TableLayout>  ",
+    "</RelativeLayout>"};
+
+// The row layout declares "UTF-8" in capitals, unlike every other layout.
+const QStringList kItemStart = {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
+                                "<LinearLayout  ",
+                                "  xmlns:android=\"http://schemas.android.com/apk/res/android\"  ",
+                                "  android:layout_width=\"match_parent\"  ",
+                                "  android:layout_height=\"match_parent\"> ",
+                                "   <LinearLayout",
+                                "     android:layout_width=\"fill_parent\"",
+                                "     android:layout_height=\"wrap_content\"",
+                                "     android:orientation=\"horizontal\" ",
+                                "     android:descendantFocusability=\"blocksDescendants\">"};
+const QStringList kItemEnd = {"  </LinearLayout>", "</LinearLayout>"};
+
 bool wellFormed(const QString& text, QString* error) {
     QXmlStreamReader reader(text);
     while (!reader.atEnd()) {
@@ -309,6 +356,7 @@ class TestLayouts : public QObject {
     void integerKeyLeavesAddFormWithoutKeyRow();
     void stringLengthThresholdIsInclusive();
     void classWithoutQueryMembersHasEmptyQueryTable();
+    void keyOnlyClassesYieldFramesAndKeyRows();
     void imageQueryMemberGetsTextCondition();
     void emptyCommentLeavesEmptyTexts();
 
@@ -334,11 +382,7 @@ void TestLayouts::writesSixLayoutsPerClassFirst() {
 }
 
 void TestLayouts::addLayoutOfMixedClass() {
-    const QStringList keyRow =
-        inputKeyRow("图书条码：", {"\t\t\t<EditText", "\t\t\t\tandroid:text=\"\"",
-                                   "\t\t\t\tandroid:id=\"@+id/ET_barcode\" ",
-                                   "\t\t\t\tandroid:layout_width=\"fill_parent\"",
-                                   "\t\t\t\tandroid:layout_height=\"wrap_content\"", "\t\t\t/>"});
+    const QStringList keyRow = inputKeyRow("图书条码：", keyInput("barcode"));
     COMPARE_TEXT(layout(library(), 1, kAdd),
                  joined(kInputHead + keyRow + kBookInputRows + inputFoot("BtnAdd")));
 }
@@ -370,71 +414,37 @@ void TestLayouts::detailLayoutOfMixedClass() {
 }
 
 void TestLayouts::listLayoutOfMixedClass() {
-    QStringList expected = {
-        "<?xml version=\"1.0\" encoding=\"utf-8\"?>",
-        "<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"",
-        "    android:layout_width=\"fill_parent\"",
-        "    android:layout_height=\"fill_parent\"",
-        "    android:background=\"@drawable/list_bg\" ",
-        ">",
-        "    <TableLayout",
-        "        android:layout_width=\"fill_parent\"",
-        "        android:layout_height=\"fill_parent\"",
-        "        android:stretchColumns=\"1\" >",
-        "        <TableRow > "};
-    const QList<QPair<QString, QString>> headings = {
+    QStringList headings;
+    const QList<QPair<QString, QString>> members = {
         {"barcode", "图书条码"}, {"title", "图书名称"},       {"bookType", "图书类别"},
         {"count", "库存"},       {"publishDate", "出版日期"}, {"cover", "封面"}};
-    for (const auto& [name, comment] : headings) {
-        expected += {"            <TextView",
+    for (const auto& [name, comment] : members) {
+        headings += {"            <TextView",
                      "                android:id=\"@+id/TV_" + name + "\"",
                      "                android:layout_width=\"80dp\"",
                      "                android:layout_height=\"wrap_content\"",
                      "                android:text=\"" + comment + "\"",
                      "                android:textColor=\"#0000ff\" /> "};
     }
-    expected += {"        </TableRow>",
-                 "        <TableRow android:gravity=\"right\" > ",
-                 "        </TableRow> ",
-                 "         <ListView",
-                 "            xmlns:android=\"http://schemas.android.com/apk/res/android\"",
-                 "            android:id=\"@+id/h_list_view\"",
-                 "            android:layout_width=\"fill_parent\"",
-                 "            android:layout_height=\"fill_parent\" /> ",
-                 "    </TableLayout>  ",
-                 "</RelativeLayout>"};
-    COMPARE_TEXT(layout(library(), 1, kList), joined(expected));
+    COMPARE_TEXT(layout(library(), 1, kList), joined(kListStart + headings + kListEnd));
 }
 
 void TestLayouts::listItemLayoutOfMixedClass() {
-    QStringList expected = {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
-                            "<LinearLayout  ",
-                            "  xmlns:android=\"http://schemas.android.com/apk/res/android\"  ",
-                            "  android:layout_width=\"match_parent\"  ",
-                            "  android:layout_height=\"match_parent\"> ",
-                            "   <LinearLayout",
-                            "     android:layout_width=\"fill_parent\"",
-                            "     android:layout_height=\"wrap_content\"",
-                            "     android:orientation=\"horizontal\" ",
-                            "     android:descendantFocusability=\"blocksDescendants\">"};
+    QStringList views;
     const QStringList textMembers = {"barcode", "title", "bookType", "count", "publishDate"};
     for (const QString& name : textMembers) {
-        expected += {"\t   <TextView",
-                     "\t     android:id=\"@+id/tv_" + name + "\"",
-                     "\t     android:layout_width=\"fill_parent\"",
-                     "\t     android:layout_height=\"wrap_content\"",
-                     "\t     android:layout_weight=\"1\" ",
-                     "\t     android:layout_gravity=\"center\"",
-                     "\t     android:textSize=\"20dp\"/>"};
+        views += {"\t   <TextView",
+                  "\t     android:id=\"@+id/tv_" + name + "\"",
+                  "\t     android:layout_width=\"fill_parent\"",
+                  "\t     android:layout_height=\"wrap_content\"",
+                  "\t     android:layout_weight=\"1\" ",
+                  "\t     android:layout_gravity=\"center\"",
+                  "\t     android:textSize=\"20dp\"/>"};
     }
-    expected += {"     <ImageView android:id=\"@+id/iv_cover\" ",
-                 "        android:layout_width=\"50dp\" ",
-                 "        android:layout_height=\"58dp\" ",
-                 "        android:src=\"@drawable/ml_default_image\" ",
-                 "      /> ",
-                 "  </LinearLayout>",
-                 "</LinearLayout>"};
-    COMPARE_TEXT(layout(library(), 1, kListItem), joined(expected));
+    views += {"     <ImageView android:id=\"@+id/iv_cover\" ",
+              "        android:layout_width=\"50dp\" ", "        android:layout_height=\"58dp\" ",
+              "        android:src=\"@drawable/ml_default_image\" ", "      /> "};
+    COMPARE_TEXT(layout(library(), 1, kListItem), joined(kItemStart + views + kItemEnd));
 }
 
 void TestLayouts::queryLayoutOfMixedClass() {
@@ -485,6 +495,30 @@ void TestLayouts::stringLengthThresholdIsInclusive() {
 
 void TestLayouts::classWithoutQueryMembersHasEmptyQueryTable() {
     COMPARE_TEXT(layout(library(), 0, kQuery), joined(kQueryHead + kQueryFoot));
+}
+
+// Without non-key, phone-list or query members every layout is its frame plus the key rows
+// that the key's kind calls for: a text key is typed in the add form, an integer key is not.
+void TestLayouts::keyOnlyClassesYieldFramesAndKeyRows() {
+    const TProjectModel project =
+        testing::ProjectBuilder()
+            .cls("Tag", "标签",
+                 {{.name = "code", .type = kTypeString, .comment = "代码", .key = true}})
+            .cls("Counter", "计数器",
+                 {{.name = "counterId", .type = kTypeInteger, .comment = "编号", .key = true}})
+            .build();
+    COMPARE_TEXT(
+        layout(project, 0, kAdd),
+        joined(kInputHead + inputKeyRow("代码：", keyInput("code")) + inputFoot("BtnAdd")));
+    COMPARE_TEXT(layout(project, 1, kAdd), joined(kInputHead + inputFoot("BtnAdd")));
+    COMPARE_TEXT(
+        layout(project, 1, kEdit),
+        joined(kInputHead + inputKeyRow("编号：", shownKey("counterId")) + inputFoot("BtnUpdate")));
+    COMPARE_TEXT(layout(project, 1, kDetail),
+                 joined(kDetailHead + detailKeyRow("编号：", "counterId") + kDetailFoot));
+    COMPARE_TEXT(layout(project, 1, kList), joined(kListStart + kListEnd));
+    COMPARE_TEXT(layout(project, 1, kListItem), joined(kItemStart + kItemEnd));
+    COMPARE_TEXT(layout(project, 1, kQuery), joined(kQueryHead + kQueryFoot));
 }
 
 void TestLayouts::imageQueryMemberGetsTextCondition() {

@@ -354,7 +354,9 @@ public final class RoundTrip {
 		expectUploadFails("cover.jpg", "a server error");
 		server.answer("upload", "", "  \r\n");
 		expectUploadFails("cover.jpg", "an empty stored name");
+		server.forget();
 		expectUploadFails("missing.jpg", "a missing file");
+		expect(server.last() == null, "a missing file sent no request");
 	}
 
 	private static void expectUploadFails(String fileName, String cause) {

@@ -88,29 +88,31 @@ public class HttpUtil {
 				+ file.getName().replace("\"", "%22") + "\"\r\n"
 				+ "Content-Type: application/octet-stream\r\n\r\n";
 		String tail = "\r\n--" + boundary + "--\r\n";
-		HttpURLConnection connection = open(BASE_URL + "upload");
+		// Opened before the request starts: a missing file must not reach the server as a
+		// truncated upload.
+		InputStream in = new FileInputStream(file);
 		try {
-			connection.setRequestMethod("POST");
-			connection.setDoOutput(true);
-			connection.setRequestProperty("Content-Type",
-					"multipart/form-data; boundary=" + boundary);
-			connection.setChunkedStreamingMode(0);
-			OutputStream out = connection.getOutputStream();
+			HttpURLConnection connection = open(BASE_URL + "upload");
 			try {
-				out.write(head.getBytes("UTF-8"));
-				InputStream in = new FileInputStream(file);
+				connection.setRequestMethod("POST");
+				connection.setDoOutput(true);
+				connection.setRequestProperty("Content-Type",
+						"multipart/form-data; boundary=" + boundary);
+				connection.setChunkedStreamingMode(0);
+				OutputStream out = connection.getOutputStream();
 				try {
+					out.write(head.getBytes("UTF-8"));
 					copy(in, out);
+					out.write(tail.getBytes("UTF-8"));
 				} finally {
-					in.close();
+					out.close();
 				}
-				out.write(tail.getBytes("UTF-8"));
+				return readResponse(connection);
 			} finally {
-				out.close();
+				connection.disconnect();
 			}
-			return readResponse(connection);
 		} finally {
-			connection.disconnect();
+			in.close();
 		}
 	}
 

@@ -78,11 +78,12 @@ QString bindingLine(const TMemberInfo& member) {
         case MemberCategory::Date:
             return target + ".setText(" + value + ".toString().substring(0, 10));";
         case MemberCategory::Reference: {
+            // A TextView takes a non-text display value as a resource id (int) or not at all.
             const QString key = member.referenceKeyIsInteger()
                                     ? "Integer.parseInt(" + value + ".toString())"
                                     : value + ".toString()";
             return target + ".setText((new " + member.refClass() + "Service()).Get" +
-                   member.refClass() + "(" + key + ").get" + member.refShow() + "());";
+                   member.refClass() + "(" + key + ")." + member.refShowText() + ");";
         }
         default:
             return target + ".setText(" + value + ".toString());";

@@ -43,7 +43,7 @@ void appendCharacters(TCodeText& code, const TClassModel& cls) {
     code.lines({"\t@Override",
                 "\tpublic void characters(char[] ch, int start, int length) throws SAXException {",
                 "\t\tsuper.characters(ch, start, length);",
-                "\t\tif (" + cls.objectName() + " != null && tempString != null) { ",
+                "\t\tif (" + cls.objectName() + " != null) { ",
                 kIndent + "valueBuffer.append(ch, start, length); ", "        } ", "\t}"});
     code.line();
 }

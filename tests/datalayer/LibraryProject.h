@@ -2,7 +2,8 @@
 
 // The library project of the data-layer tests: every member category, an integer-key and a
 // text-key referenced class, a single-member class, two references to one class, and query
-// members of the kinds the member dialogs let through only by editing (integer, image).
+// members the add dialog refuses: an image member (the edit dialog lets it through) and an
+// integer member (only a store written by other means holds one).
 
 #include "TestSupport.h"
 

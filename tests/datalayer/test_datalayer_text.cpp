@@ -75,6 +75,7 @@ class DataLayerTextTest : public QObject {
     void adapterOfClassWithEveryCategory();
     void integerKeyClassWithOneMemberAndNoQueryMembers();
     void imageQueryMemberAndTwoReferencesToOneClass();
+    void adapterWithoutReferencesAndWithNonTextDisplayMember();
     void filesAreWrittenAfterTheDomainClassInOrder();
 };
 
@@ -224,7 +225,7 @@ void DataLayerTextTest::listHandlerOfClassWithEveryCategory() {
         "\t@Override",
         "\tpublic void characters(char[] ch, int start, int length) throws SAXException {",
         "\t\tsuper.characters(ch, start, length);",
-        "\t\tif (book != null && tempString != null) { ",
+        "\t\tif (book != null) { ",
         "            valueBuffer.append(ch, start, length); ",
         "        } ",
         "\t}",
@@ -483,6 +484,40 @@ void DataLayerTextTest::imageQueryMemberAndTwoReferencesToOneClass() {
         "} ",
     })));
     QVERIFY(adapter.endsWith(QStringLiteral("    }\r\n} \r\n")));
+}
+
+void DataLayerTextTest::adapterWithoutReferencesAndWithNonTextDisplayMember() {
+    // No service import; ImageView and Bitmap are imported even without a picture in the row.
+    const QString shelf = adapterOf(testing::library(), "Shelf");
+    QVERIFY(shelf.contains(crlf({
+        "import java.util.Map;",
+        "",
+        "import com.mobileclient.activity.R;",
+        "import android.content.Context;",
+        "import android.graphics.Bitmap;",
+    })));
+    QVERIFY(shelf.contains(QStringLiteral("import android.widget.ImageView; \r\n")));
+    QVERIFY(shelf.contains(crlf({
+        "\t\t/*设置各个控件的展示内容*/",
+        "\t\tholder.tv_shelfId.setText(mData.get(position).get(\"shelfId\").toString());",
+        "\t\t/*返回修改好的view*/",
+    })));
+    QVERIFY(shelf.endsWith(
+        crlf({"    static class ViewHolder{ ", "    \tTextView tv_shelfId;", "    }", "} "})));
+
+    // A TextView would take an int as a resource id: a non-text display value is made text.
+    const TProjectModel project =
+        testing::ProjectBuilder()
+            .cls("City", "城市",
+                 {{.name = "cityId", .type = kTypeInteger, .key = true, .display = true}})
+            .cls("Trip", "行程",
+                 {{.name = "tripNo", .type = kTypeString, .key = true, .display = true},
+                  {.name = "toCity", .type = "City", .phone = true}})
+            .build();
+    QVERIFY(adapterOf(project, "Trip")
+                .contains(crlf({"\t\tholder.tv_toCity.setText((new "
+                                "CityService()).GetCity(Integer.parseInt(mData.get(position)."
+                                "get(\"toCity\").toString())).getCityId() + \"\");"})));
 }
 
 void DataLayerTextTest::filesAreWrittenAfterTheDomainClassInOrder() {

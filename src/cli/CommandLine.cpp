@@ -168,9 +168,11 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
 
     ConsoleHost host;
     QObject context;
-    TAutoCode* run = TAutoCode::Start(request, &host, &context);
+    // Connected before the thread starts, so that no end of the run can be missed.
+    auto* run = new TAutoCode(request, &host, &context);
     QObject::connect(run, &QThread::finished, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    run->start();
     QCoreApplication::exec();
     return host.status;
 }

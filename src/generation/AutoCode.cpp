@@ -87,7 +87,7 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
             return;
         }
         const TProjectModel project =
-            LoadProjectModel(request.projectId, request.projectName, request.packageName);
+            LoadProjectModel(classes, request.projectId, request.projectName, request.packageName);
         const TModelProblem problem = FindModelProblem(project);
         if (!problem.message.isEmpty()) {
             host.Notice(kNoticeModelCheck, problem.classId, problem.message);

@@ -211,19 +211,19 @@ bool IsSafeFileNameComponent(const QString& text) {
     return true;
 }
 
-TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
-                               const QString& packageName) {
+TProjectModel LoadProjectModel(const TEntryList& classes, qint32 projectId,
+                               const QString& projectName, const QString& packageName) {
     TProjectModel project;
     project.projectId = projectId;
     project.projectName = projectName;
     project.packageName = packageName;
-    const TClassDAO classes;
+    const TClassDAO classDao;
     QHash<qint32, qsizetype> indexById;
-    for (const TEntry& entry : classes.ListClasses(projectId)) {
+    for (const TEntry& entry : classes) {
         TClassModel cls;
         cls.classId = entry.id;
         cls.className = entry.name;
-        cls.friendName = classes.GetFriendName(entry.id);
+        cls.friendName = classDao.GetFriendName(entry.id);
         indexById.insert(entry.id, project.classes.size());
         project.classes.append(std::move(cls));
     }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include "store/Entry.h"
 #include "store/Member.h"
 
 // The vocabulary every generator shares: member categories, Java types, name forms and the
@@ -114,10 +115,11 @@ class TProjectModel {
 // "/", "\\", ":" and control characters.
 bool IsSafeFileNameComponent(const QString& text);
 
-// Reads the project's classes and members in one go and resolves every reference member.
-// The classes are taken in the given order (the run's class list).
-TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
-                               const QString& packageName);
+// Reads the members of the given classes (the run's class list, in its order) in one go and
+// resolves every reference member. The list is not read again, so the classes that were checked
+// are exactly the classes that are generated.
+TProjectModel LoadProjectModel(const TEntryList& classes, qint32 projectId,
+                               const QString& projectName, const QString& packageName);
 
 // The first member that the generators cannot handle: a reference member whose class is not
 // in the project, or whose class lacks a key or display member, or a class name that cannot

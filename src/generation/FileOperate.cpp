@@ -83,14 +83,21 @@ QString TFileOperate::ReadTextFile(const QString& file) {
 }
 
 bool TFileOperate::CopyFile(const QString& source, const QString& target) {
-    if (!QFileInfo(source).isFile()) {
+    // Only a missing source is skipped; a source that is there but is no plain file (a folder,
+    // a device) fails before the target is touched.
+    const QFileInfo sourceInfo(source);
+    if (!sourceInfo.exists()) {
         return false;
+    }
+    const QString failure = QStringLiteral("无法复制文件%1到%2").arg(source, target);
+    if (!sourceInfo.isFile()) {
+        throw TError(failure);
     }
     if (QFileInfo::exists(target) && !QFile::remove(target)) {
         throw TError(QStringLiteral("无法替换文件%1").arg(target));
     }
     if (!QFile::copy(source, target)) {
-        throw TError(QStringLiteral("无法复制文件%1到%2").arg(source, target));
+        throw TError(failure);
     }
     return true;
 }

@@ -19,7 +19,8 @@ class TFileOperate {
     // that already exist stay as they are; deeper levels are always replaced. A source folder
     // that does not exist is an error.
     static bool CopyDirectory(const QString& source, const QString& target, bool keepExisting);
-    // Replaces the target with a copy of the source; a missing source is skipped (false).
+    // Replaces the target with a copy of the source; a missing source is skipped (false), any
+    // other failure is an error.
     static bool CopyFile(const QString& source, const QString& target);
 
     static QByteArray EncodeGbk(const QString& text, const QString& fileForMessage);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -76,6 +77,74 @@ void createSchema(QSqlDatabase& db) {
     }
 }
 
+// A connection of its own for one piece of work, closed and removed when it goes.
+struct ScopedConnection {
+    explicit ScopedConnection(const QString& path)
+        : name(QStringLiteral("quillmere-scoped-%1").arg(connectionCounter.fetch_add(1))) {
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            const QString message =
+                QStringLiteral("无法打开工程库%1: %2").arg(path, errorText(db.lastError()));
+            release();
+            throw TError(message);
+        }
+    }
+    ~ScopedConnection() { release(); }
+    ScopedConnection(const ScopedConnection&) = delete;
+    ScopedConnection& operator=(const ScopedConnection&) = delete;
+
+    void release() {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+
+    QString name;
+    QSqlDatabase db;
+};
+
+// Every table of the database with the names of its columns.
+using TableColumns = QHash<QString, QStringList>;
+
+TableColumns readTableColumns(QSqlDatabase& db) {
+    TableColumns tables;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral(
+            "select name from sqlite_master where type='table' and name not like 'sqlite_%'"))) {
+        throw TError(errorText(query.lastError()));
+    }
+    while (query.next()) {
+        tables.insert(query.value(0).toString(), {});
+    }
+    for (auto table = tables.begin(); table != tables.end(); ++table) {
+        const QString quoted = QString(table.key()).replace(u'"', QStringLiteral("\"\""));
+        if (!query.exec(QStringLiteral("pragma table_info(\"%1\")").arg(quoted))) {
+            throw TError(errorText(query.lastError()));
+        }
+        while (query.next()) {
+            table.value().append(query.value(QStringLiteral("name")).toString());
+        }
+    }
+    return tables;
+}
+
+// True when the database holds every table of the schema with every one of its columns.
+bool holdsSchema(const TableColumns& tables) {
+    ScopedConnection reference(QStringLiteral(":memory:"));
+    createSchema(reference.db);
+    const TableColumns expected = readTableColumns(reference.db);
+    for (auto table = expected.cbegin(); table != expected.cend(); ++table) {
+        const QStringList present = tables.value(table.key());
+        for (const QString& column : table.value()) {
+            if (!present.contains(column)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 QSqlDatabase openConnection(const QString& path) {
     const QString name = QStringLiteral("quillmere-store-%1").arg(connectionCounter.fetch_add(1));
     const QFileInfo file(path);
@@ -129,33 +198,20 @@ QString TDbHelper::StorePath() {
 
 void TDbHelper::CreateStore(const QString& path) {
     const QFileInfo file(path);
+    const QString refusal = QStringLiteral("%1 已存在且不是工程库，未做任何改动").arg(path);
     if (file.exists() && file.size() > 0) {
         QFile existing(path);
         if (!existing.open(QIODevice::ReadOnly) ||
             !existing.read(16).startsWith("SQLite format 3")) {
-            throw TError(QStringLiteral("%1 已存在且不是工程库，未做任何改动").arg(path));
+            throw TError(refusal);
         }
     }
-    const QString name = QStringLiteral("quillmere-create-%1").arg(connectionCounter.fetch_add(1));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        QString failure;
-        if (!db.open()) {
-            failure = QStringLiteral("无法创建工程库%1: %2").arg(path, errorText(db.lastError()));
-        } else {
-            try {
-                createSchema(db);
-            } catch (const TError& error) {
-                failure = error.message();
-            }
-            db.close();
-        }
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-        if (!failure.isEmpty()) {
-            throw TError(failure);
-        }
+    ScopedConnection store(path);
+    const TableColumns tables = readTableColumns(store.db);
+    if (tables.isEmpty()) {
+        createSchema(store.db);
+    } else if (!holdsSchema(tables)) {
+        throw TError(refusal);
     }
 }
 

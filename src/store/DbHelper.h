@@ -21,7 +21,8 @@ class TDbHelper {
     // The store file every helper uses; set once at start-up (before any store operation).
     static void SetStorePath(const QString& path);
     static QString StorePath();
-    // Creates an empty store with the schema; refuses a file that exists and is not a store.
+    // Creates an empty store with the schema. An existing store is left as it is; any other
+    // existing file (not SQLite, or SQLite without the store's tables) is refused untouched.
     static void CreateStore(const QString& path);
     // Closes this thread's connection (the next operation opens it again).
     static void CloseConnection();

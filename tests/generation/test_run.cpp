@@ -167,6 +167,32 @@ class RunTest : public QObject {
         QVERIFY(!QFile::exists(app.path() + "/../escape"));
     }
 
+    void aSecondRunKeepsTopLevelFilesOfTheCopiedFoldersOnly() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject("Lib", {});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        const QString out = app.output("Lib");
+        const QString bak = app.path() + "/bak/安卓客户端";
+        for (const char* file :
+             {".classpath", ".project", "ic_launcher-web.png", "proguard-project.txt",
+              "project.properties", "assets/README.txt", "res/values/strings.xml",
+              "src/com/mobileclient/app/Declare.java"}) {
+            QCOMPARE(testing::readAll(out + "/" + file), testing::readAll(bak + "/" + file));
+        }
+        for (const char* file : {"/assets/README.txt", "/res/values/strings.xml", "/.project"}) {
+            QFile edited(out + file);
+            QVERIFY(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            edited.write("edited");
+        }
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+        QCOMPARE(testing::readAll(out + "/assets/README.txt"), QByteArray("edited"));
+        QCOMPARE(testing::readAll(out + "/res/values/strings.xml"),
+                 testing::readAll(bak + "/res/values/strings.xml"));
+        QCOMPARE(testing::readAll(out + "/.project"), testing::readAll(bak + "/.project"));
+    }
+
     void aMissingTemplateProjectEndsTheRunWithAnError() {
         testing::TempAppFolder app;
         QVERIFY(QDir(app.path() + "/bak").removeRecursively());
@@ -178,6 +204,26 @@ class RunTest : public QObject {
         QVERIFY(host.events[3].startsWith("failed: "));
         QVERIFY(host.events[3].contains(".settings"));
         QVERIFY(QFile::exists(app.output("Lib") + "/AndroidManifest.xml"));
+    }
+
+    void rootFilesMissingAreSkippedButOnesThatCannotBeCopiedFail() {
+        testing::TempAppFolder app;
+        const QString bak = app.path() + "/bak/安卓客户端/";
+        QVERIFY(QFile::remove(bak + "proguard-project.txt"));
+        const qint32 id = testing::seedProject("Lib", {});
+        RecordingHost host;
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+        QVERIFY(!QFile::exists(app.output("Lib") + "/proguard-project.txt"));
+        QVERIFY(QFile::exists(app.output("Lib") + "/project.properties"));
+
+        QVERIFY(QFile::remove(bak + ".project"));
+        QVERIFY(QDir().mkpath(bak + ".project"));
+        host.events.clear();
+        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+        QVERIFY(host.events.last().startsWith("failed: "));
+        QVERIFY(host.events.last().contains(".project"));
+        QVERIFY(QFileInfo(app.output("Lib") + "/.project").isFile());  // the old copy stays
     }
 
     void missingTemplatesGiveEmptyFiles() {

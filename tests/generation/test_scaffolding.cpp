@@ -162,6 +162,22 @@ class ScaffoldingTest : public QObject {
         QCOMPARE(fine.classes[1].members[0].javaType(), QString("int"));
     }
 
+    void theRunsClassListDrivesTheModel() {
+        testing::TempStore store;
+        const qint32 id = testing::seedProject(
+            "Lib", {{"Book", {{.name = "barcode", .type = kTypeString, .key = true}}},
+                    {"Loan", {{.name = "book", .type = "Book"}}},
+                    {"Late", {{.name = "late", .type = kTypeString}}}});
+        // The list the checks ran over, in its order; a class the list does not hold is not
+        // generated even though the store has it.
+        const TProjectModel model = LoadProjectModel({{2, "Loan"}, {1, "Book"}}, id, "Lib", "p");
+        QCOMPARE(model.classes.size(), 2);
+        QCOMPARE(model.classes[0].className, QString("Loan"));
+        QCOMPARE(model.classes[0].friendName, QString("Loan友好名"));
+        QCOMPARE(model.classes[0].members[0].referenced, &model.classes[1]);
+        QCOMPARE(model.classes[1].members[0].name(), QString("barcode"));
+    }
+
     void unsafeFileNameComponents() {
         for (const char* name : {"", ".", "..", "a/b", "a\\b", "c:", "tab\there"}) {
             QVERIFY2(!IsSafeFileNameComponent(QString::fromUtf8(name)), name);

@@ -256,6 +256,47 @@ class StoreTest : public QObject {
         QCOMPARE(failing, 1);
     }
 
+    void schemaHasTheAgreedNamesAndDefaults() {
+        // Other tools create and read stores with exactly these tables and columns.
+        QCOMPARE(TProjectDAO().ListProjects().size(), 0);  // opens and creates the store
+        auto describe = [](const QString& table) {
+            QStringList columns;
+            QSqlQuery query = TDbHelper().OpenQuery({"pragma table_info(" + table + ")", {}});
+            while (query.next()) {
+                columns << QStringLiteral("%1 %2%3%4%5")
+                               .arg(query.value("name").toString(), query.value("type").toString(),
+                                    query.value("notnull").toInt() ? " not null" : "",
+                                    query.value("dflt_value").isNull()
+                                        ? QString()
+                                        : " = " + query.value("dflt_value").toString(),
+                                    query.value("pk").toInt() ? " key" : "");
+            }
+            return columns;
+        };
+        QCOMPARE(describe("t_project"),
+                 (QStringList{"projectId INTEGER key", "projectName TEXT not null"}));
+        QCOMPARE(describe("t_class"),
+                 (QStringList{"classId INTEGER key", "projectId INTEGER not null",
+                              "className TEXT not null", "friendName TEXT not null",
+                              "frontShowFlag INTEGER not null = 0"}));
+        QCOMPARE(
+            describe("t_member"),
+            (QStringList{
+                "memberId INTEGER key", "projectId INTEGER not null", "classId INTEGER not null",
+                "memberName TEXT not null", "memberType TEXT not null",
+                "memberLength INTEGER not null = 0", "memberIsPri INTEGER not null = 0",
+                "memberComment TEXT not null = ''", "memberIsMust INTEGER not null = 0",
+                "memberIsInteger INTEGER not null = 0", "memberIsFloat INTEGER not null = 0",
+                "queryFlag INTEGER not null = 0", "memberIsDisplay INTEGER not null = 0",
+                "memberQueryDisplay INTEGER not null = 1", "androidDisplay INTEGER not null = 0"}));
+        // Deleted ids are never handed out again.
+        TProjectDAO().AddProject("a");
+        TProjectDAO().AddProject("b");
+        TProjectDAO().DeleteProject(2);
+        TProjectDAO().AddProject("c");
+        QCOMPARE(TProjectDAO().ListProjects(), (TEntryList{{1, "a"}, {3, "c"}}));
+    }
+
     void createStoreRefusesAFileThatIsNotAStore() {
         const QString path = store_->folder() + "/notes.txt";
         QFile file(path);
@@ -264,6 +305,30 @@ class StoreTest : public QObject {
         file.close();
         QVERIFY_THROWS_EXCEPTION(TError, TDbHelper::CreateStore(path));
         QCOMPARE(testing::readAll(path), QByteArray("my notes"));
+
+        // SQLite databases that are not stores: other tables, or a store table lacking a column.
+        const QStringList foreignSchemas = {
+            "create table contacts (name TEXT)",
+            "create table t_project (projectId INTEGER PRIMARY KEY, projectName TEXT);"
+            "create table t_class (classId INTEGER PRIMARY KEY, projectId INTEGER, "
+            "className TEXT, friendName TEXT, frontShowFlag INTEGER);"
+            "create table t_member (memberId INTEGER PRIMARY KEY, classId INTEGER)"};
+        for (qsizetype i = 0; i < foreignSchemas.size(); ++i) {
+            const QString foreign = store_->folder() + QStringLiteral("/foreign%1.db").arg(i);
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign");
+                db.setDatabaseName(foreign);
+                QVERIFY(db.open());
+                for (const QString& sql : foreignSchemas[i].split(';')) {
+                    QVERIFY(QSqlQuery(db).exec(sql));
+                }
+                db.close();
+            }
+            QSqlDatabase::removeDatabase("foreign");
+            const QByteArray before = testing::readAll(foreign);
+            QVERIFY_THROWS_EXCEPTION(TError, TDbHelper::CreateStore(foreign));
+            QCOMPARE(testing::readAll(foreign), before);
+        }
         const QString fresh = store_->folder() + "/fresh.db";
         TDbHelper::CreateStore(fresh);
         TDbHelper::CreateStore(fresh);  // an existing store is accepted as it is

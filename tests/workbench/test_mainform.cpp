@@ -260,8 +260,9 @@ void TestMainForm::clickOnTheChosenClassReloadsAndKeepsItSelected() {
     Bench bench;
     const qint32 p = addProject("A");
     const qint32 book = addClass(p, "Book");
-    addClass(p, "Reader");
+    const qint32 reader = addClass(p, "Reader");
     TMemberDAO().AddMember(member(p, book, "barcode"));
+    TMemberDAO().AddMember(member(p, reader, "name"));
     TFormMain& window = bench.open();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -277,6 +278,11 @@ void TestMainForm::clickOnTheChosenClassReloadsAndKeepsItSelected() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, onBook);
     QVERIFY(list->item(0)->isSelected());
     QCOMPARE(window.SelectedClassId(), book);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(window.SelectedClassId(), reader);
+    QCOMPARE(bench.shownMemberNames(), QStringList{"name"});
 }
 
 void TestMainForm::deleteClassLeavesNoClassSelected() {

@@ -130,7 +130,7 @@ void TFormMain::BuildControls() {
     LB_Object->setObjectName(QStringLiteral("LB_Object"));
     LB_Object->setGeometry(2, 80, 151, 224);
     LB_Object->viewport()->installEventFilter(this);
-    connect(LB_Object, &QListWidget::currentRowChanged, this, &TFormMain::ClassChosen);
+    ConnectClassList();
 
     LV_Member = new QTableWidget(0, std::size(kMemberColumns), work);
     LV_Member->setObjectName(QStringLiteral("LV_Member"));
@@ -167,6 +167,24 @@ void TFormMain::BuildControls() {
     auto* progressLayout = new QVBoxLayout(progress);
     progressLayout->setContentsMargins(2, 2, 2, 2);
     progressLayout->addWidget(Memo_State);
+}
+
+void TFormMain::ConnectClassList() {
+    connect(LB_Object, &QListWidget::currentRowChanged, this, &TFormMain::ClassChosen);
+    // A click on the class already chosen reloads its members too; a click that chose another
+    // class has loaded them through the row change.
+    connect(LB_Object, &QListWidget::itemClicked, this, [this] {
+        if (LB_Object->currentRow() == classRowAtPress_) {
+            ClassChosen(classRowAtPress_);
+        }
+    });
+    // Like a plain list box, the list keeps its chosen class selected (no Ctrl+click deselect).
+    connect(LB_Object, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QListWidgetItem* current = LB_Object->currentItem();
+            current && !current->isSelected()) {
+            current->setSelected(true);
+        }
+    });
 }
 
 QAction* TFormMain::AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)()) {
@@ -209,6 +227,8 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Image1 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         OpenHomePage();
+    } else if (watched == LB_Object->viewport() && event->type() == QEvent::MouseButtonPress) {
+        classRowAtPress_ = LB_Object->currentRow();
     } else if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == LV_Member->viewport()) {
             MemberTableDoubleClicked();

@@ -71,6 +71,7 @@ class TFormMain : public QMainWindow, public TGenerationHost {
 
   private:
     void BuildControls();
+    void ConnectClassList();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)());
     void Message(const QString& text);
@@ -97,6 +98,7 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     int rememberedProjectIndex_ = -1;
     QString packageName_ = QStringLiteral("quillmere");
     qint32 failingClassId_ = 0;
+    int classRowAtPress_ = -1;  // the chosen class row when the last press in the list began
     QString runProjectName_;
     QPointer<TAutoCode> activeRun_;
     bool closing_ = false;

@@ -45,6 +45,7 @@ class TestMainForm : public QObject {
     void deleteProjectSelectsTheFirstProject();
     void failedStoreOperationKeepsTheLists();
     void choosingProjectsAndClassesLoadsTheirContents();
+    void clickOnTheChosenClassReloadsAndKeepsItSelected();
     void deleteClassLeavesNoClassSelected();
     void deleteMemberDeletesTheFirstSelectedRow();
     void moveUpAndDownStopAtTheEnds();
@@ -153,6 +154,7 @@ void TestMainForm::renameKeepsTheProjectSelected() {
     bench.prompts.answers = {""};
     bench.trigger("修改项目名称(&X)");
     QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("工程项目名称不能为空!"));
+    QCOMPARE(bench.prompts.inputs.last(), QStringLiteral("请输入项目名称||"));
     QCOMPARE(TProjectDAO().GetProjectName(b), QStringLiteral("B"));
 
     bench.prompts.answers = {"A"};  // an existing name is accepted
@@ -252,6 +254,35 @@ void TestMainForm::choosingProjectsAndClassesLoadsTheirContents() {
     bench.chooseProject(0);
     QCOMPARE(bench.classes()->item(0)->data(Qt::UserRole).toInt(), book);
     QCOMPARE(bench.members()->rowCount(), 2);
+}
+
+void TestMainForm::clickOnTheChosenClassReloadsAndKeepsItSelected() {
+    Bench bench;
+    const qint32 p = addProject("A");
+    const qint32 book = addClass(p, "Book");
+    const qint32 reader = addClass(p, "Reader");
+    TMemberDAO().AddMember(member(p, book, "barcode"));
+    TMemberDAO().AddMember(member(p, reader, "name"));
+    TFormMain& window = bench.open();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QListWidget* list = bench.classes();
+    const QPoint onBook = list->visualItemRect(list->item(0)).center();
+
+    TMemberDAO().AddMember(member(p, book, "title"));
+    bench.selectRows({0});
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBook);
+    QCOMPARE(bench.shownMemberNames(), (QStringList{"barcode", "title"}));
+    QVERIFY(bench.members()->selectionModel()->selectedRows().isEmpty());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, onBook);
+    QVERIFY(list->item(0)->isSelected());
+    QCOMPARE(window.SelectedClassId(), book);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(window.SelectedClassId(), reader);
+    QCOMPARE(bench.shownMemberNames(), QStringList{"name"});
 }
 
 void TestMainForm::deleteClassLeavesNoClassSelected() {

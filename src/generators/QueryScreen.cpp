@@ -38,11 +38,29 @@ QList<const TMemberInfo*> queryInputs(const TClassModel& cls) {
     return inputs;
 }
 
+QList<const TMemberInfo*> dropDownInputs(const QList<const TMemberInfo*>& inputs) {
+    QList<const TMemberInfo*> dropDowns;
+    for (const TMemberInfo* member : inputs) {
+        if (member->queryCategory() == MemberCategory::Reference) {
+            dropDowns.append(member);
+        }
+    }
+    return dropDowns;
+}
+
 // What the sections of the query screen share.
 struct TQueryScreen {
     const TClassModel& cls;
     QList<const TMemberInfo*> inputs = queryInputs(cls);
+    QList<const TMemberInfo*> dropDowns = dropDownInputs(inputs);
     QString condition = "queryCondition" + cls.className;
+
+    // The stem of a drop-down's list, service and count. The screen holds no object of its own
+    // class and the referenced objects of its drop-downs only, so only two drop-downs over one
+    // class need telling apart.
+    QString stem(const TMemberInfo& dropDown) const {
+        return ReferenceStemAmong(dropDowns, dropDown, {});
+    }
 };
 
 void appendImports(TCodeText& code, const TClassModel& cls) {
@@ -57,7 +75,7 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
 
 void appendDropDownFields(TCodeText& code, const TQueryScreen& screen, const TMemberInfo& member) {
     const QString& name = member.name();
-    const QString stem = ReferenceStem(screen.cls, member);
+    const QString stem = screen.stem(member);
     code.lines({
         "\t// 声明" + member.comment() + "下拉框",
         "\tprivate Spinner spinner_" + name + ";",
@@ -99,7 +117,7 @@ void appendFields(TCodeText& code, const TQueryScreen& screen) {
 // puts the chosen object's key into the condition, "不限制" the key type's empty value.
 void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberInfo& member) {
     const QString& name = member.name();
-    const QString stem = ReferenceStem(screen.cls, member);
+    const QString stem = screen.stem(member);
     const QString list = stem + "List";
     const QString count = stem + "Count";
     const QString setter = "\t\t\t\t\t" + screen.condition + ".set" + member.stem();

@@ -261,9 +261,12 @@ QString KeyAsText(const TClassModel& cls) {
 }
 
 QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
-    const QList<const TMemberInfo*> references = cls.referenceMembers();
+    return ReferenceStemAmong(cls.referenceMembers(), reference, {cls.objectName()});
+}
+
+QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
+                           const TMemberInfo& reference, QSet<QString> taken) {
     // First come the referenced classes' object names, each for its first member.
-    QSet<QString> taken{cls.objectName()};
     QList<const TMemberInfo*> renamed;
     for (const TMemberInfo* member : references) {
         const QString stem = member->refObject();

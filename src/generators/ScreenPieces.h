@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -69,6 +70,10 @@ QString KeyAsText(const TClassModel& cls);
 // service field) or by an earlier reference member of the class to the same class. Such a
 // member's stem is its own name (with a number appended in the rare case that is taken too).
 QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
+// The same rule among the given members only, with the names in `taken` taken beforehand: for a
+// screen that holds the referenced objects of some reference members and no object of its own.
+QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
+                           const TMemberInfo& reference, QSet<QString> taken);
 
 // "\tprivate " + className + "Service " + stem + "Service = new " + className + "Service();"
 QString ServiceFieldLine(const QString& className, const QString& stem);

@@ -83,7 +83,8 @@ TProjectModel readerQueryingNumbers() {
         .build();
 }
 
-// Employee refers to itself twice and to Dept twice.
+// Employee refers to itself twice and to Dept twice; the first reference to Dept is no query
+// member.
 TProjectModel company() {
     return testing::ProjectBuilder()
         .cls("Dept", "部门",
@@ -102,7 +103,7 @@ TProjectModel company() {
                .phone = true},
               {.name = "manager", .type = "Employee", .comment = "上级", .query = true},
               {.name = "mentor", .type = "Employee", .comment = "导师", .query = true},
-              {.name = "homeDept", .type = "Dept", .comment = "所属部门", .query = true},
+              {.name = "homeDept", .type = "Dept", .comment = "所属部门"},
               {.name = "workDept", .type = "Dept", .comment = "工作部门", .query = true}})
         .build();
 }
@@ -765,8 +766,11 @@ void TestScreensListDetailQuery::queryScreenWithoutInputs() {
     COMPARE_TEXT(screenText(BuildQueryScreen, project, "Reader"), expected);
 }
 
-// The first member that refers to a class keeps the class's object name; a self reference and a
-// second reference to the same class are named after the member itself.
+// The first member that refers to a class keeps the class's object name; a second reference to
+// the same class is named after the member itself, and so is a self reference where the class's
+// own service is declared (detail screen). The query screen holds neither its own service nor
+// the objects of references without the query flag, so only its second drop-down over one class
+// is renamed.
 void TestScreensListDetailQuery::referencesToOneClassGetTheirOwnNames() {
     const TProjectModel project = company();
     const TClassModel& employee = classNamed(project, "Employee");
@@ -788,30 +792,32 @@ void TestScreensListDetailQuery::referencesToOneClassGetTheirOwnNames() {
         "\t\tthis.TV_workDept.setText(workDept.getDeptName());",
     };
     const QStringList query = {
-        "\tprivate List<Employee> managerList = null; ",
-        "\tprivate EmployeeService managerService = new EmployeeService();",
+        "\tprivate List<Employee> employeeList = null; ",
+        "\tprivate EmployeeService employeeService = new EmployeeService();",
         "\tprivate List<Employee> mentorList = null; ",
         "\tprivate EmployeeService mentorService = new EmployeeService();",
         "\tprivate List<Dept> deptList = null; ",
         "\tprivate DeptService deptService = new DeptService();",
-        "\tprivate List<Dept> workDeptList = null; ",
-        "\tprivate DeptService workDeptService = new DeptService();",
-        "\t\t\tmanagerList = managerService.QueryEmployee(null);",
-        "\t\tint managerCount = managerList.size();",
-        "\t\t\t\t\tqueryConditionEmployee.setManager(managerList.get(arg2-1).getEmployeeNo()); ",
+        "\t\t\temployeeList = employeeService.QueryEmployee(null);",
+        "\t\tint employeeCount = employeeList.size();",
+        "\t\t\tmanager_ShowText[i] = employeeList.get(i-1).getName();",
+        "\t\t\t\t\tqueryConditionEmployee.setManager(employeeList.get(arg2-1).getEmployeeNo()); ",
         "\t\t\t\t\tqueryConditionEmployee.setManager(0);",
         "\t\t\tmentorList = mentorService.QueryEmployee(null);",
         "\t\tint mentorCount = mentorList.size();",
+        "\t\t\tmentor_ShowText[i] = mentorList.get(i-1).getName();",
         "\t\t\tdeptList = deptService.QueryDept(null);",
         "\t\tint deptCount = deptList.size();",
-        "\t\t\tworkDeptList = workDeptService.QueryDept(null);",
-        "\t\tint workDeptCount = workDeptList.size();",
-        "\t\t\t\t\tqueryConditionEmployee.setWorkDept(workDeptList.get(arg2-1).getDeptCode()); ",
+        "\t\t\tworkDept_ShowText[i] = deptList.get(i-1).getDeptName();",
+        "\t\t\t\t\tqueryConditionEmployee.setWorkDept(deptList.get(arg2-1).getDeptCode()); ",
         "\t\t\t\t\tqueryConditionEmployee.setWorkDept(\"\");",
     };
     // clang-format on
     COMPARE_LINES_IN_ORDER(BuildDetailScreen(project, employee).text, detail);
-    COMPARE_LINES_IN_ORDER(BuildQueryScreen(project, employee).text, query);
+    const QString queryText = BuildQueryScreen(project, employee).text;
+    COMPARE_LINES_IN_ORDER(queryText, query);
+    QVERIFY(!queryText.contains("managerList"));
+    QVERIFY(!queryText.contains("workDeptList"));
 }
 
 void TestScreensListDetailQuery::screensAreActivitySources() {

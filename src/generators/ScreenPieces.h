@@ -69,6 +69,11 @@ QString KeyAsText(const TClassModel& cls);
 // service field) or by an earlier reference member of the class to the same class. Such a
 // member's stem is its own name (with a number appended in the rare case that is taken too).
 QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
+// The same among the given reference members only: those for which the screen declares names.
+QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference,
+                      const QList<const TMemberInfo*>& references);
+// The stem on the add and edit forms, where only the non-key reference members have drop-downs.
+QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
 
 // "\tprivate " + className + "Service " + stem + "Service = new " + className + "Service();"
 QString ServiceFieldLine(const QString& className, const QString& stem);

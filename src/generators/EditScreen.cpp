@@ -67,10 +67,10 @@ void addDatePreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo& 
 // Selects the drop-down entry whose key equals the stored reference.
 void addReferencePreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString stored = cls.objectName() + ".get" + member.stem() + "()";
-    const QString entryKey =
-        ReferenceStem(cls, member) + "List.get(i).get" + member.refKey().stem() + "()";
+    const QString list = FormReferenceStem(cls, member) + "List";
+    const QString entryKey = list + ".get(i).get" + member.refKey().stem() + "()";
     code.lines({
-        "\t\tfor (int i = 0; i < " + ReferenceStem(cls, member) + "List.size(); i++) {",
+        "\t\tfor (int i = 0; i < " + list + ".size(); i++) {",
         member.referenceKeyIsInteger() ? "\t\t\tif (" + stored + " == " + entryKey + ") {"
                                        : "\t\t\tif (" + stored + ".equals(" + entryKey + ")) {",
         "\t\t\t\tthis.spinner_" + member.name() + ".setSelection(i);",

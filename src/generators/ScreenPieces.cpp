@@ -44,7 +44,7 @@ void addImageFields(TCodeText& code, const TMemberInfo& member, int selectReques
 
 void addDropDownFields(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
-    const QString stem = ReferenceStem(cls, member);
+    const QString stem = FormReferenceStem(cls, member);
     code.lines({
         "\t// 声明" + member.comment() + "下拉框",
         "\tprivate Spinner spinner_" + name + ";",
@@ -85,7 +85,7 @@ void addImageSetUp(TCodeText& code, const TMemberInfo& member, const QString& ac
 
 void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
-    const QString stem = ReferenceStem(cls, member);
+    const QString stem = FormReferenceStem(cls, member);
     code.lines({
         "\t\tspinner_" + name + " = (Spinner) findViewById(R.id.Spinner_" + name + ");",
         "\t\t// 获取所有的" + member.comment(),
@@ -262,6 +262,16 @@ QString KeyAsText(const TClassModel& cls) {
 
 QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
     return ReferenceStemAmong(cls.referenceMembers(), reference, {cls.objectName()});
+}
+
+QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
+    QList<const TMemberInfo*> dropDowns;
+    for (const TMemberInfo* member : cls.nonKeyMembers()) {
+        if (member->isReference()) {
+            dropDowns.append(member);
+        }
+    }
+    return ReferenceStemAmong(dropDowns, reference, {cls.objectName()});
 }
 
 QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,

@@ -74,6 +74,8 @@ QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
 // screen that holds the referenced objects of some reference members and no object of its own.
 QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
                            const TMemberInfo& reference, QSet<QString> taken);
+// The stem on the add and edit forms, where only the non-key reference members have drop-downs.
+QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
 
 // "\tprivate " + className + "Service " + stem + "Service = new " + className + "Service();"
 QString ServiceFieldLine(const QString& className, const QString& stem);

@@ -708,6 +708,90 @@ class TestScreensAddEdit : public QObject {
         QCOMPARE(stems, QStringList({"city", "toCity2", "toCity"}));
     }
 
+    // A key member that refers to a class is a text key and gets no drop-down, so a drop-down
+    // to the same class keeps the referenced class's names.
+    void referenceKeyLeavesTheDropDownNamesAlone() {
+        const TProjectModel project =
+            testing::ProjectBuilder()
+                .cls(
+                    "City", "城市",
+                    {{.name = "cityNo", .type = kTypeInteger, .comment = "编号", .key = true},
+                     {.name = "cityName", .type = kTypeString, .comment = "名称", .display = true}})
+                .cls("Visit", "到访",
+                     {{.name = "home", .type = "City", .comment = "家乡", .key = true},
+                      {.name = "away", .type = "City", .comment = "去处", .display = true}})
+                .build();
+        const TClassModel& visit = classNamed(project, "Visit");
+        const QString add = BuildAddScreen(project, visit).text;
+        QCOMPARE(linesWith(add, {"cityList = ", "cityService = ", "ET_home", "setHome"}),
+                 QStringList({
+                     "\tprivate EditText ET_home;",
+                     "\tprivate List<City> cityList = null;",
+                     "\tprivate CityService cityService = new CityService();",
+                     "\t\tET_home = (EditText) findViewById(R.id.ET_home);",
+                     "\t\t\tcityList = cityService.QueryCity(null);",
+                     "\t\t\t\t\t"
+                     "if(ET_home.getText().toString().equals(\"\")) {",
+                     "\t\t\t\t\t\tET_home.setFocusable(true);",
+                     "\t\t\t\t\t\tET_home.requestFocus();",
+                     "\t\t\t\t\t"
+                     "visit.setHome(ET_home.getText().toString());",
+                 }));
+        const QString edit = BuildEditScreen(project, visit).text;
+        QCOMPARE(linesWith(edit, {"cityList", "String home", "extras.get"}),
+                 QStringList({
+                     "\tprivate List<City> cityList = null;",
+                     "\tprivate String home;",
+                     "\t\t\tcityList = cityService.QueryCity(null);",
+                     "\t\tint cityCount = cityList.size();",
+                     "\t\t\taway_ShowText[i] = cityList.get(i).getCityName();",
+                     "\t\t\t\tvisit.setAway(cityList.get(arg2).getCityNo()); ",
+                     "\t\thome = extras.getString(\"home\");",
+                     "\t\tfor (int i = 0; i < cityList.size(); i++) {",
+                     "\t\t\tif (visit.getAway() == cityList.get(i).getCityNo()) {",
+                 }));
+    }
+
+    // Empty comments leave their places in comments, labels and messages empty.
+    void emptyCommentsLeaveTheirPlacesEmpty() {
+        const TProjectModel project =
+            testing::ProjectBuilder()
+                .cls(
+                    "Kind", "种类",
+                    {{.name = "kindNo", .type = kTypeInteger, .comment = "编号", .key = true},
+                     {.name = "kindName", .type = kTypeString, .comment = "名称", .display = true}})
+                .cls("Note", "便条",
+                     {{.name = "code", .type = kTypeString, .comment = "", .key = true},
+                      {.name = "text", .type = kTypeString, .comment = "", .display = true},
+                      {.name = "day", .type = kTypeDate, .comment = ""},
+                      {.name = "scan", .type = kTypeImage, .comment = ""},
+                      {.name = "kind", .type = "Kind", .comment = ""}})
+                .build();
+        const TClassModel& note = classNamed(project, "Note");
+        const QStringList commentWords = {"声明", "出版", "管理业务逻辑层", "获取所有的",
+                                          "输入不能为空"};
+        QCOMPARE(linesWith(BuildAddScreen(project, note).text, commentWords),
+                 QStringList({
+                     "\t// 声明确定添加按钮",
+                     "\t// 声明输入框",
+                     "\t// 声明输入框",
+                     "\t// 出版控件",
+                     "\t// 声明图片框控件",
+                     "\t// 声明下拉框",
+                     "\t/*管理业务逻辑层*/",
+                     "\t/*便条管理业务逻辑层*/",
+                     "\t\t// 获取所有的",
+                     "\t\t\t\t\t\tToast.makeText(NoteAddActivity.this, \"输入不能为空!\", "
+                     "Toast.LENGTH_LONG).show();",
+                     "\t\t\t\t\t\tToast.makeText(NoteAddActivity.this, \"输入不能为空!\", "
+                     "Toast.LENGTH_LONG).show();",
+                     "\t\t\t\t\t/*获取出版日期*/",
+                 }));
+        const QString edit = BuildEditScreen(project, note).text;
+        QVERIFY(edit.contains("\r\n\t// 声明TextView\r\n\tprivate TextView TV_code;\r\n"));
+        QVERIFY(edit.contains("\r\n\t\t\t\t\t/*验证获取*/ \r\n\t\t\t\t\tif(ET_text."));
+    }
+
     // An image key member is typed as text; it has no photo widgets, so no photo results.
     void imageKeyMemberHasNoPhotoResults() {
         const TProjectModel project =

@@ -1,35 +1,60 @@
 #include "store/MemberDAO.h"
 
+#include <QSqlRecord>
+
 #include "store/ClassDAO.h"
 
 namespace {
 
-TMember readMember(const QSqlQuery& row) {
-    auto integer = [&row](const char* column) { return row.value(QLatin1String(column)).toInt(); };
-    auto text = [&row](const char* column) { return row.value(QLatin1String(column)).toString(); };
+// The positions of t_member's columns in a result set, looked up once per result set.
+struct MemberColumns {
+    explicit MemberColumns(const QSqlRecord& record)
+        : memberId(record.indexOf("memberId")),
+          projectId(record.indexOf("projectId")),
+          classId(record.indexOf("classId")),
+          memberName(record.indexOf("memberName")),
+          memberType(record.indexOf("memberType")),
+          memberLength(record.indexOf("memberLength")),
+          memberIsPri(record.indexOf("memberIsPri")),
+          memberComment(record.indexOf("memberComment")),
+          memberIsMust(record.indexOf("memberIsMust")),
+          memberIsInteger(record.indexOf("memberIsInteger")),
+          memberIsFloat(record.indexOf("memberIsFloat")),
+          queryFlag(record.indexOf("queryFlag")),
+          memberIsDisplay(record.indexOf("memberIsDisplay")),
+          memberQueryDisplay(record.indexOf("memberQueryDisplay")),
+          androidDisplay(record.indexOf("androidDisplay")) {}
+    int memberId, projectId, classId, memberName, memberType, memberLength, memberIsPri,
+        memberComment, memberIsMust, memberIsInteger, memberIsFloat, queryFlag, memberIsDisplay,
+        memberQueryDisplay, androidDisplay;
+};
+
+TMember readMember(const QSqlQuery& row, const MemberColumns& at) {
+    auto integer = [&row](int column) { return row.value(column).toInt(); };
     TMember member;
-    member.memberId = integer("memberId");
-    member.projectId = integer("projectId");
-    member.classId = integer("classId");
-    member.memberName = text("memberName");
-    member.memberType = text("memberType");
-    member.memberLength = integer("memberLength");
-    member.memberIsPri = integer("memberIsPri");
-    member.memberComment = text("memberComment");
-    member.memberIsMust = integer("memberIsMust");
-    member.memberIsInteger = integer("memberIsInteger");
-    member.memberIsFloat = integer("memberIsFloat");
-    member.queryFlag = integer("queryFlag");
-    member.memberIsDisplay = integer("memberIsDisplay");
-    member.memberQueryDisplay = integer("memberQueryDisplay");
-    member.androidDisplay = integer("androidDisplay");
+    member.memberId = integer(at.memberId);
+    member.projectId = integer(at.projectId);
+    member.classId = integer(at.classId);
+    member.memberName = row.value(at.memberName).toString();
+    member.memberType = row.value(at.memberType).toString();
+    member.memberLength = integer(at.memberLength);
+    member.memberIsPri = integer(at.memberIsPri);
+    member.memberComment = row.value(at.memberComment).toString();
+    member.memberIsMust = integer(at.memberIsMust);
+    member.memberIsInteger = integer(at.memberIsInteger);
+    member.memberIsFloat = integer(at.memberIsFloat);
+    member.queryFlag = integer(at.queryFlag);
+    member.memberIsDisplay = integer(at.memberIsDisplay);
+    member.memberQueryDisplay = integer(at.memberQueryDisplay);
+    member.androidDisplay = integer(at.androidDisplay);
     return member;
 }
 
 TMemberList readMembers(QSqlQuery query) {
+    const MemberColumns columns(query.record());
     TMemberList members;
     while (query.next()) {
-        members.append(readMember(query));
+        members.append(readMember(query, columns));
     }
     return members;
 }
@@ -89,7 +114,7 @@ std::optional<TMember> TMemberDAO::FirstWhere(const QString& condition,
     if (!query.next()) {
         return std::nullopt;
     }
-    return readMember(query);
+    return readMember(query, MemberColumns(query.record()));
 }
 
 TMemberList TMemberDAO::ListMembers(qint32 classId) const {

@@ -74,17 +74,7 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
 }
 
 void appendDropDownFields(TCodeText& code, const TQueryScreen& screen, const TMemberInfo& member) {
-    const QString& name = member.name();
-    const QString stem = screen.stem(member);
-    code.lines({
-        "\t// 声明" + member.comment() + "下拉框",
-        "\tprivate Spinner spinner_" + name + ";",
-        "\tprivate ArrayAdapter<String> " + name + "_adapter;",
-        "\tprivate static  String[] " + name + "_ShowText  = null;",
-        "\tprivate List<" + member.refClass() + "> " + stem + "List = null; ",
-        "\t/*" + member.referenced->friendName + "管理业务逻辑层*/",
-        ServiceFieldLine(member.refClass(), stem),
-    });
+    AddDropDownFields(code, member, screen.stem(member), "; ", member.referenced->friendName);
 }
 
 void appendFields(TCodeText& code, const TQueryScreen& screen) {

@@ -43,17 +43,7 @@ void addImageFields(TCodeText& code, const TMemberInfo& member, int selectReques
 }
 
 void addDropDownFields(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
-    const QString& name = member.name();
-    const QString stem = FormReferenceStem(cls, member);
-    code.lines({
-        "\t// 声明" + member.comment() + "下拉框",
-        "\tprivate Spinner spinner_" + name + ";",
-        "\tprivate ArrayAdapter<String> " + name + "_adapter;",
-        "\tprivate static  String[] " + name + "_ShowText  = null;",
-        "\tprivate List<" + member.refClass() + "> " + stem + "List = null;",
-        "\t/*" + member.comment() + "管理业务逻辑层*/",
-        ServiceFieldLine(member.refClass(), stem),
-    });
+    AddDropDownFields(code, member, FormReferenceStem(cls, member), ";", member.comment());
 }
 
 void addImageSetUp(TCodeText& code, const TMemberInfo& member, const QString& activity) {
@@ -533,5 +523,19 @@ void AddDropDownAdapter(TCodeText& code, const QString& name, const QString& sty
         "\t\tspinner_" + name + ".setOnItemSelectedListener(new OnItemSelectedListener() {",
         "\t\t\t@Override",
         "\t\t\tpublic void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {",
+    });
+}
+
+void AddDropDownFields(TCodeText& code, const TMemberInfo& member, const QString& stem,
+                       const QString& listLineEnd, const QString& serviceComment) {
+    const QString& name = member.name();
+    code.lines({
+        "\t// 声明" + member.comment() + "下拉框",
+        "\tprivate Spinner spinner_" + name + ";",
+        "\tprivate ArrayAdapter<String> " + name + "_adapter;",
+        "\tprivate static  String[] " + name + "_ShowText  = null;",
+        "\tprivate List<" + member.refClass() + "> " + stem + "List = null" + listLineEnd,
+        "\t/*" + serviceComment + "管理业务逻辑层*/",
+        ServiceFieldLine(member.refClass(), stem),
     });
 }

@@ -128,6 +128,11 @@ void AddPhotoResults(TCodeText& code, const TClassModel& cls);
 void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                          const QString& decodeSeparator);
 
+// A drop-down's fields: the spinner, its adapter and texts, the referenced objects' list (its
+// line ended by listLineEnd) and their service, under a comment naming serviceComment.
+void AddDropDownFields(TCodeText& code, const TMemberInfo& member, const QString& stem,
+                       const QString& listLineEnd, const QString& serviceComment);
+
 // A drop-down's adapter over name + "_ShowText", its style comment naming styleSubject, and the
 // head of its selection listener up to the onItemSelected line.
 void AddDropDownAdapter(TCodeText& code, const QString& name, const QString& styleSubject);

@@ -70,11 +70,6 @@ bool TMemberInfo::referenceKeyIsInteger() const {
     return isReference() && referenced != nullptr && referenced->hasIntegerKey();
 }
 
-bool TMemberInfo::isIntegerLike() const {
-    return category == MemberCategory::Integer || category == MemberCategory::Float ||
-           referenceKeyIsInteger();
-}
-
 MemberCategory TMemberInfo::queryCategory() const {
     return category == MemberCategory::Image ? MemberCategory::String : category;
 }

@@ -42,8 +42,6 @@ struct TMemberInfo {
     bool isReference() const { return category == MemberCategory::Reference; }
     // A reference whose referenced key member is an integer member behaves as an integer.
     bool referenceKeyIsInteger() const;
-    // "int" or "float" valued on the wire: integer, float and integer-key references.
-    bool isIntegerLike() const;
     // The category used wherever query members are used: an image query member counts as a
     // string member there.
     MemberCategory queryCategory() const;

@@ -18,12 +18,9 @@ using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassMod
 
 // The per-class generators in the order their files are written.
 const ClassGenerator kClassGenerators[] = {
-    &TMobileClientLayout::Generate,
-    &TMobileClientDomain::Generate,
-    &TMobileClientService::Generate,
-    &TMobileClientListHandler::Generate,
-    &TMobileClientAdapter::Generate,
-    &TMobileClientActivity::Generate,
+    &TMobileClientLayout::Generate,  &TMobileClientDomain::Generate,
+    &TMobileClientService::Generate, &TMobileClientListHandler::Generate,
+    &TMobileClientAdapter::Generate, &TMobileClientActivity::Generate,
 };
 
 const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");

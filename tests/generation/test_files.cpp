@@ -33,7 +33,8 @@ class FilesTest : public QObject {
         TFileOperate::WriteUtf8File(folder, folder + "/zh.xml", "中\r\n");
         QCOMPARE(testing::readAll(folder + "/zh.java"), QByteArray("\xD6\xD0\r\n"));
         QCOMPARE(TFileOperate::EncodeGbk(QString::fromUtf8("a中文b€\t中"), "x"),
-                 QByteArray("a\xD6\xD0\xCE\xC4" "b\x80\t\xD6\xD0"));
+                 QByteArray("a\xD6\xD0\xCE\xC4"
+                            "b\x80\t\xD6\xD0"));
         QCOMPARE(testing::readAll(folder + "/zh.xml"), QByteArray("\xEF\xBB\xBF\xE4\xB8\xAD\r\n"));
     }
 

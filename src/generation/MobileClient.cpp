@@ -73,11 +73,12 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
                    return QStringLiteral("R.drawable.operateicon");
                }));
     first.line("        };");
-    first.line(
-        "        private String[] menuString = {" +
-        joinPerClass(project,
-                     [](const TClassModel& cls) { return "\"" + cls.friendName + "管理\""; }) +
-        "};");
+    first.line("        private String[] menuString = {" +
+               joinPerClass(project,
+                            [](const TClassModel& cls) -> QString {
+                                return "\"" + cls.friendName + "管理\"";
+                            }) +
+               "};");
 
     TCodeText second;
     TCodeText third;

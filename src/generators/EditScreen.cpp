@@ -71,8 +71,9 @@ void addReferencePreFill(TCodeText& code, const TClassModel& cls, const TMemberI
     const QString entryKey = list + ".get(i).get" + member.refKey().stem() + "()";
     code.lines({
         "\t\tfor (int i = 0; i < " + list + ".size(); i++) {",
-        member.referenceKeyIsInteger() ? "\t\t\tif (" + stored + " == " + entryKey + ") {"
-                                       : "\t\t\tif (" + stored + ".equals(" + entryKey + ")) {",
+        member.referenceKeyIsInteger()
+            ? QString("\t\t\tif (" + stored + " == " + entryKey + ") {")
+            : QString("\t\t\tif (" + stored + ".equals(" + entryKey + ")) {"),
         "\t\t\t\tthis.spinner_" + member.name() + ".setSelection(i);",
         "\t\t\t\tbreak;",
         "\t\t\t}",

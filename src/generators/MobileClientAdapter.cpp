@@ -80,8 +80,8 @@ QString bindingLine(const TMemberInfo& member) {
         case MemberCategory::Reference: {
             // A TextView takes a non-text display value as a resource id (int) or not at all.
             const QString key = member.referenceKeyIsInteger()
-                                    ? "Integer.parseInt(" + value + ".toString())"
-                                    : value + ".toString()";
+                                    ? QString("Integer.parseInt(" + value + ".toString())")
+                                    : QString(value + ".toString()");
             return target + ".setText((new " + member.refClass() + "Service()).Get" +
                    member.refClass() + "(" + key + ")." + member.refShowText() + ");";
         }

@@ -107,9 +107,10 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
 void addPhotoSave(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                   const QString& activity, PhotoSave photoSave) {
     const QString& name = member.name();
-    code.line(photoSave == PhotoSave::UploadOrDefault
-                  ? "\t\t\t\t\tif(" + getterCall(cls, member) + " != null) {"
-                  : "\t\t\t\t\tif (!" + getterCall(cls, member) + ".startsWith(\"upload/\")) {");
+    code.line(
+        photoSave == PhotoSave::UploadOrDefault
+            ? QString("\t\t\t\t\tif(" + getterCall(cls, member) + " != null) {")
+            : QString("\t\t\t\t\tif (!" + getterCall(cls, member) + ".startsWith(\"upload/\")) {"));
     code.lines({
         "\t\t\t\t\t\t//如果图片地址不为空，说明用户选择了图片，这时需要连接服务器上传图片",
         "\t\t\t\t\t\t" + activity + ".this.setTitle(\"正在上传图片，稍等...\");",

@@ -86,20 +86,16 @@ MemberCategory TMemberInfo::wireCategory() const {
 }
 
 QString TMemberInfo::javaType() const {
-    switch (category) {
-        case MemberCategory::String:
-        case MemberCategory::Image:
-            return QStringLiteral("String");
+    switch (wireCategory()) {
         case MemberCategory::Date:
             return QStringLiteral("java.sql.Timestamp");
         case MemberCategory::Integer:
             return QStringLiteral("int");
         case MemberCategory::Float:
             return QStringLiteral("float");
-        case MemberCategory::Reference:
-            break;
+        default:
+            return QStringLiteral("String");
     }
-    return referenceKeyIsInteger() ? QStringLiteral("int") : QStringLiteral("String");
 }
 
 const TMemberInfo& TMemberInfo::refKey() const {
@@ -108,8 +104,9 @@ const TMemberInfo& TMemberInfo::refKey() const {
 
 QString TMemberInfo::refShowText() const {
     const QString getter = "get" + refShow() + "()";
-    return referenced->displayMember()->javaType() == QLatin1String("String") ? getter
-                                                                              : getter + " + \"\"";
+    return referenced->displayMember()->wireCategory() == MemberCategory::String
+               ? getter
+               : getter + " + \"\"";
 }
 
 QString TMemberInfo::refShow() const {

@@ -1,6 +1,7 @@
 #include "generation/CodeModel.h"
 
 #include <QHash>
+#include <algorithm>
 
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
@@ -125,14 +126,16 @@ QList<const TMemberInfo*> TClassModel::select(Pred pred) const {
 }
 
 const TMemberInfo* TClassModel::keyMember() const {
-    const QList<const TMemberInfo*> keys = select([](const TMemberInfo& m) { return m.isKey(); });
-    return keys.isEmpty() ? nullptr : keys.first();
+    const auto key = std::find_if(members.begin(), members.end(),
+                                  [](const TMemberInfo& m) { return m.isKey(); });
+    return key == members.end() ? nullptr : &*key;
 }
 
 const TMemberInfo* TClassModel::displayMember() const {
-    const QList<const TMemberInfo*> shown =
-        select([](const TMemberInfo& m) { return m.member.memberIsDisplay == 1; });
-    return shown.isEmpty() ? nullptr : shown.first();
+    const auto shown = std::find_if(members.begin(), members.end(), [](const TMemberInfo& m) {
+        return m.member.memberIsDisplay == 1;
+    });
+    return shown == members.end() ? nullptr : &*shown;
 }
 
 bool TClassModel::hasIntegerKey() const {

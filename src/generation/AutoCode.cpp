@@ -4,7 +4,6 @@
 
 #include "generation/CodeModel.h"
 #include "generation/MobileClient.h"
-#include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 
 namespace {
@@ -34,46 +33,7 @@ class QueuedHost : public TGenerationHost {
     QObject* context_;
 };
 
-struct Check {
-    int notice;
-    bool (TClassDAO::*run)(const TEntryList&, qint32*) const;
-};
-
-const Check kChecks[] = {
-    {kNoticeKeyCheck, &TClassDAO::CheckKeyMembers},
-    {kNoticeDisplayCheck, &TClassDAO::CheckDisplayMembers},
-    {kNoticePhoneListCheck, &TClassDAO::CheckPhoneListMembers},
-};
-
-// Answers false after notifying the host of the first failing check.
-bool passesChecks(const TEntryList& classes, TGenerationHost& host) {
-    const TClassDAO dao;
-    for (const Check& check : kChecks) {
-        qint32 failingClassId = 0;
-        if (!(dao.*check.run)(classes, &failingClassId)) {
-            host.Notice(check.notice, failingClassId,
-                        CheckNoticeText(check.notice, dao.GetClassName(failingClassId)));
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
-
-QString CheckNoticeText(int message, const QString& className) {
-    switch (message) {
-        case kNoticeKeyCheck:
-            return className + QStringLiteral("表主键设置错误，每个类只能设置一个主键!");
-        case kNoticeDisplayCheck:
-            return className +
-                   QStringLiteral("表显示成员设置错误，每个类有且只能设置一个下拉框显示字段!");
-        case kNoticePhoneListCheck:
-            return className + QStringLiteral("表请至少设置一个安卓列表页显示字段!");
-        default:
-            return QString();
-    }
-}
 
 void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
     try {
@@ -82,15 +42,13 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
                                .arg(request.projectName));
             return;
         }
-        const TEntryList classes = TClassDAO().ListClasses(request.projectId);
-        if (!passesChecks(classes, host)) {
-            return;
-        }
         const TProjectModel project =
-            LoadProjectModel(classes, request.projectId, request.projectName, request.packageName);
+            request.loadModel
+                ? request.loadModel()
+                : LoadProjectModel(request.projectId, request.projectName, request.packageName);
         const TModelProblem problem = FindModelProblem(project);
-        if (!problem.message.isEmpty()) {
-            host.Notice(kNoticeModelCheck, problem.classId, problem.message);
+        if (problem.found()) {
+            host.Notice(problem.notice, problem.classId, problem.message);
             return;
         }
         TMobileClient::Generate(project, QDir(request.appFolder).absolutePath(),

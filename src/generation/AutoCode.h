@@ -3,15 +3,9 @@
 #include <QPointer>
 #include <QString>
 #include <QThread>
+#include <functional>
 
-// Notices a run sends its host; the run waits until the host has handled each.
-enum TNotice : int {
-    kNoticeKeyCheck = 1124,        // a class has not exactly one key member
-    kNoticeCompleted = 1125,       // every file has been written
-    kNoticeDisplayCheck = 1126,    // a class has not exactly one drop-down display member
-    kNoticePhoneListCheck = 1127,  // a class has no phone-list member
-    kNoticeModelCheck = 1128,      // a reference or class name that no file can be built from
-};
+#include "generation/ModelChecks.h"
 
 // What a run is given when it starts; the project name is captured once, here.
 struct TRunRequest {
@@ -19,6 +13,8 @@ struct TRunRequest {
     QString projectName;
     QString packageName;
     QString appFolder;  // holds bak/, template/ and receives projects/
+    // Where the model comes from when it is not the store's project projectId (a model file).
+    std::function<TProjectModel()> loadModel;
 };
 
 // The run's view of whoever started it (the workbench window or the command line).
@@ -33,11 +29,10 @@ class TGenerationHost {
     virtual void RunFailed(const QString& message) = 0;
 };
 
-// The run's body, on the calling thread: checks every class, then writes the project.
+// The run's body, on the calling thread: loads the model, checks every class, then writes the
+// project.
 void RunGeneration(const TRunRequest& request, TGenerationHost& host);
 
-// The message shown for a check notice of the named class.
-QString CheckNoticeText(int message, const QString& className);
 inline const QString kCompletedText = QStringLiteral("所有代码生成完毕!");
 
 // One generation run on its own thread. Every host call is carried out on the thread of

@@ -206,54 +206,29 @@ bool IsSafeFileNameComponent(const QString& text) {
     return true;
 }
 
-TProjectModel LoadProjectModel(const TEntryList& classes, qint32 projectId,
-                               const QString& projectName, const QString& packageName) {
+TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
+                               const QString& packageName) {
     TProjectModel project;
     project.projectId = projectId;
     project.projectName = projectName;
     project.packageName = packageName;
-    const TClassDAO classDao;
-    QHash<qint32, qsizetype> indexById;
-    for (const TEntry& entry : classes) {
-        TClassModel cls;
-        cls.classId = entry.id;
-        cls.className = entry.name;
-        cls.friendName = classDao.GetFriendName(entry.id);
-        indexById.insert(entry.id, project.classes.size());
-        project.classes.append(std::move(cls));
-    }
-    for (const TMember& member : TMemberDAO().ListProjectMembers(projectId)) {
-        const auto index = indexById.find(member.classId);
-        if (index != indexById.end()) {
-            project.classes[*index].members.append({member, CategoryOfType(member.memberType)});
+    TDbHelper().ReadConsistently([&] {
+        QHash<qint32, qsizetype> indexById;
+        for (const TClassRecord& record : TClassDAO().ListClassRecords(projectId)) {
+            indexById.insert(record.classId, project.classes.size());
+            TClassModel& cls = project.classes.emplace_back();
+            cls.classId = record.classId;
+            cls.className = record.className;
+            cls.friendName = record.friendName;
+            cls.frontShowFlag = record.frontShowFlag;
         }
-    }
+        for (const TMember& member : TMemberDAO().ListProjectMembers(projectId)) {
+            const auto index = indexById.find(member.classId);
+            if (index != indexById.end()) {
+                project.classes[*index].members.append({member, CategoryOfType(member.memberType)});
+            }
+        }
+    });
     project.resolve();
     return project;
-}
-
-TModelProblem FindModelProblem(const TProjectModel& project) {
-    for (const TClassModel& cls : project.classes) {
-        if (!IsSafeFileNameComponent(cls.className)) {
-            return {QStringLiteral("%1表的类名不能用作文件名，请修改类名!").arg(cls.className),
-                    cls.classId};
-        }
-        for (const TMemberInfo& member : cls.members) {
-            if (!member.isReference()) {
-                continue;
-            }
-            const QString prefix = QStringLiteral("%1表的成员%2引用的类%3")
-                                       .arg(cls.className, member.name(), member.refClass());
-            if (member.referenced == nullptr) {
-                return {prefix + QStringLiteral("在本项目中不存在!"), cls.classId};
-            }
-            if (member.referenced->keyMember() == nullptr) {
-                return {prefix + QStringLiteral("没有设置主键!"), cls.classId};
-            }
-            if (member.referenced->displayMember() == nullptr) {
-                return {prefix + QStringLiteral("没有设置下拉框显示字段!"), cls.classId};
-            }
-        }
-    }
-    return {};
 }

@@ -65,8 +65,9 @@ struct TMemberInfo {
 class TClassModel {
   public:
     qint32 classId = 0;
-    QString className;           // *Class*
-    QString friendName;          // *Friend*
+    QString className;   // *Class*
+    QString friendName;  // *Friend*
+    qint32 frontShowFlag = 0;
     QList<TMemberInfo> members;  // every member, in member order
 
     QString objectName() const { return ObjectName(className); }  // *cls*
@@ -113,18 +114,7 @@ class TProjectModel {
 // "/", "\\", ":" and control characters.
 bool IsSafeFileNameComponent(const QString& text);
 
-// Reads the members of the given classes (the run's class list, in its order) in one go and
-// resolves every reference member. The list is not read again, so the classes that were checked
-// are exactly the classes that are generated.
-TProjectModel LoadProjectModel(const TEntryList& classes, qint32 projectId,
-                               const QString& projectName, const QString& packageName);
-
-// The first member that the generators cannot handle: a reference member whose class is not
-// in the project, or whose class lacks a key or display member, or a class name that cannot
-// be a file name. Answers the message to show
-// (class name first) and that class's id, or an empty message when every member is sound.
-struct TModelProblem {
-    QString message;
-    qint32 classId = 0;
-};
-TModelProblem FindModelProblem(const TProjectModel& project);
+// Reads the project's classes and their members in one read transaction, so that what the run
+// checks and what it generates are the same state of the store, whatever other writers do.
+TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
+                               const QString& packageName);

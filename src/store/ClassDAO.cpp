@@ -1,7 +1,5 @@
 #include "store/ClassDAO.h"
 
-#include <QHash>
-
 #include "store/EntryReader.h"
 
 QString TClassDAO::GetClassName(qint32 classId) const {
@@ -64,38 +62,15 @@ TEntryList TClassDAO::ListOtherClasses(qint32 projectId, qint32 classId) const {
         "classId", "className");
 }
 
-template <typename Fails>
-bool TClassDAO::CheckEachClass(const TEntryList& classes, const char* condition, Fails fails,
-                               qint32* failingClassId) const {
-    // One grouped count instead of one statement per class keeps large projects linear.
-    QSqlQuery counts =
-        helper_.OpenQuery({QStringLiteral("select classId, count(*) from t_member where ") +
-                               QLatin1String(condition) + QStringLiteral(" group by classId"),
-                           {}});
-    QHash<qint32, qint32> countByClass;
-    while (counts.next()) {
-        countByClass.insert(counts.value(0).toInt(), counts.value(1).toInt());
+QList<TClassRecord> TClassDAO::ListClassRecords(qint32 projectId) const {
+    QSqlQuery query = helper_.OpenQuery(
+        {"select classId,className,friendName,frontShowFlag from t_class where projectId=? "
+         "order by classId",
+         {projectId}});
+    QList<TClassRecord> classes;
+    while (NextRow(query)) {
+        classes.append({query.value(0).toInt(), query.value(1).toString(),
+                        query.value(2).toString(), query.value(3).toInt()});
     }
-    for (const TEntry& entry : classes) {
-        if (fails(countByClass.value(entry.id, 0))) {
-            *failingClassId = entry.id;
-            return false;
-        }
-    }
-    return true;
-}
-
-bool TClassDAO::CheckKeyMembers(const TEntryList& classes, qint32* failingClassId) const {
-    return CheckEachClass(
-        classes, "memberIsPri=1", [](qint32 count) { return count != 1; }, failingClassId);
-}
-
-bool TClassDAO::CheckDisplayMembers(const TEntryList& classes, qint32* failingClassId) const {
-    return CheckEachClass(
-        classes, "memberIsDisplay=1", [](qint32 count) { return count != 1; }, failingClassId);
-}
-
-bool TClassDAO::CheckPhoneListMembers(const TEntryList& classes, qint32* failingClassId) const {
-    return CheckEachClass(
-        classes, "androidDisplay=1", [](qint32 count) { return count == 0; }, failingClassId);
+    return classes;
 }

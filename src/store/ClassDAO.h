@@ -3,7 +3,15 @@
 #include "store/DbHelper.h"
 #include "store/Entry.h"
 
-// Every statement on t_class, and the per-class member counts checked before generation.
+// One row of t_class.
+struct TClassRecord {
+    qint32 classId = 0;
+    QString className;
+    QString friendName;
+    qint32 frontShowFlag = 0;
+};
+
+// Every statement on t_class.
 class TClassDAO {
   public:
     QString GetClassName(qint32 classId) const;
@@ -20,17 +28,9 @@ class TClassDAO {
                      const QString& friendName, qint32 frontShowFlag) const;
     TEntryList ListClasses(qint32 projectId) const;
     TEntryList ListOtherClasses(qint32 projectId, qint32 classId) const;
-
-    // Each check walks the class list in order; at the first class that fails it stores that
-    // class's id in failingClassId and answers false. An empty list passes.
-    bool CheckKeyMembers(const TEntryList& classes, qint32* failingClassId) const;
-    bool CheckDisplayMembers(const TEntryList& classes, qint32* failingClassId) const;
-    bool CheckPhoneListMembers(const TEntryList& classes, qint32* failingClassId) const;
+    // Every class of the project with all its columns, in class order.
+    QList<TClassRecord> ListClassRecords(qint32 projectId) const;
 
   private:
-    template <typename Fails>
-    bool CheckEachClass(const TEntryList& classes, const char* condition, Fails fails,
-                        qint32* failingClassId) const;
-
     TDbHelper helper_;
 };

@@ -114,7 +114,7 @@ TableColumns readTableColumns(QSqlDatabase& db) {
             "select name from sqlite_master where type='table' and name not like 'sqlite_%'"))) {
         throw TError(errorText(query.lastError()));
     }
-    while (query.next()) {
+    while (NextRow(query)) {
         tables.insert(query.value(0).toString(), {});
     }
     for (auto table = tables.begin(); table != tables.end(); ++table) {
@@ -122,7 +122,7 @@ TableColumns readTableColumns(QSqlDatabase& db) {
         if (!query.exec(QStringLiteral("pragma table_info(\"%1\")").arg(quoted))) {
             throw TError(errorText(query.lastError()));
         }
-        while (query.next()) {
+        while (NextRow(query)) {
             table.value().append(query.value(QStringLiteral("name")).toString());
         }
     }
@@ -267,12 +267,37 @@ void TDbHelper::ExecBatch(const QList<TStatement>& statements) const {
     }
 }
 
+void TDbHelper::ReadConsistently(const std::function<void()>& reads) const {
+    QSqlDatabase db = GetConnection();
+    if (!db.transaction()) {
+        throw TError(errorText(db.lastError()));
+    }
+    try {
+        reads();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    // Nothing was written: ending the transaction only releases the read lock.
+    db.rollback();
+}
+
 qint32 TDbHelper::QueryInt(const TStatement& statement) const {
     QSqlQuery query = OpenQuery(statement);
-    return query.next() ? query.value(0).toInt() : -1;
+    return NextRow(query) ? query.value(0).toInt() : -1;
 }
 
 QString TDbHelper::QueryString(const TStatement& statement) const {
     QSqlQuery query = OpenQuery(statement);
-    return query.next() ? query.value(0).toString() : QString();
+    return NextRow(query) ? query.value(0).toString() : QString();
+}
+
+bool NextRow(QSqlQuery& query) {
+    if (query.next()) {
+        return true;
+    }
+    if (query.lastError().isValid()) {
+        throw TError(errorText(query.lastError()));
+    }
+    return false;
 }

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 
 #include "store/StoreError.h"
 
@@ -32,7 +33,14 @@ class TDbHelper {
     void ExecSql(const TStatement& statement) const;
     // Runs the statements in one transaction; on any failure rolls back and raises the error.
     void ExecBatch(const QList<TStatement>& statements) const;
+    // Runs the reads in one transaction, so they all see the same state of the store even
+    // while another thread or process writes to it.
+    void ReadConsistently(const std::function<void()>& reads) const;
     // First column of the first row, or -1 / the empty text when there is no row.
     qint32 QueryInt(const TStatement& statement) const;
     QString QueryString(const TStatement& statement) const;
 };
+
+// Steps to the next row: false at the end of the rows; a failed read (a damaged page, a
+// locked file) raises TError instead of ending the rows early.
+bool NextRow(QSqlQuery& query);

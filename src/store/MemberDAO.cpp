@@ -53,7 +53,7 @@ TMember readMember(const QSqlQuery& row, const MemberColumns& at) {
 TMemberList readMembers(QSqlQuery query) {
     const MemberColumns columns(query.record());
     TMemberList members;
-    while (query.next()) {
+    while (NextRow(query)) {
         members.append(readMember(query, columns));
     }
     return members;
@@ -111,7 +111,7 @@ TMemberList TMemberDAO::ListWhere(const QString& condition, const QVariantList& 
 std::optional<TMember> TMemberDAO::FirstWhere(const QString& condition,
                                               const QVariantList& values) const {
     QSqlQuery query = helper_.OpenQuery({kSelect + condition + kOrder, values});
-    if (!query.next()) {
+    if (!NextRow(query)) {
         return std::nullopt;
     }
     return readMember(query, MemberColumns(query.record()));

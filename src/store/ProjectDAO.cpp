@@ -35,7 +35,7 @@ QList<qint32> TProjectDAO::FindProjectsByName(const QString& projectName) const 
     QSqlQuery query = helper_.OpenQuery(
         {"select projectId from t_project where projectName=? order by projectId", {projectName}});
     QList<qint32> ids;
-    while (query.next()) {
+    while (NextRow(query)) {
         ids.append(query.value(0).toInt());
     }
     return ids;

@@ -558,8 +558,11 @@ void TFormMain::Generate() {
     }
     Message(QStringLiteral("如果以前生成了该项目，最好先删除原来的目录!"));
     Memo_State->clear();
-    const TRunRequest request{SelectedProjectId(), CB_Project->currentText(), packageName_,
-                              appFolder_};
+    TRunRequest request;
+    request.projectId = SelectedProjectId();
+    request.projectName = CB_Project->currentText();
+    request.packageName = packageName_;
+    request.appFolder = appFolder_;
     runProjectName_ = request.projectName;
     A1->setEnabled(false);
     activeRun_ = new TAutoCode(request, this, this);

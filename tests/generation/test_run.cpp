@@ -1,4 +1,6 @@
 #include <QSignalSpy>
+#include <atomic>
+#include <thread>
 
 #include "TestSupport.h"
 #include "generation/AutoCode.h"
@@ -252,6 +254,58 @@ class RunTest : public QObject {
         for (Qt::HANDLE thread : host.threads) {
             QCOMPARE(thread, QThread::currentThreadId());
         }
+    }
+
+    // A damaged page in the middle of the class list is a store error, never a failed check.
+    void aStoreReadErrorEndsTheRunAsAStoreError() {
+        testing::TempAppFolder app;
+        TProjectDAO().AddProject("Lib");
+        QList<TStatement> inserts;
+        for (int i = 0; i < 400; ++i) {
+            inserts.append({"insert into t_class(projectId,className,friendName) values (1,?,?)",
+                            {QString("C%1").arg(i), QString(400, QChar(u'类'))}});
+        }
+        TDbHelper().ExecBatch(inserts);
+        TDbHelper::CloseConnection();
+        QFile file(store_->path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 pages = file.size() / 4096;
+        for (qint64 page = pages / 2; page < pages * 3 / 4; ++page) {
+            file.seek(page * 4096);
+            file.write(QByteArray(4096, '\xff'));
+        }
+        file.close();
+        RecordingHost host;
+        RunGeneration({1, "Lib", "quillmere", app.path()}, host);
+        QCOMPARE(host.events.size(), 1);
+        QVERIFY2(host.events[0].startsWith("failed: "), qPrintable(host.events[0]));
+        QVERIFY(!QDir(app.output("Lib")).exists());
+    }
+
+    // Another writer moving a key flag while runs go: each run sees one state of the store and
+    // either completes or reports the key check.
+    void editsDuringARunNeverBreakIt() {
+        testing::TempAppFolder app;
+        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}, {"Book", kBook}});
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            TMember key = *TMemberDAO().GetKeyMember(TClassDAO().GetClassId(id, "Book"));
+            while (!stop) {
+                key.memberIsPri = 1 - key.memberIsPri;
+                TMemberDAO().UpdateMember(key);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            TDbHelper::CloseConnection();
+        });
+        for (int i = 0; i < 40; ++i) {
+            RecordingHost host;
+            RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+            QVERIFY2(host.events.last().startsWith("notice 1125") ||
+                         host.events.last().startsWith("notice 1124 class 2"),
+                     qPrintable(host.events.last()));
+        }
+        stop = true;
+        writer.join();
     }
 
   private:

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "generation/MobileClient.h"
+#include "generation/ModelChecks.h"
 #include "generators/MobileClientDomain.h"
 
 using testing::crlf;
@@ -140,42 +141,75 @@ class ScaffoldingTest : public QObject {
     void modelProblemsNameTheClassAndMember() {
         const TProjectModel missing =
             testing::ProjectBuilder()
-                .cls("Loan", "借阅",
-                     {{.name = "book", .type = "Book", .key = true, .display = true}})
+                .cls(
+                    "Loan", "借阅",
+                    {{.name = "book", .type = "Book", .key = true, .display = true, .phone = true}})
                 .build();
         const TModelProblem problem = FindModelProblem(missing);
+        QCOMPARE(problem.notice, int(kNoticeModelCheck));
         QCOMPARE(problem.classId, 1);
         QVERIFY(problem.message.startsWith("Loan"));
         QVERIFY(problem.message.contains("book"));
         QVERIFY(problem.message.contains("Book"));
 
-        const TProjectModel unsafe = testing::ProjectBuilder().cls("A/B", "甲", {}).build();
+        const TProjectModel unsafe = testing::ProjectBuilder()
+                                         .cls("A/B", "甲",
+                                              {{.name = "id",
+                                                .type = kTypeInteger,
+                                                .key = true,
+                                                .display = true,
+                                                .phone = true}})
+                                         .build();
         QVERIFY(FindModelProblem(unsafe).message.startsWith("A/B"));
         const TProjectModel fine =
             testing::ProjectBuilder()
                 .cls("Book", "图书",
-                     {{.name = "id", .type = kTypeInteger, .key = true, .display = true}})
-                .cls("Loan", "借阅", {{.name = "book", .type = "Book"}})
+                     {{.name = "id",
+                       .type = kTypeInteger,
+                       .key = true,
+                       .display = true,
+                       .phone = true}})
+                .cls(
+                    "Loan", "借阅",
+                    {{.name = "book", .type = "Book", .key = true, .display = true, .phone = true}})
                 .build();
-        QVERIFY(FindModelProblem(fine).message.isEmpty());
+        QVERIFY(!FindModelProblem(fine).found());
         QVERIFY(fine.classes[1].members[0].referenceKeyIsInteger());
         QCOMPARE(fine.classes[1].members[0].javaType(), QString("int"));
     }
 
-    void theRunsClassListDrivesTheModel() {
+    // Each member-count check walks every class before the next one starts.
+    void memberCountChecksRunOneAfterTheOther() {
+        const TProjectModel project =
+            testing::ProjectBuilder()
+                .cls("A", "甲", {{.name = "id", .type = kTypeInteger, .key = true}})
+                .cls("B", "乙", {{.name = "id", .type = kTypeInteger, .display = true}})
+                .build();
+        const TModelProblem problem = FindModelProblem(project);
+        QCOMPARE(problem.notice, int(kNoticeKeyCheck));
+        QCOMPARE(problem.classId, 2);
+        QCOMPARE(problem.message, CheckNoticeText(kNoticeKeyCheck, "B"));
+        const TProjectModel twoKeys = testing::ProjectBuilder()
+                                          .cls("C", "丙",
+                                               {{.name = "a", .type = kTypeInteger, .key = true},
+                                                {.name = "b", .type = kTypeInteger, .key = true}})
+                                          .build();
+        QCOMPARE(FindModelProblem(twoKeys).notice, int(kNoticeKeyCheck));
+    }
+
+    void theModelIsReadFromTheStore() {
         testing::TempStore store;
         const qint32 id = testing::seedProject(
             "Lib", {{"Book", {{.name = "barcode", .type = kTypeString, .key = true}}},
-                    {"Loan", {{.name = "book", .type = "Book"}}},
-                    {"Late", {{.name = "late", .type = kTypeString}}}});
-        // The list the checks ran over, in its order; a class the list does not hold is not
-        // generated even though the store has it.
-        const TProjectModel model = LoadProjectModel({{2, "Loan"}, {1, "Book"}}, id, "Lib", "p");
+                    {"Loan", {{.name = "book", .type = "Book"}}}});
+        TClassDAO().UpdateClass(id, TClassDAO().GetClassId(id, "Book"), "Book", "图书", 1);
+        const TProjectModel model = LoadProjectModel(id, "Lib", "p");
         QCOMPARE(model.classes.size(), 2);
-        QCOMPARE(model.classes[0].className, QString("Loan"));
-        QCOMPARE(model.classes[0].friendName, QString("Loan友好名"));
-        QCOMPARE(model.classes[0].members[0].referenced, &model.classes[1]);
-        QCOMPARE(model.classes[1].members[0].name(), QString("barcode"));
+        QCOMPARE(model.classes[0].friendName, QString("图书"));
+        QCOMPARE(model.classes[0].frontShowFlag, 1);
+        QCOMPARE(model.classes[1].className, QString("Loan"));
+        QCOMPARE(model.classes[1].members[0].referenced, &model.classes[0]);
+        QCOMPARE(model.classes[0].members[0].name(), QString("barcode"));
     }
 
     void unsafeFileNameComponents() {

@@ -226,36 +226,6 @@ class StoreTest : public QObject {
         QCOMPARE(count("select count(*) from t_member"), 1);
     }
 
-    void checksReportTheFirstFailingClass() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "A", "甲", 0);
-        TClassDAO().AddClass(1, "B", "乙", 0);
-        TMember aKey = member(1, 1, "id", kTypeInteger);
-        aKey.memberIsPri = 1;
-        aKey.androidDisplay = 1;
-        TMember bPhone1 = member(1, 2, "x", kTypeString);
-        bPhone1.androidDisplay = 1;
-        TMember bPhone2 = bPhone1;
-        bPhone2.memberName = "y";
-        for (const TMember& m : {aKey, bPhone1, bPhone2}) {
-            TMemberDAO().AddMember(m);
-        }
-        const TEntryList classes = TClassDAO().ListClasses(1);
-        qint32 failing = 0;
-        QVERIFY(!TClassDAO().CheckKeyMembers(classes, &failing));
-        QCOMPARE(failing, 2);
-        QVERIFY(!TClassDAO().CheckDisplayMembers(classes, &failing));
-        QCOMPARE(failing, 1);
-        QVERIFY(TClassDAO().CheckPhoneListMembers(classes, &failing));
-        QVERIFY(TClassDAO().CheckKeyMembers({}, &failing));
-
-        TMember twoKeys = aKey;
-        twoKeys.memberName = "id2";
-        TMemberDAO().AddMember(twoKeys);
-        QVERIFY(!TClassDAO().CheckKeyMembers(classes, &failing));
-        QCOMPARE(failing, 1);
-    }
-
     void schemaHasTheAgreedNamesAndDefaults() {
         // Other tools create and read stores with exactly these tables and columns.
         QCOMPARE(TProjectDAO().ListProjects().size(), 0);  // opens and creates the store

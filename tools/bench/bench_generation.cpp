@@ -172,7 +172,12 @@ void timeOneRun(const QString& app, Figures* best) {
     const double cpuBefore = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
-    RunGeneration({1, QStringLiteral("Bench"), QStringLiteral("quillmere"), app}, host);
+    TRunRequest request;
+    request.projectId = 1;
+    request.projectName = QStringLiteral("Bench");
+    request.packageName = QStringLiteral("quillmere");
+    request.appFolder = app;
+    RunGeneration(request, host);
     const double seconds = timer.nsecsElapsed() / 1e9;
     if (!host.completed) {
         std::fprintf(stderr, "run failed: %s\n", qPrintable(host.failure));

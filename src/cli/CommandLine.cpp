@@ -10,6 +10,7 @@
 #include "generation/AutoCode.h"
 #include "store/DbHelper.h"
 #include "store/DemoProject.h"
+#include "store/ModelFile.h"
 #include "store/ProjectDAO.h"
 
 namespace {
@@ -20,7 +21,10 @@ const char* const kUsageText =
     "usage:\n"
     "  quillmere-cli init-store [--store FILE] [--home DIR] [--demo]\n"
     "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
-    " [--package NAME]\n";
+    " [--package NAME]\n"
+    "  quillmere-cli generate --model FILE [--home DIR] [--package NAME]\n"
+    "  quillmere-cli export --project NAME [--store FILE] [--home DIR] [--out FILE]\n"
+    "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n";
 
 void printLine(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8() + '\n';
@@ -33,12 +37,17 @@ struct UsageError {
 };
 
 // "--name value" options and "--name" flags after the command word; a flag is kept with an
-// empty value.
+// empty value. Other words are operands, allowed only where operands is given.
 QHash<QString, QString> parseOptions(const QStringList& arguments, const QStringList& known,
-                                     const QStringList& flags = {}) {
+                                     const QStringList& flags = {},
+                                     QStringList* operands = nullptr) {
     QHash<QString, QString> options;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
+        if (operands != nullptr && !name.startsWith(QLatin1String("--"))) {
+            operands->append(name);
+            continue;
+        }
         const bool isFlag = flags.contains(name);
         if (!isFlag && !known.contains(name)) {
             throw UsageError{QStringLiteral("unknown option: %1").arg(name)};
@@ -66,6 +75,15 @@ QString appFolder(const QHash<QString, QString>& options, const QString& executa
 QString storePath(const QHash<QString, QString>& options, const QString& home) {
     const QString store = options.value("--store", QStringLiteral("projects.db"));
     return QDir(home).absoluteFilePath(store);
+}
+
+// Points the store helpers at the store the options name, which must exist.
+void useExistingStore(const QHash<QString, QString>& options, const QString& home) {
+    const QString store = storePath(options, home);
+    if (!QFileInfo::exists(store)) {
+        throw TError(QStringLiteral("工程库%1不存在").arg(store));
+    }
+    TDbHelper::SetStorePath(store);
 }
 
 // A new store holding the demo project. An existing file is never touched, store or not, so
@@ -150,21 +168,34 @@ qint32 findProject(const QHash<QString, QString>& options, QString* name) {
     return ids.first();
 }
 
+// The run generates the file's model instead of a project of the store.
+void takeModelFromFile(const QString& path, TRunRequest& request) {
+    auto model = std::make_shared<TProjectModel>(ReadModelFile(path));
+    model->packageName = request.packageName;
+    request.projectName = model->projectName;
+    request.loadModel = [model] { return std::move(*model); };
+}
+
 int generate(const QStringList& arguments, const QString& executableFolder) {
-    const auto options =
-        parseOptions(arguments, {"--project", "--project-id", "--store", "--home", "--package"});
-    if (options.contains("--project") == options.contains("--project-id")) {
-        throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
+    const auto options = parseOptions(
+        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"});
+    if (options.contains("--project") + options.contains("--project-id") +
+            options.contains("--model") !=
+        1) {
+        throw UsageError{QStringLiteral("give exactly one of --project, --project-id and --model")};
+    }
+    if (options.contains("--model") && options.contains("--store")) {
+        throw UsageError{QStringLiteral("--model generates without a store: no --store")};
     }
     TRunRequest request;
     request.appFolder = appFolder(options, executableFolder);
-    const QString store = storePath(options, request.appFolder);
-    if (!QFileInfo::exists(store)) {
-        throw TError(QStringLiteral("工程库%1不存在").arg(store));
-    }
-    TDbHelper::SetStorePath(store);
-    request.projectId = findProject(options, &request.projectName);
     request.packageName = options.value("--package", QStringLiteral("quillmere"));
+    if (options.contains("--model")) {
+        takeModelFromFile(options.value("--model"), request);
+    } else {
+        useExistingStore(options, request.appFolder);
+        request.projectId = findProject(options, &request.projectName);
+    }
 
     ConsoleHost host;
     QObject context;
@@ -177,6 +208,42 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
     return host.status;
 }
 
+// A model file named on the command line is taken relative to the current directory, like
+// any file a build script hands over; only the store lives in the app folder.
+int exportModel(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(arguments, {"--project", "--store", "--home", "--out"});
+    if (!options.contains("--project")) {
+        throw UsageError{QStringLiteral("export needs --project")};
+    }
+    useExistingStore(options, appFolder(options, executableFolder));
+    QString name;
+    const qint32 projectId = findProject(options, &name);
+    const TProjectModel project = LoadProjectModel(projectId, name, QString());
+    if (!options.contains("--out")) {
+        const QByteArray text = ModelFileText(project);
+        std::fwrite(text.constData(), 1, text.size(), stdout);
+        return kOk;
+    }
+    const QString path = QFileInfo(options.value("--out")).absoluteFilePath();
+    WriteModelFile(project, path);
+    printLine(stdout, ModelExportedText(name, path));
+    return kOk;
+}
+
+int importModel(const QStringList& arguments, const QString& executableFolder) {
+    QStringList files;
+    const auto options = parseOptions(arguments, {"--store", "--home"}, {"--replace"}, &files);
+    if (files.size() != 1) {
+        throw UsageError{QStringLiteral("import needs exactly one model file")};
+    }
+    // The whole file is read and checked before the store is opened.
+    const TProjectModel project = ReadModelFile(files.first());
+    useExistingStore(options, appFolder(options, executableFolder));
+    const TImportResult result = ImportProjectModel(project, options.contains("--replace"));
+    printLine(stdout, ModelImportedText(project, result));
+    return kOk;
+}
+
 }  // namespace
 
 int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
@@ -187,6 +254,12 @@ int RunCommandLine(const QStringList& arguments, const QString& executableFolder
         }
         if (command == QLatin1String("generate")) {
             return generate(arguments, executableFolder);
+        }
+        if (command == QLatin1String("export")) {
+            return exportModel(arguments, executableFolder);
+        }
+        if (command == QLatin1String("import")) {
+            return importModel(arguments, executableFolder);
         }
         throw UsageError{command.isEmpty() ? QStringLiteral("no command given")
                                            : QStringLiteral("unknown command: %1").arg(command)};

@@ -25,9 +25,9 @@ qint32 TClassDAO::CountClassesByName(qint32 projectId, const QString& className)
         {"select count(*) from t_class where projectId=? and className=?", {projectId, className}});
 }
 
-void TClassDAO::AddClass(qint32 projectId, const QString& className, const QString& friendName,
-                         qint32 frontShowFlag) const {
-    helper_.ExecSql(
+qint32 TClassDAO::AddClass(qint32 projectId, const QString& className, const QString& friendName,
+                           qint32 frontShowFlag) const {
+    return helper_.ExecInsert(
         {"insert into t_class(projectId,className,friendName,frontShowFlag) values (?,?,?,?)",
          {projectId, className, friendName, frontShowFlag}});
 }
@@ -35,6 +35,13 @@ void TClassDAO::AddClass(qint32 projectId, const QString& className, const QStri
 void TClassDAO::DeleteClass(qint32 classId) const {
     helper_.ExecBatch({{"delete from t_class where classId=?", {classId}},
                        {"delete from t_member where classId=?", {classId}}});
+}
+
+void TClassDAO::DeleteProjectClasses(qint32 projectId) const {
+    helper_.ExecBatch(
+        {{"delete from t_member where classId in (select classId from t_class where projectId=?)",
+          {projectId}},
+         {"delete from t_class where projectId=?", {projectId}}});
 }
 
 void TClassDAO::UpdateClass(qint32 projectId, qint32 classId, const QString& className,

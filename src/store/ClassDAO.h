@@ -19,10 +19,13 @@ class TClassDAO {
     QString GetFriendName(qint32 classId) const;
     qint32 GetClassId(qint32 projectId, const QString& className) const;
     qint32 CountClassesByName(qint32 projectId, const QString& className) const;
-    void AddClass(qint32 projectId, const QString& className, const QString& friendName,
-                  qint32 frontShowFlag) const;
+    // Answers the new class's id.
+    qint32 AddClass(qint32 projectId, const QString& className, const QString& friendName,
+                    qint32 frontShowFlag) const;
     // Removes the class and its members in one transaction.
     void DeleteClass(qint32 classId) const;
+    // Removes every class of the project and their members in one transaction.
+    void DeleteProjectClasses(qint32 projectId) const;
     // Renames the class and rewrites the reference types naming it within the project.
     void UpdateClass(qint32 projectId, qint32 classId, const QString& className,
                      const QString& friendName, qint32 frontShowFlag) const;

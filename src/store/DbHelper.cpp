@@ -185,6 +185,40 @@ void run(QSqlQuery& query, const TStatement& statement) {
     }
 }
 
+// Transactions this thread has open (at most one; inner ones join it).
+thread_local int openTransactions = 0;
+
+// Runs the work in a transaction of this thread's connection, ended by a commit (or a rollback
+// when commit is false or the work fails). Inside a transaction already open on this thread the
+// work simply becomes part of it.
+void inTransaction(QSqlDatabase db, const QString& begin, bool commit,
+                   const std::function<void()>& work) {
+    if (openTransactions > 0) {
+        work();
+        return;
+    }
+    QSqlQuery start(db);
+    if (!start.exec(begin)) {
+        throw TError(errorText(start.lastError()));
+    }
+    ++openTransactions;
+    try {
+        work();
+    } catch (...) {
+        --openTransactions;
+        db.rollback();
+        throw;
+    }
+    --openTransactions;
+    if (!commit) {
+        db.rollback();
+    } else if (!db.commit()) {
+        const QString message = errorText(db.lastError());
+        db.rollback();
+        throw TError(message);
+    }
+}
+
 }  // namespace
 
 void TDbHelper::SetStorePath(const QString& path) {
@@ -245,41 +279,31 @@ void TDbHelper::ExecSql(const TStatement& statement) const {
     run(query, statement);
 }
 
+qint32 TDbHelper::ExecInsert(const TStatement& statement) const {
+    QSqlQuery query(GetConnection());
+    run(query, statement);
+    return query.lastInsertId().toInt();
+}
+
 void TDbHelper::ExecBatch(const QList<TStatement>& statements) const {
-    QSqlDatabase db = GetConnection();
-    if (!db.transaction()) {
-        throw TError(errorText(db.lastError()));
-    }
-    try {
-        QSqlQuery query(db);
+    WriteConsistently([&] {
+        QSqlQuery query(GetConnection());
         for (const TStatement& statement : statements) {
             run(query, statement);
             query.finish();
         }
-    } catch (const TError&) {
-        db.rollback();
-        throw;
-    }
-    if (!db.commit()) {
-        const QString message = errorText(db.lastError());
-        db.rollback();
-        throw TError(message);
-    }
+    });
+}
+
+// The write lock is taken when the transaction begins, so that reads inside the work never
+// have to upgrade their lock while another writer waits.
+void TDbHelper::WriteConsistently(const std::function<void()>& work) const {
+    inTransaction(GetConnection(), QStringLiteral("BEGIN IMMEDIATE"), true, work);
 }
 
 void TDbHelper::ReadConsistently(const std::function<void()>& reads) const {
-    QSqlDatabase db = GetConnection();
-    if (!db.transaction()) {
-        throw TError(errorText(db.lastError()));
-    }
-    try {
-        reads();
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
-    // Nothing was written: ending the transaction only releases the read lock.
-    db.rollback();
+    // Nothing is written: ending the transaction only releases the read lock.
+    inTransaction(GetConnection(), QStringLiteral("BEGIN"), false, reads);
 }
 
 qint32 TDbHelper::QueryInt(const TStatement& statement) const {

@@ -31,8 +31,13 @@ class TDbHelper {
     QSqlDatabase GetConnection() const;
     QSqlQuery OpenQuery(const TStatement& statement) const;
     void ExecSql(const TStatement& statement) const;
+    // Runs an insert and answers the id the store gave the new row.
+    qint32 ExecInsert(const TStatement& statement) const;
     // Runs the statements in one transaction; on any failure rolls back and raises the error.
     void ExecBatch(const QList<TStatement>& statements) const;
+    // Runs the work (any store operations of this thread) in one write transaction: all it
+    // writes is committed together, or nothing when it raises an error.
+    void WriteConsistently(const std::function<void()>& work) const;
     // Runs the reads in one transaction, so they all see the same state of the store even
     // while another thread or process writes to it.
     void ReadConsistently(const std::function<void()>& reads) const;

@@ -6,8 +6,8 @@ qint32 TProjectDAO::CountProjectsByName(const QString& projectName) const {
     return helper_.QueryInt({"select count(*) from t_project where projectName=?", {projectName}});
 }
 
-void TProjectDAO::AddProject(const QString& projectName) const {
-    helper_.ExecSql({"insert into t_project(projectName) values (?)", {projectName}});
+qint32 TProjectDAO::AddProject(const QString& projectName) const {
+    return helper_.ExecInsert({"insert into t_project(projectName) values (?)", {projectName}});
 }
 
 void TProjectDAO::RenameProject(qint32 projectId, const QString& projectName) const {

@@ -7,7 +7,8 @@
 class TProjectDAO {
   public:
     qint32 CountProjectsByName(const QString& projectName) const;
-    void AddProject(const QString& projectName) const;
+    // Answers the new project's id.
+    qint32 AddProject(const QString& projectName) const;
     void RenameProject(qint32 projectId, const QString& projectName) const;
     // Removes the project and its classes in one transaction (member rows stay, as before).
     void DeleteProject(qint32 projectId) const;

@@ -1,0 +1,397 @@
+#include "store/ModelFile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSet>
+#include <cmath>
+#include <limits>
+
+#include "store/ClassDAO.h"
+#include "store/MemberDAO.h"
+#include "store/ProjectDAO.h"
+
+namespace {
+
+// One member field of the file: a text, a number or a flag (true exactly when the store holds
+// 1, as every reader of the store takes a flag).
+struct MemberField {
+    const char* key;
+    QString TMember::*text = nullptr;
+    qint32 TMember::*number = nullptr;
+    bool flag = false;
+};
+
+// The order of the keys on a member's line; the comment comes last, so the flags line up.
+const MemberField kMemberFields[] = {
+    {"name", &TMember::memberName},
+    {"type", &TMember::memberType},
+    {"length", nullptr, &TMember::memberLength},
+    {"key", nullptr, &TMember::memberIsPri, true},
+    {"required", nullptr, &TMember::memberIsMust, true},
+    {"integer", nullptr, &TMember::memberIsInteger, true},
+    {"float", nullptr, &TMember::memberIsFloat, true},
+    {"query", nullptr, &TMember::queryFlag, true},
+    {"dropDown", nullptr, &TMember::memberIsDisplay, true},
+    {"queryScreen", nullptr, &TMember::memberQueryDisplay, true},
+    {"phoneList", nullptr, &TMember::androidDisplay, true},
+    {"comment", &TMember::memberComment},
+};
+
+const QStringList kProjectKeys = {"formatVersion", "project", "classes"};
+const QStringList kClassKeys = {"name", "friendName", "frontShow", "members"};
+const QStringList kMemberKeys = [] {
+    QStringList keys;
+    for (const MemberField& field : kMemberFields) {
+        keys.append(QLatin1String(field.key));
+    }
+    return keys;
+}();
+
+QString projectExistsText(const QString& projectName) {
+    return QStringLiteral("已有名为\"%1\"的项目，未做任何改动(替换它的类和成员: --replace)")
+        .arg(projectName);
+}
+
+QString ambiguousProjectText(const QString& projectName, qsizetype count) {
+    return QStringLiteral("有%1个项目名为\"%2\"，无法确定替换哪一个，未做任何改动")
+        .arg(count)
+        .arg(projectName);
+}
+
+QByteArray jsonText(const QJsonValue& value) {
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return wrapped.mid(1, wrapped.size() - 2);
+}
+
+QByteArray flagText(qint32 flag) {
+    return flag == 1 ? "true" : "false";
+}
+
+QByteArray memberLine(const TMember& member) {
+    QByteArrayList fields;
+    for (const MemberField& field : kMemberFields) {
+        const QByteArray value = field.text   ? jsonText(member.*field.text)
+                                 : field.flag ? flagText(member.*field.number)
+                                              : QByteArray::number(member.*field.number);
+        fields.append('"' + QByteArray(field.key) + "\": " + value);
+    }
+    return '{' + fields.join(", ") + '}';
+}
+
+// The items of a list, each on its own lines at the given indentation, with the brackets.
+QByteArray listText(const QByteArrayList& items, const QByteArray& indent) {
+    if (items.isEmpty()) {
+        return "[]";
+    }
+    return "[\n" + indent + "  " + items.join(",\n" + indent + "  ") + '\n' + indent + ']';
+}
+
+QByteArray classText(const TClassModel& cls) {
+    QByteArrayList members;
+    for (const TMemberInfo& info : cls.members) {
+        members.append(memberLine(info.member));
+    }
+    return "{\n"
+           "      \"name\": " +
+           jsonText(cls.className) +
+           ",\n"
+           "      \"friendName\": " +
+           jsonText(cls.friendName) +
+           ",\n"
+           "      \"frontShow\": " +
+           flagText(cls.frontShowFlag) +
+           ",\n"
+           "      \"members\": " +
+           listText(members, "      ") +
+           "\n"
+           "    }";
+}
+
+// The value as it stands in the file, shortened for a message.
+QString shownValue(const QJsonValue& value) {
+    const QString text = QString::fromUtf8(jsonText(value));
+    return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
+}
+
+// Reads the fields of one JSON object; every error names the object's place in the file.
+class FieldReader {
+  public:
+    FieldReader(const QJsonValue& value, const QString& place)
+        : object_(value.toObject()), place_(place) {
+        if (!value.isObject()) {
+            fail(QStringLiteral("应为JSON对象，而不是%1").arg(shownValue(value)));
+        }
+    }
+
+    // A misspelt key would otherwise be dropped without a word.
+    void rejectOtherKeys(const QStringList& keys) const {
+        for (const QString& key : object_.keys()) {
+            if (!keys.contains(key)) {
+                fail(QStringLiteral("未知字段\"%1\"").arg(key));
+            }
+        }
+    }
+
+    QString text(const QString& key) const {
+        const QJsonValue value = field(key);
+        if (!value.isString()) {
+            wrong(key, value, QStringLiteral("文本"));
+        }
+        return value.toString();
+    }
+    qint32 flag(const QString& key) const {
+        const QJsonValue value = field(key);
+        if (!value.isBool()) {
+            wrong(key, value, QStringLiteral("true或false"));
+        }
+        return value.toBool() ? 1 : 0;
+    }
+    qint32 count(const QString& key) const {
+        const QJsonValue value = field(key);
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number < 0 || number > std::numeric_limits<qint32>::max() ||
+            number != std::trunc(number)) {
+            wrong(key, value, QStringLiteral("不小于0的整数"));
+        }
+        return static_cast<qint32>(number);
+    }
+    QJsonArray list(const QString& key) const {
+        const QJsonValue value = field(key);
+        if (!value.isArray()) {
+            wrong(key, value, QStringLiteral("JSON数组"));
+        }
+        return value.toArray();
+    }
+    QJsonValue field(const QString& key) const {
+        if (!object_.contains(key)) {
+            fail(QStringLiteral("缺少字段\"%1\"").arg(key));
+        }
+        return object_.value(key);
+    }
+    [[noreturn]] void wrong(const QString& key, const QJsonValue& value,
+                            const QString& expected) const {
+        fail(QStringLiteral("字段\"%1\"的值%2不对，应为%3").arg(key, shownValue(value), expected));
+    }
+    [[noreturn]] void fail(const QString& problem) const {
+        throw TError(place_ + QStringLiteral(": ") + problem);
+    }
+
+  private:
+    QJsonObject object_;
+    QString place_;
+};
+
+// "第2个类"Book"": the item's position and, when it has one, its name.
+QString placeOf(const QString& what, qsizetype index, const QJsonValue& item) {
+    const QJsonValue name = item.toObject().value(QLatin1String("name"));
+    const QString place = QStringLiteral("第%1个%2").arg(index + 1).arg(what);
+    return name.isString() ? place + QStringLiteral("\"%1\"").arg(name.toString()) : place;
+}
+
+// A derived flag must say what the type says, or the generators would contradict themselves.
+void checkDerivedFlag(const FieldReader& reader, const TMember& member, const QString& key,
+                      qint32 flag, const QString& type) {
+    const qint32 expected = member.memberType == type ? 1 : 0;
+    if (flag != expected) {
+        reader.fail(QStringLiteral("字段\"%1\"的值%2不对，成员类型为\"%3\"时应为%4")
+                        .arg(key, QString::fromLatin1(flagText(flag)), member.memberType,
+                             QString::fromLatin1(flagText(expected))));
+    }
+}
+
+TMember readMember(const QJsonValue& item, const QString& place) {
+    const FieldReader reader(item, place);
+    reader.rejectOtherKeys(kMemberKeys);
+    TMember member;
+    for (const MemberField& field : kMemberFields) {
+        const QString key = QLatin1String(field.key);
+        if (field.text) {
+            member.*field.text = reader.text(key);
+        } else {
+            member.*field.number = field.flag ? reader.flag(key) : reader.count(key);
+        }
+    }
+    checkDerivedFlag(reader, member, "integer", member.memberIsInteger, kTypeInteger);
+    checkDerivedFlag(reader, member, "float", member.memberIsFloat, kTypeFloat);
+    return member;
+}
+
+TClassModel readClass(const QJsonValue& item, const QString& place, qint32 classId,
+                      qint32* memberId) {
+    const FieldReader reader(item, place);
+    reader.rejectOtherKeys(kClassKeys);
+    TClassModel cls;
+    cls.classId = classId;
+    cls.className = reader.text("name");
+    cls.friendName = reader.text("friendName");
+    cls.frontShowFlag = reader.flag("frontShow");
+    const QJsonArray members = reader.list("members");
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        TMember member =
+            readMember(members[i], place + QStringLiteral("的") + placeOf("成员", i, members[i]));
+        member.memberId = ++*memberId;
+        member.classId = classId;
+        cls.members.append({member, CategoryOfType(member.memberType)});
+    }
+    return cls;
+}
+
+void checkFormatVersion(const FieldReader& reader) {
+    const QJsonValue version = reader.field("formatVersion");
+    if (version.isDouble() && version.toDouble() > kModelFormatVersion) {
+        throw TError(QStringLiteral("格式版本为%1，本程序只能读取到版本%2，请使用更新的Quillmere")
+                         .arg(shownValue(version))
+                         .arg(kModelFormatVersion));
+    }
+    if (reader.count("formatVersion") < 1) {
+        reader.wrong("formatVersion", version, QString::number(kModelFormatVersion));
+    }
+}
+
+// Every member type is a built-in type or the name of a class of the file.
+void checkMemberTypes(const TProjectModel& project) {
+    QSet<QString> classNames;
+    for (const TClassModel& cls : project.classes) {
+        classNames.insert(cls.className);
+    }
+    for (qsizetype c = 0; c < project.classes.size(); ++c) {
+        const TClassModel& cls = project.classes[c];
+        for (qsizetype m = 0; m < cls.members.size(); ++m) {
+            const TMemberInfo& info = cls.members[m];
+            if (info.isReference() && !classNames.contains(info.refClass())) {
+                throw TError(QStringLiteral("第%1个类\"%2\"的第%3个成员\"%4\": 未知的成员类型\"%5\""
+                                            "(既不是字符串、整型、浮点型、日期型、图片型，"
+                                            "也不是本项目的类)")
+                                 .arg(c + 1)
+                                 .arg(cls.className)
+                                 .arg(m + 1)
+                                 .arg(info.name(), info.refClass()));
+            }
+        }
+    }
+}
+
+QString parseErrorText(const QByteArray& text, const QJsonParseError& error) {
+    const QByteArray before = text.left(error.offset);
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    return QStringLiteral("不是合法的JSON: 第%1行第%2列: %3")
+        .arg(before.count('\n') + 1)
+        .arg(QString::fromUtf8(before.mid(lineStart)).size() + 1)
+        .arg(error.errorString());
+}
+
+}  // namespace
+
+QByteArray ModelFileText(const TProjectModel& project) {
+    QByteArrayList classes;
+    for (const TClassModel& cls : project.classes) {
+        classes.append(classText(cls));
+    }
+    return "{\n"
+           "  \"formatVersion\": " +
+           QByteArray::number(kModelFormatVersion) +
+           ",\n"
+           "  \"project\": " +
+           jsonText(project.projectName) +
+           ",\n"
+           "  \"classes\": " +
+           listText(classes, "  ") +
+           "\n"
+           "}\n";
+}
+
+TProjectModel ParseModelFile(const QByteArray& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+        throw TError(parseErrorText(text, error));
+    }
+    const QJsonValue root =
+        document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
+    const FieldReader reader(root, QStringLiteral("文件顶层"));
+    checkFormatVersion(reader);
+    reader.rejectOtherKeys(kProjectKeys);
+    TProjectModel project;
+    project.projectName = reader.text("project");
+    const QJsonArray classes = reader.list("classes");
+    qint32 memberId = 0;
+    for (qsizetype i = 0; i < classes.size(); ++i) {
+        project.classes.append(readClass(classes[i], placeOf("类", i, classes[i]),
+                                         static_cast<qint32>(i) + 1, &memberId));
+    }
+    project.resolve();
+    checkMemberTypes(project);
+    return project;
+}
+
+TProjectModel ReadModelFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw TError(QStringLiteral("无法读取模型文件%1: %2").arg(path, file.errorString()));
+    }
+    try {
+        return ParseModelFile(file.readAll());
+    } catch (const TError& error) {
+        throw TError(QStringLiteral("模型文件%1: %2").arg(path, error.message()));
+    }
+}
+
+void WriteModelFile(const TProjectModel& project, const QString& path) {
+    QSaveFile file(path);
+    const QByteArray text = ModelFileText(project);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        throw TError(QStringLiteral("无法写入模型文件%1: %2").arg(path, file.errorString()));
+    }
+}
+
+TImportResult ImportProjectModel(const TProjectModel& project, bool replace) {
+    TImportResult result;
+    TDbHelper().WriteConsistently([&] {
+        const TProjectDAO projects;
+        const TClassDAO classes;
+        const QList<qint32> ids = projects.FindProjectsByName(project.projectName);
+        if (ids.size() > 1) {
+            throw TError(ambiguousProjectText(project.projectName, ids.size()));
+        }
+        result.replaced = !ids.isEmpty();
+        if (result.replaced && !replace) {
+            throw TError(projectExistsText(project.projectName));
+        }
+        if (result.replaced) {
+            result.projectId = ids.first();
+            classes.DeleteProjectClasses(result.projectId);
+        } else {
+            result.projectId = projects.AddProject(project.projectName);
+        }
+        for (const TClassModel& cls : project.classes) {
+            const qint32 classId = classes.AddClass(result.projectId, cls.className, cls.friendName,
+                                                    cls.frontShowFlag);
+            for (const TMemberInfo& info : cls.members) {
+                TMember row = info.member;
+                row.projectId = result.projectId;
+                row.classId = classId;
+                TMemberDAO().AddMember(row);
+            }
+        }
+    });
+    return result;
+}
+
+QString ModelImportedText(const TProjectModel& project, const TImportResult& result) {
+    qsizetype members = 0;
+    for (const TClassModel& cls : project.classes) {
+        members += cls.members.size();
+    }
+    return QStringLiteral("%1项目\"%2\": %3个类，%4个成员")
+        .arg(result.replaced ? QStringLiteral("已替换") : QStringLiteral("已导入"),
+             project.projectName)
+        .arg(project.classes.size())
+        .arg(members);
+}
+
+QString ModelExportedText(const QString& projectName, const QString& path) {
+    return QStringLiteral("项目\"%1\"的模型已导出到%2").arg(projectName, path);
+}

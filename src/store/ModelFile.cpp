@@ -81,7 +81,7 @@ QByteArray memberLine(const TMember& member) {
     return '{' + fields.join(", ") + '}';
 }
 
-// The items of a list, each on its own lines at the given indentation, with the brackets.
+// The items of a list, each on its own lines one step in from the list's indentation.
 QByteArray listText(const QByteArrayList& items, const QByteArray& indent) {
     if (items.isEmpty()) {
         return "[]";
@@ -89,25 +89,26 @@ QByteArray listText(const QByteArrayList& items, const QByteArray& indent) {
     return "[\n" + indent + "  " + items.join(",\n" + indent + "  ") + '\n' + indent + ']';
 }
 
+// An object's fields, one per line one step in from the object's indentation.
+QByteArray objectText(const QList<std::pair<const char*, QByteArray>>& fields,
+                      const QByteArray& indent) {
+    QByteArrayList lines;
+    for (const auto& [key, value] : fields) {
+        lines.append(indent + "  \"" + key + "\": " + value);
+    }
+    return "{\n" + lines.join(",\n") + '\n' + indent + '}';
+}
+
 QByteArray classText(const TClassModel& cls) {
     QByteArrayList members;
     for (const TMemberInfo& info : cls.members) {
         members.append(memberLine(info.member));
     }
-    return "{\n"
-           "      \"name\": " +
-           jsonText(cls.className) +
-           ",\n"
-           "      \"friendName\": " +
-           jsonText(cls.friendName) +
-           ",\n"
-           "      \"frontShow\": " +
-           flagText(cls.frontShowFlag) +
-           ",\n"
-           "      \"members\": " +
-           listText(members, "      ") +
-           "\n"
-           "    }";
+    return objectText({{"name", jsonText(cls.className)},
+                       {"friendName", jsonText(cls.friendName)},
+                       {"frontShow", flagText(cls.frontShowFlag)},
+                       {"members", listText(members, "      ")}},
+                      "    ");
 }
 
 // The value as it stands in the file, shortened for a message.
@@ -290,17 +291,11 @@ QByteArray ModelFileText(const TProjectModel& project) {
     for (const TClassModel& cls : project.classes) {
         classes.append(classText(cls));
     }
-    return "{\n"
-           "  \"formatVersion\": " +
-           QByteArray::number(kModelFormatVersion) +
-           ",\n"
-           "  \"project\": " +
-           jsonText(project.projectName) +
-           ",\n"
-           "  \"classes\": " +
-           listText(classes, "  ") +
-           "\n"
-           "}\n";
+    return objectText({{"formatVersion", QByteArray::number(kModelFormatVersion)},
+                       {"project", jsonText(project.projectName)},
+                       {"classes", listText(classes, "  ")}},
+                      "") +
+           '\n';
 }
 
 TProjectModel ParseModelFile(const QByteArray& text) {

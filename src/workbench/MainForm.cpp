@@ -18,6 +18,7 @@
 
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
+#include "store/ModelFile.h"
 #include "store/ProjectDAO.h"
 #include "workbench/ClassForms.h"
 #include "workbench/FormStyle.h"
@@ -40,6 +41,8 @@ const TMemberColumn kMemberColumns[] = {
     {"主键", 40},     {"必填", 40},     {"参与查询", 60}, {"下拉框显示", 75},
     {"界面显示", 60}, {"手机显示", 60}, {"注释", 120},
 };
+
+const QString kModelFileFilter = QStringLiteral("模型文件 (*.json)");
 
 QString FlagText(qint32 flag) {
     return flag == 1 ? QStringLiteral("是") : QStringLiteral("否");
@@ -207,6 +210,9 @@ void TFormMain::BuildMenus() {
     AddCommand(project, QStringLiteral("交换成员(&G)"), &TFormMain::ExchangeMembers);
     AddCommand(project, QStringLiteral("成员上移(&U)"), &TFormMain::MoveMemberUp);
     AddCommand(project, QStringLiteral("成员下移(&L)"), &TFormMain::MoveMemberDown);
+    project->addSeparator();
+    AddCommand(project, QStringLiteral("导出模型(&E)..."), &TFormMain::ExportModel);
+    AddCommand(project, QStringLiteral("导入模型(&I)..."), &TFormMain::ImportModel);
 
     QMenu* code = menuBar()->addMenu(QStringLiteral("代码管理(&A)"));
     AddCommand(code, QStringLiteral("设置包名(&S)"), &TFormMain::SetPackageName);
@@ -568,6 +574,48 @@ void TFormMain::Generate() {
     activeRun_ = new TAutoCode(request, this, this);
     connect(activeRun_, &QThread::finished, this, [this] { A1->setEnabled(true); });
     activeRun_->start();
+}
+
+void TFormMain::ExportModel() {
+    Guarded([this] {
+        if (!Require(SelectedProjectId() >= 0, QStringLiteral("当前未有任何项目被选中!"))) {
+            return;
+        }
+        const QString name = CB_Project->currentText();
+        const QString path = prompts_->GetSaveFileName(
+            this, QStringLiteral("导出模型"), QDir::home().filePath(name + QStringLiteral(".json")),
+            kModelFileFilter);
+        if (path.isEmpty()) {
+            return;
+        }
+        WriteModelFile(LoadProjectModel(SelectedProjectId(), name, packageName_), path);
+        Message(ModelExportedText(name, path));
+    });
+}
+
+// A project of the file's name is replaced only when the user confirms it.
+void TFormMain::ImportModel() {
+    Guarded([this] {
+        const QString path =
+            prompts_->GetOpenFileName(this, QStringLiteral("导入模型"), kModelFileFilter);
+        if (path.isEmpty()) {
+            return;
+        }
+        const TProjectModel project = ReadModelFile(path);
+        const bool exists = TProjectDAO().CountProjectsByName(project.projectName) > 0;
+        if (exists && !prompts_->Confirm(this,
+                                         QStringLiteral("已有名为\"%1\"的项目，替换它的类和成员吗?")
+                                             .arg(project.projectName),
+                                         QStringLiteral("导入提示"))) {
+            return;
+        }
+        const TImportResult result = ImportProjectModel(project, exists);
+        LoadProjects();
+        rememberedProjectIndex_ = CB_Project->findData(result.projectId);
+        CB_Project->setCurrentIndex(rememberedProjectIndex_);
+        LoadClasses(result.projectId);
+        Message(ModelImportedText(project, result));
+    });
 }
 
 void TFormMain::AppendProgress(const QString& line) {

@@ -65,6 +65,8 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     void MoveMemberDown();
     void SetPackageName();
     void Generate();
+    void ExportModel();
+    void ImportModel();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -24,6 +24,11 @@ class TUserPrompts {
     // An input box; Cancel (or closing it) answers the default text.
     virtual QString GetText(QWidget* parent, const QString& caption, const QString& prompt,
                             const QString& defaultText) = 0;
+    // File dialogs; the empty text when the user cancels. The save dialog proposes the path.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& caption,
+                                    const QString& filter) = 0;
+    virtual QString GetSaveFileName(QWidget* parent, const QString& caption,
+                                    const QString& proposedPath, const QString& filter) = 0;
     // Shows the folder in the system's file browser.
     virtual void OpenFolder(const QString& path) = 0;
     // Opens the address in the system's browser.
@@ -38,9 +43,17 @@ class TDesktopPrompts : public TUserPrompts {
     bool Confirm(QWidget* parent, const QString& text, const QString& caption) override;
     QString GetText(QWidget* parent, const QString& caption, const QString& prompt,
                     const QString& defaultText) override;
+    QString GetOpenFileName(QWidget* parent, const QString& caption,
+                            const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
+                            const QString& filter) override;
     void OpenFolder(const QString& path) override;
     void OpenUrl(const QUrl& url) override;
 };
+
+// Loads Qt's own Chinese texts, so standard buttons and file dialogs speak the window's
+// language ("确定", "取消"). Answers false when they are not installed.
+bool LoadQtTranslations();
 
 // Runs one user action; a store error ends it with the store's message in a plain box.
 template <typename Action>

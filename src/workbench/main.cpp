@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
         store = QDir(appFolder).absoluteFilePath(arguments[storeOption + 1]);
     }
     TDbHelper::SetStorePath(store);
+    LoadQtTranslations();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillmere.png")));
     TFormMain window(appFolder);
     window.show();

@@ -1,6 +1,8 @@
+#include <QDirIterator>
 #include <QProcess>
 
 #include "TestSupport.h"
+#include "store/ModelFile.h"
 
 using testing::M;
 
@@ -21,6 +23,29 @@ Result runCli(const QStringList& arguments) {
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString kDemoFile = QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
+const QString kEdgeFile = QStringLiteral(QUILLMERE_TEST_DATA "/edge-model.json");
+
+// Every file a run wrote below the app folder's projects/, by relative path.
+QMap<QString, QByteArray> outputTree(const QString& appFolder) {
+    const QDir root(appFolder + "/projects");
+    QMap<QString, QByteArray> tree;
+    QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        tree.insert(root.relativeFilePath(path), testing::readAll(path));
+    }
+    return tree;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    return path;
 }
 
 }  // namespace
@@ -122,6 +147,116 @@ class CommandLineTest : public QObject {
         // A relative store path is taken inside the app folder, not the current directory.
         QCOMPARE(runCli({"init-store", "--home", app.path(), "--store", "rel.db"}).status, 0);
         QVERIFY(QFile::exists(app.path() + "/rel.db"));
+    }
+
+    // export(import(file)) is the file itself, and a run from the file writes what a run from
+    // the store writes.
+    void modelFilesRoundTripAndGenerateLikeTheStore_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("demo") << kDemoFile;
+        QTest::newRow("edge") << kEdgeFile;
+    }
+    void modelFilesRoundTripAndGenerateLikeTheStore() {
+        QFETCH(QString, file);
+        const QString name = ReadModelFile(file).projectName;
+        const QStringList store = {"--store", store_->path()};
+        QCOMPARE(runCli(QStringList{"init-store"} + store).status, 0);
+        QCOMPARE(runCli(QStringList{"import", file} + store).status, 0);
+        const Result exported = runCli(QStringList{"export", "--project", name} + store);
+        QCOMPARE(exported.out.toUtf8(), testing::readAll(file));
+
+        testing::TempAppFolder fromStore, fromFile;
+        const Result storeRun =
+            runCli(QStringList{"generate", "--project", name, "--home", fromStore.path()} + store);
+        const Result fileRun = runCli({"generate", "--model", file, "--home", fromFile.path()});
+        QCOMPARE(fileRun.status, 0);
+        QCOMPARE(fileRun.out, storeRun.out);
+        const auto tree = outputTree(fromFile.path());
+        QVERIFY(tree.size() > 20);
+        QVERIFY(tree == outputTree(fromStore.path()));
+    }
+
+    void importRefusesAProjectOfTheSameNameUnlessReplacing() {
+        const QStringList store = {"--store", store_->path()};
+        QCOMPARE(runCli(QStringList{"init-store"} + store).status, 0);
+        QCOMPARE(runCli(QStringList{"import", kEdgeFile} + store).status, 0);
+        QCOMPARE(runCli(QStringList{"import", kDemoFile} + store).status, 0);
+        const QByteArray before = testing::readAll(store_->path());
+        const Result again = runCli(QStringList{"import", kDemoFile} + store);
+        QCOMPARE(again.status, 1);
+        QVERIFY2(again.err.contains("--replace"), qPrintable(again.err));
+        QCOMPARE(testing::readAll(store_->path()), before);
+
+        // Fewer classes and a changed member: nothing of the old classes may remain.
+        QByteArray changed = testing::readAll(kDemoFile);
+        changed.truncate(changed.indexOf("    {\n      \"name\": \"Loan\""));
+        changed.chop(2);
+        changed.append("\n  ]\n}\n");
+        changed.replace("可借阅天数", "借阅天数");
+        const QString changedFile = writeFile(store_->folder() + "/changed.json", changed);
+        const Result replaced = runCli(QStringList{"import", changedFile, "--replace"} + store);
+        QCOMPARE(replaced.status, 0);
+        QCOMPARE(replaced.out, ModelImportedText(ReadModelFile(changedFile), {true, 2}) + "\n");
+        QCOMPARE(runCli(QStringList{"export", "--project", "图书管理"} + store).out.toUtf8(),
+                 changed);
+        const QString edgeName = ReadModelFile(kEdgeFile).projectName;
+        QCOMPARE(runCli(QStringList{"export", "--project", edgeName} + store).out.toUtf8(),
+                 testing::readAll(kEdgeFile));
+        TDbHelper::SetStorePath(store_->path());
+        QCOMPARE(TMemberDAO().ListProjectMembers(2).size(), 18);
+        QCOMPARE(TDbHelper().QueryInt({"select count(*) from t_member", {}}), 11 + 18);
+    }
+
+    // Each kind of bad file is refused by import and by generate with a message that names
+    // the place and the value; neither the store nor the output folder changes.
+    void badModelFilesChangeNothing_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("malformed") << QByteArray("\"图书管理\",") << QByteArray("\"图书管理\"")
+                                   << "不是合法的JSON: 第4行第4列";
+        QTest::newRow("wrong value")
+            << QByteArray(
+                   "\"dropDown\": true, \"queryScreen\": true, \"phoneList\": true, "
+                   "\"comment\": \"图书名称\"")
+            << QByteArray(
+                   "\"dropDown\": 1, \"queryScreen\": true, \"phoneList\": true, "
+                   "\"comment\": \"图书名称\"")
+            << "第2个类\"Book\"的第2个成员\"bookName\": 字段\"dropDown\"的值1不对";
+        QTest::newRow("missing field")
+            << QByteArray("\"typeName\", \"type\": \"字符串\", \"length\": 20, ")
+            << QByteArray("\"typeName\", \"type\": \"字符串\", ")
+            << "第1个类\"BookType\"的第2个成员\"typeName\": 缺少字段\"length\"";
+        QTest::newRow("unknown field")
+            << QByteArray("\"frontShow\": true") << QByteArray("\"frontShow\": true, \"x\": 0")
+            << "第1个类\"BookType\": 未知字段\"x\"";
+        QTest::newRow("unknown type")
+            << QByteArray("\"type\": \"Reader\"") << QByteArray("\"type\": \"布尔型\"")
+            << "第4个类\"Loan\"的第3个成员\"reader\": 未知的成员类型\"布尔型\"";
+        QTest::newRow("newer version") << QByteArray("\"formatVersion\": 1")
+                                       << QByteArray("\"formatVersion\": 2") << "格式版本为2";
+    }
+    void badModelFilesChangeNothing() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, message);
+        const QByteArray demo = testing::readAll(kDemoFile);
+        QVERIFY(demo.contains(from));
+        const QString bad =
+            writeFile(store_->folder() + "/bad.json", QByteArray(demo).replace(from, to));
+        QCOMPARE(runCli({"init-store", "--demo", "--store", store_->path()}).status, 0);
+        const QByteArray before = testing::readAll(store_->path());
+        const Result imported = runCli({"import", bad, "--replace", "--store", store_->path()});
+        QCOMPARE(imported.status, 1);
+        QCOMPARE(imported.out, QString());
+        QVERIFY2(imported.err.startsWith("模型文件" + bad + ": ") && imported.err.contains(message),
+                 qPrintable(imported.err));
+        QCOMPARE(testing::readAll(store_->path()), before);
+        testing::TempAppFolder app;
+        const Result generated = runCli({"generate", "--model", bad, "--home", app.path()});
+        QCOMPARE(generated.status, 1);
+        QCOMPARE(generated.err, imported.err);
+        QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
   private:

@@ -2,7 +2,9 @@
 
 #include "TestSupport.h"
 #include "store/ClassDAO.h"
+#include "store/DemoProject.h"
 #include "store/MemberDAO.h"
+#include "store/ModelFile.h"
 #include "store/ProjectDAO.h"
 
 namespace {
@@ -115,6 +117,24 @@ class StoreTest : public QObject {
         }
         QVERIFY(raised);
         QCOMPARE(TClassDAO().ListClasses(1).size(), 1);
+    }
+
+    // A store error part way through an import (at its last member) leaves no trace of it,
+    // whether it adds a project or replaces one.
+    void failedImportChangesNothing() {
+        CreateDemoProject();
+        const QByteArray before = ModelFileText(LoadProjectModel(1, DemoProjectName(), {}));
+        QSqlQuery trigger(TDbHelper().GetConnection());
+        QVERIFY(
+            trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON t_member WHEN "
+                         "new.memberName='memo' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        TProjectModel other = ParseModelFile(before);
+        other.projectName = "另一个";
+        QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(other, false));
+        QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(ParseModelFile(before), true));
+        QCOMPARE(TProjectDAO().ListProjects().size(), 1);
+        QCOMPARE(ModelFileText(LoadProjectModel(1, DemoProjectName(), {})), before);
+        QCOMPARE(count("select count(*) from t_class"), 4);
     }
 
     void deleteClassRemovesItsMembersOnly() {

@@ -35,6 +35,8 @@ class FakePrompts : public TUserPrompts {
     QStringList folders;
     QList<QUrl> urls;
     QStringList answers;
+    QStringList fileDialogs;  // "caption|proposed path"
+    QStringList fileAnswers;  // an empty queue answers like Cancel
     bool confirmAnswer = true;
 
     void Message(QWidget*, const QString& text) override { messages.append(text); }
@@ -49,6 +51,14 @@ class FakePrompts : public TUserPrompts {
                     const QString& defaultText) override {
         inputs.append(caption + '|' + prompt + '|' + defaultText);
         return answers.isEmpty() ? defaultText : answers.takeFirst();
+    }
+    QString GetOpenFileName(QWidget*, const QString& caption, const QString&) override {
+        return GetSaveFileName(nullptr, caption, QString(), QString());
+    }
+    QString GetSaveFileName(QWidget*, const QString& caption, const QString& proposedPath,
+                            const QString&) override {
+        fileDialogs.append(caption + '|' + proposedPath);
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     void OpenFolder(const QString& path) override { folders.append(path); }
     void OpenUrl(const QUrl& url) override { urls.append(url); }

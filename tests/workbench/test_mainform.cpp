@@ -1,11 +1,16 @@
 // The main window: its menus and table, the project, class and member commands with their
 // checks, the selection rules and the home-page openers.
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
+#include <QPushButton>
 #include <QSqlQuery>
 
 #include "WorkbenchSupport.h"
+#include "store/DemoProject.h"
+#include "store/ModelFile.h"
 #include "workbench/MemberForms.h"
 
 using namespace testing;
@@ -53,6 +58,8 @@ class TestMainForm : public QObject {
     void doubleClicksOpenTheMemberDialogs();
     void packageNameKeepsTheOldNameOnEmptyAnswer();
     void bannerAndTimerOpenTheHomePage();
+    void modelExportAndImportGoThroughTheFileDialogs();
+    void standardButtonsSpeakChinese();
 };
 
 void TestMainForm::windowHasItsMenusAndColumns() {
@@ -72,11 +79,16 @@ void TestMainForm::windowHasItsMenusAndColumns() {
             menus.append(QStringLiteral("  ") + item->text());
         }
     }
-    const QStringList expectedMenus{
-        "项目操作(&P)",       "  新建项目(&F)", "  修改项目名称(&X)", "  删除当前项目(&D)",
-        "  添加类(&A)",       "  修改类名(&B)", "  删除类(&S)",       "  添加成员(&M)",
-        "  修改成员属性(&E)", "  删除成员(&C)", "  交换成员(&G)",     "  成员上移(&U)",
-        "  成员下移(&L)",     "代码管理(&A)",   "  设置包名(&S)",     "  自动生成代码(&A)"};
+    const QStringList expectedMenus{"项目操作(&P)",       "  新建项目(&F)",
+                                    "  修改项目名称(&X)", "  删除当前项目(&D)",
+                                    "  添加类(&A)",       "  修改类名(&B)",
+                                    "  删除类(&S)",       "  添加成员(&M)",
+                                    "  修改成员属性(&E)", "  删除成员(&C)",
+                                    "  交换成员(&G)",     "  成员上移(&U)",
+                                    "  成员下移(&L)",     "  ",
+                                    "  导出模型(&E)...",  "  导入模型(&I)...",
+                                    "代码管理(&A)",       "  设置包名(&S)",
+                                    "  自动生成代码(&A)"};
     QCOMPARE(menus, expectedMenus);
 
     QStringList popup;
@@ -116,6 +128,7 @@ void TestMainForm::emptyStoreReportsEveryMissingSelection() {
         {"成员上移(&U)", "请先选择一个成员"},
         {"成员下移(&L)", "请先选择一个成员"},
         {"自动生成代码(&A)", "没有一个工程被选中！"},
+        {"导出模型(&E)...", "当前未有任何项目被选中!"},
     };
     for (const auto& [caption, expected] : commands) {
         bench.prompts.messages.clear();
@@ -432,6 +445,62 @@ void TestMainForm::bannerAndTimerOpenTheHomePage() {
     QTest::qWait(60);
     QCOMPARE(bench.prompts.urls.size(), 2);
     QVERIFY(!timer->isActive());
+}
+
+void TestMainForm::modelExportAndImportGoThroughTheFileDialogs() {
+    Bench bench;
+    addProject("Other");
+    CreateDemoProject();
+    bench.open();
+    bench.chooseProject(1);
+    const QString path = bench.store.folder() + "/demo.json";
+    bench.trigger("导出模型(&E)...");
+    QVERIFY(!QFile::exists(path) && bench.prompts.messages.isEmpty());
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导出模型(&E)...");
+    QCOMPARE(bench.prompts.fileDialogs.last(),
+             "导出模型|" + QDir::home().filePath("图书管理.json"));
+    QCOMPARE(readAll(path), readAll(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json"));
+    QCOMPARE(bench.prompts.lastMessage(), ModelExportedText("图书管理", path));
+
+    // A project of the file's name is replaced only once the user confirms it.
+    const QByteArray changed = readAll(path).replace("\"图书类别\"", "\"书的类别\"");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(changed) == changed.size());
+    file.close();
+    bench.chooseProject(0);
+    bench.prompts.confirmAnswer = false;
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导入模型(&I)...");
+    QCOMPARE(bench.prompts.confirmations,
+             QStringList{"导入提示: 已有名为\"图书管理\"的项目，替换它的类和成员吗?"});
+    QVERIFY(ModelFileText(LoadProjectModel(2, "图书管理", {})) != changed);
+    bench.prompts.confirmAnswer = true;
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导入模型(&I)...");
+    QCOMPARE(bench.prompts.lastMessage(), ModelImportedText(ReadModelFile(path), {true, 2}));
+    QCOMPARE(ModelFileText(LoadProjectModel(2, "图书管理", {})), changed);
+    QCOMPARE(bench.projects()->currentIndex(), 1);
+    QCOMPARE(bench.classes()->count(), 4);
+
+    // A bad file: the command line's message, and the store stays as it was.
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"formatVersion\": 7}") > 0);
+    file.close();
+    const QByteArray before = readAll(bench.store.path());
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导入模型(&I)...");
+    QProcess cli;
+    cli.start(QUILLMERE_APP_DIR "/quillmere-cli", {"import", path, "--store", bench.store.path()});
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(bench.prompts.lastMessage() + "\n", QString::fromUtf8(cli.readAllStandardError()));
+    QCOMPARE(readAll(bench.store.path()), before);
+}
+
+void TestMainForm::standardButtonsSpeakChinese() {
+    QVERIFY(LoadQtTranslations());
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
 }
 
 QTEST_MAIN(TestMainForm)

@@ -137,18 +137,10 @@ class FieldReader {
     }
 
     QString text(const QString& key) const {
-        const QJsonValue value = field(key);
-        if (!value.isString()) {
-            wrong(key, value, QStringLiteral("文本"));
-        }
-        return value.toString();
+        return typed(key, &QJsonValue::isString, QStringLiteral("文本")).toString();
     }
     qint32 flag(const QString& key) const {
-        const QJsonValue value = field(key);
-        if (!value.isBool()) {
-            wrong(key, value, QStringLiteral("true或false"));
-        }
-        return value.toBool() ? 1 : 0;
+        return typed(key, &QJsonValue::isBool, QStringLiteral("true或false")).toBool() ? 1 : 0;
     }
     qint32 count(const QString& key) const {
         const QJsonValue value = field(key);
@@ -160,11 +152,16 @@ class FieldReader {
         return static_cast<qint32>(number);
     }
     QJsonArray list(const QString& key) const {
+        return typed(key, &QJsonValue::isArray, QStringLiteral("JSON数组")).toArray();
+    }
+    // The field's value when it is of the kind the test asks for.
+    QJsonValue typed(const QString& key, bool (QJsonValue::*is)() const,
+                     const QString& expected) const {
         const QJsonValue value = field(key);
-        if (!value.isArray()) {
-            wrong(key, value, QStringLiteral("JSON数组"));
+        if (!(value.*is)()) {
+            wrong(key, value, expected);
         }
-        return value.toArray();
+        return value;
     }
     QJsonValue field(const QString& key) const {
         if (!object_.contains(key)) {
@@ -311,6 +308,9 @@ TProjectModel ParseModelFile(const QByteArray& text) {
     reader.rejectOtherKeys(kProjectKeys);
     TProjectModel project;
     project.projectName = reader.text("project");
+    if (project.projectName.isEmpty()) {
+        reader.wrong("project", project.projectName, QStringLiteral("项目名称(不能为空)"));
+    }
     const QJsonArray classes = reader.list("classes");
     qint32 memberId = 0;
     for (qsizetype i = 0; i < classes.size(); ++i) {

@@ -23,7 +23,8 @@ const char* const kUsageText =
     "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
     " [--package NAME]\n"
     "  quillmere-cli generate --model FILE [--home DIR] [--package NAME]\n"
-    "  quillmere-cli export --project NAME [--store FILE] [--home DIR] [--out FILE]\n"
+    "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
+    " [--out FILE]\n"
     "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n";
 
 void printLine(FILE* stream, const QString& text) {
@@ -211,9 +212,10 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
 // A model file named on the command line is taken relative to the current directory, like
 // any file a build script hands over; only the store lives in the app folder.
 int exportModel(const QStringList& arguments, const QString& executableFolder) {
-    const auto options = parseOptions(arguments, {"--project", "--store", "--home", "--out"});
-    if (!options.contains("--project")) {
-        throw UsageError{QStringLiteral("export needs --project")};
+    const auto options =
+        parseOptions(arguments, {"--project", "--project-id", "--store", "--home", "--out"});
+    if (options.contains("--project") == options.contains("--project-id")) {
+        throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
     }
     useExistingStore(options, appFolder(options, executableFolder));
     QString name;

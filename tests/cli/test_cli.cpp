@@ -128,6 +128,12 @@ class CommandLineTest : public QObject {
             2);
         QCOMPARE(runCli({"generate", "--project"}).status, 2);
         QCOMPARE(runCli(QStringList{"generate", "--project-id", "x"} + store).status, 2);
+        QCOMPARE(runCli(QStringList{"generate", "--model", "m.json"} + store).status, 2);
+        QCOMPARE(runCli({"generate", "--model", "m.json", "--project", "A"}).status, 2);
+        QCOMPARE(runCli({"import", "a.json", "b.json"}).status, 2);
+        QCOMPARE(runCli({"export", "--store", store_->path()}).status, 2);
+        QCOMPARE(runCli({"import", kEdgeFile, "--store", app.path() + "/none.db"}).status, 1);
+        QVERIFY(!QFile::exists(app.path() + "/none.db"));
         QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 

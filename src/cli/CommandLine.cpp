@@ -8,6 +8,10 @@
 #include <cstdio>
 
 #include "generation/AutoCode.h"
+#include "generation/CodeModel.h"
+#include "server/DevServer.h"
+#include "server/Servlets.h"
+#include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 #include "store/DemoProject.h"
 #include "store/ModelFile.h"
@@ -25,7 +29,9 @@ const char* const kUsageText =
     "  quillmere-cli generate --model FILE [--home DIR] [--package NAME]\n"
     "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
     " [--out FILE]\n"
-    "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n";
+    "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n"
+    "  quillmere-cli serve (--project NAME | --project-id N) [--store FILE] [--home DIR]"
+    " [--data FILE] [--port N] [--bind ADDRESS]\n";
 
 void printLine(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8() + '\n';
@@ -246,6 +252,84 @@ int importModel(const QStringList& arguments, const QString& executableFolder) {
     return kOk;
 }
 
+// A model that the generation run would refuse: its message, class name first.
+struct CheckFailure {
+    QString message;
+};
+
+// The project as a generation run would see it, with the run's checks.
+TProjectModel loadCheckedModel(qint32 projectId, const QString& projectName) {
+    if (!IsSafeFileNameComponent(projectName)) {
+        throw TError(
+            QStringLiteral("项目名称\"%1\"不能用作文件夹名，请修改项目名称!").arg(projectName));
+    }
+    const TClassDAO classes;
+    const TEntryList list = classes.ListClasses(projectId);
+    for (const int notice : {kNoticeKeyCheck, kNoticeDisplayCheck, kNoticePhoneListCheck}) {
+        const auto check = notice == kNoticeKeyCheck       ? &TClassDAO::CheckKeyMembers
+                           : notice == kNoticeDisplayCheck ? &TClassDAO::CheckDisplayMembers
+                                                           : &TClassDAO::CheckPhoneListMembers;
+        qint32 failingClassId = 0;
+        if (!(classes.*check)(list, &failingClassId)) {
+            throw CheckFailure{CheckNoticeText(notice, classes.GetClassName(failingClassId))};
+        }
+    }
+    TProjectModel project = LoadProjectModel(list, projectId, projectName, QString());
+    const QString problem = FindModelProblem(project).message;
+    if (!problem.isEmpty()) {
+        throw CheckFailure{problem};
+    }
+    return project;
+}
+
+int serve(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(arguments, {"--project", "--project-id", "--store", "--home",
+                                                  "--data", "--port", "--bind"});
+    if (options.contains("--project") == options.contains("--project-id")) {
+        throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
+    }
+    TServeSettings settings;
+    bool portOk = true;
+    settings.port = options.value("--port", QStringLiteral("8080")).toInt(&portOk);
+    if (!portOk || settings.port < 0 || settings.port > 65535) {
+        throw UsageError{QStringLiteral("--port needs a number from 0 to 65535")};
+    }
+    settings.bindAddress = options.value("--bind", settings.bindAddress);
+    const QString home = appFolder(options, executableFolder);
+    const QString store = storePath(options, home);
+    if (!QFileInfo::exists(store)) {
+        throw TError(QStringLiteral("工程库%1不存在").arg(store));
+    }
+    TDbHelper::SetStorePath(store);
+    QString projectName;
+    const qint32 projectId = findProject(options, &projectName);
+    TProjectModel project;
+    try {
+        project = loadCheckedModel(projectId, projectName);
+        const QString problem = FindServerModelProblem(project);
+        if (!problem.isEmpty()) {
+            throw CheckFailure{problem};
+        }
+    } catch (const CheckFailure& failure) {
+        printLine(stderr, failure.message);
+        return kCheckFailed;
+    }
+    TDbHelper::CloseConnection();
+
+    const QDir projectFolder(home + QStringLiteral("/projects/") + projectName);
+    settings.dataPath = options.contains("--data")
+                            ? QDir(home).absoluteFilePath(options.value("--data"))
+                            : projectFolder.filePath(QStringLiteral("server/data.db"));
+    if (QFileInfo(settings.dataPath).canonicalFilePath() == QFileInfo(store).canonicalFilePath()) {
+        throw TError(QStringLiteral("数据文件不能是工程库%1").arg(store));
+    }
+    QDir().mkpath(QFileInfo(settings.dataPath).absolutePath());
+    settings.pictureFolder = QFileInfo(settings.dataPath).dir().filePath(QStringLiteral("upload"));
+    settings.placeholderPicture = home + QStringLiteral("/bak/安卓客户端/res/drawable/noimage.png");
+    ServeProject(project, settings);
+    return kOk;
+}
+
 }  // namespace
 
 int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
@@ -262,6 +346,9 @@ int RunCommandLine(const QStringList& arguments, const QString& executableFolder
         }
         if (command == QLatin1String("import")) {
             return importModel(arguments, executableFolder);
+        }
+        if (command == QLatin1String("serve")) {
+            return serve(arguments, executableFolder);
         }
         throw UsageError{command.isEmpty() ? QStringLiteral("no command given")
                                            : QStringLiteral("unknown command: %1").arg(command)};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+#include <functional>
+
+#include "generation/CodeModel.h"
+
+// The development server's own SQLite file: one table per class of the model, one column per
+// member, named as in the model. Values are stored as the wire carries them: integers (integer
+// members, integer keys and references to them), reals (float members) and texts (everything
+// else; dates in the timestamp text form). Not thread-safe: one object is used by one thread.
+class TServerData {
+  public:
+    // One value per member of the class, in member order.
+    using Row = QVariantList;
+
+    struct Condition {
+        enum Kind { Equals, ContainsText, SameDay };
+        const TMemberInfo* member;
+        Kind kind;
+        QVariant value;
+    };
+
+    // Opens the file (created when missing) and brings it up to the model: a missing table is
+    // created, a missing column added; nothing is ever dropped, so the columns of removed
+    // members keep their values. Refuses, untouched, a file that holds tables it did not make
+    // (a project store, for instance).
+    TServerData(const TProjectModel& project, const QString& path);
+    ~TServerData();
+    TServerData(const TServerData&) = delete;
+    TServerData& operator=(const TServerData&) = delete;
+
+    // Runs work in one write transaction: committed when it returns, rolled back when it throws.
+    void Write(const std::function<void()>& work);
+
+    bool Exists(const TClassModel& cls, const QVariant& key);
+    // One more than the largest integer key so far (1 for an empty table); 0 when none is left.
+    qint32 NextKey(const TClassModel& cls);
+    void Insert(const TClassModel& cls, const Row& row);
+    void Update(const TClassModel& cls, const Row& row);  // the row with the row's key
+    void Remove(const TClassModel& cls, const QVariant& key);
+    // The key of the first object of owner whose member holds value, or a null value.
+    QVariant FirstHolder(const TClassModel& owner, const TMemberInfo& member,
+                         const QVariant& value);
+    // The rows that meet every condition, by ascending key.
+    QList<Row> Select(const TClassModel& cls, const QList<Condition>& conditions);
+
+  private:
+    void bringUpToModel(const TProjectModel& project);
+    QSqlQuery run(const QString& sql, const QVariantList& values);
+    // The first column of the first row, or an invalid value when there is no row.
+    QVariant firstValue(const QString& sql, const QVariantList& values);
+
+    QString connectionName_;
+    QSqlDatabase db_;
+};
+
+// Double quotes a table or column name for SQL.
+QString QuotedName(const QString& name);

@@ -1,0 +1,439 @@
+#include "server/Servlets.h"
+
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTime>
+#include <cfloat>
+#include <cmath>
+
+#include "server/ServerData.h"
+#include "store/StoreError.h"
+
+namespace {
+
+using Row = TServerData::Row;
+
+// What a date member that has no value yet (its column was added after the row) reads as: the
+// client cannot take a missing date.
+const QString kNoDate = QStringLiteral("1970-01-01 00:00:00.0");
+
+[[noreturn]] void refuse(int status, const QString& message) {
+    throw TRequestError{status, message};
+}
+
+// The member as users know it: its comment, or its name when it has none.
+QString label(const TMemberInfo& member) {
+    return member.comment().isEmpty() ? member.name() : member.comment();
+}
+
+// Characters that XML 1.0 cannot carry at all, not even as a reference.
+bool isTransmittable(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= 0x20 ? u != 0xFFFE && u != 0xFFFF : (u == '\t' || u == '\n' || u == '\r');
+}
+
+QString checkedText(const TMemberInfo& member, const QString& text) {
+    if (!std::all_of(text.begin(), text.end(), isTransmittable)) {
+        refuse(400, QStringLiteral("参数%1含有无法传送的控制字符").arg(member.name()));
+    }
+    return text;
+}
+
+// The Java timestamp text form, "yyyy-mm-dd hh:mm:ss[.f...]", as it is stored: every field of
+// two digits and a fraction of at least one digit, which is also how Java writes it.
+QString canonicalTimestamp(const TMemberInfo& member, const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2}) (\d{1,2}):(\d{1,2}):(\d{1,2})(?:\.(\d{1,9}))?\s*$)"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    auto field = [&](int i) { return match.captured(i).toInt(); };
+    if (!match.hasMatch() || !QDate(field(1), field(2), field(3)).isValid() ||
+        !QTime(field(4), field(5), field(6)).isValid()) {
+        refuse(400, QStringLiteral("参数%1应为日期时间(yyyy-mm-dd hh:mm:ss)，收到\"%2\"")
+                        .arg(member.name(), text));
+    }
+    const QString fraction = match.captured(7).isEmpty() ? QStringLiteral("0") : match.captured(7);
+    return QStringLiteral("%1-%2-%3 %4:%5:%6.%7")
+        .arg(field(1), 4, 10, QLatin1Char('0'))
+        .arg(field(2), 2, 10, QLatin1Char('0'))
+        .arg(field(3), 2, 10, QLatin1Char('0'))
+        .arg(field(4), 2, 10, QLatin1Char('0'))
+        .arg(field(5), 2, 10, QLatin1Char('0'))
+        .arg(field(6), 2, 10, QLatin1Char('0'))
+        .arg(fraction);
+}
+
+// A parameter's text as the value the member stores.
+QVariant parseValue(const TMemberInfo& member, const QString& text) {
+    bool ok = false;
+    switch (member.wireCategory()) {
+        case MemberCategory::Integer: {
+            const qint32 value = text.trimmed().toInt(&ok);
+            if (!ok) {
+                refuse(400, QStringLiteral("参数%1应为整数，收到\"%2\"").arg(member.name(), text));
+            }
+            return value;
+        }
+        case MemberCategory::Float: {
+            const double value = text.trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+                refuse(400, QStringLiteral("参数%1应为数字，收到\"%2\"").arg(member.name(), text));
+            }
+            return value;
+        }
+        case MemberCategory::Date:
+            return canonicalTimestamp(member, text);
+        default:
+            return checkedText(member, text);
+    }
+}
+
+QString required(const TForm& form, const QString& name) {
+    const auto value = form.find(name);
+    if (value == form.end()) {
+        refuse(400, QStringLiteral("缺少参数%1").arg(name));
+    }
+    return *value;
+}
+
+QVariant keyFromForm(const TClassModel& cls, const TForm& form) {
+    const TMemberInfo& key = *cls.keyMember();
+    const QVariant value = parseValue(key, required(form, key.name()));
+    if (!cls.hasIntegerKey() && value.toString().trimmed().isEmpty()) {
+        refuse(400, QStringLiteral("%1不能为空").arg(label(key)));
+    }
+    return value;
+}
+
+// Every member's value; an integer key is left null on add (the server assigns it).
+Row rowFromForm(const TClassModel& cls, const TForm& form, bool keyAssigned) {
+    Row row;
+    for (const TMemberInfo& member : cls.members) {
+        if (member.isKey()) {
+            row.append(keyAssigned ? QVariant() : keyFromForm(cls, form));
+        } else {
+            row.append(parseValue(member, required(form, member.name())));
+        }
+    }
+    return row;
+}
+
+qsizetype keyIndex(const TClassModel& cls) {
+    return cls.keyMember() - cls.members.constData();
+}
+
+QString missingObject(const TClassModel& cls, const QVariant& key) {
+    return QStringLiteral("没有%1为\"%2\"的%3")
+        .arg(label(*cls.keyMember()), key.toString(), cls.friendName);
+}
+
+// A stored value as the wire carries it; a value the row does not have yet (its column was
+// added later) reads as the type's empty value.
+QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
+    switch (member.wireCategory()) {
+        case MemberCategory::Integer:
+            return stored.toInt();
+        case MemberCategory::Float:
+            return stored.toDouble();
+        case MemberCategory::Date:
+            return stored.toString().isEmpty() ? kNoDate : stored.toString();
+        default:
+            return stored.isNull() ? QString() : stored.toString();
+    }
+}
+
+QString wireText(const TMemberInfo& member, const QVariant& stored) {
+    const QVariant value = wireValue(member, stored);
+    return value.typeId() == QMetaType::Double
+               ? QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest)
+               : value.toString();
+}
+
+QString escapedXml(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (QChar c : text) {
+        if (c == QLatin1Char('&')) {
+            escaped += QStringLiteral("&amp;");
+        } else if (c == QLatin1Char('<')) {
+            escaped += QStringLiteral("&lt;");
+        } else if (c == QLatin1Char('>')) {
+            escaped += QStringLiteral("&gt;");
+        } else if (c == QLatin1Char('\r')) {
+            escaped += QStringLiteral("&#13;");  // a raw CR would reach the client as LF
+        } else if (isTransmittable(c)) {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// The list handler's format: one element per object, named by the class, with one child per
+// member. The root is named so that it can never be taken for an object.
+QByteArray xmlList(const TClassModel& cls, const QList<Row>& rows) {
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<") + cls.className +
+                  QStringLiteral("List>\n");
+    for (const Row& row : rows) {
+        xml += '<' + cls.className + '>';
+        for (qsizetype i = 0; i < cls.members.size(); ++i) {
+            const QString& name = cls.members[i].name();
+            xml +=
+                '<' + name + '>' + escapedXml(wireText(cls.members[i], row[i])) + "</" + name + '>';
+        }
+        xml += "</" + cls.className + ">\n";
+    }
+    xml += "</" + cls.className + "List>\n";
+    return xml.toUtf8();
+}
+
+QByteArray jsonArray(const TClassModel& cls, const QList<Row>& rows) {
+    QJsonArray array;
+    for (const Row& row : rows) {
+        QJsonObject object;
+        for (qsizetype i = 0; i < cls.members.size(); ++i) {
+            object.insert(cls.members[i].name(),
+                          QJsonValue::fromVariant(wireValue(cls.members[i], row[i])));
+        }
+        array.append(object);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+// A query member's condition; absent when the parameter is missing or holds the value the
+// query screen sends for "no condition" (an empty text, 0).
+std::optional<TServerData::Condition> conditionOf(const TMemberInfo& member, const TForm& form) {
+    const auto text = form.find(member.name());
+    if (text == form.end()) {
+        return std::nullopt;
+    }
+    const QVariant value = parseValue(member, *text);
+    switch (member.wireCategory()) {
+        case MemberCategory::Date:
+            return TServerData::Condition{&member, TServerData::Condition::SameDay, value};
+        case MemberCategory::Integer:
+        case MemberCategory::Float:
+            if (value.toDouble() == 0) {
+                return std::nullopt;
+            }
+            return TServerData::Condition{&member, TServerData::Condition::Equals, value};
+        default:
+            if (value.toString().isEmpty()) {
+                return std::nullopt;
+            }
+            return TServerData::Condition{&member,
+                                          member.isReference()
+                                              ? TServerData::Condition::Equals
+                                              : TServerData::Condition::ContainsText,
+                                          value};
+    }
+}
+
+bool isElementName(const QString& name) {
+    if (name.isEmpty() || name[0].isDigit()) {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(),
+                       [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); });
+}
+
+// The first name of names (with the texts naming them) equal to another one but for case.
+QString caseTwin(const QList<QPair<QString, QString>>& names) {
+    QHash<QString, QString> seen;
+    for (const auto& [name, text] : names) {
+        const auto twin = seen.find(name.toLower());
+        if (twin != seen.end()) {
+            return QStringLiteral("%1与%2的名字只差大小写，服务器的数据文件无法区分")
+                .arg(*twin, text);
+        }
+        seen.insert(name.toLower(), text);
+    }
+    return QString();
+}
+
+QString memberProblem(const TClassModel& cls) {
+    QList<QPair<QString, QString>> names;
+    for (const TMemberInfo& member : cls.members) {
+        const QString text = QStringLiteral("%1表的成员%2").arg(cls.className, member.name());
+        if (!isElementName(member.name())) {
+            return text + QStringLiteral("的名字不能用作XML元素名，服务器无法传送");
+        }
+        if (member.name() == QLatin1String("action")) {
+            return text + QStringLiteral("与请求参数action同名，生成的客户端无法发送它的值");
+        }
+        names.append({member.name(), text});
+    }
+    return caseTwin(names);
+}
+
+}  // namespace
+
+TAnswer TAnswer::Text(int status, const QString& text) {
+    return {status, "text/plain; charset=UTF-8", text.toUtf8()};
+}
+
+TForm ParseForm(const QByteArray& encoded) {
+    auto decoded = [](QByteArray part) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8(QByteArray::fromPercentEncoding(part.replace('+', ' ')));
+        if (utf8.hasError()) {
+            refuse(400, QStringLiteral("参数不是UTF-8编码的文本"));
+        }
+        return text;
+    };
+    TForm form;
+    for (const QByteArray& pair : encoded.split('&')) {
+        if (pair.isEmpty()) {
+            continue;
+        }
+        const qsizetype equals = pair.indexOf('=');
+        const QString name = decoded(pair.left(equals < 0 ? pair.size() : equals));
+        if (form.contains(name)) {
+            refuse(400, QStringLiteral("参数%1出现了多次").arg(name));
+        }
+        form.insert(name, equals < 0 ? QString() : decoded(pair.mid(equals + 1)));
+    }
+    return form;
+}
+
+TAnswer TServlets::Serve(const QString& className, bool isPost, const TForm& form) {
+    try {
+        const TClassModel* cls = project_.classNamed(className);
+        if (cls == nullptr) {
+            refuse(404, QStringLiteral("没有名为%1的类").arg(className));
+        }
+        const QString action = required(form, QStringLiteral("action"));
+        static const QStringList posted = {"add", "update", "delete", "updateQuery"};
+        if (action != QLatin1String("query") && !posted.contains(action)) {
+            refuse(400, QStringLiteral("未知的action: %1").arg(action));
+        }
+        if (isPost != posted.contains(action)) {
+            refuse(405, QStringLiteral("action=%1要用%2请求").arg(action, isPost ? "GET" : "POST"));
+        }
+        return act(*cls, action, form);
+    } catch (const TRequestError& error) {
+        return TAnswer::Text(error.status, error.message);
+    } catch (const TError& error) {
+        return TAnswer::Text(500, error.message());
+    }
+}
+
+TAnswer TServlets::act(const TClassModel& cls, const QString& action, const TForm& form) {
+    if (action == QLatin1String("add")) {
+        return add(cls, form);
+    }
+    if (action == QLatin1String("update")) {
+        return update(cls, form);
+    }
+    if (action == QLatin1String("delete")) {
+        return remove(cls, form);
+    }
+    if (action == QLatin1String("updateQuery")) {
+        return get(cls, form);
+    }
+    return query(cls, form);
+}
+
+TAnswer TServlets::add(const TClassModel& cls, const TForm& form) {
+    Row row = rowFromForm(cls, form, cls.hasIntegerKey());
+    QVariant& key = row[keyIndex(cls)];
+    data_.Write([&] {
+        if (cls.hasIntegerKey()) {
+            key = data_.NextKey(cls);
+            if (key.toInt() == 0) {
+                refuse(409, QStringLiteral("%1的编号已用尽").arg(cls.friendName));
+            }
+        } else if (data_.Exists(cls, key)) {
+            refuse(409, QStringLiteral("已有%1为\"%2\"的%3")
+                            .arg(label(*cls.keyMember()), key.toString(), cls.friendName));
+        }
+        checkReferences(cls, row);
+        data_.Insert(cls, row);
+    });
+    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息添加成功!"));
+}
+
+TAnswer TServlets::update(const TClassModel& cls, const TForm& form) {
+    const Row row = rowFromForm(cls, form, false);
+    data_.Write([&] {
+        if (!data_.Exists(cls, row[keyIndex(cls)])) {
+            refuse(404, missingObject(cls, row[keyIndex(cls)]));
+        }
+        checkReferences(cls, row);
+        data_.Update(cls, row);
+    });
+    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息更新成功!"));
+}
+
+TAnswer TServlets::remove(const TClassModel& cls, const TForm& form) {
+    const QVariant key = keyFromForm(cls, form);
+    data_.Write([&] {
+        if (!data_.Exists(cls, key)) {
+            refuse(404, missingObject(cls, key));
+        }
+        checkNotReferenced(cls, key);
+        data_.Remove(cls, key);
+    });
+    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息删除成功!"));
+}
+
+TAnswer TServlets::get(const TClassModel& cls, const TForm& form) {
+    const TServerData::Condition byKey{cls.keyMember(), TServerData::Condition::Equals,
+                                       keyFromForm(cls, form)};
+    return {200, "application/json; charset=UTF-8", jsonArray(cls, data_.Select(cls, {byKey}))};
+}
+
+TAnswer TServlets::query(const TClassModel& cls, const TForm& form) {
+    QList<TServerData::Condition> conditions;
+    for (const TMemberInfo* member : cls.queryMembers()) {
+        if (const auto condition = conditionOf(*member, form)) {
+            conditions.append(*condition);
+        }
+    }
+    return {200, "text/xml; charset=UTF-8", xmlList(cls, data_.Select(cls, conditions))};
+}
+
+// Every reference must name an existing object: the client looks each one up to show it.
+void TServlets::checkReferences(const TClassModel& cls, const Row& row) {
+    for (qsizetype i = 0; i < cls.members.size(); ++i) {
+        const TMemberInfo& member = cls.members[i];
+        const bool selfReference = member.referenced == &cls && row[i] == row[keyIndex(cls)];
+        if (member.isReference() && !selfReference && !data_.Exists(*member.referenced, row[i])) {
+            refuse(409, label(member) + QStringLiteral(": ") +
+                            missingObject(*member.referenced, row[i]));
+        }
+    }
+}
+
+void TServlets::checkNotReferenced(const TClassModel& cls, const QVariant& key) {
+    for (const TClassModel& owner : project_.classes) {
+        for (const TMemberInfo& member : owner.members) {
+            if (member.referenced != &cls) {
+                continue;
+            }
+            const QVariant holder = data_.FirstHolder(owner, member, key);
+            if (holder.isValid() && !(&owner == &cls && holder == key)) {
+                refuse(409, QStringLiteral("%1\"%2\"仍被%3\"%4\"的%5引用，不能删除")
+                                .arg(cls.friendName, key.toString(), owner.friendName,
+                                     holder.toString(), label(member)));
+            }
+        }
+    }
+}
+
+QString FindServerModelProblem(const TProjectModel& project) {
+    QList<QPair<QString, QString>> classNames;
+    for (const TClassModel& cls : project.classes) {
+        if (!isElementName(cls.className)) {
+            return QStringLiteral("%1表的类名不能用作XML元素名，服务器无法传送").arg(cls.className);
+        }
+        const QString problem = memberProblem(cls);
+        if (!problem.isEmpty()) {
+            return problem;
+        }
+        classNames.append({cls.className, cls.className + QStringLiteral("表")});
+    }
+    return caseTwin(classNames);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include "generation/CodeModel.h"
+
+class TServerData;
+
+// An answer of the server: status, content type and body.
+struct TAnswer {
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+
+    static TAnswer Text(int status, const QString& text);
+};
+
+// A request the server refuses: a 4xx status and the text that says why.
+struct TRequestError {
+    int status;
+    QString message;
+};
+
+// The parameters of a request, by name.
+using TForm = QHash<QString, QString>;
+
+// Decodes application/x-www-form-urlencoded text ("a=1&b=x+y"): names and values UTF-8,
+// "+" a blank. Throws TRequestError when a name comes twice or a text is not UTF-8.
+TForm ParseForm(const QByteArray& encoded);
+
+// The servlets of the generated client, one per class: what the generated service and list
+// handler send and expect. Each call runs in one transaction of the data file.
+class TServlets {
+  public:
+    TServlets(const TProjectModel& project, TServerData& data) : project_(project), data_(data) {}
+
+    // Serves GET (isPost false) or POST <className>Servlet with the given parameters.
+    TAnswer Serve(const QString& className, bool isPost, const TForm& form);
+
+  private:
+    TAnswer act(const TClassModel& cls, const QString& action, const TForm& form);
+    TAnswer add(const TClassModel& cls, const TForm& form);
+    TAnswer update(const TClassModel& cls, const TForm& form);
+    TAnswer remove(const TClassModel& cls, const TForm& form);
+    TAnswer get(const TClassModel& cls, const TForm& form);
+    TAnswer query(const TClassModel& cls, const TForm& form);
+    void checkReferences(const TClassModel& cls, const QVariantList& row);
+    void checkNotReferenced(const TClassModel& cls, const QVariant& key);
+
+    const TProjectModel& project_;
+    TServerData& data_;
+};
+
+// The first class or member name that the server cannot carry (not usable as an XML element
+// name, or equal to another one but for case, which the data file cannot tell apart), as a
+// message naming the class first; empty when every name is fine.
+QString FindServerModelProblem(const TProjectModel& project);

@@ -1,21 +1,15 @@
-// The generated data layer against a server: the library project's domain classes, services,
-// list handlers and list adapters are generated, compiled at Java 8 level together with the
-// template project's HttpUtil and ImageService (and stand-ins for the few Android classes the
-// adapters use), and driven by tests/datalayer/java/roundtrip against a local HTTP server that
-// plays the servlets. The driver checks both what the server received and what the client
-// made of the answers.
+// The generated data layer against the development server: the demo project is generated with
+// quillmere-cli, its domain classes, services, list handlers and list adapters are compiled at
+// Java 8 level together with the template project's HttpUtil and ImageService (and stand-ins
+// for the few Android classes the adapters use), and tests/datalayer/java/roundtrip drives them
+// against `quillmere-cli serve` on a fresh data file: the three commands of the README.
 
 #include <QDirIterator>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include "TestSupport.h"
-#include "datalayer/LibraryProject.h"
-#include "generation/FileOperate.h"
-#include "generators/MobileClientAdapter.h"
-#include "generators/MobileClientDomain.h"
-#include "generators/MobileClientListHandler.h"
-#include "generators/MobileClientService.h"
+#include "server/ServeProcess.h"
 
 namespace {
 
@@ -23,11 +17,6 @@ constexpr int kToolTimeoutMs = 300000;
 
 QString javaTestSources() {
     return QStringLiteral(QUILLMERE_SOURCE_DIR) + QStringLiteral("/tests/datalayer/java");
-}
-
-QString templateUtilFolder() {
-    return QStringLiteral(QUILLMERE_APP_DIR) +
-           QStringLiteral("/bak/安卓客户端/src/com/mobileclient/util");
 }
 
 struct ToolRun {
@@ -89,24 +78,6 @@ QString androidJsonJar() {
     return QString();
 }
 
-// Writes every class's domain class, service, list handler and list adapter below root, in
-// GBK as generation writes them.
-void writeDataLayer(const TProjectModel& project, const QString& root) {
-    using Generator = TGeneratedFiles (*)(const TProjectModel&, const TClassModel&);
-    const Generator generators[] = {&TMobileClientDomain::Generate, &TMobileClientService::Generate,
-                                    &TMobileClientListHandler::Generate,
-                                    &TMobileClientAdapter::Generate};
-    for (const TClassModel& cls : project.classes) {
-        for (Generator generate : generators) {
-            for (const TGeneratedFile& file : generate(project, cls)) {
-                const QString folder = root + QLatin1Char('/') + file.folder;
-                TFileOperate::WriteTextFile(folder, folder + QLatin1Char('/') + file.fileName,
-                                            file.text);
-            }
-        }
-    }
-}
-
 QStringList javaFilesBelow(const QString& folder, const QString& skippedFolder = QString()) {
     QStringList files;
     QDirIterator it(folder, {QStringLiteral("*.java")}, QDir::Files, QDirIterator::Subdirectories);
@@ -140,43 +111,48 @@ void DataLayerRoundTripTest::generatedClientSpeaksTheServerProtocol() {
     const QString jsonJar = androidJsonJar();
     QVERIFY2(!jsonJar.isEmpty(), "the jar of libandroid-json-java was not found");
 
+    testing::TempAppFolder app;
+    const QString project = QStringLiteral("图书管理");
+    for (const QStringList& command :
+         {QStringList{"init-store", "--demo", "--home", app.path()},
+          QStringList{"generate", "--project", project, "--home", app.path()}}) {
+        const auto [status, output] = testing::runCli(command);
+        QVERIFY2(status == 0, qPrintable(output));
+    }
+    QStringList clientSources = javaFilesBelow(javaTestSources(), javaTestSources() + "/roundtrip");
+    for (const char* package : {"domain", "service", "handler", "util"}) {
+        clientSources += javaFilesBelow(app.output(project) + "/src/com/mobileclient/" + package);
+    }
     QTemporaryDir work;
     QVERIFY(work.isValid());
-    const QString sources = work.filePath(QStringLiteral("src"));
-    writeDataLayer(testing::library(), work.path());
-    const QString util = sources + QStringLiteral("/com/mobileclient/util/");
-    for (const char* name : {"HttpUtil.java", "ImageService.java"}) {
-        QVERIFY2(QFile::copy(templateUtilFolder() + QLatin1Char('/') + QLatin1String(name),
-                             util + QLatin1String(name)),
-                 name);
-    }
     const QString clientClasses = work.filePath(QStringLiteral("classes/client"));
     const QString driverClasses = work.filePath(QStringLiteral("classes/driver"));
     const QString pictures = work.filePath(QStringLiteral("pictures"));
     QVERIFY(QDir().mkpath(pictures));
 
-    const QString driverSources = javaTestSources() + QStringLiteral("/roundtrip");
-    const ToolRun client = runTool(
-        javac,
-        QStringList{QStringLiteral("--release"), QStringLiteral("8"), QStringLiteral("-encoding"),
-                    QStringLiteral("GBK"), QStringLiteral("-nowarn"), QStringLiteral("-cp"),
-                    jsonJar, QStringLiteral("-d"), clientClasses} +
-            javaFilesBelow(sources) + javaFilesBelow(javaTestSources(), driverSources));
-    VERIFY_RUN(client);
-
+    VERIFY_RUN(runTool(javac, QStringList{"--release", "8", "-encoding", "GBK", "-nowarn", "-cp",
+                                          jsonJar, "-d", clientClasses} +
+                                  clientSources));
     const QString classPath = clientClasses + QLatin1Char(':') + jsonJar;
-    const ToolRun driver = runTool(
-        javac, QStringList{QStringLiteral("-encoding"), QStringLiteral("GBK"),
-                           QStringLiteral("-cp"), classPath, QStringLiteral("-d"), driverClasses} +
-                   javaFilesBelow(driverSources));
-    VERIFY_RUN(driver);
+    VERIFY_RUN(
+        runTool(javac, QStringList{"-encoding", "GBK", "-cp", classPath, "-d", driverClasses} +
+                           javaFilesBelow(javaTestSources() + "/roundtrip")));
 
+    testing::ServeProcess server({"--project", project, "--home", app.path()});
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
     const ToolRun roundTrip =
-        runTool(java, {QStringLiteral("-cp"), driverClasses + QLatin1Char(':') + classPath,
-                       QStringLiteral("roundtrip.RoundTrip"), pictures});
+        runTool(java, {"-cp", driverClasses + QLatin1Char(':') + classPath, "roundtrip.RoundTrip",
+                       server.baseUrl(), pictures,
+                       app.path() + "/bak/安卓客户端/res/drawable/noimage.png"});
     VERIFY_RUN(roundTrip);
     QVERIFY2(roundTrip.output.contains(QLatin1String(" checks passed, 0 failed")),
              qPrintable(roundTrip.output));
+    QCOMPARE(server.interrupt(), 0);
+    // One line per request: the refused upload among them, with its status.
+    QVERIFY2(server.output().contains(
+                 QRegularExpression(" POST /JavaWebProject/upload 415 \\d+ ms\n")) &&
+                 server.output().endsWith(QStringLiteral("开发服务器已停止\n")),
+             qPrintable(server.output()));
 }
 
 QTEST_GUILESS_MAIN(DataLayerRoundTripTest)

@@ -5,8 +5,10 @@
 
 #include <signal.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace testing {
@@ -24,16 +26,17 @@ inline std::pair<int, QString> runCli(const QStringList& arguments) {
 class ServeProcess {
   public:
     // Starts `serve` with the arguments and --port 0 and waits until it listens; port() is 0
-    // when it did not get that far (output() says why).
+    // when it did not get that far (output() says why). The output goes to a file, since a
+    // pipe that nobody reads while the test talks to the server would stall its log.
     explicit ServeProcess(const QStringList& arguments) {
         process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.setStandardOutputFile(log_.filePath(QStringLiteral("serve.log")));
         process_.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"),
                        QStringList{QStringLiteral("serve")} + arguments +
                            QStringList{QStringLiteral("--port"), QStringLiteral("0")});
         static const QRegularExpression address(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)/"));
-        while (port_ == 0 && process_.waitForReadyRead(20000)) {
-            output_ += QString::fromUtf8(process_.readAll());
-            port_ = address.match(output_).captured(1).toInt();
+        for (int wait = 0; port_ == 0 && wait < 400 && !process_.waitForFinished(50); ++wait) {
+            port_ = address.match(output()).captured(1).toInt();
         }
     }
     ~ServeProcess() {
@@ -47,9 +50,9 @@ class ServeProcess {
     QString baseUrl() const {
         return QStringLiteral("http://127.0.0.1:%1/JavaWebProject/").arg(port_);
     }
-    QString output() {
-        output_ += QString::fromUtf8(process_.readAll());
-        return output_;
+    QString output() const {
+        QFile log(log_.filePath(QStringLiteral("serve.log")));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
     // Stops it as Ctrl-C does; answers its exit code (-1 when it did not end by itself).
     int interrupt() {
@@ -57,13 +60,12 @@ class ServeProcess {
         if (!process_.waitForFinished(20000) || process_.exitStatus() != QProcess::NormalExit) {
             return -1;
         }
-        output();
         return process_.exitCode();
     }
 
   private:
+    QTemporaryDir log_;
     QProcess process_;
-    QString output_;
     int port_ = 0;
 };
 

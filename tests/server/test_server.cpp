@@ -1,0 +1,398 @@
+// `quillmere-cli serve` on the demo project over HTTP: refused requests change nothing, clients
+// at once lose and duplicate nothing, a model that changes keeps every row, and serve refuses
+// to start where it must.
+
+#include <httplib.h>
+
+#include <QDirIterator>
+#include <QUrl>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+#include "TestSupport.h"
+#include "server/ServeProcess.h"
+
+namespace {
+
+using Form = QMap<QString, QString>;
+
+struct Reply {
+    int status = 0;
+    QString body;
+};
+
+// A client of one server, on one kept-alive connection.
+class Http {
+  public:
+    explicit Http(int port) : client_("127.0.0.1", port) { client_.set_url_encode(false); }
+
+    Reply post(const QString& servlet, const Form& form) {
+        return post(servlet, encoded(form), "application/x-www-form-urlencoded");
+    }
+    Reply post(const QString& path, const QByteArray& body, const char* contentType) {
+        return reply(client_.Post(QString("/JavaWebProject/" + path).toStdString(),
+                                  body.toStdString(), contentType));
+    }
+    Reply get(const QString& pathAndQuery) {
+        return reply(client_.Get(QString("/JavaWebProject/" + pathAndQuery).toStdString()));
+    }
+    Reply upload(const std::string& content) {
+        return reply(client_.Post(
+            "/JavaWebProject/upload",
+            httplib::MultipartFormDataItems{{"file", content, "picture.jpg", "image/jpeg"}}));
+    }
+    static QByteArray encoded(const Form& form) {
+        QByteArray text;
+        for (auto field = form.begin(); field != form.end(); ++field) {
+            text += (text.isEmpty() ? "" : "&") + QUrl::toPercentEncoding(field.key()) + '=' +
+                    QUrl::toPercentEncoding(field.value());
+        }
+        return text;
+    }
+
+  private:
+    static Reply reply(const httplib::Result& result) {
+        return result ? Reply{result->status, QString::fromStdString(result->body)} : Reply{};
+    }
+    httplib::Client client_;
+};
+
+Form with(Form form, const Form& changes) {
+    for (auto change = changes.begin(); change != changes.end(); ++change) {
+        form[change.key()] = change.value();
+    }
+    return form;
+}
+
+Form book(const QString& barcode, const Form& changes = {}) {
+    return with({{"action", "add"},
+                 {"barcode", barcode},
+                 {"bookName", "Book " + barcode},
+                 {"bookType", "1"},
+                 {"price", "12.5"},
+                 {"count", "3"},
+                 {"publishDate", "2024-03-05 10:20:30.0"},
+                 {"publish", "Press"},
+                 {"bookPhoto", "upload/noimage.jpg"},
+                 {"introduction", ""}},
+                changes);
+}
+
+Form reader(const QString& readerNo) {
+    return {{"action", "add"},
+            {"readerNo", readerNo},
+            {"readerName", "R"},
+            {"sex", "F"},
+            {"birthday", "2000-01-01 00:00:00.0"},
+            {"telephone", "555"},
+            {"readerPhoto", "upload/noimage.jpg"}};
+}
+
+// A store with the demo project in a folder of its own; serve keeps its data file there too.
+struct DemoStore {
+    QTemporaryDir dir;
+    QString store = dir.filePath("projects.db");
+    QString data = dir.filePath("data.db");
+    QStringList serveArguments = {"--project", "图书管理", "--store", store, "--data", data};
+
+    DemoStore() { QCOMPARE(testing::runCli({"init-store", "--demo", "--store", store}).first, 0); }
+};
+
+// Everything the server keeps: every object of every class and the stored pictures' names.
+QString everything(Http& http, const QString& pictures) {
+    QString all;
+    for (const char* cls : {"BookType", "Book", "Reader", "Loan"}) {
+        all += http.get(QLatin1String(cls) + "Servlet?action=query").body;
+    }
+    return all + QDir(pictures).entryList(QDir::Files).join(' ');
+}
+
+}  // namespace
+
+class ServerTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void refusedRequestsChangeNothing();
+    void clientsAtOnceLoseNothing();
+    void modelChangeKeepsEveryRow();
+    void serveRefusesToStart();
+};
+
+void ServerTest::refusedRequestsChangeNothing() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    QCOMPARE(
+        http.post("BookTypeServlet",
+                  {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}})
+            .status,
+        200);
+    QCOMPARE(http.post("ReaderServlet", reader("R-1")).status, 200);
+    QCOMPARE(http.post("BookServlet", book("B-1")).status, 200);
+    QCOMPARE(http.post("LoanServlet", {{"action", "add"},
+                                       {"loanId", "0"},
+                                       {"book", "B-1"},
+                                       {"reader", "R-1"},
+                                       {"borrowDate", "2024-03-05 10:20:30.0"},
+                                       {"memo", ""}})
+                 .status,
+             200);
+    const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
+    const QString before = everything(http, pictures);
+
+    const Form bookUpdate = book("B-1", {{"action", "update"}});
+    Form withoutKey = bookUpdate;
+    withoutKey.remove("barcode");
+    Form withoutPrice = book("B-2");
+    withoutPrice.remove("price");
+    const struct {
+        const char* what;
+        int status;
+        std::function<Reply(Http&)> send;
+    } refusals[] = {
+        {"unknown class", 404,
+         [](Http& h) {
+             return h.post("NopeServlet", {{"action", "add"}});
+         }},
+        {"unknown action", 400,
+         [](Http& h) {
+             return h.post("BookServlet", {{"action", "x"}});
+         }},
+        {"no action", 400,
+         [](Http& h) {
+             return h.post("BookServlet", {{"barcode", "B-1"}});
+         }},
+        {"add by GET", 405,
+         [&](Http& h) {
+             return h.get("BookServlet?" + QString::fromLatin1(Http::encoded(book("B-2"))));
+         }},
+        {"update without key", 400, [&](Http& h) { return h.post("BookServlet", withoutKey); }},
+        {"add without a member", 400, [&](Http& h) { return h.post("BookServlet", withoutPrice); }},
+        {"text for an integer key", 400,
+         [](Http& h) {
+             return h.post("BookTypeServlet", {{"action", "delete"}, {"typeId", "one"}});
+         }},
+        {"text for a number", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"price", "cheap"}}));
+         }},
+        {"no such date", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"publishDate", "2024-02-30 10:00:00"}}));
+         }},
+        {"a control character", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"bookName", "a\x01"}}));
+         }},
+        {"a parameter twice", 400,
+         [](Http& h) {
+             return h.post("BookServlet", Http::encoded(book("B-2")) + "&count=4",
+                           "application/x-www-form-urlencoded");
+         }},
+        {"not UTF-8", 400,
+         [](Http& h) {
+             return h.post("BookServlet", Http::encoded(book("B-2")) + "&x=%FF",
+                           "application/x-www-form-urlencoded");
+         }},
+        {"duplicate text key", 409, [](Http& h) { return h.post("BookServlet", book("B-1")); }},
+        {"missing referenced object", 409,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"bookType", "7"}}));
+         }},
+        {"update of a missing object", 404,
+         [&](Http& h) {
+             return h.post("BookServlet", with(bookUpdate, {{"barcode", "B-9"}}));
+         }},
+        {"delete of a missing object", 404,
+         [](Http& h) {
+             return h.post("BookTypeServlet", {{"action", "delete"}, {"typeId", "9"}});
+         }},
+        {"delete of a referenced object", 409,
+         [](Http& h) {
+             return h.post("BookServlet", {{"action", "delete"}, {"barcode", "B-1"}});
+         }},
+        {"a date condition that is no date", 400,
+         [](Http& h) { return h.get("LoanServlet?action=query&borrowDate=today"); }},
+        {"an upload that is no picture", 415, [](Http& h) { return h.upload("<html>"); }},
+        {"a picture name outside the folder", 404,
+         [](Http& h) { return h.get("upload/..%2F..%2Fdata.db"); }},
+        {"a body beyond the limit", 413,
+         [](Http& h) {
+             return h.post("BookServlet", QByteArray(2 << 20, 'a'),
+                           "application/x-www-form-urlencoded");
+         }},
+    };
+    for (const auto& refusal : refusals) {
+        const Reply answer = refusal.send(http);
+        QVERIFY2(
+            answer.status == refusal.status && !answer.body.isEmpty(),
+            qPrintable(
+                QStringLiteral("%1: %2 %3").arg(refusal.what).arg(answer.status).arg(answer.body)));
+        QVERIFY2(everything(http, pictures) == before, refusal.what);
+    }
+    QCOMPARE(server.interrupt(), 0);
+}
+
+void ServerTest::clientsAtOnceLoseNothing() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    constexpr int kClients = 8;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(6);
+    std::atomic<int> added{0};
+    std::mutex failureMutex;
+    QStringList failures;
+    auto client = [&](int id) {
+        Http http(server.port());
+        const QString prefix = QStringLiteral("c%1-").arg(id);
+        for (int n = 0; std::chrono::steady_clock::now() < end; ++n) {
+            const QString name = prefix + QString::number(n);
+            const Reply type = http.post(
+                "BookTypeServlet",
+                {{"action", "add"}, {"typeId", "0"}, {"typeName", name}, {"borrowDays", "1"}});
+            const Reply person = http.post("ReaderServlet", reader(name));
+            const Reply mine = http.get("ReaderServlet?action=query&readerNo=" + prefix);
+            if (type.status != 200 || person.status != 200 ||
+                mine.body.count("<Reader>") != n + 1) {
+                std::lock_guard lock(failureMutex);
+                failures.append(QStringLiteral("%1: %2 %3 %4")
+                                    .arg(name)
+                                    .arg(type.status)
+                                    .arg(person.status)
+                                    .arg(mine.status));
+                return;
+            }
+            ++added;
+        }
+    };
+    std::vector<std::thread> clients;
+    for (int id = 0; id < kClients; ++id) {
+        clients.emplace_back(client, id);
+    }
+    for (std::thread& thread : clients) {
+        thread.join();
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    qInfo("%d clients added %d book types and %d readers in 6 s", kClients, added.load(),
+          added.load());
+
+    Http http(server.port());
+    const QString types = http.get("BookTypeServlet?action=query").body;
+    QSet<QString> names;
+    int expectedId = 0;
+    static const QRegularExpression row("<typeId>(\\d+)</typeId><typeName>([^<]+)</typeName>");
+    for (const QRegularExpressionMatch& match : row.globalMatch(types)) {
+        QCOMPARE(match.captured(1).toInt(), ++expectedId);  // every key once, none skipped
+        names.insert(match.captured(2));
+    }
+    QCOMPARE(expectedId, added.load());
+    QCOMPARE(names.size(), added.load());
+    QCOMPARE(http.get("ReaderServlet?action=query").body.count("<Reader>"), added.load());
+    QCOMPARE(server.interrupt(), 0);
+}
+
+void ServerTest::modelChangeKeepsEveryRow() {
+    DemoStore demo;
+    const auto bookMember = [&](const QString& name) -> std::optional<TMember> {
+        TDbHelper::SetStorePath(demo.store);
+        for (const TMember& member : TMemberDAO().ListMembers(TClassDAO().GetClassId(1, "Book"))) {
+            if (member.memberName == name) {
+                return member;
+            }
+        }
+        return std::nullopt;
+    };
+    // Serves once; answers what get answers for B-1 after the change the step makes.
+    const auto serveOnce = [&](const std::function<void(Http&)>& step) {
+        testing::ServeProcess server(demo.serveArguments);
+        Http http(server.port());
+        step(http);
+        const QString stored =
+            http.post("BookServlet", {{"action", "updateQuery"}, {"barcode", "B-1"}}).body;
+        server.interrupt();
+        return stored;
+    };
+    QVERIFY(
+        serveOnce([](Http& http) {
+            http.post(
+                "BookTypeServlet",
+                {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}});
+            http.post("BookServlet", book("B-1"));
+        }).contains("\"publish\":\"Press\""));
+
+    const TMember publish = *bookMember("publish");
+    TMemberDAO().DeleteMember(publish.memberId);
+    TMember pages = publish;
+    testing::fillMember(pages, {.name = "pages", .type = kTypeInteger, .comment = "页数"});
+    TMemberDAO().AddMember(pages);
+    TDbHelper::CloseConnection();
+    const QString changed = serveOnce([](Http& http) {
+        Form update = book("B-1", {{"action", "update"}, {"pages", "300"}});
+        update.remove("publish");
+        QCOMPARE(http.post("BookServlet", update).status, 200);
+    });
+    QVERIFY2(changed.contains("\"pages\":300") && !changed.contains("\"publish\":") &&
+                 changed.contains("\"bookName\":\"Book B-1\""),
+             qPrintable(changed));
+
+    TMemberDAO().AddMember(publish);  // the member comes back, and with it its values
+    TDbHelper::CloseConnection();
+    const QString restored = serveOnce([](Http&) {});
+    QVERIFY2(restored.contains("\"publish\":\"Press\"") && restored.contains("\"pages\":300"),
+             qPrintable(restored));
+}
+
+void ServerTest::serveRefusesToStart() {
+    DemoStore demo;
+    testing::ServeProcess first(demo.serveArguments);
+    QVERIFY2(first.port() != 0, qPrintable(first.output()));
+    const QByteArray store = testing::readAll(demo.store);
+    QFile::copy(demo.store, demo.dir.filePath("other.db"));
+    const struct {
+        QStringList changes;
+        int status;
+        QString message;
+    } refusals[] = {
+        {{"--port", QString::number(first.port())},
+         1,
+         QStringLiteral("端口%1已被占用").arg(first.port())},
+        {{"--data", demo.store}, 1, "数据文件不能是工程库"},
+        {{"--data", demo.dir.filePath("other.db")}, 1, "不是开发服务器的数据文件"},
+        {{"--project", "没有"}, 1, "没有名为\"没有\"的项目"},
+        {{"--port", "http"}, 2, "--port needs a number"},
+    };
+    for (const auto& refusal : refusals) {
+        QStringList arguments = demo.serveArguments;
+        for (qsizetype i = 0; i < refusal.changes.size(); i += 2) {
+            const qsizetype at = arguments.indexOf(refusal.changes[i]);
+            if (at < 0) {
+                arguments << refusal.changes[i] << refusal.changes[i + 1];
+            } else {
+                arguments[at + 1] = refusal.changes[i + 1];
+            }
+        }
+        const auto [status, output] = testing::runCli(QStringList{"serve"} + arguments);
+        QVERIFY2(status == refusal.status && output.contains(refusal.message), qPrintable(output));
+    }
+    QCOMPARE(testing::readAll(demo.store), store);
+    QCOMPARE(first.interrupt(), 0);
+
+    // A model the generation run refuses: the run's message, and no data file.
+    TDbHelper::SetStorePath(demo.store);
+    const TMember key = *TMemberDAO().GetKeyMember(TClassDAO().GetClassId(1, "Reader"));
+    TMemberDAO().DeleteMember(key.memberId);
+    TDbHelper::CloseConnection();
+    QFile::remove(demo.data);
+    const auto [status, output] = testing::runCli(QStringList{"serve"} + demo.serveArguments);
+    QCOMPARE(status, 3);
+    QCOMPARE(output,
+             testing::runCli({"generate", "--project", "图书管理", "--store", demo.store}).second);
+    QVERIFY(!QFile::exists(demo.data));
+}
+
+QTEST_GUILESS_MAIN(ServerTest)
+#include "test_server.moc"

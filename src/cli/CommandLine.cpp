@@ -8,10 +8,9 @@
 #include <cstdio>
 
 #include "generation/AutoCode.h"
-#include "generation/CodeModel.h"
+#include "generation/ModelChecks.h"
 #include "server/DevServer.h"
 #include "server/Servlets.h"
-#include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 #include "store/DemoProject.h"
 #include "store/ModelFile.h"
@@ -257,27 +256,16 @@ struct CheckFailure {
     QString message;
 };
 
-// The project as a generation run would see it, with the run's checks.
+// The project as a generation run loads and checks it.
 TProjectModel loadCheckedModel(qint32 projectId, const QString& projectName) {
-    if (!IsSafeFileNameComponent(projectName)) {
-        throw TError(
-            QStringLiteral("项目名称\"%1\"不能用作文件夹名，请修改项目名称!").arg(projectName));
+    const QString nameProblem = FindProjectNameProblem(projectName);
+    if (!nameProblem.isEmpty()) {
+        throw TError(nameProblem);
     }
-    const TClassDAO classes;
-    const TEntryList list = classes.ListClasses(projectId);
-    for (const int notice : {kNoticeKeyCheck, kNoticeDisplayCheck, kNoticePhoneListCheck}) {
-        const auto check = notice == kNoticeKeyCheck       ? &TClassDAO::CheckKeyMembers
-                           : notice == kNoticeDisplayCheck ? &TClassDAO::CheckDisplayMembers
-                                                           : &TClassDAO::CheckPhoneListMembers;
-        qint32 failingClassId = 0;
-        if (!(classes.*check)(list, &failingClassId)) {
-            throw CheckFailure{CheckNoticeText(notice, classes.GetClassName(failingClassId))};
-        }
-    }
-    TProjectModel project = LoadProjectModel(list, projectId, projectName, QString());
-    const QString problem = FindModelProblem(project).message;
-    if (!problem.isEmpty()) {
-        throw CheckFailure{problem};
+    TProjectModel project = LoadProjectModel(projectId, projectName, QString());
+    const TModelProblem problem = FindModelProblem(project);
+    if (problem.found()) {
+        throw CheckFailure{problem.message};
     }
     return project;
 }

@@ -37,9 +37,9 @@ class QueuedHost : public TGenerationHost {
 
 void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
     try {
-        if (!IsSafeFileNameComponent(request.projectName)) {
-            host.RunFailed(QStringLiteral("项目名称\"%1\"不能用作文件夹名，请修改项目名称!")
-                               .arg(request.projectName));
+        const QString nameProblem = FindProjectNameProblem(request.projectName);
+        if (!nameProblem.isEmpty()) {
+            host.RunFailed(nameProblem);
             return;
         }
         const TProjectModel project =

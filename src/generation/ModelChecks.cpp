@@ -69,6 +69,12 @@ TModelProblem FindModelProblem(const TProjectModel& project) {
     return problem.found() ? problem : findReferenceProblem(project);
 }
 
+QString FindProjectNameProblem(const QString& projectName) {
+    return IsSafeFileNameComponent(projectName)
+               ? QString()
+               : QStringLiteral("项目名称\"%1\"不能用作文件夹名，请修改项目名称!").arg(projectName);
+}
+
 QString CheckNoticeText(int notice, const QString& className) {
     switch (notice) {
         case kNoticeKeyCheck:

@@ -29,5 +29,8 @@ struct TModelProblem {
 // one phone-list member, then the references and names that no file could be built from.
 TModelProblem FindModelProblem(const TProjectModel& project);
 
+// The message for a project name that cannot be the output folder's name; empty when it can.
+QString FindProjectNameProblem(const QString& projectName);
+
 // The message shown for a member-count notice of the named class.
 QString CheckNoticeText(int notice, const QString& className);

@@ -116,9 +116,9 @@ void reply(httplib::Response& response, const TAnswer& answer) {
                          answer.contentType.constData());
 }
 
-// A request body: kept up to a limit, then marked too large. Reading goes on to the body's end
-// (discarding), so that the next request on the connection is read from its start; a body
-// beyond every limit ends the reading, and with it the connection.
+// A request body: kept up to a limit, then marked too large. Reading goes on to the body's end,
+// discarding, so that the next request on the connection is read from its start; past the
+// upload limit it stops (what is left of such a body can only be answered as bad requests).
 struct TBody {
     // A declared length beyond every limit is refused by the library before any byte is read.
     explicit TBody(const httplib::Request& request)

@@ -168,9 +168,12 @@ bool TServerData::Exists(const TClassModel& cls, const QVariant& key) {
 }
 
 qint32 TServerData::NextKey(const TClassModel& cls) {
+    // Only integers count: a key stored as a text before the model changed holds no number.
+    const QString key = keyColumn(cls);
     const qint64 largest =
-        firstValue(
-            "SELECT coalesce(max(" + keyColumn(cls) + "), 0) FROM " + QuotedName(cls.className), {})
+        firstValue("SELECT coalesce(max(" + key + "), 0) FROM " + QuotedName(cls.className) +
+                       " WHERE typeof(" + key + ") = 'integer'",
+                   {})
             .toLongLong();
     return largest < std::numeric_limits<qint32>::max() ? static_cast<qint32>(largest + 1) : 0;
 }

@@ -17,8 +17,7 @@ namespace {
 
 using Row = TServerData::Row;
 
-// What a date member that has no value yet (its column was added after the row) reads as: the
-// client cannot take a missing date.
+// What a date member without a date reads as.
 const QString kNoDate = QStringLiteral("1970-01-01 00:00:00.0");
 
 [[noreturn]] void refuse(int status, const QString& message) {
@@ -44,16 +43,16 @@ QString checkedText(const TMemberInfo& member, const QString& text) {
 }
 
 // The Java timestamp text form, "yyyy-mm-dd hh:mm:ss[.f...]", as it is stored: every field of
-// two digits and a fraction of at least one digit, which is also how Java writes it.
-QString canonicalTimestamp(const TMemberInfo& member, const QString& text) {
+// two digits and a fraction of at least one digit, which is also how Java writes it. Empty when
+// the text is no such date.
+std::optional<QString> canonicalTimestamp(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral(
         R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2}) (\d{1,2}):(\d{1,2}):(\d{1,2})(?:\.(\d{1,9}))?\s*$)"));
     const QRegularExpressionMatch match = pattern.match(text);
     auto field = [&](int i) { return match.captured(i).toInt(); };
     if (!match.hasMatch() || !QDate(field(1), field(2), field(3)).isValid() ||
         !QTime(field(4), field(5), field(6)).isValid()) {
-        refuse(400, QStringLiteral("参数%1应为日期时间(yyyy-mm-dd hh:mm:ss)，收到\"%2\"")
-                        .arg(member.name(), text));
+        return std::nullopt;
     }
     const QString fraction = match.captured(7).isEmpty() ? QStringLiteral("0") : match.captured(7);
     return QStringLiteral("%1-%2-%3 %4:%5:%6.%7")
@@ -85,7 +84,11 @@ QVariant parseValue(const TMemberInfo& member, const QString& text) {
             return value;
         }
         case MemberCategory::Date:
-            return canonicalTimestamp(member, text);
+            if (const auto timestamp = canonicalTimestamp(text)) {
+                return *timestamp;
+            }
+            refuse(400, QStringLiteral("参数%1应为日期时间(yyyy-mm-dd hh:mm:ss)，收到\"%2\"")
+                            .arg(member.name(), text));
         default:
             return checkedText(member, text);
     }
@@ -130,8 +133,9 @@ QString missingObject(const TClassModel& cls, const QVariant& key) {
         .arg(label(*cls.keyMember()), key.toString(), cls.friendName);
 }
 
-// A stored value as the wire carries it; a value the row does not have yet (its column was
-// added later) reads as the type's empty value.
+// A stored value as the wire carries it. A value the row does not have yet (its column was
+// added later), or one stored before the member changed its type, reads as the type's empty
+// value: the client cannot take anything else.
 QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
     switch (member.wireCategory()) {
         case MemberCategory::Integer:
@@ -139,7 +143,7 @@ QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
         case MemberCategory::Float:
             return stored.toDouble();
         case MemberCategory::Date:
-            return stored.toString().isEmpty() ? kNoDate : stored.toString();
+            return canonicalTimestamp(stored.toString()).value_or(kNoDate);
         default:
             return stored.isNull() ? QString() : stored.toString();
     }
@@ -152,23 +156,10 @@ QString wireText(const TMemberInfo& member, const QVariant& stored) {
                : value.toString();
 }
 
-QString escapedXml(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (QChar c : text) {
-        if (c == QLatin1Char('&')) {
-            escaped += QStringLiteral("&amp;");
-        } else if (c == QLatin1Char('<')) {
-            escaped += QStringLiteral("&lt;");
-        } else if (c == QLatin1Char('>')) {
-            escaped += QStringLiteral("&gt;");
-        } else if (c == QLatin1Char('\r')) {
-            escaped += QStringLiteral("&#13;");  // a raw CR would reach the client as LF
-        } else if (isTransmittable(c)) {
-            escaped += c;
-        }
-    }
-    return escaped;
+// A raw CR would reach the client as LF; characters XML cannot carry are left out.
+QString escapedXml(QString text) {
+    text.removeIf([](QChar c) { return !isTransmittable(c); });
+    return text.toHtmlEscaped().replace(QLatin1Char('\r'), QStringLiteral("&#13;"));
 }
 
 // The list handler's format: one element per object, named by the class, with one child per

@@ -236,7 +236,8 @@ class TServer {
             throw TError(QStringLiteral("无法在%1:%2上监听: %3")
                              .arg(settings.bindAddress)
                              .arg(settings.port)
-                             .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                             .arg(errno == 0 ? QStringLiteral("地址无法解析")
+                                             : QString::fromLocal8Bit(std::strerror(errno))));
         }
         return port;
     }

@@ -29,8 +29,8 @@ const char* const kUsageText =
     "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
     " [--out FILE]\n"
     "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n"
-    "  quillmere-cli serve (--project NAME | --project-id N) [--store FILE] [--home DIR]"
-    " [--data FILE] [--port N] [--bind ADDRESS]\n";
+    "  quillmere-cli serve (--project NAME | --project-id N | --model FILE) [--store FILE]"
+    " [--home DIR] [--data FILE] [--port N] [--bind ADDRESS]\n";
 
 void printLine(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8() + '\n';
@@ -182,17 +182,22 @@ void takeModelFromFile(const QString& path, TRunRequest& request) {
     request.loadModel = [model] { return std::move(*model); };
 }
 
-int generate(const QStringList& arguments, const QString& executableFolder) {
-    const auto options = parseOptions(
-        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"});
+// The model comes from the store (--project or --project-id) or from a model file (--model).
+void requireOneModelSource(const QHash<QString, QString>& options) {
     if (options.contains("--project") + options.contains("--project-id") +
             options.contains("--model") !=
         1) {
         throw UsageError{QStringLiteral("give exactly one of --project, --project-id and --model")};
     }
     if (options.contains("--model") && options.contains("--store")) {
-        throw UsageError{QStringLiteral("--model generates without a store: no --store")};
+        throw UsageError{QStringLiteral("--model works without a store: no --store")};
     }
+}
+
+int generate(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(
+        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"});
+    requireOneModelSource(options);
     TRunRequest request;
     request.appFolder = appFolder(options, executableFolder);
     request.packageName = options.value("--package", QStringLiteral("quillmere"));
@@ -251,31 +256,48 @@ int importModel(const QStringList& arguments, const QString& executableFolder) {
     return kOk;
 }
 
-// A model that the generation run would refuse: its message, class name first.
+// A model that the generation run or the server refuses: its message, class name first.
 struct CheckFailure {
     QString message;
 };
 
-// The project as a generation run loads and checks it.
-TProjectModel loadCheckedModel(qint32 projectId, const QString& projectName) {
-    const QString nameProblem = FindProjectNameProblem(projectName);
+// What the generation run refuses (a project name that is no folder name is a failure, as in
+// the run), then what the server cannot carry.
+void checkServable(const TProjectModel& project) {
+    const QString nameProblem = FindProjectNameProblem(project.projectName);
     if (!nameProblem.isEmpty()) {
         throw TError(nameProblem);
     }
-    TProjectModel project = LoadProjectModel(projectId, projectName, QString());
     const TModelProblem problem = FindModelProblem(project);
     if (problem.found()) {
         throw CheckFailure{problem.message};
     }
+    const QString serverProblem = FindServerModelProblem(project);
+    if (!serverProblem.isEmpty()) {
+        throw CheckFailure{serverProblem};
+    }
+}
+
+// The model to serve, from the model file or the store, and that file (never the data file).
+TProjectModel servedModel(const QHash<QString, QString>& options, const QString& home,
+                          QString* source) {
+    if (options.contains("--model")) {
+        *source = QFileInfo(options.value("--model")).absoluteFilePath();
+        return ReadModelFile(*source);
+    }
+    *source = storePath(options, home);
+    useExistingStore(options, home);
+    QString name;
+    const qint32 projectId = findProject(options, &name);
+    TProjectModel project = LoadProjectModel(projectId, name, QString());
+    TDbHelper::CloseConnection();
     return project;
 }
 
 int serve(const QStringList& arguments, const QString& executableFolder) {
-    const auto options = parseOptions(arguments, {"--project", "--project-id", "--store", "--home",
-                                                  "--data", "--port", "--bind"});
-    if (options.contains("--project") == options.contains("--project-id")) {
-        throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
-    }
+    const auto options = parseOptions(arguments, {"--project", "--project-id", "--model", "--store",
+                                                  "--home", "--data", "--port", "--bind"});
+    requireOneModelSource(options);
     TServeSettings settings;
     bool portOk = true;
     settings.port = options.value("--port", QStringLiteral("8080")).toInt(&portOk);
@@ -284,32 +306,22 @@ int serve(const QStringList& arguments, const QString& executableFolder) {
     }
     settings.bindAddress = options.value("--bind", settings.bindAddress);
     const QString home = appFolder(options, executableFolder);
-    const QString store = storePath(options, home);
-    if (!QFileInfo::exists(store)) {
-        throw TError(QStringLiteral("工程库%1不存在").arg(store));
-    }
-    TDbHelper::SetStorePath(store);
-    QString projectName;
-    const qint32 projectId = findProject(options, &projectName);
-    TProjectModel project;
+    QString source;
+    const TProjectModel project = servedModel(options, home, &source);
     try {
-        project = loadCheckedModel(projectId, projectName);
-        const QString problem = FindServerModelProblem(project);
-        if (!problem.isEmpty()) {
-            throw CheckFailure{problem};
-        }
+        checkServable(project);
     } catch (const CheckFailure& failure) {
         printLine(stderr, failure.message);
         return kCheckFailed;
     }
-    TDbHelper::CloseConnection();
 
-    const QDir projectFolder(home + QStringLiteral("/projects/") + projectName);
-    settings.dataPath = options.contains("--data")
-                            ? QDir(home).absoluteFilePath(options.value("--data"))
-                            : projectFolder.filePath(QStringLiteral("server/data.db"));
-    if (QFileInfo(settings.dataPath).canonicalFilePath() == QFileInfo(store).canonicalFilePath()) {
-        throw TError(QStringLiteral("数据文件不能是工程库%1").arg(store));
+    settings.dataPath = QDir(home).absoluteFilePath(
+        options.value("--data", "projects/" + project.projectName + "/server/data.db"));
+    if (QFileInfo(settings.dataPath).canonicalFilePath() == QFileInfo(source).canonicalFilePath()) {
+        throw TError(QStringLiteral("数据文件不能是%1%2")
+                         .arg(options.contains("--model") ? QStringLiteral("模型文件")
+                                                          : QStringLiteral("工程库"),
+                              source));
     }
     QDir().mkpath(QFileInfo(settings.dataPath).absolutePath());
     settings.pictureFolder = QFileInfo(settings.dataPath).dir().filePath(QStringLiteral("upload"));

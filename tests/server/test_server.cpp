@@ -348,34 +348,34 @@ void ServerTest::modelChangeKeepsEveryRow() {
 
 void ServerTest::serveRefusesToStart() {
     DemoStore demo;
-    testing::ServeProcess first(demo.serveArguments);
+    const QString model = demo.dir.filePath("model.json");
+    const QString other = demo.dir.filePath("other.db");
+    QCOMPARE(
+        testing::runCli({"export", "--project", "图书管理", "--store", demo.store, "--out", model})
+            .first,
+        0);
+    QFile::copy(demo.store, other);
+    testing::ServeProcess first({"--model", model, "--data", demo.data});
     QVERIFY2(first.port() != 0, qPrintable(first.output()));
+    QCOMPARE(Http(first.port()).get("BookServlet?action=query").status, 200);
     const QByteArray store = testing::readAll(demo.store);
-    QFile::copy(demo.store, demo.dir.filePath("other.db"));
+    const QStringList fromStore = {"--project", "图书管理", "--store", demo.store, "--data"};
     const struct {
-        QStringList changes;
+        QStringList arguments;
         int status;
         QString message;
     } refusals[] = {
-        {{"--port", QString::number(first.port())},
-         1,
+        {fromStore + QStringList{demo.data, "--port", QString::number(first.port())}, 1,
          QStringLiteral("端口%1已被占用").arg(first.port())},
-        {{"--data", demo.store}, 1, "数据文件不能是工程库"},
-        {{"--data", demo.dir.filePath("other.db")}, 1, "不是开发服务器的数据文件"},
-        {{"--project", "没有"}, 1, "没有名为\"没有\"的项目"},
-        {{"--port", "http"}, 2, "--port needs a number"},
+        {fromStore + QStringList{demo.store}, 1, "数据文件不能是工程库"},
+        {{"--model", model, "--data", model}, 1, "数据文件不能是模型文件"},
+        {fromStore + QStringList{other}, 1, "不是开发服务器的数据文件"},
+        {{"--project", "没有", "--store", demo.store}, 1, "没有名为\"没有\"的项目"},
+        {{"--model", model, "--store", demo.store}, 2, "no --store"},
+        {fromStore + QStringList{demo.data, "--port", "http"}, 2, "--port needs a number"},
     };
     for (const auto& refusal : refusals) {
-        QStringList arguments = demo.serveArguments;
-        for (qsizetype i = 0; i < refusal.changes.size(); i += 2) {
-            const qsizetype at = arguments.indexOf(refusal.changes[i]);
-            if (at < 0) {
-                arguments << refusal.changes[i] << refusal.changes[i + 1];
-            } else {
-                arguments[at + 1] = refusal.changes[i + 1];
-            }
-        }
-        const auto [status, output] = testing::runCli(QStringList{"serve"} + arguments);
+        const auto [status, output] = testing::runCli(QStringList{"serve"} + refusal.arguments);
         QVERIFY2(status == refusal.status && output.contains(refusal.message), qPrintable(output));
     }
     QCOMPARE(testing::readAll(demo.store), store);

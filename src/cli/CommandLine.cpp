@@ -323,9 +323,7 @@ int serve(const QStringList& arguments, const QString& executableFolder) {
                                                           : QStringLiteral("工程库"),
                               source));
     }
-    QDir().mkpath(QFileInfo(settings.dataPath).absolutePath());
-    settings.pictureFolder = QFileInfo(settings.dataPath).dir().filePath(QStringLiteral("upload"));
-    settings.placeholderPicture = home + QStringLiteral("/bak/安卓客户端/res/drawable/noimage.png");
+    settings.appFolder = home;
     ServeProject(project, settings);
     return kOk;
 }

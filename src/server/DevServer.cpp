@@ -5,6 +5,8 @@
 #include <signal.h>
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -210,12 +212,15 @@ class TServer {
     // Binds the address first, so that a server that cannot listen leaves the data file alone.
     TServer(const TProjectModel& project, const TServeSettings& settings)
         : port_(bind(settings)),
-          pictures_(settings.pictureFolder, settings.placeholderPicture),
+          pictures_(
+              QFileInfo(settings.dataPath).dir().filePath(QStringLiteral("upload")),
+              settings.appFolder + QStringLiteral("/bak/安卓客户端/res/drawable/noimage.png")),
           data_(project, settings.dataPath) {
         route();
     }
 
     int Port() const { return port_; }
+    const QString& PictureFolder() const { return pictures_.folder(); }
     void Listen() { http_.listen_after_bind(); }
     void Stop() { http_.stop(); }
 
@@ -397,7 +402,7 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     printLine(QStringLiteral("开发服务器(项目\"%1\"): %2")
                   .arg(project.projectName, address(settings, server.Port())));
     printLine(QStringLiteral("数据文件: %1").arg(settings.dataPath));
-    printLine(QStringLiteral("图片文件夹: %1").arg(settings.pictureFolder));
+    printLine(QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
     printLine(QStringLiteral("按Ctrl-C停止"));
 
     std::atomic<bool> listening{true};

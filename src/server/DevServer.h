@@ -7,9 +7,10 @@
 struct TServeSettings {
     QString bindAddress = QStringLiteral("127.0.0.1");
     int port = 8080;  // 0: a free port that the system picks
+    // The data file; the pictures go to the folder "upload" beside it.
     QString dataPath;
-    QString pictureFolder;
-    QString placeholderPicture;  // see TPictureFolder
+    // The app folder, whose template project has the picture shown for objects without one.
+    QString appFolder;
 };
 
 // The development server of a project's generated client: below /JavaWebProject/ it answers

@@ -277,8 +277,8 @@ void ServerTest::clientsAtOnceLoseNothing() {
         thread.join();
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    qInfo("%d clients added %d book types and %d readers in 6 s", kClients, added.load(),
-          added.load());
+    qInfo("%d clients made %d rounds (add a book type, add a reader, query their readers) in 6 s",
+          kClients, added.load());
 
     Http http(server.port());
     const QString types = http.get("BookTypeServlet?action=query").body;

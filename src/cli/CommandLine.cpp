@@ -18,14 +18,14 @@
 
 namespace {
 
-enum ExitStatus { kOk = 0, kFailure = 1, kUsage = 2, kCheckFailed = 3 };
+enum ExitStatus { kOk = 0, kFailure = 1, kUsage = 2, kCheckFailed = 3, kConflicts = 4 };
 
 const char* const kUsageText =
     "usage:\n"
     "  quillmere-cli init-store [--store FILE] [--home DIR] [--demo]\n"
     "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
-    " [--package NAME]\n"
-    "  quillmere-cli generate --model FILE [--home DIR] [--package NAME]\n"
+    " [--package NAME] [--overwrite]\n"
+    "  quillmere-cli generate --model FILE [--home DIR] [--package NAME] [--overwrite]\n"
     "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
     " [--out FILE]\n"
     "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n"
@@ -133,7 +133,7 @@ class ConsoleHost : public TGenerationHost {
     void Notice(int message, qint32, const QString& text) override {
         if (message == kNoticeCompleted) {
             printLine(stdout, text);
-            status = kOk;
+            status = conflicts_ ? kConflicts : kOk;
         } else {
             printLine(stderr, text);
             status = kCheckFailed;
@@ -143,6 +143,16 @@ class ConsoleHost : public TGenerationHost {
         printLine(stderr, message);
         status = kFailure;
     }
+    void Conflicts(const QStringList& files) override {
+        printLine(stderr, QStringLiteral("以下文件合并时有冲突，请在冲突标记之间选定内容:"));
+        for (const QString& file : files) {
+            printLine(stderr, file);
+        }
+        conflicts_ = true;
+    }
+
+  private:
+    bool conflicts_ = false;
 };
 
 qint32 findProject(const QHash<QString, QString>& options, QString* name) {
@@ -196,11 +206,13 @@ void requireOneModelSource(const QHash<QString, QString>& options) {
 
 int generate(const QStringList& arguments, const QString& executableFolder) {
     const auto options = parseOptions(
-        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"});
+        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"},
+        {"--overwrite"});
     requireOneModelSource(options);
     TRunRequest request;
     request.appFolder = appFolder(options, executableFolder);
     request.packageName = options.value("--package", QStringLiteral("quillmere"));
+    request.overwrite = options.contains("--overwrite");
     if (options.contains("--model")) {
         takeModelFromFile(options.value("--model"), request);
     } else {

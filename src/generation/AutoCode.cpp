@@ -22,6 +22,9 @@ class QueuedHost : public TGenerationHost {
     void RunFailed(const QString& message) override {
         call([&] { host_->RunFailed(message); });
     }
+    void Conflicts(const QStringList& files) override {
+        call([&] { host_->Conflicts(files); });
+    }
 
   private:
     template <typename F>
@@ -51,8 +54,13 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
             host.Notice(problem.notice, problem.classId, problem.message);
             return;
         }
-        TMobileClient::Generate(project, QDir(request.appFolder).absolutePath(),
-                                [&host](const QString& line) { host.AppendProgress(line); });
+        const QStringList conflicts = TMobileClient::Generate(
+            project, QDir(request.appFolder).absolutePath(),
+            request.overwrite ? TWriteMode::Overwrite : TWriteMode::KeepEdits,
+            [&host](const QString& line) { host.AppendProgress(line); });
+        if (!conflicts.isEmpty()) {
+            host.Conflicts(conflicts);
+        }
         host.Notice(kNoticeCompleted, 0, kCompletedText);
     } catch (const TError& error) {
         host.RunFailed(error.message());

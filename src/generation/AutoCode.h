@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 #include <functional>
 
@@ -15,6 +16,8 @@ struct TRunRequest {
     QString appFolder;  // holds bak/, template/ and receives projects/
     // Where the model comes from when it is not the store's project projectId (a model file).
     std::function<TProjectModel()> loadModel;
+    // Every file gets the new content, the user's changes to generated files are dropped.
+    bool overwrite = false;
 };
 
 // The run's view of whoever started it (the workbench window or the command line).
@@ -27,6 +30,9 @@ class TGenerationHost {
     virtual void Notice(int message, qint32 failingClassId, const QString& text) = 0;
     // An error stopped the run; files written before it stay. No completion notice follows.
     virtual void RunFailed(const QString& message) = 0;
+    // Files that both the user and this run changed in the same lines: they hold both versions
+    // between conflict markers. Comes just before the completion notice.
+    virtual void Conflicts(const QStringList& files) { Q_UNUSED(files); }
 };
 
 // The run's body, on the calling thread: loads the model, checks every class, then writes the

@@ -5,28 +5,25 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <filesystem>
 #include <vector>
 
 #include "store/StoreError.h"
 
 namespace {
 
-void makeFolder(const QString& folder) {
-    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
-        throw TError(QStringLiteral("无法创建文件夹%1").arg(folder));
-    }
-}
-
-void writeBytes(const QString& folder, const QString& file, const QByteArray& bytes) {
-    makeFolder(folder);
+// A write that fails halfway (a full disk) removes what it wrote, so no cut-off file stays.
+void writeBytes(const QString& file, const QByteArray& bytes) {
     QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
-        !out.flush()) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
     }
+    const bool written = out.write(bytes) == bytes.size() && out.flush();
     out.close();
-    if (out.error() != QFileDevice::NoError) {
-        throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
+    if (!written || out.error() != QFileDevice::NoError) {
+        const QString reason = out.errorString();
+        out.remove();
+        throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, reason));
     }
 }
 
@@ -82,12 +79,8 @@ QByteArray TFileOperate::EncodeGbk(const QString& text, const QString& fileForMe
     return bytes;
 }
 
-void TFileOperate::WriteTextFile(const QString& folder, const QString& file, const QString& text) {
-    writeBytes(folder, file, EncodeGbk(text, file));
-}
-
-void TFileOperate::WriteUtf8File(const QString& folder, const QString& file, const QString& text) {
-    writeBytes(folder, file, QByteArray("\xEF\xBB\xBF") + text.toUtf8());
+QByteArray TFileOperate::EncodeUtf8WithBom(const QString& text) {
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 QString TFileOperate::ReadTextFile(const QString& file) {
@@ -124,41 +117,72 @@ QString TFileOperate::ReadTextFile(const QString& file) {
     return text;
 }
 
-bool TFileOperate::CopyFile(const QString& source, const QString& target) {
-    // Only a missing source is skipped; a source that is there but is no plain file (a folder,
-    // a device) fails before the target is touched.
-    const QFileInfo sourceInfo(source);
-    if (!sourceInfo.exists()) {
-        return false;
+std::optional<QByteArray> TFileOperate::ReadBytes(const QString& file) {
+    QFile in(file);
+    if (in.open(QIODevice::ReadOnly)) {
+        return in.readAll();
     }
-    const QString failure = QStringLiteral("无法复制文件%1到%2").arg(source, target);
-    if (!sourceInfo.isFile()) {
-        throw TError(failure);
+    if (!QFileInfo::exists(file)) {
+        return std::nullopt;
     }
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        throw TError(QStringLiteral("无法替换文件%1").arg(target));
-    }
-    if (!QFile::copy(source, target)) {
-        throw TError(failure);
-    }
-    return true;
+    throw TError(QStringLiteral("无法读取文件%1: %2").arg(file, in.errorString()));
 }
 
-bool TFileOperate::CopyDirectory(const QString& source, const QString& target, bool keepExisting) {
-    const QDir sourceDir(source);
-    if (!sourceDir.exists()) {
-        throw TError(QStringLiteral("无法进入模板文件夹%1").arg(source));
+void TFileOperate::WriteBytes(const QString& file, const QByteArray& bytes) {
+    MakeFolder(QFileInfo(file).path());
+    writeBytes(file, bytes);
+}
+
+void TFileOperate::ReplaceFile(const QString& file, const QByteArray& bytes,
+                               const QString& scratchFile) {
+    MakeFolder(QFileInfo(file).path());
+    writeBytes(scratchFile, bytes);
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(scratchFile).toStdString(),
+                            QFile::encodeName(file).toStdString(), error);
+    if (error) {
+        QFile::remove(scratchFile);
+        throw TError(QStringLiteral("无法写入文件%1: %2")
+                         .arg(file, QString::fromLocal8Bit(error.message())));
     }
-    makeFolder(target);
-    const QFileInfoList entries = sourceDir.entryInfoList(
+}
+
+void TFileOperate::RemoveFile(const QString& file) {
+    QFile target(file);
+    if (!target.remove() && target.exists()) {
+        throw TError(QStringLiteral("无法删除文件%1: %2").arg(file, target.errorString()));
+    }
+}
+
+void TFileOperate::MakeFolder(const QString& folder) {
+    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
+        throw TError(QStringLiteral("无法创建文件夹%1").arg(folder));
+    }
+}
+
+namespace {
+
+void listTree(const QDir& root, const QString& folder, TFileOperate::Tree& tree) {
+    const QFileInfoList entries = QDir(folder).entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
-        const QString targetPath = target + QLatin1Char('/') + entry.fileName();
         if (entry.isDir()) {
-            CopyDirectory(entry.filePath(), targetPath, false);
-        } else if (!(keepExisting && QFileInfo::exists(targetPath))) {
-            CopyFile(entry.filePath(), targetPath);
+            tree.folders.append(root.relativeFilePath(entry.filePath()));
+            listTree(root, entry.filePath(), tree);
+        } else {
+            tree.files.append(root.relativeFilePath(entry.filePath()));
         }
     }
-    return true;
+}
+
+}  // namespace
+
+TFileOperate::Tree TFileOperate::ListTree(const QString& folder) {
+    const QDir root(folder);
+    if (!root.exists()) {
+        throw TError(QStringLiteral("无法进入模板文件夹%1").arg(folder));
+    }
+    Tree tree;
+    listTree(root, folder, tree);
+    return tree;
 }

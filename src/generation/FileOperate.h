@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // All file access of a generation run. Every path is absolute (resolved against the app
 // folder by the caller); the process's current directory is never used or changed.
@@ -9,19 +11,31 @@
 class TFileOperate {
   public:
     // GBK bytes of the text, nothing added. A character GBK cannot encode is an error.
-    static void WriteTextFile(const QString& folder, const QString& file, const QString& text);
+    static QByteArray EncodeGbk(const QString& text, const QString& fileForMessage);
     // EF BB BF, then the text as UTF-8; nothing added.
-    static void WriteUtf8File(const QString& folder, const QString& file, const QString& text);
+    static QByteArray EncodeUtf8WithBom(const QString& text);
     // The GBK file's lines, each ended by CR LF (LF or CR LF end a line, a lone CR is dropped);
     // a missing file reads as the empty text.
     static QString ReadTextFile(const QString& file);
-    // Copies the source tree into the target. With keepExisting, files directly in the target
-    // that already exist stay as they are; deeper levels are always replaced. A source folder
-    // that does not exist is an error.
-    static bool CopyDirectory(const QString& source, const QString& target, bool keepExisting);
-    // Replaces the target with a copy of the source; a missing source is skipped (false), any
-    // other failure is an error.
-    static bool CopyFile(const QString& source, const QString& target);
 
-    static QByteArray EncodeGbk(const QString& text, const QString& fileForMessage);
+    // The file's bytes, or nothing when there is no such file; a file that is there but cannot
+    // be read (a folder, no permission) is an error.
+    static std::optional<QByteArray> ReadBytes(const QString& file);
+    // Creates the file's folder when missing and writes the bytes into the file in place.
+    static void WriteBytes(const QString& file, const QByteArray& bytes);
+    // Writes the bytes to the scratch file first and renames it over the file, so that the file
+    // holds either its old or its new bytes, however the writing ends.
+    static void ReplaceFile(const QString& file, const QByteArray& bytes,
+                            const QString& scratchFile);
+    static void RemoveFile(const QString& file);
+    static void MakeFolder(const QString& folder);
+
+    // A folder tree: its subfolders and files, as paths relative to the folder, in name order
+    // with each folder's entries after it (hidden entries included). A folder that does not
+    // exist is an error.
+    struct Tree {
+        QStringList folders;
+        QStringList files;
+    };
+    static Tree ListTree(const QString& folder);
 };

@@ -11,6 +11,7 @@
 #include "generators/MobileClientLayout.h"
 #include "generators/MobileClientListHandler.h"
 #include "generators/MobileClientService.h"
+#include "store/StoreError.h"
 
 namespace {
 
@@ -114,36 +115,53 @@ TGeneratedFiles TMobileClient::ClassFiles(const TProjectModel& project, const TC
     return files;
 }
 
-void TMobileClient::CopyTemplateProject(const QString& appFolder, const TOutputProject& output,
+void TMobileClient::CopyTemplateProject(const QString& appFolder, TOutputProject& output,
                                         const TProgressSink& progress) {
     progress(QStringLiteral("正在移动资源文件。。。"));
     const QString source = appFolder + kTemplateProject;
     for (const char* folder : kTemplateFolders) {
-        const QString relative = output.relativeRoot() + QLatin1Char('/') + QLatin1String(folder);
-        TFileOperate::CopyDirectory(source + QLatin1Char('/') + QLatin1String(folder),
-                                    output.absolutePath(relative), true);
-        progress(QStringLiteral("移动") + relative + QStringLiteral("文件夹完毕！"));
+        const QString name = QLatin1String(folder);
+        const QString from = source + QLatin1Char('/') + name;
+        const TFileOperate::Tree tree = TFileOperate::ListTree(from);
+        output.makeFolder(name);
+        for (const QString& sub : tree.folders) {
+            output.makeFolder(name + QLatin1Char('/') + sub);
+        }
+        // Files directly in the folder that are already there stay, unless the record knows
+        // them; deeper ones are replaced.
+        for (const QString& file : tree.files) {
+            const QString path = from + QLatin1Char('/') + file;
+            const auto bytes = TFileOperate::ReadBytes(path);
+            if (!bytes) {
+                throw TError(QStringLiteral("模板文件%1在复制时消失了").arg(path));
+            }
+            output.copy(name + QLatin1Char('/') + file, *bytes, !file.contains(QLatin1Char('/')));
+        }
+        progress(QStringLiteral("移动") + output.relativeRoot() + QLatin1Char('/') + name +
+                 QStringLiteral("文件夹完毕！"));
     }
     for (const char* file : kTemplateRootFiles) {
-        TFileOperate::CopyFile(
-            source + QLatin1Char('/') + QLatin1String(file),
-            output.absolutePath(output.relativeRoot() + QLatin1Char('/') + QLatin1String(file)));
+        // A root file missing from the template project is left out.
+        if (const auto bytes =
+                TFileOperate::ReadBytes(source + QLatin1Char('/') + QLatin1String(file))) {
+            output.copy(QLatin1String(file), *bytes, false);
+        }
     }
     progress(QStringLiteral("移动资源文件完毕!"));
 }
 
-void TMobileClient::Generate(const TProjectModel& project, const QString& appFolder,
-                             const TProgressSink& progress) {
-    const TOutputProject output(appFolder, project.projectName);
-    progress(output.write(
-        Manifest(project, TFileOperate::ReadTextFile(ManifestTemplatePath(appFolder)))));
-    progress(output.write(
-        MainMenu(project, TFileOperate::ReadTextFile(MainMenuTemplatePath(appFolder)))));
+QStringList TMobileClient::Generate(const TProjectModel& project, const QString& appFolder,
+                                    TWriteMode mode, const TProgressSink& progress) {
+    TOutputProject output(appFolder, project.projectName, mode, progress);
+    output.write(Manifest(project, TFileOperate::ReadTextFile(ManifestTemplatePath(appFolder))));
+    output.write(MainMenu(project, TFileOperate::ReadTextFile(MainMenuTemplatePath(appFolder))));
     CopyTemplateProject(appFolder, output, progress);
     for (const TClassModel& cls : project.classes) {
         // Each class's files are built in memory, then written one by one in order.
         for (const TGeneratedFile& file : ClassFiles(project, cls)) {
-            progress(output.write(file));
+            output.write(file);
         }
     }
+    output.finish();
+    return output.conflicts();
 }

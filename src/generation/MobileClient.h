@@ -5,17 +5,15 @@
 
 #include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
-
-class TOutputProject;
-
-using TProgressSink = std::function<void(const QString& line)>;
+#include "generation/OutputProject.h"
 
 // Writes the whole output project: the manifest and main menu from their templates, the copy of
-// the template project, then every class's files in the fixed generator order.
+// the template project, then every class's files in the fixed generator order. Answers the files
+// left with conflicts.
 class TMobileClient {
   public:
-    static void Generate(const TProjectModel& project, const QString& appFolder,
-                         const TProgressSink& progress);
+    static QStringList Generate(const TProjectModel& project, const QString& appFolder,
+                                TWriteMode mode, const TProgressSink& progress);
 
     // The pieces, each building text only (the templates' texts are given).
     static TGeneratedFile Manifest(const TProjectModel& project, const QString& templateText);
@@ -27,6 +25,6 @@ class TMobileClient {
     static QString MainMenuTemplatePath(const QString& appFolder);
 
   private:
-    static void CopyTemplateProject(const QString& appFolder, const TOutputProject& output,
+    static void CopyTemplateProject(const QString& appFolder, TOutputProject& output,
                                     const TProgressSink& progress);
 };

@@ -1,23 +1,64 @@
 #pragma once
 
+#include <QLockFile>
+#include <QSet>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 #include "generation/GeneratedFile.h"
+#include "generation/RegenerationRecord.h"
+
+using TProgressSink = std::function<void(const QString& line)>;
+
+// KeepEdits: a file the user changed since the last run keeps the changes (merged with the new
+// content where both changed); Overwrite: every file gets the new content, as a fresh run.
+enum class TWriteMode { KeepEdits, Overwrite };
 
 // The output project projects/<project name>/安卓客户端 below the app folder: the one place
-// that turns generated files into bytes on disk.
+// that turns generated files into bytes on disk. It holds the project's lock while it lives,
+// so that one run at a time writes the project, and keeps the record of what each run made
+// (projects/<project name>/.quillmere) to tell the user's changes from its own.
 class TOutputProject {
   public:
-    TOutputProject(const QString& appFolder, const QString& projectName);
+    // Refuses with an error while another run (of this process or another) writes the project.
+    TOutputProject(const QString& appFolder, const QString& projectName, TWriteMode mode,
+                   TProgressSink progress);
 
     // "projects/<project name>/安卓客户端": the start of every progress line.
     const QString& relativeRoot() const { return relativeRoot_; }
     QString absolutePath(const QString& relative) const;
 
-    // Writes the file in its encoding and answers its progress line.
-    QString write(const TGeneratedFile& file) const;
+    // Writes the file in its encoding (or keeps or merges the user's changes) and reports it.
+    void write(const TGeneratedFile& file);
+    // The same for a file of the template project, reported only when it is not plainly
+    // written. keepExisting: without a record of the file, one already there stays as it is.
+    void copy(const QString& path, const QByteArray& bytes, bool keepExisting);
+    void makeFolder(const QString& path);
+    // Removes the files the last run made and this one did not (keeping and reporting those the
+    // user changed) and makes this run's record.
+    void finish();
+    // The files left with conflict markers (or, for binary files, with both changed), as
+    // progress lines name them.
+    const QStringList& conflicts() const { return conflicts_; }
 
   private:
+    void place(const QString& path, const QByteArray& bytes, const QString& writtenLine,
+               bool keepExisting);
+    void mergeChanges(const QString& path, const QByteArray& base, const QByteArray& onDisk,
+                      const QByteArray& bytes);
+    void writeFile(const QString& path, const QByteArray& bytes, bool exists);
+    void removeStale(const QString& path, const QByteArray& base);
+    void report(const QString& path, const QString& what);
+
     QString appFolder_;
     QString relativeRoot_;
+    QString outputFolder_;
+    QString recordFolder_;
+    TWriteMode mode_;
+    TProgressSink progress_;
+    QLockFile lock_;
+    TRegenerationRecord record_;
+    QSet<QString> placed_;
+    QStringList conflicts_;
 };

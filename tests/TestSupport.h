@@ -4,7 +4,10 @@
 // comparison that names the first differing line.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -151,6 +154,60 @@ class TempAppFolder {
 inline QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Every file below the folder (hidden ones too) by relative path, with its bytes.
+using Tree = QMap<QString, QByteArray>;
+inline Tree treeOf(const QString& folder) {
+    Tree tree;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        tree.insert(QDir(folder).relativeFilePath(file), readAll(file));
+    }
+    return tree;
+}
+
+// Where two trees differ first (a path and how), or nothing when they are equal.
+inline QString firstDifference(const Tree& actual, const Tree& expected) {
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        if (!actual.contains(it.key())) {
+            return it.key() + QStringLiteral(" is missing");
+        }
+        if (actual[it.key()] != it.value()) {
+            return it.key() + QStringLiteral(" differs");
+        }
+    }
+    for (auto it = actual.cbegin(); it != actual.cend(); ++it) {
+        if (!expected.contains(it.key())) {
+            return it.key() + QStringLiteral(" should not be there");
+        }
+    }
+    return QString();
+}
+
+struct CliResult {
+    int status = -1;  // -1: did not end normally
+    QString out;
+    QString err;
+};
+
+inline CliResult runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
+    if (!process.waitForFinished(120000)) {
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 // Compares two texts; on a difference reports the first differing line with tabs, CR and LF

@@ -129,13 +129,11 @@ std::optional<QByteArray> TFileOperate::ReadBytes(const QString& file) {
 }
 
 void TFileOperate::WriteBytes(const QString& file, const QByteArray& bytes) {
-    MakeFolder(QFileInfo(file).path());
     writeBytes(file, bytes);
 }
 
 void TFileOperate::ReplaceFile(const QString& file, const QByteArray& bytes,
                                const QString& scratchFile) {
-    MakeFolder(QFileInfo(file).path());
     writeBytes(scratchFile, bytes);
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(scratchFile).toStdString(),

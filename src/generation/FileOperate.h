@@ -21,7 +21,7 @@ class TFileOperate {
     // The file's bytes, or nothing when there is no such file; a file that is there but cannot
     // be read (a folder, no permission) is an error.
     static std::optional<QByteArray> ReadBytes(const QString& file);
-    // Creates the file's folder when missing and writes the bytes into the file in place.
+    // Writes the bytes into the file in place (its folder must exist).
     static void WriteBytes(const QString& file, const QByteArray& bytes);
     // Writes the bytes to the scratch file first and renames it over the file, so that the file
     // holds either its old or its new bytes, however the writing ends.

@@ -41,6 +41,7 @@ TOutputProject::TOutputProject(const QString& appFolder, const QString& projectN
     if (!problem.isEmpty()) {
         progress_(problem);
     }
+    freshOutput_ = !QFileInfo::exists(outputFolder_);
 }
 
 QString TOutputProject::absolutePath(const QString& relative) const {
@@ -66,14 +67,20 @@ void TOutputProject::copy(const QString& path, const QByteArray& bytes, bool kee
 }
 
 void TOutputProject::makeFolder(const QString& path) {
-    TFileOperate::MakeFolder(outputFolder_ + QLatin1Char('/') + path);
+    if (!madeFolders_.contains(path)) {
+        TFileOperate::MakeFolder(outputFolder_ + QLatin1Char('/') + path);
+        madeFolders_.insert(path);
+    }
 }
 
 // The base is what the last run made of the file; the file is the user's unchanged when it
 // still holds the base.
 void TOutputProject::place(const QString& path, const QByteArray& bytes, const QString& writtenLine,
                            bool keepExisting) {
-    const auto onDisk = TFileOperate::ReadBytes(outputFolder_ + QLatin1Char('/') + path);
+    // Into a folder that did not exist when the run began, only the run itself has written.
+    const auto onDisk = freshOutput_ && !placed_.contains(path)
+                            ? std::nullopt
+                            : TFileOperate::ReadBytes(outputFolder_ + QLatin1Char('/') + path);
     const auto recorded = record_.Bases().constFind(path);
     const bool hasBase = mode_ == TWriteMode::KeepEdits && !placed_.contains(path) &&
                          recorded != record_.Bases().cend();
@@ -127,6 +134,7 @@ void TOutputProject::mergeChanges(const QString& path, const QByteArray& base,
 // run would take for the user's.
 void TOutputProject::writeFile(const QString& path, const QByteArray& bytes, bool exists) {
     const QString file = outputFolder_ + QLatin1Char('/') + path;
+    makeFolder(QFileInfo(path).path());
     record_.NoteWritten(path, bytes);
     if (!exists && !record_.Bases().contains(path)) {
         TFileOperate::WriteBytes(file, bytes);

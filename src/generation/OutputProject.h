@@ -59,6 +59,8 @@ class TOutputProject {
     TProgressSink progress_;
     QLockFile lock_;
     TRegenerationRecord record_;
+    bool freshOutput_ = false;
     QSet<QString> placed_;
+    QSet<QString> madeFolders_;
     QStringList conflicts_;
 };

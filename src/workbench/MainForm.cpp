@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -43,6 +44,7 @@ const TMemberColumn kMemberColumns[] = {
 };
 
 const QString kModelFileFilter = QStringLiteral("模型文件 (*.json)");
+const QString kKeepEditsKey = QStringLiteral("generation/keepEdits");
 
 QString FlagText(qint32 flag) {
     return flag == 1 ? QStringLiteral("是") : QStringLiteral("否");
@@ -216,6 +218,12 @@ void TFormMain::BuildMenus() {
 
     QMenu* code = menuBar()->addMenu(QStringLiteral("代码管理(&A)"));
     AddCommand(code, QStringLiteral("设置包名(&S)"), &TFormMain::SetPackageName);
+    KeepEdits = code->addAction(QStringLiteral("保留手工修改(&K)"));
+    KeepEdits->setObjectName(QStringLiteral("KeepEdits"));
+    KeepEdits->setCheckable(true);
+    KeepEdits->setChecked(Settings().value(kKeepEditsKey, true).toBool());
+    connect(KeepEdits, &QAction::toggled, this,
+            [this](bool checked) { Settings().setValue(kKeepEditsKey, checked); });
     A1 = AddCommand(code, QStringLiteral("自动生成代码(&A)"), &TFormMain::Generate);
     A1->setObjectName(QStringLiteral("A1"));
 
@@ -569,6 +577,7 @@ void TFormMain::Generate() {
     request.projectName = CB_Project->currentText();
     request.packageName = packageName_;
     request.appFolder = appFolder_;
+    request.overwrite = !KeepEdits->isChecked();
     runProjectName_ = request.projectName;
     A1->setEnabled(false);
     activeRun_ = new TAutoCode(request, this, this);
@@ -636,6 +645,21 @@ void TFormMain::Notice(int message, qint32 failingClassId, const QString& text) 
     }
     prompts_->Information(this, text, QStringLiteral("任务提示"));
     prompts_->OpenFolder(QDir(appFolder_).filePath(QStringLiteral("projects/") + runProjectName_));
+}
+
+void TFormMain::Conflicts(const QStringList& files) {
+    if (closing_) {
+        return;
+    }
+    Message(QStringLiteral("以下文件中你的修改与新生成的内容冲突，两者都已写在冲突标记之间，"
+                           "请打开文件选定内容:\n") +
+            files.join(QLatin1Char('\n')));
+}
+
+// Settings live in the app folder beside the store.
+QSettings TFormMain::Settings() const {
+    return QSettings(QDir(appFolder_).filePath(QStringLiteral("quillmere.ini")),
+                     QSettings::IniFormat);
 }
 
 void TFormMain::RunFailed(const QString& message) {

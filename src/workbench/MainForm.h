@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class QSettings;
 class QTableWidget;
 class QTimer;
 
@@ -49,6 +50,7 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     void AppendProgress(const QString& line) override;
     void Notice(int message, qint32 failingClassId, const QString& text) override;
     void RunFailed(const QString& message) override;
+    void Conflicts(const QStringList& files) override;
 
   public slots:
     void NewProject();
@@ -93,6 +95,7 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     qint32 MemberIdAt(int row) const;
     void SwapWithNeighbour(int offset, const QString& atEndText);
     void OpenHomePage();
+    QSettings Settings() const;
 
     QString appFolder_;
     std::unique_ptr<TUserPrompts> ownPrompts_;
@@ -112,5 +115,6 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     QPlainTextEdit* Memo_State = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* A1 = nullptr;
+    QAction* KeepEdits = nullptr;  // checked: a run keeps the user's changes to generated files
     QTimer* Timer1 = nullptr;
 };

@@ -1,4 +1,3 @@
-#include <QDirIterator>
 #include <QProcess>
 
 #include "TestSupport.h"
@@ -6,38 +5,17 @@
 
 using testing::M;
 
+using testing::runCli;
+using Result = testing::CliResult;
+
 namespace {
-
-struct Result {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Result runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
-    if (!process.waitForFinished(120000)) {
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString kDemoFile = QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
 const QString kEdgeFile = QStringLiteral(QUILLMERE_TEST_DATA "/edge-model.json");
 
 // Every file a run wrote below the app folder's projects/, by relative path.
 QMap<QString, QByteArray> outputTree(const QString& appFolder) {
-    const QDir root(appFolder + "/projects");
-    QMap<QString, QByteArray> tree;
-    QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        tree.insert(root.relativeFilePath(path), testing::readAll(path));
-    }
-    return tree;
+    return testing::treeOf(appFolder + "/projects");
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {

@@ -32,6 +32,7 @@ class FilesTest : public QObject {
 
         QTemporaryDir dir;
         const QString file = dir.filePath("a/b/x.java");
+        TFileOperate::MakeFolder(dir.filePath("a/b"));
         TFileOperate::WriteBytes(file, "a much longer first content");
         TFileOperate::ReplaceFile(file, "short", dir.filePath("scratch"));
         QCOMPARE(testing::readAll(file), QByteArray("short"));

@@ -169,7 +169,9 @@ class RunTest : public QObject {
         QVERIFY(!QFile::exists(app.path() + "/../escape"));
     }
 
-    void aSecondRunKeepsTopLevelFilesOfTheCopiedFoldersOnly() {
+    // Without a record (a folder written before records were kept) a second run keeps the files
+    // directly in the copied folders only; with one, it keeps every file the user changed.
+    void editedTemplateFilesStayAsTheRecordAllows() {
         testing::TempAppFolder app;
         const qint32 id = testing::seedProject("Lib", {});
         RecordingHost host;
@@ -182,17 +184,23 @@ class RunTest : public QObject {
               "src/com/mobileclient/app/Declare.java"}) {
             QCOMPARE(testing::readAll(out + "/" + file), testing::readAll(bak + "/" + file));
         }
-        for (const char* file : {"/assets/README.txt", "/res/values/strings.xml", "/.project"}) {
-            QFile edited(out + file);
-            QVERIFY(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            edited.write("edited");
+        QVERIFY(QFile::exists(app.path() + "/projects/Lib/.quillmere/record"));
+        const char* const edited[] = {"/assets/README.txt", "/res/values/strings.xml", "/.project"};
+        for (const bool recorded : {false, true}) {
+            for (const char* file : edited) {
+                testing::writeAll(out + file, "edited");
+            }
+            if (!recorded) {
+                QVERIFY(QDir(app.path() + "/projects/Lib/.quillmere").removeRecursively());
+            }
+            RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+            QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+            for (const char* file : edited) {
+                const bool kept = recorded || QByteArray(file) == "/assets/README.txt";
+                QCOMPARE(testing::readAll(out + file),
+                         kept ? QByteArray("edited") : testing::readAll(bak + file));
+            }
         }
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
-        QCOMPARE(testing::readAll(out + "/assets/README.txt"), QByteArray("edited"));
-        QCOMPARE(testing::readAll(out + "/res/values/strings.xml"),
-                 testing::readAll(bak + "/res/values/strings.xml"));
-        QCOMPARE(testing::readAll(out + "/.project"), testing::readAll(bak + "/.project"));
     }
 
     void aMissingTemplateProjectEndsTheRunWithAnError() {

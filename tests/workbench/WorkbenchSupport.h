@@ -37,11 +37,16 @@ class FakePrompts : public TUserPrompts {
     QStringList answers;
     QStringList fileDialogs;  // "caption|proposed path"
     QStringList fileAnswers;  // an empty queue answers like Cancel
+    QStringList boxes;        // the texts of messages and informations, in the order shown
     bool confirmAnswer = true;
 
-    void Message(QWidget*, const QString& text) override { messages.append(text); }
+    void Message(QWidget*, const QString& text) override {
+        messages.append(text);
+        boxes.append(text);
+    }
     void Information(QWidget*, const QString& text, const QString& caption) override {
         informations.append(caption + QStringLiteral(": ") + text);
+        boxes.append(text);
     }
     bool Confirm(QWidget*, const QString& text, const QString& caption) override {
         confirmations.append(caption + QStringLiteral(": ") + text);

@@ -88,7 +88,7 @@ void TestMainForm::windowHasItsMenusAndColumns() {
                                     "  成员下移(&L)",     "  ",
                                     "  导出模型(&E)...",  "  导入模型(&I)...",
                                     "代码管理(&A)",       "  设置包名(&S)",
-                                    "  自动生成代码(&A)"};
+                                    "  保留手工修改(&K)", "  自动生成代码(&A)"};
     QCOMPARE(menus, expectedMenus);
 
     QStringList popup;

@@ -135,13 +135,21 @@ void TFileOperate::WriteBytes(const QString& file, const QByteArray& bytes) {
 void TFileOperate::ReplaceFile(const QString& file, const QByteArray& bytes,
                                const QString& scratchFile) {
     writeBytes(scratchFile, bytes);
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(scratchFile).toStdString(),
-                            QFile::encodeName(file).toStdString(), error);
-    if (error) {
+    try {
+        RenameOver(scratchFile, file);
+    } catch (const TError&) {
         QFile::remove(scratchFile);
-        throw TError(QStringLiteral("无法写入文件%1: %2")
-                         .arg(file, QString::fromLocal8Bit(error.message())));
+        throw;
+    }
+}
+
+void TFileOperate::RenameOver(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
+                            std::filesystem::path(to.toStdU16String()), error);
+    if (error) {
+        throw TError(
+            QStringLiteral("无法写入文件%1: %2").arg(to, QString::fromLocal8Bit(error.message())));
     }
 }
 

@@ -27,6 +27,8 @@ class TFileOperate {
     // holds either its old or its new bytes, however the writing ends.
     static void ReplaceFile(const QString& file, const QByteArray& bytes,
                             const QString& scratchFile);
+    // Renames the file over the target in one step, replacing it.
+    static void RenameOver(const QString& from, const QString& to);
     static void RemoveFile(const QString& file);
     static void MakeFolder(const QString& folder);
 

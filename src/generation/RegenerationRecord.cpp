@@ -4,7 +4,6 @@
 
 #include <QtEndian>
 #include <algorithm>
-#include <filesystem>
 
 #include "generation/FileOperate.h"
 #include "store/StoreError.h"
@@ -146,16 +145,6 @@ void appendBlob(QByteArray& bytes, const QByteArray& blob) {
     bytes.append(blob);
 }
 
-void renameOver(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(),
-                            QFile::encodeName(to).toStdString(), error);
-    if (error) {
-        throw TError(QStringLiteral("无法保存生成记录%1: %2")
-                         .arg(to, QString::fromLocal8Bit(error.message())));
-    }
-}
-
 }  // namespace
 
 TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QString& outputFolder)
@@ -267,7 +256,7 @@ void TRegenerationRecord::finish(Writer& writer, const QString& target) {
     appendNumber(trailer, crcOf(trailer.constData(), trailer.size()));
     write(writer, trailer);
     writer.file.close();
-    renameOver(writer.file.fileName(), target);
+    TFileOperate::RenameOver(writer.file.fileName(), target);
 }
 
 void TRegenerationRecord::write(Writer& writer, const QByteArray& bytes) {

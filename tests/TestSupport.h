@@ -199,7 +199,8 @@ struct CliResult {
     QString err;
 };
 
-inline CliResult runCli(const QStringList& arguments) {
+// Runs quillmere-cli; its standard output and standard error apart.
+inline CliResult runCliStreams(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
     if (!process.waitForFinished(120000)) {

@@ -5,8 +5,8 @@
 
 using testing::M;
 
-using testing::runCli;
 using Result = testing::CliResult;
+const auto runCli = testing::runCliStreams;
 
 namespace {
 

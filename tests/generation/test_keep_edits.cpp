@@ -87,7 +87,7 @@ QStringList generateArguments(const testing::TempAppFolder& app, const QString& 
 
 testing::CliResult generate(const testing::TempAppFolder& app, const QString& model,
                             const QStringList& extra = {}) {
-    return testing::runCli(generateArguments(app, model) + extra);
+    return testing::runCliStreams(generateArguments(app, model) + extra);
 }
 
 // What a run of the model writes into a fresh folder.

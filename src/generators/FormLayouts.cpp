@@ -158,18 +158,21 @@ TGeneratedFile BuildEditLayout(const TClassModel& cls) {
 TGeneratedFile BuildDetailLayout(const TClassModel& cls) {
     TCodeText code;
     WriteFormHead(code, kDetailHead);
+    // The detail screen shows every image member, an image key too, as a picture.
+    auto writeValue = [](TCodeText& row, const TMemberInfo& member, bool multiLine) {
+        if (member.category == MemberCategory::Image) {
+            WriteDetailPicture(row, member);
+        } else {
+            WriteShownText(row, member.name(), multiLine);
+        }
+    };
     if (const TMemberInfo* key = cls.keyMember()) {
         WriteRow(code, kDetailKeyRow, LabelText(key->comment()),
-                 [key](TCodeText& row) { WriteShownText(row, key->name(), false); });
+                 [&](TCodeText& row) { writeValue(row, *key, false); });
     }
     for (const TMemberInfo* member : cls.nonKeyMembers()) {
-        WriteRow(code, kDetailMemberRow, LabelText(member->comment()), [member](TCodeText& row) {
-            if (member->category == MemberCategory::Image) {
-                WriteDetailPicture(row, *member);
-            } else {
-                WriteShownText(row, member->name(), IsLongString(*member));
-            }
-        });
+        WriteRow(code, kDetailMemberRow, LabelText(member->comment()),
+                 [&](TCodeText& row) { writeValue(row, *member, IsLongString(*member)); });
     }
     WriteFormFoot(code, kDetailFoot);
     return TGeneratedFile::Layout(cls.layoutName() + "_detail.xml", code.text());

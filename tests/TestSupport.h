@@ -29,13 +29,14 @@ struct M {
     bool query = false;
     bool display = false;
     bool phone = false;
+    qint32 length = 0;  // string members only; 0 stores 20
 };
 
 // The flags the member dialogs derive from a member's type and boxes.
 inline void fillMember(TMember& row, const M& m) {
     row.memberName = m.name;
     row.memberType = m.type;
-    row.memberLength = m.type == kTypeString ? 20 : 0;
+    row.memberLength = m.type == kTypeString ? (m.length > 0 ? m.length : 20) : 0;
     row.memberIsPri = m.key ? 1 : 0;
     row.memberComment = m.comment;
     row.memberIsMust = 1;
@@ -117,6 +118,69 @@ inline qint32 seedProject(
         }
     }
     return projectId;
+}
+
+// Adds the model's project, classes and members to the current store in model order, so a
+// fresh store hands out the model's ids. Answers the project id.
+inline qint32 seedModel(const TProjectModel& model) {
+    TProjectDAO().AddProject(model.projectName);
+    const qint32 projectId = TProjectDAO().FindProjectsByName(model.projectName).last();
+    for (const TClassModel& cls : model.classes) {
+        TClassDAO().AddClass(projectId, cls.className, cls.friendName, 0);
+        const qint32 classId = TClassDAO().GetClassId(projectId, cls.className);
+        for (const TMemberInfo& info : cls.members) {
+            TMember row = info.member;
+            row.projectId = projectId;
+            row.classId = classId;
+            TMemberDAO().AddMember(row);
+        }
+    }
+    return projectId;
+}
+
+struct ProcessResult {
+    int exitCode = -1;  // -1: crashed or timed out
+    QString out;
+    QString err;
+};
+
+// Runs a program to its end (at most five minutes) in a UTF-8 locale.
+inline ProcessResult runProcess(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(300000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, QString(),
+                program + QStringLiteral(" did not finish: ") + process.errorString()};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every file below the folder, hidden ones too, as sorted paths relative to it.
+inline QStringList filesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    }
+    files.sort();
+    return files;
+}
+
+// Copies every file below source to the same place below target, replacing what is there.
+inline void copyTree(const QString& source, const QString& target) {
+    for (const QString& file : filesBelow(source)) {
+        const QString to = target + QLatin1Char('/') + file;
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::remove(to);
+        QFile::copy(source + QLatin1Char('/') + file, to);
+    }
 }
 
 // An app folder in a temporary directory with copies of the built template project and

@@ -1,0 +1,151 @@
+package com.mobileclient.activity;
+
+import com.mobileclient.app.Declare;
+
+import android.app.Activity;
+import android.content.Context;
+import android.content.Intent;
+import android.os.Bundle;
+import android.view.LayoutInflater;
+import android.view.View;
+import android.view.View.OnClickListener;
+import android.view.ViewGroup;
+import android.widget.ArrayAdapter;
+import android.widget.GridView;
+import android.widget.ImageView;
+import android.widget.TextView;
+
+/* 主界面: 每个管理模块一个图标, 单击图标进入该模块的列表界面 */
+public class MainMenuActivity extends Activity {
+        // 图片资源数组
+        private Integer[] mThumbIds = {
+                R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon
+        };
+        private String[] menuString = {"城市管理","行程管理","类别管理","徽章管理","档案管理","某管理","另管理"};
+
+	@Override
+	public void onCreate(Bundle savedInstanceState) {
+		super.onCreate(savedInstanceState);
+		setContentView(R.layout.main_menu);
+		Declare declare = (Declare) getApplicationContext();
+		String username = declare.getUserName();
+		if (username == null) {
+			setTitle("手机客户端-主界面");
+		} else {
+			setTitle("您好：" + username + "   当前位置---主界面");
+		}
+		GridView menuGrid = (GridView) findViewById(R.id.main_menu_grid);
+		menuGrid.setAdapter(new MenuAdapter(this));
+	}
+
+	/* 各模块的单击监听器 */
+    OnClickListener cityLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动城市管理Activity
+			intent.setClass(MainMenuActivity.this, CityListActivity.class);
+			startActivity(intent);
+		}
+	};
+    OnClickListener tripLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动行程管理Activity
+			intent.setClass(MainMenuActivity.this, TripListActivity.class);
+			startActivity(intent);
+		}
+	};
+    OnClickListener categoryLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动类别管理Activity
+			intent.setClass(MainMenuActivity.this, CategoryListActivity.class);
+			startActivity(intent);
+		}
+	};
+    OnClickListener badgeLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动徽章管理Activity
+			intent.setClass(MainMenuActivity.this, BadgeListActivity.class);
+			startActivity(intent);
+		}
+	};
+    OnClickListener profileLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动档案管理Activity
+			intent.setClass(MainMenuActivity.this, ProfileListActivity.class);
+			startActivity(intent);
+		}
+	};
+    OnClickListener xLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动某管理Activity
+			intent.setClass(MainMenuActivity.this, XListActivity.class);
+			startActivity(intent);
+		}
+	};
+    OnClickListener yLinstener = new OnClickListener() {
+		public void onClick(View v) {
+			Intent intent = new Intent();
+			// 启动另管理Activity
+			intent.setClass(MainMenuActivity.this, YListActivity.class);
+			startActivity(intent);
+		}
+	};
+
+	/* 菜单网格的适配器: 每个单元格是图标加模块名称, 单击时启动该模块的界面 */
+	private class MenuAdapter extends ArrayAdapter<String> {
+		private final LayoutInflater inflater;
+
+		MenuAdapter(Context context) {
+			super(context, R.layout.main_menu_cell, menuString);
+			inflater = LayoutInflater.from(context);
+		}
+
+		@Override
+		public View getView(int position, View convertView, ViewGroup parent) {
+			View view = convertView != null ? convertView : inflater.inflate(R.layout.main_menu_cell, parent, false);
+			ImageView icon = (ImageView) view.findViewById(R.id.main_menu_icon);
+			TextView label = (TextView) view.findViewById(R.id.main_menu_label);
+			icon.setImageResource(mThumbIds[position]);
+			label.setText(menuString[position]);
+			switch (position) {
+				case 0:
+					// 城市管理监听器
+					view.setOnClickListener(cityLinstener);
+					break;
+				case 1:
+					// 行程管理监听器
+					view.setOnClickListener(tripLinstener);
+					break;
+				case 2:
+					// 类别管理监听器
+					view.setOnClickListener(categoryLinstener);
+					break;
+				case 3:
+					// 徽章管理监听器
+					view.setOnClickListener(badgeLinstener);
+					break;
+				case 4:
+					// 档案管理监听器
+					view.setOnClickListener(profileLinstener);
+					break;
+				case 5:
+					// 某管理监听器
+					view.setOnClickListener(xLinstener);
+					break;
+				case 6:
+					// 另管理监听器
+					view.setOnClickListener(yLinstener);
+					break;
+
+				default:
+					break;
+			}
+			return view;
+		}
+	}
+}

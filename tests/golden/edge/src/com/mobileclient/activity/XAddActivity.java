@@ -1,0 +1,72 @@
+package com.mobileclient.activity;
+
+import java.io.File;
+import java.io.FileNotFoundException;
+import java.io.FileOutputStream;
+import com.mobileclient.util.HttpUtil;
+
+import java.sql.Timestamp;
+import java.util.Date;
+import java.util.List;
+
+import com.mobileclient.domain.X;
+import com.mobileclient.service.XService;
+import android.app.Activity;
+import android.content.Intent;
+import android.graphics.Bitmap;
+import android.graphics.BitmapFactory;
+import android.net.Uri;
+import android.os.Bundle;
+import android.provider.MediaStore;
+import android.view.View;
+import android.view.View.OnClickListener;
+import android.widget.AdapterView;
+import android.widget.AdapterView.OnItemSelectedListener;
+import android.widget.ArrayAdapter;
+import android.widget.Button;
+import android.widget.DatePicker;
+import android.widget.EditText;
+import android.widget.ImageView;
+import android.widget.ImageView.ScaleType;
+import android.widget.Spinner;
+import android.widget.Toast;
+public class XAddActivity extends Activity {
+	// 声明确定添加按钮
+	private Button btnAdd;
+	protected String carmera_path;
+	/*要保存的某信息*/
+	X x = new X();
+	/*某管理业务逻辑层*/
+	private XService xService = new XService();
+
+	@Override
+	public void onCreate(Bundle savedInstanceState) {
+		super.onCreate(savedInstanceState);
+		// 设置标题
+		setTitle("手机客户端-添加某");
+		// 设置当前Activity界面布局
+		setContentView(R.layout.x_add); 
+		btnAdd = (Button) findViewById(R.id.BtnAdd);
+		/*单击添加某按钮*/
+		btnAdd.setOnClickListener(new OnClickListener() {
+			public void onClick(View v) {
+				try {
+					/*调用业务逻辑层上传某信息*/
+					XAddActivity.this.setTitle("正在上传某信息，稍等...");
+					String result = xService.AddX(x);
+					Toast.makeText(getApplicationContext(), result, 1).show(); 
+					/*操作完成后返回到某管理界面*/ 
+					Intent intent = new Intent();
+					intent.setClass(XAddActivity.this, XListActivity.class);
+					startActivity(intent); 
+					XAddActivity.this.finish();
+				} catch (Exception e) {}
+			}
+		});
+	}
+
+	@Override
+	protected void onActivityResult(int requestCode, int resultCode, Intent data) {
+		super.onActivityResult(requestCode, resultCode, data);
+	}
+}

@@ -1,0 +1,87 @@
+package com.mobileclient.activity;
+
+import java.io.File;
+import java.io.FileNotFoundException;
+import java.io.FileOutputStream;
+
+import java.sql.Timestamp;
+import java.util.Date;
+import java.util.List;
+
+import com.mobileclient.util.HttpUtil;
+import com.mobileclient.util.ImageService;
+import com.mobileclient.domain.X;
+import com.mobileclient.service.XService;
+import android.app.Activity;
+import android.content.Intent;
+import android.graphics.Bitmap;
+import android.graphics.BitmapFactory;
+import android.net.Uri;
+import android.os.Bundle;
+import android.provider.MediaStore;
+import android.view.View;
+import android.view.View.OnClickListener;
+import android.widget.AdapterView;
+import android.widget.AdapterView.OnItemSelectedListener;
+import android.widget.ArrayAdapter;
+import android.widget.Button;
+import android.widget.DatePicker;
+import android.widget.EditText;
+import android.widget.TextView;
+import android.widget.ImageView;
+import android.widget.ImageView.ScaleType;
+import android.widget.Spinner;
+import android.widget.Toast;
+
+public class XEditActivity extends Activity {
+	// 声明确定添加按钮
+	private Button btnUpdate;
+	// 声明TextView
+	private TextView TV_a;
+	protected String carmera_path;
+	/*要保存的某信息*/
+	X x = new X();
+	/*某管理业务逻辑层*/
+	private XService xService = new XService();
+
+	private int a;
+	@Override
+	public void onCreate(Bundle savedInstanceState) {
+		super.onCreate(savedInstanceState);
+		// 设置标题
+		setTitle("手机客户端-修改某");
+		// 设置当前Activity界面布局
+		setContentView(R.layout.x_edit); 
+		TV_a = (TextView) findViewById(R.id.TV_a);
+		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
+		Bundle extras = this.getIntent().getExtras();
+		a = extras.getInt("a");
+		initViewData();
+		/*单击修改某按钮*/
+		btnUpdate.setOnClickListener(new OnClickListener() {
+			public void onClick(View v) {
+				try {
+					/*调用业务逻辑层上传某信息*/
+					XEditActivity.this.setTitle("正在更新某信息，稍等...");
+					String result = xService.UpdateX(x);
+					Toast.makeText(getApplicationContext(), result, 1).show(); 
+					/*操作完成后返回到某管理界面*/ 
+					Intent intent = new Intent();
+					intent.setClass(XEditActivity.this, XListActivity.class);
+					startActivity(intent); 
+					XEditActivity.this.finish();
+				} catch (Exception e) {}
+			}
+		});
+	}
+
+	/* 初始化显示编辑界面的数据 */
+	private void initViewData() {
+	    x = xService.GetX(a);
+		this.TV_a.setText(a+"");
+	}
+	@Override
+	protected void onActivityResult(int requestCode, int resultCode, Intent data) {
+		super.onActivityResult(requestCode, resultCode, data);
+	}
+}

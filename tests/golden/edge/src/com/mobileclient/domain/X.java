@@ -1,0 +1,15 @@
+package com.mobileclient.domain;
+
+import java.io.Serializable;
+
+public class X implements Serializable {
+    /**/
+    private int a;
+    public int getA() {
+        return a;
+    }
+    public void setA(int a) {
+        this.a = a;
+    }
+
+}

@@ -1,0 +1,114 @@
+package com.mobileclient.service;
+
+import java.io.InputStreamReader;
+import java.net.URL;
+import java.net.URLEncoder;
+import java.sql.Timestamp;
+import java.text.SimpleDateFormat;
+import java.util.ArrayList;
+import java.util.HashMap;
+import java.util.List;
+
+import javax.xml.parsers.SAXParser;
+import javax.xml.parsers.SAXParserFactory;
+
+import org.json.JSONArray;
+import org.json.JSONObject;
+import org.xml.sax.InputSource;
+import org.xml.sax.XMLReader;
+
+import com.mobileclient.domain.X;
+import com.mobileclient.handler.XListHandler;
+import com.mobileclient.util.HttpUtil;
+
+/*某管理业务逻辑层*/
+public class XService {
+	/* 添加某 */
+	public String AddX(X x) {
+		HashMap<String, String> params = new HashMap<String, String>();
+		params.put("a", x.getA() + "");
+		params.put("action", "add");
+		byte[] resultByte;
+		try {
+			resultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + "XServlet?", params, "UTF-8");
+			String result = new String(resultByte, "UTF-8");
+			return result;
+		} catch (Exception e) {
+			e.printStackTrace();
+			return "";
+		}
+	}
+	/* 查询某 */
+	public List<X> QueryX(X queryConditionX) throws Exception {
+		String urlString = HttpUtil.BASE_URL + "XServlet?action=query";
+		if(queryConditionX != null) {
+		}
+		URL url = new URL(urlString);
+		SAXParserFactory spf = SAXParserFactory.newInstance();
+		SAXParser sp = spf.newSAXParser();
+		XMLReader xr = sp.getXMLReader();
+
+		XListHandler xListHander = new XListHandler();
+		xr.setContentHandler(xListHander);
+		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputSource is = new InputSource(isr);
+		xr.parse(is);
+		List<X> xList = xListHander.getXList();
+		return xList;
+	}
+	/* 更新某 */
+	public String UpdateX(X x) {
+		HashMap<String, String> params = new HashMap<String, String>();
+		params.put("a", x.getA() + "");
+		params.put("action", "update");
+		byte[] resultByte;
+		try {
+			resultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + "XServlet?", params, "UTF-8");
+			String result = new String(resultByte, "UTF-8");
+			return result;
+		} catch (Exception e) {
+			e.printStackTrace();
+			return "";
+		}
+	}
+	/* 删除某 */
+	public String DeleteX(int a) {
+		HashMap<String, String> params = new HashMap<String, String>();
+		params.put("a", a + "");
+		params.put("action", "delete");
+		byte[] resultByte;
+		try {
+			resultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + "XServlet?", params, "UTF-8");
+			String result = new String(resultByte, "UTF-8");
+			return result;
+		} catch (Exception e) {
+			e.printStackTrace();
+			return "某信息删除失败!";
+		}
+	}
+	/* 根据获取某对象 */
+	public X GetX(int a)  {
+		List<X> xList = new ArrayList<X>();
+		HashMap<String, String> params = new HashMap<String, String>();
+		params.put("a", a + "");
+		params.put("action", "updateQuery");
+		byte[] resultByte;
+		try {
+			resultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + "XServlet?", params, "UTF-8");
+			String result = new String(resultByte, "UTF-8");
+			JSONArray array = new JSONArray(result);
+			int length = array.length();
+			for (int i = 0; i < length; i++) {
+				JSONObject object = array.getJSONObject(i);
+				X x = new X();
+				x.setA(object.getInt("a"));
+				xList.add(x);
+			}
+		} catch (Exception e) {
+			e.printStackTrace();
+		}
+		int size = xList.size();
+		if(size>0) return xList.get(0); 
+		else return null; 
+	}
+}

@@ -1,17 +1,17 @@
 #pragma once
 
-// Helpers shared by the tests: an in-memory project model, a throwaway store, and a text
-// comparison that names the first differing line.
+// What the suites share: models built in memory or put into a throwaway store, an app folder of
+// their own, a process runner, file-tree helpers, and a run host that records what it is told.
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QMap>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include "generation/AutoCode.h"
 #include "generation/CodeModel.h"
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
@@ -23,7 +23,7 @@ namespace testing {
 // A member as a test writes it; flags default to no.
 struct M {
     QString name;
-    QString type;
+    QString type = kTypeString;
     QString comment;
     bool key = false;
     bool query = false;
@@ -32,22 +32,8 @@ struct M {
     qint32 length = 0;  // string members only; 0 stores 20
 };
 
-// The flags the member dialogs derive from a member's type and boxes.
-inline void fillMember(TMember& row, const M& m) {
-    row.memberName = m.name;
-    row.memberType = m.type;
-    row.memberLength = m.type == kTypeString ? (m.length > 0 ? m.length : 20) : 0;
-    row.memberIsPri = m.key ? 1 : 0;
-    row.memberComment = m.comment;
-    row.memberIsMust = 1;
-    row.memberIsInteger = m.type == kTypeInteger ? 1 : 0;
-    row.memberIsFloat = m.type == kTypeFloat ? 1 : 0;
-    row.queryFlag = m.query ? 1 : 0;
-    row.memberIsDisplay = m.display ? 1 : 0;
-    row.androidDisplay = m.phone ? 1 : 0;
-}
-
-// Builds a TProjectModel class by class; ids count from 1 in insertion order.
+// Builds a TProjectModel class by class, with the flags the member dialogs derive; ids count
+// from 1 in insertion order, as a fresh store hands them out.
 class ProjectBuilder {
   public:
     explicit ProjectBuilder(const QString& projectName = QStringLiteral("Demo")) {
@@ -66,7 +52,17 @@ class ProjectBuilder {
             row.memberId = ++memberId_;
             row.projectId = model_.projectId;
             row.classId = c.classId;
-            fillMember(row, m);
+            row.memberName = m.name;
+            row.memberType = m.type;
+            row.memberLength = m.type == kTypeString ? (m.length > 0 ? m.length : 20) : 0;
+            row.memberIsPri = m.key ? 1 : 0;
+            row.memberComment = m.comment;
+            row.memberIsMust = 1;
+            row.memberIsInteger = m.type == kTypeInteger ? 1 : 0;
+            row.memberIsFloat = m.type == kTypeFloat ? 1 : 0;
+            row.queryFlag = m.query ? 1 : 0;
+            row.memberIsDisplay = m.display ? 1 : 0;
+            row.androidDisplay = m.phone ? 1 : 0;
             c.members.append({row, CategoryOfType(row.memberType)});
         }
         model_.classes.append(std::move(c));
@@ -98,27 +94,6 @@ class TempStore {
     QTemporaryDir dir_;
     QString path_;
 };
-
-// Adds a project with the given classes to the current store through the DAOs; members get
-// the flags the member dialogs derive. Answers the project id.
-inline qint32 seedProject(
-    const QString& projectName,
-    std::initializer_list<std::pair<QString, std::initializer_list<M>>> classes) {
-    TProjectDAO().AddProject(projectName);
-    const qint32 projectId = TProjectDAO().FindProjectsByName(projectName).last();
-    for (const auto& [className, members] : classes) {
-        TClassDAO().AddClass(projectId, className, className + QStringLiteral("友好名"), 0);
-        const qint32 classId = TClassDAO().GetClassId(projectId, className);
-        for (const M& m : members) {
-            TMember row;
-            row.projectId = projectId;
-            row.classId = classId;
-            fillMember(row, m);
-            TMemberDAO().AddMember(row);
-        }
-    }
-    return projectId;
-}
 
 // Adds the model's project, classes and members to the current store in model order, so a
 // fresh store hands out the model's ids. Answers the project id.
@@ -162,6 +137,10 @@ inline ProcessResult runProcess(const QString& program, const QStringList& argum
             QString::fromUtf8(process.readAllStandardError())};
 }
 
+inline ProcessResult runCli(const QStringList& arguments) {
+    return runProcess(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
+}
+
 // Every file below the folder, hidden ones too, as sorted paths relative to it.
 inline QStringList filesBelow(const QString& folder) {
     QStringList files;
@@ -183,6 +162,27 @@ inline void copyTree(const QString& source, const QString& target) {
     }
 }
 
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString kTemplateProject = QStringLiteral(QUILLMERE_APP_DIR "/bak/安卓客户端");
+const QString kGoldenRoot = QStringLiteral(QUILLMERE_SOURCE_DIR "/tests/golden/");
+
+// The lines of a golden tree's progress.txt: what a run of that model reports, in order.
+inline QStringList goldenProgress(const QString& model) {
+    return QString::fromUtf8(readAll(kGoldenRoot + model + QStringLiteral("/progress.txt")))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 // An app folder in a temporary directory with copies of the built template project and
 // templates, so runs never write into the build tree.
 class TempAppFolder {
@@ -197,124 +197,29 @@ class TempAppFolder {
     QString output(const QString& project) const {
         return dir_.filePath(QStringLiteral("projects/") + project + QStringLiteral("/安卓客户端"));
     }
-    static void copyTree(const QString& source, const QString& target) {
-        QDir().mkpath(target);
-        const QDir dir(source);
-        for (const QFileInfo& entry :
-             dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            const QString to = target + QLatin1Char('/') + entry.fileName();
-            if (entry.isDir()) {
-                copyTree(entry.filePath(), to);
-            } else {
-                QFile::copy(entry.filePath(), to);
-            }
-        }
-    }
 
   private:
     QTemporaryDir dir_;
 };
 
-inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+// Records what a run reports, in order: progress lines as they are, notices as
+// "notice <number> class <id>: <text>", failures as "failed: <message>".
+class RecordingHost : public TGenerationHost {
+  public:
+    QStringList events;
+    QList<Qt::HANDLE> threads;
 
-inline void writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-// Every file below the folder (hidden ones too) by relative path, with its bytes.
-using Tree = QMap<QString, QByteArray>;
-inline Tree treeOf(const QString& folder) {
-    Tree tree;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        tree.insert(QDir(folder).relativeFilePath(file), readAll(file));
+    void AppendProgress(const QString& line) override { record(line); }
+    void Notice(int message, qint32 classId, const QString& text) override {
+        record(QStringLiteral("notice %1 class %2: %3").arg(message).arg(classId).arg(text));
     }
-    return tree;
-}
+    void RunFailed(const QString& message) override { record("failed: " + message); }
 
-// Where two trees differ first (a path and how), or nothing when they are equal.
-inline QString firstDifference(const Tree& actual, const Tree& expected) {
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-        if (!actual.contains(it.key())) {
-            return it.key() + QStringLiteral(" is missing");
-        }
-        if (actual[it.key()] != it.value()) {
-            return it.key() + QStringLiteral(" differs");
-        }
+  private:
+    void record(const QString& event) {
+        events << event;
+        threads << QThread::currentThreadId();
     }
-    for (auto it = actual.cbegin(); it != actual.cend(); ++it) {
-        if (!expected.contains(it.key())) {
-            return it.key() + QStringLiteral(" should not be there");
-        }
-    }
-    return QString();
-}
-
-struct CliResult {
-    int status = -1;  // -1: did not end normally
-    QString out;
-    QString err;
 };
 
-// Runs quillmere-cli; its standard output and standard error apart.
-inline CliResult runCliStreams(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
-    if (!process.waitForFinished(120000)) {
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-// Compares two texts; on a difference reports the first differing line with tabs, CR and LF
-// made visible.
-inline bool sameText(const QString& actual, const QString& expected, QString* report) {
-    if (actual == expected) {
-        return true;
-    }
-    auto visible = [](QString line) {
-        return line.replace('\t', QStringLiteral("\\t")).replace('\r', QStringLiteral("\\r"));
-    };
-    const QStringList a = actual.split('\n');
-    const QStringList e = expected.split('\n');
-    for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
-        if (a.value(i) != e.value(i) || i >= a.size() || i >= e.size()) {
-            *report =
-                QStringLiteral("first difference at line %1\n  actual:   [%2]\n  expected: [%3]")
-                    .arg(i + 1)
-                    .arg(i < a.size() ? visible(a[i]) : QStringLiteral("<end>"),
-                         i < e.size() ? visible(e[i]) : QStringLiteral("<end>"));
-            return false;
-        }
-    }
-    *report = QStringLiteral("texts differ");
-    return false;
-}
-
-// Joins lines, ending each with CR LF: the way generated files end their lines.
-inline QString crlf(std::initializer_list<QString> lines) {
-    QString text;
-    for (const QString& line : lines) {
-        text += line + QStringLiteral("\r\n");
-    }
-    return text;
-}
-
 }  // namespace testing
-
-#define COMPARE_TEXT(actual, expected)                            \
-    do {                                                          \
-        QString report_;                                          \
-        if (!testing::sameText((actual), (expected), &report_)) { \
-            QFAIL(qPrintable(report_));                           \
-        }                                                         \
-    } while (false)

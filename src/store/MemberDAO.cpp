@@ -2,8 +2,6 @@
 
 #include <QSqlRecord>
 
-#include "store/ClassDAO.h"
-
 namespace {
 
 // The positions of t_member's columns in a result set, looked up once per result set.
@@ -121,29 +119,6 @@ TMemberList TMemberDAO::ListMembers(qint32 classId) const {
     return ListWhere("classId=?", {classId});
 }
 
-TMemberList TMemberDAO::ListImageMembers(qint32 classId) const {
-    return ListWhere(QStringLiteral("memberType='图片型' and classId=?"), {classId});
-}
-
-TMemberList TMemberDAO::ListReferenceMembers(qint32 classId) const {
-    return ListWhere(QStringLiteral("memberType<>'字符串' and memberType<>'整型' and "
-                                    "memberType<>'浮点型' and memberType<>'日期型' and "
-                                    "memberType<>'图片型' and classId=?"),
-                     {classId});
-}
-
-TMemberList TMemberDAO::ListQueryMembers(qint32 classId) const {
-    return ListWhere("queryFlag = 1 and classId=?", {classId});
-}
-
-TMemberList TMemberDAO::ListPhoneListMembers(qint32 classId) const {
-    return ListWhere("androidDisplay = 1 and classId=?", {classId});
-}
-
-TMemberList TMemberDAO::ListNonKeyMembers(qint32 classId) const {
-    return ListWhere("memberIsPri=0 and classId=?", {classId});
-}
-
 TMemberList TMemberDAO::ListProjectMembers(qint32 projectId) const {
     return readMembers(helper_.OpenQuery(
         {"select * from t_member where classId in (select classId from t_class where projectId=?) "
@@ -157,20 +132,4 @@ std::optional<TMember> TMemberDAO::GetMember(qint32 memberId) const {
         member->memberId = memberId;
     }
     return member;
-}
-
-std::optional<TMember> TMemberDAO::GetKeyMember(qint32 classId) const {
-    return FirstWhere("memberIsPri=1 and classId=?", {classId});
-}
-
-std::optional<TMember> TMemberDAO::GetDisplayMemberOf(qint32 projectId,
-                                                      const QString& className) const {
-    const qint32 classId = TClassDAO().GetClassId(projectId, className);
-    return FirstWhere("memberIsDisplay=1 and projectId=? and classId=?", {projectId, classId});
-}
-
-std::optional<TMember> TMemberDAO::GetKeyMemberOf(qint32 projectId,
-                                                  const QString& className) const {
-    const qint32 classId = TClassDAO().GetClassId(projectId, className);
-    return FirstWhere("memberIsPri=1 and projectId=? and classId=?", {projectId, classId});
 }

@@ -20,18 +20,10 @@ class TMemberDAO {
     bool SwapMembers(qint32 a, qint32 b) const;
 
     TMemberList ListMembers(qint32 classId) const;
-    TMemberList ListImageMembers(qint32 classId) const;
-    TMemberList ListReferenceMembers(qint32 classId) const;
-    TMemberList ListQueryMembers(qint32 classId) const;
-    TMemberList ListPhoneListMembers(qint32 classId) const;
-    TMemberList ListNonKeyMembers(qint32 classId) const;
     // Every member of the project's classes, by class id then member order (one read per run).
     TMemberList ListProjectMembers(qint32 projectId) const;
 
     std::optional<TMember> GetMember(qint32 memberId) const;
-    std::optional<TMember> GetKeyMember(qint32 classId) const;
-    std::optional<TMember> GetDisplayMemberOf(qint32 projectId, const QString& className) const;
-    std::optional<TMember> GetKeyMemberOf(qint32 projectId, const QString& className) const;
 
   private:
     TMemberList ListWhere(const QString& condition, const QVariantList& values) const;

@@ -26,11 +26,6 @@ TEntryList TProjectDAO::ListProjects() const {
         "projectId", "projectName");
 }
 
-QString TProjectDAO::GetProjectName(qint32 projectId) const {
-    return helper_.QueryString(
-        {"select projectName from t_project where projectId=?", {projectId}});
-}
-
 QList<qint32> TProjectDAO::FindProjectsByName(const QString& projectName) const {
     QSqlQuery query = helper_.OpenQuery(
         {"select projectId from t_project where projectName=? order by projectId", {projectName}});

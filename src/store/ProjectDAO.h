@@ -13,8 +13,6 @@ class TProjectDAO {
     // Removes the project and its classes in one transaction (member rows stay, as before).
     void DeleteProject(qint32 projectId) const;
     TEntryList ListProjects() const;
-    // The project's name, or the empty text if there is no such project.
-    QString GetProjectName(qint32 projectId) const;
     // Ids of the projects with exactly this name, ascending.
     QList<qint32> FindProjectsByName(const QString& projectName) const;
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString kGoldenRoot = QStringLiteral(QUILLMERE_SOURCE_DIR "/tests/golden/");
-const QString kTemplateProject = QStringLiteral(QUILLMERE_APP_DIR "/bak/安卓客户端");
+using testing::kGoldenRoot;
+using testing::kTemplateProject;
 const QString kProgressFile = QStringLiteral("progress.txt");
 
 class ProgressHost : public TGenerationHost {

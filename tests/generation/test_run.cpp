@@ -1,59 +1,31 @@
+// The run around the generators: its checks and their order, what stops it before writing, the
+// copy of the template project, errors, and its thread. What it writes is compared in
+// test_golden.
+
 #include <QSignalSpy>
 #include <atomic>
 #include <thread>
 
-#include "TestSupport.h"
-#include "generation/AutoCode.h"
+#include "Models.h"
 
 using testing::M;
+using testing::RecordingHost;
 
 namespace {
 
-// Records what a run reports, in order.
-class RecordingHost : public TGenerationHost {
-  public:
-    QStringList events;
-    QList<Qt::HANDLE> threads;
+const QString kCompleted = QStringLiteral("notice 1125 class 0: 所有代码生成完毕!");
 
-    void AppendProgress(const QString& line) override { record(line); }
-    void Notice(int message, qint32 classId, const QString& text) override {
-        record(QStringLiteral("notice %1 class %2: %3").arg(message).arg(classId).arg(text));
+struct Run {
+    testing::TempAppFolder app;
+    RecordingHost host;
+    QStringList go(qint32 projectId, const QString& projectName) {
+        host.events.clear();
+        RunGeneration({projectId, projectName, "quillmere", app.path()}, host);
+        return host.events;
     }
-    void RunFailed(const QString& message) override { record("failed: " + message); }
-
-  private:
-    void record(const QString& event) {
-        events << event;
-        threads << QThread::currentThreadId();
-    }
+    QString out(const QString& file) const { return app.output("Lib") + "/" + file; }
+    bool wroteNothing() const { return !QDir(app.path() + "/projects").exists(); }
 };
-
-const std::initializer_list<M> kBookType = {
-    {.name = "typeId", .type = kTypeInteger, .key = true, .phone = true},
-    {.name = "typeName", .type = kTypeString, .display = true, .phone = true}};
-const std::initializer_list<M> kBook = {
-    {.name = "barcode", .type = kTypeString, .key = true, .phone = true},
-    {.name = "bookName", .type = kTypeString, .display = true},
-    {.name = "bookType", .type = "BookType"}};
-
-QStringList progressOf(const QString& project, const QStringList& classes,
-                       const QStringList& classFiles) {
-    const QString root = "projects/" + project + "/安卓客户端/";
-    QStringList lines = {root + "AndroidManifest.xml生成完成!",
-                         root + "src/com/mobileclient/activity/MainMenuActivity生成完成!",
-                         "正在移动资源文件。。。"};
-    for (const char* folder : {".settings", "assets", "libs", "res", "src"}) {
-        lines << "移动" + root + folder + "文件夹完毕！";
-    }
-    lines << "移动资源文件完毕!";
-    for (const QString& cls : classes) {
-        for (const QString& file : classFiles) {
-            lines << root + QString(file).replace("%C", cls).replace("%c", cls.toLower()) +
-                         "生成完成!";
-        }
-    }
-    return lines;
-}
 
 }  // namespace
 
@@ -64,201 +36,129 @@ class RunTest : public QObject {
     void init() { store_ = std::make_unique<testing::TempStore>(); }
     void cleanup() { store_.reset(); }
 
-    void aPassingRunWritesEverythingInOrder() {
-        testing::TempAppFolder app;
-        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}, {"Book", kBook}});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        const QStringList classFiles = {"res/layout/%c_add.xml",
-                                        "res/layout/%c_edit.xml",
-                                        "res/layout/%c_detail.xml",
-                                        "res/layout/%c_list.xml",
-                                        "res/layout/%c_list_item.xml",
-                                        "res/layout/%c_query.xml",
-                                        "src/com/mobileclient/domain/%C.java",
-                                        "src/com/mobileclient/service/%CService.java",
-                                        "src/com/mobileclient/handler/%CListHandler.java",
-                                        "src/com/mobileclient/util/%CSimpleAdapter.java",
-                                        "src/com/mobileclient/activity/%CAddActivity.java",
-                                        "src/com/mobileclient/activity/%CEditActivity.java",
-                                        "src/com/mobileclient/activity/%CListActivity.java",
-                                        "src/com/mobileclient/activity/%CDetailActivity.java",
-                                        "src/com/mobileclient/activity/%CQueryActivity.java"};
-        QCOMPARE(host.events, progressOf("Lib", {"BookType", "Book"}, classFiles)
-                                  << "notice 1125 class 0: 所有代码生成完毕!");
-        for (const QString& line : host.events.mid(9, 30)) {
-            const QString relative = line.mid(QString("projects/Lib/安卓客户端/").size())
-                                         .chopped(QString("生成完成!").size());
-            QVERIFY2(QFile::exists(app.output("Lib") + "/" + relative), qPrintable(relative));
-        }
-        QVERIFY(testing::readAll(app.output("Lib") +
-                                 "/src/com/mobileclient/activity/MainMenuActivity.java")
-                    .contains("bookTypeLinstener"));
+    // Each row breaks one check in class B and a later check in class A: the checks run one
+    // after the other over all classes, and the first failing check names its first class.
+    void checksRunInOrderOverAllClasses_data() {
+        QTest::addColumn<int>("notice");
+        QTest::addColumn<QString>("failingClass");
+        QTest::newRow("key") << 1124 << "B";
+        QTest::newRow("display") << 1126 << "B";
+        QTest::newRow("phone list") << 1127 << "A";
+        QTest::newRow("reference") << 1128 << "A";
     }
-
     void checksRunInOrderOverAllClasses() {
-        testing::TempAppFolder app;
-        // A breaks only the phone-list check; B (later) breaks the key check, which runs first.
-        const qint32 id = testing::seedProject(
-            "Lib",
-            {{"A", {{.name = "id", .type = kTypeInteger, .key = true, .display = true}}},
-             {"B",
-              {{.name = "x", .type = kTypeString, .key = true, .display = true, .phone = true},
-               {.name = "y", .type = kTypeString, .key = true}}}});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events,
-                 QStringList{"notice 1124 class 2: B表主键设置错误，每个类只能设置一个主键!"});
-        QVERIFY(!QDir(app.path() + "/projects").exists());
+        QFETCH(int, notice);
+        QFETCH(QString, failingClass);
+        const M sound = {.name = "k", .key = true, .display = true, .phone = true};
+        const M noPhone = {.name = "k", .key = true, .display = true};
+        const M secondKey = {.name = "k2", .key = true};
+        const M secondDisplay = {.name = "d2", .display = true};
+        testing::ProjectBuilder builder("Lib");
+        if (notice == 1124) {
+            builder.cls("A", "甲", {noPhone}).cls("B", "乙", {sound, secondKey});
+        } else if (notice == 1126) {
+            builder.cls("A", "甲", {noPhone}).cls("B", "乙", {sound, secondDisplay});
+        } else if (notice == 1127) {
+            builder.cls("A", "甲", {noPhone, {.name = "r", .type = "Nowhere"}})
+                .cls("B", "乙", {sound});
+        } else {
+            builder.cls("A", "甲", {sound, {.name = "r", .type = "Nowhere"}})
+                .cls("B", "乙", {sound});
+        }
+        Run run;
+        const QStringList events = run.go(testing::seedModel(builder.build()), "Lib");
+        QCOMPARE(events.size(), 1);
+        const QString expected = QStringLiteral("notice %1 class %2: %3")
+                                     .arg(notice)
+                                     .arg(failingClass == "A" ? 1 : 2)
+                                     .arg(failingClass);
+        QVERIFY2(events[0].startsWith(expected), qPrintable(events[0]));
+        QVERIFY(run.wroteNothing());
     }
 
-    void displayAndPhoneListChecksFollow() {
-        testing::TempAppFolder app;
-        const qint32 id = testing::seedProject(
-            "Lib", {{"A", {{.name = "id", .type = kTypeInteger, .key = true, .display = true}}},
-                    {"B", {{.name = "x", .type = kTypeString, .key = true, .phone = true}}}});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events,
-                 QStringList{"notice 1126 class 2: "
-                             "B表显示成员设置错误，每个类有且只能设置一个下拉框显示字段!"});
-        TMember display = *TMemberDAO().GetMember(2);
-        display.memberIsDisplay = 1;
-        TMemberDAO().UpdateMember(display);
-        host.events.clear();
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events,
-                 QStringList{"notice 1127 class 1: A表请至少设置一个安卓列表页显示字段!"});
-        QVERIFY(!QDir(app.path() + "/projects").exists());
-    }
-
-    void aReferenceToNoClassStopsBeforeWriting() {
-        testing::TempAppFolder app;
-        const qint32 id = testing::seedProject(
-            "Lib",
-            {{"Loan",
-              {{.name = "id", .type = kTypeInteger, .key = true, .display = true, .phone = true},
-               {.name = "book", .type = "Book"}}}});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events.size(), 1);
-        QVERIFY(host.events[0].startsWith("notice 1128 class 1: Loan"));
-        QVERIFY(host.events[0].contains("book"));
-        QVERIFY(!QDir(app.path() + "/projects").exists());
-    }
-
-    void anEmptyProjectStillGetsItsScaffolding() {
-        testing::TempAppFolder app;
-        const qint32 id = testing::seedProject("Empty", {});
-        RecordingHost host;
-        RunGeneration({id, "Empty", "quillmere", app.path()}, host);
-        QCOMPARE(host.events, progressOf("Empty", {}, {})
-                                  << "notice 1125 class 0: 所有代码生成完毕!");
-    }
-
-    void unsafeProjectNameIsRefusedBeforeWriting() {
-        testing::TempAppFolder app;
+    void unsafeNamesAreRefusedBeforeWriting() {
+        Run run;
         for (const char* name : {"../escape", "..", "a/b"}) {
-            const qint32 id = testing::seedProject(name, {});
-            RecordingHost host;
-            RunGeneration({id, name, "quillmere", app.path()}, host);
-            QCOMPARE(host.events.size(), 1);
-            QVERIFY(host.events[0].startsWith("failed: "));
+            const QStringList events =
+                run.go(testing::seedModel(testing::ProjectBuilder(name).build()), name);
+            QCOMPARE(events.size(), 1);
+            QVERIFY2(events[0].startsWith("failed: "), qPrintable(events[0]));
         }
-        QVERIFY(!QDir(app.path() + "/projects").exists());
-        QVERIFY(!QFile::exists(app.path() + "/../escape"));
+        const QStringList events =
+            run.go(testing::seedModel(
+                       testing::ProjectBuilder("Lib")
+                           .cls("A/B", "甲", {{.key = true, .display = true, .phone = true}})
+                           .build()),
+                   "Lib");
+        QVERIFY2(events.value(0).startsWith("notice 1128 class 1: A/B"),
+                 qPrintable(events.value(0)));
+        QVERIFY(run.wroteNothing());
+        QVERIFY(!QFile::exists(run.app.path() + "/../escape"));
     }
 
-    // Without a record (a folder written before records were kept) a second run keeps the files
-    // directly in the copied folders only; with one, it keeps every file the user changed.
-    void editedTemplateFilesStayAsTheRecordAllows() {
-        testing::TempAppFolder app;
-        const qint32 id = testing::seedProject("Lib", {});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        const QString out = app.output("Lib");
-        const QString bak = app.path() + "/bak/安卓客户端";
-        for (const char* file :
-             {".classpath", ".project", "ic_launcher-web.png", "proguard-project.txt",
-              "project.properties", "assets/README.txt", "res/values/strings.xml",
-              "src/com/mobileclient/app/Declare.java"}) {
-            QCOMPARE(testing::readAll(out + "/" + file), testing::readAll(bak + "/" + file));
+    void aSecondRunKeepsTopLevelFilesOfTheCopiedFoldersOnly() {
+        Run run;
+        const qint32 id = testing::seedModel(testing::library());
+        run.go(id, "Lib");
+        for (const char* file : {"/assets/README.txt", "/res/values/strings.xml", "/.project",
+                                 "/src/com/mobileclient/domain/Book.java"}) {
+            testing::writeAll(run.out(file), "edited");
         }
-        QVERIFY(QFile::exists(app.path() + "/projects/Lib/.quillmere/record"));
-        const char* const edited[] = {"/assets/README.txt", "/res/values/strings.xml", "/.project"};
-        for (const bool recorded : {false, true}) {
-            for (const char* file : edited) {
-                testing::writeAll(out + file, "edited");
-            }
-            if (!recorded) {
-                QVERIFY(QDir(app.path() + "/projects/Lib/.quillmere").removeRecursively());
-            }
-            RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-            QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
-            for (const char* file : edited) {
-                const bool kept = recorded || QByteArray(file) == "/assets/README.txt";
-                QCOMPARE(testing::readAll(out + file),
-                         kept ? QByteArray("edited") : testing::readAll(bak + file));
-            }
+        QCOMPARE(run.go(id, "Lib").last(), kCompleted);
+        QCOMPARE(testing::readAll(run.out("assets/README.txt")), QByteArray("edited"));
+        for (const char* file : {"res/values/strings.xml", ".project"}) {
+            QCOMPARE(testing::readAll(run.out(file)),
+                     testing::readAll(testing::kTemplateProject + "/" + file));
         }
+        QVERIFY(testing::readAll(run.out("src/com/mobileclient/domain/Book.java")) != "edited");
     }
 
     void aMissingTemplateProjectEndsTheRunWithAnError() {
-        testing::TempAppFolder app;
-        QVERIFY(QDir(app.path() + "/bak").removeRecursively());
-        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events.size(), 4);
-        QCOMPARE(host.events.mid(0, 3), progressOf("Lib", {}, {}).mid(0, 3));
-        QVERIFY(host.events[3].startsWith("failed: "));
-        QVERIFY(host.events[3].contains(".settings"));
-        QVERIFY(QFile::exists(app.output("Lib") + "/AndroidManifest.xml"));
+        Run run;
+        QVERIFY(QDir(run.app.path() + "/bak").removeRecursively());
+        const QStringList events = run.go(testing::seedModel(testing::library()), "Lib");
+        QCOMPARE(events.size(), 4);
+        QCOMPARE(events[2], QString("正在移动资源文件。。。"));
+        QVERIFY(events[3].startsWith("failed: ") && events[3].contains(".settings"));
+        QVERIFY(QFile::exists(run.out("AndroidManifest.xml")));
     }
 
     void rootFilesMissingAreSkippedButOnesThatCannotBeCopiedFail() {
-        testing::TempAppFolder app;
-        const QString bak = app.path() + "/bak/安卓客户端/";
+        Run run;
+        const QString bak = run.app.path() + "/bak/安卓客户端/";
         QVERIFY(QFile::remove(bak + "proguard-project.txt"));
-        const qint32 id = testing::seedProject("Lib", {});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
-        QVERIFY(!QFile::exists(app.output("Lib") + "/proguard-project.txt"));
-        QVERIFY(QFile::exists(app.output("Lib") + "/project.properties"));
+        const qint32 id = testing::seedModel(testing::ProjectBuilder("Lib").build());
+        QCOMPARE(run.go(id, "Lib").last(), kCompleted);
+        QVERIFY(!QFile::exists(run.out("proguard-project.txt")));
+        QVERIFY(QFile::exists(run.out("project.properties")));
 
         QVERIFY(QFile::remove(bak + ".project"));
         QVERIFY(QDir().mkpath(bak + ".project"));
-        host.events.clear();
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QVERIFY(host.events.last().startsWith("failed: "));
-        QVERIFY(host.events.last().contains(".project"));
-        QVERIFY(QFileInfo(app.output("Lib") + "/.project").isFile());  // the old copy stays
+        const QString failure = run.go(id, "Lib").last();
+        QVERIFY2(failure.startsWith("failed: ") && failure.contains(".project"),
+                 qPrintable(failure));
+        QVERIFY(QFileInfo(run.out(".project")).isFile());  // the old copy stays
     }
 
     void missingTemplatesGiveEmptyFiles() {
-        testing::TempAppFolder app;
-        QVERIFY(QDir(app.path() + "/template").removeRecursively());
-        const qint32 id = testing::seedProject("Lib", {});
-        RecordingHost host;
-        RunGeneration({id, "Lib", "quillmere", app.path()}, host);
-        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
-        QCOMPARE(testing::readAll(app.output("Lib") + "/AndroidManifest.xml"),
-                 QByteArray("\xEF\xBB\xBF"));
-        QCOMPARE(testing::readAll(app.output("Lib") +
-                                  "/src/com/mobileclient/activity/MainMenuActivity.java"),
+        Run run;
+        QVERIFY(QDir(run.app.path() + "/template").removeRecursively());
+        QCOMPARE(run.go(testing::seedModel(testing::ProjectBuilder("Lib").build()), "Lib").last(),
+                 kCompleted);
+        QCOMPARE(testing::readAll(run.out("AndroidManifest.xml")), QByteArray("\xEF\xBB\xBF"));
+        QCOMPARE(testing::readAll(run.out("src/com/mobileclient/activity/MainMenuActivity.java")),
                  QByteArray());
     }
 
     void aThreadedRunCallsItsHostOnTheHostThread() {
         testing::TempAppFolder app;
-        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}});
+        const qint32 id = testing::seedModel(testing::library());
         RecordingHost host;
         QObject context;
         TAutoCode* run = TAutoCode::Start({id, "Lib", "quillmere", app.path()}, &host, &context);
         QSignalSpy finished(run, &QThread::finished);
         QVERIFY(finished.wait(60000));
-        QCOMPARE(host.events.last(), QString("notice 1125 class 0: 所有代码生成完毕!"));
+        QCOMPARE(host.events.last(), kCompleted);
         for (Qt::HANDLE thread : host.threads) {
             QCOMPARE(thread, QThread::currentThreadId());
         }

@@ -1,22 +1,10 @@
 #include <QSqlQuery>
 
 #include "TestSupport.h"
-#include "store/ClassDAO.h"
-#include "store/DemoProject.h"
-#include "store/MemberDAO.h"
-#include "store/ModelFile.h"
-#include "store/ProjectDAO.h"
+
+using testing::M;
 
 namespace {
-
-TMember member(qint32 projectId, qint32 classId, const QString& name, const QString& type) {
-    TMember m;
-    m.projectId = projectId;
-    m.classId = classId;
-    m.memberName = name;
-    m.memberType = type;
-    return m;
-}
 
 QStringList names(const TMemberList& members) {
     QStringList result;
@@ -26,8 +14,16 @@ QStringList names(const TMemberList& members) {
     return result;
 }
 
-qint32 count(const QString& sql) {
-    return TDbHelper().QueryInt({sql, {}});
+qint32 count(const QString& table) {
+    return TDbHelper().QueryInt({"select count(*) from " + table, {}});
+}
+
+// A project "p" (id 1) with classes Book (1) and Loan (2); Loan's member refers to Book.
+void seedBookAndLoan() {
+    testing::ProjectBuilder builder(QStringLiteral("p"));
+    builder.cls("Book", "图书", {{.name = "a"}, {.name = "b"}, {.name = "c"}})
+        .cls("Loan", "借阅", {{.name = "book", .type = "Book"}});
+    testing::seedModel(builder.build());
 }
 
 }  // namespace
@@ -39,177 +35,92 @@ class StoreTest : public QObject {
     void init() { store_ = std::make_unique<testing::TempStore>(); }
     void cleanup() { store_.reset(); }
 
-    void newStoreIsEmptyAndHasTheSchema() {
-        QVERIFY(TProjectDAO().ListProjects().isEmpty());
-        QCOMPARE(count("select count(*) from t_member"), 0);
-        QCOMPARE(TDbHelper().QueryInt({"select projectId from t_project", {}}), -1);
-        QCOMPARE(TClassDAO().GetClassName(42), QString());
-        QCOMPARE(TClassDAO().GetFrontShowFlag(42), -1);
-        QCOMPARE(TClassDAO().GetClassId(1, "Book"), -1);
-        QVERIFY(!TMemberDAO().GetKeyMemberOf(1, "Book").has_value());
-    }
-
-    void freshMemberDefaults() {
-        const TMember m;
-        QCOMPARE(m.memberQueryDisplay, 1);
-        QCOMPARE(m.memberIsPri + m.memberIsMust + m.memberIsInteger + m.memberIsFloat +
-                     m.queryFlag + m.memberIsDisplay + m.androidDisplay,
-                 0);
-    }
-
     void quotesRoundTripAndNeverChangeAStatement() {
         const QString tricky = "O'Brien'); delete from t_project; --";
-        TProjectDAO projects;
-        projects.AddProject(tricky);
-        projects.AddProject("other");
-        QCOMPARE(projects.CountProjectsByName(tricky), 1);
-        const TEntryList list = projects.ListProjects();
-        QCOMPARE(list.size(), 2);
-        QCOMPARE(list[0].name, tricky);
-
-        TClassDAO classes;
-        classes.AddClass(list[0].id, "Book'", "图'书", 1);
-        const qint32 classId = classes.GetClassId(list[0].id, "Book'");
-        QCOMPARE(classes.GetFriendName(classId), QString("图'书"));
-        TMember m = member(list[0].id, classId, "it's", kTypeString);
+        TProjectDAO().AddProject(tricky);
+        TProjectDAO().AddProject("other");
+        QCOMPARE(TProjectDAO().CountProjectsByName(tricky), 1);
+        QCOMPARE(TProjectDAO().ListProjects(), (TEntryList{{1, tricky}, {2, "other"}}));
+        TClassDAO().AddClass(1, "Book'", "图'书", 1);
+        const qint32 classId = TClassDAO().GetClassId(1, "Book'");
+        QCOMPARE(TClassDAO().GetFriendName(classId), QString("图'书"));
+        TMember m;
+        m.projectId = 1;
+        m.classId = classId;
+        m.memberName = "it's";
+        m.memberType = "Book'";
         m.memberComment = "a 'quoted' comment";
         TMemberDAO().AddMember(m);
-        const TMemberList stored = TMemberDAO().ListMembers(classId);
-        QCOMPARE(stored.size(), 1);
-        QCOMPARE(stored[0].memberName, QString("it's"));
-        QCOMPARE(stored[0].memberComment, QString("a 'quoted' comment"));
+        TClassDAO().UpdateClass(1, classId, "Vol'", "卷", 0);
+        const TMember stored = TMemberDAO().ListMembers(classId).value(0);
+        QCOMPARE(stored.memberName, QString("it's"));
+        QCOMPARE(stored.memberComment, QString("a 'quoted' comment"));
+        QCOMPARE(stored.memberType, QString("Vol'"));
     }
 
-    void listsComeInIdOrder() {
-        TProjectDAO projects;
-        for (const char* name : {"c", "a", "b"}) {
-            projects.AddProject(name);
-        }
-        const TEntryList list = projects.ListProjects();
-        QCOMPARE(list.size(), 3);
-        QVERIFY(list[0].id < list[1].id && list[1].id < list[2].id);
-        QCOMPARE(list[0].name, QString("c"));
-    }
-
-    void deleteProjectRemovesItsClassesButLeavesMembers() {
-        TProjectDAO().AddProject("p");
+    void deletesTakeWhatBelongsToThem() {
+        seedBookAndLoan();
         TProjectDAO().AddProject("q");
-        TClassDAO().AddClass(1, "A", "甲", 0);
-        TClassDAO().AddClass(2, "B", "乙", 0);
-        TMemberDAO().AddMember(member(1, 1, "x", kTypeString));
-        TProjectDAO().DeleteProject(1);
-        QCOMPARE(TProjectDAO().ListProjects().size(), 1);
-        QVERIFY(TClassDAO().ListClasses(1).isEmpty());
-        QCOMPARE(TClassDAO().ListClasses(2).size(), 1);
-        QCOMPARE(count("select count(*) from t_member"), 1);
-    }
-
-    void failedBatchRollsBackAndReports() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "A", "甲", 0);
-        bool raised = false;
-        try {
-            TDbHelper().ExecBatch(
-                {{"delete from t_class where classId=?", {1}}, {"delete from no_such_table", {}}});
-        } catch (const TError& error) {
-            raised = true;
-            QVERIFY(!error.message().isEmpty());
-        }
-        QVERIFY(raised);
-        QCOMPARE(TClassDAO().ListClasses(1).size(), 1);
-    }
-
-    // A store error part way through an import (at its last member) leaves no trace of it,
-    // whether it adds a project or replaces one.
-    void failedImportChangesNothing() {
-        CreateDemoProject();
-        const QByteArray before = ModelFileText(LoadProjectModel(1, DemoProjectName(), {}));
-        QSqlQuery trigger(TDbHelper().GetConnection());
-        QVERIFY(
-            trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON t_member WHEN "
-                         "new.memberName='memo' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-        TProjectModel other = ParseModelFile(before);
-        other.projectName = "另一个";
-        QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(other, false));
-        QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(ParseModelFile(before), true));
-        QCOMPARE(TProjectDAO().ListProjects().size(), 1);
-        QCOMPARE(ModelFileText(LoadProjectModel(1, DemoProjectName(), {})), before);
-        QCOMPARE(count("select count(*) from t_class"), 4);
-    }
-
-    void deleteClassRemovesItsMembersOnly() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "Book", "图书", 0);
-        TClassDAO().AddClass(1, "Loan", "借阅", 0);
-        TMemberDAO().AddMember(member(1, 1, "barcode", kTypeString));
-        TMemberDAO().AddMember(member(1, 2, "book", "Book"));
+        TClassDAO().AddClass(2, "Shelf", "书架", 0);
         TClassDAO().DeleteClass(1);
         QCOMPARE(TClassDAO().ListClasses(1), (TEntryList{{2, "Loan"}}));
-        QVERIFY(TMemberDAO().ListMembers(1).isEmpty());
-        QCOMPARE(TMemberDAO().ListMembers(2)[0].memberType, QString("Book"));
+        QCOMPARE(count("t_member"), 1);
+        TProjectDAO().DeleteProject(1);  // its classes go, member rows stay
+        QCOMPARE(TProjectDAO().ListProjects(), (TEntryList{{2, "q"}}));
+        QVERIFY(TClassDAO().ListClasses(1).isEmpty());
+        QCOMPARE(TClassDAO().ListClasses(2).size(), 1);
+        QCOMPARE(count("t_member"), 1);
+        TProjectDAO().AddProject("r");  // deleted ids are never handed out again
+        QCOMPARE(TProjectDAO().ListProjects().last().id, 3);
+    }
+
+    void aFailedBatchChangesNothing() {
+        seedBookAndLoan();
+        QVERIFY_THROWS_EXCEPTION(TError, TDbHelper().ExecBatch({{"delete from t_class", {}},
+                                                                {"delete from no_table", {}}}));
+        QCOMPARE(count("t_class"), 2);
+        // A failing statement inside a DAO's own transaction: the class outlives its members'
+        // failed deletion.
+        QSqlQuery(TDbHelper().GetConnection())
+            .exec(
+                "CREATE TRIGGER lock BEFORE DELETE ON t_member BEGIN SELECT "
+                "RAISE(ABORT, 'locked'); END");
+        QVERIFY_THROWS_EXCEPTION(TError, TClassDAO().DeleteClass(1));
+        QCOMPARE(TClassDAO().GetClassName(1), QString("Book"));
     }
 
     void renameRewritesReferenceTypesInItsProjectOnly() {
-        TProjectDAO().AddProject("p");
+        seedBookAndLoan();
         TProjectDAO().AddProject("q");
-        TClassDAO().AddClass(1, "Book", "图书", 1);
-        TClassDAO().AddClass(1, "Loan", "借阅", 0);
         TClassDAO().AddClass(2, "Shelf", "书架", 0);
-        TMemberDAO().AddMember(member(1, 2, "book", "Book"));
-        TMemberDAO().AddMember(member(2, 3, "book", "Book"));
-        TClassDAO().UpdateClass(1, 1, "Volume", "卷", 0);
+        TMember other;
+        other.classId = 3;
+        other.memberName = "book";
+        other.memberType = "Book";
+        TMemberDAO().AddMember(other);
+        TClassDAO().UpdateClass(1, 1, "Volume", "卷", 1);
         QCOMPARE(TClassDAO().GetClassName(1), QString("Volume"));
-        QCOMPARE(TClassDAO().GetFriendName(1), QString("卷"));
-        QCOMPARE(TClassDAO().GetFrontShowFlag(1), 0);
+        QCOMPARE(TClassDAO().GetFrontShowFlag(1), 1);
         QCOMPARE(TMemberDAO().ListMembers(2)[0].memberType, QString("Volume"));
         QCOMPARE(TMemberDAO().ListMembers(3)[0].memberType, QString("Book"));
     }
 
-    void otherClassesAndCounts() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "Only", "唯一", 0);
-        QVERIFY(TClassDAO().ListOtherClasses(1, 1).isEmpty());
-        TClassDAO().AddClass(1, "Second", "第二", 0);
-        QCOMPARE(TClassDAO().ListOtherClasses(1, 1), (TEntryList{{2, "Second"}}));
-        QCOMPARE(TClassDAO().CountClassesByName(1, "Only"), 1);
-        QCOMPARE(TClassDAO().CountClassesByName(2, "Only"), 0);
-    }
-
-    void memberListsAndSingleReaders() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "Book", "图书", 0);
-        TMember key = member(1, 1, "barcode", kTypeString);
-        key.memberIsPri = 1;
-        TMember secondKey = member(1, 1, "isbn", kTypeString);
-        secondKey.memberIsPri = 1;
-        secondKey.memberIsDisplay = 1;
-        TMember photo = member(1, 1, "photo", kTypeImage);
-        photo.queryFlag = 1;
-        photo.androidDisplay = 1;
-        TMember owner = member(1, 1, "owner", "Reader");
-        TMember spaced = member(1, 1, "spaced", kTypeString + " ");
-        for (const TMember& m : {key, secondKey, photo, owner, spaced}) {
-            TMemberDAO().AddMember(m);
-        }
-        const TMemberDAO dao;
-        QCOMPARE(names(dao.ListMembers(1)),
-                 (QStringList{"barcode", "isbn", "photo", "owner", "spaced"}));
-        QCOMPARE(names(dao.ListImageMembers(1)), QStringList{"photo"});
-        QCOMPARE(names(dao.ListReferenceMembers(1)), (QStringList{"owner", "spaced"}));
-        QCOMPARE(names(dao.ListQueryMembers(1)), QStringList{"photo"});
-        QCOMPARE(names(dao.ListPhoneListMembers(1)), QStringList{"photo"});
-        QCOMPARE(names(dao.ListNonKeyMembers(1)), (QStringList{"photo", "owner", "spaced"}));
-        QCOMPARE(dao.GetKeyMember(1)->memberName, QString("barcode"));
-        QCOMPARE(dao.GetKeyMemberOf(1, "Book")->memberName, QString("barcode"));
-        QCOMPARE(dao.GetDisplayMemberOf(1, "Book")->memberName, QString("isbn"));
-        QVERIFY(!dao.GetDisplayMemberOf(1, "Nothing").has_value());
-        QVERIFY(!dao.GetMember(999).has_value());
+    void swapExchangesContentsNotIdsAndNeedsBothRows() {
+        seedBookAndLoan();
+        QVERIFY(TMemberDAO().SwapMembers(1, 3));
+        const TMemberList after = TMemberDAO().ListMembers(1);
+        QCOMPARE(names(after), (QStringList{"c", "b", "a"}));
+        QCOMPARE(after[0].memberId, 1);
+        QCOMPARE(after[0].classId, 1);
+        QVERIFY(TMemberDAO().SwapMembers(2, 2));
+        QVERIFY(!TMemberDAO().SwapMembers(1, 99));
+        QVERIFY(!TMemberDAO().SwapMembers(99, 1));
+        QCOMPARE(names(TMemberDAO().ListMembers(1)), (QStringList{"c", "b", "a"}));
+        QCOMPARE(count("t_member"), 4);
     }
 
     void updateKeepsIdAndOwner() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "Book", "图书", 0);
-        TMemberDAO().AddMember(member(1, 1, "price", kTypeFloat));
+        seedBookAndLoan();
         TMember changed = *TMemberDAO().GetMember(1);
         changed.memberName = "cost";
         changed.classId = 77;
@@ -219,84 +130,45 @@ class StoreTest : public QObject {
         QCOMPARE(stored.memberName, QString("cost"));
         QCOMPARE(stored.classId, 1);
         QCOMPARE(stored.memberIsFloat, 1);
+        QVERIFY(!TMemberDAO().GetMember(999).has_value());
     }
 
-    void swapExchangesContentsNotIds() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "Book", "图书", 0);
-        for (const char* name : {"a", "b", "c"}) {
-            TMemberDAO().AddMember(member(1, 1, name, kTypeString));
-        }
-        QVERIFY(TMemberDAO().SwapMembers(1, 3));
-        const TMemberList after = TMemberDAO().ListMembers(1);
-        QCOMPARE(names(after), (QStringList{"c", "b", "a"}));
-        QCOMPARE(after[0].memberId, 1);
-        QCOMPARE(after[2].memberId, 3);
-        QVERIFY(TMemberDAO().SwapMembers(2, 2));
-        QCOMPARE(names(TMemberDAO().ListMembers(1)), (QStringList{"c", "b", "a"}));
-    }
-
-    void swapWithAMissingIdWritesNothing() {
-        TProjectDAO().AddProject("p");
-        TClassDAO().AddClass(1, "Book", "图书", 0);
-        TMemberDAO().AddMember(member(1, 1, "a", kTypeString));
-        QVERIFY(!TMemberDAO().SwapMembers(1, 99));
-        QVERIFY(!TMemberDAO().SwapMembers(99, 1));
-        QCOMPARE(names(TMemberDAO().ListMembers(1)), QStringList{"a"});
-        QCOMPARE(count("select count(*) from t_member"), 1);
-    }
-
-    void schemaHasTheAgreedNamesAndDefaults() {
-        // Other tools create and read stores with exactly these tables and columns.
-        QCOMPARE(TProjectDAO().ListProjects().size(), 0);  // opens and creates the store
-        auto describe = [](const QString& table) {
-            QStringList columns;
-            QSqlQuery query = TDbHelper().OpenQuery({"pragma table_info(" + table + ")", {}});
-            while (query.next()) {
-                columns << QStringLiteral("%1 %2%3%4%5")
-                               .arg(query.value("name").toString(), query.value("type").toString(),
-                                    query.value("notnull").toInt() ? " not null" : "",
-                                    query.value("dflt_value").isNull()
-                                        ? QString()
-                                        : " = " + query.value("dflt_value").toString(),
-                                    query.value("pk").toInt() ? " key" : "");
-            }
-            return columns;
+    // Each check reports the first failing class of the list, in list order.
+    void checksReportTheFirstFailingClass() {
+        testing::ProjectBuilder builder(QStringLiteral("p"));
+        builder.cls("A", "甲", {{.name = "id", .key = true, .phone = true}})
+            .cls("B", "乙", {{.name = "x", .display = true}, {.name = "y", .display = true}})
+            .cls("C", "丙", {{.name = "k", .key = true}, {.name = "l", .key = true}});
+        testing::seedModel(builder.build());
+        const TClassDAO dao;
+        const TEntryList classes = dao.ListClasses(1);
+        const TEntryList reversed = {classes[2], classes[1], classes[0]};
+        const struct {
+            bool (TClassDAO::*check)(const TEntryList&, qint32*) const;
+            TEntryList list;
+            qint32 failing;
+        } cases[] = {
+            {&TClassDAO::CheckKeyMembers, classes, 2},
+            {&TClassDAO::CheckKeyMembers, reversed, 3},
+            {&TClassDAO::CheckDisplayMembers, classes, 1},
+            {&TClassDAO::CheckDisplayMembers, reversed, 3},
+            {&TClassDAO::CheckPhoneListMembers, classes, 2},
+            {&TClassDAO::CheckPhoneListMembers, {classes[0]}, 0},
+            {&TClassDAO::CheckKeyMembers, {}, 0},
         };
-        QCOMPARE(describe("t_project"),
-                 (QStringList{"projectId INTEGER key", "projectName TEXT not null"}));
-        QCOMPARE(describe("t_class"),
-                 (QStringList{"classId INTEGER key", "projectId INTEGER not null",
-                              "className TEXT not null", "friendName TEXT not null",
-                              "frontShowFlag INTEGER not null = 0"}));
-        QCOMPARE(
-            describe("t_member"),
-            (QStringList{
-                "memberId INTEGER key", "projectId INTEGER not null", "classId INTEGER not null",
-                "memberName TEXT not null", "memberType TEXT not null",
-                "memberLength INTEGER not null = 0", "memberIsPri INTEGER not null = 0",
-                "memberComment TEXT not null = ''", "memberIsMust INTEGER not null = 0",
-                "memberIsInteger INTEGER not null = 0", "memberIsFloat INTEGER not null = 0",
-                "queryFlag INTEGER not null = 0", "memberIsDisplay INTEGER not null = 0",
-                "memberQueryDisplay INTEGER not null = 1", "androidDisplay INTEGER not null = 0"}));
-        // Deleted ids are never handed out again.
-        TProjectDAO().AddProject("a");
-        TProjectDAO().AddProject("b");
-        TProjectDAO().DeleteProject(2);
-        TProjectDAO().AddProject("c");
-        QCOMPARE(TProjectDAO().ListProjects(), (TEntryList{{1, "a"}, {3, "c"}}));
+        for (const auto& c : cases) {
+            qint32 failing = 0;
+            QCOMPARE((dao.*c.check)(c.list, &failing), c.failing == 0);
+            QCOMPARE(failing, c.failing);
+        }
     }
 
     void createStoreRefusesAFileThatIsNotAStore() {
-        const QString path = store_->folder() + "/notes.txt";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("my notes");
-        file.close();
-        QVERIFY_THROWS_EXCEPTION(TError, TDbHelper::CreateStore(path));
-        QCOMPARE(testing::readAll(path), QByteArray("my notes"));
-
-        // SQLite databases that are not stores: other tables, or a store table lacking a column.
+        const QString notes = store_->folder() + "/notes.txt";
+        testing::writeAll(notes, "my notes");
+        QVERIFY_THROWS_EXCEPTION(TError, TDbHelper::CreateStore(notes));
+        QCOMPARE(testing::readAll(notes), QByteArray("my notes"));
+        // SQLite files that are not stores: other tables, or a store table lacking a column.
         const QStringList foreignSchemas = {
             "create table contacts (name TEXT)",
             "create table t_project (projectId INTEGER PRIMARY KEY, projectName TEXT);"
@@ -312,7 +184,6 @@ class StoreTest : public QObject {
                 for (const QString& sql : foreignSchemas[i].split(';')) {
                     QVERIFY(QSqlQuery(db).exec(sql));
                 }
-                db.close();
             }
             QSqlDatabase::removeDatabase("foreign");
             const QByteArray before = testing::readAll(foreign);

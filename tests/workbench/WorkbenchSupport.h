@@ -109,6 +109,14 @@ inline QStringList memberNames(qint32 classId) {
     return names;
 }
 
+inline QList<qint32> memberIds(qint32 classId) {
+    QList<qint32> ids;
+    for (const TMember& m : TMemberDAO().ListMembers(classId)) {
+        ids.append(m.memberId);
+    }
+    return ids;
+}
+
 // A main window over a fresh store; construct the store content first, then call open().
 class Bench {
   public:
@@ -156,7 +164,7 @@ class Bench {
         emit projects()->activated(index);
     }
     // Selects exactly these rows of the member table.
-    void selectRows(std::initializer_list<int> rows) const {
+    void selectRows(const QList<int>& rows) const {
         members()->clearSelection();
         for (int row : rows) {
             members()->selectionModel()->select(

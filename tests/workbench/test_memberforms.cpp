@@ -87,7 +87,6 @@ Q_DECLARE_METATYPE(Entries)
 class TestMemberForms : public QObject {
     Q_OBJECT
   private slots:
-    void addDialogStartsWithItsDefaults();
     void typeListOffersTheOtherClasses();
     void addChecksRunInOrder_data();
     void addChecksRunInOrder();
@@ -99,32 +98,6 @@ class TestMemberForms : public QObject {
     void lengthMustBeADecimalInteger();
     void cancelWritesNothing();
 };
-
-void TestMemberForms::addDialogStartsWithItsDefaults() {
-    Library lib;
-    TAddMemberForm form(&lib.window);
-    QCOMPARE(form.findChild<QComboBox*>("CB_MemberType")->currentText(), kTypeString);
-    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberLength")->text(), QStringLiteral("20"));
-    QVERIFY(form.findChild<QCheckBox*>("CB_MemberQueryDisplay")->isChecked());
-    for (const char* box : {"CB_MemberIsMust", "CB_QueryFlag", "CB_MemberIsPri",
-                            "CB_MemberIsDisplay", "CB_AndroidDisplay"}) {
-        QVERIFY2(!form.findChild<QCheckBox*>(box)->isChecked(), box);
-    }
-    // Tab order: name, type, required, OK, cancel, comment, query, key, length, display,
-    // query display, phone list.
-    QStringList order;
-    QWidget* widget = form.findChild<QLineEdit*>("Edt_MemberName");
-    for (int i = 0; i < 12; ++i, widget = widget->nextInFocusChain()) {
-        while (widget->focusPolicy() == Qt::NoFocus) {
-            widget = widget->nextInFocusChain();
-        }
-        order.append(widget->objectName());
-    }
-    QCOMPARE(order, (QStringList{"Edt_MemberName", "CB_MemberType", "CB_MemberIsMust", "Button1",
-                                 "Button2", "Edt_MemberComment", "CB_QueryFlag", "CB_MemberIsPri",
-                                 "Edt_MemberLength", "CB_MemberIsDisplay", "CB_MemberQueryDisplay",
-                                 "CB_AndroidDisplay"}));
-}
 
 void TestMemberForms::typeListOffersTheOtherClasses() {
     const QStringList builtIn{kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage};

@@ -12,80 +12,19 @@ namespace testing {
 // an image member (the edit dialog lets it through) and an integer member.
 inline TProjectModel library() {
     return ProjectBuilder(QStringLiteral("Library"))
-        .cls("BookType", "图书类别",
-             {{.name = "typeId", .type = kTypeInteger, .comment = "类别编号", .key = true},
-              {.name = "typeName",
-               .type = kTypeString,
-               .comment = "类别名称",
-               .display = true,
-               .phone = true}})
+        .cls("BookType", "图书类别", {"typeId 整型 K 类别编号", "typeName 字符串 DP 类别名称"})
         .cls("Publisher", "出版社",
-             {{.name = "publisherNo", .type = kTypeString, .comment = "出版社编号", .key = true},
-              {.name = "publisherName",
-               .type = kTypeString,
-               .comment = "出版社名称",
-               .display = true,
-               .phone = true}})
+             {"publisherNo 字符串 K 出版社编号", "publisherName 字符串 DP 出版社名称"})
         .cls("Book", "图书",
-             {{.name = "barcode",
-               .type = kTypeString,
-               .comment = "条形码",
-               .key = true,
-               .query = true,
-               .phone = true},
-              {.name = "bookName",
-               .type = kTypeString,
-               .comment = "图书名称",
-               .query = true,
-               .display = true,
-               .phone = true},
-              {.name = "bookType",
-               .type = "BookType",
-               .comment = "图书类别",
-               .query = true,
-               .phone = true},
-              {.name = "price", .type = kTypeFloat, .comment = "价格", .phone = true},
-              {.name = "count", .type = kTypeInteger, .comment = "库存", .phone = true},
-              {.name = "publishDate",
-               .type = kTypeDate,
-               .comment = "出版日期",
-               .query = true,
-               .phone = true},
-              {.name = "publisher",
-               .type = "Publisher",
-               .comment = "出版社",
-               .query = true,
-               .phone = true},
-              {.name = "bookPhoto", .type = kTypeImage, .comment = "图书图片", .phone = true}})
-        .cls("Shelf", "书架",
-             {{.name = "shelfId",
-               .type = kTypeInteger,
-               .comment = "书架编号",
-               .key = true,
-               .display = true,
-               .phone = true}})
-        .cls("Reader", "读者",
-             {{.name = "readerNo",
-               .type = kTypeString,
-               .comment = "读者编号",
-               .key = true,
-               .phone = true},
-              {.name = "readerName", .type = kTypeString, .comment = "姓名", .display = true}})
+             {"barcode 字符串 KQP 条形码", "bookName 字符串 QDP 图书名称",
+              "bookType BookType QP 图书类别", "price 浮点型 P 价格", "count 整型 P 库存",
+              "publishDate 日期型 QP 出版日期", "publisher Publisher QP 出版社",
+              "bookPhoto 图片型 P 图书图片"})
+        .cls("Shelf", "书架", {"shelfId 整型 KDP 书架编号"})
+        .cls("Reader", "读者", {"readerNo 字符串 KP 读者编号", "readerName 字符串 D 姓名"})
         .cls("Loan", "借阅",
-             {{.name = "loanId",
-               .type = kTypeInteger,
-               .comment = "借阅编号",
-               .key = true,
-               .query = true,
-               .display = true,
-               .phone = true},
-              {.name = "reader",
-               .type = "Reader",
-               .comment = "借阅人",
-               .query = true,
-               .phone = true},
-              {.name = "guarantor", .type = "Reader", .comment = "担保人"},
-              {.name = "receipt", .type = kTypeImage, .comment = "凭据", .query = true}})
+             {"loanId 整型 KQDP 借阅编号", "reader Reader QP 借阅人", "guarantor Reader - 担保人",
+              "receipt 图片型 Q 凭据"})
         .build();
 }
 
@@ -97,82 +36,20 @@ inline TProjectModel library() {
 // threshold; markup and empty texts in comments; one-letter names.
 inline TProjectModel edgeModel() {
     return ProjectBuilder(QStringLiteral("边界"))
-        .cls("City", "城市",
-             {{.name = "cityId",
-               .type = kTypeInteger,
-               .comment = "城市编号",
-               .key = true,
-               .display = true,
-               .phone = true},
-              {.name = "cityName",
-               .type = kTypeString,
-               .comment = "名称 & <简称>",
-               .query = true,
-               .length = 99}})
-        .cls(
-            "Trip", "行程",
-            {{.name = "tripNo",
-              .type = kTypeString,
-              .comment = "行程号",
-              .key = true,
-              .display = true,
-              .phone = true,
-              .length = 100},
-             {.name = "fromCity",
-              .type = "City",
-              .comment = "出发城市",
-              .query = true,
-              .phone = true},
-             {.name = "toCity", .type = "City", .comment = "到达城市", .query = true},
-             {.name = "city", .type = "City", .comment = ""},
-             {.name = "startDate",
-              .type = kTypeDate,
-              .comment = "出发日期",
-              .query = true,
-              .phone = true},
-             {.name = "fare", .type = kTypeFloat, .comment = "票价", .query = true},
-             {.name = "seats", .type = kTypeInteger, .comment = "座位", .query = true},
-             {.name = "photo", .type = kTypeImage, .comment = "照片", .query = true, .phone = true},
-             {.name = "ticket", .type = kTypeImage, .comment = ""},
-             {.name = "note", .type = kTypeString, .comment = "备注&说明", .length = 100},
-             {.name = "memo", .type = kTypeString, .comment = "", .length = 99}})
+        .cls("City", "城市", {"cityId 整型 KDP 城市编号", "cityName 字符串/99 Q 名称 & <简称>"})
+        .cls("Trip", "行程",
+             {"tripNo 字符串/100 KDP 行程号", "fromCity City QP 出发城市", "toCity City Q 到达城市",
+              "city City -", "startDate 日期型 QP 出发日期", "fare 浮点型 Q 票价",
+              "seats 整型 Q 座位", "photo 图片型 QP 照片", "ticket 图片型 -",
+              "note 字符串/100 - 备注&说明", "memo 字符串/99 -"})
         .cls("Category", "类别",
-             {{.name = "categoryName",
-               .type = kTypeString,
-               .comment = "类别名称",
-               .key = true,
-               .display = true,
-               .phone = true},
-              {.name = "parent",
-               .type = "Category",
-               .comment = "上级类别",
-               .query = true,
-               .phone = true},
-              {.name = "picture", .type = kTypeImage, .comment = "图片", .query = true}})
+             {"categoryName 字符串 KDP 类别名称", "parent Category QP 上级类别",
+              "picture 图片型 Q 图片"})
         .cls("Badge", "徽章",
-             {{.name = "badgePic", .type = kTypeImage, .comment = "徽章图", .key = true},
-              {.name = "label", .type = kTypeString, .comment = "", .display = true, .phone = true},
-              {.name = "category", .type = "Category", .comment = "类别"}})
-        .cls("Profile", "档案",
-             {{.name = "trip", .type = "Trip", .comment = "行程", .key = true},
-              {.name = "level",
-               .type = kTypeFloat,
-               .comment = "等级",
-               .display = true,
-               .phone = true},
-              {.name = "since", .type = kTypeDate, .comment = ""}})
-        .cls("X", "某",
-             {{.name = "a",
-               .type = kTypeInteger,
-               .comment = "",
-               .key = true,
-               .display = true,
-               .phone = true}})
-        .cls("Y", "另",
-             {{.name = "b", .type = kTypeString, .comment = "乙", .key = true, .phone = true},
-              {.name = "p", .type = "Profile", .comment = "档案", .query = true, .phone = true},
-              {.name = "x", .type = "X", .comment = "", .query = true},
-              {.name = "d", .type = kTypeDate, .comment = "日期", .display = true}})
+             {"badgePic 图片型 K 徽章图", "label 字符串 DP", "category Category - 类别"})
+        .cls("Profile", "档案", {"trip Trip K 行程", "level 浮点型 DP 等级", "since 日期型 -"})
+        .cls("X", "某", {"a 整型 KDP"})
+        .cls("Y", "另", {"b 字符串 KP 乙", "p Profile QP 档案", "x X Q", "d 日期型 D 日期"})
         .build();
 }
 

@@ -20,20 +20,11 @@
 
 namespace testing {
 
-// A member as a test writes it; flags default to no.
-struct M {
-    QString name;
-    QString type = kTypeString;
-    QString comment;
-    bool key = false;
-    bool query = false;
-    bool display = false;
-    bool phone = false;
-    qint32 length = 0;  // string members only; 0 stores 20
-};
-
 // Builds a TProjectModel class by class, with the flags the member dialogs derive; ids count
-// from 1 in insertion order, as a fresh store hands them out.
+// from 1 in insertion order, as a fresh store hands them out. A member is written
+// "name type flags comment": the type is a member type or a class name, a string type may
+// carry its length ("字符串/100", else 20); flags are letters (K key, Q query, D drop-down
+// display, P phone list) or "-"; the comment is the rest of the text, maybe empty.
 class ProjectBuilder {
   public:
     explicit ProjectBuilder(const QString& projectName = QStringLiteral("Demo")) {
@@ -42,27 +33,32 @@ class ProjectBuilder {
         model_.packageName = QStringLiteral("quillmere");
     }
     ProjectBuilder& cls(const QString& className, const QString& friendName,
-                        std::initializer_list<M> members) {
+                        std::initializer_list<const char*> members) {
         TClassModel c;
         c.classId = static_cast<qint32>(model_.classes.size()) + 1;
         c.className = className;
         c.friendName = friendName;
-        for (const M& m : members) {
+        for (const char* text : members) {
+            const QString spec = QString::fromUtf8(text);
+            const QString flags = spec.section(' ', 2, 2);
             TMember row;
             row.memberId = ++memberId_;
             row.projectId = model_.projectId;
             row.classId = c.classId;
-            row.memberName = m.name;
-            row.memberType = m.type;
-            row.memberLength = m.type == kTypeString ? (m.length > 0 ? m.length : 20) : 0;
-            row.memberIsPri = m.key ? 1 : 0;
-            row.memberComment = m.comment;
+            row.memberName = spec.section(' ', 0, 0);
+            row.memberType = spec.section(' ', 1, 1).section('/', 0, 0);
+            row.memberLength = row.memberType != kTypeString ? 0
+                               : spec.section(' ', 1, 1).contains('/')
+                                   ? spec.section(' ', 1, 1).section('/', 1).toInt()
+                                   : 20;
+            row.memberIsPri = flags.contains('K') ? 1 : 0;
+            row.memberComment = spec.section(' ', 3);
             row.memberIsMust = 1;
-            row.memberIsInteger = m.type == kTypeInteger ? 1 : 0;
-            row.memberIsFloat = m.type == kTypeFloat ? 1 : 0;
-            row.queryFlag = m.query ? 1 : 0;
-            row.memberIsDisplay = m.display ? 1 : 0;
-            row.androidDisplay = m.phone ? 1 : 0;
+            row.memberIsInteger = row.memberType == kTypeInteger ? 1 : 0;
+            row.memberIsFloat = row.memberType == kTypeFloat ? 1 : 0;
+            row.queryFlag = flags.contains('Q') ? 1 : 0;
+            row.memberIsDisplay = flags.contains('D') ? 1 : 0;
+            row.androidDisplay = flags.contains('P') ? 1 : 0;
             c.members.append({row, CategoryOfType(row.memberType)});
         }
         model_.classes.append(std::move(c));

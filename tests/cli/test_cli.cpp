@@ -53,7 +53,8 @@ class CommandLineTest : public QObject {
             testing::TempStore store;
             testing::seedModel(testing::ProjectBuilder("Twice").build());
             testing::seedModel(testing::ProjectBuilder("Twice").build());
-            testing::seedModel(testing::ProjectBuilder("Bad").cls("Book", "图书", {{}}).build());
+            testing::seedModel(
+                testing::ProjectBuilder("Bad").cls("Book", "图书", {"id 整型 -"}).build());
             TDbHelper::CloseConnection();
             QVERIFY(QFile::copy(store.path(), app.path() + "/projects.db"));
         }

@@ -4,7 +4,6 @@
 
 #include "TestSupport.h"
 #include "generation/FileOperate.h"
-#include "generation/OutputProject.h"
 
 using testing::writeAll;
 
@@ -96,30 +95,6 @@ class FilesTest : public QObject {
         QCOMPARE(testing::readAll(target + "/top.txt"), QByteArray("new top"));
         QFile::setPermissions(source + "/sub",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void copyOfAMissingFolderIsAnError() {
-        QTemporaryDir dir;
-        const QString cwd = QDir::currentPath();
-        QVERIFY_THROWS_EXCEPTION(
-            TError, TFileOperate::CopyDirectory(dir.filePath("nope"), dir.filePath("t"), true));
-        QCOMPARE(QDir::currentPath(), cwd);
-    }
-
-    void outputProjectNamesFilesAndProgressLines() {
-        QTemporaryDir dir;
-        const TOutputProject output(dir.path(), "Lib");
-        const QString line =
-            output.write(TGeneratedFile::Java("domain", "Book.java", "class Book {}"));
-        QCOMPARE(line,
-                 QString("projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java生成完成!"));
-        QCOMPARE(testing::readAll(
-                     dir.filePath("projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java")),
-                 QByteArray("class Book {}"));
-        const QString layout = output.write(TGeneratedFile::Layout("book_add.xml", "<a/>"));
-        QCOMPARE(layout, QString("projects/Lib/安卓客户端/res/layout/book_add.xml生成完成!"));
-        QCOMPARE(testing::readAll(dir.filePath("projects/Lib/安卓客户端/res/layout/book_add.xml")),
-                 QByteArray("\xEF\xBB\xBF<a/>"));
     }
 };
 

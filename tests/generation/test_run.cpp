@@ -8,7 +8,6 @@
 
 #include "Models.h"
 
-using testing::M;
 using testing::RecordingHost;
 
 namespace {
@@ -49,21 +48,18 @@ class RunTest : public QObject {
     void checksRunInOrderOverAllClasses() {
         QFETCH(int, notice);
         QFETCH(QString, failingClass);
-        const M sound = {.name = "k", .key = true, .display = true, .phone = true};
-        const M noPhone = {.name = "k", .key = true, .display = true};
-        const M secondKey = {.name = "k2", .key = true};
-        const M secondDisplay = {.name = "d2", .display = true};
+        const char* sound = "k 字符串 KDP";
+        const char* noPhone = "k 字符串 KD";
+        const char* nowhere = "r Nowhere -";
         testing::ProjectBuilder builder("Lib");
         if (notice == 1124) {
-            builder.cls("A", "甲", {noPhone}).cls("B", "乙", {sound, secondKey});
+            builder.cls("A", "甲", {noPhone}).cls("B", "乙", {sound, "k2 字符串 K"});
         } else if (notice == 1126) {
-            builder.cls("A", "甲", {noPhone}).cls("B", "乙", {sound, secondDisplay});
+            builder.cls("A", "甲", {noPhone}).cls("B", "乙", {sound, "d2 字符串 D"});
         } else if (notice == 1127) {
-            builder.cls("A", "甲", {noPhone, {.name = "r", .type = "Nowhere"}})
-                .cls("B", "乙", {sound});
+            builder.cls("A", "甲", {noPhone, nowhere}).cls("B", "乙", {sound});
         } else {
-            builder.cls("A", "甲", {sound, {.name = "r", .type = "Nowhere"}})
-                .cls("B", "乙", {sound});
+            builder.cls("A", "甲", {sound, nowhere}).cls("B", "乙", {sound});
         }
         Run run;
         const QStringList events = run.go(testing::seedModel(builder.build()), "Lib");
@@ -86,9 +82,7 @@ class RunTest : public QObject {
         }
         const QStringList events =
             run.go(testing::seedModel(
-                       testing::ProjectBuilder("Lib")
-                           .cls("A/B", "甲", {{.key = true, .display = true, .phone = true}})
-                           .build()),
+                       testing::ProjectBuilder("Lib").cls("A/B", "甲", {"k 字符串 KDP"}).build()),
                    "Lib");
         QVERIFY2(events.value(0).startsWith("notice 1128 class 1: A/B"),
                  qPrintable(events.value(0)));

@@ -31,17 +31,12 @@ class ScaffoldingTest : public QObject {
     // Screens hold one service field and one list per referenced class; a second reference to
     // the same class, or a reference to the class itself, must take a name of its own.
     void referencesThatWouldClashGetNamesOfTheirOwn() {
-        const TProjectModel project =
-            testing::ProjectBuilder()
-                .cls("City", "城市", {{.name = "id", .key = true, .display = true}})
-                .cls("Trip", "行程",
-                     {{.name = "owner", .type = "Trip", .key = true},
-                      {.name = "fromCity", .type = "City"},
-                      {.name = "toCity", .type = "City"},
-                      {.name = "city", .type = "City"},
-                      {.name = "parent", .type = "Trip"},
-                      {.name = "trip", .type = "Trip"}})
-                .build();
+        const TProjectModel project = testing::ProjectBuilder()
+                                          .cls("City", "城市", {"id 整型 KD"})
+                                          .cls("Trip", "行程",
+                                               {"owner Trip K", "fromCity City -", "toCity City -",
+                                                "city City -", "parent Trip -", "trip Trip -"})
+                                          .build();
         const TClassModel& trip = project.classes[1];
         // member, stem on list/detail/query screens, stem on the add and edit forms
         const char* expected[][3] = {{"owner", "owner", "owner"},    {"fromCity", "city", "city"},
@@ -59,13 +54,10 @@ class ScaffoldingTest : public QObject {
         }
         // Without a drop-down for the key member, the first other reference keeps the class's
         // object name on the forms.
-        const TProjectModel keyed =
-            testing::ProjectBuilder()
-                .cls("City", "城市", {{.name = "id", .key = true, .display = true}})
-                .cls(
-                    "Stop", "站",
-                    {{.name = "at", .type = "City", .key = true}, {.name = "next", .type = "City"}})
-                .build();
+        const TProjectModel keyed = testing::ProjectBuilder()
+                                        .cls("City", "城市", {"id 整型 KD"})
+                                        .cls("Stop", "站", {"at City K", "next City -"})
+                                        .build();
         QCOMPARE(ReferenceStem(keyed.classes[1], keyed.classes[1].members[1]), QString("next"));
         QCOMPARE(FormReferenceStem(keyed.classes[1], keyed.classes[1].members[1]), QString("city"));
     }
@@ -80,16 +72,14 @@ class ScaffoldingTest : public QObject {
 
     void modelProblemsNameTheClassAndMember() {
         const TProjectModel missing =
-            testing::ProjectBuilder()
-                .cls("Loan", "借阅", {{.name = "book", .type = "Book", .key = true}})
-                .build();
+            testing::ProjectBuilder().cls("Loan", "借阅", {"book Book K"}).build();
         const TModelProblem problem = FindModelProblem(missing);
         QCOMPARE(problem.classId, 1);
         QVERIFY(problem.message.startsWith("Loan") && problem.message.contains("book") &&
                 problem.message.contains("Book"));
         const TProjectModel noKey = testing::ProjectBuilder()
-                                        .cls("Book", "图书", {{.name = "id"}})
-                                        .cls("Loan", "借阅", {{.name = "book", .type = "Book"}})
+                                        .cls("Book", "图书", {"id 整型 -"})
+                                        .cls("Loan", "借阅", {"book Book -"})
                                         .build();
         QCOMPARE(FindModelProblem(noKey).classId, 2);
         QVERIFY(FindModelProblem(testing::edgeModel()).message.isEmpty());

@@ -12,14 +12,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
 #include "TestSupport.h"
-#include "store/ClassDAO.h"
-#include "store/MemberDAO.h"
-#include "store/ProjectDAO.h"
 #include "workbench/MainForm.h"
 
 namespace testing {
@@ -33,7 +29,6 @@ class FakePrompts : public TUserPrompts {
     QStringList confirmations;  // "caption: text"
     QStringList inputs;         // "caption|prompt|default"
     QStringList folders;
-    QList<QUrl> urls;
     QStringList answers;
     QStringList fileDialogs;  // "caption|proposed path"
     QStringList fileAnswers;  // an empty queue answers like Cancel
@@ -66,7 +61,7 @@ class FakePrompts : public TUserPrompts {
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     void OpenFolder(const QString& path) override { folders.append(path); }
-    void OpenUrl(const QUrl& url) override { urls.append(url); }
+    void OpenUrl(const QUrl&) override {}
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }
 };
@@ -180,21 +175,5 @@ class Bench {
         return names;
     }
 };
-
-// Once the next modal dialog is up, hands it to answer (which must close it). Answers whether
-// a dialog of type T came up.
-template <typename T>
-bool answerNextDialog(std::function<void(T*)> answer, std::function<void()> open) {
-    auto seen = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [seen, answer] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            *seen = true;
-            answer(dialog);
-        }
-    });
-    open();
-    QCoreApplication::processEvents();
-    return *seen;
-}
 
 }  // namespace testing

@@ -47,9 +47,8 @@ class TestGenerationRun : public QObject {
         TempAppFolder app;
         Bench bench;
         seedModel(ProjectBuilder("Demo")
-                      .cls("Book", "图书",
-                           {{.name = "code", .key = true, .display = true, .phone = true}})
-                      .cls("Loan", "借阅", {{.name = "code", .display = true, .phone = true}})
+                      .cls("Book", "图书", {"code 字符串 KDP"})
+                      .cls("Loan", "借阅", {"code 字符串 DP"})
                       .build());
         TFormMain& window = bench.open(app.path());
         runAndWait(bench);

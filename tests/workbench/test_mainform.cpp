@@ -1,7 +1,6 @@
 // The main window: its menus and table, the project, class and member commands with their
 // checks, the selection rules and the home-page openers.
 
-#include <QLabel>
 #include <QSqlQuery>
 
 #include "WorkbenchSupport.h"
@@ -39,17 +38,12 @@ class TestMainForm : public QObject {
   private slots:
     void emptyStoreReportsEveryMissingSelection();
     void newProjectRejectsEmptyAndDuplicateNames();
-    void renameKeepsTheProjectSelected();
     void deleteProjectSelectsTheFirstProject();
     void failedStoreOperationKeepsTheLists();
     void choosingProjectsAndClassesLoadsTheirContents();
-    void clickOnTheChosenClassReloadsAndKeepsItSelected();
     void deleteClassLeavesNoClassSelected();
     void memberCommandsWorkOnTheSelectedRows_data();
     void memberCommandsWorkOnTheSelectedRows();
-    void doubleClicksOpenTheMemberDialogs();
-    void packageNameKeepsTheOldNameOnEmptyAnswer();
-    void bannerAndTimerOpenTheHomePage();
 };
 
 void TestMainForm::emptyStoreReportsEveryMissingSelection() {
@@ -95,33 +89,6 @@ void TestMainForm::newProjectRejectsEmptyAndDuplicateNames() {
     QCOMPARE(bench.projects()->count(), 2);
     QCOMPARE(bench.projects()->itemText(1), QStringLiteral("Shop"));
     QCOMPARE(bench.projects()->currentIndex(), 0);
-}
-
-void TestMainForm::renameKeepsTheProjectSelected() {
-    Bench bench;
-    addProject("A");
-    const qint32 b = addProject("B");
-    addProject("C");
-    TFormMain& window = bench.open();
-    bench.chooseProject(1);
-
-    bench.prompts.answers = {""};
-    bench.trigger("修改项目名称(&X)");
-    QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("工程项目名称不能为空!"));
-    QCOMPARE(bench.prompts.inputs.last(), QStringLiteral("请输入项目名称||"));
-    QVERIFY(TProjectDAO().ListProjects().contains(TEntry{b, "B"}));
-
-    bench.prompts.answers = {"A"};  // an existing name is accepted
-    bench.trigger("修改项目名称(&X)");
-    QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("工程名称修改成功！"));
-    QCOMPARE(bench.projects()->currentIndex(), 1);
-    QCOMPARE(bench.projects()->currentText(), QStringLiteral("A"));
-    QCOMPARE(window.SelectedProjectId(), b);
-
-    bench.prompts.answers = {"D"};
-    bench.trigger("新建项目(&F)");
-    QCOMPARE(bench.projects()->count(), 4);
-    QCOMPARE(bench.projects()->currentIndex(), 1);
 }
 
 void TestMainForm::deleteProjectSelectsTheFirstProject() {
@@ -210,35 +177,6 @@ void TestMainForm::choosingProjectsAndClassesLoadsTheirContents() {
     QCOMPARE(bench.members()->rowCount(), 2);
 }
 
-void TestMainForm::clickOnTheChosenClassReloadsAndKeepsItSelected() {
-    Bench bench;
-    const qint32 p = addProject("A");
-    const qint32 book = addClass(p, "Book");
-    const qint32 reader = addClass(p, "Reader");
-    TMemberDAO().AddMember(member(p, book, "barcode"));
-    TMemberDAO().AddMember(member(p, reader, "name"));
-    TFormMain& window = bench.open();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QListWidget* list = bench.classes();
-    const QPoint onBook = list->visualItemRect(list->item(0)).center();
-
-    TMemberDAO().AddMember(member(p, book, "title"));
-    bench.selectRows({0});
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBook);
-    QCOMPARE(bench.shownMemberNames(), (QStringList{"barcode", "title"}));
-    QVERIFY(bench.members()->selectionModel()->selectedRows().isEmpty());
-
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, onBook);
-    QVERIFY(list->item(0)->isSelected());
-    QCOMPARE(window.SelectedClassId(), book);
-
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
-    QCOMPARE(window.SelectedClassId(), reader);
-    QCOMPARE(bench.shownMemberNames(), QStringList{"name"});
-}
-
 void TestMainForm::deleteClassLeavesNoClassSelected() {
     Bench bench;
     const qint32 p = addProject("A");
@@ -304,65 +242,6 @@ void TestMainForm::memberCommandsWorkOnTheSelectedRows() {
     if (after.size() == 3) {
         QCOMPARE(memberIds(book), ids);  // contents move, ids keep their places
     }
-}
-
-void TestMainForm::doubleClicksOpenTheMemberDialogs() {
-    Bench bench;
-    const qint32 p = addProject("A");
-    const qint32 book = addClass(p, "Book");
-    TMemberDAO().AddMember(member(p, book, "barcode"));
-    bench.open();
-    QWidget* viewport = bench.members()->viewport();
-    const QPoint emptyPart(viewport->width() / 2, viewport->height() - 5);
-
-    QVERIFY(answerNextDialog<TAddMemberForm>(
-        [](TAddMemberForm* form) { form->reject(); },
-        [&] { QTest::mouseDClick(viewport, Qt::LeftButton, {}, emptyPart); }));
-
-    bench.selectRows({0});
-    QString shownName;
-    QVERIFY(answerNextDialog<TUpdateMemberForm>(
-        [&](TUpdateMemberForm* form) {
-            shownName = form->findChild<QLineEdit*>("Edt_MemberName")->text();
-            form->reject();
-        },
-        [&] { bench.window->EditMember(); }));
-    QCOMPARE(shownName, QStringLiteral("barcode"));
-    QVERIFY(bench.prompts.messages.isEmpty());
-}
-
-void TestMainForm::packageNameKeepsTheOldNameOnEmptyAnswer() {
-    Bench bench;
-    TFormMain& window = bench.open();
-    QCOMPARE(window.PackageName(), QStringLiteral("quillmere"));
-    bench.prompts.answers = {"com.example.books"};
-    bench.trigger("设置包名(&S)");
-    QCOMPARE(bench.prompts.inputs.last(),
-             QStringLiteral("包名输入框|请输入一个包名如:           |quillmere"));
-    QCOMPARE(window.PackageName(), QStringLiteral("com.example.books"));
-
-    bench.prompts.answers = {""};
-    bench.trigger("设置包名(&S)");
-    QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("包名输入不能为空!"));
-    QCOMPARE(window.PackageName(), QStringLiteral("com.example.books"));
-
-    bench.trigger("设置包名(&S)");  // Cancel answers the default
-    QCOMPARE(window.PackageName(), QStringLiteral("com.example.books"));
-}
-
-void TestMainForm::bannerAndTimerOpenTheHomePage() {
-    Bench bench;
-    bench.open();
-    auto* timer = bench.child<QTimer>("Timer1");
-    QVERIFY(timer->isActive());
-    QTest::mouseClick(bench.child<QLabel>("Image1"), Qt::LeftButton);
-    QCOMPARE(bench.prompts.urls, QList<QUrl>{kHomePage});
-
-    timer->setInterval(10);
-    QTRY_COMPARE(bench.prompts.urls.size(), 2);
-    QTest::qWait(60);
-    QCOMPARE(bench.prompts.urls.size(), 2);
-    QVERIFY(!timer->isActive());
 }
 
 QTEST_MAIN(TestMainForm)

@@ -93,10 +93,8 @@ class TestMemberForms : public QObject {
     void editChecksDifferFromAdd_data();
     void editChecksDifferFromAdd();
     void savingDerivesTheStoredFlags();
-    void editShowsTheStoredMember();
     void editKeepsATypeNoLongerOffered();
     void lengthMustBeADecimalInteger();
-    void cancelWritesNothing();
 };
 
 void TestMemberForms::typeListOffersTheOtherClasses() {
@@ -230,32 +228,6 @@ void TestMemberForms::savingDerivesTheStoredFlags() {
     QCOMPARE(lib.bench.shownMemberNames(), QStringList{"reader"});
 }
 
-void TestMemberForms::editShowsTheStoredMember() {
-    Library lib;
-    TMember stored = member(lib.project, lib.book, "title", kTypeString, true, true, true);
-    stored.memberLength = 64;
-    stored.queryFlag = 1;
-    stored.memberQueryDisplay = 0;
-    stored.memberComment = QStringLiteral("书名");
-    const qint32 id = lib.store(stored);
-    TUpdateMemberForm form(&lib.window, id);
-    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberName")->text(), QStringLiteral("title"));
-    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberLength")->text(), QStringLiteral("64"));
-    QCOMPARE(form.findChild<QLineEdit*>("Edt_MemberComment")->text(), QStringLiteral("书名"));
-    QStringList ticked;
-    for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
-        if (box->isChecked()) {
-            ticked.append(box->objectName());
-        }
-    }
-    ticked.sort();
-    QCOMPARE(ticked, (QStringList{"CB_AndroidDisplay", "CB_MemberIsDisplay", "CB_MemberIsMust",
-                                  "CB_MemberIsPri", "CB_QueryFlag"}));
-    QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    stored.memberId = id;
-    QCOMPARE(lib.only(), stored);
-}
-
 void TestMemberForms::editKeepsATypeNoLongerOffered() {
     Library lib;
     const qint32 id = lib.store(member(lib.project, lib.book, "owner", "Ghost"));
@@ -280,16 +252,6 @@ void TestMemberForms::lengthMustBeADecimalInteger() {
     TAddMemberForm ignored(&lib.window);
     enter(ignored, {.type = kTypeDate, .must = true, .length = "abc"});
     QCOMPARE(lib.only().memberLength, 0);
-}
-
-void TestMemberForms::cancelWritesNothing() {
-    Library lib;
-    TAddMemberForm form(&lib.window);
-    form.findChild<QLineEdit*>("Edt_MemberName")->setText("title");
-    QTest::mouseClick(form.findChild<QPushButton*>("Button2"), Qt::LeftButton);
-    QCOMPARE(form.result(), int(QDialog::Rejected));
-    QVERIFY(lib.bench.prompts.messages.isEmpty());
-    QCOMPARE(TMemberDAO().ListMembers(lib.book).size(), 0);
 }
 
 QTEST_MAIN(TestMemberForms)

@@ -64,46 +64,6 @@ class TestAndroidProject : public QObject {
         QVERIFY2(output.contains(reported), qPrintable(output));
     }
 
-    // The photo chooser's sample size is the smallest power of two within both limits.
-    void photoChooserComputesSampleSizes() {
-        QTemporaryDir work;
-        const QString harness = kSourceDir + "/tests/template/sample-size";
-        const QStringList stubs = testing::filesBelow(kSourceDir + "/tests/android/stubs");
-        QStringList stubPaths;
-        for (const QString& stub : stubs) {
-            stubPaths << kSourceDir + "/tests/android/stubs/" + stub;
-        }
-        testing::ProcessResult compile = testing::runProcess(
-            "javac",
-            QStringList{"-nowarn", "--release", "8", "-d", work.filePath("stubs")} + stubPaths);
-        QVERIFY2(compile.exitCode == 0, qPrintable(compile.err));
-        const QString project = testing::kTemplateProject;
-        compile = testing::runProcess(
-            "javac",
-            {"-nowarn", "--release", "8", "-encoding", "GBK", "-cp", work.filePath("stubs"), "-d",
-             work.filePath("classes"), harness + "/SampleSizes.java",
-             harness + "/android/graphics/BitmapFactory.java",
-             harness + "/com/mobileclient/activity/R.java",
-             project + "/src/com/mobileclient/util/HttpUtil.java",
-             project + "/src/com/mobileclient/activity/photoListActivity.java"});
-        QVERIFY2(compile.exitCode == 0, qPrintable(compile.err));
-        // width,height,shorter side limit,pixel limit (-1: none) and the sample size due
-        const char* cases[][2] = {{"1000,1000,-1,90000", "4"},     {"100,100,-1,16384", "1"},
-                                  {"128,128,-1,16384", "1"},       {"129,128,-1,16384", "2"},
-                                  {"0,0,-1,10000", "1"},           {"4000,3000,-1,10000", "64"},
-                                  {"640,480,200,-1", "4"},         {"640,480,-1,-1", "1"},
-                                  {"50000,50000,-1,10000", "512"}, {"3000,2000,100,90000", "32"}};
-        QStringList arguments = {"-cp", work.filePath("classes") + ":" + work.filePath("stubs"),
-                                 "SampleSizes"};
-        QStringList expected;
-        for (const auto& [sizes, sample] : cases) {
-            arguments << sizes;
-            expected << sample;
-        }
-        QCOMPARE(testing::runProcess("java", arguments).out.split('\n', Qt::SkipEmptyParts),
-                 expected);
-    }
-
     void templateProjectHoldsWhatTheGeneratedCodeNeeds() {
         const QString project = testing::kTemplateProject;
         for (const char* folder : {"assets", "libs"}) {

@@ -60,21 +60,6 @@ class TestGenerationRun : public QObject {
         QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
-    void runStoppedByAnErrorReportsItInTheLog() {
-        TempAppFolder app;
-        QVERIFY(QDir(app.path() + "/bak").removeRecursively());
-        Bench bench;
-        seedModel(library());
-        bench.open(app.path());
-        runAndWait(bench);
-        const QStringList lines = bench.log()->toPlainText().split('\n');
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines.mid(0, 3),
-                 goldenProgress("empty").mid(0, 3).replaceInStrings("空项目", "Library"));
-        QVERIFY2(lines.last().contains(".settings"), qPrintable(lines.last()));
-        QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
-    }
-
     void closingTheWindowLetsTheRunFinish() {
         TempAppFolder app;
         Bench bench;

@@ -97,7 +97,7 @@ inline qint32 seedModel(const TProjectModel& model) {
     TProjectDAO().AddProject(model.projectName);
     const qint32 projectId = TProjectDAO().FindProjectsByName(model.projectName).last();
     for (const TClassModel& cls : model.classes) {
-        TClassDAO().AddClass(projectId, cls.className, cls.friendName, 0);
+        TClassDAO().AddClass(projectId, cls.className, cls.friendName, cls.frontShowFlag);
         const qint32 classId = TClassDAO().GetClassId(projectId, cls.className);
         for (const TMemberInfo& info : cls.members) {
             TMember row = info.member;

@@ -188,10 +188,14 @@ class RunTest : public QObject {
     // either completes or reports the key check.
     void editsDuringARunNeverBreakIt() {
         testing::TempAppFolder app;
-        const qint32 id = testing::seedProject("Lib", {{"BookType", kBookType}, {"Book", kBook}});
+        const qint32 id = testing::seedModel(
+            testing::ProjectBuilder("Lib")
+                .cls("BookType", "类别", {"typeId 整型 KDP"})
+                .cls("Book", "图书", {"barcode 字符串 KDP", "bookType BookType -"})
+                .build());
         std::atomic<bool> stop{false};
         std::thread writer([&] {
-            TMember key = *TMemberDAO().GetKeyMember(TClassDAO().GetClassId(id, "Book"));
+            TMember key = *TMemberDAO().GetMember(2);  // Book's key member
             while (!stop) {
                 key.memberIsPri = 1 - key.memberIsPri;
                 TMemberDAO().UpdateMember(key);

@@ -1,6 +1,7 @@
 // The naming rules and model checks every generator relies on.
 
 #include "Models.h"
+#include "generation/ModelChecks.h"
 #include "generators/LayoutPieces.h"
 #include "generators/ScreenPieces.h"
 
@@ -72,16 +73,12 @@ class ScaffoldingTest : public QObject {
 
     void modelProblemsNameTheClassAndMember() {
         const TProjectModel missing =
-            testing::ProjectBuilder().cls("Loan", "借阅", {"book Book K"}).build();
+            testing::ProjectBuilder().cls("Loan", "借阅", {"book Book KDP"}).build();
         const TModelProblem problem = FindModelProblem(missing);
         QCOMPARE(problem.classId, 1);
         QVERIFY(problem.message.startsWith("Loan") && problem.message.contains("book") &&
                 problem.message.contains("Book"));
-        const TProjectModel noKey = testing::ProjectBuilder()
-                                        .cls("Book", "图书", {"id 整型 -"})
-                                        .cls("Loan", "借阅", {"book Book -"})
-                                        .build();
-        QCOMPARE(FindModelProblem(noKey).classId, 2);
+        QCOMPARE(problem.notice, int(kNoticeModelCheck));
         QVERIFY(FindModelProblem(testing::edgeModel()).message.isEmpty());
         for (const char* name : {"", ".", "..", "a/b", "a\\b", "c:", "tab\there"}) {
             QVERIFY2(!IsSafeFileNameComponent(QString::fromUtf8(name)), name);
@@ -89,16 +86,16 @@ class ScaffoldingTest : public QObject {
         QVERIFY(IsSafeFileNameComponent("图书 管理.v2"));
     }
 
-    void theRunsClassListDrivesTheModel() {
+    void theModelIsReadFromTheStore() {
         testing::TempStore store;
         const qint32 id = testing::seedModel(testing::library());
-        // The list the checks ran over, in its order; a class the list does not hold is not
-        // generated even though the store has it.
-        const TProjectModel model = LoadProjectModel({{6, "Loan"}, {5, "Reader"}}, id, "Lib", "p");
-        QCOMPARE(model.classes.size(), 2);
-        QCOMPARE(model.classes[0].className, QString("Loan"));
-        QCOMPARE(model.classes[0].members[1].referenced, &model.classes[1]);
-        QCOMPARE(model.classes[1].members[0].name(), QString("readerNo"));
+        TClassDAO().UpdateClass(id, 5, "Reader", "读者们", 1);
+        const TProjectModel model = LoadProjectModel(id, "Lib", "p");
+        QCOMPARE(model.classes.size(), 6);
+        QCOMPARE(model.classes[4].friendName, QString("读者们"));
+        QCOMPARE(model.classes[4].frontShowFlag, 1);
+        QCOMPARE(model.classes[5].members[1].referenced, &model.classes[4]);
+        QCOMPARE(model.classes[4].members[0].name(), QString("readerNo"));
     }
 };
 

@@ -123,36 +123,6 @@ class StoreTest : public QObject {
         QCOMPARE(*TMemberDAO().GetMember(1), changed);
     }
 
-    // Each check reports the first failing class of the list, in list order.
-    void checksReportTheFirstFailingClass() {
-        testing::ProjectBuilder builder(QStringLiteral("p"));
-        builder.cls("A", "甲", {"id 整型 KP"})
-            .cls("B", "乙", {"x 字符串 D", "y 字符串 D"})
-            .cls("C", "丙", {"k 整型 K", "l 整型 K"});
-        testing::seedModel(builder.build());
-        const TClassDAO dao;
-        const TEntryList classes = dao.ListClasses(1);
-        const TEntryList reversed = {classes[2], classes[1], classes[0]};
-        const struct {
-            bool (TClassDAO::*check)(const TEntryList&, qint32*) const;
-            TEntryList list;
-            qint32 failing;
-        } cases[] = {
-            {&TClassDAO::CheckKeyMembers, classes, 2},
-            {&TClassDAO::CheckKeyMembers, reversed, 3},
-            {&TClassDAO::CheckDisplayMembers, classes, 1},
-            {&TClassDAO::CheckDisplayMembers, reversed, 3},
-            {&TClassDAO::CheckPhoneListMembers, classes, 2},
-            {&TClassDAO::CheckPhoneListMembers, {classes[0]}, 0},
-            {&TClassDAO::CheckKeyMembers, {}, 0},
-        };
-        for (const auto& c : cases) {
-            qint32 failing = 0;
-            QCOMPARE((dao.*c.check)(c.list, &failing), c.failing == 0);
-            QCOMPARE(failing, c.failing);
-        }
-    }
-
     void createStoreRefusesAFileThatIsNotAStore() {
         const QString notes = store_->folder() + "/notes.txt";
         testing::writeAll(notes, "my notes");

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -39,20 +40,23 @@ class ProjectBuilder {
         c.className = className;
         c.friendName = friendName;
         for (const char* text : members) {
-            const QString spec = QString::fromUtf8(text);
-            const QString flags = spec.section(' ', 2, 2);
+            const QString line = QString::fromUtf8(text);
+            const QString type = line.section(' ', 1, 1);
+            const QString flags = line.section(' ', 2, 2);
+            if (flags.isEmpty() || flags.contains(QRegularExpression("[^KQDP-]"))) {
+                qFatal("member line without its flags: %s", text);
+            }
             TMember row;
             row.memberId = ++memberId_;
             row.projectId = model_.projectId;
             row.classId = c.classId;
-            row.memberName = spec.section(' ', 0, 0);
-            row.memberType = spec.section(' ', 1, 1).section('/', 0, 0);
+            row.memberName = line.section(' ', 0, 0);
+            row.memberType = type.section('/', 0, 0);
             row.memberLength = row.memberType != kTypeString ? 0
-                               : spec.section(' ', 1, 1).contains('/')
-                                   ? spec.section(' ', 1, 1).section('/', 1).toInt()
-                                   : 20;
+                               : type.contains('/')          ? type.section('/', 1).toInt()
+                                                             : 20;
             row.memberIsPri = flags.contains('K') ? 1 : 0;
-            row.memberComment = spec.section(' ', 3);
+            row.memberComment = line.section(' ', 3);
             row.memberIsMust = 1;
             row.memberIsInteger = row.memberType == kTypeInteger ? 1 : 0;
             row.memberIsFloat = row.memberType == kTypeFloat ? 1 : 0;

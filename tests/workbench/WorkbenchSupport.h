@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers of the workbench tests: prompts answered by the test, a main window over a throwaway
-// store, store seeding through the access objects, and answering a modal dialog.
+// store, and store seeding through the access objects.
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,25 @@
 
 #include "Models.h"
 #include "store/DemoProject.h"
+#include "store/ModelFile.h"
 
 using testing::runCli;
+
+namespace {
+
+const QString kDemoFile = QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
+const QString kEdgeFile = QStringLiteral(QUILLMERE_TEST_DATA "/edge-model.json");
+
+// Every file a run wrote below the app folder's projects/, by relative path.
+QMap<QString, QByteArray> outputTree(const QString& appFolder) {
+    QMap<QString, QByteArray> tree;
+    for (const QString& file : testing::filesBelow(appFolder + "/projects")) {
+        tree.insert(file, testing::readAll(appFolder + "/projects/" + file));
+    }
+    return tree;
+}
+
+}  // namespace
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -44,6 +61,14 @@ class CommandLineTest : public QObject {
         QTest::newRow("missing value") << QStringList{"generate", "--project"} << 2;
         QTest::newRow("id not a number") << QStringList{"generate", "--project-id", "x"} << 2;
         QTest::newRow("demo twice") << QStringList{"init-store", "--demo", "--demo"} << 2;
+        QTest::newRow("model and store")
+            << QStringList{"generate", "--model", "m.json", "--store", "projects.db"} << 2;
+        QTest::newRow("model and project")
+            << QStringList{"generate", "--model", "m.json", "--project", "A"} << 2;
+        QTest::newRow("import two files") << QStringList{"import", "a.json", "b.json"} << 2;
+        QTest::newRow("export no project") << QStringList{"export"} << 2;
+        QTest::newRow("import, no store")
+            << QStringList{"import", kEdgeFile, "--store", "none.db"} << 1;
     }
     void exitStatuses() {
         QFETCH(QStringList, arguments);
@@ -68,6 +93,7 @@ class CommandLineTest : public QObject {
         }
         QVERIFY(!QDir(app.path() + "/projects").exists());
         QCOMPARE(testing::readAll(app.path() + "/projects.db"), storeBefore);
+        QVERIFY(!QFile::exists(app.path() + "/none.db"));
     }
 
     // init-store makes an empty store once; --demo refuses any existing file, store or not.
@@ -91,6 +117,124 @@ class CommandLineTest : public QObject {
         TDbHelper::SetStorePath(store);
         QVERIFY(TProjectDAO().ListProjects().isEmpty());
         TDbHelper::CloseConnection();
+    }
+
+    // export(import(file)) is the file itself, and a run from the file writes what a run from
+    // the store writes.
+    void modelFilesRoundTripAndGenerateLikeTheStore_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("demo") << kDemoFile;
+        QTest::newRow("edge") << kEdgeFile;
+    }
+    void modelFilesRoundTripAndGenerateLikeTheStore() {
+        QFETCH(QString, file);
+        testing::TempStore temp;
+        const QString name = ReadModelFile(file).projectName;
+        const QStringList store = {"--store", temp.path()};
+        QCOMPARE(runCli(QStringList{"init-store"} + store).exitCode, 0);
+        QCOMPARE(runCli(QStringList{"import", file} + store).exitCode, 0);
+        const testing::ProcessResult exported =
+            runCli(QStringList{"export", "--project", name} + store);
+        QCOMPARE(exported.out.toUtf8(), testing::readAll(file));
+
+        testing::TempAppFolder fromStore, fromFile;
+        const testing::ProcessResult storeRun =
+            runCli(QStringList{"generate", "--project", name, "--home", fromStore.path()} + store);
+        const testing::ProcessResult fileRun =
+            runCli({"generate", "--model", file, "--home", fromFile.path()});
+        QCOMPARE(fileRun.exitCode, 0);
+        QCOMPARE(fileRun.out, storeRun.out);
+        const auto tree = outputTree(fromFile.path());
+        QVERIFY(tree.size() > 20);
+        QVERIFY(tree == outputTree(fromStore.path()));
+    }
+
+    void importRefusesAProjectOfTheSameNameUnlessReplacing() {
+        testing::TempStore temp;
+        const QStringList store = {"--store", temp.path()};
+        QCOMPARE(runCli(QStringList{"init-store"} + store).exitCode, 0);
+        QCOMPARE(runCli(QStringList{"import", kEdgeFile} + store).exitCode, 0);
+        QCOMPARE(runCli(QStringList{"import", kDemoFile} + store).exitCode, 0);
+        const QByteArray before = testing::readAll(temp.path());
+        const testing::ProcessResult again = runCli(QStringList{"import", kDemoFile} + store);
+        QCOMPARE(again.exitCode, 1);
+        QVERIFY2(again.err.contains("--replace"), qPrintable(again.err));
+        QCOMPARE(testing::readAll(temp.path()), before);
+
+        // Fewer classes and a changed member: nothing of the old classes may remain.
+        QByteArray changed = testing::readAll(kDemoFile);
+        changed.truncate(changed.indexOf("    {\n      \"name\": \"Loan\""));
+        changed.chop(2);
+        changed.append("\n  ]\n}\n");
+        changed.replace("可借阅天数", "借阅天数");
+        const QString changedFile = temp.folder() + "/changed.json";
+        testing::writeAll(changedFile, changed);
+        const testing::ProcessResult replaced =
+            runCli(QStringList{"import", changedFile, "--replace"} + store);
+        QCOMPARE(replaced.exitCode, 0);
+        QCOMPARE(replaced.out, ModelImportedText(ReadModelFile(changedFile), {true, 2}) + "\n");
+        QCOMPARE(runCli(QStringList{"export", "--project", "图书管理"} + store).out.toUtf8(),
+                 changed);
+        const QString edgeName = ReadModelFile(kEdgeFile).projectName;
+        QCOMPARE(runCli(QStringList{"export", "--project", edgeName} + store).out.toUtf8(),
+                 testing::readAll(kEdgeFile));
+        QCOMPARE(TMemberDAO().ListProjectMembers(2).size(), 18);
+        QCOMPARE(TDbHelper().QueryInt({"select count(*) from t_member", {}}), 11 + 18);
+    }
+
+    // Each kind of bad file is refused by import and by generate with a message that names
+    // the place and the value; neither the store nor the output folder changes.
+    void badModelFilesChangeNothing_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("malformed") << QByteArray("\"图书管理\",") << QByteArray("\"图书管理\"")
+                                   << "不是合法的JSON: 第4行第4列";
+        QTest::newRow("wrong value")
+            << QByteArray(
+                   "\"dropDown\": true, \"queryScreen\": true, \"phoneList\": true, "
+                   "\"comment\": \"图书名称\"")
+            << QByteArray(
+                   "\"dropDown\": 1, \"queryScreen\": true, \"phoneList\": true, "
+                   "\"comment\": \"图书名称\"")
+            << "第2个类\"Book\"的第2个成员\"bookName\": 字段\"dropDown\"的值1不对";
+        QTest::newRow("missing field")
+            << QByteArray("\"typeName\", \"type\": \"字符串\", \"length\": 20, ")
+            << QByteArray("\"typeName\", \"type\": \"字符串\", ")
+            << "第1个类\"BookType\"的第2个成员\"typeName\": 缺少字段\"length\"";
+        QTest::newRow("unknown field")
+            << QByteArray("\"frontShow\": true") << QByteArray("\"frontShow\": true, \"x\": 0")
+            << "第1个类\"BookType\": 未知字段\"x\"";
+        QTest::newRow("unknown type")
+            << QByteArray("\"type\": \"Reader\"") << QByteArray("\"type\": \"布尔型\"")
+            << "第4个类\"Loan\"的第3个成员\"reader\": 未知的成员类型\"布尔型\"";
+        QTest::newRow("newer version") << QByteArray("\"formatVersion\": 1")
+                                       << QByteArray("\"formatVersion\": 2") << "格式版本为2";
+    }
+    void badModelFilesChangeNothing() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, message);
+        testing::TempStore temp;
+        const QByteArray demo = testing::readAll(kDemoFile);
+        QVERIFY(demo.contains(from));
+        const QString bad = temp.folder() + "/bad.json";
+        testing::writeAll(bad, QByteArray(demo).replace(from, to));
+        QCOMPARE(runCli({"init-store", "--demo", "--store", temp.path()}).exitCode, 0);
+        const QByteArray before = testing::readAll(temp.path());
+        const testing::ProcessResult imported =
+            runCli({"import", bad, "--replace", "--store", temp.path()});
+        QCOMPARE(imported.exitCode, 1);
+        QCOMPARE(imported.out, QString());
+        QVERIFY2(imported.err.startsWith("模型文件" + bad + ": ") && imported.err.contains(message),
+                 qPrintable(imported.err));
+        QCOMPARE(testing::readAll(temp.path()), before);
+        testing::TempAppFolder app;
+        const testing::ProcessResult generated =
+            runCli({"generate", "--model", bad, "--home", app.path()});
+        QCOMPARE(generated.exitCode, 1);
+        QCOMPARE(generated.err, imported.err);
+        QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 };
 

@@ -1,6 +1,8 @@
 #include <QSqlQuery>
 
 #include "TestSupport.h"
+#include "store/DemoProject.h"
+#include "store/ModelFile.h"
 
 namespace {
 
@@ -85,6 +87,24 @@ class StoreTest : public QObject {
                 "RAISE(ABORT, 'locked'); END");
         QVERIFY_THROWS_EXCEPTION(TError, TClassDAO().DeleteClass(1));
         QCOMPARE(TClassDAO().GetClassName(1), QString("Book"));
+    }
+
+    // A store error part way through an import (at its last member) leaves no trace of it,
+    // whether it adds a project or replaces one.
+    void failedImportChangesNothing() {
+        CreateDemoProject();
+        const QByteArray before = ModelFileText(LoadProjectModel(1, DemoProjectName(), {}));
+        QSqlQuery trigger(TDbHelper().GetConnection());
+        QVERIFY(
+            trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON t_member WHEN "
+                         "new.memberName='memo' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        TProjectModel other = ParseModelFile(before);
+        other.projectName = "另一个";
+        QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(other, false));
+        QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(ParseModelFile(before), true));
+        QCOMPARE(TProjectDAO().ListProjects().size(), 1);
+        QCOMPARE(ModelFileText(LoadProjectModel(1, DemoProjectName(), {})), before);
+        QCOMPARE(count("t_class"), 4);
     }
 
     void renameRewritesReferenceTypesInItsProjectOnly() {

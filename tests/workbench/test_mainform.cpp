@@ -1,9 +1,13 @@
 // The main window: its menus and table, the project, class and member commands with their
 // checks, the selection rules and the home-page openers.
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QSqlQuery>
 
 #include "WorkbenchSupport.h"
+#include "store/DemoProject.h"
+#include "store/ModelFile.h"
 #include "workbench/MemberForms.h"
 
 using namespace testing;
@@ -44,6 +48,8 @@ class TestMainForm : public QObject {
     void deleteClassLeavesNoClassSelected();
     void memberCommandsWorkOnTheSelectedRows_data();
     void memberCommandsWorkOnTheSelectedRows();
+    void modelExportAndImportGoThroughTheFileDialogs();
+    void standardButtonsSpeakChinese();
 };
 
 void TestMainForm::emptyStoreReportsEveryMissingSelection() {
@@ -64,6 +70,7 @@ void TestMainForm::emptyStoreReportsEveryMissingSelection() {
         {"成员上移(&U)", "请先选择一个成员"},
         {"成员下移(&L)", "请先选择一个成员"},
         {"自动生成代码(&A)", "没有一个工程被选中！"},
+        {"导出模型(&E)...", "当前未有任何项目被选中!"},
     };
     for (const auto& [caption, expected] : commands) {
         bench.prompts.messages.clear();
@@ -242,6 +249,57 @@ void TestMainForm::memberCommandsWorkOnTheSelectedRows() {
     if (after.size() == 3) {
         QCOMPARE(memberIds(book), ids);  // contents move, ids keep their places
     }
+}
+
+void TestMainForm::modelExportAndImportGoThroughTheFileDialogs() {
+    Bench bench;
+    addProject("Other");
+    CreateDemoProject();
+    bench.open();
+    bench.chooseProject(1);
+    const QString path = bench.store.folder() + "/demo.json";
+    bench.trigger("导出模型(&E)...");
+    QVERIFY(!QFile::exists(path) && bench.prompts.messages.isEmpty());
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导出模型(&E)...");
+    QCOMPARE(bench.prompts.fileDialogs.last(),
+             "导出模型|" + QDir::home().filePath("图书管理.json"));
+    QCOMPARE(readAll(path), readAll(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json"));
+    QCOMPARE(bench.prompts.lastMessage(), ModelExportedText("图书管理", path));
+
+    // A project of the file's name is replaced only once the user confirms it.
+    const QByteArray changed = readAll(path).replace("\"图书类别\"", "\"书的类别\"");
+    writeAll(path, changed);
+    bench.chooseProject(0);
+    bench.prompts.confirmAnswer = false;
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导入模型(&I)...");
+    QCOMPARE(bench.prompts.confirmations,
+             QStringList{"导入提示: 已有名为\"图书管理\"的项目，替换它的类和成员吗?"});
+    QVERIFY(ModelFileText(LoadProjectModel(2, "图书管理", {})) != changed);
+    bench.prompts.confirmAnswer = true;
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导入模型(&I)...");
+    QCOMPARE(bench.prompts.lastMessage(), ModelImportedText(ReadModelFile(path), {true, 2}));
+    QCOMPARE(ModelFileText(LoadProjectModel(2, "图书管理", {})), changed);
+    QCOMPARE(bench.projects()->currentIndex(), 1);
+    QCOMPARE(bench.classes()->count(), 4);
+
+    // A bad file: the command line's message, and the store stays as it was.
+    writeAll(path, "{\"formatVersion\": 7}");
+    const QByteArray before = readAll(bench.store.path());
+    bench.prompts.fileAnswers = {path};
+    bench.trigger("导入模型(&I)...");
+    QCOMPARE(bench.prompts.lastMessage() + "\n",
+             runCli({"import", path, "--store", bench.store.path()}).err);
+    QCOMPARE(readAll(bench.store.path()), before);
+}
+
+void TestMainForm::standardButtonsSpeakChinese() {
+    QVERIFY(LoadQtTranslations());
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
 }
 
 QTEST_MAIN(TestMainForm)

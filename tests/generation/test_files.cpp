@@ -49,28 +49,6 @@ class FilesTest : public QObject {
         QVERIFY(!QFile::exists(file));
     }
 
-    void templateLinesEndInCrLf() {
-        QTemporaryDir dir;
-        const struct {
-            const char* bytes;
-            const char* text;
-        } cases[] = {
-            {"a\nb\n", "a\r\nb\r\n"},
-            {"a\r\nb", "a\r\nb\r\n"},
-            {"a\rb\r\n", "ab\r\n"},
-            {"", ""},
-            {"\n\n", "\r\n\r\n"},
-            {"x", "x\r\n"},
-            {"\xD6\xD0\xCE\xC4\n", "中文\r\n"},
-        };
-        for (const auto& c : cases) {
-            const QString file = dir.filePath("t.txt");
-            writeAll(file, c.bytes);
-            QCOMPARE(TFileOperate::ReadTextFile(file), QString::fromUtf8(c.text));
-        }
-        QCOMPARE(TFileOperate::ReadTextFile(dir.filePath("missing.txt")), QString());
-    }
-
     void copyKeepsExistingFilesAtTheTopLevelOnly() {
         QTemporaryDir dir;
         const QString source = dir.filePath("source");

@@ -85,18 +85,6 @@ class ScaffoldingTest : public QObject {
         }
         QVERIFY(IsSafeFileNameComponent("图书 管理.v2"));
     }
-
-    void theModelIsReadFromTheStore() {
-        testing::TempStore store;
-        const qint32 id = testing::seedModel(testing::library());
-        TClassDAO().UpdateClass(id, 5, "Reader", "读者们", 1);
-        const TProjectModel model = LoadProjectModel(id, "Lib", "p");
-        QCOMPARE(model.classes.size(), 6);
-        QCOMPARE(model.classes[4].friendName, QString("读者们"));
-        QCOMPARE(model.classes[4].frontShowFlag, 1);
-        QCOMPARE(model.classes[5].members[1].referenced, &model.classes[4]);
-        QCOMPARE(model.classes[4].members[0].name(), QString("readerNo"));
-    }
 };
 
 QTEST_GUILESS_MAIN(ScaffoldingTest)

@@ -1,5 +1,5 @@
-// The verifier (tools/verify-android-project) and what it must reject, the template project
-// and the templates. The golden trees themselves are built by test_golden.
+// The verifier (tools/verify-android-project) and what it must reject, and what the template
+// project must hold. The golden trees themselves are built by test_golden.
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -86,19 +86,6 @@ class TestAndroidProject : public QObject {
         QVERIFY(QString::fromUtf8(testing::readAll(project + "/project.properties"))
                     .contains(QRegularExpression("^target=android-" + sdk.captured(1) + "$",
                                                  QRegularExpression::MultilineOption)));
-    }
-
-    void templatesHoldTheirPlaceholdersOnceInGbk() {
-        const QString root = QStringLiteral(QUILLMERE_APP_DIR "/template/安卓客户端");
-        QStringDecoder decode("GBK");
-        const QString menu =
-            decode(testing::readAll(root + "/src/com/mobileclient/activity/MainMenuActivity.java"));
-        QVERIFY(!decode.hasError());
-        for (const char* placeholder : {"$First", "$Second", "$Third"}) {
-            QCOMPARE(menu.count(QLatin1String(placeholder)), 1);
-        }
-        QVERIFY(menu.indexOf("switch (position)") < menu.indexOf("$Second"));
-        QCOMPARE(testing::readAll(root + "/AndroidManifest.xml").count("$activityString"), 1);
     }
 };
 

@@ -78,12 +78,7 @@ Tree readGolden(const QString& model) {
 void writeGolden(const QString& model, const Tree& tree) {
     QDir(kGoldenRoot + model).removeRecursively();
     for (auto it = tree.cbegin(); it != tree.cend(); ++it) {
-        const QString path = kGoldenRoot + model + QLatin1Char('/') + it.key();
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size()) {
-            qFatal("cannot write %s", qPrintable(path));
-        }
+        testing::writeAll(kGoldenRoot + model + QLatin1Char('/') + it.key(), it.value());
     }
 }
 

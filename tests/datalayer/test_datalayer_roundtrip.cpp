@@ -116,8 +116,8 @@ void DataLayerRoundTripTest::generatedClientSpeaksTheServerProtocol() {
     for (const QStringList& command :
          {QStringList{"init-store", "--demo", "--home", app.path()},
           QStringList{"generate", "--project", project, "--home", app.path()}}) {
-        const auto [status, output] = testing::runCli(command);
-        QVERIFY2(status == 0, qPrintable(output));
+        const testing::ProcessResult result = testing::runCli(command);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
     }
     QStringList clientSources = javaFilesBelow(javaTestSources(), javaTestSources() + "/roundtrip");
     for (const char* package : {"domain", "service", "handler", "util"}) {

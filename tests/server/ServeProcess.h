@@ -13,16 +13,6 @@
 
 namespace testing {
 
-// Runs quillmere-cli with the arguments; answers its exit code and everything it printed.
-inline std::pair<int, QString> runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.setProcessChannelMode(QProcess::MergedChannels);
-    cli.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
-    cli.waitForFinished(60000);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromUtf8(cli.readAll())};
-}
-
 class ServeProcess {
   public:
     // Starts `serve` with the arguments and --port 0 and waits until it listens; port() is 0

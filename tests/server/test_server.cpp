@@ -97,7 +97,9 @@ struct DemoStore {
     QString data = dir.filePath("data.db");
     QStringList serveArguments = {"--project", "图书管理", "--store", store, "--data", data};
 
-    DemoStore() { QCOMPARE(testing::runCli({"init-store", "--demo", "--store", store}).first, 0); }
+    DemoStore() {
+        QCOMPARE(testing::runCli({"init-store", "--demo", "--store", store}).exitCode, 0);
+    }
 };
 
 // Everything the server keeps: every object of every class and the stored pictures' names.
@@ -327,7 +329,12 @@ void ServerTest::modelChangeKeepsEveryRow() {
     const TMember publish = *bookMember("publish");
     TMemberDAO().DeleteMember(publish.memberId);
     TMember pages = publish;
-    testing::fillMember(pages, {.name = "pages", .type = kTypeInteger, .comment = "页数"});
+    pages.memberName = "pages";  // an integer member as the member dialog stores it
+    pages.memberType = kTypeInteger;
+    pages.memberComment = "页数";
+    pages.memberLength = 0;
+    pages.memberIsMust = 1;
+    pages.memberIsInteger = 1;
     TMemberDAO().AddMember(pages);
     TDbHelper::CloseConnection();
     const QString changed = serveOnce([](Http& http) {
@@ -352,7 +359,7 @@ void ServerTest::serveRefusesToStart() {
     const QString other = demo.dir.filePath("other.db");
     QCOMPARE(
         testing::runCli({"export", "--project", "图书管理", "--store", demo.store, "--out", model})
-            .first,
+            .exitCode,
         0);
     QFile::copy(demo.store, other);
     testing::ServeProcess first({"--model", model, "--data", demo.data});
@@ -375,22 +382,28 @@ void ServerTest::serveRefusesToStart() {
         {fromStore + QStringList{demo.data, "--port", "http"}, 2, "--port needs a number"},
     };
     for (const auto& refusal : refusals) {
-        const auto [status, output] = testing::runCli(QStringList{"serve"} + refusal.arguments);
-        QVERIFY2(status == refusal.status && output.contains(refusal.message), qPrintable(output));
+        const testing::ProcessResult result =
+            testing::runCli(QStringList{"serve"} + refusal.arguments);
+        const QString output = result.out + result.err;
+        QVERIFY2(result.exitCode == refusal.status && output.contains(refusal.message),
+                 qPrintable(output));
     }
     QCOMPARE(testing::readAll(demo.store), store);
     QCOMPARE(first.interrupt(), 0);
 
     // A model the generation run refuses: the run's message, and no data file.
     TDbHelper::SetStorePath(demo.store);
-    const TMember key = *TMemberDAO().GetKeyMember(TClassDAO().GetClassId(1, "Reader"));
+    const TMemberList readers = TMemberDAO().ListMembers(TClassDAO().GetClassId(1, "Reader"));
+    const TMember key = *std::find_if(readers.begin(), readers.end(),
+                                      [](const TMember& m) { return m.memberIsPri == 1; });
     TMemberDAO().DeleteMember(key.memberId);
     TDbHelper::CloseConnection();
     QFile::remove(demo.data);
-    const auto [status, output] = testing::runCli(QStringList{"serve"} + demo.serveArguments);
-    QCOMPARE(status, 3);
-    QCOMPARE(output,
-             testing::runCli({"generate", "--project", "图书管理", "--store", demo.store}).second);
+    const testing::ProcessResult serve =
+        testing::runCli(QStringList{"serve"} + demo.serveArguments);
+    QCOMPARE(serve.exitCode, 3);
+    QCOMPARE(serve.err,
+             testing::runCli({"generate", "--project", "图书管理", "--store", demo.store}).err);
     QVERIFY(!QFile::exists(demo.data));
 }
 

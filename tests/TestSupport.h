@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -172,6 +173,34 @@ inline void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every file below the folder (hidden ones too) by relative path, with its bytes.
+using Tree = QMap<QString, QByteArray>;
+inline Tree treeOf(const QString& folder) {
+    Tree tree;
+    for (const QString& file : filesBelow(folder)) {
+        tree.insert(file, readAll(folder + QLatin1Char('/') + file));
+    }
+    return tree;
+}
+
+// Where two trees differ first (a path and how), or nothing when they are equal.
+inline QString firstDifference(const Tree& actual, const Tree& expected) {
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        if (!actual.contains(it.key())) {
+            return it.key() + QStringLiteral(" is missing");
+        }
+        if (actual[it.key()] != it.value()) {
+            return it.key() + QStringLiteral(" differs");
+        }
+    }
+    for (auto it = actual.cbegin(); it != actual.cend(); ++it) {
+        if (!expected.contains(it.key())) {
+            return it.key() + QStringLiteral(" should not be there");
+        }
+    }
+    return QString();
 }
 
 const QString kTemplateProject = QStringLiteral(QUILLMERE_APP_DIR "/bak/安卓客户端");

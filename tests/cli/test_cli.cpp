@@ -12,12 +12,8 @@ const QString kDemoFile = QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/demo/å
 const QString kEdgeFile = QStringLiteral(QUILLMERE_TEST_DATA "/edge-model.json");
 
 // Every file a run wrote below the app folder's projects/, by relative path.
-QMap<QString, QByteArray> outputTree(const QString& appFolder) {
-    QMap<QString, QByteArray> tree;
-    for (const QString& file : testing::filesBelow(appFolder + "/projects")) {
-        tree.insert(file, testing::readAll(appFolder + "/projects/" + file));
-    }
-    return tree;
+testing::Tree outputTree(const QString& appFolder) {
+    return testing::treeOf(appFolder + "/projects");
 }
 
 }  // namespace

@@ -4,75 +4,111 @@
 
 #include "TestSupport.h"
 #include "generation/FileOperate.h"
+#include "generation/OutputProject.h"
 
-using testing::writeAll;
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
 
 class FilesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void writersEncodeAndAddNothing() {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("a/b");
-        TFileOperate::WriteTextFile(folder, folder + "/empty.java", "");
-        TFileOperate::WriteUtf8File(folder, folder + "/empty.xml", "");
-        QCOMPARE(testing::readAll(folder + "/empty.java"), QByteArray());
-        QCOMPARE(testing::readAll(folder + "/empty.xml"), QByteArray("\xEF\xBB\xBF"));
-
-        TFileOperate::WriteTextFile(folder, folder + "/zh.java", "中\r\n");
-        TFileOperate::WriteUtf8File(folder, folder + "/zh.xml", "中\r\n");
-        QCOMPARE(testing::readAll(folder + "/zh.java"), QByteArray("\xD6\xD0\r\n"));
+    void encodersAddNothingAndWritesReplaceWholly() {
+        QCOMPARE(TFileOperate::EncodeGbk("", "x"), QByteArray());
+        QCOMPARE(TFileOperate::EncodeUtf8WithBom(""), QByteArray("\xEF\xBB\xBF"));
         QCOMPARE(TFileOperate::EncodeGbk(QString::fromUtf8("a中文b€\t中"), "x"),
                  QByteArray("a\xD6\xD0\xCE\xC4"
                             "b\x80\t\xD6\xD0"));
-        QCOMPARE(testing::readAll(folder + "/zh.xml"), QByteArray("\xEF\xBB\xBF\xE4\xB8\xAD\r\n"));
-    }
+        QCOMPARE(TFileOperate::EncodeUtf8WithBom("中\r\n"),
+                 QByteArray("\xEF\xBB\xBF\xE4\xB8\xAD\r\n"));
 
-    void rewritingAShorterTextLeavesNoRemains() {
         QTemporaryDir dir;
-        const QString file = dir.filePath("x.java");
-        TFileOperate::WriteTextFile(dir.path(), file, "a much longer first content");
-        TFileOperate::WriteTextFile(dir.path(), file, "short");
+        const QString file = dir.filePath("a/b/x.java");
+        TFileOperate::MakeFolder(dir.filePath("a/b"));
+        TFileOperate::WriteBytes(file, "a much longer first content");
+        TFileOperate::ReplaceFile(file, "short", dir.filePath("scratch"));
         QCOMPARE(testing::readAll(file), QByteArray("short"));
+        QVERIFY(!QFile::exists(dir.filePath("scratch")));
+        QCOMPARE(TFileOperate::ReadBytes(dir.filePath("missing")), std::nullopt);
+        QVERIFY_THROWS_EXCEPTION(TError, TFileOperate::ReadBytes(dir.filePath("a")));
     }
 
     void textGbkCannotEncodeIsAnErrorNamingTheFile() {
         QTemporaryDir dir;
-        const QString file = dir.filePath("Emoji.java");
+        TOutputProject output(dir.path(), "Lib", TWriteMode::KeepEdits, [](const QString&) {});
         try {
-            TFileOperate::WriteTextFile(dir.path(), file,
-                                        QString::fromUtf8("smile \xF0\x9F\x98\x80"));
+            output.write(TGeneratedFile::Java("domain", "Emoji.java",
+                                              QString::fromUtf8("smile \xF0\x9F\x98\x80")));
             QFAIL("no error raised");
         } catch (const TError& error) {
-            QVERIFY(error.message().contains(file));
+            QVERIFY(error.message().contains("Emoji.java"));
         }
-        QVERIFY(!QFile::exists(file));
+        QVERIFY(
+            !QFile::exists(dir.filePath("projects/Lib/安卓客户端/src/com/mobileclient/domain")));
     }
 
-    void copyKeepsExistingFilesAtTheTopLevelOnly() {
+    void templateLinesEndInCrLf() {
         QTemporaryDir dir;
-        const QString source = dir.filePath("source");
-        const QString target = dir.filePath("target");
-        writeAll(source + "/top.txt", "new top");
-        writeAll(source + "/.hidden", "hidden");
-        writeAll(source + "/sub/deep.txt", "new deep");
-        QDir().mkpath(source + "/empty");
-        writeAll(target + "/top.txt", "old top");
-        writeAll(target + "/sub/deep.txt", "old deep");
-        writeAll(target + "/mine.txt", "kept");
-        QFile::setPermissions(source + "/sub", QFile::ReadOwner | QFile::ExeOwner);
+        const struct {
+            const char* bytes;
+            const char* text;
+        } cases[] = {
+            {"a\nb\n", "a\r\nb\r\n"},
+            {"a\r\nb", "a\r\nb\r\n"},
+            {"a\rb\r\n", "ab\r\n"},
+            {"", ""},
+            {"\n\n", "\r\n\r\n"},
+            {"x", "x\r\n"},
+            {"\xD6\xD0\xCE\xC4\n", "中文\r\n"},
+        };
+        for (const auto& c : cases) {
+            const QString file = dir.filePath("t.txt");
+            writeBytes(file, c.bytes);
+            QCOMPARE(TFileOperate::ReadTextFile(file), QString::fromUtf8(c.text));
+        }
+        QCOMPARE(TFileOperate::ReadTextFile(dir.filePath("missing.txt")), QString());
+    }
 
-        QVERIFY(TFileOperate::CopyDirectory(source, target, true));
-        QCOMPARE(testing::readAll(target + "/top.txt"), QByteArray("old top"));
-        QCOMPARE(testing::readAll(target + "/sub/deep.txt"), QByteArray("new deep"));
-        QCOMPARE(testing::readAll(target + "/.hidden"), QByteArray("hidden"));
-        QCOMPARE(testing::readAll(target + "/mine.txt"), QByteArray("kept"));
-        QVERIFY(QDir(target + "/empty").exists());
-
-        TFileOperate::CopyDirectory(source, target, false);
-        QCOMPARE(testing::readAll(target + "/top.txt"), QByteArray("new top"));
-        QFile::setPermissions(source + "/sub",
+    void treesListFoldersAndHiddenFilesAndAMissingOneIsAnError() {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath("t/top.txt"), "");
+        writeBytes(dir.filePath("t/.hidden"), "");
+        writeBytes(dir.filePath("t/sub/deep.txt"), "");
+        QDir().mkpath(dir.filePath("t/empty"));
+        QFile::setPermissions(dir.filePath("t/sub"), QFile::ReadOwner | QFile::ExeOwner);
+        const TFileOperate::Tree tree = TFileOperate::ListTree(dir.filePath("t"));
+        QFile::setPermissions(dir.filePath("t/sub"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(tree.folders, QStringList({"empty", "sub"}));
+        QCOMPARE(tree.files, QStringList({".hidden", "sub/deep.txt", "top.txt"}));
+        QVERIFY_THROWS_EXCEPTION(TError, TFileOperate::ListTree(dir.filePath("nope")));
+    }
+
+    void outputProjectNamesFilesAndProgressLines() {
+        QTemporaryDir dir;
+        QStringList lines;
+        TOutputProject output(dir.path(), "Lib", TWriteMode::KeepEdits,
+                              [&lines](const QString& line) { lines << line; });
+        output.write(TGeneratedFile::Java("domain", "Book.java", "class Book {}"));
+        output.write(TGeneratedFile::Layout("book_add.xml", "<a/>"));
+        QCOMPARE(lines,
+                 QStringList({
+                     "projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java生成完成!",
+                     "projects/Lib/安卓客户端/res/layout/book_add.xml生成完成!",
+                 }));
+        QCOMPARE(testing::readAll(
+                     dir.filePath("projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java")),
+                 QByteArray("class Book {}"));
+        QCOMPARE(testing::readAll(dir.filePath("projects/Lib/安卓客户端/res/layout/book_add.xml")),
+                 QByteArray("\xEF\xBB\xBF<a/>"));
     }
 };
 

@@ -38,7 +38,7 @@ std::pair<qint32, QString> seed(const QString& model) {
 }
 
 // What a run wrote beyond the copy of the template project, by relative path, and its progress.
-using Tree = QMap<QString, QByteArray>;
+using testing::Tree;
 
 Tree generate(const QString& model) {
     testing::TempStore store;

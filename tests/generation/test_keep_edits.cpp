@@ -48,8 +48,20 @@ void addBookMember(const QString& name) {
     TMember member;
     member.projectId = 1;
     member.classId = TClassDAO().GetClassId(1, "Book");
-    testing::fillMember(member, {.name = name, .type = kTypeInteger});
+    member.memberName = name;  // an integer member as the member dialog stores it
+    member.memberType = kTypeInteger;
+    member.memberIsMust = 1;
+    member.memberIsInteger = 1;
     TMemberDAO().AddMember(member);
+}
+
+TMember displayMemberOf(const QString& className) {
+    for (const TMember& member : TMemberDAO().ListMembers(TClassDAO().GetClassId(1, className))) {
+        if (member.memberIsDisplay == 1) {
+            return member;
+        }
+    }
+    qFatal("no display member in %s", qPrintable(className));
 }
 
 // The demo project as it comes (model 0); with a member added to Book, BookType's display
@@ -60,7 +72,7 @@ QString createDemoStore(const QString& path, int model) {
     CreateDemoProject();
     if (model == 1 || model == 2) {
         addBookMember("pages");
-        TMember display = *TMemberDAO().GetDisplayMemberOf(1, "BookType");
+        TMember display = displayMemberOf("BookType");
         display.memberName = "typeTitle";
         TMemberDAO().UpdateMember(display);
         TClassDAO().DeleteClass(TClassDAO().GetClassId(1, "Loan"));
@@ -69,7 +81,7 @@ QString createDemoStore(const QString& path, int model) {
         addBookMember("edition");
     }
     if (model == 3) {
-        TMember name = *TMemberDAO().GetDisplayMemberOf(1, "Book");
+        TMember name = displayMemberOf("Book");
         name.memberComment = "图书的正式名称";
         TMemberDAO().UpdateMember(name);
     }
@@ -85,15 +97,16 @@ QStringList generateArguments(const testing::TempAppFolder& app, const QString& 
     return {"generate", "--project", DemoProjectName(), "--home", app.path(), "--store", model};
 }
 
-testing::CliResult generate(const testing::TempAppFolder& app, const QString& model,
-                            const QStringList& extra = {}) {
-    return testing::runCliStreams(generateArguments(app, model) + extra);
+testing::ProcessResult generate(const testing::TempAppFolder& app, const QString& model,
+                                const QStringList& extra = {}) {
+    return testing::runCli(generateArguments(app, model) + extra);
 }
 
 // What a run of the model writes into a fresh folder.
 testing::Tree freshTree(const QString& model) {
     testing::TempAppFolder fresh;
-    return generate(fresh, model).status == 0 ? testing::treeOf(outputOf(fresh)) : testing::Tree();
+    return generate(fresh, model).exitCode == 0 ? testing::treeOf(outputOf(fresh))
+                                                : testing::Tree();
 }
 
 QString treeDifference(const testing::TempAppFolder& app, const testing::Tree& expected) {
@@ -138,12 +151,12 @@ class KeepEditsTest : public QObject {
 
     void editsSurviveAModelChangeAndStaleFilesGo() {
         testing::TempAppFolder app;
-        QCOMPARE(generate(app, models_[0]).status, 0);
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
         editUserFiles(outputOf(app));
 
-        const testing::CliResult result = generate(app, models_[1]);
+        const testing::ProcessResult result = generate(app, models_[1]);
         QCOMPARE(result.err, QString());
-        QCOMPARE(result.status, 0);
+        QCOMPARE(result.exitCode, 0);
         const QString root = "projects/" + DemoProjectName() + "/安卓客户端/";
         const QStringList lines = {kHttpUtil + "保留手工修改!", kBookAdd + "合并完成!",
                                    "res/layout/loan_add.xml删除完成!",
@@ -162,19 +175,19 @@ class KeepEditsTest : public QObject {
         QVERIFY(verify.waitForFinished(300000));
         QVERIFY2(verify.exitCode() == 0, verify.readAll().constData());
 
-        QCOMPARE(generate(app, models_[1], {"--overwrite"}).status, 0);
+        QCOMPARE(generate(app, models_[1], {"--overwrite"}).exitCode, 0);
         QCOMPARE(treeDifference(app, fresh), QString());
     }
 
     void changesToTheSameLinesAreAConflict() {
         testing::TempAppFolder app;
-        QCOMPARE(generate(app, models_[0]).status, 0);
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
         const QString domain = outputOf(app) + "/" + kBookDomain;
         testing::writeAll(domain,
                           testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
 
-        const testing::CliResult result = generate(app, models_[3]);
-        QCOMPARE(result.status, 4);
+        const testing::ProcessResult result = generate(app, models_[3]);
+        QCOMPARE(result.exitCode, 4);
         const QString listed = "projects/" + DemoProjectName() + "/安卓客户端/" + kBookDomain;
         QVERIFY2(result.err.split('\n').contains(listed), qPrintable(result.err));
         QVERIFY(result.out.contains(listed + "合并冲突!\n"));
@@ -192,12 +205,12 @@ class KeepEditsTest : public QObject {
         {
             QLockFile running(records + "/lock");
             QVERIFY(running.tryLock(0));
-            const testing::CliResult refused = generate(app, models_[0]);
-            QCOMPARE(refused.status, 1);
+            const testing::ProcessResult refused = generate(app, models_[0]);
+            QCOMPARE(refused.exitCode, 1);
             QVERIFY2(refused.err.contains("正由另一个生成任务写入"), qPrintable(refused.err));
             QVERIFY(!QDir(outputOf(app)).exists());
         }
-        QCOMPARE(generate(app, models_[0]).status, 0);
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
         editUserFiles(outputOf(app));
         QProcess run;
         run.start(kAppDir + "/quillmere-cli", generateArguments(app, models_[1]));
@@ -207,7 +220,7 @@ class KeepEditsTest : public QObject {
         }
         run.kill();
         QVERIFY(run.waitForFinished(60000));
-        QCOMPARE(generate(app, models_[1]).status, 0);
+        QCOMPARE(generate(app, models_[1]).exitCode, 0);
         QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[1]))), QString());
     }
 

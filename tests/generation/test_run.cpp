@@ -90,21 +90,29 @@ class RunTest : public QObject {
         QVERIFY(!QFile::exists(run.app.path() + "/../escape"));
     }
 
-    void aSecondRunKeepsTopLevelFilesOfTheCopiedFoldersOnly() {
+    // Without a record (a folder written before records were kept) a second run keeps the files
+    // directly in the copied folders only; with one, it keeps every file the user changed.
+    void editedTemplateFilesStayAsTheRecordAllows() {
         Run run;
-        const qint32 id = testing::seedModel(testing::library());
+        const qint32 id = testing::seedModel(testing::ProjectBuilder("Lib").build());
         run.go(id, "Lib");
-        for (const char* file : {"/assets/README.txt", "/res/values/strings.xml", "/.project",
-                                 "/src/com/mobileclient/domain/Book.java"}) {
-            testing::writeAll(run.out(file), "edited");
+        QVERIFY(QFile::exists(run.app.path() + "/projects/Lib/.quillmere/record"));
+        const char* const edited[] = {"assets/README.txt", "res/values/strings.xml", ".project"};
+        for (const bool recorded : {false, true}) {
+            for (const char* file : edited) {
+                testing::writeAll(run.out(file), "edited");
+            }
+            if (!recorded) {
+                QVERIFY(QDir(run.app.path() + "/projects/Lib/.quillmere").removeRecursively());
+            }
+            QCOMPARE(run.go(id, "Lib").last(), kCompleted);
+            for (const char* file : edited) {
+                const bool kept = recorded || QByteArray(file) == "assets/README.txt";
+                QCOMPARE(testing::readAll(run.out(file)),
+                         kept ? QByteArray("edited")
+                              : testing::readAll(testing::kTemplateProject + "/" + file));
+            }
         }
-        QCOMPARE(run.go(id, "Lib").last(), kCompleted);
-        QCOMPARE(testing::readAll(run.out("assets/README.txt")), QByteArray("edited"));
-        for (const char* file : {"res/values/strings.xml", ".project"}) {
-            QCOMPARE(testing::readAll(run.out(file)),
-                     testing::readAll(testing::kTemplateProject + "/" + file));
-        }
-        QVERIFY(testing::readAll(run.out("src/com/mobileclient/domain/Book.java")) != "edited");
     }
 
     void aMissingTemplateProjectEndsTheRunWithAnError() {

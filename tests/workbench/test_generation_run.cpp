@@ -86,6 +86,44 @@ class TestGenerationRun : public QObject {
         QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(bench.log()->blockCount(), 3000);
     }
+
+    // Checked, a conflict is listed in a box before the completion box; unchecked (and so after
+    // a restart), the run overwrites the user's changes.
+    void keepingEditsIsRememberedAndConflictsAreShownFirst() {
+        TempAppFolder app;
+        Bench bench;
+        seedModel(ProjectBuilder("Demo")
+                      .cls("Book", "图书", {"code 字符串 KDP", "title 字符串 -"})
+                      .build());
+        bench.open(app.path());
+        auto generate = [&bench] {
+            bench.prompts.boxes.clear();
+            bench.trigger("自动生成代码(&A)");
+            QTRY_VERIFY_WITH_TIMEOUT(bench.action("自动生成代码(&A)")->isEnabled(), 60000);
+        };
+        QVERIFY(bench.action("保留手工修改(&K)")->isChecked());
+        generate();
+        const QString domain = app.output("Demo") + "/src/com/mobileclient/domain/Book.java";
+        writeAll(domain, readAll(domain).replace("private String title;", "private String t;"));
+        TMember title = TMemberDAO().ListMembers(1).last();
+        title.memberName = "heading";
+        TMemberDAO().UpdateMember(title);
+        generate();
+        QCOMPARE(bench.prompts.boxes.size(), 3);
+        QVERIFY2(bench.prompts.boxes[1].endsWith(
+                     "\nprojects/Demo/安卓客户端/src/com/mobileclient/domain/Book.java"),
+                 qPrintable(bench.prompts.boxes[1]));
+        QCOMPARE(bench.prompts.boxes[2], QStringLiteral("所有代码生成完毕!"));
+        QVERIFY(readAll(domain).contains("<<<<<<< "));
+
+        bench.action("保留手工修改(&K)")->setChecked(false);
+        bench.open(app.path());
+        QVERIFY(!bench.action("保留手工修改(&K)")->isChecked());
+        generate();
+        QCOMPARE(bench.prompts.boxes, (QStringList{kWarning, "所有代码生成完毕!"}));
+        QVERIFY(!readAll(domain).contains("<<<<<<< "));
+        QVERIFY(readAll(domain).contains("private String heading;"));
+    }
 };
 
 QTEST_MAIN(TestGenerationRun)

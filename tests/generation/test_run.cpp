@@ -142,16 +142,6 @@ class RunTest : public QObject {
         QVERIFY(QFileInfo(run.out(".project")).isFile());  // the old copy stays
     }
 
-    void missingTemplatesGiveEmptyFiles() {
-        Run run;
-        QVERIFY(QDir(run.app.path() + "/template").removeRecursively());
-        QCOMPARE(run.go(testing::seedModel(testing::ProjectBuilder("Lib").build()), "Lib").last(),
-                 kCompleted);
-        QCOMPARE(testing::readAll(run.out("AndroidManifest.xml")), QByteArray("\xEF\xBB\xBF"));
-        QCOMPARE(testing::readAll(run.out("src/com/mobileclient/activity/MainMenuActivity.java")),
-                 QByteArray());
-    }
-
     void aThreadedRunCallsItsHostOnTheHostThread() {
         testing::TempAppFolder app;
         const qint32 id = testing::seedModel(testing::library());

@@ -11,24 +11,6 @@ class ScaffoldingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void nameFormsChangeAsciiLettersOnly() {
-        const struct {
-            QString (*form)(const QString&);
-            const char* in;
-            const char* out;
-        } cases[] = {
-            {ObjectName, "URLInfo", "uRLInfo"},       {LayoutName, "URLInfo", "urlinfo"},
-            {ObjectName, "student", "student"},       {ObjectName, "Ätna", "Ätna"},
-            {AccessorStem, "birthDate", "BirthDate"}, {AccessorStem, "x", "X"},
-            {AccessorStem, "中文", "中文"},
-        };
-        for (const auto& c : cases) {
-            QCOMPARE(c.form(QString::fromUtf8(c.in)), QString::fromUtf8(c.out));
-        }
-        QCOMPARE(CategoryOfType("字符串"), MemberCategory::String);
-        QCOMPARE(CategoryOfType("字符串 "), MemberCategory::Reference);
-    }
-
     // Screens hold one service field and one list per referenced class; a second reference to
     // the same class, or a reference to the class itself, must take a name of its own.
     void referencesThatWouldClashGetNamesOfTheirOwn() {

@@ -177,21 +177,6 @@ class StoreTest : public QObject {
         QVERIFY(TProjectDAO().ListProjects().isEmpty());
     }
 
-    void aSecondThreadSeesTheSameStore() {
-        TProjectDAO().AddProject("p");
-        int seen = -1;
-        QThread* thread = QThread::create([&seen] {
-            seen = TProjectDAO().ListProjects().size();
-            TProjectDAO().AddProject("from thread");
-            TDbHelper::CloseConnection();
-        });
-        thread->start();
-        QVERIFY(thread->wait(10000));
-        delete thread;
-        QCOMPARE(seen, 1);
-        QCOMPARE(TProjectDAO().ListProjects().size(), 2);
-    }
-
   private:
     std::unique_ptr<testing::TempStore> store_;
 };

@@ -1,8 +1,6 @@
 // Generation runs started from the main window: the warning, the progress log, the check
 // notices, the completion box with the output folder, and a run that stops on an error.
 
-#include <QElapsedTimer>
-
 #include "Models.h"
 #include "WorkbenchSupport.h"
 #include "store/DemoProject.h"
@@ -70,21 +68,6 @@ class TestGenerationRun : public QObject {
         QVERIFY(QFile::exists(app.output("Library") +
                               "/src/com/mobileclient/activity/LoanQueryActivity.java"));
         QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
-    }
-
-    void logTakesALongRunQuickly() {
-        Bench bench;
-        TFormMain& window = bench.open();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < 3000; ++i) {
-            window.AppendProgress(
-                QStringLiteral("projects/Demo/res/layout/c%1_add.xml生成完成!").arg(i));
-        }
-        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(bench.log()->blockCount(), 3000);
     }
 
     // Checked, a conflict is listed in a box before the completion box; unchecked (and so after

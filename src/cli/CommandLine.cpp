@@ -83,13 +83,15 @@ QString storePath(const QHash<QString, QString>& options, const QString& home) {
     return QDir(home).absoluteFilePath(store);
 }
 
-// Points the store helpers at the store the options name, which must exist.
-void useExistingStore(const QHash<QString, QString>& options, const QString& home) {
+// Points the store helpers at the store the options name, which must exist. A command that only
+// reads opens it read-only, so that it can neither create nor change it.
+void useExistingStore(const QHash<QString, QString>& options, const QString& home,
+                      bool readOnly) {
     const QString store = storePath(options, home);
     if (!QFileInfo::exists(store)) {
         throw TError(QStringLiteral("工程库%1不存在").arg(store));
     }
-    TDbHelper::SetStorePath(store);
+    TDbHelper::SetStorePath(store, readOnly);
 }
 
 // A new store holding the demo project. An existing file is never touched, store or not, so
@@ -216,7 +218,7 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
     if (options.contains("--model")) {
         takeModelFromFile(options.value("--model"), request);
     } else {
-        useExistingStore(options, request.appFolder);
+        useExistingStore(options, request.appFolder, true);
         request.projectId = findProject(options, &request.projectName);
     }
 
@@ -239,7 +241,7 @@ int exportModel(const QStringList& arguments, const QString& executableFolder) {
     if (options.contains("--project") == options.contains("--project-id")) {
         throw UsageError{QStringLiteral("give exactly one of --project and --project-id")};
     }
-    useExistingStore(options, appFolder(options, executableFolder));
+    useExistingStore(options, appFolder(options, executableFolder), true);
     QString name;
     const qint32 projectId = findProject(options, &name);
     const TProjectModel project = LoadProjectModel(projectId, name, QString());
@@ -262,7 +264,7 @@ int importModel(const QStringList& arguments, const QString& executableFolder) {
     }
     // The whole file is read and checked before the store is opened.
     const TProjectModel project = ReadModelFile(files.first());
-    useExistingStore(options, appFolder(options, executableFolder));
+    useExistingStore(options, appFolder(options, executableFolder), false);
     const TImportResult result = ImportProjectModel(project, options.contains("--replace"));
     printLine(stdout, ModelImportedText(project, result));
     return kOk;
@@ -298,7 +300,7 @@ TProjectModel servedModel(const QHash<QString, QString>& options, const QString&
         return ReadModelFile(*source);
     }
     *source = storePath(options, home);
-    useExistingStore(options, home);
+    useExistingStore(options, home, true);
     QString name;
     const qint32 projectId = findProject(options, &name);
     TProjectModel project = LoadProjectModel(projectId, name, QString());

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <algorithm>
 
+#include "generation/JavaNames.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 
@@ -103,11 +104,22 @@ const TMemberInfo& TMemberInfo::refKey() const {
     return *referenced->keyMember();
 }
 
+QString TMemberInfo::refObject() const {
+    return referenced != nullptr ? referenced->objectName() : ObjectName(member.memberType);
+}
+
 QString TMemberInfo::refShowText() const {
     const QString getter = "get" + refShow() + "()";
     return referenced->displayMember()->wireCategory() == MemberCategory::String
                ? getter
                : getter + " + \"\"";
+}
+
+QString TMemberInfo::refKeyValue(const QString& object) const {
+    const QString getter = object + ".get" + refKey().stem() + "()";
+    const bool heldAsText = !referenceKeyIsInteger();
+    return heldAsText && refKey().wireCategory() != MemberCategory::String ? getter + " + \"\""
+                                                                            : getter;
 }
 
 QString TMemberInfo::refShow() const {
@@ -191,6 +203,7 @@ void TProjectModel::resolve() {
             info.referenced = info.isReference() ? byName.value(info.member.memberType) : nullptr;
         }
     }
+    AssignVariableNames(*this);
 }
 
 bool IsSafeFileNameComponent(const QString& text) {
@@ -225,7 +238,8 @@ TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
         for (const TMember& member : TMemberDAO().ListProjectMembers(projectId)) {
             const auto index = indexById.find(member.classId);
             if (index != indexById.end()) {
-                project.classes[*index].members.append({member, CategoryOfType(member.memberType)});
+                TMemberInfo& info = project.classes[*index].members.emplace_back();
+                info.member = member;
             }
         }
     });

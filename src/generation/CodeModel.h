@@ -34,6 +34,10 @@ struct TMemberInfo {
     MemberCategory category = MemberCategory::String;
     // For reference members: the referenced class (never null once the model is checked).
     const TClassModel* referenced = nullptr;
+    // The name of the generated variables that hold this member's value (the screens' key
+    // field, the service's key parameter, the locals of a date or picture): the member name,
+    // unless the generated code of its class already uses that name for something else.
+    QString variable;
 
     const QString& name() const { return member.memberName; }
     QString stem() const { return AccessorStem(member.memberName); }  // *Name*
@@ -54,12 +58,15 @@ struct TMemberInfo {
 
     // References only: *Ref*, *refCls*, the referenced key member and *RefShow*.
     const QString& refClass() const { return member.memberType; }
-    QString refObject() const { return ObjectName(member.memberType); }
+    QString refObject() const;  // the referenced class's object variable
     const TMemberInfo& refKey() const;
     QString refShow() const;
     // "get" + *RefShow* + "()": the display member's getter, made text (+ "") when the display
     // member is not held as a String, so it can fill labels and drop-down texts.
     QString refShowText() const;
+    // object + ".get" + *RefKey* + "()": the referenced key of an object of the referenced class,
+    // made text (+ "") where the reference holds text but that key is not held as a String.
+    QString refKeyValue(const QString& object) const;
 };
 
 class TClassModel {
@@ -69,8 +76,14 @@ class TClassModel {
     QString friendName;  // *Friend*
     qint32 frontShowFlag = 0;
     QList<TMemberInfo> members;  // every member, in member order
+    // The name of the variables that hold an object of the class in its own files: the object
+    // name, unless that is a keyword or a name the generated code uses for something else.
+    QString objectVariable;
 
-    QString objectName() const { return ObjectName(className); }  // *cls*
+    // *cls*: the object variable once the model is resolved.
+    QString objectName() const {
+        return objectVariable.isEmpty() ? ObjectName(className) : objectVariable;
+    }
     QString layoutName() const { return LayoutName(className); }  // *class*
 
     // The key and display members (lowest memberId among flagged ones); null when absent.
@@ -106,7 +119,8 @@ class TProjectModel {
 
     // The class of this project with that exact name (lowest classId), or null.
     const TClassModel* classNamed(const QString& className) const;
-    // Sets every member's category and links each reference member to its class.
+    // Sets every member's category, links each reference member to its class and names the
+    // generated variables.
     void resolve();
 };
 

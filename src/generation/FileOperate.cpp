@@ -30,9 +30,18 @@ void writeBytes(const QString& file, const QByteArray& bytes) {
 constexpr quint32 kUnknown = 0;
 constexpr quint32 kUnencodable = 0xFFFFFFFF;
 
-// The GBK bytes of one character as a number (one or two bytes), or kUnencodable.
+// Qt's GBK writes these as bytes that Java's GBK decoder (which compiles the sources) reads as
+// another character or not at all: € as 80, U+F8F5 as FF, U+2295 as A892 (Java reads U+2641)
+// and U+E76C as A2E3 (Java reads €). A round trip of every character of the basic plane through
+// both converters finds exactly these four.
+bool javaReadsOtherwise(QChar c) {
+    return c == QChar(0x20AC) || c == QChar(0xF8F5) || c == QChar(0x2295) || c == QChar(0xE76C);
+}
+
+// The GBK bytes of one character as a number (one or two bytes), or kUnencodable when GBK cannot
+// write it so that Java reads it back.
 quint32 gbkCodeOf(QChar c) {
-    if (c.isSurrogate()) {
+    if (c.isSurrogate() || javaReadsOtherwise(c)) {
         return kUnencodable;
     }
     QStringEncoder encoder("GBK");
@@ -47,13 +56,30 @@ quint32 gbkCodeOf(QChar c) {
     return code;
 }
 
+// GBK keeps ASCII as it is and gives every other character of the basic plane at most two
+// bytes; those are looked up once per character and thread, since the converter itself is by
+// far the slowest step of writing a source.
+quint32 knownGbkCodeOf(QChar c) {
+    thread_local std::vector<quint32> known(0x10000, kUnknown);
+    quint32& code = known[c.unicode()];
+    if (code == kUnknown) {
+        code = gbkCodeOf(c);
+    }
+    return code;
+}
+
 }  // namespace
 
+qsizetype TFileOperate::FirstUnwritableGbk(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() >= 0x80 && knownGbkCodeOf(text[i]) == kUnencodable) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 QByteArray TFileOperate::EncodeGbk(const QString& text, const QString& fileForMessage) {
-    // GBK keeps ASCII as it is and gives every other character of the basic plane at most two
-    // bytes; those are looked up once per character and thread, since the converter itself is
-    // by far the slowest step of writing a source.
-    thread_local std::vector<quint32> known(0x10000, kUnknown);
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     char* out = bytes.data();
     for (const QChar c : text) {
@@ -62,10 +88,7 @@ QByteArray TFileOperate::EncodeGbk(const QString& text, const QString& fileForMe
             *out++ = static_cast<char>(unit);
             continue;
         }
-        quint32& code = known[unit];
-        if (code == kUnknown) {
-            code = gbkCodeOf(c);
-        }
+        const quint32 code = knownGbkCodeOf(c);
         if (code == kUnencodable) {
             throw TError(
                 QStringLiteral("文件%1含有GBK无法表示的字符，未能生成").arg(fileForMessage));

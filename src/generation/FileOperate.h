@@ -10,8 +10,11 @@
 // Failures raise TError naming the file.
 class TFileOperate {
   public:
-    // GBK bytes of the text, nothing added. A character GBK cannot encode is an error.
+    // GBK bytes of the text as Java reads them back, nothing added. A character that GBK cannot
+    // write so is an error.
     static QByteArray EncodeGbk(const QString& text, const QString& fileForMessage);
+    // The index of the first character that EncodeGbk refuses, or -1.
+    static qsizetype FirstUnwritableGbk(const QString& text);
     // EF BB BF, then the text as UTF-8; nothing added.
     static QByteArray EncodeUtf8WithBom(const QString& text);
     // The GBK file's lines, each ended by CR LF (LF or CR LF end a line, a lone CR is dropped);

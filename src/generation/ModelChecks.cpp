@@ -1,6 +1,11 @@
 #include "generation/ModelChecks.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <algorithm>
+
+#include "generation/FileOperate.h"
+#include "generation/JavaNames.h"
 
 namespace {
 
@@ -35,28 +40,156 @@ TModelProblem findMemberCountProblem(const TProjectModel& project) {
 
 TModelProblem findReferenceProblem(const TProjectModel& project) {
     for (const TClassModel& cls : project.classes) {
-        auto problem = [&cls](const QString& message) {
-            return TModelProblem{kNoticeModelCheck, message, cls.classId};
-        };
-        if (!IsSafeFileNameComponent(cls.className)) {
-            return problem(
-                QStringLiteral("%1表的类名不能用作文件名，请修改类名!").arg(cls.className));
-        }
         for (const TMemberInfo& member : cls.members) {
             if (!member.isReference()) {
                 continue;
             }
             const QString prefix = QStringLiteral("%1表的成员%2引用的类%3")
                                        .arg(cls.className, member.name(), member.refClass());
+            auto problem = [&](const QString& what) {
+                return TModelProblem{kNoticeModelCheck, prefix + what, cls.classId};
+            };
             if (member.referenced == nullptr) {
-                return problem(prefix + QStringLiteral("在本项目中不存在!"));
+                return problem(QStringLiteral("在本项目中不存在!"));
             }
             if (member.referenced->keyMember() == nullptr) {
-                return problem(prefix + QStringLiteral("没有设置主键!"));
+                return problem(QStringLiteral("没有设置主键!"));
             }
             if (member.referenced->displayMember() == nullptr) {
-                return problem(prefix + QStringLiteral("没有设置下拉框显示字段!"));
+                return problem(QStringLiteral("没有设置下拉框显示字段!"));
             }
+        }
+    }
+    return {};
+}
+
+const char* const kGeneratedTypeSuffixes[] = {
+    "Service",      "ListHandler",  "SimpleAdapter",  "AddActivity", "EditActivity",
+    "ListActivity", "DetailActivity", "QueryActivity",
+};
+
+// Where each class name and each type name that a class's files generate lies, so that a
+// class's clashes are found without comparing it with every other class.
+struct ClassNameIndex {
+    QHash<QString, QList<const TClassModel*>> byLayoutName;
+    QHash<QString, const TClassModel*> byGeneratedType;
+
+    explicit ClassNameIndex(const TProjectModel& project) {
+        for (const TClassModel& cls : project.classes) {
+            byLayoutName[cls.layoutName()].append(&cls);
+            for (const char* suffix : kGeneratedTypeSuffixes) {
+                byGeneratedType.insert(cls.className + QLatin1String(suffix), &cls);
+            }
+        }
+    }
+
+    // The other class whose name clashes with the class's name or generated types, if any.
+    QString clash(const TClassModel& cls) const {
+        const QString& name = cls.className;
+        const QString owner = name + QStringLiteral("表");
+        for (const TClassModel* other : byLayoutName.value(cls.layoutName())) {
+            if (other == &cls) {
+                continue;
+            }
+            if (other->className == name) {
+                return owner + QStringLiteral("与本项目的另一个类重名，请修改类名!");
+            }
+            return owner + QStringLiteral("与类%1的类名只有大小写不同，两者的布局文件同名，"
+                                          "请修改类名!")
+                               .arg(other->className);
+        }
+        if (const TClassModel* other = byGeneratedType.value(name); other && other != &cls) {
+            return owner +
+                   QStringLiteral("与类%1生成的类同名，请修改类名!").arg(other->className);
+        }
+        for (const char* suffix : kGeneratedTypeSuffixes) {
+            const QString generated = name + QLatin1String(suffix);
+            for (const TClassModel* other : byLayoutName.value(LayoutName(generated))) {
+                if (other->className == generated) {
+                    return owner + QStringLiteral("生成的类%1与类%1同名，请修改类名!").arg(generated);
+                }
+            }
+        }
+        return QString();
+    }
+};
+
+// "字符€(U+20AC)": the character at `index` (both halves of a pair) and its code point.
+QString describeCharacter(const QString& text, qsizetype index) {
+    const bool pair = text[index].isHighSurrogate() && index + 1 < text.size() &&
+                      text[index + 1].isLowSurrogate();
+    const QString character = text.mid(index, pair ? 2 : 1);
+    const char32_t code = pair ? QChar::surrogateToUcs4(text[index], text[index + 1])
+                               : char32_t(text[index].unicode());
+    return QStringLiteral("字符%1(U+%2)")
+        .arg(character, QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+}
+
+// The message for a text (a friendly name or a comment) that the GBK sources cannot hold.
+QString unwritableText(const QString& owner, const QString& field, const QString& text) {
+    const qsizetype index = TFileOperate::FirstUnwritableGbk(text);
+    if (index < 0) {
+        return QString();
+    }
+    return QStringLiteral("%1的%2含有%3，生成的GBK编码Java文件无法表示，请删除或替换该字符!")
+        .arg(owner, field, describeCharacter(text, index));
+}
+
+QString classNameProblem(const ClassNameIndex& index, const TClassModel& cls) {
+    static const QRegularExpression identifier(QStringLiteral("^[A-Z][A-Za-z0-9_]*$"));
+    const QString& name = cls.className;
+    const QString owner = name + QStringLiteral("表");
+    if (!identifier.match(name).hasMatch()) {
+        return owner + QStringLiteral(
+                           "的类名只能由英文字母、数字和下划线组成，并以大写字母开头，请修改类名!");
+    }
+    if (name.size() > kMaxClassNameLength) {
+        return owner + QStringLiteral("的类名超过%1个字符，生成的文件名过长，请缩短类名!")
+                           .arg(kMaxClassNameLength);
+    }
+    if (IsReservedTypeName(name)) {
+        return owner + QStringLiteral("的类名与生成代码所用的Java或Android类%1重名，请修改类名!")
+                           .arg(name);
+    }
+    const QString clash = index.clash(cls);
+    return clash.isEmpty() ? unwritableText(owner, QStringLiteral("友好名称"), cls.friendName)
+                           : clash;
+}
+
+QString memberProblem(const TClassModel& cls, const TMemberInfo& member) {
+    static const QRegularExpression identifier(QStringLiteral("^[a-z][A-Za-z0-9_]*$"));
+    const QString& name = member.name();
+    const QString owner = QStringLiteral("%1表的成员%2").arg(cls.className, name);
+    if (!identifier.match(name).hasMatch()) {
+        return owner + QStringLiteral(
+                           "的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员名称!");
+    }
+    if (IsJavaKeyword(name)) {
+        return owner + QStringLiteral("的名称是Java关键字，请修改成员名称!");
+    }
+    for (const TMemberInfo& other : cls.members) {
+        if (&other != &member && other.name() == name) {
+            return owner + QStringLiteral("与同一类的另一个成员重名，请修改成员名称!");
+        }
+    }
+    const TMember& row = member.member;
+    if ((row.memberIsInteger == 1) != (member.category == MemberCategory::Integer) ||
+        (row.memberIsFloat == 1) != (member.category == MemberCategory::Float)) {
+        return owner + QStringLiteral("的整型、浮点型标志与类型%1不符，请在成员对话框中重新保存!")
+                           .arg(row.memberType);
+    }
+    return unwritableText(owner, QStringLiteral("注释"), member.comment());
+}
+
+TModelProblem findRuleProblem(const TProjectModel& project) {
+    const ClassNameIndex index(project);
+    for (const TClassModel& cls : project.classes) {
+        TModelProblem problem{kNoticeModelCheck, classNameProblem(index, cls), cls.classId};
+        for (qsizetype i = 0; !problem.found() && i < cls.members.size(); ++i) {
+            problem = FindMemberRuleProblem(cls, cls.members[i]);
+        }
+        if (problem.found()) {
+            return problem;
         }
     }
     return {};
@@ -65,8 +198,60 @@ TModelProblem findReferenceProblem(const TProjectModel& project) {
 }  // namespace
 
 TModelProblem FindModelProblem(const TProjectModel& project) {
-    TModelProblem problem = findMemberCountProblem(project);
-    return problem.found() ? problem : findReferenceProblem(project);
+    for (auto find : {findMemberCountProblem, findRuleProblem, findReferenceProblem}) {
+        TModelProblem problem = find(project);
+        if (problem.found()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+TModelProblem FindClassRuleProblem(const TProjectModel& project, const TClassModel& cls) {
+    return {kNoticeModelCheck, classNameProblem(ClassNameIndex(project), cls), cls.classId};
+}
+
+TModelProblem FindMemberRuleProblem(const TClassModel& cls, const TMemberInfo& member) {
+    return {kNoticeModelCheck, memberProblem(cls, member), cls.classId};
+}
+
+TModelProblem CheckClassEntry(TProjectModel&& project, const TClassRecord& entered) {
+    auto cls = std::find_if(project.classes.begin(), project.classes.end(),
+                            [&](const TClassModel& c) { return c.classId == entered.classId; });
+    if (cls == project.classes.end()) {
+        cls = project.classes.insert(project.classes.end(), TClassModel());
+        cls->classId = entered.classId;
+    }
+    // Saving a new name also renames the reference types that named the class.
+    for (TClassModel& other : project.classes) {
+        for (TMemberInfo& member : other.members) {
+            if (!cls->className.isEmpty() && member.member.memberType == cls->className) {
+                member.member.memberType = entered.className;
+            }
+        }
+    }
+    cls->className = entered.className;
+    cls->friendName = entered.friendName;
+    project.resolve();
+    return FindClassRuleProblem(project, *cls);
+}
+
+TModelProblem CheckMemberEntry(TProjectModel&& project, const TMember& entered) {
+    for (TClassModel& cls : project.classes) {
+        if (cls.classId != entered.classId) {
+            continue;
+        }
+        auto member = std::find_if(cls.members.begin(), cls.members.end(), [&](const TMemberInfo& m) {
+            return entered.memberId != 0 && m.member.memberId == entered.memberId;
+        });
+        if (member == cls.members.end()) {
+            member = cls.members.insert(cls.members.end(), TMemberInfo());
+        }
+        member->member = entered;
+        project.resolve();
+        return FindMemberRuleProblem(cls, *member);
+    }
+    return {};
 }
 
 QString FindProjectNameProblem(const QString& projectName) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "generation/CodeModel.h"
+#include "store/ClassDAO.h"
 
 // Notices a run sends its host; the run waits until the host has handled each.
 enum TNotice : int {
@@ -26,8 +27,23 @@ struct TModelProblem {
 // The checks a run makes before it writes anything, on the model it is about to generate. Each
 // check walks every class in order before the next check starts, and the first failing class
 // is reported: exactly one key member, then exactly one drop-down display member, then at least
-// one phone-list member, then the references and names that no file could be built from.
+// one phone-list member, then the rules on names and texts, then the references.
 TModelProblem FindModelProblem(const TProjectModel& project);
+
+// The rules on names and texts, which hold for every class and member whatever the rest of its
+// class: a class name is an ASCII identifier starting with a capital, short enough for file
+// names, no type the generated files use and clashing with no other class's name or generated
+// types; a member name is an ASCII identifier starting with a small letter, no Java keyword and
+// unique in its class; the member flags match the type; every friendly name and comment can be
+// written to the GBK sources. The run and the class and member dialogs apply the same rules.
+TModelProblem FindClassRuleProblem(const TProjectModel& project, const TClassModel& cls);
+TModelProblem FindMemberRuleProblem(const TClassModel& cls, const TMemberInfo& member);
+
+// The rule problem a dialog's entry would bring into the project's model: the class (a new one
+// when its id is none of the project's) with the entered name and friendly name, or the member
+// (a new one when its id is 0) as entered.
+TModelProblem CheckClassEntry(TProjectModel&& project, const TClassRecord& entered);
+TModelProblem CheckMemberEntry(TProjectModel&& project, const TMember& entered);
 
 // The message for a project name that cannot be the output folder's name; empty when it can.
 QString FindProjectNameProblem(const QString& projectName);

@@ -36,11 +36,11 @@ void addOnCreate(TCodeText& code, const TClassModel& cls, const QString& activit
     AddFormWidgetSetUp(code, cls, activity);
     code.line("\t\tbtnAdd = (Button) findViewById(R.id.BtnAdd);");
     AddSaveHandlerStart(code, cls, "btnAdd", "添加");
-    // The key is typed as text and handed to its setter as text, whatever its type.
+    // A key that the server does not assign is typed as text and converted to its field's type.
     if (!cls.hasIntegerKey()) {
         AddTextCheck(code, activity, key, TextCheck::Key);
-        code.line("\t\t\t\t\t" + cls.objectName() + ".set" + key.stem() + "(ET_" + key.name() +
-                  ".getText().toString());");
+        code.line("\t\t\t\t\t" + cls.objectName() + ".set" + key.stem() + "(" + EditBoxValue(key) +
+                  ");");
     }
     AddFormSaveSteps(code, cls, activity, PhotoSave::UploadOrDefault);
     AddSendAndReturn(code, cls, activity, "上传", "Add");

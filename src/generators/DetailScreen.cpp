@@ -118,7 +118,7 @@ void appendInitViewData(TCodeText& code, const TClassModel& cls) {
         "\t/* 初始化显示详情界面的数据 */",
         "\tprivate void initViewData() {",
         "\t    " + cls_ + " = " + cls_ + "Service.Get" + cls.className + "(" +
-            cls.keyMember()->name() + "); ",
+            cls.keyMember()->variable + "); ",
     });
     for (const TMemberInfo* member : cls.allMembers()) {
         appendMemberValue(code, cls, *member);

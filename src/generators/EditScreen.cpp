@@ -55,11 +55,11 @@ void addOnCreate(TCodeText& code, const TClassModel& cls, const QString& activit
 }
 
 void addDatePreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
-    const QString& name = member.name();
+    const QString& name = member.variable;
     code.lines({
         "\t\tDate " + name + " = new Date(" + cls.objectName() + ".get" + member.stem() +
             "().getTime());",
-        "\t\tthis.dp_" + name + ".init(" + name + ".getYear() + 1900," + name + ".getMonth(), " +
+        "\t\tthis.dp_" + member.name() + ".init(" + name + ".getYear() + 1900," + name + ".getMonth(), " +
             name + ".getDate(), null);",
     });
 }
@@ -68,7 +68,7 @@ void addDatePreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo& 
 void addReferencePreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString stored = cls.objectName() + ".get" + member.stem() + "()";
     const QString list = FormReferenceStem(cls, member) + "List";
-    const QString entryKey = list + ".get(i).get" + member.refKey().stem() + "()";
+    const QString entryKey = member.refKeyValue(list + ".get(i)");
     code.lines({
         "\t\tfor (int i = 0; i < " + list + ".size(); i++) {",
         member.referenceKeyIsInteger()
@@ -105,13 +105,14 @@ void addMemberPreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo
 }
 
 void addInitViewData(TCodeText& code, const TClassModel& cls) {
-    const QString& key = cls.keyMember()->name();
+    const TMemberInfo& key = *cls.keyMember();
     const QString object = cls.objectName();
     code.lines({
         "\t/* 初始化显示编辑界面的数据 */",
         "\tprivate void initViewData() {",
-        "\t    " + object + " = " + object + "Service.Get" + cls.className + "(" + key + ");",
-        "\t\tthis.TV_" + key + ".setText(" + KeyAsText(cls) + ");",
+        "\t    " + object + " = " + object + "Service.Get" + cls.className + "(" + key.variable +
+            ");",
+        "\t\tthis.TV_" + key.name() + ".setText(" + KeyAsText(cls) + ");",
     });
     for (const TMemberInfo* member : cls.nonKeyMembers()) {
         addMemberPreFill(code, cls, *member);

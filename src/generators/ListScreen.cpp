@@ -51,7 +51,7 @@ void appendFields(TCodeText& code, const TClassModel& cls) {
         "\t" + Class + "SimpleAdapter adapter;",
         "\tListView lv; ",
         "\tList<Map<String, Object>> list;",
-        "\t" + KeyType(cls) + " " + cls.keyMember()->name() + ";",
+        "\t" + KeyType(cls) + " " + cls.keyMember()->variable + ";",
         "\t/* " + cls.friendName + "操作业务逻辑层对象 */",
         "\t" + Class + "Service " + cls.objectName() + "Service = new " + Class + "Service();",
         "\t/*保存查询参数条件的" + cls.friendName + "对象*/",
@@ -98,7 +98,7 @@ void appendAdapterMapping(TCodeText& code, const TClassModel& cls) {
 }
 
 void appendTapHandler(TCodeText& code, const TClassModel& cls) {
-    const QString& key = cls.keyMember()->name();
+    const QString& key = cls.keyMember()->variable;
     const QString body = QStringLiteral("            \t");
     code.lines({
         "\t\tlv.setOnItemClickListener(new OnItemClickListener(){",
@@ -160,7 +160,7 @@ void appendPressedRowKey(TCodeText& code, const TClassModel& cls) {
         "\t\t\t// 获取选中行位置",
         "\t\t\tint position = contextMenuInfo.position;",
         "\t\t\t// 获取" + key.comment(),
-        "\t\t\t" + key.name() + " = " + KeyFromRow(cls, "list.get(position)") + ";",
+        "\t\t\t" + key.variable + " = " + KeyFromRow(cls, "list.get(position)") + ";",
     });
 }
 
@@ -203,7 +203,7 @@ void appendDeleteDialog(TCodeText& code, const TClassModel& cls) {
         "\t\tbuilder.setPositiveButton(\"确认\", new OnClickListener() {",
         "\t\t\tpublic void onClick(DialogInterface dialog, int which) {",
         "\t\t\t\tString result = " + cls.objectName() + "Service.Delete" + cls.className + "(" +
-            cls.keyMember()->name() + ");",
+            cls.keyMember()->variable + ");",
         "\t\t\t\tToast.makeText(getApplicationContext(), result, 1).show();",
         "\t\t\t\tsetViews();",
         "\t\t\t\tdialog.dismiss();",

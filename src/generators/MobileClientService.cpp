@@ -63,12 +63,12 @@ void appendAction(TCodeText& code, const QString& action) {
 
 // The key as a method parameter ("int id" or "String id") and as a form parameter.
 QString keyParameter(const TClassModel& cls) {
-    return (cls.hasIntegerKey() ? "int " : "String ") + cls.keyMember()->name();
+    return (cls.hasIntegerKey() ? "int " : "String ") + cls.keyMember()->variable;
 }
 
 void appendKeyParam(TCodeText& code, const TClassModel& cls) {
-    const QString& key = cls.keyMember()->name();
-    code.line("\t\tparams.put(\"" + key + "\", " + key +
+    const TMemberInfo& key = *cls.keyMember();
+    code.line("\t\tparams.put(\"" + key.name() + "\", " + key.variable +
               (cls.hasIntegerKey() ? " + \"\");" : ");"));
 }
 

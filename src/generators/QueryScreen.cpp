@@ -59,7 +59,7 @@ struct TQueryScreen {
     // class and the referenced objects of its drop-downs only, so only two drop-downs over one
     // class need telling apart.
     QString stem(const TMemberInfo& dropDown) const {
-        return ReferenceStemAmong(dropDowns, dropDown, {});
+        return QueryReferenceStem(cls, dropDown);
     }
 };
 
@@ -130,7 +130,7 @@ void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberIn
     AddDropDownAdapter(code, name, member.comment());
     code.lines({
         "\t\t\t\tif(arg2 != 0)",
-        setter + "(" + list + ".get(arg2-1).get" + member.refKey().stem() + "()); ",
+        setter + "(" + member.refKeyValue(list + ".get(arg2-1)") + "); ",
         "\t\t\t\telse",
         setter + "(" + noCondition + ");",
         "\t\t\t}",
@@ -167,9 +167,9 @@ void appendDateCondition(TCodeText& code, const TQueryScreen& screen, const TMem
     code.lines({
         "\t\t\t\t\tif(cb_" + name + ".isChecked()) {",
         "\t\t\t\t\t\t/*获取" + member.comment() + "*/",
-        "\t\t\t\t\t\tDate " + name + " = new Date(dp_" + name + ".getYear()-1900,dp_" + name +
-            ".getMonth(),dp_" + name + ".getDayOfMonth());",
-        setter + "(new Timestamp(" + name + ".getTime()));",
+        "\t\t\t\t\t\tDate " + member.variable + " = new Date(dp_" + name + ".getYear()-1900,dp_" +
+            name + ".getMonth(),dp_" + name + ".getDayOfMonth());",
+        setter + "(new Timestamp(" + member.variable + ".getTime()));",
         "\t\t\t\t\t} else {",
         setter + "(null);",
         "\t\t\t\t\t} ",

@@ -93,7 +93,7 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
     AddDropDownAdapter(code, name, QStringLiteral("图书类别"));
     code.lines({
         "\t\t\t\t" +
-            setterCall(cls, member, stem + "List.get(arg2).get" + member.refKey().stem() + "()") +
+            setterCall(cls, member, member.refKeyValue(stem + "List.get(arg2)")) +
             " ",
         "\t\t\t}",
         "\t\t\t@Override",
@@ -106,7 +106,7 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
 
 void addPhotoSave(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                   const QString& activity, PhotoSave photoSave) {
-    const QString& name = member.name();
+    const QString& name = member.variable;
     code.line(
         photoSave == PhotoSave::UploadOrDefault
             ? QString("\t\t\t\t\tif(" + getterCall(cls, member) + " != null) {")
@@ -131,26 +131,15 @@ void addPhotoSave(TCodeText& code, const TClassModel& cls, const TMemberInfo& me
 
 void addDateSave(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
+    const QString& date = member.variable;
     code.lines({
         "\t\t\t\t\t/*获取出版日期*/",
-        "\t\t\t\t\tDate " + name + " = new Date(dp_" + name + ".getYear()-1900,dp_" + name +
+        "\t\t\t\t\tDate " + date + " = new Date(dp_" + name + ".getYear()-1900,dp_" + name +
             ".getMonth(),dp_" + name + ".getDayOfMonth());",
-        "\t\t\t\t\t" + setterCall(cls, member, "new Timestamp(" + name + ".getTime())"),
+        "\t\t\t\t\t" + setterCall(cls, member, "new Timestamp(" + date + ".getTime())"),
     });
 }
 
-// The text of edit box ET_ + name, converted to the member's Java type.
-QString editBoxValue(const TMemberInfo& member) {
-    const QString text = "ET_" + member.name() + ".getText().toString()";
-    switch (member.category) {
-        case MemberCategory::Integer:
-            return "Integer.parseInt(" + text + ")";
-        case MemberCategory::Float:
-            return "Float.parseFloat(" + text + ")";
-        default:
-            return text;
-    }
-}
 
 void addCameraResult(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
@@ -210,6 +199,20 @@ void addSelectionResult(TCodeText& code, const TClassModel& cls, const TMemberIn
 
 }  // namespace
 
+QString EditBoxValue(const TMemberInfo& member) {
+    const QString text = "ET_" + member.name() + ".getText().toString()";
+    switch (member.wireCategory()) {
+        case MemberCategory::Integer:
+            return "Integer.parseInt(" + text + ")";
+        case MemberCategory::Float:
+            return "Float.parseFloat(" + text + ")";
+        case MemberCategory::Date:
+            return "Timestamp.valueOf(" + text + ")";
+        default:
+            return text;
+    }
+}
+
 TGeneratedFile ActivityFile(const QString& activity, const TCodeText& code) {
     return TGeneratedFile::Java("activity", activity + ".java", code.text());
 }
@@ -237,60 +240,19 @@ void AddReferenceImports(TCodeText& code, const TClassModel& cls) {
 }
 
 QString KeyFieldLine(const TClassModel& cls) {
-    return "\tprivate " + KeyType(cls) + " " + cls.keyMember()->name() + ";";
+    return "\tprivate " + KeyType(cls) + " " + cls.keyMember()->variable + ";";
 }
 
 QString KeyFromExtrasLine(const TClassModel& cls) {
-    const QString& key = cls.keyMember()->name();
-    return "\t\t" + key + (cls.hasIntegerKey() ? " = extras.getInt(\"" : " = extras.getString(\"") +
-           key + "\");";
+    const TMemberInfo& key = *cls.keyMember();
+    return "\t\t" + key.variable +
+           (cls.hasIntegerKey() ? " = extras.getInt(\"" : " = extras.getString(\"") + key.name() +
+           "\");";
 }
 
 QString KeyAsText(const TClassModel& cls) {
-    const QString& key = cls.keyMember()->name();
+    const QString& key = cls.keyMember()->variable;
     return cls.hasIntegerKey() ? key + "+\"\"" : key;
-}
-
-QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
-    return ReferenceStemAmong(cls.referenceMembers(), reference, {cls.objectName()});
-}
-
-QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
-    QList<const TMemberInfo*> dropDowns;
-    for (const TMemberInfo* member : cls.nonKeyMembers()) {
-        if (member->isReference()) {
-            dropDowns.append(member);
-        }
-    }
-    return ReferenceStemAmong(dropDowns, reference, {cls.objectName()});
-}
-
-QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
-                           const TMemberInfo& reference, QSet<QString> taken) {
-    // First come the referenced classes' object names, each for its first member.
-    QList<const TMemberInfo*> renamed;
-    for (const TMemberInfo* member : references) {
-        const QString stem = member->refObject();
-        if (taken.contains(stem)) {
-            renamed.append(member);
-        } else if (member == &reference) {
-            return stem;
-        } else {
-            taken.insert(stem);
-        }
-    }
-    // Then the others take their own names, in member order.
-    for (const TMemberInfo* member : renamed) {
-        QString stem = member->name();
-        for (int suffix = 2; taken.contains(stem); ++suffix) {
-            stem = member->name() + QString::number(suffix);
-        }
-        if (member == &reference) {
-            return stem;
-        }
-        taken.insert(stem);
-    }
-    return reference.refObject();
 }
 
 QString ServiceFieldLine(const QString& className, const QString& stem) {
@@ -389,7 +351,7 @@ void AddFormSaveSteps(TCodeText& code, const TClassModel& cls, const QString& ac
     for (const TMemberInfo* member : cls.nonKeyMembers()) {
         if (isEditBoxMember(*member)) {
             AddTextCheck(code, activity, *member, TextCheck::Member);
-            code.line("\t\t\t\t\t" + setterCall(cls, *member, editBoxValue(*member)));
+            code.line("\t\t\t\t\t" + setterCall(cls, *member, EditBoxValue(*member)));
         } else if (member->category == MemberCategory::Date) {
             addDateSave(code, cls, *member);
         } else if (member->category == MemberCategory::Image) {
@@ -438,7 +400,7 @@ void AddPhotoResults(TCodeText& code, const TClassModel& cls) {
 
 void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                          const QString& decodeSeparator) {
-    const QString& name = member.name();
+    const QString& name = member.variable;
     code.lines({
         "\t\tbyte[] " + name + "_data = null;",
         "\t\ttry {",
@@ -447,7 +409,7 @@ void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberI
             getterCall(cls, member) + ");",
         "\t\t\tBitmap " + name + " = BitmapFactory.decodeByteArray(" + name + "_data, 0," +
             decodeSeparator + name + "_data.length);",
-        "\t\t\tthis.iv_" + name + ".setImageBitmap(" + name + ");",
+        "\t\t\tthis.iv_" + member.name() + ".setImageBitmap(" + name + ");",
         "\t\t} catch (Exception e) {",
         "\t\t\te.printStackTrace();",
         "\t\t}",
@@ -464,9 +426,9 @@ QString KeyFromRow(const TClassModel& cls, const QString& row) {
 }
 
 QString PutKeyInBundle(const TClassModel& cls) {
-    const QString& key = cls.keyMember()->name();
+    const TMemberInfo& key = *cls.keyMember();
     const QString put = cls.hasIntegerKey() ? "putInt" : "putString";
-    return "bundle." + put + "(\"" + key + "\", " + key + ");";
+    return "bundle." + put + "(\"" + key.name() + "\", " + key.variable + ");";
 }
 
 void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
@@ -478,17 +440,17 @@ void AddReferenceLookup(TCodeText& code, const TClassModel& cls, const TMemberIn
 }
 
 void AddDateText(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
-    const QString& name = member.name();
+    const QString& name = member.variable;
     code.lines({
         "\t\tDate " + name + " = new Date(" + getterCall(cls, member) + ".getTime());",
         "\t\tString " + name + "Str = (" + name + ".getYear() + 1900) + \"-\" + (" + name +
             ".getMonth()+1) + \"-\" + " + name + ".getDate();",
-        "\t\tthis.TV_" + name + ".setText(" + name + "Str);",
+        "\t\tthis.TV_" + member.name() + ".setText(" + name + "Str);",
     });
 }
 
 void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
-    const QString& name = member.name();
+    const QString& name = member.variable;
     const QString data = name + "_data";
     const QString opts = name + "_opts";
     code.lines({
@@ -504,7 +466,7 @@ void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& me
         "\t\t\t\ttry {",
         "\t\t\t\t\tBitmap " + name + " = BitmapFactory.decodeByteArray(" + data + ", 0, " + data +
             ".length, " + opts + ");",
-        "\t\t\t\t\tmap.put(\"" + name + "\", " + name + ");",
+        "\t\t\t\t\tmap.put(\"" + member.name() + "\", " + name + ");",
         "\t\t\t\t} catch (OutOfMemoryError err) { }",
     });
 }

@@ -7,6 +7,7 @@
 #include "generation/CodeModel.h"
 #include "generation/CodeText.h"
 #include "generation/GeneratedFile.h"
+#include "generation/JavaNames.h"
 
 // Pieces of the generated screens (activities) that more than one screen writes. A piece that
 // names the screen class takes it as `activity` (e.g. "BookAddActivity").
@@ -64,19 +65,6 @@ QString KeyAsText(const TClassModel& cls);
 
 // ---- reference members ----
 
-// The stem of the names that hold a reference member's referenced objects: stem + "List",
-// stem + "Service", stem + "Count". It is the referenced class's object name, except where
-// that name is taken: by the class itself (a self reference would repeat the class's own
-// service field) or by an earlier reference member of the class to the same class. Such a
-// member's stem is its own name (with a number appended in the rare case that is taken too).
-QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
-// The same rule among the given members only, with the names in `taken` taken beforehand: for a
-// screen that holds the referenced objects of some reference members and no object of its own.
-QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
-                           const TMemberInfo& reference, QSet<QString> taken);
-// The stem on the add and edit forms, where only the non-key reference members have drop-downs.
-QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
-
 // "\tprivate " + className + "Service " + stem + "Service = new " + className + "Service();"
 QString ServiceFieldLine(const QString& className, const QString& stem);
 
@@ -100,6 +88,10 @@ void AddFormWidgetSetUp(TCodeText& code, const TClassModel& cls, const QString& 
 // "添加" or "修改".
 void AddSaveHandlerStart(TCodeText& code, const TClassModel& cls, const QString& buttonField,
                          const QString& action);
+
+// The text of edit box ET_ + name, converted to the member's Java field type (a key typed on the
+// add form may be of any type).
+QString EditBoxValue(const TMemberInfo& member);
 
 // The empty-text check of the key member (no trailing blank or tab) or of a non-key member.
 enum class TextCheck { Key, Member };

@@ -30,6 +30,7 @@ const char* const kSchema[] = {
 
 QMutex storePathMutex;
 QString storePath = QStringLiteral("projects.db");
+bool storeReadOnly = false;
 std::atomic<int> connectionCounter{0};
 
 QString currentStorePath() {
@@ -37,10 +38,16 @@ QString currentStorePath() {
     return storePath;
 }
 
+bool currentStoreReadOnly() {
+    QMutexLocker lock(&storePathMutex);
+    return storeReadOnly;
+}
+
 // This thread's connection; removed from Qt's registry when the thread ends.
 struct ThreadConnection {
     QString name;
     QString path;
+    bool readOnly = false;
 
     void release() {
         if (name.isEmpty()) {
@@ -145,13 +152,17 @@ bool holdsSchema(const TableColumns& tables) {
     return true;
 }
 
-QSqlDatabase openConnection(const QString& path) {
+QSqlDatabase openConnection(const QString& path, bool readOnly) {
     const QString name = QStringLiteral("quillmere-store-%1").arg(connectionCounter.fetch_add(1));
     const QFileInfo file(path);
     const bool isNew = !file.exists() || file.size() == 0;
+    if (readOnly && isNew) {
+        throw TError(QStringLiteral("工程库%1不存在或是空文件，未做任何改动").arg(path));
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000;QSQLITE_OPEN_READONLY")
+                                  : QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open()) {
         const QString message =
             QStringLiteral("无法打开工程库%1: %2").arg(path, errorText(db.lastError()));
@@ -161,6 +172,7 @@ QSqlDatabase openConnection(const QString& path) {
     }
     threadConnection.name = name;
     threadConnection.path = path;
+    threadConnection.readOnly = readOnly;
     if (isNew) {
         createSchema(db);
     }
@@ -221,9 +233,10 @@ void inTransaction(QSqlDatabase db, const QString& begin, bool commit,
 
 }  // namespace
 
-void TDbHelper::SetStorePath(const QString& path) {
+void TDbHelper::SetStorePath(const QString& path, bool readOnly) {
     QMutexLocker lock(&storePathMutex);
     storePath = path;
+    storeReadOnly = readOnly;
 }
 
 QString TDbHelper::StorePath() {
@@ -255,8 +268,9 @@ void TDbHelper::CloseConnection() {
 
 QSqlDatabase TDbHelper::GetConnection() const {
     const QString path = currentStorePath();
+    const bool readOnly = currentStoreReadOnly();
     if (!threadConnection.name.isEmpty()) {
-        if (threadConnection.path == path) {
+        if (threadConnection.path == path && threadConnection.readOnly == readOnly) {
             QSqlDatabase db = QSqlDatabase::database(threadConnection.name, false);
             if (db.isOpen()) {
                 return db;
@@ -264,7 +278,7 @@ QSqlDatabase TDbHelper::GetConnection() const {
         }
         threadConnection.release();
     }
-    return openConnection(path);
+    return openConnection(path, readOnly);
 }
 
 QSqlQuery TDbHelper::OpenQuery(const TStatement& statement) const {

@@ -19,8 +19,10 @@ struct TStatement {
 // Every failure raises TError with the database's message.
 class TDbHelper {
   public:
-    // The store file every helper uses; set once at start-up (before any store operation).
-    static void SetStorePath(const QString& path);
+    // The store file every helper uses; set once at start-up (before any store operation). A
+    // store opened for reading only is never created, given a schema or written: the file stays
+    // exactly as it was, and a missing or empty file is an error.
+    static void SetStorePath(const QString& path, bool readOnly = false);
     static QString StorePath();
     // Creates an empty store with the schema. An existing store is left as it is; any other
     // existing file (not SQLite, or SQLite without the store's tables) is refused untouched.

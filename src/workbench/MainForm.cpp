@@ -667,4 +667,5 @@ void TFormMain::RunFailed(const QString& message) {
         return;
     }
     Memo_State->appendPlainText(message);
+    Message(message);
 }

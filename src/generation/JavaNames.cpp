@@ -1,0 +1,265 @@
+#include "generation/JavaNames.h"
+
+#include <QHash>
+
+#include "generation/CodeModel.h"
+
+namespace {
+
+QSet<QString> setOf(std::initializer_list<const char*> names) {
+    QSet<QString> set;
+    for (const char* name : names) {
+        set.insert(QLatin1String(name));
+    }
+    return set;
+}
+
+const QSet<QString> kKeywords = setOf({
+    "abstract", "assert",     "boolean",   "break",     "byte",         "case",     "catch",
+    "char",     "class",      "const",     "continue",  "default",      "do",       "double",
+    "else",     "enum",       "extends",   "final",     "finally",      "float",    "for",
+    "goto",     "if",         "implements", "import",   "instanceof",   "int",      "interface",
+    "long",     "native",     "new",       "package",   "private",      "protected", "public",
+    "return",   "short",      "static",    "strictfp",  "super",        "switch",   "synchronized",
+    "this",     "throw",      "throws",    "transient", "try",          "void",     "volatile",
+    "while",    "true",       "false",     "null",      "_",
+});
+
+// Every type the generated sources name without its package (tests check this list against
+// the imports of generated projects), the java.lang types they use, and the template's classes.
+const QSet<QString> kReservedTypes = setOf({
+    // java.lang, and java.lang types the template project uses
+    "Object", "String", "Integer", "Float", "Exception", "System", "OutOfMemoryError", "Override",
+    "Class", "Math", "Thread", "StringBuilder", "Runnable", "Boolean", "Long", "Double",
+    // java.*, javax.*, org.*
+    "File", "FileNotFoundException", "FileOutputStream", "InputStreamReader", "Serializable",
+    "URL", "URLEncoder", "Timestamp", "SimpleDateFormat", "ArrayList", "Date", "HashMap", "List",
+    "Map", "SAXParser", "SAXParserFactory", "JSONArray", "JSONObject", "InputSource", "XMLReader",
+    "Attributes", "SAXException", "DefaultHandler",
+    // android.*
+    "Activity", "Builder", "Context", "DialogInterface", "OnClickListener", "Intent", "Bitmap",
+    "BitmapFactory", "Uri", "Bundle", "MediaStore", "ContextMenu", "ContextMenuInfo", "Menu",
+    "MenuItem", "View", "OnCreateContextMenuListener", "LayoutInflater", "ViewGroup",
+    "AdapterView", "AdapterContextMenuInfo", "OnItemClickListener", "OnItemSelectedListener",
+    "ArrayAdapter", "Button", "CheckBox", "DatePicker", "EditText", "ImageView", "ScaleType",
+    "ListView", "SimpleAdapter", "Spinner", "TextView", "Toast", "GridView",
+    // the template project
+    "R", "Declare", "HttpUtil", "ImageService", "MainMenuActivity",
+});
+
+// The variables, fields and parameters that the generated classes declare under fixed names,
+// and the names their expressions start with (packages such as android in android.R, and the
+// template class photoListActivity).
+const QSet<QString> kGeneratedVariables = setOf({
+    // service
+    "params", "resultByte", "result", "e", "array", "length", "i", "object", "size", "urlString",
+    "url", "spf", "sp", "xr", "isr", "is",
+    // list handler
+    "tempString", "valueBuffer", "ch", "start", "uri", "localName", "qName", "attributes",
+    "valueString",
+    // list adapter
+    "mTo", "mFrom", "mData", "mInflater", "context", "data", "resource", "from", "to", "position",
+    "convertView", "parent", "holder", "ex",
+    // screens
+    "btnAdd", "btnUpdate", "btnReturn", "btnQuery", "carmera_path", "savedInstanceState", "e1",
+    "v", "arg0", "arg1", "arg2", "arg3", "intent", "out", "requestCode", "resultCode", "opts",
+    "bm", "err", "bundle", "filename", "filepath", "extras", "adapter", "lv", "list", "declare",
+    "username", "menu", "menuInfo", "item", "info", "contextMenuInfo", "builder", "dialog",
+    "which", "map",
+    // names that start qualified expressions
+    "android", "java", "javax", "org", "com", "photoListActivity",
+});
+
+bool isTakenStem(const QSet<QString>& taken, const QString& stem) {
+    return taken.contains(stem) || IsGeneratedVariableName(stem) || IsJavaKeyword(stem);
+}
+
+// Appends 2, 3, ... to the name until `taken` answers false.
+template <typename Taken>
+QString freeName(const QString& name, Taken taken) {
+    QString candidate = name;
+    for (int suffix = 2; taken(candidate); ++suffix) {
+        candidate = name + QString::number(suffix);
+    }
+    return candidate;
+}
+
+// The fields the screens derive from a member's name, whatever its type; they are never
+// renamed, so the variables chosen below keep clear of them.
+QStringList memberFields(const QString& name) {
+    return {"ET_" + name,          "TV_" + name,     "tv_" + name,
+            "iv_" + name,          "dp_" + name,     "cb_" + name,
+            "btn_" + name,         "spinner_" + name, name + "_adapter",
+            name + "_ShowText",    "REQ_CODE_SELECT_IMAGE_" + name,
+            "REQ_CODE_CAMERA_" + name};
+}
+
+// The names a member's variable stands for: the variable and the locals named after it.
+QStringList variableFamily(const QString& variable) {
+    return {variable, variable + "Str", variable + "_data", variable + "_opts"};
+}
+
+QStringList stemFamily(const QString& stem) {
+    return {stem, stem + "List", stem + "Service", stem + "Count"};
+}
+
+// The names a class's own files derive from its object variable.
+QStringList objectFamily(const TClassModel& cls) {
+    const QString object = cls.objectName();
+    return {object,
+            object + "Service",
+            object + "List",
+            object + "ListHander",
+            object + "ListItemListener",
+            "queryCondition" + cls.className};
+}
+
+QString chooseObjectVariable(const TClassModel& cls, const QSet<QString>& objectNames) {
+    const QString object = ObjectName(cls.className);
+    QSet<QString> ownFields;
+    for (const TMemberInfo& member : cls.members) {
+        for (const QString& field : memberFields(member.name())) {
+            ownFields.insert(field);
+        }
+    }
+    auto clashes = [&ownFields](const QString& name) {
+        return IsJavaKeyword(name) || IsGeneratedVariableName(name) || ownFields.contains(name);
+    };
+    if (!clashes(object)) {
+        return object;
+    }
+    return freeName(object, [&](const QString& name) {
+        return clashes(name) || objectNames.contains(name);
+    });
+}
+
+void assignMemberVariables(TClassModel& cls) {
+    QSet<QString> taken;
+    for (const QString& name : objectFamily(cls)) {
+        taken.insert(name);
+    }
+    for (const TMemberInfo* reference : cls.referenceMembers()) {
+        for (const QString& stem : {ReferenceStem(cls, *reference),
+                                    FormReferenceStem(cls, *reference),
+                                    QueryReferenceStem(cls, *reference)}) {
+            for (const QString& name : stemFamily(stem)) {
+                taken.insert(name);
+            }
+        }
+    }
+    // How many members derive each name; a member's own names do not count against it.
+    QHash<QString, int> derived;
+    auto derivedNames = [](const QString& name) {
+        return memberFields(name) + variableFamily(name);
+    };
+    for (const TMemberInfo& member : cls.members) {
+        for (const QString& name : derivedNames(member.name())) {
+            ++derived[name];
+        }
+    }
+    auto clashes = [&](const QString& name, const QString& own) {
+        const int ownCount = derivedNames(own).count(name);
+        return IsJavaKeyword(name) || IsGeneratedVariableName(name) || taken.contains(name) ||
+               derived.value(name) > ownCount;
+    };
+    for (TMemberInfo& member : cls.members) {
+        auto familyClashes = [&](const QString& variable) {
+            for (const QString& name : variableFamily(variable)) {
+                if (clashes(name, member.name())) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        member.variable = freeName(member.name(), familyClashes);
+        for (const QString& name : variableFamily(member.variable)) {
+            taken.insert(name);
+        }
+    }
+}
+
+}  // namespace
+
+bool IsJavaKeyword(const QString& name) {
+    return kKeywords.contains(name);
+}
+
+bool IsReservedTypeName(const QString& name) {
+    return kReservedTypes.contains(name);
+}
+
+bool IsGeneratedVariableName(const QString& name) {
+    return kGeneratedVariables.contains(name);
+}
+
+QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
+                           const TMemberInfo& reference, QSet<QString> taken) {
+    // First come the referenced classes' object names, each for its first member.
+    QList<const TMemberInfo*> renamed;
+    for (const TMemberInfo* member : references) {
+        const QString stem = member->refObject();
+        if (isTakenStem(taken, stem)) {
+            renamed.append(member);
+        } else if (member == &reference) {
+            return stem;
+        } else {
+            taken.insert(stem);
+        }
+    }
+    // Then the others take their own names, in member order.
+    for (const TMemberInfo* member : renamed) {
+        const QString stem = freeName(
+            member->name(), [&taken](const QString& name) { return isTakenStem(taken, name); });
+        if (member == &reference) {
+            return stem;
+        }
+        taken.insert(stem);
+    }
+    return reference.refObject();
+}
+
+QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
+    return ReferenceStemAmong(cls.referenceMembers(), reference, {cls.objectName()});
+}
+
+QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
+    return ReferenceStemAmong(FormDropDowns(cls), reference, {cls.objectName()});
+}
+
+QString QueryReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
+    return ReferenceStemAmong(QueryDropDowns(cls), reference, {});
+}
+
+QList<const TMemberInfo*> FormDropDowns(const TClassModel& cls) {
+    QList<const TMemberInfo*> dropDowns;
+    for (const TMemberInfo* member : cls.nonKeyMembers()) {
+        if (member->isReference()) {
+            dropDowns.append(member);
+        }
+    }
+    return dropDowns;
+}
+
+QList<const TMemberInfo*> QueryDropDowns(const TClassModel& cls) {
+    QList<const TMemberInfo*> dropDowns;
+    for (const TMemberInfo* member : cls.queryMembers()) {
+        if (member->queryCategory() == MemberCategory::Reference) {
+            dropDowns.append(member);
+        }
+    }
+    return dropDowns;
+}
+
+void AssignVariableNames(TProjectModel& project) {
+    QSet<QString> objectNames;
+    for (const TClassModel& cls : project.classes) {
+        objectNames.insert(ObjectName(cls.className));
+    }
+    for (TClassModel& cls : project.classes) {
+        cls.objectVariable = chooseObjectVariable(cls, objectNames);
+        objectNames.insert(cls.objectVariable);
+    }
+    for (TClassModel& cls : project.classes) {
+        assignMemberVariables(cls);
+    }
+}

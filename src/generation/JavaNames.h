@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+class TClassModel;
+class TProjectModel;
+struct TMemberInfo;
+
+// What the generated Java code makes of names: which names a class or member can never take,
+// and the names of the generated code's own variables, chosen so that they never clash.
+
+// Keywords and literals of Java 8 (the generated sources' level), which no identifier may be.
+bool IsJavaKeyword(const QString& name);
+
+// A type the generated files or the template project's classes refer to by its simple name
+// (java.lang, the imported java.*, javax.*, org.*, android.* types and their nested types, and
+// the template's own classes). A class with such a name would hide it or clash with its import.
+bool IsReservedTypeName(const QString& name);
+
+// A variable, field or parameter name the generated code gives its own variables, or a package
+// name that its expressions start with (android.R). Where a name of the model would turn into
+// such a variable, the generated variable is renamed in that class's files.
+bool IsGeneratedVariableName(const QString& name);
+
+// Class names become file names: <Class>SimpleAdapter$ViewHolder.class must stay within the 255
+// bytes of a file name, with room to spare.
+constexpr int kMaxClassNameLength = 200;
+
+// The names of the variables that hold the referenced objects of a reference member, its
+// "stem" (stem + "List", stem + "Service", stem + "Count", and the stem itself): the referenced
+// class's object name, unless that is taken (by a name in `taken`, a generated variable, or an
+// earlier reference member to the same class), in which case the member's own name (with a
+// number appended while that is taken too).
+QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
+                           const TMemberInfo& reference, QSet<QString> taken);
+// The stem among every reference member of the class (detail screen); among the drop-downs of
+// the add and edit forms (the non-key reference members); among the query screen's drop-downs,
+// which hold no object of the class itself.
+QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
+QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
+QString QueryReferenceStem(const TClassModel& cls, const TMemberInfo& reference);
+QList<const TMemberInfo*> FormDropDowns(const TClassModel& cls);
+QList<const TMemberInfo*> QueryDropDowns(const TClassModel& cls);
+
+// Sets each class's object variable and each member's variable (see TClassModel and
+// TMemberInfo); called once the model's references are resolved.
+void AssignVariableNames(TProjectModel& project);

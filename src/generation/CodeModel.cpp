@@ -119,7 +119,7 @@ QString TMemberInfo::refKeyValue(const QString& object) const {
     const QString getter = object + ".get" + refKey().stem() + "()";
     const bool heldAsText = !referenceKeyIsInteger();
     return heldAsText && refKey().wireCategory() != MemberCategory::String ? getter + " + \"\""
-                                                                            : getter;
+                                                                           : getter;
 }
 
 QString TMemberInfo::refShow() const {

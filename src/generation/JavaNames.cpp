@@ -15,63 +15,202 @@ QSet<QString> setOf(std::initializer_list<const char*> names) {
 }
 
 const QSet<QString> kKeywords = setOf({
-    "abstract", "assert",     "boolean",   "break",     "byte",         "case",     "catch",
-    "char",     "class",      "const",     "continue",  "default",      "do",       "double",
-    "else",     "enum",       "extends",   "final",     "finally",      "float",    "for",
-    "goto",     "if",         "implements", "import",   "instanceof",   "int",      "interface",
-    "long",     "native",     "new",       "package",   "private",      "protected", "public",
-    "return",   "short",      "static",    "strictfp",  "super",        "switch",   "synchronized",
-    "this",     "throw",      "throws",    "transient", "try",          "void",     "volatile",
-    "while",    "true",       "false",     "null",      "_",
+    "abstract", "assert", "boolean",    "break",     "byte",       "case",      "catch",
+    "char",     "class",  "const",      "continue",  "default",    "do",        "double",
+    "else",     "enum",   "extends",    "final",     "finally",    "float",     "for",
+    "goto",     "if",     "implements", "import",    "instanceof", "int",       "interface",
+    "long",     "native", "new",        "package",   "private",    "protected", "public",
+    "return",   "short",  "static",     "strictfp",  "super",      "switch",    "synchronized",
+    "this",     "throw",  "throws",     "transient", "try",        "void",      "volatile",
+    "while",    "true",   "false",      "null",      "_",
 });
 
 // Every type the generated sources name without its package (tests check this list against
 // the imports of generated projects), the java.lang types they use, and the template's classes.
 const QSet<QString> kReservedTypes = setOf({
     // java.lang, and java.lang types the template project uses
-    "Object", "String", "Integer", "Float", "Exception", "System", "OutOfMemoryError", "Override",
-    "Class", "Math", "Thread", "StringBuilder", "Runnable", "Boolean", "Long", "Double",
+    "Object",
+    "String",
+    "Integer",
+    "Float",
+    "Exception",
+    "System",
+    "OutOfMemoryError",
+    "Override",
+    "Class",
+    "Math",
+    "Thread",
+    "StringBuilder",
+    "Runnable",
+    "Boolean",
+    "Long",
+    "Double",
     // java.*, javax.*, org.*
-    "File", "FileNotFoundException", "FileOutputStream", "InputStreamReader", "Serializable",
-    "URL", "URLEncoder", "Timestamp", "SimpleDateFormat", "ArrayList", "Date", "HashMap", "List",
-    "Map", "SAXParser", "SAXParserFactory", "JSONArray", "JSONObject", "InputSource", "XMLReader",
-    "Attributes", "SAXException", "DefaultHandler",
+    "File",
+    "FileNotFoundException",
+    "FileOutputStream",
+    "InputStreamReader",
+    "Serializable",
+    "URL",
+    "URLEncoder",
+    "Timestamp",
+    "SimpleDateFormat",
+    "ArrayList",
+    "Date",
+    "HashMap",
+    "List",
+    "Map",
+    "SAXParser",
+    "SAXParserFactory",
+    "JSONArray",
+    "JSONObject",
+    "InputSource",
+    "XMLReader",
+    "Attributes",
+    "SAXException",
+    "DefaultHandler",
     // android.*
-    "Activity", "Builder", "Context", "DialogInterface", "OnClickListener", "Intent", "Bitmap",
-    "BitmapFactory", "Uri", "Bundle", "MediaStore", "ContextMenu", "ContextMenuInfo", "Menu",
-    "MenuItem", "View", "OnCreateContextMenuListener", "LayoutInflater", "ViewGroup",
-    "AdapterView", "AdapterContextMenuInfo", "OnItemClickListener", "OnItemSelectedListener",
-    "ArrayAdapter", "Button", "CheckBox", "DatePicker", "EditText", "ImageView", "ScaleType",
-    "ListView", "SimpleAdapter", "Spinner", "TextView", "Toast", "GridView",
+    "Activity",
+    "Builder",
+    "Context",
+    "DialogInterface",
+    "OnClickListener",
+    "Intent",
+    "Bitmap",
+    "BitmapFactory",
+    "Uri",
+    "Bundle",
+    "MediaStore",
+    "ContextMenu",
+    "ContextMenuInfo",
+    "Menu",
+    "MenuItem",
+    "View",
+    "OnCreateContextMenuListener",
+    "LayoutInflater",
+    "ViewGroup",
+    "AdapterView",
+    "AdapterContextMenuInfo",
+    "OnItemClickListener",
+    "OnItemSelectedListener",
+    "ArrayAdapter",
+    "Button",
+    "CheckBox",
+    "DatePicker",
+    "EditText",
+    "ImageView",
+    "ScaleType",
+    "ListView",
+    "SimpleAdapter",
+    "Spinner",
+    "TextView",
+    "Toast",
+    "GridView",
     // the template project
-    "R", "Declare", "HttpUtil", "ImageService", "MainMenuActivity",
+    "R",
+    "Declare",
+    "HttpUtil",
+    "ImageService",
+    "MainMenuActivity",
 });
 
-// The variables, fields and parameters that the generated classes declare under fixed names,
-// and the names their expressions start with (packages such as android in android.R, and the
-// template class photoListActivity).
-const QSet<QString> kGeneratedVariables = setOf({
-    // service
-    "params", "resultByte", "result", "e", "array", "length", "i", "object", "size", "urlString",
-    "url", "spf", "sp", "xr", "isr", "is",
-    // list handler
-    "tempString", "valueBuffer", "ch", "start", "uri", "localName", "qName", "attributes",
-    "valueString",
-    // list adapter
-    "mTo", "mFrom", "mData", "mInflater", "context", "data", "resource", "from", "to", "position",
-    "convertView", "parent", "holder", "ex",
-    // screens
-    "btnAdd", "btnUpdate", "btnReturn", "btnQuery", "carmera_path", "savedInstanceState", "e1",
-    "v", "arg0", "arg1", "arg2", "arg3", "intent", "out", "requestCode", "resultCode", "opts",
-    "bm", "err", "bundle", "filename", "filepath", "extras", "adapter", "lv", "list", "declare",
-    "username", "menu", "menuInfo", "item", "info", "contextMenuInfo", "builder", "dialog",
-    "which", "map",
-    // names that start qualified expressions
-    "android", "java", "javax", "org", "com", "photoListActivity",
+// The variables, fields and parameters that the generated classes declare under fixed names, by
+// the files that declare them, and the names that the screens' expressions start with (the
+// package android in android.R, and the template class photoListActivity).
+const QSet<QString> kScreenVariables = setOf({
+    "btnAdd",
+    "btnUpdate",
+    "btnReturn",
+    "btnQuery",
+    "carmera_path",
+    "savedInstanceState",
+    "e1",
+    "i",
+    "v",
+    "arg0",
+    "arg1",
+    "arg2",
+    "arg3",
+    "intent",
+    "out",
+    "result",
+    "e",
+    "ex",
+    "requestCode",
+    "resultCode",
+    "data",
+    "opts",
+    "bm",
+    "err",
+    "bundle",
+    "filename",
+    "filepath",
+    "extras",
+    "adapter",
+    "lv",
+    "list",
+    "declare",
+    "username",
+    "menu",
+    "menuInfo",
+    "item",
+    "info",
+    "contextMenuInfo",
+    "position",
+    "builder",
+    "dialog",
+    "which",
+    "map",
+    "android",
+    "java",
+    "javax",
+    "org",
+    "com",
+    "photoListActivity",
 });
+const QSet<QString> kServiceVariables = setOf({
+    "params",
+    "resultByte",
+    "result",
+    "e",
+    "array",
+    "length",
+    "i",
+    "object",
+    "size",
+    "urlString",
+    "url",
+    "spf",
+    "sp",
+    "xr",
+    "isr",
+    "is",
+});
+const QSet<QString> kHandlerVariables = setOf({
+    "tempString",
+    "valueBuffer",
+    "ch",
+    "start",
+    "length",
+    "uri",
+    "localName",
+    "qName",
+    "attributes",
+    "valueString",
+});
+
+// Where a name of the generated code is used: the screens only (reference stems, the locals of
+// a date or picture), also the service (the key), or also the list handler (the class's object).
+enum class Scope { Screens, Service, Handler };
+
+bool isGeneratedIn(Scope scope, const QString& name) {
+    return kScreenVariables.contains(name) ||
+           (scope != Scope::Screens && kServiceVariables.contains(name)) ||
+           (scope == Scope::Handler && kHandlerVariables.contains(name)) || IsJavaKeyword(name);
+}
 
 bool isTakenStem(const QSet<QString>& taken, const QString& stem) {
-    return taken.contains(stem) || IsGeneratedVariableName(stem) || IsJavaKeyword(stem);
+    return taken.contains(stem) || isGeneratedIn(Scope::Screens, stem);
 }
 
 // Appends 2, 3, ... to the name until `taken` answers false.
@@ -87,10 +226,17 @@ QString freeName(const QString& name, Taken taken) {
 // The fields the screens derive from a member's name, whatever its type; they are never
 // renamed, so the variables chosen below keep clear of them.
 QStringList memberFields(const QString& name) {
-    return {"ET_" + name,          "TV_" + name,     "tv_" + name,
-            "iv_" + name,          "dp_" + name,     "cb_" + name,
-            "btn_" + name,         "spinner_" + name, name + "_adapter",
-            name + "_ShowText",    "REQ_CODE_SELECT_IMAGE_" + name,
+    return {"ET_" + name,
+            "TV_" + name,
+            "tv_" + name,
+            "iv_" + name,
+            "dp_" + name,
+            "cb_" + name,
+            "btn_" + name,
+            "spinner_" + name,
+            name + "_adapter",
+            name + "_ShowText",
+            "REQ_CODE_SELECT_IMAGE_" + name,
             "REQ_CODE_CAMERA_" + name};
 }
 
@@ -123,14 +269,13 @@ QString chooseObjectVariable(const TClassModel& cls, const QSet<QString>& object
         }
     }
     auto clashes = [&ownFields](const QString& name) {
-        return IsJavaKeyword(name) || IsGeneratedVariableName(name) || ownFields.contains(name);
+        return isGeneratedIn(Scope::Handler, name) || ownFields.contains(name);
     };
     if (!clashes(object)) {
         return object;
     }
-    return freeName(object, [&](const QString& name) {
-        return clashes(name) || objectNames.contains(name);
-    });
+    return freeName(
+        object, [&](const QString& name) { return clashes(name) || objectNames.contains(name); });
 }
 
 void assignMemberVariables(TClassModel& cls) {
@@ -139,9 +284,9 @@ void assignMemberVariables(TClassModel& cls) {
         taken.insert(name);
     }
     for (const TMemberInfo* reference : cls.referenceMembers()) {
-        for (const QString& stem : {ReferenceStem(cls, *reference),
-                                    FormReferenceStem(cls, *reference),
-                                    QueryReferenceStem(cls, *reference)}) {
+        for (const QString& stem :
+             {ReferenceStem(cls, *reference), FormReferenceStem(cls, *reference),
+              QueryReferenceStem(cls, *reference)}) {
             for (const QString& name : stemFamily(stem)) {
                 taken.insert(name);
             }
@@ -157,15 +302,17 @@ void assignMemberVariables(TClassModel& cls) {
             ++derived[name];
         }
     }
-    auto clashes = [&](const QString& name, const QString& own) {
-        const int ownCount = derivedNames(own).count(name);
-        return IsJavaKeyword(name) || IsGeneratedVariableName(name) || taken.contains(name) ||
-               derived.value(name) > ownCount;
-    };
     for (TMemberInfo& member : cls.members) {
+        // The key's variable is the service's parameter too; the others live in screens.
+        const Scope scope = member.isKey() ? Scope::Service : Scope::Screens;
+        auto clashes = [&](const QString& name) {
+            const int ownCount = derivedNames(member.name()).count(name);
+            return isGeneratedIn(scope, name) || taken.contains(name) ||
+                   derived.value(name) > ownCount;
+        };
         auto familyClashes = [&](const QString& variable) {
             for (const QString& name : variableFamily(variable)) {
-                if (clashes(name, member.name())) {
+                if (clashes(name)) {
                     return true;
                 }
             }
@@ -186,10 +333,6 @@ bool IsJavaKeyword(const QString& name) {
 
 bool IsReservedTypeName(const QString& name) {
     return kReservedTypes.contains(name);
-}
-
-bool IsGeneratedVariableName(const QString& name) {
-    return kGeneratedVariables.contains(name);
 }
 
 QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,

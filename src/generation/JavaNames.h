@@ -19,20 +19,15 @@ bool IsJavaKeyword(const QString& name);
 // the template's own classes). A class with such a name would hide it or clash with its import.
 bool IsReservedTypeName(const QString& name);
 
-// A variable, field or parameter name the generated code gives its own variables, or a package
-// name that its expressions start with (android.R). Where a name of the model would turn into
-// such a variable, the generated variable is renamed in that class's files.
-bool IsGeneratedVariableName(const QString& name);
-
 // Class names become file names: <Class>SimpleAdapter$ViewHolder.class must stay within the 255
 // bytes of a file name, with room to spare.
 constexpr int kMaxClassNameLength = 200;
 
 // The names of the variables that hold the referenced objects of a reference member, its
 // "stem" (stem + "List", stem + "Service", stem + "Count", and the stem itself): the referenced
-// class's object name, unless that is taken (by a name in `taken`, a generated variable, or an
-// earlier reference member to the same class), in which case the member's own name (with a
-// number appended while that is taken too).
+// class's object name, unless that is taken (by a name in `taken`, a variable the screens name
+// themselves, or an earlier reference member to the same class), in which case the member's own
+// name (with a number appended while that is taken too).
 QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
                            const TMemberInfo& reference, QSet<QString> taken);
 // The stem among every reference member of the class (detail screen); among the drop-downs of

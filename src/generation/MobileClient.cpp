@@ -5,6 +5,7 @@
 #include "generation/CodeText.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
+#include "generation/TextForms.h"
 #include "generators/MobileClientActivity.h"
 #include "generators/MobileClientAdapter.h"
 #include "generators/MobileClientDomain.h"
@@ -77,7 +78,7 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
     first.line("        private String[] menuString = {" +
                joinPerClass(project,
                             [](const TClassModel& cls) -> QString {
-                                return "\"" + cls.friendName + "管理\"";
+                                return "\"" + InJavaString(cls.friendName) + "管理\"";
                             }) +
                "};");
 
@@ -86,13 +87,13 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
     for (qsizetype i = 0; i < project.classes.size(); ++i) {
         const TClassModel& cls = project.classes[i];
         second.lines({"\t\t\t\tcase " + QString::number(i) + ":",
-                      "\t\t\t\t\t// " + cls.friendName + "管理监听器",
+                      "\t\t\t\t\t// " + InJavaComment(cls.friendName) + "管理监听器",
                       "\t\t\t\t\tview.setOnClickListener(" + cls.objectName() + "Linstener);",
                       "\t\t\t\t\tbreak;"});
         third.lines(
             {"    OnClickListener " + cls.objectName() + "Linstener = new OnClickListener() {",
              "\t\tpublic void onClick(View v) {", "\t\t\tIntent intent = new Intent();",
-             "\t\t\t// 启动" + cls.friendName + "管理Activity",
+             "\t\t\t// 启动" + InJavaComment(cls.friendName) + "管理Activity",
              "\t\t\tintent.setClass(MainMenuActivity.this, " + cls.className +
                  "ListActivity.class);",
              "\t\t\tstartActivity(intent);", "\t\t}", "\t};"});

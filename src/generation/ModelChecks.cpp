@@ -64,8 +64,8 @@ TModelProblem findReferenceProblem(const TProjectModel& project) {
 }
 
 const char* const kGeneratedTypeSuffixes[] = {
-    "Service",      "ListHandler",  "SimpleAdapter",  "AddActivity", "EditActivity",
-    "ListActivity", "DetailActivity", "QueryActivity",
+    "Service",      "ListHandler",  "SimpleAdapter",  "AddActivity",
+    "EditActivity", "ListActivity", "DetailActivity", "QueryActivity",
 };
 
 // Where each class name and each type name that a class's files generate lies, so that a
@@ -94,19 +94,20 @@ struct ClassNameIndex {
             if (other->className == name) {
                 return owner + QStringLiteral("与本项目的另一个类重名，请修改类名!");
             }
-            return owner + QStringLiteral("与类%1的类名只有大小写不同，两者的布局文件同名，"
-                                          "请修改类名!")
+            return owner + QStringLiteral(
+                               "与类%1的类名只有大小写不同，两者的布局文件同名，"
+                               "请修改类名!")
                                .arg(other->className);
         }
         if (const TClassModel* other = byGeneratedType.value(name); other && other != &cls) {
-            return owner +
-                   QStringLiteral("与类%1生成的类同名，请修改类名!").arg(other->className);
+            return owner + QStringLiteral("与类%1生成的类同名，请修改类名!").arg(other->className);
         }
         for (const char* suffix : kGeneratedTypeSuffixes) {
             const QString generated = name + QLatin1String(suffix);
             for (const TClassModel* other : byLayoutName.value(LayoutName(generated))) {
                 if (other->className == generated) {
-                    return owner + QStringLiteral("生成的类%1与类%1同名，请修改类名!").arg(generated);
+                    return owner +
+                           QStringLiteral("生成的类%1与类%1同名，请修改类名!").arg(generated);
                 }
             }
         }
@@ -148,8 +149,8 @@ QString classNameProblem(const ClassNameIndex& index, const TClassModel& cls) {
                            .arg(kMaxClassNameLength);
     }
     if (IsReservedTypeName(name)) {
-        return owner + QStringLiteral("的类名与生成代码所用的Java或Android类%1重名，请修改类名!")
-                           .arg(name);
+        return owner +
+               QStringLiteral("的类名与生成代码所用的Java或Android类%1重名，请修改类名!").arg(name);
     }
     const QString clash = index.clash(cls);
     return clash.isEmpty() ? unwritableText(owner, QStringLiteral("友好名称"), cls.friendName)
@@ -161,8 +162,9 @@ QString memberProblem(const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
     const QString owner = QStringLiteral("%1表的成员%2").arg(cls.className, name);
     if (!identifier.match(name).hasMatch()) {
-        return owner + QStringLiteral(
-                           "的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员名称!");
+        return owner +
+               QStringLiteral(
+                   "的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员名称!");
     }
     if (IsJavaKeyword(name)) {
         return owner + QStringLiteral("的名称是Java关键字，请修改成员名称!");
@@ -241,9 +243,10 @@ TModelProblem CheckMemberEntry(TProjectModel&& project, const TMember& entered) 
         if (cls.classId != entered.classId) {
             continue;
         }
-        auto member = std::find_if(cls.members.begin(), cls.members.end(), [&](const TMemberInfo& m) {
-            return entered.memberId != 0 && m.member.memberId == entered.memberId;
-        });
+        auto member =
+            std::find_if(cls.members.begin(), cls.members.end(), [&](const TMemberInfo& m) {
+                return entered.memberId != 0 && m.member.memberId == entered.memberId;
+            });
         if (member == cls.members.end()) {
             member = cls.members.insert(cls.members.end(), TMemberInfo());
         }

@@ -1,4 +1,5 @@
 #include "generation/CodeText.h"
+#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
@@ -19,15 +20,15 @@ void addFields(TCodeText& code, const TClassModel& cls) {
     code.lines({"\t// 声明确定添加按钮", "\tprivate Button btnAdd;"});
     if (!cls.hasIntegerKey()) {
         const TMemberInfo& key = *cls.keyMember();
-        code.lines(
-            {"\t// 声明" + key.comment() + "输入框", "\tprivate EditText ET_" + key.name() + ";"});
+        code.lines({"\t// 声明" + InJavaComment(key.comment()) + "输入框",
+                    "\tprivate EditText ET_" + key.name() + ";"});
     }
     AddFormMemberFields(code, cls);
     AddFormObjectFields(code, cls);
 }
 
 void addOnCreate(TCodeText& code, const TClassModel& cls, const QString& activity) {
-    AddOnCreateStart(code, cls, "添加" + cls.friendName, "add", " ");
+    AddOnCreateStart(code, cls, "添加" + InJavaString(cls.friendName), "add", " ");
     const TMemberInfo& key = *cls.keyMember();
     if (!cls.hasIntegerKey()) {
         code.line("\t\tET_" + key.name() + " = (EditText) findViewById(R.id.ET_" + key.name() +

@@ -2,6 +2,7 @@
 // shown read-only; references show the referenced record's display member.
 
 #include "generation/CodeText.h"
+#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
@@ -36,21 +37,22 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
 
 void appendFields(TCodeText& code, const TClassModel& cls) {
     const QString& Class = cls.className;
+    const QString friendName = InJavaComment(cls.friendName);
     code.line("public class " + Class + "DetailActivity extends Activity {");
     code.lines({"\t// 声明返回按钮", "\tprivate Button btnReturn;"});
     for (const TMemberInfo* member : cls.allMembers()) {
         if (isImage(*member)) {
-            code.line("\t// 声明" + member->comment() + "图片框");
+            code.line("\t// 声明" + InJavaComment(member->comment()) + "图片框");
             code.line("\tprivate ImageView iv_" + member->name() + ";");
         } else {
-            code.line("\t// 声明" + member->comment() + "控件");
+            code.line("\t// 声明" + InJavaComment(member->comment()) + "控件");
             code.line("\tprivate TextView TV_" + member->name() + ";");
         }
     }
     code.lines({
-        "\t/* 要保存的" + cls.friendName + "信息 */",
+        "\t/* 要保存的" + friendName + "信息 */",
         "\t" + Class + " " + cls.objectName() + " = new " + Class + "(); ",
-        "\t/* " + cls.friendName + "管理业务逻辑层 */",
+        "\t/* " + friendName + "管理业务逻辑层 */",
         ServiceFieldLine(Class, cls.objectName()),
     });
     for (const TMemberInfo* member : cls.referenceMembers()) {
@@ -71,7 +73,8 @@ void appendViewLookups(TCodeText& code, const TClassModel& cls) {
 }
 
 void appendOnCreate(TCodeText& code, const TClassModel& cls) {
-    AddOnCreateStart(code, cls, "查看" + cls.friendName + "详情", "detail", QString());
+    AddOnCreateStart(code, cls, "查看" + InJavaString(cls.friendName) + "详情", "detail",
+                     QString());
     code.lines({
         "\t\t// 通过findViewById方法实例化组件",
         "\t\tbtnReturn = (Button) findViewById(R.id.btnReturn);",

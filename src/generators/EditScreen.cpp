@@ -1,4 +1,5 @@
 #include "generation/CodeText.h"
+#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
@@ -29,7 +30,7 @@ void addFields(TCodeText& code, const TClassModel& cls) {
     code.lines({
         "\t// 声明确定添加按钮",
         "\tprivate Button btnUpdate;",
-        "\t// 声明" + key.comment() + "TextView",
+        "\t// 声明" + InJavaComment(key.comment()) + "TextView",
         "\tprivate TextView TV_" + key.name() + ";",
     });
     AddFormMemberFields(code, cls);
@@ -38,7 +39,7 @@ void addFields(TCodeText& code, const TClassModel& cls) {
 }
 
 void addOnCreate(TCodeText& code, const TClassModel& cls, const QString& activity) {
-    AddOnCreateStart(code, cls, "修改" + cls.friendName, "edit", " ");
+    AddOnCreateStart(code, cls, "修改" + InJavaString(cls.friendName), "edit", " ");
     const QString& key = cls.keyMember()->name();
     code.line("\t\tTV_" + key + " = (TextView) findViewById(R.id.TV_" + key + ");");
     AddFormWidgetSetUp(code, cls, activity);
@@ -59,8 +60,8 @@ void addDatePreFill(TCodeText& code, const TClassModel& cls, const TMemberInfo& 
     code.lines({
         "\t\tDate " + name + " = new Date(" + cls.objectName() + ".get" + member.stem() +
             "().getTime());",
-        "\t\tthis.dp_" + member.name() + ".init(" + name + ".getYear() + 1900," + name + ".getMonth(), " +
-            name + ".getDate(), null);",
+        "\t\tthis.dp_" + member.name() + ".init(" + name + ".getYear() + 1900," + name +
+            ".getMonth(), " + name + ".getDate(), null);",
     });
 }
 

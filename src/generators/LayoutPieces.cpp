@@ -1,21 +1,6 @@
 #include "generators/LayoutPieces.h"
 
-QString EscapeAttribute(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (QChar c : text) {
-        if (c == QLatin1Char('&')) {
-            escaped += QLatin1String("&amp;");
-        } else if (c == QLatin1Char('<')) {
-            escaped += QLatin1String("&lt;");
-        } else if (c == QLatin1Char('"')) {
-            escaped += QLatin1String("&quot;");
-        } else {
-            escaped += c;
-        }
-    }
-    return escaped;
-}
+#include "generation/TextForms.h"
 
 void WriteFormHead(TCodeText& code, const TFormHead& head) {
     code.lines({kXmlDeclaration, "<ScrollView", " android:layout_width=\"fill_parent\" ",
@@ -60,7 +45,7 @@ void WriteLabel(TCodeText& code, const TLabelStyle& style, const QString& text) 
 }
 
 QString LabelText(const QString& comment) {
-    return EscapeAttribute(comment) + QStringLiteral("：");
+    return InXmlAttribute(comment) + QStringLiteral("：");
 }
 
 void WriteTextBox(TCodeText& code, const QString& openLine, const QString& textEnd,

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "generation/CodeText.h"
+#include "generation/TextForms.h"
 
 // Pieces shared by the layouts, chiefly by the four forms (add, edit, detail, query). The forms
 // agree on their structure but not on their white space, so each piece takes the white space that
@@ -11,10 +12,6 @@
 inline const QString kAndroidNamespace =
     QStringLiteral("http://schemas.android.com/apk/res/android");
 inline const QString kXmlDeclaration = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>");
-
-// A comment put into an attribute value: "<", "&" and '"' would end the value or the document,
-// so they become entity references; every other character stays as typed.
-QString EscapeAttribute(const QString& text);
 
 // The head of a form: a scroll view holding a vertical linear layout with the "login"
 // background, which opens the two-column table.

@@ -12,7 +12,7 @@ void WriteHeading(TCodeText& code, const TMemberInfo& member) {
                 "                android:id=\"@+id/TV_" + member.name() + "\"",
                 "                android:layout_width=\"80dp\"",
                 "                android:layout_height=\"wrap_content\"",
-                "                android:text=\"" + EscapeAttribute(member.comment()) + "\"",
+                "                android:text=\"" + InXmlAttribute(member.comment()) + "\"",
                 "                android:textColor=\"#0000ff\" /> "});
 }
 

@@ -3,6 +3,7 @@
 // press and add, query and main menu in the options menu.
 
 #include "generation/CodeText.h"
+#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
@@ -52,9 +53,9 @@ void appendFields(TCodeText& code, const TClassModel& cls) {
         "\tListView lv; ",
         "\tList<Map<String, Object>> list;",
         "\t" + KeyType(cls) + " " + cls.keyMember()->variable + ";",
-        "\t/* " + cls.friendName + "操作业务逻辑层对象 */",
+        "\t/* " + InJavaComment(cls.friendName) + "操作业务逻辑层对象 */",
         "\t" + Class + "Service " + cls.objectName() + "Service = new " + Class + "Service();",
-        "\t/*保存查询参数条件的" + cls.friendName + "对象*/",
+        "\t/*保存查询参数条件的" + InJavaComment(cls.friendName) + "对象*/",
         "\tprivate " + Class + " queryCondition" + Class + ";",
     });
     code.line();
@@ -70,9 +71,10 @@ void appendOnCreate(TCodeText& code, const TClassModel& cls) {
         "\t\tDeclare declare = (Declare) getApplicationContext();",
         "\t\tString username = declare.getUserName();",
         "\t\tif (username == null) {",
-        "\t\t\tsetTitle(\"当前位置--" + cls.friendName + "列表\");",
+        "\t\t\tsetTitle(\"当前位置--" + InJavaString(cls.friendName) + "列表\");",
         "\t\t} else {",
-        "\t\t\tsetTitle(\"您好：\" + username + \"   当前位置---" + cls.friendName + "列表\");",
+        "\t\t\tsetTitle(\"您好：\" + username + \"   当前位置---" + InJavaString(cls.friendName) +
+            "列表\");",
         "\t\t}",
         "\t\tBundle extras = this.getIntent().getExtras();",
         "\t\tif(extras != null) ",
@@ -143,8 +145,8 @@ void appendContextMenu(TCodeText& code, const TClassModel& cls) {
         "\tprivate OnCreateContextMenuListener " + cls.objectName() +
             "ListItemListener = new OnCreateContextMenuListener() {",
         "\t\tpublic void onCreateContextMenu(ContextMenu menu, View v,ContextMenuInfo menuInfo) {",
-        "\t\t\tmenu.add(0, 0, 0, \"编辑" + cls.friendName + "信息\"); ",
-        "\t\t\tmenu.add(0, 1, 0, \"删除" + cls.friendName + "信息\");",
+        "\t\t\tmenu.add(0, 0, 0, \"编辑" + InJavaString(cls.friendName) + "信息\"); ",
+        "\t\t\tmenu.add(0, 1, 0, \"删除" + InJavaString(cls.friendName) + "信息\");",
         "\t\t}",
         "\t};",
     });
@@ -159,7 +161,7 @@ void appendPressedRowKey(TCodeText& code, const TClassModel& cls) {
         "\t\t\tAdapterContextMenuInfo contextMenuInfo = (AdapterContextMenuInfo) info;",
         "\t\t\t// 获取选中行位置",
         "\t\t\tint position = contextMenuInfo.position;",
-        "\t\t\t// 获取" + key.comment(),
+        "\t\t\t// 获取" + InJavaComment(key.comment()),
         "\t\t\t" + key.variable + " = " + KeyFromRow(cls, "list.get(position)") + ";",
     });
 }
@@ -170,7 +172,7 @@ void appendContextItemSelected(TCodeText& code, const TClassModel& cls) {
         "\t// 长按菜单响应函数",
         "\t@Override",
         "\tpublic boolean onContextItemSelected(MenuItem item) {",
-        "\t\tif (item.getItemId() == 0) {  //编辑" + cls.friendName + "信息",
+        "\t\tif (item.getItemId() == 0) {  //编辑" + InJavaComment(cls.friendName) + "信息",
     });
     appendPressedRowKey(code, cls);
     code.lines({
@@ -181,7 +183,7 @@ void appendContextItemSelected(TCodeText& code, const TClassModel& cls) {
         "\t\t\tintent.putExtras(bundle);",
         "\t\t\tstartActivity(intent);",
         "\t\t\t" + Class + "ListActivity.this.finish();",
-        "\t\t} else if (item.getItemId() == 1) {// 删除" + cls.friendName + "信息",
+        "\t\t} else if (item.getItemId() == 1) {// 删除" + InJavaComment(cls.friendName) + "信息",
     });
     appendPressedRowKey(code, cls);
     code.lines({
@@ -246,7 +248,7 @@ void appendGetDatas(TCodeText& code, const TClassModel& cls) {
         "\tprivate List<Map<String, Object>> getDatas() {",
         "\t\tList<Map<String, Object>> list = new ArrayList<Map<String, Object>>();",
         "\t\ttry {",
-        "\t\t\t/* 查询" + cls.friendName + "信息 */",
+        "\t\t\t/* 查询" + InJavaComment(cls.friendName) + "信息 */",
         "\t\t\tList<" + Class + "> " + cls_ + "List = " + cls_ + "Service.Query" + Class +
             "(queryCondition" + Class + ");",
         "\t\t\tfor (int i = 0; i < " + cls_ + "List.size(); i++) {",
@@ -267,8 +269,8 @@ void appendOptionsMenu(TCodeText& code, const TClassModel& cls) {
     code.lines({
         "\t@Override",
         "\tpublic boolean onCreateOptionsMenu(Menu menu) {",
-        "\t\tmenu.add(0, 1, 1, \"添加" + cls.friendName + "\");",
-        "\t\tmenu.add(0, 2, 2, \"查询" + cls.friendName + "\");",
+        "\t\tmenu.add(0, 1, 1, \"添加" + InJavaString(cls.friendName) + "\");",
+        "\t\tmenu.add(0, 2, 2, \"查询" + InJavaString(cls.friendName) + "\");",
         "\t\tmenu.add(0, 3, 3, \"返回主界面\");",
         "\t\treturn super.onCreateOptionsMenu(menu);",
         "\t}",
@@ -291,11 +293,11 @@ void appendOptionsItemSelected(TCodeText& code, const TClassModel& cls) {
         "\t@Override",
         "\tpublic boolean onOptionsItemSelected(MenuItem item) {",
         "\t\tif (item.getItemId() == 1) {",
-        "\t\t\t// 添加" + cls.friendName + "信息",
+        "\t\t\t// 添加" + InJavaComment(cls.friendName) + "信息",
     });
     appendLeaveFor(code, cls, cls.className + "AddActivity");
     code.line("\t\t} else if (item.getItemId() == 2) {");
-    code.line("\t\t\t/*查询" + cls.friendName + "信息*/");
+    code.line("\t\t\t/*查询" + InJavaComment(cls.friendName) + "信息*/");
     appendLeaveFor(code, cls, cls.className + "QueryActivity");
     code.line("\t\t} else if (item.getItemId() == 3) {");
     code.line("\t\t\t/*返回主界面*/");

@@ -1,4 +1,5 @@
 #include "generators/MobileClientDomain.h"
+#include "generation/TextForms.h"
 
 #include "generation/CodeText.h"
 
@@ -10,7 +11,7 @@ TGeneratedFiles TMobileClientDomain::Generate(const TProjectModel&, const TClass
     for (const TMemberInfo& m : cls.members) {
         const QString type = m.javaType();
         code.lines({
-            "    /*" + m.comment() + "*/",
+            "    /*" + InJavaComment(m.comment()) + "*/",
             "    private " + type + " " + m.name() + ";",
             "    public " + type + " get" + m.stem() + "() {",
             "        return " + m.name() + ";",

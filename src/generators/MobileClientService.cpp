@@ -1,4 +1,5 @@
 #include "generators/MobileClientService.h"
+#include "generation/TextForms.h"
 
 #include "generation/CodeText.h"
 
@@ -21,7 +22,7 @@ void appendHead(TCodeText& code, const TClassModel& cls) {
                 "import com.mobileclient.handler." + cls.className + "ListHandler;",
                 "import com.mobileclient.util.HttpUtil;"});
     code.line();
-    code.line("/*" + cls.friendName + "管理业务逻辑层*/");
+    code.line("/*" + InJavaComment(cls.friendName) + "管理业务逻辑层*/");
     code.line("public class " + cls.className + "Service {");
 }
 
@@ -91,7 +92,7 @@ void appendPostReturningText(TCodeText& code, const TClassModel& cls, const QStr
 void appendSave(TCodeText& code, const TClassModel& cls, const QString& verb, const QString& method,
                 const QString& action) {
     const QString object = cls.objectName();
-    code.line("\t/* " + verb + cls.friendName + " */");
+    code.line("\t/* " + verb + InJavaComment(cls.friendName) + " */");
     code.line("\tpublic String " + method + cls.className + "(" + cls.className + " " + object +
               ") {");
     appendNewParams(code);
@@ -128,7 +129,7 @@ void appendQuery(TCodeText& code, const TClassModel& cls) {
     const QString object = cls.objectName();
     const QString condition = "queryCondition" + name;
     const QString handler = object + "ListHander";
-    code.line("\t/* 查询" + cls.friendName + " */");
+    code.line("\t/* 查询" + InJavaComment(cls.friendName) + " */");
     code.line("\tpublic List<" + name + "> Query" + name + "(" + name + " " + condition +
               ") throws Exception {");
     code.line("\t\tString urlString = HttpUtil.BASE_URL + \"" + name + "Servlet?action=query\";");
@@ -151,18 +152,19 @@ void appendQuery(TCodeText& code, const TClassModel& cls) {
 }
 
 void appendDelete(TCodeText& code, const TClassModel& cls) {
-    code.line("\t/* 删除" + cls.friendName + " */");
+    code.line("\t/* 删除" + InJavaComment(cls.friendName) + " */");
     code.line("\tpublic String Delete" + cls.className + "(" + keyParameter(cls) + ") {");
     appendNewParams(code);
     appendKeyParam(code, cls);
     appendAction(code, QStringLiteral("delete"));
-    appendPostReturningText(code, cls, "\"" + cls.friendName + "信息删除失败!\"");
+    appendPostReturningText(code, cls, "\"" + InJavaString(cls.friendName) + "信息删除失败!\"");
 }
 
 void appendGet(TCodeText& code, const TClassModel& cls) {
     const QString& name = cls.className;
     const QString object = cls.objectName();
-    code.line("\t/* 根据" + cls.keyMember()->comment() + "获取" + cls.friendName + "对象 */");
+    code.line("\t/* 根据" + InJavaComment(cls.keyMember()->comment()) + "获取" +
+              InJavaComment(cls.friendName) + "对象 */");
     code.line("\tpublic " + name + " Get" + name + "(" + keyParameter(cls) + ")  {");
     code.line("\t\tList<" + name + "> " + object + "List = new ArrayList<" + name + ">();");
     appendNewParams(code);

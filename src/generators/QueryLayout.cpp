@@ -37,7 +37,7 @@ void WriteDateCondition(TCodeText& code, const TMemberInfo& member) {
                 "\t\t<TableRow>"});
     WriteLabel(code, kQueryRow.label, QStringLiteral("       "));
     code.lines({"    \t\t<CheckBox ",
-                "    \t\t    android:text=\"" + EscapeAttribute(member.comment()) + "参与查询\" ",
+                "    \t\t    android:text=\"" + InXmlAttribute(member.comment()) + "参与查询\" ",
                 "    \t\t    android:id=\"@+id/cb_" + member.name() + "\" ",
                 "    \t\t    android:layout_width=\"wrap_content\" ",
                 "    \t\t    android:layout_height=\"wrap_content\"/>"});

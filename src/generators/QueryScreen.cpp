@@ -2,6 +2,7 @@
 // of the class and hands it to the list screen.
 
 #include "generation/CodeText.h"
+#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
@@ -58,9 +59,7 @@ struct TQueryScreen {
     // The stem of a drop-down's list, service and count. The screen holds no object of its own
     // class and the referenced objects of its drop-downs only, so only two drop-downs over one
     // class need telling apart.
-    QString stem(const TMemberInfo& dropDown) const {
-        return QueryReferenceStem(cls, dropDown);
-    }
+    QString stem(const TMemberInfo& dropDown) const { return QueryReferenceStem(cls, dropDown); }
 };
 
 void appendImports(TCodeText& code, const TClassModel& cls) {
@@ -74,7 +73,8 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
 }
 
 void appendDropDownFields(TCodeText& code, const TQueryScreen& screen, const TMemberInfo& member) {
-    AddDropDownFields(code, member, screen.stem(member), "; ", member.referenced->friendName);
+    AddDropDownFields(code, member, screen.stem(member), "; ",
+                      InJavaComment(member.referenced->friendName));
 }
 
 void appendFields(TCodeText& code, const TQueryScreen& screen) {
@@ -85,11 +85,11 @@ void appendFields(TCodeText& code, const TQueryScreen& screen) {
         const QString& name = member->name();
         switch (member->queryCategory()) {
             case MemberCategory::String:
-                code.lines({"\t// 声明" + member->comment() + "输入框",
+                code.lines({"\t// 声明" + InJavaComment(member->comment()) + "输入框",
                             "\tprivate EditText ET_" + name + ";"});
                 break;
             case MemberCategory::Date:
-                code.lines({"\t// " + member->comment() + "控件",
+                code.lines({"\t// " + InJavaComment(member->comment()) + "控件",
                             "\tprivate DatePicker dp_" + name + ";",
                             "\tprivate CheckBox cb_" + name + ";"});
                 break;
@@ -114,7 +114,7 @@ void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberIn
     const QString noCondition = member.referenceKeyIsInteger() ? "0" : "\"\"";
     code.lines({
         "\t\tspinner_" + name + " = (Spinner) findViewById(R.id.Spinner_" + name + ");",
-        "\t\t// 获取所有的" + member.referenced->friendName,
+        "\t\t// 获取所有的" + InJavaComment(member.referenced->friendName),
         "\t\ttry {",
         "\t\t\t" + list + " = " + stem + "Service" + ".Query" + member.refClass() + "(null);",
         "\t\t} catch (Exception e1) {",
@@ -127,7 +127,7 @@ void appendDropDown(TCodeText& code, const TQueryScreen& screen, const TMemberIn
         "\t\t\t" + name + "_ShowText[i] = " + list + ".get(i-1)." + member.refShowText() + ";",
         "\t\t} ",
     });
-    AddDropDownAdapter(code, name, member.comment());
+    AddDropDownAdapter(code, name, InJavaComment(member.comment()));
     code.lines({
         "\t\t\t\tif(arg2 != 0)",
         setter + "(" + member.refKeyValue(list + ".get(arg2-1)") + "); ",
@@ -166,7 +166,7 @@ void appendDateCondition(TCodeText& code, const TQueryScreen& screen, const TMem
     const QString setter = "\t\t\t\t\t\t" + screen.condition + ".set" + member.stem();
     code.lines({
         "\t\t\t\t\tif(cb_" + name + ".isChecked()) {",
-        "\t\t\t\t\t\t/*获取" + member.comment() + "*/",
+        "\t\t\t\t\t\t/*获取" + InJavaComment(member.comment()) + "*/",
         "\t\t\t\t\t\tDate " + member.variable + " = new Date(dp_" + name + ".getYear()-1900,dp_" +
             name + ".getMonth(),dp_" + name + ".getDayOfMonth());",
         setter + "(new Timestamp(" + member.variable + ".getTime()));",
@@ -203,7 +203,7 @@ void appendQueryButton(TCodeText& code, const TQueryScreen& screen) {
     });
     appendConditions(code, screen);
     code.lines({
-        "\t\t\t\t\t/*操作完成后返回到" + screen.cls.friendName + "管理界面*/ ",
+        "\t\t\t\t\t/*操作完成后返回到" + InJavaComment(screen.cls.friendName) + "管理界面*/ ",
         "\t\t\t\t\tIntent intent = new Intent();",
         "\t\t\t\t\tintent.setClass(" + Class + "QueryActivity.this, " + Class +
             "ListActivity.class);",
@@ -227,7 +227,8 @@ TGeneratedFile BuildQueryScreen(const TProjectModel&, const TClassModel& cls) {
     TCodeText code;
     appendImports(code, cls);
     appendFields(code, screen);
-    AddOnCreateStart(code, cls, "设置查询" + cls.friendName + "条件", "query", QString());
+    AddOnCreateStart(code, cls, "设置查询" + InJavaString(cls.friendName) + "条件", "query",
+                     QString());
     code.line("\t\tbtnQuery = (Button) findViewById(R.id.btnQuery);");
     appendInputSetUp(code, screen);
     appendQueryButton(code, screen);

@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include "generation/TextForms.h"
+
 namespace {
 
 // *cls* + ".get" + *Name* + "()"
@@ -33,7 +35,7 @@ QList<const TMemberInfo*> formImageMembers(const TClassModel& cls) {
 void addImageFields(TCodeText& code, const TMemberInfo& member, int selectRequest) {
     const QString& name = member.name();
     code.lines({
-        "\t// 声明" + member.comment() + "图片框控件",
+        "\t// 声明" + InJavaComment(member.comment()) + "图片框控件",
         "\tprivate ImageView iv_" + name + ";",
         "\tprivate Button btn_" + name + ";",
         "\tprotected int REQ_CODE_SELECT_IMAGE_" + name + " = " + QString::number(selectRequest) +
@@ -43,7 +45,8 @@ void addImageFields(TCodeText& code, const TMemberInfo& member, int selectReques
 }
 
 void addDropDownFields(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
-    AddDropDownFields(code, member, FormReferenceStem(cls, member), ";", member.comment());
+    AddDropDownFields(code, member, FormReferenceStem(cls, member), ";",
+                      InJavaComment(member.comment()));
 }
 
 void addImageSetUp(TCodeText& code, const TMemberInfo& member, const QString& activity) {
@@ -78,7 +81,7 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
     const QString stem = FormReferenceStem(cls, member);
     code.lines({
         "\t\tspinner_" + name + " = (Spinner) findViewById(R.id.Spinner_" + name + ");",
-        "\t\t// 获取所有的" + member.comment(),
+        "\t\t// 获取所有的" + InJavaComment(member.comment()),
         "\t\ttry {",
         "\t\t\t" + stem + "List = " + stem + "Service.Query" + member.refClass() + "(null);",
         "\t\t} catch (Exception e1) { ",
@@ -92,9 +95,7 @@ void addDropDownSetUp(TCodeText& code, const TClassModel& cls, const TMemberInfo
     });
     AddDropDownAdapter(code, name, QStringLiteral("图书类别"));
     code.lines({
-        "\t\t\t\t" +
-            setterCall(cls, member, member.refKeyValue(stem + "List.get(arg2)")) +
-            " ",
+        "\t\t\t\t" + setterCall(cls, member, member.refKeyValue(stem + "List.get(arg2)")) + " ",
         "\t\t\t}",
         "\t\t\t@Override",
         "\t\t\tpublic void onNothingSelected(AdapterView<?> arg0) {}",
@@ -139,7 +140,6 @@ void addDateSave(TCodeText& code, const TClassModel& cls, const TMemberInfo& mem
         "\t\t\t\t\t" + setterCall(cls, member, "new Timestamp(" + date + ".getTime())"),
     });
 }
-
 
 void addCameraResult(TCodeText& code, const TClassModel& cls, const TMemberInfo& member) {
     const QString& name = member.name();
@@ -279,10 +279,10 @@ void AddFormMemberFields(TCodeText& code, const TClassModel& cls) {
     for (const TMemberInfo* member : cls.nonKeyMembers()) {
         const QString& name = member->name();
         if (isEditBoxMember(*member)) {
-            code.lines({"\t// 声明" + member->comment() + "输入框",
+            code.lines({"\t// 声明" + InJavaComment(member->comment()) + "输入框",
                         "\tprivate EditText ET_" + name + ";"});
         } else if (member->category == MemberCategory::Date) {
-            code.lines({"\t// 出版" + member->comment() + "控件",
+            code.lines({"\t// 出版" + InJavaComment(member->comment()) + "控件",
                         "\tprivate DatePicker dp_" + name + ";"});
         } else if (member->category == MemberCategory::Image) {
             addImageFields(code, *member, nextRequest);
@@ -297,9 +297,9 @@ void AddFormObjectFields(TCodeText& code, const TClassModel& cls) {
     const QString& className = cls.className;
     code.lines({
         "\tprotected String carmera_path;",
-        "\t/*要保存的" + cls.friendName + "信息*/",
+        "\t/*要保存的" + InJavaComment(cls.friendName) + "信息*/",
         "\t" + className + " " + cls.objectName() + " = new " + className + "();",
-        "\t/*" + cls.friendName + "管理业务逻辑层*/",
+        "\t/*" + InJavaComment(cls.friendName) + "管理业务逻辑层*/",
         ServiceFieldLine(className, cls.objectName()),
     });
     code.line();
@@ -323,7 +323,7 @@ void AddFormWidgetSetUp(TCodeText& code, const TClassModel& cls, const QString& 
 void AddSaveHandlerStart(TCodeText& code, const TClassModel& cls, const QString& buttonField,
                          const QString& action) {
     code.lines({
-        "\t\t/*单击" + action + cls.friendName + "按钮*/",
+        "\t\t/*单击" + action + InJavaComment(cls.friendName) + "按钮*/",
         "\t\t" + buttonField + ".setOnClickListener(new OnClickListener() {",
         "\t\t\tpublic void onClick(View v) {",
         "\t\t\t\ttry {",
@@ -335,9 +335,9 @@ void AddTextCheck(TCodeText& code, const QString& activity, const TMemberInfo& m
     const bool isMember = kind == TextCheck::Member;
     const QString field = "ET_" + member.name();
     code.lines({
-        "\t\t\t\t\t/*验证获取" + member.comment() + "*/" + (isMember ? " " : ""),
+        "\t\t\t\t\t/*验证获取" + InJavaComment(member.comment()) + "*/" + (isMember ? " " : ""),
         "\t\t\t\t\tif(" + field + ".getText().toString().equals(\"\")) {",
-        "\t\t\t\t\t\tToast.makeText(" + activity + ".this, \"" + member.comment() +
+        "\t\t\t\t\t\tToast.makeText(" + activity + ".this, \"" + InJavaString(member.comment()) +
             "输入不能为空!\", Toast.LENGTH_LONG).show();",
         "\t\t\t\t\t\t" + field + ".setFocusable(true);",
         "\t\t\t\t\t\t" + field + ".requestFocus();",
@@ -362,11 +362,11 @@ void AddFormSaveSteps(TCodeText& code, const TClassModel& cls, const QString& ac
 
 void AddSendAndReturn(TCodeText& code, const TClassModel& cls, const QString& activity,
                       const QString& upload, const QString& operation) {
-    const QString& friendName = cls.friendName;
+    const QString friendName = InJavaComment(cls.friendName);
     const QString object = cls.objectName();
     code.lines({
         "\t\t\t\t\t/*调用业务逻辑层上传" + friendName + "信息*/",
-        "\t\t\t\t\t" + activity + ".this.setTitle(\"正在" + upload + friendName +
+        "\t\t\t\t\t" + activity + ".this.setTitle(\"正在" + upload + InJavaString(cls.friendName) +
             "信息，稍等...\");",
         "\t\t\t\t\tString result = " + object + "Service." + operation + cls.className + "(" +
             object + ");",
@@ -493,7 +493,7 @@ void AddDropDownFields(TCodeText& code, const TMemberInfo& member, const QString
                        const QString& listLineEnd, const QString& serviceComment) {
     const QString& name = member.name();
     code.lines({
-        "\t// 声明" + member.comment() + "下拉框",
+        "\t// 声明" + InJavaComment(member.comment()) + "下拉框",
         "\tprivate Spinner spinner_" + name + ";",
         "\tprivate ArrayAdapter<String> " + name + "_adapter;",
         "\tprivate static  String[] " + name + "_ShowText  = null;",

@@ -125,7 +125,8 @@ void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberI
 void AddDropDownFields(TCodeText& code, const TMemberInfo& member, const QString& stem,
                        const QString& listLineEnd, const QString& serviceComment);
 
-// A drop-down's adapter over name + "_ShowText", its style comment naming styleSubject, and the
+// A drop-down's adapter over name + "_ShowText", its style comment naming styleSubject (a text in
+// its Java comment form, as serviceComment below), and the
 // head of its selection listener up to the onItemSelected line.
 void AddDropDownAdapter(TCodeText& code, const QString& name, const QString& styleSubject);
 

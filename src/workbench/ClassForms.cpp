@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "generation/ModelChecks.h"
 #include "store/ClassDAO.h"
 #include "workbench/FormStyle.h"
 #include "workbench/MainForm.h"
@@ -45,10 +46,20 @@ qint32 TClassForm::FrontShowFlag() const {
     return CB_FrontShowFlag->isChecked() ? 1 : 0;
 }
 
+QString TClassForm::BrokenRule() const {
+    return CheckClassEntry(
+               LoadProjectModel(owner_->SelectedProjectId(), QString(), QString()),
+               {classId_, Edt_ClassName->text(), Edt_FriendName->text(), FrontShowFlag()})
+        .message;
+}
+
 void TClassForm::Save() {
     TUserPrompts& prompts = owner_->Prompts();
     RunGuarded(prompts, this, [&] {
-        const QString failure = FailedCheck();
+        QString failure = FailedCheck();
+        if (failure.isEmpty()) {
+            failure = BrokenRule();
+        }
         if (!failure.isEmpty()) {
             prompts.Message(this, failure);
             return;
@@ -87,7 +98,8 @@ QString TAddClassForm::Store() {
 }
 
 TUpdateClassForm::TUpdateClassForm(TFormMain* owner, qint32 classId)
-    : TClassForm(owner, kUpdateLayout), classId_(classId) {
+    : TClassForm(owner, kUpdateLayout) {
+    classId_ = classId;
     setObjectName(QStringLiteral("UpdateClassForm"));
     const TClassDAO classes;
     Edt_FriendName->setText(classes.GetFriendName(classId));

@@ -33,8 +33,12 @@ class TClassForm : public QDialog {
     virtual QString Store() = 0;
 
     qint32 FrontShowFlag() const;
+    // The message of the rule on names and texts that the entered class breaks, or the empty
+    // text: the run would refuse it, so it is refused as it is entered.
+    QString BrokenRule() const;
 
     TFormMain* owner_;
+    qint32 classId_ = 0;  // the edited class; 0 for a new one
     QLineEdit* Edt_ClassName;
     QLineEdit* Edt_FriendName;
     QCheckBox* CB_FrontShowFlag;
@@ -60,7 +64,4 @@ class TUpdateClassForm : public TClassForm {
   protected:
     QString FailedCheck() const override;
     QString Store() override;
-
-  private:
-    qint32 classId_;
 };

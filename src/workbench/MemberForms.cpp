@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "generation/CodeModel.h"
+#include "generation/ModelChecks.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "workbench/MainForm.h"
@@ -204,6 +205,14 @@ void TMemberForm::Save() {
             return;
         }
         const TMember member = EnteredMember(*length);
+        // The rules the run applies to names and texts, so a user learns of a name that cannot
+        // be generated as it is entered.
+        const TModelProblem problem =
+            CheckMemberEntry(LoadProjectModel(member.projectId, QString(), QString()), member);
+        if (problem.found()) {
+            prompts.Message(this, problem.message);
+            return;
+        }
         const bool adding = purpose_ == Purpose::Add;
         if (adding) {
             TMemberDAO().AddMember(member);

@@ -52,9 +52,10 @@ QString describe(const FuzzModel& model) {
         text += QStringLiteral("  class %1 \"%2\"\n").arg(cls.name, cls.friendName);
         for (const TMember& m : cls.members) {
             QStringList flags;
-            const std::pair<qint32, const char*> named[] = {
-                {m.memberIsPri, "key"}, {m.memberIsDisplay, "display"},
-                {m.androidDisplay, "phone"}, {m.queryFlag, "query"}};
+            const std::pair<qint32, const char*> named[] = {{m.memberIsPri, "key"},
+                                                            {m.memberIsDisplay, "display"},
+                                                            {m.androidDisplay, "phone"},
+                                                            {m.queryFlag, "query"}};
             for (const auto& [flag, word] : named) {
                 if (flag == 1) {
                     flags << QLatin1String(word);
@@ -111,15 +112,15 @@ class ModelMaker {
     // the edit dialog lets every other name through.
     QString className(const FuzzModel& model) {
         static const QStringList words = {
-            "Book",  "Reader", "Loan",    "Order",   "Customer", "Item",   "Info",  "Data",
-            "Result", "Position", "Parent", "Photo",  "Student", "Course", "Score", "Category",
-            "Teacher", "Array", "Length",  "Size",    "Holder",   "Intents", "News", "Product",
-            "Type",  "Address", "Image",  "Params",  "Dialog",   "Which",  "Declare2", "Entry"};
-        static const QStringList reserved = {"String", "List", "Map",     "Date",   "Timestamp",
-                                             "Intent", "View", "Bundle",  "Object", "Exception",
-                                             "URL",    "Toast", "Activity", "Menu",  "Bitmap",
-                                             "Uri",    "File", "Class",   "R",      "Declare",
-                                             "HttpUtil", "ImageService"};
+            "Book",    "Reader",   "Loan",     "Order",  "Customer", "Item",    "Info",
+            "Data",    "Result",   "Position", "Parent", "Photo",    "Student", "Course",
+            "Score",   "Category", "Teacher",  "Array",  "Length",   "Size",    "Holder",
+            "Intents", "News",     "Product",  "Type",   "Address",  "Image",   "Params",
+            "Dialog",  "Which",    "Declare2", "Entry"};
+        static const QStringList reserved = {
+            "String", "List",      "Map", "Date",    "Timestamp", "Intent",      "View",   "Bundle",
+            "Object", "Exception", "URL", "Toast",   "Activity",  "Menu",        "Bitmap", "Uri",
+            "File",   "Class",     "R",   "Declare", "HttpUtil",  "ImageService"};
         const double roll = std::uniform_real_distribution<double>(0, 1)(rng_);
         if (roll < 0.96) {
             // A new name, as the add dialog demands.
@@ -145,8 +146,8 @@ class ModelMaker {
         if (roll < 0.995) {
             return pick(reserved);
         }
-        static const QStringList invalid = {"A b", "A-b", "Aé", "A中文", "A$B",
-                                            "中文", QString(250, QChar('L'))};
+        static const QStringList invalid = {
+            "A b", "A-b", "Aé", "A中文", "A$B", "中文", QString(250, QChar('L'))};
         return pick(invalid);
     }
 
@@ -166,17 +167,51 @@ class ModelMaker {
 
     QString anyMemberName(const FuzzModel& model, const FuzzClass& cls) {
         static const QStringList words = {
-            "name",  "title",   "price", "count",   "birthday", "photo", "address", "phone",
-            "memo",  "content", "state", "amount",  "startDate", "picture", "type",  "age",
-            "email", "code",    "level", "remark",  "author",   "image", "value",  "id"};
-        static const QStringList generated = {
-            "e",     "i",      "v",     "result", "params",   "map",      "list",     "intent",
-            "item",  "info",   "size",  "length", "bundle",   "adapter",  "builder",  "data",
-            "position", "extras", "array", "object", "parent", "context", "holder",  "dialog",
-            "which", "android", "photoListActivity", "carmera_path", "opts", "bm", "err",
-            "filename", "out", "btnAdd", "lv", "declare", "username", "menu", "arg2", "e1"};
-        static const QStringList keywords = {"class", "int", "new", "default", "do",
-                                             "for",   "this", "null", "float", "switch"};
+            "name",  "title",   "price", "count",  "birthday",  "photo",   "address", "phone",
+            "memo",  "content", "state", "amount", "startDate", "picture", "type",    "age",
+            "email", "code",    "level", "remark", "author",    "image",   "value",   "id"};
+        static const QStringList generated = {"e",
+                                              "i",
+                                              "v",
+                                              "result",
+                                              "params",
+                                              "map",
+                                              "list",
+                                              "intent",
+                                              "item",
+                                              "info",
+                                              "size",
+                                              "length",
+                                              "bundle",
+                                              "adapter",
+                                              "builder",
+                                              "data",
+                                              "position",
+                                              "extras",
+                                              "array",
+                                              "object",
+                                              "parent",
+                                              "context",
+                                              "holder",
+                                              "dialog",
+                                              "which",
+                                              "android",
+                                              "photoListActivity",
+                                              "carmera_path",
+                                              "opts",
+                                              "bm",
+                                              "err",
+                                              "filename",
+                                              "out",
+                                              "btnAdd",
+                                              "lv",
+                                              "declare",
+                                              "username",
+                                              "menu",
+                                              "arg2",
+                                              "e1"};
+        static const QStringList keywords = {"class", "int",  "new",  "default", "do",
+                                             "for",   "this", "null", "float",   "switch"};
         const double roll = std::uniform_real_distribution<double>(0, 1)(rng_);
         if (roll < 0.6) {
             return pick(words) + (chance(0.2) ? randomTail(2) : QString());
@@ -213,10 +248,10 @@ class ModelMaker {
     // safe form in Java strings, Java comments and XML attributes.
     QString text(bool friendly) {
         static const QStringList chinese = {"图书", "读者", "名称", "价格", "出版日期", "照片",
-                                            "备注", "类别", "编号", "地址", "状态", "数量"};
+                                            "备注", "类别", "编号", "地址", "状态",     "数量"};
         static const QStringList special = {
-            "\"",  "\\", "C:\\users", "*/", "/*", "\n", "\r\n", "'", "<", ">", "&", "%s", "%",
-            "\\u0041", "\t", "${x}", "//", "\\n", "#", "&amp;", "]]>", "--"};
+            "\"", "\\", "C:\\users", "*/", "/*",   "\n", "\r\n", "'", "<",     ">",   "&",
+            "%s", "%",  "\\u0041",   "\t", "${x}", "//", "\\n",  "#", "&amp;", "]]>", "--"};
         static const QStringList leading = {"@", "?", "@string/x", "?attr"};
         static const QStringList unwritable = {"€", "😀", "⊕"};
         if (!friendly && chance(0.15)) {
@@ -239,8 +274,7 @@ class ModelMaker {
     }
 
     QString memberType(const FuzzModel& model, const FuzzClass& cls) {
-        const QStringList builtIn = {kTypeString, kTypeInteger, kTypeFloat, kTypeDate,
-                                     kTypeImage};
+        const QStringList builtIn = {kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage};
         if (model.classes.size() > 1 && chance(0.3)) {
             QString other;
             do {
@@ -298,7 +332,7 @@ class ModelMaker {
 
 struct Outcome {
     enum Kind { Built, Refused, Broken } kind = Broken;
-    QString detail;  // the refusal message, or what failed
+    QString detail;     // the refusal message, or what failed
     QString signature;  // for failures: the kind of failure
 };
 
@@ -321,14 +355,16 @@ struct CliRun {
     QString errors;
 };
 
-CliRun runProcess(const QString& program, const QStringList& arguments,
-                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+CliRun runProcess(
+    const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.waitForFinished(-1);
     const int code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return {code, QString::fromUtf8(process.readAllStandardError() + process.readAllStandardOutput())};
+    return {code,
+            QString::fromUtf8(process.readAllStandardError() + process.readAllStandardOutput())};
 }
 
 // The kind of a failure: the file's role and the compiler's diagnostic key, or aapt's message
@@ -336,9 +372,9 @@ CliRun runProcess(const QString& program, const QStringList& arguments,
 QString signatureOf(const QString& report) {
     static const QRegularExpression javac(
         QStringLiteral("([A-Za-z0-9_$]+)\\.java:\\d+:\\d+: (compiler\\.err\\.[a-z.]+)(.*)"));
-    static const QStringList roles = {"AddActivity",  "EditActivity", "ListActivity",
+    static const QStringList roles = {"AddActivity",    "EditActivity",  "ListActivity",
                                       "DetailActivity", "QueryActivity", "ListHandler",
-                                      "SimpleAdapter", "Service"};
+                                      "SimpleAdapter",  "Service"};
     const auto match = javac.match(report);
     if (match.hasMatch()) {
         QString role = QStringLiteral("domain class");
@@ -352,8 +388,8 @@ QString signatureOf(const QString& report) {
             role = match.captured(1);
         }
         QStringList kinds;
-        for (const auto& kind :
-             QRegularExpression(QStringLiteral("kindname\\.[a-z]+")).globalMatch(match.captured(3))) {
+        for (const auto& kind : QRegularExpression(QStringLiteral("kindname\\.[a-z]+"))
+                                    .globalMatch(match.captured(3))) {
             kinds << kind.captured(0);
         }
         return role + ": " + match.captured(2) + " " + kinds.join(' ');
@@ -399,10 +435,9 @@ class Runner {
         QHash<QString, qsizetype> indexOf;
         for (qsizetype i = 0; i < models.size(); ++i) {
             const QString project = home_.filePath(QStringLiteral("projects/m%1").arg(i));
-            const CliRun cli =
-                runProcess(kAppDir + "/quillmere-cli",
-                           {"generate", "--project-id", QString::number(i + 1), "--store", store,
-                            "--home", home_.path()});
+            const CliRun cli = runProcess(kAppDir + "/quillmere-cli",
+                                          {"generate", "--project-id", QString::number(i + 1),
+                                           "--store", store, "--home", home_.path()});
             Outcome& outcome = outcomes[i];
             if (cli.exitCode == 3) {
                 outcome = {Outcome::Refused, cli.errors.trimmed(), QString()};
@@ -440,8 +475,8 @@ class Runner {
 
     static void copyTree(const QString& source, const QString& target) {
         QDir().mkpath(target);
-        for (const QFileInfo& entry : QDir(source).entryInfoList(
-                 QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        for (const QFileInfo& entry :
+             QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
             const QString to = target + "/" + entry.fileName();
             if (entry.isDir()) {
                 copyTree(entry.filePath(), to);
@@ -642,23 +677,24 @@ int main(int argc, char** argv) {
                   .arg(clock.elapsed() / 1000));
     }
 
-    print(QStringLiteral("\nseed %1: %2 models; %3 refused (%4%); %5 built and passed the verifier; "
-                         "%6 failed\n")
-              .arg(options.seed)
-              .arg(total)
-              .arg(refused)
-              .arg(total ? 100.0 * refused / total : 0, 0, 'f', 1)
-              .arg(built)
-              .arg(total - refused - built));
+    print(
+        QStringLiteral("\nseed %1: %2 models; %3 refused (%4%); %5 built and passed the verifier; "
+                       "%6 failed\n")
+            .arg(options.seed)
+            .arg(total)
+            .arg(refused)
+            .arg(total ? 100.0 * refused / total : 0, 0, 'f', 1)
+            .arg(built)
+            .arg(total - refused - built));
     print(QStringLiteral("refusals by kind:\n"));
     for (auto it = refusals.cbegin(); it != refusals.cend(); ++it) {
         print(QStringLiteral("  %1  %2\n").arg(it.value(), 4).arg(it.key()));
     }
     print(QStringLiteral("failure kinds: %1\n").arg(failures.size()));
     for (auto it = failures.cbegin(); it != failures.cend(); ++it) {
-        const FuzzModel minimal =
-            options.shrink ? shrink(runner, it.value().second, it.key(), options.batch)
-                           : it.value().second;
+        const FuzzModel minimal = options.shrink
+                                      ? shrink(runner, it.value().second, it.key(), options.batch)
+                                      : it.value().second;
         print(QStringLiteral("\n[%1 models] %2\n%3  first report:\n%4\n")
                   .arg(it.value().first)
                   .arg(it.key(), describe(minimal), failureReports.value(it.key()).left(1500)));

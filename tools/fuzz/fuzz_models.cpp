@@ -219,7 +219,7 @@ class ModelMaker {
         if (roll < 0.75) {
             return QString(QChar('a' + between(0, 25))) + randomTail(2);
         }
-        if (roll < 0.98) {
+        if (roll < 0.99) {
             const FuzzClass& other = pick(model.classes);
             switch (between(0, 4)) {
                 case 0:
@@ -237,7 +237,7 @@ class ModelMaker {
                                      (chance(0.5) ? QString("Str") : QString("_data"));
             }
         }
-        if (roll < 0.995) {
+        if (roll < 0.997) {
             return pick(keywords);
         }
         static const QStringList invalid = {"a b", "a-b", "aé", "a中文", "a$b"};
@@ -316,11 +316,11 @@ class ModelMaker {
         }
         // Most users set exactly one display member and at least one phone-list member; the
         // others meet the run's member checks.
-        if (chance(0.97)) {
+        if (chance(0.99)) {
             cls.members[between(0, count - 1)].memberIsDisplay = 1;
             cls.members[between(0, count - 1)].androidDisplay = 1;
         }
-        if (chance(0.02)) {
+        if (chance(0.01)) {
             cls.members[between(0, count - 1)].memberIsPri = 1;
         }
     }

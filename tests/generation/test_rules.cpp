@@ -2,9 +2,15 @@
 // generated; the names the generated code gives its own variables; and the forms a text takes in
 // Java strings, Java comments and XML attributes.
 
+#include <QRegularExpression>
+
 #include "TestSupport.h"
+#include "generation/FileOperate.h"
+#include "generation/JavaNames.h"
+#include "generation/MobileClient.h"
 #include "generation/ModelChecks.h"
 #include "generation/TextForms.h"
+#include "store/DemoProject.h"
 
 using testing::M;
 
@@ -102,6 +108,37 @@ class RulesTest : public QObject {
         QCOMPARE(project.classes[1].objectName(), QString("reader"));
         QCOMPARE(project.classes[2].objectName(), QString("item2"));
         QCOMPARE(project.classes[2].members[0].variable, QString("id"));
+    }
+
+    // A class named like a type that a generated file imports would clash with the import, so
+    // every imported type is among the names refused for classes.
+    void everyImportedTypeIsARefusedClassName() {
+        testing::TempStore store;
+        CreateDemoProject();
+        const TProjectModel project = LoadProjectModel(
+            TProjectDAO().FindProjectsByName(DemoProjectName()).first(), "Demo", "quillmere");
+        TGeneratedFiles files = {TMobileClient::MainMenu(
+            project, TFileOperate::ReadTextFile(TMobileClient::MainMenuTemplatePath(
+                         QStringLiteral(QUILLMERE_APP_DIR))))};
+        for (const TClassModel& cls : project.classes) {
+            files += TMobileClient::ClassFiles(project, cls);
+        }
+        const QRegularExpression import(QStringLiteral("^import ([a-z.]+)\\.([A-Za-z]+);"),
+                                        QRegularExpression::MultilineOption);
+        const QRegularExpression generated(
+            QStringLiteral("^com\\.mobileclient\\.(domain|service|handler|util)$"));
+        int imports = 0;
+        for (const TGeneratedFile& file : files) {
+            for (const auto& match : import.globalMatch(file.text)) {
+                // The packages of the classes' own types hold the template's HttpUtil and
+                // ImageService too, which are refused as well.
+                const bool classesOwn = generated.match(match.captured(1)).hasMatch();
+                QVERIFY2(classesOwn || IsReservedTypeName(match.captured(2)),
+                         qPrintable(file.fileName + ": " + match.captured(0)));
+                ++imports;
+            }
+        }
+        QVERIFY(imports > 100);
     }
 
     void textsTakeTheFormOfTheirPlace_data() {

@@ -37,7 +37,7 @@ struct TMemberInfo {
     // The name of the generated variables that hold this member's value (the screens' key
     // field, the service's key parameter, the locals of a date or picture): the member name,
     // unless the generated code of its class already uses that name for something else.
-    QString variable;
+    QString variable{};
 
     const QString& name() const { return member.memberName; }
     QString stem() const { return AccessorStem(member.memberName); }  // *Name*

@@ -1,203 +1,56 @@
 #include "generation/JavaNames.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include "generation/CodeModel.h"
 
 namespace {
 
-QSet<QString> setOf(std::initializer_list<const char*> names) {
-    QSet<QString> set;
-    for (const char* name : names) {
-        set.insert(QLatin1String(name));
-    }
-    return set;
+// The words of a text separated by blanks and line ends.
+QSet<QString> wordsOf(const char* words) {
+    const QStringList list =
+        QString::fromLatin1(words).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    return QSet<QString>(list.begin(), list.end());
 }
 
-const QSet<QString> kKeywords = setOf({
-    "abstract", "assert", "boolean",    "break",     "byte",       "case",      "catch",
-    "char",     "class",  "const",      "continue",  "default",    "do",        "double",
-    "else",     "enum",   "extends",    "final",     "finally",    "float",     "for",
-    "goto",     "if",     "implements", "import",    "instanceof", "int",       "interface",
-    "long",     "native", "new",        "package",   "private",    "protected", "public",
-    "return",   "short",  "static",     "strictfp",  "super",      "switch",    "synchronized",
-    "this",     "throw",  "throws",     "transient", "try",        "void",      "volatile",
-    "while",    "true",   "false",      "null",      "_",
-});
+const QSet<QString> kKeywords = wordsOf(R"(
+    abstract assert boolean break byte case catch char class const continue default do double
+    else enum extends final finally float for goto if implements import instanceof int
+    interface long native new package private protected public return short static strictfp
+    super switch synchronized this throw throws transient try void volatile while true false
+    null _)");
 
 // Every type the generated sources name without its package (tests check this list against
-// the imports of generated projects), the java.lang types they use, and the template's classes.
-const QSet<QString> kReservedTypes = setOf({
-    // java.lang, and java.lang types the template project uses
-    "Object",
-    "String",
-    "Integer",
-    "Float",
-    "Exception",
-    "System",
-    "OutOfMemoryError",
-    "Override",
-    "Class",
-    "Math",
-    "Thread",
-    "StringBuilder",
-    "Runnable",
-    "Boolean",
-    "Long",
-    "Double",
-    // java.*, javax.*, org.*
-    "File",
-    "FileNotFoundException",
-    "FileOutputStream",
-    "InputStreamReader",
-    "Serializable",
-    "URL",
-    "URLEncoder",
-    "Timestamp",
-    "SimpleDateFormat",
-    "ArrayList",
-    "Date",
-    "HashMap",
-    "List",
-    "Map",
-    "SAXParser",
-    "SAXParserFactory",
-    "JSONArray",
-    "JSONObject",
-    "InputSource",
-    "XMLReader",
-    "Attributes",
-    "SAXException",
-    "DefaultHandler",
-    // android.*
-    "Activity",
-    "Builder",
-    "Context",
-    "DialogInterface",
-    "OnClickListener",
-    "Intent",
-    "Bitmap",
-    "BitmapFactory",
-    "Uri",
-    "Bundle",
-    "MediaStore",
-    "ContextMenu",
-    "ContextMenuInfo",
-    "Menu",
-    "MenuItem",
-    "View",
-    "OnCreateContextMenuListener",
-    "LayoutInflater",
-    "ViewGroup",
-    "AdapterView",
-    "AdapterContextMenuInfo",
-    "OnItemClickListener",
-    "OnItemSelectedListener",
-    "ArrayAdapter",
-    "Button",
-    "CheckBox",
-    "DatePicker",
-    "EditText",
-    "ImageView",
-    "ScaleType",
-    "ListView",
-    "SimpleAdapter",
-    "Spinner",
-    "TextView",
-    "Toast",
-    "GridView",
-    // the template project
-    "R",
-    "Declare",
-    "HttpUtil",
-    "ImageService",
-    "MainMenuActivity",
-});
+// the imports of generated projects): the java.lang types they or the template project use,
+// the java.*, javax.*, org.* and android.* types they import, and the template's classes.
+const QSet<QString> kReservedTypes = wordsOf(R"(
+    Object String Integer Float Exception System OutOfMemoryError Override Class Math Thread
+    StringBuilder Runnable Boolean Long Double
+    File FileNotFoundException FileOutputStream InputStreamReader Serializable URL URLEncoder
+    Timestamp SimpleDateFormat ArrayList Date HashMap List Map SAXParser SAXParserFactory
+    JSONArray JSONObject InputSource XMLReader Attributes SAXException DefaultHandler
+    Activity Builder Context DialogInterface OnClickListener Intent Bitmap BitmapFactory Uri
+    Bundle MediaStore ContextMenu ContextMenuInfo Menu MenuItem View OnCreateContextMenuListener
+    LayoutInflater ViewGroup AdapterView AdapterContextMenuInfo OnItemClickListener
+    OnItemSelectedListener ArrayAdapter Button CheckBox DatePicker EditText ImageView ScaleType
+    ListView SimpleAdapter Spinner TextView Toast GridView
+    R Declare HttpUtil ImageService MainMenuActivity)");
 
 // The variables, fields and parameters that the generated classes declare under fixed names, by
-// the files that declare them, and the names that the screens' expressions start with (the
-// package android in android.R, and the template class photoListActivity).
-const QSet<QString> kScreenVariables = setOf({
-    "btnAdd",
-    "btnUpdate",
-    "btnReturn",
-    "btnQuery",
-    "carmera_path",
-    "savedInstanceState",
-    "e1",
-    "i",
-    "v",
-    "arg0",
-    "arg1",
-    "arg2",
-    "arg3",
-    "intent",
-    "out",
-    "result",
-    "e",
-    "ex",
-    "requestCode",
-    "resultCode",
-    "data",
-    "opts",
-    "bm",
-    "err",
-    "bundle",
-    "filename",
-    "filepath",
-    "extras",
-    "adapter",
-    "lv",
-    "list",
-    "declare",
-    "username",
-    "menu",
-    "menuInfo",
-    "item",
-    "info",
-    "contextMenuInfo",
-    "position",
-    "builder",
-    "dialog",
-    "which",
-    "map",
-    "android",
-    "java",
-    "javax",
-    "org",
-    "com",
-    "photoListActivity",
-});
-const QSet<QString> kServiceVariables = setOf({
-    "params",
-    "resultByte",
-    "result",
-    "e",
-    "array",
-    "length",
-    "i",
-    "object",
-    "size",
-    "urlString",
-    "url",
-    "spf",
-    "sp",
-    "xr",
-    "isr",
-    "is",
-});
-const QSet<QString> kHandlerVariables = setOf({
-    "tempString",
-    "valueBuffer",
-    "ch",
-    "start",
-    "length",
-    "uri",
-    "localName",
-    "qName",
-    "attributes",
-    "valueString",
-});
+// the files that declare them. The screens' also hold the names that their expressions start
+// with: the package android in android.R (and the other packages' first names) and the template
+// class photoListActivity.
+const QSet<QString> kScreenVariables = wordsOf(R"(
+    btnAdd btnUpdate btnReturn btnQuery carmera_path savedInstanceState e1 i v arg0 arg1 arg2
+    arg3 intent out result e ex requestCode resultCode data opts bm err bundle filename filepath
+    extras adapter lv list declare username menu menuInfo item info contextMenuInfo position
+    builder dialog which map
+    android java javax org com photoListActivity)");
+const QSet<QString> kServiceVariables = wordsOf(R"(
+    params resultByte result e array length i object size urlString url spf sp xr isr is)");
+const QSet<QString> kHandlerVariables = wordsOf(R"(
+    tempString valueBuffer ch start length uri localName qName attributes valueString)");
 
 // Where a name of the generated code is used: the screens only (reference stems, the locals of
 // a date or picture), also the service (the key), or also the list handler (the class's object).

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "generation/CodeModel.h"
 
@@ -62,8 +63,34 @@ bool isGeneratedIn(Scope scope, const QString& name) {
            (scope == Scope::Handler && kHandlerVariables.contains(name)) || IsJavaKeyword(name);
 }
 
+// The names of a reference member's variables: the stem, its list, service and count.
+QStringList stemFamily(const QString& stem) {
+    return {stem, stem + "List", stem + "Service", stem + "Count"};
+}
+
+// The names a class's own files derive from its object variable.
+QStringList objectFamily(const TClassModel& cls) {
+    const QString object = cls.objectName();
+    return {object,
+            object + "Service",
+            object + "List",
+            object + "ListHander",
+            object + "ListItemListener",
+            "queryCondition" + cls.className};
+}
+
+// A stem is taken when any of its names is, or when it is a name the screens use themselves.
 bool isTakenStem(const QSet<QString>& taken, const QString& stem) {
-    return taken.contains(stem) || isGeneratedIn(Scope::Screens, stem);
+    const QStringList names = stemFamily(stem);
+    return isGeneratedIn(Scope::Screens, stem) ||
+           std::any_of(names.begin(), names.end(),
+                       [&taken](const QString& name) { return taken.contains(name); });
+}
+
+void take(QSet<QString>& taken, const QStringList& names) {
+    for (const QString& name : names) {
+        taken.insert(name);
+    }
 }
 
 // Appends 2, 3, ... to the name until `taken` answers false.
@@ -98,21 +125,6 @@ QStringList variableFamily(const QString& variable) {
     return {variable, variable + "Str", variable + "_data", variable + "_opts"};
 }
 
-QStringList stemFamily(const QString& stem) {
-    return {stem, stem + "List", stem + "Service", stem + "Count"};
-}
-
-// The names a class's own files derive from its object variable.
-QStringList objectFamily(const TClassModel& cls) {
-    const QString object = cls.objectName();
-    return {object,
-            object + "Service",
-            object + "List",
-            object + "ListHander",
-            object + "ListItemListener",
-            "queryCondition" + cls.className};
-}
-
 QString chooseObjectVariable(const TClassModel& cls, const QSet<QString>& objectNames) {
     const QString object = ObjectName(cls.className);
     QSet<QString> ownFields;
@@ -133,16 +145,12 @@ QString chooseObjectVariable(const TClassModel& cls, const QSet<QString>& object
 
 void assignMemberVariables(TClassModel& cls) {
     QSet<QString> taken;
-    for (const QString& name : objectFamily(cls)) {
-        taken.insert(name);
-    }
+    take(taken, objectFamily(cls));
     for (const TMemberInfo* reference : cls.referenceMembers()) {
         for (const QString& stem :
              {ReferenceStem(cls, *reference), FormReferenceStem(cls, *reference),
               QueryReferenceStem(cls, *reference)}) {
-            for (const QString& name : stemFamily(stem)) {
-                taken.insert(name);
-            }
+            take(taken, stemFamily(stem));
         }
     }
     // How many members derive each name; a member's own names do not count against it.
@@ -172,9 +180,7 @@ void assignMemberVariables(TClassModel& cls) {
             return false;
         };
         member.variable = freeName(member.name(), familyClashes);
-        for (const QString& name : variableFamily(member.variable)) {
-            taken.insert(name);
-        }
+        take(taken, variableFamily(member.variable));
     }
 }
 
@@ -199,7 +205,7 @@ QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
         } else if (member == &reference) {
             return stem;
         } else {
-            taken.insert(stem);
+            take(taken, stemFamily(stem));
         }
     }
     // Then the others take their own names, in member order.
@@ -209,17 +215,19 @@ QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
         if (member == &reference) {
             return stem;
         }
-        taken.insert(stem);
+        take(taken, stemFamily(stem));
     }
     return reference.refObject();
 }
 
 QString ReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
-    return ReferenceStemAmong(cls.referenceMembers(), reference, {cls.objectName()});
+    const QStringList own = objectFamily(cls);
+    return ReferenceStemAmong(cls.referenceMembers(), reference, {own.begin(), own.end()});
 }
 
 QString FormReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {
-    return ReferenceStemAmong(FormDropDowns(cls), reference, {cls.objectName()});
+    const QStringList own = objectFamily(cls);
+    return ReferenceStemAmong(FormDropDowns(cls), reference, {own.begin(), own.end()});
 }
 
 QString QueryReferenceStem(const TClassModel& cls, const TMemberInfo& reference) {

@@ -25,9 +25,9 @@ constexpr int kMaxClassNameLength = 200;
 
 // The names of the variables that hold the referenced objects of a reference member, its
 // "stem" (stem + "List", stem + "Service", stem + "Count", and the stem itself): the referenced
-// class's object name, unless that is taken (by a name in `taken`, a variable the screens name
-// themselves, or an earlier reference member to the same class), in which case the member's own
-// name (with a number appended while that is taken too).
+// class's object name, unless one of those names is taken (by a name in `taken`, a variable the
+// screens name themselves, or the names of an earlier reference member), in which case the
+// member's own name (with a number appended while that is taken too).
 QString ReferenceStemAmong(const QList<const TMemberInfo*>& references,
                            const TMemberInfo& reference, QSet<QString> taken);
 // The stem among every reference member of the class (detail screen); among the drop-downs of

@@ -95,7 +95,8 @@ class RulesTest : public QObject {
                                                 {.name = "intent", .type = kTypeImage},
                                                 {.name = "readerList", .type = kTypeDate},
                                                 {.name = "reader", .type = "Reader"},
-                                                {.name = "title", .type = kTypeDate}})
+                                                {.name = "title", .type = kTypeDate},
+                                                {.name = "readerService", .type = "Book"}})
                                           .cls("Reader", "读者", {kKey})
                                           .cls("Item", "条目", {kKey})
                                           .build();
@@ -105,6 +106,9 @@ class RulesTest : public QObject {
         QCOMPARE(book.members[1].variable, QString("intent2"));
         QCOMPARE(book.members[2].variable, QString("readerList2"));
         QCOMPARE(book.members[4].variable, QString("title"));
+        // A self reference named like the other reference's service keeps clear of it.
+        QCOMPARE(ReferenceStem(book, book.members[3]), QString("reader"));
+        QCOMPARE(ReferenceStem(book, book.members[5]), QString("readerService2"));
         QCOMPARE(project.classes[1].objectName(), QString("reader"));
         QCOMPARE(project.classes[2].objectName(), QString("item2"));
         QCOMPARE(project.classes[2].members[0].variable, QString("id"));
@@ -118,8 +122,8 @@ class RulesTest : public QObject {
         const TProjectModel project = LoadProjectModel(
             TProjectDAO().FindProjectsByName(DemoProjectName()).first(), "Demo", "quillmere");
         TGeneratedFiles files = {TMobileClient::MainMenu(
-            project, TFileOperate::ReadTextFile(TMobileClient::MainMenuTemplatePath(
-                         QStringLiteral(QUILLMERE_APP_DIR))))};
+            project, TFileOperate::ReadTextFile(
+                         TMobileClient::MainMenuTemplatePath(QStringLiteral(QUILLMERE_APP_DIR))))};
         for (const TClassModel& cls : project.classes) {
             files += TMobileClient::ClassFiles(project, cls);
         }

@@ -152,13 +152,6 @@ QString classNameProblem(const ClassNameIndex& index, const TClassModel& cls) {
         return owner +
                QStringLiteral("的类名与生成代码所用的Java或Android类%1重名，请修改类名!").arg(name);
     }
-    for (const char* suffix : kGeneratedTypeSuffixes) {
-        const QString generated = name + QLatin1String(suffix);
-        if (IsReservedTypeName(generated)) {
-            return owner +
-                   QStringLiteral("生成的类%1与生成代码所用的类%1重名，请修改类名!").arg(generated);
-        }
-    }
     const QString clash = index.clash(cls);
     return clash.isEmpty() ? unwritableText(owner, QStringLiteral("友好名称"), cls.friendName)
                            : clash;

@@ -8,18 +8,10 @@
 
 namespace {
 
-const QStringList kDetailImports = {
-    "com.mobileclient.util.HttpUtil",
-    "com.mobileclient.util.ImageService",
-    "android.app.Activity",
-    "android.graphics.Bitmap",
-    "android.graphics.BitmapFactory",
-    "android.os.Bundle",
-    "android.view.View",
-    "android.view.View.OnClickListener",
-    "android.widget.Button",
-    "android.widget.ImageView",
-    "android.widget.TextView",
+const QStringList kDetailAndroidImports = {
+    "android.app.Activity",  "android.graphics.Bitmap",  "android.graphics.BitmapFactory",
+    "android.os.Bundle",     "android.view.View",        "android.view.View.OnClickListener",
+    "android.widget.Button", "android.widget.ImageView", "android.widget.TextView",
 };
 
 bool isImage(const TMemberInfo& member) {
@@ -31,7 +23,9 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
     AddImports(code, {"java.util.Date"});
     AddOwnImports(code, cls);
     AddReferenceImports(code, cls);
-    AddImports(code, kDetailImports);
+    AddImports(code, QStringList{"com.mobileclient.util.HttpUtil"} +
+                         ImageServiceImport(cls, ServiceImports::WithReferences) +
+                         kDetailAndroidImports);
     code.line();
 }
 

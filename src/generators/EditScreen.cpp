@@ -18,7 +18,8 @@ void addImports(TCodeText& code, const TClassModel& cls) {
     code.line();
     AddImports(code, kFormTimeImports);
     code.line();
-    AddImports(code, {"com.mobileclient.util.HttpUtil", "com.mobileclient.util.ImageService"});
+    AddImports(code, QStringList{"com.mobileclient.util.HttpUtil"} +
+                         ImageServiceImport(cls, ServiceImports::WithReferences));
     AddOwnImports(code, cls);
     AddReferenceImports(code, cls);
     AddImports(code, androidImports());

@@ -38,8 +38,9 @@ void appendImports(TCodeText& code, const TClassModel& cls) {
     code.line();
     AddImports(code, {"com.mobileclient.app.Declare"});
     AddOwnImports(code, cls);
-    AddImports(code, {"com.mobileclient.util." + cls.className + "SimpleAdapter",
-                      "com.mobileclient.util.HttpUtil", "com.mobileclient.util.ImageService"});
+    AddImports(code, QStringList{"com.mobileclient.util." + cls.className + "SimpleAdapter",
+                                 "com.mobileclient.util.HttpUtil"} +
+                         ImageServiceImport(cls, ServiceImports::Own));
     code.line();
     AddImports(code, kListAndroidImports);
     code.line();

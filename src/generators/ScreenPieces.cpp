@@ -239,6 +239,21 @@ void AddReferenceImports(TCodeText& code, const TClassModel& cls) {
     }
 }
 
+QString ImageServiceName(const TClassModel& cls, ServiceImports imports) {
+    const QString name = QStringLiteral("ImageService");
+    bool clashes = cls.className + "Service" == name;
+    for (const TMemberInfo* member : cls.referenceMembers()) {
+        clashes |=
+            imports == ServiceImports::WithReferences && member->refClass() + "Service" == name;
+    }
+    return clashes ? "com.mobileclient.util." + name : name;
+}
+
+QStringList ImageServiceImport(const TClassModel& cls, ServiceImports imports) {
+    const QString name = ImageServiceName(cls, imports);
+    return name.contains(u'.') ? QStringList() : QStringList{"com.mobileclient.util." + name};
+}
+
 QString KeyFieldLine(const TClassModel& cls) {
     return "\tprivate " + KeyType(cls) + " " + cls.keyMember()->variable + ";";
 }
@@ -405,8 +420,8 @@ void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberI
         "\t\tbyte[] " + name + "_data = null;",
         "\t\ttry {",
         "\t\t\t// 获取图片数据",
-        "\t\t\t" + name + "_data = ImageService.getImage(HttpUtil.BASE_URL + " +
-            getterCall(cls, member) + ");",
+        "\t\t\t" + name + "_data = " + ImageServiceName(cls, ServiceImports::WithReferences) +
+            ".getImage(HttpUtil.BASE_URL + " + getterCall(cls, member) + ");",
         "\t\t\tBitmap " + name + " = BitmapFactory.decodeByteArray(" + name + "_data, 0," +
             decodeSeparator + name + "_data.length);",
         "\t\t\tthis.iv_" + member.name() + ".setImageBitmap(" + name + ");",
@@ -454,8 +469,9 @@ void AddThumbnail(TCodeText& code, const TClassModel& cls, const TMemberInfo& me
     const QString data = name + "_data";
     const QString opts = name + "_opts";
     code.lines({
-        "\t\t\t\tbyte[] " + data + " = ImageService.getImage(HttpUtil.BASE_URL+ " +
-            cls.objectName() + "List.get(i).get" + member.stem() + "());// 获取图片数据",
+        "\t\t\t\tbyte[] " + data + " = " + ImageServiceName(cls, ServiceImports::Own) +
+            ".getImage(HttpUtil.BASE_URL+ " + cls.objectName() + "List.get(i).get" + member.stem() +
+            "());// 获取图片数据",
         "\t\t\t\tBitmapFactory.Options " + opts + " = new BitmapFactory.Options();  ",
         "\t\t\t\t" + opts + ".inJustDecodeBounds = true;  ",
         "\t\t\t\tBitmapFactory.decodeByteArray(" + data + ", 0, " + data + ".length, " + opts +

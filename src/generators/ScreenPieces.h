@@ -54,6 +54,15 @@ void AddOwnImports(TCodeText& code, const TClassModel& cls);
 // The domain class and the service of the referenced class, once per reference member.
 void AddReferenceImports(TCodeText& code, const TClassModel& cls);
 
+// Which classes' services a screen imports: its own class's, or the referenced classes' too.
+enum class ServiceImports { Own, WithReferences };
+// The template's picture loader com.mobileclient.util.ImageService as a screen names it: by its
+// simple name, unless the screen imports a class's service of that name (the service of a class
+// named Image); then by its full name, and it is not imported.
+QString ImageServiceName(const TClassModel& cls, ServiceImports imports);
+// Its import, or none when it is named by its full name.
+QStringList ImageServiceImport(const TClassModel& cls, ServiceImports imports);
+
 // ---- key variants (an integer key member is held as int, any other as String) ----
 
 // "\tprivate int " + key + ";" or "\tprivate String " + key + ";"
@@ -115,8 +124,9 @@ void AddPhotoResults(TCodeText& code, const TClassModel& cls);
 
 // ---- showing stored values ----
 
-// Downloads an image member's stored picture and shows it in iv_ + name. decodeSeparator
-// stands between "0," and the length in the decode call (" " or "").
+// Downloads an image member's stored picture and shows it in iv_ + name (on a screen that imports
+// the referenced classes' services). decodeSeparator stands between "0," and the length in the
+// decode call (" " or "").
 void AddStoredPhotoBlock(TCodeText& code, const TClassModel& cls, const TMemberInfo& member,
                          const QString& decodeSeparator);
 

@@ -33,7 +33,9 @@ inline TProjectModel library() {
 // another's class, so the renamed ones need numbers); display members that are not text;
 // integer, float, date, image, text and reference query members; a class without query
 // members; a class holding only its key; string lengths on both sides of the multi-line
-// threshold; markup and empty texts in comments; one-letter names.
+// threshold; markup and empty texts in comments; texts that need their safe form in Java strings,
+// Java comments and layout attributes (quotes, backslashes, "*/", a line break, a leading @ or
+// ?); one-letter names.
 inline TProjectModel edgeModel() {
     return ProjectBuilder(QStringLiteral("边界"))
         .cls("City", "城市", {"cityId 整型 KDP 城市编号", "cityName 字符串/99 Q 名称 & <简称>"})
@@ -48,8 +50,8 @@ inline TProjectModel edgeModel() {
         .cls("Badge", "徽章",
              {"badgePic 图片型 K 徽章图", "label 字符串 DP", "category Category - 类别"})
         .cls("Profile", "档案", {"trip Trip K 行程", "level 浮点型 DP 等级", "since 日期型 -"})
-        .cls("X", "某", {"a 整型 KDP"})
-        .cls("Y", "另", {"b 字符串 KP 乙", "p Profile QP 档案", "x X Q", "d 日期型 D 日期"})
+        .cls("X", "某\"甲\"\\", {"a 整型 KDP", "t 字符串 - ?问\"答\"\nC:\\users */完"})
+        .cls("Y", "另", {"b 字符串 KP 乙", "p Profile QP 档案", "x X Q @某", "d 日期型 D 日期"})
         .build();
 }
 

@@ -146,30 +146,34 @@ QString chooseObjectVariable(const TClassModel& cls, const QSet<QString>& object
 void assignMemberVariables(TClassModel& cls) {
     QSet<QString> taken;
     take(taken, objectFamily(cls));
-    for (const TMemberInfo* reference : cls.referenceMembers()) {
-        for (const QString& stem :
-             {ReferenceStem(cls, *reference), FormReferenceStem(cls, *reference),
-              QueryReferenceStem(cls, *reference)}) {
-            take(taken, stemFamily(stem));
+    // The names each member derives: its fields, its variables and, for a reference, the
+    // variables of its referenced objects. How many members derive each name is counted, so
+    // that a member's own names do not count against it.
+    auto derivedNames = [&cls](const TMemberInfo& member) {
+        QStringList names = memberFields(member.name()) + variableFamily(member.name());
+        if (member.isReference()) {
+            for (const QString& stem : {ReferenceStem(cls, member), FormReferenceStem(cls, member),
+                                        QueryReferenceStem(cls, member)}) {
+                names += stemFamily(stem);
+            }
         }
-    }
-    // How many members derive each name; a member's own names do not count against it.
-    QHash<QString, int> derived;
-    auto derivedNames = [](const QString& name) {
-        return memberFields(name) + variableFamily(name);
+        return names;
     };
+    QHash<const TMemberInfo*, QStringList> namesOf;
+    QHash<QString, int> derived;
     for (const TMemberInfo& member : cls.members) {
-        for (const QString& name : derivedNames(member.name())) {
+        namesOf.insert(&member, derivedNames(member));
+        for (const QString& name : namesOf.value(&member)) {
             ++derived[name];
         }
     }
     for (TMemberInfo& member : cls.members) {
         // The key's variable is the service's parameter too; the others live in screens.
         const Scope scope = member.isKey() ? Scope::Service : Scope::Screens;
+        const QStringList& own = namesOf.value(&member);
         auto clashes = [&](const QString& name) {
-            const int ownCount = derivedNames(member.name()).count(name);
             return isGeneratedIn(scope, name) || taken.contains(name) ||
-                   derived.value(name) > ownCount;
+                   derived.value(name) > own.count(name);
         };
         auto familyClashes = [&](const QString& variable) {
             for (const QString& name : variableFamily(variable)) {

@@ -80,10 +80,14 @@ QString InXmlAttribute(const QString& text) {
             case u'@':
             case u'?':
                 return i == 0 ? Replacement(QString(u'\\') + c) : std::nullopt;
+            case u'\n':
+                return i > 0 && t[i - 1] == u'\r' ? QString() : QStringLiteral("\\n");
+            case u'\r':
+                return QStringLiteral("\\n");
             default:
                 break;
         }
-        if (c.unicode() < 0x20 && c != u'\t' && !isLineBreak(c)) {
+        if (c.unicode() < 0x20 && c != u'\t') {
             return QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
         }
         return std::nullopt;

@@ -16,6 +16,6 @@ QString InJavaComment(const QString& text);
 
 // At the start of an XML attribute value that aapt reads as text: &, < and " as entity
 // references (the quote escaped for aapt too, which would drop it), backslashes doubled, a
-// leading @ or ? (which aapt reads as a resource reference) escaped, and control characters,
-// which XML cannot hold, as aapt's \uXXXX escapes.
+// leading @ or ? (which aapt reads as a resource reference) escaped, a line break as aapt's \n,
+// and other control characters, which XML cannot hold, as aapt's \uXXXX escapes.
 QString InXmlAttribute(const QString& text);

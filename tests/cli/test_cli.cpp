@@ -65,6 +65,11 @@ class CommandLineTest : public QObject {
         QTest::newRow("export no project") << QStringList{"export"} << 2;
         QTest::newRow("import, no store")
             << QStringList{"import", kEdgeFile, "--store", "none.db"} << 1;
+        // Commands that only read never make a store of an empty file.
+        QTest::newRow("empty store")
+            << QStringList{"generate", "--project", "Twice", "--store", "empty.db"} << 1;
+        QTest::newRow("export, empty store")
+            << QStringList{"export", "--project", "Twice", "--store", "empty.db"} << 1;
     }
     void exitStatuses() {
         QFETCH(QStringList, arguments);
@@ -79,6 +84,7 @@ class CommandLineTest : public QObject {
             TDbHelper::CloseConnection();
             QVERIFY(QFile::copy(store.path(), app.path() + "/projects.db"));
         }
+        testing::writeAll(app.path() + "/empty.db", QByteArray());
         const QByteArray storeBefore = testing::readAll(app.path() + "/projects.db");
         const testing::ProcessResult result = runCli(arguments + QStringList{"--home", app.path()});
         QCOMPARE(result.exitCode, status);
@@ -90,6 +96,7 @@ class CommandLineTest : public QObject {
         QVERIFY(!QDir(app.path() + "/projects").exists());
         QCOMPARE(testing::readAll(app.path() + "/projects.db"), storeBefore);
         QVERIFY(!QFile::exists(app.path() + "/none.db"));
+        QCOMPARE(QFileInfo(app.path() + "/empty.db").size(), 0);
     }
 
     // init-store makes an empty store once; --demo refuses any existing file, store or not.

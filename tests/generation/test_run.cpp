@@ -90,6 +90,22 @@ class RunTest : public QObject {
         QVERIFY(!QFile::exists(run.app.path() + "/../escape"));
     }
 
+    // A text GBK cannot write, in the last member of the last class: found before anything is
+    // written, and named by class, member and field.
+    void aTextGbkCannotWriteStopsTheRunBeforeWriting() {
+        Run run;
+        const QStringList events =
+            run.go(testing::seedModel(
+                       testing::ProjectBuilder("Lib")
+                           .cls("BookType", "类别", {"typeId 整型 KDP"})
+                           .cls("Book", "图书", {"barcode 字符串 KDP", "price 浮点型 - 价格(€)"})
+                           .build()),
+                   "Lib");
+        QCOMPARE(events, QStringList{"notice 1128 class 2: Book表的成员price的注释含有字符€(U+20AC)"
+                                     "，生成的GBK编码Java文件无法表示，请删除或替换该字符!"});
+        QVERIFY(run.wroteNothing());
+    }
+
     // Without a record (a folder written before records were kept) a second run keeps the files
     // directly in the copied folders only; with one, it keeps every file the user changed.
     void editedTemplateFilesStayAsTheRecordAllows() {

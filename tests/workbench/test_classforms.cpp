@@ -42,11 +42,23 @@ class TestClassForms : public QObject {
         row("add: lower-case first letter", false, "book", "图书", "类名首个字母必须大写");
         row("add: Chinese first character", false, "图书", "图书", "类名首个字母必须大写");
         row("add: duplicate in the project", false, "Book", "书", "该类名称已经存在!");
-        row("add: same name in lower case", false, "BOOK", "书", kAdded);
+        // The rules of the run, after the dialog's own checks.
+        row("add: same name in capitals", false, "BOOK", "书",
+            "BOOK表与类Book的类名只有大小写不同，两者的布局文件同名，请修改类名!");
+        row("add: a type the generated code uses", false, "Intent", "意图",
+            "Intent表的类名与生成代码所用的Java或Android类Intent重名，请修改类名!");
+        row("add: friendly name GBK cannot write", false, "Price", "欧元€",
+            "Price表的友好名称含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
+            "该字符!");
+        row("add: a dollar in the name", false, "A$B", "书",
+            "A$B表的类名只能由英文字母、数字和下划线组成，并以大写字母开头，请修改类名!");
+        row("add: a new name", false, "Shelf", "书架", kAdded);
         row("edit: name empty", true, "", "", "类名称不能为空");
         row("edit: case before friend", true, "book", "", "类名首个字母必须大写");
         row("edit: friend empty", true, "Book", "", "友好名称不能为空");
-        row("edit: another class's name", true, "Reader", "图书", kUpdated);
+        row("edit: another class's name", true, "Reader", "图书",
+            "Reader表与本项目的另一个类重名，请修改类名!");
+        row("edit: its own name", true, "Book", "书", kUpdated);
     }
     void checksRunInOrder() {
         QFETCH(bool, edit);

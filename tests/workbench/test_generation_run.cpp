@@ -58,6 +58,20 @@ class TestGenerationRun : public QObject {
         QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
+    // A run that an error stops (here: no template project to copy) says so in a box too.
+    void runStoppedByAnErrorShowsItInTheLogAndABox() {
+        TempAppFolder app;
+        QVERIFY(QDir(app.path() + "/bak").removeRecursively());
+        Bench bench;
+        seedModel(ProjectBuilder("Demo").cls("Book", "图书", {"code 字符串 KDP"}).build());
+        bench.open(app.path());
+        runAndWait(bench);
+        const QString error = bench.log()->toPlainText().split('\n').last();
+        QVERIFY2(error.contains("bak"), qPrintable(error));
+        QCOMPARE(bench.prompts.messages, (QStringList{kWarning, error}));
+        QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
+    }
+
     void closingTheWindowLetsTheRunFinish() {
         TempAppFolder app;
         Bench bench;

@@ -90,6 +90,7 @@ class TestMemberForms : public QObject {
     void typeListOffersTheOtherClasses();
     void checksRunInOrder_data();
     void checksRunInOrder();
+    void duplicateNamesAreRefused();
     void savingDerivesTheStoredFlags();
     void editKeepsATypeNoLongerOffered();
     void lengthMustBeADecimalInteger();
@@ -141,6 +142,27 @@ void TestMemberForms::checksRunInOrder_data() {
     edit("edit: image query is accepted", {.type = kTypeImage, .must = true, .query = true},
          kUpdatedText);
     edit("edit: float query", {.type = kTypeFloat, .must = true, .query = true}, kEditQueryText);
+    // The rules of the run, after the dialog's own checks.
+    add("add: keyword", {.name = "class"}, "Book表的成员class的名称是Java关键字，请修改成员名称!");
+    add("add: not an identifier, not required", {.name = "a-b", .type = kTypeDate}, kAddMustText);
+    add("add: not an identifier", {.name = "a-b"},
+        "Book表的成员a-b的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员"
+        "名称!");
+    add("add: comment GBK cannot write", {.comment = "价格€"},
+        "Book表的成员title的注释含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
+        "该字符!");
+    edit("edit: its own name", {.name = "cover", .type = kTypeImage, .must = true}, kUpdatedText);
+}
+
+void TestMemberForms::duplicateNamesAreRefused() {
+    Library lib;
+    lib.store(member(lib.project, lib.book, "title", kTypeString));
+    lib.window.LoadMembers(lib.book);
+    TAddMemberForm add(&lib.window);
+    enter(add, {.name = "title"});
+    QCOMPARE(lib.bench.prompts.messages,
+             QStringList{"Book表的成员title与同一类的另一个成员重名，请修改成员名称!"});
+    QCOMPARE(memberNames(lib.book), QStringList{"title"});
 }
 
 void TestMemberForms::checksRunInOrder() {

@@ -21,7 +21,7 @@ public class MainMenuActivity extends Activity {
         private Integer[] mThumbIds = {
                 R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon,R.drawable.operateicon
         };
-        private String[] menuString = {"城市管理","行程管理","类别管理","徽章管理","档案管理","某管理","另管理"};
+        private String[] menuString = {"城市管理","行程管理","类别管理","徽章管理","档案管理","某\"甲\"\\管理","另管理"};
 
 	@Override
 	public void onCreate(Bundle savedInstanceState) {
@@ -82,7 +82,7 @@ public class MainMenuActivity extends Activity {
     OnClickListener xLinstener = new OnClickListener() {
 		public void onClick(View v) {
 			Intent intent = new Intent();
-			// 启动某管理Activity
+			// 启动某"甲"\\管理Activity
 			intent.setClass(MainMenuActivity.this, XListActivity.class);
 			startActivity(intent);
 		}
@@ -134,7 +134,7 @@ public class MainMenuActivity extends Activity {
 					view.setOnClickListener(profileLinstener);
 					break;
 				case 5:
-					// 某管理监听器
+					// 某"甲"\\管理监听器
 					view.setOnClickListener(xLinstener);
 					break;
 				case 6:

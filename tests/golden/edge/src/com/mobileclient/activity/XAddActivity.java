@@ -33,29 +33,40 @@ import android.widget.Toast;
 public class XAddActivity extends Activity {
 	// 声明确定添加按钮
 	private Button btnAdd;
+	// 声明?问"答" C:\\users * /完输入框
+	private EditText ET_t;
 	protected String carmera_path;
-	/*要保存的某信息*/
+	/*要保存的某"甲"\\信息*/
 	X x = new X();
-	/*某管理业务逻辑层*/
+	/*某"甲"\\管理业务逻辑层*/
 	private XService xService = new XService();
 
 	@Override
 	public void onCreate(Bundle savedInstanceState) {
 		super.onCreate(savedInstanceState);
 		// 设置标题
-		setTitle("手机客户端-添加某");
+		setTitle("手机客户端-添加某\"甲\"\\");
 		// 设置当前Activity界面布局
 		setContentView(R.layout.x_add); 
+		ET_t = (EditText) findViewById(R.id.ET_t);
 		btnAdd = (Button) findViewById(R.id.BtnAdd);
-		/*单击添加某按钮*/
+		/*单击添加某"甲"\\按钮*/
 		btnAdd.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				try {
-					/*调用业务逻辑层上传某信息*/
-					XAddActivity.this.setTitle("正在上传某信息，稍等...");
+					/*验证获取?问"答" C:\\users * /完*/ 
+					if(ET_t.getText().toString().equals("")) {
+						Toast.makeText(XAddActivity.this, "?问\"答\"\nC:\\users */完输入不能为空!", Toast.LENGTH_LONG).show();
+						ET_t.setFocusable(true);
+						ET_t.requestFocus();
+						return;	
+					}
+					x.setT(ET_t.getText().toString());
+					/*调用业务逻辑层上传某"甲"\\信息*/
+					XAddActivity.this.setTitle("正在上传某\"甲\"\\信息，稍等...");
 					String result = xService.AddX(x);
 					Toast.makeText(getApplicationContext(), result, 1).show(); 
-					/*操作完成后返回到某管理界面*/ 
+					/*操作完成后返回到某"甲"\\管理界面*/ 
 					Intent intent = new Intent();
 					intent.setClass(XAddActivity.this, XListActivity.class);
 					startActivity(intent); 

@@ -20,21 +20,24 @@ public class XDetailActivity extends Activity {
 	private Button btnReturn;
 	// 声明控件
 	private TextView TV_a;
-	/* 要保存的某信息 */
+	// 声明?问"答" C:\\users * /完控件
+	private TextView TV_t;
+	/* 要保存的某"甲"\\信息 */
 	X x = new X(); 
-	/* 某管理业务逻辑层 */
+	/* 某"甲"\\管理业务逻辑层 */
 	private XService xService = new XService();
 	private int a;
 	@Override
 	public void onCreate(Bundle savedInstanceState) {
 		super.onCreate(savedInstanceState);
 		// 设置标题
-		setTitle("手机客户端-查看某详情");
+		setTitle("手机客户端-查看某\"甲\"\\详情");
 		// 设置当前Activity界面布局
 		setContentView(R.layout.x_detail);
 		// 通过findViewById方法实例化组件
 		btnReturn = (Button) findViewById(R.id.btnReturn);
 		TV_a = (TextView) findViewById(R.id.TV_a);
+		TV_t = (TextView) findViewById(R.id.TV_t);
 		Bundle extras = this.getIntent().getExtras();
 		a = extras.getInt("a");
 		initViewData();
@@ -48,5 +51,6 @@ public class XDetailActivity extends Activity {
 	private void initViewData() {
 	    x = xService.GetX(a); 
 		this.TV_a.setText(x.getA() + "");
+		this.TV_t.setText(x.getT());
 	} 
 }

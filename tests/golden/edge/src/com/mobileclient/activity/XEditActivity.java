@@ -38,10 +38,12 @@ public class XEditActivity extends Activity {
 	private Button btnUpdate;
 	// 声明TextView
 	private TextView TV_a;
+	// 声明?问"答" C:\\users * /完输入框
+	private EditText ET_t;
 	protected String carmera_path;
-	/*要保存的某信息*/
+	/*要保存的某"甲"\\信息*/
 	X x = new X();
-	/*某管理业务逻辑层*/
+	/*某"甲"\\管理业务逻辑层*/
 	private XService xService = new XService();
 
 	private int a;
@@ -49,23 +51,32 @@ public class XEditActivity extends Activity {
 	public void onCreate(Bundle savedInstanceState) {
 		super.onCreate(savedInstanceState);
 		// 设置标题
-		setTitle("手机客户端-修改某");
+		setTitle("手机客户端-修改某\"甲\"\\");
 		// 设置当前Activity界面布局
 		setContentView(R.layout.x_edit); 
 		TV_a = (TextView) findViewById(R.id.TV_a);
+		ET_t = (EditText) findViewById(R.id.ET_t);
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		a = extras.getInt("a");
 		initViewData();
-		/*单击修改某按钮*/
+		/*单击修改某"甲"\\按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				try {
-					/*调用业务逻辑层上传某信息*/
-					XEditActivity.this.setTitle("正在更新某信息，稍等...");
+					/*验证获取?问"答" C:\\users * /完*/ 
+					if(ET_t.getText().toString().equals("")) {
+						Toast.makeText(XEditActivity.this, "?问\"答\"\nC:\\users */完输入不能为空!", Toast.LENGTH_LONG).show();
+						ET_t.setFocusable(true);
+						ET_t.requestFocus();
+						return;	
+					}
+					x.setT(ET_t.getText().toString());
+					/*调用业务逻辑层上传某"甲"\\信息*/
+					XEditActivity.this.setTitle("正在更新某\"甲\"\\信息，稍等...");
 					String result = xService.UpdateX(x);
 					Toast.makeText(getApplicationContext(), result, 1).show(); 
-					/*操作完成后返回到某管理界面*/ 
+					/*操作完成后返回到某"甲"\\管理界面*/ 
 					Intent intent = new Intent();
 					intent.setClass(XEditActivity.this, XListActivity.class);
 					startActivity(intent); 
@@ -79,6 +90,7 @@ public class XEditActivity extends Activity {
 	private void initViewData() {
 	    x = xService.GetX(a);
 		this.TV_a.setText(a+"");
+		this.ET_t.setText(x.getT());
 	}
 	@Override
 	protected void onActivityResult(int requestCode, int resultCode, Intent data) {

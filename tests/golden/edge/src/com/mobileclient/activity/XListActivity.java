@@ -37,9 +37,9 @@ public class XListActivity extends Activity {
 	ListView lv; 
 	List<Map<String, Object>> list;
 	int a;
-	/* 某操作业务逻辑层对象 */
+	/* 某"甲"\\操作业务逻辑层对象 */
 	XService xService = new XService();
-	/*保存查询参数条件的某对象*/
+	/*保存查询参数条件的某"甲"\\对象*/
 	private X queryConditionX;
 
 	@Override
@@ -49,9 +49,9 @@ public class XListActivity extends Activity {
 		Declare declare = (Declare) getApplicationContext();
 		String username = declare.getUserName();
 		if (username == null) {
-			setTitle("当前位置--某列表");
+			setTitle("当前位置--某\"甲\"\\列表");
 		} else {
-			setTitle("您好：" + username + "   当前位置---某列表");
+			setTitle("您好：" + username + "   当前位置---某\"甲\"\\列表");
 		}
 		Bundle extras = this.getIntent().getExtras();
 		if(extras != null) 
@@ -87,15 +87,15 @@ public class XListActivity extends Activity {
 	}
 	private OnCreateContextMenuListener xListItemListener = new OnCreateContextMenuListener() {
 		public void onCreateContextMenu(ContextMenu menu, View v,ContextMenuInfo menuInfo) {
-			menu.add(0, 0, 0, "编辑某信息"); 
-			menu.add(0, 1, 0, "删除某信息");
+			menu.add(0, 0, 0, "编辑某\"甲\"\\信息"); 
+			menu.add(0, 1, 0, "删除某\"甲\"\\信息");
 		}
 	};
 
 	// 长按菜单响应函数
 	@Override
 	public boolean onContextItemSelected(MenuItem item) {
-		if (item.getItemId() == 0) {  //编辑某信息
+		if (item.getItemId() == 0) {  //编辑某"甲"\\信息
 			ContextMenuInfo info = item.getMenuInfo();
 			AdapterContextMenuInfo contextMenuInfo = (AdapterContextMenuInfo) info;
 			// 获取选中行位置
@@ -109,7 +109,7 @@ public class XListActivity extends Activity {
 			intent.putExtras(bundle);
 			startActivity(intent);
 			XListActivity.this.finish();
-		} else if (item.getItemId() == 1) {// 删除某信息
+		} else if (item.getItemId() == 1) {// 删除某"甲"\\信息
 			ContextMenuInfo info = item.getMenuInfo();
 			AdapterContextMenuInfo contextMenuInfo = (AdapterContextMenuInfo) info;
 			// 获取选中行位置
@@ -145,7 +145,7 @@ public class XListActivity extends Activity {
 	private List<Map<String, Object>> getDatas() {
 		List<Map<String, Object>> list = new ArrayList<Map<String, Object>>();
 		try {
-			/* 查询某信息 */
+			/* 查询某"甲"\\信息 */
 			List<X> xList = xService.QueryX(queryConditionX);
 			for (int i = 0; i < xList.size(); i++) {
 				Map<String, Object> map = new HashMap<String, Object>();
@@ -160,8 +160,8 @@ public class XListActivity extends Activity {
 
 	@Override
 	public boolean onCreateOptionsMenu(Menu menu) {
-		menu.add(0, 1, 1, "添加某");
-		menu.add(0, 2, 2, "查询某");
+		menu.add(0, 1, 1, "添加某\"甲\"\\");
+		menu.add(0, 2, 2, "查询某\"甲\"\\");
 		menu.add(0, 3, 3, "返回主界面");
 		return super.onCreateOptionsMenu(menu);
 	}
@@ -169,13 +169,13 @@ public class XListActivity extends Activity {
 	@Override
 	public boolean onOptionsItemSelected(MenuItem item) {
 		if (item.getItemId() == 1) {
-			// 添加某信息
+			// 添加某"甲"\\信息
 			Intent intent = new Intent();
 			intent.setClass(XListActivity.this, XAddActivity.class);
 			startActivity(intent);
 			XListActivity.this.finish();
 		} else if (item.getItemId() == 2) {
-			/*查询某信息*/
+			/*查询某"甲"\\信息*/
 			Intent intent = new Intent();
 			intent.setClass(XListActivity.this, XQueryActivity.class);
 			startActivity(intent);

@@ -28,7 +28,7 @@ public class XQueryActivity extends Activity {
 	public void onCreate(Bundle savedInstanceState) {
 		super.onCreate(savedInstanceState);
 		// 设置标题
-		setTitle("手机客户端-设置查询某条件");
+		setTitle("手机客户端-设置查询某\"甲\"\\条件");
 		// 设置当前Activity界面布局
 		setContentView(R.layout.x_query);
 		btnQuery = (Button) findViewById(R.id.btnQuery);
@@ -37,7 +37,7 @@ public class XQueryActivity extends Activity {
 			public void onClick(View v) {
 				try {
 					/*获取查询参数*/
-					/*操作完成后返回到某管理界面*/ 
+					/*操作完成后返回到某"甲"\\管理界面*/ 
 					Intent intent = new Intent();
 					intent.setClass(XQueryActivity.this, XListActivity.class);
 					Bundle bundle = new Bundle();

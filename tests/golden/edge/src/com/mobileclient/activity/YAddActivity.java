@@ -46,12 +46,12 @@ public class YAddActivity extends Activity {
 	private List<Profile> profileList = null;
 	/*档案管理业务逻辑层*/
 	private ProfileService profileService = new ProfileService();
-	// 声明下拉框
+	// 声明@某下拉框
 	private Spinner spinner_x;
 	private ArrayAdapter<String> x_adapter;
 	private static  String[] x_ShowText  = null;
 	private List<X> xList = null;
-	/*管理业务逻辑层*/
+	/*@某管理业务逻辑层*/
 	private XService xService = new XService();
 	// 出版日期控件
 	private DatePicker dp_d;
@@ -99,7 +99,7 @@ public class YAddActivity extends Activity {
 		// 设置默认值
 		spinner_p.setVisibility(View.VISIBLE);
 		spinner_x = (Spinner) findViewById(R.id.Spinner_x);
-		// 获取所有的
+		// 获取所有的@某
 		try {
 			xList = xService.QueryX(null);
 		} catch (Exception e1) { 

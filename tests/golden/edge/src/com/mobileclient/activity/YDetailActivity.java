@@ -26,7 +26,7 @@ public class YDetailActivity extends Activity {
 	private TextView TV_b;
 	// 声明档案控件
 	private TextView TV_p;
-	// 声明控件
+	// 声明@某控件
 	private TextView TV_x;
 	// 声明日期控件
 	private TextView TV_d;

@@ -32,12 +32,12 @@ public class YQueryActivity extends Activity {
 	private List<Profile> profileList = null; 
 	/*档案管理业务逻辑层*/
 	private ProfileService profileService = new ProfileService();
-	// 声明下拉框
+	// 声明@某下拉框
 	private Spinner spinner_x;
 	private ArrayAdapter<String> x_adapter;
 	private static  String[] x_ShowText  = null;
 	private List<X> xList = null; 
-	/*某管理业务逻辑层*/
+	/*某"甲"\\管理业务逻辑层*/
 	private XService xService = new XService();
 	/*查询过滤条件保存到这个对象中*/
 	private Y queryConditionY = new Y();
@@ -84,7 +84,7 @@ public class YQueryActivity extends Activity {
 		// 设置默认值
 		spinner_p.setVisibility(View.VISIBLE);
 		spinner_x = (Spinner) findViewById(R.id.Spinner_x);
-		// 获取所有的某
+		// 获取所有的某"甲"\\
 		try {
 			xList = xService.QueryX(null);
 		} catch (Exception e1) {
@@ -98,7 +98,7 @@ public class YQueryActivity extends Activity {
 		} 
 		// 将可选内容与ArrayAdapter连接起来
 		x_adapter = new ArrayAdapter<String>(this,android.R.layout.simple_spinner_item, x_ShowText);
-		// 设置下拉列表的风格
+		// 设置@某下拉列表的风格
 		x_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
 		// 将adapter 添加到spinner中
 		spinner_x.setAdapter(x_adapter);

@@ -12,4 +12,13 @@ public class X implements Serializable {
         this.a = a;
     }
 
+    /*?ÎÊ"´ğ" C:\\users * /Íê*/
+    private String t;
+    public String getT() {
+        return t;
+    }
+    public void setT(String t) {
+        this.t = t;
+    }
+
 }

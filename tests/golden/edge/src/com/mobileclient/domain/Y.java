@@ -21,7 +21,7 @@ public class Y implements Serializable {
         this.p = p;
     }
 
-    /**/
+    /*@ĳ*/
     private int x;
     public int getX() {
         return x;

@@ -28,6 +28,8 @@ public class XListHandler extends DefaultHandler {
             String valueString = valueBuffer.toString(); 
             if ("a".equals(tempString)) 
             	x.setA(new Integer(valueString).intValue());
+            else if ("t".equals(tempString)) 
+            	x.setT(valueString); 
         } 
 		if("X".equals(localName)&&x!=null){
 			xList.add(x);

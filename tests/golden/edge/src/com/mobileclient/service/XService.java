@@ -21,12 +21,13 @@ import com.mobileclient.domain.X;
 import com.mobileclient.handler.XListHandler;
 import com.mobileclient.util.HttpUtil;
 
-/*某管理业务逻辑层*/
+/*某"甲"\\管理业务逻辑层*/
 public class XService {
-	/* 添加某 */
+	/* 添加某"甲"\\ */
 	public String AddX(X x) {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("a", x.getA() + "");
+		params.put("t", x.getT());
 		params.put("action", "add");
 		byte[] resultByte;
 		try {
@@ -38,7 +39,7 @@ public class XService {
 			return "";
 		}
 	}
-	/* 查询某 */
+	/* 查询某"甲"\\ */
 	public List<X> QueryX(X queryConditionX) throws Exception {
 		String urlString = HttpUtil.BASE_URL + "XServlet?action=query";
 		if(queryConditionX != null) {
@@ -56,10 +57,11 @@ public class XService {
 		List<X> xList = xListHander.getXList();
 		return xList;
 	}
-	/* 更新某 */
+	/* 更新某"甲"\\ */
 	public String UpdateX(X x) {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("a", x.getA() + "");
+		params.put("t", x.getT());
 		params.put("action", "update");
 		byte[] resultByte;
 		try {
@@ -71,7 +73,7 @@ public class XService {
 			return "";
 		}
 	}
-	/* 删除某 */
+	/* 删除某"甲"\\ */
 	public String DeleteX(int a) {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("a", a + "");
@@ -83,10 +85,10 @@ public class XService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "某信息删除失败!";
+			return "某\"甲\"\\信息删除失败!";
 		}
 	}
-	/* 根据获取某对象 */
+	/* 根据获取某"甲"\\对象 */
 	public X GetX(int a)  {
 		List<X> xList = new ArrayList<X>();
 		HashMap<String, String> params = new HashMap<String, String>();
@@ -102,6 +104,7 @@ public class XService {
 				JSONObject object = array.getJSONObject(i);
 				X x = new X();
 				x.setA(object.getInt("a"));
+				x.setT(object.getString("t"));
 				xList.add(x);
 			}
 		} catch (Exception e) {

@@ -85,8 +85,7 @@ QString storePath(const QHash<QString, QString>& options, const QString& home) {
 
 // Points the store helpers at the store the options name, which must exist. A command that only
 // reads opens it read-only, so that it can neither create nor change it.
-void useExistingStore(const QHash<QString, QString>& options, const QString& home,
-                      bool readOnly) {
+void useExistingStore(const QHash<QString, QString>& options, const QString& home, bool readOnly) {
     const QString store = storePath(options, home);
     if (!QFileInfo::exists(store)) {
         throw TError(QStringLiteral("工程库%1不存在").arg(store));

@@ -96,14 +96,24 @@ class TempStore {
     QString path_;
 };
 
+// The id of the project's first class of that name as the class list shows it, or -1.
+inline qint32 classIdNamed(qint32 projectId, const QString& className) {
+    for (const TEntry& entry : TClassDAO().ListClasses(projectId)) {
+        if (entry.name == className) {
+            return entry.id;
+        }
+    }
+    return -1;
+}
+
 // Adds the model's project, classes and members to the current store in model order, so a
 // fresh store hands out the model's ids. Answers the project id.
 inline qint32 seedModel(const TProjectModel& model) {
     TProjectDAO().AddProject(model.projectName);
     const qint32 projectId = TProjectDAO().FindProjectsByName(model.projectName).last();
     for (const TClassModel& cls : model.classes) {
-        TClassDAO().AddClass(projectId, cls.className, cls.friendName, cls.frontShowFlag);
-        const qint32 classId = TClassDAO().GetClassId(projectId, cls.className);
+        const qint32 classId =
+            TClassDAO().AddClass(projectId, cls.className, cls.friendName, cls.frontShowFlag);
         for (const TMemberInfo& info : cls.members) {
             TMember row = info.member;
             row.projectId = projectId;

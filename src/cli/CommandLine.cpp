@@ -7,7 +7,9 @@
 #include <QHash>
 #include <cstdio>
 
+#include "common/Error.h"
 #include "generation/AutoCode.h"
+#include "generation/CodeModel.h"
 #include "generation/ModelChecks.h"
 #include "server/DevServer.h"
 #include "server/Servlets.h"
@@ -187,8 +189,8 @@ qint32 findProject(const QHash<QString, QString>& options, QString* name) {
 
 // The run generates the file's model instead of a project of the store.
 void takeModelFromFile(const QString& path, TRunRequest& request) {
-    auto model = std::make_shared<TProjectModel>(ReadModelFile(path));
-    model->packageName = request.packageName;
+    auto model =
+        std::make_shared<TProjectModel>(ProjectModelOf(ReadModelFile(path), request.packageName));
     request.projectName = model->projectName;
     request.loadModel = [model] { return std::move(*model); };
 }
@@ -243,7 +245,7 @@ int exportModel(const QStringList& arguments, const QString& executableFolder) {
     useExistingStore(options, appFolder(options, executableFolder), true);
     QString name;
     const qint32 projectId = findProject(options, &name);
-    const TProjectModel project = LoadProjectModel(projectId, name, QString());
+    const TProjectContents project = ReadProjectContents(projectId, name);
     if (!options.contains("--out")) {
         const QByteArray text = ModelFileText(project);
         std::fwrite(text.constData(), 1, text.size(), stdout);
@@ -262,7 +264,7 @@ int importModel(const QStringList& arguments, const QString& executableFolder) {
         throw UsageError{QStringLiteral("import needs exactly one model file")};
     }
     // The whole file is read and checked before the store is opened.
-    const TProjectModel project = ReadModelFile(files.first());
+    const TProjectContents project = ReadModelFile(files.first());
     useExistingStore(options, appFolder(options, executableFolder), false);
     const TImportResult result = ImportProjectModel(project, options.contains("--replace"));
     printLine(stdout, ModelImportedText(project, result));
@@ -296,7 +298,7 @@ TProjectModel servedModel(const QHash<QString, QString>& options, const QString&
                           QString* source) {
     if (options.contains("--model")) {
         *source = QFileInfo(options.value("--model")).absoluteFilePath();
-        return ReadModelFile(*source);
+        return ProjectModelOf(ReadModelFile(*source), QString());
     }
     *source = storePath(options, home);
     useExistingStore(options, home, true);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "common/Error.h"
 #include "generation/CodeModel.h"
 #include "generation/MobileClient.h"
 #include "store/DbHelper.h"
@@ -72,13 +73,6 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
 TAutoCode::TAutoCode(const TRunRequest& request, TGenerationHost* host, QObject* hostContext)
     : request_(request), host_(host), hostContext_(hostContext) {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
-}
-
-TAutoCode* TAutoCode::Start(const TRunRequest& request, TGenerationHost* host,
-                            QObject* hostContext) {
-    auto* run = new TAutoCode(request, host, hostContext);
-    run->start();
-    return run;
 }
 
 void TAutoCode::run() {

@@ -48,8 +48,6 @@ class TAutoCode : public QThread {
     Q_OBJECT
   public:
     TAutoCode(const TRunRequest& request, TGenerationHost* host, QObject* hostContext);
-    static TAutoCode* Start(const TRunRequest& request, TGenerationHost* host,
-                            QObject* hostContext);
 
   protected:
     void run() override;

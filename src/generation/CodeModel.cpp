@@ -4,8 +4,6 @@
 #include <algorithm>
 
 #include "generation/JavaNames.h"
-#include "store/ClassDAO.h"
-#include "store/MemberDAO.h"
 
 namespace {
 
@@ -24,25 +22,6 @@ QChar toAsciiUpper(QChar c) {
 }
 
 }  // namespace
-
-MemberCategory CategoryOfType(const QString& memberType) {
-    if (memberType == kTypeString) {
-        return MemberCategory::String;
-    }
-    if (memberType == kTypeInteger) {
-        return MemberCategory::Integer;
-    }
-    if (memberType == kTypeFloat) {
-        return MemberCategory::Float;
-    }
-    if (memberType == kTypeDate) {
-        return MemberCategory::Date;
-    }
-    if (memberType == kTypeImage) {
-        return MemberCategory::Image;
-    }
-    return MemberCategory::Reference;
-}
 
 QString ObjectName(const QString& className) {
     QString result = className;
@@ -219,30 +198,26 @@ bool IsSafeFileNameComponent(const QString& text) {
     return true;
 }
 
-TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
-                               const QString& packageName) {
+TProjectModel ProjectModelOf(const TProjectContents& contents, const QString& packageName) {
     TProjectModel project;
-    project.projectId = projectId;
-    project.projectName = projectName;
+    project.projectId = contents.projectId;
+    project.projectName = contents.projectName;
     project.packageName = packageName;
-    TDbHelper().ReadConsistently([&] {
-        QHash<qint32, qsizetype> indexById;
-        for (const TClassRecord& record : TClassDAO().ListClassRecords(projectId)) {
-            indexById.insert(record.classId, project.classes.size());
-            TClassModel& cls = project.classes.emplace_back();
-            cls.classId = record.classId;
-            cls.className = record.className;
-            cls.friendName = record.friendName;
-            cls.frontShowFlag = record.frontShowFlag;
+    for (const TClassContents& stored : contents.classes) {
+        TClassModel& cls = project.classes.emplace_back();
+        cls.classId = stored.classId;
+        cls.className = stored.className;
+        cls.friendName = stored.friendName;
+        cls.frontShowFlag = stored.frontShowFlag;
+        for (const TMember& member : stored.members) {
+            cls.members.emplace_back().member = member;
         }
-        for (const TMember& member : TMemberDAO().ListProjectMembers(projectId)) {
-            const auto index = indexById.find(member.classId);
-            if (index != indexById.end()) {
-                TMemberInfo& info = project.classes[*index].members.emplace_back();
-                info.member = member;
-            }
-        }
-    });
+    }
     project.resolve();
     return project;
+}
+
+TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
+                               const QString& packageName) {
+    return ProjectModelOf(ReadProjectContents(projectId, projectName), packageName);
 }

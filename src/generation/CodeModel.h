@@ -5,21 +5,12 @@
 
 #include "store/Entry.h"
 #include "store/Member.h"
+#include "store/MemberType.h"
+#include "store/ProjectContents.h"
 
-// The vocabulary every generator shares: member categories, Java types, name forms and the
-// member lists of a class. A run loads its project once into this model; generators read the
-// model and never touch the store or the file system.
-
-enum class MemberCategory { String, Integer, Float, Date, Image, Reference };
-
-inline const QString kTypeString = QStringLiteral("字符串");
-inline const QString kTypeInteger = QStringLiteral("整型");
-inline const QString kTypeFloat = QStringLiteral("浮点型");
-inline const QString kTypeDate = QStringLiteral("日期型");
-inline const QString kTypeImage = QStringLiteral("图片型");
-
-// Compares the whole type text exactly; any other text names a referenced class.
-MemberCategory CategoryOfType(const QString& memberType);
+// The vocabulary every generator shares: member categories (named by the store), Java types,
+// name forms and the member lists of a class. A run loads its project once into this model;
+// generators read the model and never touch the store or the file system.
 
 // Case changes touch ASCII letters only.
 QString ObjectName(const QString& className);     // first "A"-"Z" lowered: Student -> student
@@ -128,7 +119,10 @@ class TProjectModel {
 // "/", "\\", ":" and control characters.
 bool IsSafeFileNameComponent(const QString& text);
 
-// Reads the project's classes and their members in one read transaction, so that what the run
-// checks and what it generates are the same state of the store, whatever other writers do.
+// The resolved model of a project as the store holds it (or a model file carries it).
+TProjectModel ProjectModelOf(const TProjectContents& contents, const QString& packageName);
+
+// The model of the store's project, read in one read transaction, so that what the run checks
+// and what it generates are the same state of the store, whatever other writers do.
 TProjectModel LoadProjectModel(qint32 projectId, const QString& projectName,
                                const QString& packageName);

@@ -4,7 +4,7 @@
 
 #include <mutex>
 
-#include "store/StoreError.h"
+#include "common/Error.h"
 
 namespace {
 

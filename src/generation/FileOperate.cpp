@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "store/StoreError.h"
+#include "common/Error.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "common/Error.h"
 #include "generation/CodeText.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
@@ -12,7 +13,6 @@
 #include "generators/MobileClientLayout.h"
 #include "generators/MobileClientListHandler.h"
 #include "generators/MobileClientService.h"
-#include "store/StoreError.h"
 
 namespace {
 

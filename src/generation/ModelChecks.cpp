@@ -183,12 +183,16 @@ QString memberProblem(const TClassModel& cls, const TMemberInfo& member) {
     return unwritableText(owner, QStringLiteral("注释"), member.comment());
 }
 
+TModelProblem memberRuleProblem(const TClassModel& cls, const TMemberInfo& member) {
+    return {kNoticeModelCheck, memberProblem(cls, member), cls.classId};
+}
+
 TModelProblem findRuleProblem(const TProjectModel& project) {
     const ClassNameIndex index(project);
     for (const TClassModel& cls : project.classes) {
         TModelProblem problem{kNoticeModelCheck, classNameProblem(index, cls), cls.classId};
         for (qsizetype i = 0; !problem.found() && i < cls.members.size(); ++i) {
-            problem = FindMemberRuleProblem(cls, cls.members[i]);
+            problem = memberRuleProblem(cls, cls.members[i]);
         }
         if (problem.found()) {
             return problem;
@@ -209,50 +213,45 @@ TModelProblem FindModelProblem(const TProjectModel& project) {
     return {};
 }
 
-TModelProblem FindClassRuleProblem(const TProjectModel& project, const TClassModel& cls) {
-    return {kNoticeModelCheck, classNameProblem(ClassNameIndex(project), cls), cls.classId};
-}
-
-TModelProblem FindMemberRuleProblem(const TClassModel& cls, const TMemberInfo& member) {
-    return {kNoticeModelCheck, memberProblem(cls, member), cls.classId};
-}
-
-TModelProblem CheckClassEntry(TProjectModel&& project, const TClassRecord& entered) {
+TModelProblem CheckClassEntry(TProjectContents project, const TClassRecord& entered) {
     auto cls = std::find_if(project.classes.begin(), project.classes.end(),
-                            [&](const TClassModel& c) { return c.classId == entered.classId; });
+                            [&](const TClassContents& c) { return c.classId == entered.classId; });
     if (cls == project.classes.end()) {
-        cls = project.classes.insert(project.classes.end(), TClassModel());
+        cls = project.classes.insert(project.classes.end(), TClassContents());
         cls->classId = entered.classId;
     }
     // Saving a new name also renames the reference types that named the class.
-    for (TClassModel& other : project.classes) {
-        for (TMemberInfo& member : other.members) {
-            if (!cls->className.isEmpty() && member.member.memberType == cls->className) {
-                member.member.memberType = entered.className;
+    for (TClassContents& other : project.classes) {
+        for (TMember& member : other.members) {
+            if (!cls->className.isEmpty() && member.memberType == cls->className) {
+                member.memberType = entered.className;
             }
         }
     }
     cls->className = entered.className;
     cls->friendName = entered.friendName;
-    project.resolve();
-    return FindClassRuleProblem(project, *cls);
+    const qsizetype index = cls - project.classes.begin();
+    const TProjectModel model = ProjectModelOf(project, QString());
+    const TClassModel& checked = model.classes[index];
+    return {kNoticeModelCheck, classNameProblem(ClassNameIndex(model), checked), checked.classId};
 }
 
-TModelProblem CheckMemberEntry(TProjectModel&& project, const TMember& entered) {
-    for (TClassModel& cls : project.classes) {
-        if (cls.classId != entered.classId) {
+TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered) {
+    for (qsizetype c = 0; c < project.classes.size(); ++c) {
+        QList<TMember>& members = project.classes[c].members;
+        if (project.classes[c].classId != entered.classId) {
             continue;
         }
-        auto member =
-            std::find_if(cls.members.begin(), cls.members.end(), [&](const TMemberInfo& m) {
-                return entered.memberId != 0 && m.member.memberId == entered.memberId;
-            });
-        if (member == cls.members.end()) {
-            member = cls.members.insert(cls.members.end(), TMemberInfo());
+        auto member = std::find_if(members.begin(), members.end(), [&](const TMember& m) {
+            return entered.memberId != 0 && m.memberId == entered.memberId;
+        });
+        if (member == members.end()) {
+            member = members.insert(members.end(), TMember());
         }
-        member->member = entered;
-        project.resolve();
-        return FindMemberRuleProblem(cls, *member);
+        *member = entered;
+        const qsizetype index = member - members.begin();
+        const TProjectModel model = ProjectModelOf(project, QString());
+        return memberRuleProblem(model.classes[c], model.classes[c].members[index]);
     }
     return {};
 }

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "generation/CodeModel.h"
-#include "store/ClassDAO.h"
+#include "store/ProjectContents.h"
 
 // Notices a run sends its host; the run waits until the host has handled each.
 enum TNotice : int {
@@ -36,14 +36,11 @@ TModelProblem FindModelProblem(const TProjectModel& project);
 // types; a member name is an ASCII identifier starting with a small letter, no Java keyword and
 // unique in its class; the member flags match the type; every friendly name and comment can be
 // written to the GBK sources. The run and the class and member dialogs apply the same rules.
-TModelProblem FindClassRuleProblem(const TProjectModel& project, const TClassModel& cls);
-TModelProblem FindMemberRuleProblem(const TClassModel& cls, const TMemberInfo& member);
-
-// The rule problem a dialog's entry would bring into the project's model: the class (a new one
-// when its id is none of the project's) with the entered name and friendly name, or the member
-// (a new one when its id is 0) as entered.
-TModelProblem CheckClassEntry(TProjectModel&& project, const TClassRecord& entered);
-TModelProblem CheckMemberEntry(TProjectModel&& project, const TMember& entered);
+// These answer the rule problem a dialog's entry would bring into the project: the class (a new
+// one when its id is none of the project's) with the entered name and friendly name, or the
+// member (a new one when its id is 0) as entered.
+TModelProblem CheckClassEntry(TProjectContents project, const TClassRecord& entered);
+TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered);
 
 // The message for a project name that cannot be the output folder's name; empty when it can.
 QString FindProjectNameProblem(const QString& projectName);

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <algorithm>
 
+#include "common/Error.h"
 #include "generation/FileMerge.h"
 #include "generation/FileOperate.h"
-#include "store/StoreError.h"
 
 namespace {
 

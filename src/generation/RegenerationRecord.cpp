@@ -5,8 +5,8 @@
 #include <QtEndian>
 #include <algorithm>
 
+#include "common/Error.h"
 #include "generation/FileOperate.h"
-#include "store/StoreError.h"
 
 namespace {
 

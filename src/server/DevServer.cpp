@@ -19,10 +19,10 @@
 #include <mutex>
 #include <thread>
 
+#include "common/Error.h"
 #include "server/PictureFolder.h"
 #include "server/ServerData.h"
 #include "server/Servlets.h"
-#include "store/StoreError.h"
 
 namespace {
 

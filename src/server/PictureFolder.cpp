@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QUuid>
 
-#include "store/StoreError.h"
+#include "common/Error.h"
 
 namespace {
 

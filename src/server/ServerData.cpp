@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <atomic>
 
-#include "store/StoreError.h"
+#include "common/Error.h"
 
 namespace {
 

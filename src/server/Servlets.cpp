@@ -10,8 +10,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "common/Error.h"
 #include "server/ServerData.h"
-#include "store/StoreError.h"
 
 namespace {
 

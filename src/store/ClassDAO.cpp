@@ -14,12 +14,6 @@ QString TClassDAO::GetFriendName(qint32 classId) const {
     return helper_.QueryString({"select friendName from t_class where classId=?", {classId}});
 }
 
-qint32 TClassDAO::GetClassId(qint32 projectId, const QString& className) const {
-    return helper_.QueryInt(
-        {"select classId from t_class where projectId=? and className=? order by classId",
-         {projectId, className}});
-}
-
 qint32 TClassDAO::CountClassesByName(qint32 projectId, const QString& className) const {
     return helper_.QueryInt(
         {"select count(*) from t_class where projectId=? and className=?", {projectId, className}});

@@ -2,14 +2,7 @@
 
 #include "store/DbHelper.h"
 #include "store/Entry.h"
-
-// One row of t_class.
-struct TClassRecord {
-    qint32 classId = 0;
-    QString className;
-    QString friendName;
-    qint32 frontShowFlag = 0;
-};
+#include "store/ProjectContents.h"
 
 // Every statement on t_class.
 class TClassDAO {
@@ -17,7 +10,6 @@ class TClassDAO {
     QString GetClassName(qint32 classId) const;
     qint32 GetFrontShowFlag(qint32 classId) const;
     QString GetFriendName(qint32 classId) const;
-    qint32 GetClassId(qint32 projectId, const QString& className) const;
     qint32 CountClassesByName(qint32 projectId, const QString& className) const;
     // Answers the new class's id.
     qint32 AddClass(qint32 projectId, const QString& className, const QString& friendName,

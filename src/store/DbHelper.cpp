@@ -240,10 +240,6 @@ void TDbHelper::SetStorePath(const QString& path, bool readOnly) {
     storeReadOnly = readOnly;
 }
 
-QString TDbHelper::StorePath() {
-    return currentStorePath();
-}
-
 void TDbHelper::CreateStore(const QString& path) {
     const QFileInfo file(path);
     const QString refusal = QStringLiteral("%1 已存在且不是工程库，未做任何改动").arg(path);

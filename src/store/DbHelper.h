@@ -6,7 +6,7 @@
 #include <QVariant>
 #include <functional>
 
-#include "store/StoreError.h"
+#include "common/Error.h"
 
 // One SQL statement with its values, bound as parameters (never spliced into the text).
 struct TStatement {
@@ -23,7 +23,6 @@ class TDbHelper {
     // store opened for reading only is never created, given a schema or written: the file stays
     // exactly as it was, and a missing or empty file is an error.
     static void SetStorePath(const QString& path, bool readOnly = false);
-    static QString StorePath();
     // Creates an empty store with the schema. An existing store is left as it is; any other
     // existing file (not SQLite, or SQLite without the store's tables) is refused untouched.
     static void CreateStore(const QString& path);

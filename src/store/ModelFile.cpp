@@ -9,8 +9,10 @@
 #include <cmath>
 #include <limits>
 
+#include "common/Error.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
+#include "store/MemberType.h"
 #include "store/ProjectDAO.h"
 
 namespace {
@@ -99,10 +101,10 @@ QByteArray objectText(const QList<std::pair<const char*, QByteArray>>& fields,
     return "{\n" + lines.join(",\n") + '\n' + indent + '}';
 }
 
-QByteArray classText(const TClassModel& cls) {
+QByteArray classText(const TClassContents& cls) {
     QByteArrayList members;
-    for (const TMemberInfo& info : cls.members) {
-        members.append(memberLine(info.member));
+    for (const TMember& member : cls.members) {
+        members.append(memberLine(member));
     }
     return objectText({{"name", jsonText(cls.className)},
                        {"friendName", jsonText(cls.friendName)},
@@ -217,11 +219,11 @@ TMember readMember(const QJsonValue& item, const QString& place) {
     return member;
 }
 
-TClassModel readClass(const QJsonValue& item, const QString& place, qint32 classId,
-                      qint32* memberId) {
+TClassContents readClass(const QJsonValue& item, const QString& place, qint32 classId,
+                         qint32* memberId) {
     const FieldReader reader(item, place);
     reader.rejectOtherKeys(kClassKeys);
-    TClassModel cls;
+    TClassContents cls;
     cls.classId = classId;
     cls.className = reader.text("name");
     cls.friendName = reader.text("friendName");
@@ -232,7 +234,7 @@ TClassModel readClass(const QJsonValue& item, const QString& place, qint32 class
             readMember(members[i], place + QStringLiteral("的") + placeOf("成员", i, members[i]));
         member.memberId = ++*memberId;
         member.classId = classId;
-        cls.members.append({member, CategoryOfType(member.memberType)});
+        cls.members.append(member);
     }
     return cls;
 }
@@ -250,23 +252,24 @@ void checkFormatVersion(const FieldReader& reader) {
 }
 
 // Every member type is a built-in type or the name of a class of the file.
-void checkMemberTypes(const TProjectModel& project) {
+void checkMemberTypes(const TProjectContents& project) {
     QSet<QString> classNames;
-    for (const TClassModel& cls : project.classes) {
+    for (const TClassContents& cls : project.classes) {
         classNames.insert(cls.className);
     }
     for (qsizetype c = 0; c < project.classes.size(); ++c) {
-        const TClassModel& cls = project.classes[c];
+        const TClassContents& cls = project.classes[c];
         for (qsizetype m = 0; m < cls.members.size(); ++m) {
-            const TMemberInfo& info = cls.members[m];
-            if (info.isReference() && !classNames.contains(info.refClass())) {
+            const TMember& member = cls.members[m];
+            if (CategoryOfType(member.memberType) == MemberCategory::Reference &&
+                !classNames.contains(member.memberType)) {
                 throw TError(QStringLiteral("第%1个类\"%2\"的第%3个成员\"%4\": 未知的成员类型\"%5\""
                                             "(既不是字符串、整型、浮点型、日期型、图片型，"
                                             "也不是本项目的类)")
                                  .arg(c + 1)
                                  .arg(cls.className)
                                  .arg(m + 1)
-                                 .arg(info.name(), info.refClass()));
+                                 .arg(member.memberName, member.memberType));
             }
         }
     }
@@ -283,9 +286,9 @@ QString parseErrorText(const QByteArray& text, const QJsonParseError& error) {
 
 }  // namespace
 
-QByteArray ModelFileText(const TProjectModel& project) {
+QByteArray ModelFileText(const TProjectContents& project) {
     QByteArrayList classes;
-    for (const TClassModel& cls : project.classes) {
+    for (const TClassContents& cls : project.classes) {
         classes.append(classText(cls));
     }
     return objectText({{"formatVersion", QByteArray::number(kModelFormatVersion)},
@@ -295,7 +298,7 @@ QByteArray ModelFileText(const TProjectModel& project) {
            '\n';
 }
 
-TProjectModel ParseModelFile(const QByteArray& text) {
+TProjectContents ParseModelFile(const QByteArray& text) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -306,7 +309,7 @@ TProjectModel ParseModelFile(const QByteArray& text) {
     const FieldReader reader(root, QStringLiteral("文件顶层"));
     checkFormatVersion(reader);
     reader.rejectOtherKeys(kProjectKeys);
-    TProjectModel project;
+    TProjectContents project;
     project.projectName = reader.text("project");
     if (project.projectName.isEmpty()) {
         reader.wrong("project", project.projectName, QStringLiteral("项目名称(不能为空)"));
@@ -317,12 +320,11 @@ TProjectModel ParseModelFile(const QByteArray& text) {
         project.classes.append(readClass(classes[i], placeOf("类", i, classes[i]),
                                          static_cast<qint32>(i) + 1, &memberId));
     }
-    project.resolve();
     checkMemberTypes(project);
     return project;
 }
 
-TProjectModel ReadModelFile(const QString& path) {
+TProjectContents ReadModelFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw TError(QStringLiteral("无法读取模型文件%1: %2").arg(path, file.errorString()));
@@ -334,7 +336,7 @@ TProjectModel ReadModelFile(const QString& path) {
     }
 }
 
-void WriteModelFile(const TProjectModel& project, const QString& path) {
+void WriteModelFile(const TProjectContents& project, const QString& path) {
     QSaveFile file(path);
     const QByteArray text = ModelFileText(project);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
@@ -342,7 +344,7 @@ void WriteModelFile(const TProjectModel& project, const QString& path) {
     }
 }
 
-TImportResult ImportProjectModel(const TProjectModel& project, bool replace) {
+TImportResult ImportProjectModel(const TProjectContents& project, bool replace) {
     TImportResult result;
     TDbHelper().WriteConsistently([&] {
         const TProjectDAO projects;
@@ -361,11 +363,10 @@ TImportResult ImportProjectModel(const TProjectModel& project, bool replace) {
         } else {
             result.projectId = projects.AddProject(project.projectName);
         }
-        for (const TClassModel& cls : project.classes) {
+        for (const TClassContents& cls : project.classes) {
             const qint32 classId = classes.AddClass(result.projectId, cls.className, cls.friendName,
                                                     cls.frontShowFlag);
-            for (const TMemberInfo& info : cls.members) {
-                TMember row = info.member;
+            for (TMember row : cls.members) {
                 row.projectId = result.projectId;
                 row.classId = classId;
                 TMemberDAO().AddMember(row);
@@ -375,9 +376,9 @@ TImportResult ImportProjectModel(const TProjectModel& project, bool replace) {
     return result;
 }
 
-QString ModelImportedText(const TProjectModel& project, const TImportResult& result) {
+QString ModelImportedText(const TProjectContents& project, const TImportResult& result) {
     qsizetype members = 0;
-    for (const TClassModel& cls : project.classes) {
+    for (const TClassContents& cls : project.classes) {
         members += cls.members.size();
     }
     return QStringLiteral("%1项目\"%2\": %3个类，%4个成员")

@@ -48,7 +48,7 @@ qint32 TClassForm::FrontShowFlag() const {
 
 QString TClassForm::BrokenRule() const {
     return CheckClassEntry(
-               LoadProjectModel(owner_->SelectedProjectId(), QString(), QString()),
+               ReadProjectContents(owner_->SelectedProjectId(), QString()),
                {classId_, Edt_ClassName->text(), Edt_FriendName->text(), FrontShowFlag()})
         .message;
 }

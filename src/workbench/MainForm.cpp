@@ -597,7 +597,7 @@ void TFormMain::ExportModel() {
         if (path.isEmpty()) {
             return;
         }
-        WriteModelFile(LoadProjectModel(SelectedProjectId(), name, packageName_), path);
+        WriteModelFile(ReadProjectContents(SelectedProjectId(), name), path);
         Message(ModelExportedText(name, path));
     });
 }
@@ -610,7 +610,7 @@ void TFormMain::ImportModel() {
         if (path.isEmpty()) {
             return;
         }
-        const TProjectModel project = ReadModelFile(path);
+        const TProjectContents project = ReadModelFile(path);
         const bool exists = TProjectDAO().CountProjectsByName(project.projectName) > 0;
         if (exists && !prompts_->Confirm(this,
                                          QStringLiteral("已有名为\"%1\"的项目，替换它的类和成员吗?")
@@ -634,8 +634,7 @@ void TFormMain::AppendProgress(const QString& line) {
     Memo_State->appendPlainText(line);
 }
 
-void TFormMain::Notice(int message, qint32 failingClassId, const QString& text) {
-    failingClassId_ = failingClassId;
+void TFormMain::Notice(int message, qint32, const QString& text) {
     if (closing_) {
         return;
     }

@@ -39,8 +39,6 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     QString SelectedClassName() const;
     // Gives the selected class entry a new text; its id and the selection stay.
     void RenameSelectedClass(const QString& className);
-    const QString& PackageName() const { return packageName_; }
-    qint32 FailingClassId() const { return failingClassId_; }
 
     void LoadProjects();
     void LoadClasses(qint32 projectId);
@@ -102,7 +100,6 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     TUserPrompts* prompts_;
     int rememberedProjectIndex_ = -1;
     QString packageName_ = QStringLiteral("quillmere");
-    qint32 failingClassId_ = 0;
     int classRowAtPress_ = -1;  // the chosen class row when the last press in the list began
     QString runProjectName_;
     QPointer<TAutoCode> activeRun_;

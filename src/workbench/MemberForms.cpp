@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "generation/CodeModel.h"
 #include "generation/ModelChecks.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
+#include "store/MemberType.h"
 #include "workbench/MainForm.h"
 
 namespace {
@@ -208,7 +208,7 @@ void TMemberForm::Save() {
         // The rules the run applies to names and texts, so a user learns of a name that cannot
         // be generated as it is entered.
         const TModelProblem problem =
-            CheckMemberEntry(LoadProjectModel(member.projectId, QString(), QString()), member);
+            CheckMemberEntry(ReadProjectContents(member.projectId, QString()), member);
         if (problem.found()) {
             prompts.Message(this, problem.message);
             return;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "store/StoreError.h"
+#include "common/Error.h"
 
 class QWidget;
 

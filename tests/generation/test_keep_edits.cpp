@@ -47,7 +47,7 @@ void useStore(const QString& path) {
 void addBookMember(const QString& name) {
     TMember member;
     member.projectId = 1;
-    member.classId = TClassDAO().GetClassId(1, "Book");
+    member.classId = testing::classIdNamed(1, "Book");
     member.memberName = name;  // an integer member as the member dialog stores it
     member.memberType = kTypeInteger;
     member.memberIsMust = 1;
@@ -56,7 +56,7 @@ void addBookMember(const QString& name) {
 }
 
 TMember displayMemberOf(const QString& className) {
-    for (const TMember& member : TMemberDAO().ListMembers(TClassDAO().GetClassId(1, className))) {
+    for (const TMember& member : TMemberDAO().ListMembers(testing::classIdNamed(1, className))) {
         if (member.memberIsDisplay == 1) {
             return member;
         }
@@ -75,7 +75,7 @@ QString createDemoStore(const QString& path, int model) {
         TMember display = displayMemberOf("BookType");
         display.memberName = "typeTitle";
         TMemberDAO().UpdateMember(display);
-        TClassDAO().DeleteClass(TClassDAO().GetClassId(1, "Loan"));
+        TClassDAO().DeleteClass(testing::classIdNamed(1, "Loan"));
     }
     if (model == 2) {
         addBookMember("edition");

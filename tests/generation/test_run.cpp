@@ -163,8 +163,9 @@ class RunTest : public QObject {
         const qint32 id = testing::seedModel(testing::library());
         RecordingHost host;
         QObject context;
-        TAutoCode* run = TAutoCode::Start({id, "Lib", "quillmere", app.path()}, &host, &context);
+        auto* run = new TAutoCode({id, "Lib", "quillmere", app.path()}, &host, &context);
         QSignalSpy finished(run, &QThread::finished);
+        run->start();
         QVERIFY(finished.wait(60000));
         QCOMPARE(host.events.last(), kCompleted);
         for (Qt::HANDLE thread : host.threads) {

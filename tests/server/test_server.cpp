@@ -301,7 +301,7 @@ void ServerTest::modelChangeKeepsEveryRow() {
     DemoStore demo;
     const auto bookMember = [&](const QString& name) -> std::optional<TMember> {
         TDbHelper::SetStorePath(demo.store);
-        for (const TMember& member : TMemberDAO().ListMembers(TClassDAO().GetClassId(1, "Book"))) {
+        for (const TMember& member : TMemberDAO().ListMembers(testing::classIdNamed(1, "Book"))) {
             if (member.memberName == name) {
                 return member;
             }
@@ -393,7 +393,7 @@ void ServerTest::serveRefusesToStart() {
 
     // A model the generation run refuses: the run's message, and no data file.
     TDbHelper::SetStorePath(demo.store);
-    const TMemberList readers = TMemberDAO().ListMembers(TClassDAO().GetClassId(1, "Reader"));
+    const TMemberList readers = TMemberDAO().ListMembers(testing::classIdNamed(1, "Reader"));
     const TMember key = *std::find_if(readers.begin(), readers.end(),
                                       [](const TMember& m) { return m.memberIsPri == 1; });
     TMemberDAO().DeleteMember(key.memberId);

@@ -41,8 +41,8 @@ class StoreTest : public QObject {
         TProjectDAO().AddProject("other");
         QCOMPARE(TProjectDAO().CountProjectsByName(tricky), 1);
         QCOMPARE(TProjectDAO().ListProjects(), (TEntryList{{1, tricky}, {2, "other"}}));
-        TClassDAO().AddClass(1, "Book'", "图'书", 1);
-        const qint32 classId = TClassDAO().GetClassId(1, "Book'");
+        const qint32 classId = TClassDAO().AddClass(1, "Book'", "图'书", 1);
+        QCOMPARE(TClassDAO().CountClassesByName(1, "Book'"), 1);
         QCOMPARE(TClassDAO().GetFriendName(classId), QString("图'书"));
         TMember m;
         m.projectId = 1;
@@ -93,17 +93,17 @@ class StoreTest : public QObject {
     // whether it adds a project or replaces one.
     void failedImportChangesNothing() {
         CreateDemoProject();
-        const QByteArray before = ModelFileText(LoadProjectModel(1, DemoProjectName(), {}));
+        const QByteArray before = ModelFileText(ReadProjectContents(1, DemoProjectName()));
         QSqlQuery trigger(TDbHelper().GetConnection());
         QVERIFY(
             trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON t_member WHEN "
                          "new.memberName='memo' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-        TProjectModel other = ParseModelFile(before);
+        TProjectContents other = ParseModelFile(before);
         other.projectName = "另一个";
         QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(other, false));
         QVERIFY_THROWS_EXCEPTION(TError, ImportProjectModel(ParseModelFile(before), true));
         QCOMPARE(TProjectDAO().ListProjects().size(), 1);
-        QCOMPARE(ModelFileText(LoadProjectModel(1, DemoProjectName(), {})), before);
+        QCOMPARE(ModelFileText(ReadProjectContents(1, DemoProjectName())), before);
         QCOMPARE(count("t_class"), 4);
     }
 

@@ -73,8 +73,8 @@ inline qint32 addProject(const QString& name) {
 
 inline qint32 addClass(qint32 projectId, const QString& name, const QString& friendName = {},
                        qint32 frontShowFlag = 0) {
-    TClassDAO().AddClass(projectId, name, friendName.isEmpty() ? name : friendName, frontShowFlag);
-    return TClassDAO().GetClassId(projectId, name);
+    return TClassDAO().AddClass(projectId, name, friendName.isEmpty() ? name : friendName,
+                                frontShowFlag);
 }
 
 // A member as the dialogs would store it; phone and display flags as given.

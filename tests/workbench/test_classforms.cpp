@@ -93,7 +93,7 @@ class TestClassForms : public QObject {
         TAddClassForm form(&window);
         enter(form, "Book", "书本", true);  // the name of a class of another project
         QCOMPARE(bench.prompts.messages, QStringList{kAdded});
-        const qint32 added = TClassDAO().GetClassId(window.SelectedProjectId(), "Book");
+        const qint32 added = classIdNamed(window.SelectedProjectId(), "Book");
         QCOMPARE(TClassDAO().GetFriendName(added), QStringLiteral("书本"));
         QCOMPARE(TClassDAO().GetFrontShowFlag(added), 1);
         QCOMPARE(bench.classes()->count(), 1);

@@ -3,10 +3,9 @@
 #include <QStringList>
 
 #include "common/Error.h"
-#include "generation/CodeText.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
-#include "generation/TextForms.h"
+#include "generation/Printer.h"
 #include "generators/MobileClientActivity.h"
 #include "generators/MobileClientAdapter.h"
 #include "generators/MobileClientDomain.h"
@@ -53,13 +52,17 @@ QString TMobileClient::MainMenuTemplatePath(const QString& appFolder) {
 }
 
 TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QString& templateText) {
-    TCodeText activities;
+    TPrinter activities;
     for (const TClassModel& cls : project.classes) {
-        for (const char* suffix :
-             {"ListActivity", "QueryActivity", "AddActivity", "EditActivity", "DetailActivity"}) {
-            activities.line("        <activity android:name=\"" + cls.className +
-                            QLatin1String(suffix) + "\"></activity>");
-        }
+        TVars vars;
+        vars.set(u"Class", cls.className);
+        activities.print(
+            u"        <activity android:name=\"$Class$ListActivity\"></activity>\n"
+            "        <activity android:name=\"$Class$QueryActivity\"></activity>\n"
+            "        <activity android:name=\"$Class$AddActivity\"></activity>\n"
+            "        <activity android:name=\"$Class$EditActivity\"></activity>\n"
+            "        <activity android:name=\"$Class$DetailActivity\"></activity>\n",
+            vars);
     }
     QString text = templateText;
     text.replace(QStringLiteral("$activityString"), activities.text());
@@ -68,35 +71,49 @@ TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QStri
 }
 
 TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QString& templateText) {
-    TCodeText first;
-    first.line("        // 图片资源数组");
-    first.line("        private Integer[] mThumbIds = {");
-    first.line("                " + joinPerClass(project, [](const TClassModel&) {
-                   return QStringLiteral("R.drawable.operateicon");
-               }));
-    first.line("        };");
-    first.line("        private String[] menuString = {" +
-               joinPerClass(project,
-                            [](const TClassModel& cls) -> QString {
-                                return "\"" + InJavaString(cls.friendName) + "管理\"";
-                            }) +
-               "};");
+    TVars lists;
+    lists.set(u"icons", joinPerClass(project, [](const TClassModel&) {
+                  return QStringLiteral("R.drawable.operateicon");
+              }));
+    lists.set(u"captions", joinPerClass(project, [](const TClassModel& cls) {
+                  TVars vars;
+                  vars.setJavaString(u"friendText", cls.friendName);
+                  return Format(u"\"$friendText$管理\"", vars);
+              }));
+    TPrinter first;
+    first.print(
+        u"        // 图片资源数组\n"
+        "        private Integer[] mThumbIds = {\n"
+        "                $icons$\n"
+        "        };\n"
+        "        private String[] menuString = {$captions$};\n",
+        lists);
 
-    TCodeText second;
-    TCodeText third;
+    TPrinter second;
+    TPrinter third;
     for (qsizetype i = 0; i < project.classes.size(); ++i) {
         const TClassModel& cls = project.classes[i];
-        second.lines({"\t\t\t\tcase " + QString::number(i) + ":",
-                      "\t\t\t\t\t// " + InJavaComment(cls.friendName) + "管理监听器",
-                      "\t\t\t\t\tview.setOnClickListener(" + cls.objectName() + "Linstener);",
-                      "\t\t\t\t\tbreak;"});
-        third.lines(
-            {"    OnClickListener " + cls.objectName() + "Linstener = new OnClickListener() {",
-             "\t\tpublic void onClick(View v) {", "\t\t\tIntent intent = new Intent();",
-             "\t\t\t// 启动" + InJavaComment(cls.friendName) + "管理Activity",
-             "\t\t\tintent.setClass(MainMenuActivity.this, " + cls.className +
-                 "ListActivity.class);",
-             "\t\t\tstartActivity(intent);", "\t\t}", "\t};"});
+        TVars vars;
+        vars.set(u"index", QString::number(i))
+            .set(u"Class", cls.className)
+            .set(u"cls", cls.objectName())
+            .setJavaComment(u"friend", cls.friendName);
+        second.print(
+            u"\t\t\t\tcase $index$:\n"
+            "\t\t\t\t\t// $friend$管理监听器\n"
+            "\t\t\t\t\tview.setOnClickListener($cls$Linstener);\n"
+            "\t\t\t\t\tbreak;\n",
+            vars);
+        third.print(
+            u"    OnClickListener $cls$Linstener = new OnClickListener() {\n"
+            "\t\tpublic void onClick(View v) {\n"
+            "\t\t\tIntent intent = new Intent();\n"
+            "\t\t\t// 启动$friend$管理Activity\n"
+            "\t\t\tintent.setClass(MainMenuActivity.this, $Class$ListActivity.class);\n"
+            "\t\t\tstartActivity(intent);\n"
+            "\t\t}\n"
+            "\t};\n",
+            vars);
     }
     QString text = templateText;
     text.replace(QStringLiteral("$First"), first.text());

@@ -1,61 +1,67 @@
-#include "generation/CodeText.h"
-#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
 
-void addImports(TCodeText& code, const TClassModel& cls) {
-    code.line("package com.mobileclient.activity;").line();
-    AddImports(code, kFormFileImports);
-    code.line("import com.mobileclient.util.HttpUtil;").line();
-    AddImports(code, kFormTimeImports);
-    code.line();
-    AddOwnImports(code, cls);
-    AddReferenceImports(code, cls);
-    AddImports(code, kFormAndroidImports);
-}
+// A key that the server does not assign is typed as text and converted to its field's type.
+constexpr char16_t kKeyCheck[] =
+    u"\t\t\t\t\t/*验证获取$comment$*/\n"
+    "\t\t\t\t\tif($etId$.getText().toString().equals(\"\")) {\n"
+    "\t\t\t\t\t\tToast.makeText($activity$.this, \"$commentText$输入不能为空!\", "
+    "Toast.LENGTH_LONG).show();\n"
+    "\t\t\t\t\t\t$etId$.setFocusable(true);\n"
+    "\t\t\t\t\t\t$etId$.requestFocus();\n"
+    "\t\t\t\t\t\treturn;\n"
+    "\t\t\t\t\t}\n"
+    "\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n";
 
-void addFields(TCodeText& code, const TClassModel& cls) {
-    code.lines({"\t// 声明确定添加按钮", "\tprivate Button btnAdd;"});
-    if (!cls.hasIntegerKey()) {
-        const TMemberInfo& key = *cls.keyMember();
-        code.lines({"\t// 声明" + InJavaComment(key.comment()) + "输入框",
-                    "\tprivate EditText ET_" + key.name() + ";"});
-    }
-    AddFormMemberFields(code, cls);
-    AddFormObjectFields(code, cls);
-}
-
-void addOnCreate(TCodeText& code, const TClassModel& cls, const QString& activity) {
-    AddOnCreateStart(code, cls, "添加" + InJavaString(cls.friendName), "add", " ");
-    const TMemberInfo& key = *cls.keyMember();
-    if (!cls.hasIntegerKey()) {
-        code.line("\t\tET_" + key.name() + " = (EditText) findViewById(R.id.ET_" + key.name() +
-                  ");");
-    }
-    AddFormWidgetSetUp(code, cls, activity);
-    code.line("\t\tbtnAdd = (Button) findViewById(R.id.BtnAdd);");
-    AddSaveHandlerStart(code, cls, "btnAdd", "添加");
-    // A key that the server does not assign is typed as text and converted to its field's type.
-    if (!cls.hasIntegerKey()) {
-        AddTextCheck(code, activity, key, TextCheck::Key);
-        code.line("\t\t\t\t\t" + cls.objectName() + ".set" + key.stem() + "(" + EditBoxValue(key) +
-                  ");");
-    }
-    AddFormSaveSteps(code, cls, activity, PhotoSave::UploadOrDefault);
-    AddSendAndReturn(code, cls, activity, "上传", "Add");
+void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+    printer.print(u"package com.mobileclient.activity;\n\n")
+        .print(kFormFileImports)
+        .print(u"import com.mobileclient.util.HttpUtil;\n\n")
+        .print(kFormTimeImports)
+        .print(u"\n");
+    PrintOwnImports(printer, screen);
+    PrintReferenceImports(printer, cls);
+    printer.print(kFormAndroidImports).print(kFormWidgetImports);
 }
 
 }  // namespace
 
 TGeneratedFile BuildAddScreen(const TProjectModel&, const TClassModel& cls) {
-    const QString activity = cls.className + "AddActivity";
-    TCodeText code;
-    addImports(code, cls);
-    code.line(ActivityClassHead(activity));
-    addFields(code, cls);
-    addOnCreate(code, cls, activity);
-    AddPhotoResults(code, cls);
-    return ActivityFile(activity, code);
+    const TVars classVars = ClassVars(cls);
+    TVars screen(&classVars);
+    screen.set(u"activity", Format(u"$Class$AddActivity", classVars))
+        .set(u"title", Format(u"添加$friendText$", classVars))
+        .set(u"button", QStringLiteral("btnAdd"))
+        .set(u"action", QStringLiteral("添加"))
+        .set(u"upload", QStringLiteral("上传"))
+        .set(u"operation", QStringLiteral("Add"));
+    const bool typedKey = !cls.hasIntegerKey();
+    const TVars key = MemberVars(cls, *cls.keyMember(), screen);
+    TPrinter printer;
+    printImports(printer, cls, screen);
+    printer.print(
+        u"public class $activity$ extends Activity {\n"
+        "\t// 声明确定添加按钮\n"
+        "\tprivate Button btnAdd;\n",
+        screen);
+    if (typedKey) {
+        printer.print(TemplatesOf(MemberCategory::String).formFields, key);
+    }
+    PrintFormFields(printer, cls, screen);
+    PrintOnCreateStart(printer, screen, u"add", u" ");
+    if (typedKey) {
+        printer.print(TemplatesOf(MemberCategory::String).formSetUp, key);
+    }
+    PrintFormSetUp(printer, cls, screen);
+    printer.print(u"\t\tbtnAdd = (Button) findViewById(R.id.$addButtonId$);\n", screen);
+    PrintSaveHandlerStart(printer, screen);
+    if (typedKey) {
+        printer.print(kKeyCheck, key);
+    }
+    PrintFormSaveSteps(printer, cls, screen, &TMemberTemplates::addSave);
+    PrintSendAndReturn(printer, screen);
+    PrintFormResults(printer, cls, screen);
+    return ActivityFile(screen, printer);
 }

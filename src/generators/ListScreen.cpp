@@ -2,323 +2,268 @@
 // screen's condition), with thumbnails, a tap to the detail screen, edit and delete on a long
 // press and add, query and main menu in the options menu.
 
-#include "generation/CodeText.h"
-#include "generation/TextForms.h"
 #include "generators/ScreenBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
 
-const QStringList kListAndroidImports = {
-    "android.app.Activity",
-    "android.app.AlertDialog.Builder",
-    "android.content.DialogInterface",
-    "android.content.Intent",
-    "android.content.DialogInterface.OnClickListener",
-    "android.graphics.Bitmap",
-    "android.graphics.BitmapFactory",
-    "android.os.Bundle",
-    "android.view.ContextMenu",
-    "android.view.Menu",
-    "android.view.MenuItem",
-    "android.view.View",
-    "android.view.ContextMenu.ContextMenuInfo",
-    "android.view.View.OnCreateContextMenuListener",
-    "android.widget.AdapterView",
-    "android.widget.AdapterView.OnItemClickListener",
-    "android.widget.ListView",
-    "android.widget.Toast",
-    "android.widget.AdapterView.AdapterContextMenuInfo",
-};
+constexpr char16_t kListAndroidImports[] =
+    u"import android.app.Activity;\n"
+    "import android.app.AlertDialog.Builder;\n"
+    "import android.content.DialogInterface;\n"
+    "import android.content.Intent;\n"
+    "import android.content.DialogInterface.OnClickListener;\n"
+    "import android.graphics.Bitmap;\n"
+    "import android.graphics.BitmapFactory;\n"
+    "import android.os.Bundle;\n"
+    "import android.view.ContextMenu;\n"
+    "import android.view.Menu;\n"
+    "import android.view.MenuItem;\n"
+    "import android.view.View;\n"
+    "import android.view.ContextMenu.ContextMenuInfo;\n"
+    "import android.view.View.OnCreateContextMenuListener;\n"
+    "import android.widget.AdapterView;\n"
+    "import android.widget.AdapterView.OnItemClickListener;\n"
+    "import android.widget.ListView;\n"
+    "import android.widget.Toast;\n"
+    "import android.widget.AdapterView.AdapterContextMenuInfo;\n";
 
-void appendImports(TCodeText& code, const TClassModel& cls) {
-    code.line("package com.mobileclient.activity;").line();
-    AddImports(code,
-               {"java.util.ArrayList", "java.util.HashMap", "java.util.List", "java.util.Map"});
-    code.line();
-    AddImports(code, {"com.mobileclient.app.Declare"});
-    AddOwnImports(code, cls);
-    AddImports(code, QStringList{"com.mobileclient.util." + cls.className + "SimpleAdapter",
-                                 "com.mobileclient.util.HttpUtil"} +
-                         ImageServiceImport(cls, ServiceImports::Own));
-    code.line();
-    AddImports(code, kListAndroidImports);
-    code.line();
+void printImports(TPrinter& printer, const TVars& screen) {
+    printer.print(
+        u"package com.mobileclient.activity;\n"
+        "\n"
+        "import java.util.ArrayList;\n"
+        "import java.util.HashMap;\n"
+        "import java.util.List;\n"
+        "import java.util.Map;\n"
+        "\n"
+        "import com.mobileclient.app.Declare;\n");
+    PrintOwnImports(printer, screen);
+    printer.print(
+        u"import com.mobileclient.util.$Class$SimpleAdapter;\n"
+        "import com.mobileclient.util.HttpUtil;\n",
+        screen);
+    PrintImageServiceImport(printer, screen);
+    printer.print(u"\n").print(kListAndroidImports).print(u"\n");
 }
 
-void appendFields(TCodeText& code, const TClassModel& cls) {
-    const QString& Class = cls.className;
-    code.lines({
-        "public class " + Class + "ListActivity extends Activity {",
-        "\t" + Class + "SimpleAdapter adapter;",
-        "\tListView lv; ",
-        "\tList<Map<String, Object>> list;",
-        "\t" + KeyType(cls) + " " + cls.keyMember()->variable + ";",
-        "\t/* " + InJavaComment(cls.friendName) + "操作业务逻辑层对象 */",
-        "\t" + Class + "Service " + cls.objectName() + "Service = new " + Class + "Service();",
-        "\t/*保存查询参数条件的" + InJavaComment(cls.friendName) + "对象*/",
-        "\tprivate " + Class + " queryCondition" + Class + ";",
-    });
-    code.line();
-}
+constexpr char16_t kFieldsAndOnCreate[] =
+    u"public class $Class$ListActivity extends Activity {\n"
+    "\t$Class$SimpleAdapter adapter;\n"
+    "\tListView lv; \n"
+    "\tList<Map<String, Object>> list;\n"
+    "\t$KeyType$ $key$;\n"
+    "\t/* $friend$操作业务逻辑层对象 */\n"
+    "\t$Class$Service $cls$Service = new $Class$Service();\n"
+    "\t/*保存查询参数条件的$friend$对象*/\n"
+    "\tprivate $Class$ queryCondition$Class$;\n"
+    "\n"
+    "\t@Override\n"
+    "\tpublic void onCreate(Bundle savedInstanceState) {\n"
+    "\t\tsuper.onCreate(savedInstanceState);\n"
+    "\t\tsetContentView(R.layout.$class$_list);\n"
+    "\t\tDeclare declare = (Declare) getApplicationContext();\n"
+    "\t\tString username = declare.getUserName();\n"
+    "\t\tif (username == null) {\n"
+    "\t\t\tsetTitle(\"当前位置--$friendText$列表\");\n"
+    "\t\t} else {\n"
+    "\t\t\tsetTitle(\"您好：\" + username + \"   当前位置---$friendText$列表\");\n"
+    "\t\t}\n"
+    "\t\tBundle extras = this.getIntent().getExtras();\n"
+    "\t\tif(extras != null) \n"
+    "\t\t\tqueryCondition$Class$ = "
+    "($Class$)extras.getSerializable(\"queryCondition$Class$\");\n"
+    "\t\tsetViews();\n"
+    "\t}\n"
+    "\n";
 
-void appendOnCreate(TCodeText& code, const TClassModel& cls) {
-    const QString& Class = cls.className;
-    code.lines({
-        "\t@Override",
-        "\tpublic void onCreate(Bundle savedInstanceState) {",
-        "\t\tsuper.onCreate(savedInstanceState);",
-        "\t\tsetContentView(R.layout." + cls.layoutName() + "_list);",
-        "\t\tDeclare declare = (Declare) getApplicationContext();",
-        "\t\tString username = declare.getUserName();",
-        "\t\tif (username == null) {",
-        "\t\t\tsetTitle(\"当前位置--" + InJavaString(cls.friendName) + "列表\");",
-        "\t\t} else {",
-        "\t\t\tsetTitle(\"您好：\" + username + \"   当前位置---" + InJavaString(cls.friendName) +
-            "列表\");",
-        "\t\t}",
-        "\t\tBundle extras = this.getIntent().getExtras();",
-        "\t\tif(extras != null) ",
-        "\t\t\tqueryCondition" + Class + " = (" + Class +
-            ")extras.getSerializable(\"queryCondition" + Class + "\");",
-        "\t\tsetViews();",
-        "\t}",
-    });
-    code.line();
-}
+// The adapter's "from" keys and "to" view ids ($rowKeys$, $rowViews$) follow the phone-list
+// members.
+constexpr char16_t kSetViews[] =
+    u"\tprivate void setViews() {\n"
+    "\t\tlv = (ListView) findViewById(R.id.$listViewId$);\n"
+    "\t\tlist = getDatas();\n"
+    "\t\ttry {\n"
+    "\t\t\tadapter = new $Class$SimpleAdapter(this, list,\n"
+    "\t\t\t\t\tR.layout.$class$_list_item,\n"
+    "\t\t\t\t\tnew String[] { $rowKeys$ },\n"
+    "\t\t\t\t\tnew int[] { $rowViews$});\n"
+    "\t\t\tlv.setAdapter(adapter);\n"
+    "\t\t} catch (Exception ex) {\n"
+    "\t\t\tSystem.out.println(ex.toString());\n"
+    "\t\t}\n"
+    "\t\t// 添加长按点击\n"
+    "\t\tlv.setOnCreateContextMenuListener($cls$ListItemListener);\n"
+    "\t\tlv.setOnItemClickListener(new OnItemClickListener(){\n"
+    "            public void onItemClick(AdapterView<?> arg0, View arg1, int arg2,long arg3) {\n"
+    "            \t$KeyType$ $key$ = $tappedKey$;\n"
+    "            \tIntent intent = new Intent();\n"
+    "            \tintent.setClass($Class$ListActivity.this, $Class$DetailActivity.class);\n"
+    "            \tBundle bundle = new Bundle();\n"
+    "            \tbundle.$putKey$(\"$keyName$\", $key$);\n"
+    "            \tintent.putExtras(bundle);\n"
+    "            \tstartActivity(intent);\n"
+    "            }\n"
+    "        });\n"
+    "\t}\n"
+    "\tprivate OnCreateContextMenuListener $cls$ListItemListener = new "
+    "OnCreateContextMenuListener() {\n"
+    "\t\tpublic void onCreateContextMenu(ContextMenu menu, View v,ContextMenuInfo menuInfo) {\n"
+    "\t\t\tmenu.add(0, 0, 0, \"编辑$friendText$信息\"); \n"
+    "\t\t\tmenu.add(0, 1, 0, \"删除$friendText$信息\");\n"
+    "\t\t}\n"
+    "\t};\n"
+    "\n";
 
-// The adapter's "from" keys and "to" view ids, one per phone-list member.
-void appendAdapterMapping(TCodeText& code, const TClassModel& cls) {
-    QStringList keys;
-    QStringList views;
-    for (const TMemberInfo* member : cls.phoneListMembers()) {
-        keys.append("\"" + member->name() + "\"");
-        const bool image = member->category == MemberCategory::Image;
-        views.append((image ? "R.id.iv_" : "R.id.tv_") + member->name());
+// Both menu items first store the long-pressed row's key in the key field.
+constexpr char16_t kPressedRowKey[] =
+    u"\t\t\tContextMenuInfo info = item.getMenuInfo();\n"
+    "\t\t\tAdapterContextMenuInfo contextMenuInfo = (AdapterContextMenuInfo) info;\n"
+    "\t\t\t// 获取选中行位置\n"
+    "\t\t\tint position = contextMenuInfo.position;\n"
+    "\t\t\t// 获取$keyComment$\n"
+    "\t\t\t$key$ = $pressedKey$;\n";
+constexpr TJoinedTemplate kContextItemSelected(
+    u"\t// 长按菜单响应函数\n"
+    "\t@Override\n"
+    "\tpublic boolean onContextItemSelected(MenuItem item) {\n"
+    "\t\tif (item.getItemId() == 0) {  //编辑$friend$信息\n",
+    kPressedRowKey,
+    u"\t\t\tIntent intent = new Intent();\n"
+    "\t\t\tintent.setClass($Class$ListActivity.this, $Class$EditActivity.class);\n"
+    "\t\t\tBundle bundle = new Bundle();\n"
+    "\t\t\tbundle.$putKey$(\"$keyName$\", $key$);\n"
+    "\t\t\tintent.putExtras(bundle);\n"
+    "\t\t\tstartActivity(intent);\n"
+    "\t\t\t$Class$ListActivity.this.finish();\n"
+    "\t\t} else if (item.getItemId() == 1) {// 删除$friend$信息\n",
+    kPressedRowKey,
+    u"\t\t\tdialog();\n"
+    "\t\t}\n"
+    "\t\treturn super.onContextItemSelected(item);\n"
+    "\t}\n"
+    "\n"
+    "\t// 删除\n"
+    "\tprotected void dialog() {\n"
+    "\t\tBuilder builder = new Builder($Class$ListActivity.this);\n"
+    "\t\tbuilder.setMessage(\"确认删除吗？\");\n"
+    "\t\tbuilder.setTitle(\"提示\");\n"
+    "\t\tbuilder.setPositiveButton(\"确认\", new OnClickListener() {\n"
+    "\t\t\tpublic void onClick(DialogInterface dialog, int which) {\n"
+    "\t\t\t\tString result = $cls$Service.Delete$Class$($key$);\n"
+    "\t\t\t\tToast.makeText(getApplicationContext(), result, 1).show();\n"
+    "\t\t\t\tsetViews();\n"
+    "\t\t\t\tdialog.dismiss();\n"
+    "\t\t\t}\n"
+    "\t\t});\n"
+    "\t\tbuilder.setNegativeButton(\"取消\", new OnClickListener() {\n"
+    "\t\t\tpublic void onClick(DialogInterface dialog, int which) {\n"
+    "\t\t\t\tdialog.dismiss();\n"
+    "\t\t\t}\n"
+    "\t\t});\n"
+    "\t\tbuilder.create().show();\n"
+    "\t}\n"
+    "\n");
+
+constexpr char16_t kGetDatasStart[] =
+    u"\tprivate List<Map<String, Object>> getDatas() {\n"
+    "\t\tList<Map<String, Object>> list = new ArrayList<Map<String, Object>>();\n"
+    "\t\ttry {\n"
+    "\t\t\t/* 查询$friend$信息 */\n"
+    "\t\t\tList<$Class$> $cls$List = $cls$Service.Query$Class$(queryCondition$Class$);\n"
+    "\t\t\tfor (int i = 0; i < $cls$List.size(); i++) {\n"
+    "\t\t\t\tMap<String, Object> map = new HashMap<String, Object>();\n";
+
+// Starts another screen with an empty intent and finishes the list screen.
+constexpr char16_t kLeaveFor[] =
+    u"\t\t\tIntent intent = new Intent();\n"
+    "\t\t\tintent.setClass($Class$ListActivity.this, $target$.class);\n"
+    "\t\t\tstartActivity(intent);\n"
+    "\t\t\t$Class$ListActivity.this.finish();\n";
+constexpr TJoinedTemplate kGetDatasEndAndMenus(
+    u"\t\t\t\tlist.add(map);\n"
+    "\t\t\t}\n"
+    "\t\t} catch (Exception e) { \n"
+    "\t\t\tToast.makeText(getApplicationContext(), \"\", 1).show();\n"
+    "\t\t}\n"
+    "\t\treturn list;\n"
+    "\t}\n"
+    "\n"
+    "\t@Override\n"
+    "\tpublic boolean onCreateOptionsMenu(Menu menu) {\n"
+    "\t\tmenu.add(0, 1, 1, \"添加$friendText$\");\n"
+    "\t\tmenu.add(0, 2, 2, \"查询$friendText$\");\n"
+    "\t\tmenu.add(0, 3, 3, \"返回主界面\");\n"
+    "\t\treturn super.onCreateOptionsMenu(menu);\n"
+    "\t}\n"
+    "\n"
+    "\t@Override\n"
+    "\tpublic boolean onOptionsItemSelected(MenuItem item) {\n"
+    "\t\tif (item.getItemId() == 1) {\n"
+    "\t\t\t// 添加$friend$信息\n");
+
+void printOptionsItems(TPrinter& printer, const TVars& screen) {
+    struct TItem {
+        QStringView head;
+        QStringView target;
+    };
+    const TItem items[] = {
+        {u"", u"$Class$AddActivity"},
+        {u"\t\t} else if (item.getItemId() == 2) {\n\t\t\t/*查询$friend$信息*/\n",
+         u"$Class$QueryActivity"},
+        {u"\t\t} else if (item.getItemId() == 3) {\n\t\t\t/*返回主界面*/\n", u"MainMenuActivity"},
+    };
+    for (const TItem& item : items) {
+        TVars vars(&screen);
+        vars.set(u"target", Format(item.target, screen));
+        printer.print(item.head, screen).print(kLeaveFor, vars);
     }
-    code.line("\t\t\t\t\tnew String[] { " + keys.join(',') + " },");
-    code.line("\t\t\t\t\tnew int[] { " + views.join(',') + "});");
-}
-
-void appendTapHandler(TCodeText& code, const TClassModel& cls) {
-    const QString& key = cls.keyMember()->variable;
-    const QString body = QStringLiteral("            \t");
-    code.lines({
-        "\t\tlv.setOnItemClickListener(new OnItemClickListener(){",
-        "            public void onItemClick(AdapterView<?> arg0, View arg1, int arg2,long arg3) {",
-        body + KeyType(cls) + " " + key + " = " + KeyFromRow(cls, "list.get(arg2)") + ";",
-        body + "Intent intent = new Intent();",
-        body + "intent.setClass(" + cls.className + "ListActivity.this, " + cls.className +
-            "DetailActivity.class);",
-        body + "Bundle bundle = new Bundle();",
-        body + PutKeyInBundle(cls),
-        body + "intent.putExtras(bundle);",
-        body + "startActivity(intent);",
-        "            }",
-        "        });",
-    });
-}
-
-void appendSetViews(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "\tprivate void setViews() {",
-        "\t\tlv = (ListView) findViewById(R.id.h_list_view);",
-        "\t\tlist = getDatas();",
-        "\t\ttry {",
-        "\t\t\tadapter = new " + cls.className + "SimpleAdapter(this, list,",
-        "\t\t\t\t\tR.layout." + cls.layoutName() + "_list_item,",
-    });
-    appendAdapterMapping(code, cls);
-    code.lines({
-        "\t\t\tlv.setAdapter(adapter);",
-        "\t\t} catch (Exception ex) {",
-        "\t\t\tSystem.out.println(ex.toString());",
-        "\t\t}",
-        "\t\t// 添加长按点击",
-        "\t\tlv.setOnCreateContextMenuListener(" + cls.objectName() + "ListItemListener);",
-    });
-    appendTapHandler(code, cls);
-    code.line("\t}");
-}
-
-void appendContextMenu(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "\tprivate OnCreateContextMenuListener " + cls.objectName() +
-            "ListItemListener = new OnCreateContextMenuListener() {",
-        "\t\tpublic void onCreateContextMenu(ContextMenu menu, View v,ContextMenuInfo menuInfo) {",
-        "\t\t\tmenu.add(0, 0, 0, \"编辑" + InJavaString(cls.friendName) + "信息\"); ",
-        "\t\t\tmenu.add(0, 1, 0, \"删除" + InJavaString(cls.friendName) + "信息\");",
-        "\t\t}",
-        "\t};",
-    });
-    code.line();
-}
-
-// Stores the long-pressed row's key in the key field.
-void appendPressedRowKey(TCodeText& code, const TClassModel& cls) {
-    const TMemberInfo& key = *cls.keyMember();
-    code.lines({
-        "\t\t\tContextMenuInfo info = item.getMenuInfo();",
-        "\t\t\tAdapterContextMenuInfo contextMenuInfo = (AdapterContextMenuInfo) info;",
-        "\t\t\t// 获取选中行位置",
-        "\t\t\tint position = contextMenuInfo.position;",
-        "\t\t\t// 获取" + InJavaComment(key.comment()),
-        "\t\t\t" + key.variable + " = " + KeyFromRow(cls, "list.get(position)") + ";",
-    });
-}
-
-void appendContextItemSelected(TCodeText& code, const TClassModel& cls) {
-    const QString& Class = cls.className;
-    code.lines({
-        "\t// 长按菜单响应函数",
-        "\t@Override",
-        "\tpublic boolean onContextItemSelected(MenuItem item) {",
-        "\t\tif (item.getItemId() == 0) {  //编辑" + InJavaComment(cls.friendName) + "信息",
-    });
-    appendPressedRowKey(code, cls);
-    code.lines({
-        "\t\t\tIntent intent = new Intent();",
-        "\t\t\tintent.setClass(" + Class + "ListActivity.this, " + Class + "EditActivity.class);",
-        "\t\t\tBundle bundle = new Bundle();",
-        "\t\t\t" + PutKeyInBundle(cls),
-        "\t\t\tintent.putExtras(bundle);",
-        "\t\t\tstartActivity(intent);",
-        "\t\t\t" + Class + "ListActivity.this.finish();",
-        "\t\t} else if (item.getItemId() == 1) {// 删除" + InJavaComment(cls.friendName) + "信息",
-    });
-    appendPressedRowKey(code, cls);
-    code.lines({
-        "\t\t\tdialog();",
-        "\t\t}",
-        "\t\treturn super.onContextItemSelected(item);",
-        "\t}",
-    });
-    code.line();
-}
-
-void appendDeleteDialog(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "\t// 删除",
-        "\tprotected void dialog() {",
-        "\t\tBuilder builder = new Builder(" + cls.className + "ListActivity.this);",
-        "\t\tbuilder.setMessage(\"确认删除吗？\");",
-        "\t\tbuilder.setTitle(\"提示\");",
-        "\t\tbuilder.setPositiveButton(\"确认\", new OnClickListener() {",
-        "\t\t\tpublic void onClick(DialogInterface dialog, int which) {",
-        "\t\t\t\tString result = " + cls.objectName() + "Service.Delete" + cls.className + "(" +
-            cls.keyMember()->variable + ");",
-        "\t\t\t\tToast.makeText(getApplicationContext(), result, 1).show();",
-        "\t\t\t\tsetViews();",
-        "\t\t\t\tdialog.dismiss();",
-        "\t\t\t}",
-        "\t\t});",
-        "\t\tbuilder.setNegativeButton(\"取消\", new OnClickListener() {",
-        "\t\t\tpublic void onClick(DialogInterface dialog, int which) {",
-        "\t\t\t\tdialog.dismiss();",
-        "\t\t\t}",
-        "\t\t});",
-        "\t\tbuilder.create().show();",
-        "\t}",
-    });
-    code.line();
+    printer.print(u"\t\t}\n\t\treturn true; \n\t}\n}\n");
 }
 
 // One row map: the key first unless the row shows it anyway, then every phone-list member.
-void appendRowMap(TCodeText& code, const TClassModel& cls) {
-    const QString row = cls.objectName() + "List.get(i)";
-    const TMemberInfo& key = *cls.keyMember();
-    code.line("\t\t\t\tMap<String, Object> map = new HashMap<String, Object>();");
-    if (key.member.androidDisplay == 0) {
-        code.line("\t\t\t\tmap.put(\"" + key.name() + "\"," + row + ".get" + key.stem() + "());");
+void printGetDatas(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+    printer.print(kGetDatasStart, screen);
+    if (cls.keyMember()->member.androidDisplay == 0) {
+        printer.print(u"\t\t\t\tmap.put(\"$keyName$\",$cls$List.get(i).get$KeyName$());\n", screen);
     }
+    PrintEach(printer, cls, cls.phoneListMembers(), screen,
+              [](const TMemberTemplates& t) { return t.rowValue; });
+    printer.print(kGetDatasEndAndMenus, screen);
+}
+
+// The adapter's "from" keys and "to" view ids, one per phone-list member.
+void setRowMapping(TVars& screen, const TClassModel& cls) {
+    QStringList keys;
+    QStringList views;
     for (const TMemberInfo* member : cls.phoneListMembers()) {
-        if (member->category == MemberCategory::Image) {
-            AddThumbnail(code, cls, *member);
-        } else {
-            code.line("\t\t\t\tmap.put(\"" + member->name() + "\", " + row + ".get" +
-                      member->stem() + "());");
-        }
+        const TVars vars = MemberVars(cls, *member, screen);
+        keys.append(Format(u"\"$name$\"", vars));
+        views.append(Format(u"R.id.$rowViewId$", vars));
     }
-    code.line("\t\t\t\tlist.add(map);");
-}
-
-void appendGetDatas(TCodeText& code, const TClassModel& cls) {
-    const QString& Class = cls.className;
-    const QString cls_ = cls.objectName();
-    code.lines({
-        "\tprivate List<Map<String, Object>> getDatas() {",
-        "\t\tList<Map<String, Object>> list = new ArrayList<Map<String, Object>>();",
-        "\t\ttry {",
-        "\t\t\t/* 查询" + InJavaComment(cls.friendName) + "信息 */",
-        "\t\t\tList<" + Class + "> " + cls_ + "List = " + cls_ + "Service.Query" + Class +
-            "(queryCondition" + Class + ");",
-        "\t\t\tfor (int i = 0; i < " + cls_ + "List.size(); i++) {",
-    });
-    appendRowMap(code, cls);
-    code.lines({
-        "\t\t\t}",
-        "\t\t} catch (Exception e) { ",
-        "\t\t\tToast.makeText(getApplicationContext(), \"\", 1).show();",
-        "\t\t}",
-        "\t\treturn list;",
-        "\t}",
-    });
-    code.line();
-}
-
-void appendOptionsMenu(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "\t@Override",
-        "\tpublic boolean onCreateOptionsMenu(Menu menu) {",
-        "\t\tmenu.add(0, 1, 1, \"添加" + InJavaString(cls.friendName) + "\");",
-        "\t\tmenu.add(0, 2, 2, \"查询" + InJavaString(cls.friendName) + "\");",
-        "\t\tmenu.add(0, 3, 3, \"返回主界面\");",
-        "\t\treturn super.onCreateOptionsMenu(menu);",
-        "\t}",
-    });
-    code.line();
-}
-
-// Starts `target` with an empty intent and finishes the list screen.
-void appendLeaveFor(TCodeText& code, const TClassModel& cls, const QString& target) {
-    code.lines({
-        "\t\t\tIntent intent = new Intent();",
-        "\t\t\tintent.setClass(" + cls.className + "ListActivity.this, " + target + ".class);",
-        "\t\t\tstartActivity(intent);",
-        "\t\t\t" + cls.className + "ListActivity.this.finish();",
-    });
-}
-
-void appendOptionsItemSelected(TCodeText& code, const TClassModel& cls) {
-    code.lines({
-        "\t@Override",
-        "\tpublic boolean onOptionsItemSelected(MenuItem item) {",
-        "\t\tif (item.getItemId() == 1) {",
-        "\t\t\t// 添加" + InJavaComment(cls.friendName) + "信息",
-    });
-    appendLeaveFor(code, cls, cls.className + "AddActivity");
-    code.line("\t\t} else if (item.getItemId() == 2) {");
-    code.line("\t\t\t/*查询" + InJavaComment(cls.friendName) + "信息*/");
-    appendLeaveFor(code, cls, cls.className + "QueryActivity");
-    code.line("\t\t} else if (item.getItemId() == 3) {");
-    code.line("\t\t\t/*返回主界面*/");
-    appendLeaveFor(code, cls, "MainMenuActivity");
-    code.lines({"\t\t}", "\t\treturn true; ", "\t}", "}"});
+    screen.set(u"rowKeys", keys.join(u',')).set(u"rowViews", views.join(u','));
 }
 
 }  // namespace
 
 TGeneratedFile BuildListScreen(const TProjectModel&, const TClassModel& cls) {
-    TCodeText code;
-    appendImports(code, cls);
-    appendFields(code, cls);
-    appendOnCreate(code, cls);
-    appendSetViews(code, cls);
-    appendContextMenu(code, cls);
-    appendContextItemSelected(code, cls);
-    appendDeleteDialog(code, cls);
-    appendGetDatas(code, cls);
-    appendOptionsMenu(code, cls);
-    appendOptionsItemSelected(code, cls);
-    return TGeneratedFile::Java("activity", cls.className + "ListActivity.java", code.text());
+    const TVars classVars = ClassVars(cls);
+    TVars screen(&classVars);
+    const MemberCategory keyText =
+        cls.hasIntegerKey() ? MemberCategory::Integer : MemberCategory::String;
+    screen.set(u"activity", Format(u"$Class$ListActivity", classVars))
+        .set(u"tappedKey",
+             FromText(keyText, Format(u"list.get(arg2).get(\"$keyName$\").toString()", classVars)))
+        .set(u"pressedKey", FromText(keyText, Format(u"list.get(position).get(\"$keyName$\")"
+                                                     ".toString()",
+                                                     classVars)));
+    SetImageService(screen, cls, ServiceImports::Own);
+    setRowMapping(screen, cls);
+    TPrinter printer;
+    printImports(printer, screen);
+    printer.print(kFieldsAndOnCreate, screen).print(kSetViews, screen);
+    printer.print(kContextItemSelected, screen);
+    printGetDatas(printer, cls, screen);
+    printOptionsItems(printer, screen);
+    return ActivityFile(screen, printer);
 }

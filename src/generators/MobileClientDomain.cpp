@@ -1,27 +1,32 @@
 #include "generators/MobileClientDomain.h"
-#include "generation/TextForms.h"
 
-#include "generation/CodeText.h"
+#include "generators/MemberTemplates.h"
 
 TGeneratedFiles TMobileClientDomain::Generate(const TProjectModel&, const TClassModel& cls) {
-    TCodeText code;
-    code.line("package com.mobileclient.domain;").line();
-    code.line("import java.io.Serializable;").line();
-    code.line("public class " + cls.className + " implements Serializable {");
-    for (const TMemberInfo& m : cls.members) {
-        const QString type = m.javaType();
-        code.lines({
-            "    /*" + InJavaComment(m.comment()) + "*/",
-            "    private " + type + " " + m.name() + ";",
-            "    public " + type + " get" + m.stem() + "() {",
-            "        return " + m.name() + ";",
-            "    }",
-            "    public void set" + m.stem() + "(" + type + " " + m.name() + ") {",
-            "        this." + m.name() + " = " + m.name() + ";",
-            "    }",
-        });
-        code.line();
+    const TVars classVars = ClassVars(cls);
+    TPrinter printer;
+    printer.print(
+        u"package com.mobileclient.domain;\n"
+        "\n"
+        "import java.io.Serializable;\n"
+        "\n"
+        "public class $Class$ implements Serializable {\n",
+        classVars);
+    for (const TMemberInfo& member : cls.members) {
+        TVars vars = MemberVars(cls, member, classVars);
+        vars.set(u"type", member.javaType());
+        printer.print(
+            u"    /*$comment$*/\n"
+            "    private $type$ $name$;\n"
+            "    public $type$ get$Name$() {\n"
+            "        return $name$;\n"
+            "    }\n"
+            "    public void set$Name$($type$ $name$) {\n"
+            "        this.$name$ = $name$;\n"
+            "    }\n"
+            "\n",
+            vars);
     }
-    code.raw("}");
-    return {TGeneratedFile::Java("domain", cls.className + ".java", code.text())};
+    printer.print(u"}");
+    return {TGeneratedFile::Java("domain", Format(u"$Class$.java", classVars), printer.text())};
 }

@@ -1,9 +1,9 @@
 // The naming rules and model checks every generator relies on.
 
 #include "Models.h"
+#include "generation/JavaNames.h"
 #include "generation/ModelChecks.h"
-#include "generators/LayoutPieces.h"
-#include "generators/ScreenPieces.h"
+#include "generation/TextForms.h"
 
 #include <QXmlStreamReader>
 

@@ -1,0 +1,682 @@
+#include "generators/MemberTemplates.h"
+
+#include "generation/JavaNames.h"
+#include "generators/ViewIds.h"
+
+namespace {
+
+// ---- the add and edit forms ----
+
+constexpr char16_t kEditBoxFields[] =
+    u"\t// 声明$comment$输入框\n"
+    "\tprivate EditText $etId$;\n";
+constexpr char16_t kFormDateFields[] =
+    u"\t// 出版$comment$控件\n"
+    "\tprivate DatePicker $dpId$;\n";
+constexpr char16_t kFormPictureFields[] =
+    u"\t// 声明$comment$图片框控件\n"
+    "\tprivate ImageView $ivId$;\n"
+    "\tprivate Button $photoButtonId$;\n"
+    "\tprotected int REQ_CODE_SELECT_IMAGE_$name$ = $selectRequest$;\n"
+    "\tprivate int REQ_CODE_CAMERA_$name$ = $cameraRequest$;\n";
+constexpr char16_t kDropDownFieldsHead[] =
+    u"\t// 声明$comment$下拉框\n"
+    "\tprivate Spinner spinner_$name$;\n"
+    "\tprivate ArrayAdapter<String> $name$_adapter;\n"
+    "\tprivate static  String[] $name$_ShowText  = null;\n";
+constexpr TJoinedTemplate kFormDropDownFields(kDropDownFieldsHead,
+                                              u"\tprivate List<$RefClass$> $stem$List = null;\n"
+                                              "\t/*$comment$管理业务逻辑层*/\n",
+                                              kReferenceServiceField);
+
+constexpr char16_t kEditBoxSetUp[] = u"\t\t$etId$ = (EditText) findViewById(R.id.$etId$);\n";
+constexpr char16_t kFormDateSetUp[] = u"\t\t$dpId$ = (DatePicker)this.findViewById(R.id.$dpId$);\n";
+constexpr char16_t kPictureSetUp[] =
+    u"\t\t$ivId$ = (ImageView) findViewById(R.id.$ivId$);\n"
+    "\t\t/*单击图片显示控件时进行图片的选择*/\n"
+    "\t\t$ivId$.setOnClickListener(new OnClickListener() {\n"
+    "\t\t\t@Override\n"
+    "\t\t\tpublic void onClick(View v) {\n"
+    "\t\t\t\tIntent intent = new Intent();\n"
+    "\t\t\t\tintent.setClass($activity$.this,photoListActivity.class);\n"
+    "\t\t\t\tstartActivityForResult(intent,REQ_CODE_SELECT_IMAGE_$name$);\n"
+    "\t\t\t}\n"
+    "\t\t});\n"
+    "\t\t$photoButtonId$ = (Button) findViewById(R.id.$photoButtonId$);\n"
+    "\t\t$photoButtonId$.setOnClickListener(new OnClickListener() { \n"
+    "\t\t\t@Override\n"
+    "\t\t\tpublic void onClick(View arg0) {\n"
+    "\t\t\t\tIntent intent = new Intent(MediaStore.ACTION_IMAGE_CAPTURE); \n"
+    "\t\t\t\tcarmera_path = HttpUtil.FILE_PATH + \"/carmera_$name$.bmp\";\n"
+    "\t\t\t\tFile out = new File(carmera_path); \n"
+    "\t\t\t\tintent.putExtra(MediaStore.EXTRA_OUTPUT, Uri.fromFile(out)); \n"
+    "\t\t\t\tstartActivityForResult(intent, REQ_CODE_CAMERA_$name$);  \n"
+    "\t\t\t}\n"
+    "\t\t});\n";
+
+// A drop-down's adapter and the head of its selection listener, then (after the selection's
+// statements) the listener's end.
+constexpr char16_t kDropDownAdapter[] =
+    u"\t\t// 将可选内容与ArrayAdapter连接起来\n"
+    "\t\t$name$_adapter = new ArrayAdapter<String>(this,android.R.layout.simple_spinner_item, "
+    "$name$_ShowText);\n"
+    "\t\t// 设置$styleSubject$下拉列表的风格\n"
+    "\t\t$name$_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);\n"
+    "\t\t// 将adapter 添加到spinner中\n"
+    "\t\tspinner_$name$.setAdapter($name$_adapter);\n"
+    "\t\t// 添加事件Spinner事件监听\n"
+    "\t\tspinner_$name$.setOnItemSelectedListener(new OnItemSelectedListener() {\n"
+    "\t\t\t@Override\n"
+    "\t\t\tpublic void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {\n";
+constexpr char16_t kDropDownEnd[] =
+    u"\t\t\t}\n"
+    "\t\t\t@Override\n"
+    "\t\t\tpublic void onNothingSelected(AdapterView<?> arg0) {}\n"
+    "\t\t});\n"
+    "\t\t// 设置默认值\n"
+    "\t\tspinner_$name$.setVisibility(View.VISIBLE);\n";
+constexpr TJoinedTemplate kFormDropDownSetUp(
+    u"\t\tspinner_$name$ = (Spinner) findViewById(R.id.$spinnerId$);\n"
+    "\t\t// 获取所有的$comment$\n"
+    "\t\ttry {\n"
+    "\t\t\t$stem$List = $stem$Service.Query$RefClass$(null);\n"
+    "\t\t} catch (Exception e1) { \n"
+    "\t\t\te1.printStackTrace(); \n"
+    "\t\t}\n"
+    "\t\tint $stem$Count = $stem$List.size();\n"
+    "\t\t$name$_ShowText = new String[$stem$Count];\n"
+    "\t\tfor(int i=0;i<$stem$Count;i++) { \n"
+    "\t\t\t$name$_ShowText[i] = $stem$List.get(i).$refShowText$;\n"
+    "\t\t}\n",
+    kDropDownAdapter, u"\t\t\t\t$cls$.set$Name$($stem$List.get(arg2)$refKey$); \n", kDropDownEnd);
+
+constexpr char16_t kEditBoxSave[] =
+    u"\t\t\t\t\t/*验证获取$comment$*/ \n"
+    "\t\t\t\t\tif($etId$.getText().toString().equals(\"\")) {\n"
+    "\t\t\t\t\t\tToast.makeText($activity$.this, \"$commentText$输入不能为空!\", "
+    "Toast.LENGTH_LONG).show();\n"
+    "\t\t\t\t\t\t$etId$.setFocusable(true);\n"
+    "\t\t\t\t\t\t$etId$.requestFocus();\n"
+    "\t\t\t\t\t\treturn;\t\n"
+    "\t\t\t\t\t}\n"
+    "\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n";
+constexpr char16_t kFormDateSave[] =
+    u"\t\t\t\t\t/*获取出版日期*/\n"
+    "\t\t\t\t\tDate $var$ = new "
+    "Date($dpId$.getYear()-1900,$dpId$.getMonth(),$dpId$.getDayOfMonth());\n"
+    "\t\t\t\t\t$cls$.set$Name$(new Timestamp($var$.getTime()));\n";
+constexpr char16_t kPhotoUpload[] =
+    u"\t\t\t\t\t\t//如果图片地址不为空，说明用户选择了图片，这时需要连接服务器上传图片\n"
+    "\t\t\t\t\t\t$activity$.this.setTitle(\"正在上传图片，稍等...\");\n"
+    "\t\t\t\t\t\tString $var$ = HttpUtil.uploadFile($cls$.get$Name$());\n"
+    "\t\t\t\t\t\t$activity$.this.setTitle(\"图片上传完毕！\");\n"
+    "\t\t\t\t\t\t$cls$.set$Name$($var$);\n";
+// The add form uploads a chosen photo or stores the default picture's name.
+constexpr TJoinedTemplate kAddPhotoSave(u"\t\t\t\t\tif($cls$.get$Name$() != null) {\n",
+                                        kPhotoUpload,
+                                        u"\t\t\t\t\t} else {\n"
+                                        "\t\t\t\t\t\t$cls$.set$Name$(\"upload/noimage.jpg\");\n"
+                                        "\t\t\t\t\t}\n");
+// The edit form uploads a photo only when it is not a stored one.
+constexpr TJoinedTemplate kEditPhotoSave(
+    u"\t\t\t\t\tif (!$cls$.get$Name$().startsWith(\"upload/\")) {\n", kPhotoUpload,
+    u"\t\t\t\t\t} \n");
+
+constexpr char16_t kStringPreFill[] = u"\t\tthis.$etId$.setText($cls$.get$Name$());\n";
+constexpr char16_t kNumberPreFill[] = u"\t\tthis.$etId$.setText($cls$.get$Name$() + \"\");\n";
+constexpr char16_t kDatePreFill[] =
+    u"\t\tDate $var$ = new Date($cls$.get$Name$().getTime());\n"
+    "\t\tthis.$dpId$.init($var$.getYear() + 1900,$var$.getMonth(), $var$.getDate(), null);\n";
+// The stored picture, downloaded and shown ($decodeSeparator$ is the screen's).
+constexpr char16_t kStoredPhoto[] =
+    u"\t\tbyte[] $var$_data = null;\n"
+    "\t\ttry {\n"
+    "\t\t\t// 获取图片数据\n"
+    "\t\t\t$var$_data = $imageService$.getImage(HttpUtil.BASE_URL + $cls$.get$Name$());\n"
+    "\t\t\tBitmap $var$ = BitmapFactory.decodeByteArray($var$_data, "
+    "0,$decodeSeparator$$var$_data.length);\n"
+    "\t\t\tthis.$ivId$.setImageBitmap($var$);\n"
+    "\t\t} catch (Exception e) {\n"
+    "\t\t\te.printStackTrace();\n"
+    "\t\t}\n";
+constexpr char16_t kDropDownPreFill[] =
+    u"\t\tfor (int i = 0; i < $stem$List.size(); i++) {\n"
+    "\t\t\tif ($storedIsEntry$) {\n"
+    "\t\t\t\tthis.spinner_$name$.setSelection(i);\n"
+    "\t\t\t\tbreak;\n"
+    "\t\t\t}\n"
+    "\t\t}\n";
+
+// A camera result and a selection result per photo of the form.
+constexpr char16_t kPhotoResults[] =
+    u"\t\tif (requestCode == REQ_CODE_CAMERA_$name$  && resultCode == Activity.RESULT_OK) {\n"
+    "\t\t\tcarmera_path = HttpUtil.FILE_PATH + \"/carmera_$name$.bmp\"; \n"
+    "\t\t\tBitmapFactory.Options opts = new BitmapFactory.Options();\n"
+    "\t\t\topts.inJustDecodeBounds = true;\n"
+    "\t\t\tBitmapFactory.decodeFile(carmera_path, opts); \n"
+    "\t\t\topts.inSampleSize = photoListActivity.computeSampleSize(opts, -1, 300*300);\n"
+    "\t\t\topts.inJustDecodeBounds = false;\n"
+    "\t\t\ttry {\n"
+    "\t\t\t\tBitmap booImageBm = BitmapFactory.decodeFile(carmera_path, opts);\n"
+    "\t\t\t\tString jpgFileName = \"carmera_$name$.jpg\";\n"
+    "\t\t\t\tString jpgFilePath =  HttpUtil.FILE_PATH + \"/\" + jpgFileName;\n"
+    "\t\t\t\ttry {\n"
+    "\t\t\t\t\tFileOutputStream jpgOutputStream = new FileOutputStream(jpgFilePath);\n"
+    "\t\t\t\t\tbooImageBm.compress(Bitmap.CompressFormat.JPEG, 30, jpgOutputStream);// "
+    "把数据写入文件 \n"
+    "\t\t\t\t\tFile bmpFile = new File(carmera_path);\n"
+    "\t\t\t\t\tbmpFile.delete();\n"
+    "\t\t\t\t} catch (FileNotFoundException e) {\n"
+    "\t\t\t\t\te.printStackTrace();\n"
+    "\t\t\t\t} \n"
+    "\t\t\t\tthis.$ivId$.setImageBitmap(booImageBm);\n"
+    "\t\t\t\tthis.$ivId$.setScaleType(ScaleType.FIT_CENTER);\n"
+    "\t\t\t\tthis.$cls$.set$Name$(jpgFileName);\n"
+    "\t\t\t} catch (OutOfMemoryError err) {  }\n"
+    "\t\t}\n"
+    "\n"
+    "\t\tif(requestCode == REQ_CODE_SELECT_IMAGE_$name$ && resultCode == Activity.RESULT_OK) {\n"
+    "\t\t\tBundle bundle = data.getExtras();\n"
+    "\t\t\tString filename =  bundle.getString(\"fileName\");\n"
+    "\t\t\tString filepath = HttpUtil.FILE_PATH + \"/\" + filename;\n"
+    "\t\t\tBitmapFactory.Options opts = new BitmapFactory.Options();\n"
+    "\t\t\topts.inJustDecodeBounds = true; \n"
+    "\t\t\tBitmapFactory.decodeFile(filepath, opts); \n"
+    "\t\t\topts.inSampleSize = photoListActivity.computeSampleSize(opts, -1, 128*128);\n"
+    "\t\t\topts.inJustDecodeBounds = false; \n"
+    "\t\t\ttry { \n"
+    "\t\t\t\tBitmap bm = BitmapFactory.decodeFile(filepath, opts);\n"
+    "\t\t\t\tthis.$ivId$.setImageBitmap(bm); \n"
+    "\t\t\t\tthis.$ivId$.setScaleType(ScaleType.FIT_CENTER); \n"
+    "\t\t\t} catch (OutOfMemoryError err) {  } \n"
+    "\t\t\t$cls$.set$Name$(filename); \n"
+    "\t\t}\n";
+
+// ---- the add and edit layouts ----
+
+constexpr char16_t kTextInput[] =
+    u"\t\t\t<EditText \n"
+    "\t\t\t\tandroid:text=\"\" \n"
+    "\t\t\t\tandroid:id=\"@+id/$etId$\" \n"
+    "\t\t\t\tandroid:layout_width=\"$boxWidth$\"\n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "$multiLine$"
+    "\t\t\t/>\n";
+constexpr char16_t kMultiLine[] =
+    u"\t\t\t\tandroid:inputType=\"textMultiLine\"\n"
+    "\t\t\t\tandroid:singleLine=\"false\"\n"
+    "\t\t\t\tandroid:scrollHorizontally=\"false\"\n";
+constexpr char16_t kIntegerInput[] =
+    u"\t\t\t<EditText\n"
+    "\t\t\t\tandroid:text=\"\" \n"
+    "\t\t\t\tandroid:id=\"@+id/$etId$\"\n"
+    "\t\t\t\tandroid:inputType=\"number\" \n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\" \n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "\t\t\t/>\n";
+constexpr char16_t kFloatInput[] =
+    u"\t\t\t<EditText\n"
+    "\t\t\t\tandroid:text=\"\"\n"
+    "\t\t\t\tandroid:id=\"@+id/$etId$\"\n"
+    "\t\t\t\tandroid:inputType=\"numberDecimal\" \n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\" \n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "\t\t\t/>\n";
+constexpr char16_t kDateInput[] =
+    u"\t\t\t<DatePicker \n"
+    "\t\t\t\tandroid:id=\"@+id/$dpId$\"\n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\" \n"
+    "\t\t\t/>\n"
+    "\n"
+    "\n"
+    "\n";
+// The picture with a photo button below it in a right-aligned row of its own.
+constexpr char16_t kPhotoInput[] =
+    u"\t\t\t<ImageView android:id=\"@+id/$ivId$\" \n"
+    "\t\t\t\tandroid:layout_width=\"80dp\"\n"
+    "\t\t\t\tandroid:layout_height=\"80dp\" \n"
+    "\t\t\t\tandroid:src=\"@drawable/noimage\" \n"
+    "\t\t\t/> \n"
+    "\t\t</TableRow>\n"
+    "\t\t<TableRow android:gravity=\"right\">\n"
+    "\t\t\t<Button \n"
+    "\t\t\t\tandroid:text=\"拍照\"\n"
+    "\t\t\t\tandroid:id=\"@+id/$photoButtonId$\"\n"
+    "\t\t\t\tandroid:layout_width=\"60dp\" \n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "\t\t\t/> \n";
+constexpr char16_t kDropDownInput[] =
+    u"\t\t\t<Spinner \n"
+    "\t\t\t\tandroid:id=\"@+id/$spinnerId$\" \n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\" \n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "\t\t\t/>\n";
+
+// ---- the detail screen and layout ----
+
+constexpr char16_t kTextDetailFields[] =
+    u"\t// 声明$comment$控件\n"
+    "\tprivate TextView $tvId$;\n";
+constexpr char16_t kPictureDetailFields[] =
+    u"\t// 声明$comment$图片框\n"
+    "\tprivate ImageView $ivId$;\n";
+constexpr char16_t kTextLookup[] = u"\t\t$tvId$ = (TextView) findViewById(R.id.$tvId$);\n";
+constexpr char16_t kPictureLookup[] = u"\t\t$ivId$ = (ImageView) findViewById(R.id.$ivId$); \n";
+constexpr char16_t kStringShow[] = u"\t\tthis.$tvId$.setText($cls$.get$Name$());\n";
+constexpr char16_t kNumberShow[] = u"\t\tthis.$tvId$.setText($cls$.get$Name$() + \"\");\n";
+// Year-month-day without leading zeros.
+constexpr char16_t kDateShow[] =
+    u"\t\tDate $var$ = new Date($cls$.get$Name$().getTime());\n"
+    "\t\tString $var$Str = ($var$.getYear() + 1900) + \"-\" + ($var$.getMonth()+1) + \"-\" + "
+    "$var$.getDate();\n"
+    "\t\tthis.$tvId$.setText($var$Str);\n";
+// The referenced object fetched by key; its display member is shown.
+constexpr char16_t kReferenceShow[] =
+    u"\t\t$RefClass$ $stem$ = $stem$Service.Get$RefClass$($cls$.get$Name$());\n"
+    "\t\tthis.$tvId$.setText($stem$.$refShowText$);\n";
+constexpr char16_t kPictureDetailWidget[] =
+    u"\t\t  <ImageView android:id=\"@+id/$ivId$\" \n"
+    "        \tandroid:layout_width=\"160dp\"  \n"
+    "        \tandroid:layout_height=\"160dp\"  \n"
+    "        \tandroid:src=\"@drawable/noimage\" \n"
+    "        \t/>  \n";
+
+// ---- a list row ----
+
+constexpr char16_t kRowValue[] = u"\t\t\t\tmap.put(\"$name$\", $cls$List.get(i).get$Name$());\n";
+// The picture decoded to at most about 100*100 pixels; running out of memory leaves it out.
+constexpr char16_t kRowThumbnail[] =
+    u"\t\t\t\tbyte[] $var$_data = $imageService$.getImage(HttpUtil.BASE_URL+ "
+    "$cls$List.get(i).get$Name$());// 获取图片数据\n"
+    "\t\t\t\tBitmapFactory.Options $var$_opts = new BitmapFactory.Options();  \n"
+    "\t\t\t\t$var$_opts.inJustDecodeBounds = true;  \n"
+    "\t\t\t\tBitmapFactory.decodeByteArray($var$_data, 0, $var$_data.length, $var$_opts); \n"
+    "\t\t\t\t$var$_opts.inSampleSize = photoListActivity.computeSampleSize($var$_opts, -1, "
+    "100*100); \n"
+    "\t\t\t\t$var$_opts.inJustDecodeBounds = false; \n"
+    "\t\t\t\ttry {\n"
+    "\t\t\t\t\tBitmap $var$ = BitmapFactory.decodeByteArray($var$_data, 0, $var$_data.length, "
+    "$var$_opts);\n"
+    "\t\t\t\t\tmap.put(\"$name$\", $var$);\n"
+    "\t\t\t\t} catch (OutOfMemoryError err) { }\n";
+constexpr char16_t kRowText[] =
+    u"\t   <TextView\n"
+    "\t     android:id=\"@+id/$rowViewId$\"\n"
+    "\t     android:layout_width=\"fill_parent\"\n"
+    "\t     android:layout_height=\"wrap_content\"\n"
+    "\t     android:layout_weight=\"1\" \n"
+    "\t     android:layout_gravity=\"center\"\n"
+    "\t     android:textSize=\"20dp\"/>\n";
+constexpr char16_t kRowPicture[] =
+    u"     <ImageView android:id=\"@+id/$rowViewId$\" \n"
+    "        android:layout_width=\"50dp\" \n"
+    "        android:layout_height=\"58dp\" \n"
+    "        android:src=\"@drawable/ml_default_image\" \n"
+    "      /> \n";
+constexpr char16_t kTextBinding[] =
+    u"\t\tholder.$rowViewId$.setText(mData.get(position).get(\"$name$\").toString());\n";
+constexpr char16_t kDateBinding[] =
+    u"\t\tholder.$rowViewId$.setText(mData.get(position).get(\"$name$\").toString().substring(0, "
+    "10));\n";
+constexpr char16_t kPictureBinding[] =
+    u"\t\tholder.$rowViewId$.setImageBitmap((Bitmap)mData.get(position).get(\"$name$\"));\n";
+// A TextView takes a non-text display value as a resource id (int) or not at all.
+constexpr char16_t kReferenceBinding[] =
+    u"\t\tholder.$rowViewId$.setText((new "
+    "$RefClass$Service()).Get$RefClass$($storedRefKey$).$refShowText$);\n";
+
+// ---- the query screen and layout ----
+
+constexpr char16_t kQueryDateFields[] =
+    u"\t// $comment$控件\n"
+    "\tprivate DatePicker $dpId$;\n"
+    "\tprivate CheckBox $cbId$;\n";
+constexpr TJoinedTemplate kQueryDropDownFields(kDropDownFieldsHead,
+                                               u"\tprivate List<$RefClass$> $stem$List = null; \n"
+                                               "\t/*$refFriend$管理业务逻辑层*/\n",
+                                               kReferenceServiceField);
+constexpr char16_t kQueryDateSetUp[] =
+    u"\t\t$dpId$ = (DatePicker) findViewById(R.id.$dpId$);\n"
+    "\t\t$cbId$ = (CheckBox) findViewById(R.id.$cbId$);\n";
+// "不限制" first; it puts the key type's empty value into the condition.
+constexpr TJoinedTemplate kQueryDropDownSetUp(
+    u"\t\tspinner_$name$ = (Spinner) findViewById(R.id.$spinnerId$);\n"
+    "\t\t// 获取所有的$refFriend$\n"
+    "\t\ttry {\n"
+    "\t\t\t$stem$List = $stem$Service.Query$RefClass$(null);\n"
+    "\t\t} catch (Exception e1) {\n"
+    "\t\t\te1.printStackTrace();\n"
+    "\t\t}\n"
+    "\t\tint $stem$Count = $stem$List.size();\n"
+    "\t\t$name$_ShowText = new String[$stem$Count+1];\n"
+    "\t\t$name$_ShowText[0] = \"不限制\";\n"
+    "\t\tfor(int i=1;i<=$stem$Count;i++) { \n"
+    "\t\t\t$name$_ShowText[i] = $stem$List.get(i-1).$refShowText$;\n"
+    "\t\t} \n",
+    kDropDownAdapter,
+    u"\t\t\t\tif(arg2 != 0)\n"
+    "\t\t\t\t\tqueryCondition$Class$.set$Name$($stem$List.get(arg2-1)$refKey$); \n"
+    "\t\t\t\telse\n"
+    "\t\t\t\t\tqueryCondition$Class$.set$Name$($noChoice$);\n",
+    kDropDownEnd);
+constexpr char16_t kTextCondition[] =
+    u"\t\t\t\t\tqueryCondition$Class$.set$Name$($etId$.getText().toString());\n";
+// A date condition is set only while its check box is ticked.
+constexpr char16_t kDateCondition[] =
+    u"\t\t\t\t\tif($cbId$.isChecked()) {\n"
+    "\t\t\t\t\t\t/*获取$comment$*/\n"
+    "\t\t\t\t\t\tDate $var$ = new "
+    "Date($dpId$.getYear()-1900,$dpId$.getMonth(),$dpId$.getDayOfMonth());\n"
+    "\t\t\t\t\t\tqueryCondition$Class$.set$Name$(new Timestamp($var$.getTime()));\n"
+    "\t\t\t\t\t} else {\n"
+    "\t\t\t\t\t\tqueryCondition$Class$.set$Name$(null);\n"
+    "\t\t\t\t\t} \n";
+constexpr char16_t kTextQueryWidget[] =
+    u"\t\t\t<EditText\n"
+    "\t\t\tandroid:text=\"\" \n"
+    "\t\t\tandroid:id=\"@+id/$etId$\"\n"
+    "\t\t\tandroid:layout_width=\"fill_parent\"\n"
+    "\t\t\tandroid:layout_height=\"wrap_content\"/>\n";
+// The date picker, then a second row whose check box switches the date condition on.
+constexpr char16_t kDateQueryWidget[] =
+    u"\t\t\t<DatePicker\n"
+    "\t\t\t\tandroid:id=\"@+id/$dpId$\" \n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"/>\n"
+    "\t\t</TableRow> \n"
+    "\t\t<TableRow>\n"
+    "\t\t\t<TextView \n"
+    "\t\t\t\tandroid:text=\"       \" \n"
+    "\t\t\t\tandroid:id=\"@+id/$labelId$\"\n"
+    "\t\t\t\tandroid:layout_width=\"wrap_content\" \n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "\t\t\t\tandroid:textColor=\"#0000ff\"/>\n"
+    "    \t\t<CheckBox \n"
+    "    \t\t    android:text=\"$commentXml$参与查询\" \n"
+    "    \t\t    android:id=\"@+id/$cbId$\" \n"
+    "    \t\t    android:layout_width=\"wrap_content\" \n"
+    "    \t\t    android:layout_height=\"wrap_content\"/>\n";
+constexpr char16_t kChoiceQueryWidget[] =
+    u"\t\t\t<Spinner android:id=\"@+id/$spinnerId$\" \n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"/>\n";
+
+// Integer and float members cannot be asked for in a query: no input on the screen, yet a
+// drop-down in the layout. An image member is asked for by its path, as text.
+const TMemberTemplates kString = {
+    .formFields = kEditBoxFields,
+    .formSetUp = kEditBoxSetUp,
+    .addSave = kEditBoxSave,
+    .editSave = kEditBoxSave,
+    .editPreFill = kStringPreFill,
+    .formResult = {},
+    .inputWidget = kTextInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kStringShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kTextBinding,
+    .queryFields = kEditBoxFields,
+    .querySetUp = kEditBoxSetUp,
+    .queryCondition = kTextCondition,
+    .queryWidget = kTextQueryWidget,
+};
+const TMemberTemplates kInteger = {
+    .formFields = kEditBoxFields,
+    .formSetUp = kEditBoxSetUp,
+    .addSave = kEditBoxSave,
+    .editSave = kEditBoxSave,
+    .editPreFill = kNumberPreFill,
+    .formResult = {},
+    .inputWidget = kIntegerInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kNumberShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kTextBinding,
+    .queryFields = {},
+    .querySetUp = {},
+    .queryCondition = {},
+    .queryWidget = kChoiceQueryWidget,
+};
+const TMemberTemplates kFloat = [] {
+    TMemberTemplates row = kInteger;
+    row.inputWidget = kFloatInput;
+    return row;
+}();
+const TMemberTemplates kDate = {
+    .formFields = kFormDateFields,
+    .formSetUp = kFormDateSetUp,
+    .addSave = kFormDateSave,
+    .editSave = kFormDateSave,
+    .editPreFill = kDatePreFill,
+    .formResult = {},
+    .inputWidget = kDateInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kDateShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kDateBinding,
+    .queryFields = kQueryDateFields,
+    .querySetUp = kQueryDateSetUp,
+    .queryCondition = kDateCondition,
+    .queryWidget = kDateQueryWidget,
+};
+const TMemberTemplates kImage = {
+    .formFields = kFormPictureFields,
+    .formSetUp = kPictureSetUp,
+    .addSave = kAddPhotoSave,
+    .editSave = kEditPhotoSave,
+    .editPreFill = kStoredPhoto,
+    .formResult = kPhotoResults,
+    .inputWidget = kPhotoInput,
+    .requestCodes = 2,
+    .detailFields = kPictureDetailFields,
+    .detailLookup = kPictureLookup,
+    .detailShow = kStoredPhoto,
+    .detailWidget = kPictureDetailWidget,
+    .rowValue = kRowThumbnail,
+    .rowViewId = u"$ivId$",
+    .rowWidget = u"ImageView",
+    .rowView = kRowPicture,
+    .rowBinding = kPictureBinding,
+    .queryFields = kEditBoxFields,
+    .querySetUp = kEditBoxSetUp,
+    .queryCondition = kTextCondition,
+    .queryWidget = kTextQueryWidget,
+};
+const TMemberTemplates kReference = {
+    .formFields = kFormDropDownFields,
+    .formSetUp = kFormDropDownSetUp,
+    .addSave = {},
+    .editSave = {},
+    .editPreFill = kDropDownPreFill,
+    .formResult = {},
+    .inputWidget = kDropDownInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kReferenceShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kReferenceBinding,
+    .queryFields = kQueryDropDownFields,
+    .querySetUp = kQueryDropDownSetUp,
+    .queryCondition = {},
+    .queryWidget = kChoiceQueryWidget,
+};
+
+// ---- how values travel ----
+
+const TWireTemplates kStringWire = {
+    .fromText = u"$text$",
+    .formParameter = u"\t\tparams.put(\"$name$\", $cls$.get$Name$());\n",
+    .jsonReading = u"\t\t\t\t$cls$.set$Name$(object.getString(\"$name$\"));\n",
+    .xmlReading = u"            \t$cls$.set$Name$(valueString); \n",
+    .queryParameter =
+        u"\t\t\turlString += \"&$name$=\" + "
+        "URLEncoder.encode(queryCondition$Class$.get$Name$(), \"UTF-8\") + \"\";\n",
+};
+const TWireTemplates kIntegerWire = {
+    .fromText = u"Integer.parseInt($text$)",
+    .formParameter = u"\t\tparams.put(\"$name$\", $cls$.get$Name$() + \"\");\n",
+    .jsonReading = u"\t\t\t\t$cls$.set$Name$(object.getInt(\"$name$\"));\n",
+    .xmlReading = u"            \t$cls$.set$Name$(new Integer(valueString).intValue());\n",
+    .queryParameter = u"\t\t\turlString += \"&$name$=\" + queryCondition$Class$.get$Name$();\n",
+};
+const TWireTemplates kFloatWire = {
+    .fromText = u"Float.parseFloat($text$)",
+    .formParameter = kIntegerWire.formParameter,
+    .jsonReading = u"\t\t\t\t$cls$.set$Name$((float) object.getDouble(\"$name$\"));\n",
+    .xmlReading = u"            \t$cls$.set$Name$(new Float(valueString).floatValue());\n",
+    .queryParameter = kIntegerWire.queryParameter,
+};
+const TWireTemplates kDateWire = {
+    .fromText = u"Timestamp.valueOf($text$)",
+    .formParameter = u"\t\tparams.put(\"$name$\", $cls$.get$Name$().toString());\n",
+    .jsonReading = u"\t\t\t\t$cls$.set$Name$(Timestamp.valueOf(object.getString(\"$name$\")));\n",
+    .xmlReading = u"            \t$cls$.set$Name$(Timestamp.valueOf(valueString));\n",
+    .queryParameter =
+        u"\t\t\tif(queryCondition$Class$.get$Name$() != null) {\n"
+        "\t\t\t\turlString += \"&$name$=\" + "
+        "URLEncoder.encode(queryCondition$Class$.get$Name$().toString(), "
+        "\"UTF-8\");\n"
+        "\t\t\t}\n",
+};
+
+bool isLongString(const TMemberInfo& member) {
+    return member.category == MemberCategory::String && member.member.memberLength >= 100;
+}
+
+QString stemAmong(const TClassModel& cls, const TMemberInfo& reference, StemAmong stems) {
+    switch (stems) {
+        case StemAmong::AllReferences:
+            return ReferenceStem(cls, reference);
+        case StemAmong::FormDropDowns:
+            return FormReferenceStem(cls, reference);
+        default:
+            return QueryReferenceStem(cls, reference);
+    }
+}
+
+void setReferenceVars(TVars& vars, const TClassModel& cls, const TMemberInfo& member,
+                      StemAmong stems) {
+    const bool integerKey = member.referenceKeyIsInteger();
+    vars.set(u"RefClass", member.refClass())
+        .setJavaComment(u"refFriend", member.referenced->friendName)
+        .set(u"refShowText", member.refShowText())
+        .set(u"refKey", member.refKeyValue(QString()))
+        .set(u"storedRefKey",
+             FromText(member.wireCategory(),
+                      Format(u"mData.get(position).get(\"$name$\").toString()", vars)))
+        .set(u"noChoice", integerKey ? QStringLiteral("0") : QStringLiteral("\"\""));
+    if (stems == StemAmong::None) {
+        return;
+    }
+    vars.set(u"stem", stemAmong(cls, member, stems))
+        .set(u"styleSubject", stems == StemAmong::QueryDropDowns ? QString(vars.value(u"comment"))
+                                                                 : QStringLiteral("图书类别"))
+        .set(u"storedIsEntry",
+             Format(integerKey ? u"$cls$.get$Name$() == $stem$List.get(i)$refKey$"
+                               : u"$cls$.get$Name$().equals($stem$List.get(i)$refKey$)",
+                    vars));
+}
+
+}  // namespace
+
+const TMemberTemplates& TemplatesOf(MemberCategory category) {
+    switch (category) {
+        case MemberCategory::String:
+            return kString;
+        case MemberCategory::Integer:
+            return kInteger;
+        case MemberCategory::Float:
+            return kFloat;
+        case MemberCategory::Date:
+            return kDate;
+        case MemberCategory::Image:
+            return kImage;
+        case MemberCategory::Reference:
+            break;
+    }
+    return kReference;
+}
+
+const TWireTemplates& WireTemplatesOf(MemberCategory wireCategory) {
+    switch (wireCategory) {
+        case MemberCategory::Integer:
+            return kIntegerWire;
+        case MemberCategory::Float:
+            return kFloatWire;
+        case MemberCategory::Date:
+            return kDateWire;
+        default:
+            return kStringWire;
+    }
+}
+
+QString FromText(MemberCategory wireCategory, const QString& text) {
+    TVars vars;
+    vars.set(u"text", text);
+    return Format(WireTemplatesOf(wireCategory).fromText, vars);
+}
+
+TVars ClassVars(const TClassModel& cls) {
+    TVars vars(&ClassViewIds());
+    vars.set(u"Class", cls.className)
+        .set(u"cls", cls.objectName())
+        .set(u"class", cls.layoutName())
+        .setJavaComment(u"friend", cls.friendName)
+        .setJavaString(u"friendText", cls.friendName);
+    if (const TMemberInfo* key = cls.keyMember()) {
+        const bool integer = cls.hasIntegerKey();
+        vars.set(u"key", key->variable)
+            .set(u"keyName", key->name())
+            .set(u"KeyName", key->stem())
+            .setJavaComment(u"keyComment", key->comment())
+            .set(u"KeyType", integer ? QStringLiteral("int") : QStringLiteral("String"))
+            .set(u"keyAsText", integer ? Format(u"$key$+\"\"", vars) : key->variable)
+            .set(u"getKey", integer ? QStringLiteral("getInt") : QStringLiteral("getString"))
+            .set(u"putKey", integer ? QStringLiteral("putInt") : QStringLiteral("putString"));
+    }
+    return vars;
+}
+
+TVars MemberVars(const TClassModel& cls, const TMemberInfo& member, const TVars& outer,
+                 StemAmong stems) {
+    TVars vars(&outer);
+    const TMemberTemplates& templates = TemplatesOf(member.category);
+    vars.set(u"name", member.name())
+        .set(u"Name", member.stem())
+        .set(u"var", member.variable)
+        .setJavaComment(u"comment", member.comment())
+        .setJavaString(u"commentText", member.comment())
+        .setXmlAttribute(u"commentXml", member.comment());
+    SetMemberViewIds(vars, member.name());
+    vars.set(u"rowViewId", Format(templates.rowViewId, vars))
+        .set(u"rowWidget", templates.rowWidget.toString())
+        .set(u"boxWidth",
+             isLongString(member) ? QStringLiteral("60dp") : QStringLiteral("fill_parent"))
+        .set(u"multiLine", isLongString(member) ? Format(kMultiLine, vars) : QString())
+        .set(u"editBoxValue",
+             FromText(member.wireCategory(), Format(u"$etId$.getText().toString()", vars)));
+    if (member.isReference()) {
+        setReferenceVars(vars, cls, member, stems);
+    }
+    return vars;
+}

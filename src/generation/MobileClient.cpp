@@ -15,7 +15,7 @@
 
 namespace {
 
-using ClassGenerator = TGeneratedFiles (*)(const TProjectModel&, const TClassModel&);
+using ClassGenerator = TGeneratedFiles (*)(const TClassCode&);
 
 // The per-class generators in the order their files are written.
 const ClassGenerator kClassGenerators[] = {
@@ -125,10 +125,11 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
     return file;
 }
 
-TGeneratedFiles TMobileClient::ClassFiles(const TProjectModel& project, const TClassModel& cls) {
+TGeneratedFiles TMobileClient::ClassFiles(const TProjectModel&, const TClassModel& cls) {
+    const TClassCode code(cls);
     TGeneratedFiles files;
     for (ClassGenerator generate : kClassGenerators) {
-        files.append(generate(project, cls));
+        files.append(generate(code));
     }
     return files;
 }

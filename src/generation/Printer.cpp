@@ -1,10 +1,11 @@
 #include "generation/Printer.h"
 
 #include <QtGlobal>
+#include <cstring>
 
 namespace {
 
-const QLatin1StringView kLineEnd("\r\n");
+constexpr QStringView kLineEnd = u"\r\n";
 
 // Appends the template to `out`, one plain run at a time between the "$" and "\n" that it
 // replaces.
@@ -34,7 +35,7 @@ void expand(QString& out, QStringView text, const TVars* vars) {
         } else if (vars == nullptr) {
             qFatal("Template without variables names one: %s", qPrintable(text.toString()));
         } else {
-            out.append(vars->value(QStringView(c + 1, close)));
+            vars->appendValue(out, QStringView(c + 1, close));
         }
         c = close;
         run = close + 1;
@@ -42,18 +43,45 @@ void expand(QString& out, QStringView text, const TVars* vars) {
     out.append(QStringView(run, end));
 }
 
+// Names are short and mostly differ in length or first letter, so this runs in the lookup's
+// inner loop without a call.
+bool sameName(QStringView a, QStringView b) {
+    return a.size() == b.size() && a.front() == b.front() &&
+           std::memcmp(a.utf16(), b.utf16(), a.size() * sizeof(char16_t)) == 0;
+}
+
 }  // namespace
 
-const QString& TVars::value(QStringView name) const {
+bool TVars::appendOwnValue(QString& out, QStringView name, const TVars& start) const {
+    // The latest setting of a name counts, so a variable can be set again for one use.
+    for (auto var = vars_.crbegin(); var != vars_.crend(); ++var) {
+        if (!sameName(var->name, name)) {
+            continue;
+        }
+        if (var->isTemplate) {
+            expand(out, var->text, &start);
+        } else {
+            out.append(var->value);
+        }
+        return true;
+    }
+    return false;
+}
+
+void TVars::appendValue(QString& out, QStringView name, const TVars& start) const {
     for (const TVars* vars = this; vars != nullptr; vars = vars->outer_) {
-        // The latest setting of a name counts, so a variable can be set again for one use.
-        for (auto var = vars->vars_.crbegin(); var != vars->vars_.crend(); ++var) {
-            if (var->name == name) {
-                return var->value;
-            }
+        if (vars->appendOwnValue(out, name, start) ||
+            (vars->layer_ != nullptr && vars->layer_->appendOwnValue(out, name, start))) {
+            return;
         }
     }
     qFatal("Template variable $%s$ is not set", qPrintable(name.toString()));
+}
+
+QString TVars::value(QStringView name) const {
+    QString out;
+    appendValue(out, name);
+    return out;
 }
 
 TPrinter& TPrinter::print(QStringView text, const TVars& vars) {

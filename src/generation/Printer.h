@@ -14,16 +14,24 @@
 
 // The variables of a template. A value is stored in the form its place in the generated file
 // needs (code as it is, or a user's text in its Java string, Java comment or XML attribute
-// form), so that the templates never escape anything themselves. Names are string literals; a
-// name set twice has its later value, and a name not set here is looked up in the outer
-// variables.
+// form), so that the templates never escape anything themselves. A variable may also stand for
+// a template of its own, printed where it is used with the variables in force there (so that a
+// member's "$etId$" can be "ET_$name$" without building a text for every member). Names are
+// string literals; a name set twice has its later value, and a name not set here is looked up
+// in the variables that `layer` sets itself, then in the outer variables.
 class TVars {
   public:
-    explicit TVars(const TVars* outer = nullptr) : outer_(outer) {}
+    explicit TVars(const TVars* outer = nullptr, const TVars* layer = nullptr)
+        : outer_(outer), layer_(layer) {}
 
     template <qsizetype N>
     TVars& set(const char16_t (&name)[N], const QString& code) {
-        vars_.append({QStringView(name, N - 1), code});
+        vars_.append({QStringView(name, N - 1), code, {}, false});
+        return *this;
+    }
+    template <qsizetype N>
+    TVars& setTemplate(const char16_t (&name)[N], QStringView text) {
+        vars_.append({QStringView(name, N - 1), {}, text, true});
         return *this;
     }
     template <qsizetype N>
@@ -39,22 +47,31 @@ class TVars {
         return set(name, InXmlAttribute(text));
     }
 
-    // The value of a variable; a template naming a variable that is nowhere set is a fault of
-    // the generator, which stops the program rather than write a wrong file.
-    const QString& value(QStringView name) const;
+    // Appends the variable's value; a template naming a variable that is nowhere set is a fault
+    // of the generator, which stops the program rather than write a wrong file.
+    void appendValue(QString& out, QStringView name) const { appendValue(out, name, *this); }
+    QString value(QStringView name) const;
 
   private:
+    // A variable's template is printed with the variables where the look-up started.
+    void appendValue(QString& out, QStringView name, const TVars& start) const;
+    bool appendOwnValue(QString& out, QStringView name, const TVars& start) const;
+
     struct Var {
         QStringView name;
         QString value;
+        QStringView text;
+        bool isTemplate;
     };
-    QVarLengthArray<Var, 24> vars_;
+    QVarLengthArray<Var, 32> vars_;
     const TVars* outer_;
+    const TVars* layer_;
 };
 
 // Builds a generated file's text in memory.
 class TPrinter {
   public:
+    TPrinter() { text_.reserve(16384); }
     TPrinter& print(QStringView text, const TVars& vars);
     // A template without variables ($$ still stands for a dollar sign).
     TPrinter& print(QStringView text);

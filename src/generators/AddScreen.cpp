@@ -15,21 +15,21 @@ constexpr char16_t kKeyCheck[] =
     "\t\t\t\t\t}\n"
     "\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n";
 
-void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(u"package com.mobileclient.activity;\n\n")
         .print(kFormFileImports)
         .print(u"import com.mobileclient.util.HttpUtil;\n\n")
         .print(kFormTimeImports)
         .print(u"\n");
     PrintOwnImports(printer, screen);
-    PrintReferenceImports(printer, cls);
+    PrintReferenceImports(printer, code);
     printer.print(kFormAndroidImports).print(kFormWidgetImports);
 }
 
 }  // namespace
 
-TGeneratedFile BuildAddScreen(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildAddScreen(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TVars screen(&classVars);
     screen.set(u"activity", Format(u"$Class$AddActivity", classVars))
         .set(u"title", Format(u"添加$friendText$", classVars))
@@ -37,10 +37,10 @@ TGeneratedFile BuildAddScreen(const TProjectModel&, const TClassModel& cls) {
         .set(u"action", QStringLiteral("添加"))
         .set(u"upload", QStringLiteral("上传"))
         .set(u"operation", QStringLiteral("Add"));
-    const bool typedKey = !cls.hasIntegerKey();
-    const TVars key = MemberVars(cls, *cls.keyMember(), screen);
+    const bool typedKey = !code.cls.hasIntegerKey();
+    const TVars key(&screen, &code.member(*code.cls.keyMember()));
     TPrinter printer;
-    printImports(printer, cls, screen);
+    printImports(printer, code, screen);
     printer.print(
         u"public class $activity$ extends Activity {\n"
         "\t// 声明确定添加按钮\n"
@@ -49,19 +49,19 @@ TGeneratedFile BuildAddScreen(const TProjectModel&, const TClassModel& cls) {
     if (typedKey) {
         printer.print(TemplatesOf(MemberCategory::String).formFields, key);
     }
-    PrintFormFields(printer, cls, screen);
+    PrintFormFields(printer, code, screen);
     PrintOnCreateStart(printer, screen, u"add", u" ");
     if (typedKey) {
         printer.print(TemplatesOf(MemberCategory::String).formSetUp, key);
     }
-    PrintFormSetUp(printer, cls, screen);
+    PrintFormSetUp(printer, code, screen);
     printer.print(u"\t\tbtnAdd = (Button) findViewById(R.id.$addButtonId$);\n", screen);
     PrintSaveHandlerStart(printer, screen);
     if (typedKey) {
         printer.print(kKeyCheck, key);
     }
-    PrintFormSaveSteps(printer, cls, screen, &TMemberTemplates::addSave);
+    PrintFormSaveSteps(printer, code, screen, &TMemberTemplates::addSave);
     PrintSendAndReturn(printer, screen);
-    PrintFormResults(printer, cls, screen);
+    PrintFormResults(printer, code, screen);
     return ActivityFile(screen, printer);
 }

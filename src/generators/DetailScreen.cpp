@@ -17,47 +17,49 @@ constexpr char16_t kDetailAndroidImports[] =
     "import android.widget.ImageView;\n"
     "import android.widget.TextView;\n";
 
-void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(u"package com.mobileclient.activity;\n\nimport java.util.Date;\n");
     PrintOwnImports(printer, screen);
-    PrintReferenceImports(printer, cls);
+    PrintReferenceImports(printer, code);
     printer.print(u"import com.mobileclient.util.HttpUtil;\n");
     PrintImageServiceImport(printer, screen);
     printer.print(kDetailAndroidImports).print(u"\n");
 }
 
 template <typename Pick>
-void printEachMember(TPrinter& printer, const TClassModel& cls, const TVars& screen, Pick pick) {
-    PrintEach(printer, cls, cls.allMembers(), screen, pick, StemAmong::AllReferences);
+void printEachMember(TPrinter& printer, const TClassCode& code, const TVars& screen, Pick pick) {
+    PrintEach(printer, code, code.cls.allMembers(), screen, pick, StemAmong::AllReferences);
 }
 
-void printFields(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"public class $Class$DetailActivity extends Activity {\n"
         "\t// 声明返回按钮\n"
         "\tprivate Button btnReturn;\n",
         screen);
-    printEachMember(printer, cls, screen, [](const TMemberTemplates& t) { return t.detailFields; });
+    printEachMember(printer, code, screen,
+                    [](const TMemberTemplates& t) { return t.detailFields; });
     printer.print(
         u"\t/* 要保存的$friend$信息 */\n"
         "\t$Class$ $cls$ = new $Class$(); \n"
         "\t/* $friend$管理业务逻辑层 */\n"
         "\tprivate $Class$Service $cls$Service = new $Class$Service();\n",
         screen);
-    for (const TMemberInfo* member : cls.referenceMembers()) {
+    for (const TMemberInfo* member : code.cls.referenceMembers()) {
         printer.print(kReferenceServiceField,
-                      MemberVars(cls, *member, screen, StemAmong::AllReferences));
+                      TVars(&screen, &code.member(*member, StemAmong::AllReferences)));
     }
     printer.print(u"\tprivate $KeyType$ $key$;\n", screen);
 }
 
-void printOnCreate(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     PrintOnCreateStart(printer, screen, u"detail", u"");
     printer.print(
         u"\t\t// 通过findViewById方法实例化组件\n"
         "\t\tbtnReturn = (Button) findViewById(R.id.$returnButtonId$);\n",
         screen);
-    printEachMember(printer, cls, screen, [](const TMemberTemplates& t) { return t.detailLookup; });
+    printEachMember(printer, code, screen,
+                    [](const TMemberTemplates& t) { return t.detailLookup; });
     printer.print(
         u"\t\tBundle extras = this.getIntent().getExtras();\n"
         "\t\t$key$ = extras.$getKey$(\"$keyName$\");\n"
@@ -71,29 +73,29 @@ void printOnCreate(TPrinter& printer, const TClassModel& cls, const TVars& scree
         screen);
 }
 
-void printInitViewData(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"\t/* 初始化显示详情界面的数据 */\n"
         "\tprivate void initViewData() {\n"
         "\t    $cls$ = $cls$Service.Get$Class$($key$); \n",
         screen);
-    printEachMember(printer, cls, screen, [](const TMemberTemplates& t) { return t.detailShow; });
+    printEachMember(printer, code, screen, [](const TMemberTemplates& t) { return t.detailShow; });
     printer.print(u"\t} \n}\n");
 }
 
 }  // namespace
 
-TGeneratedFile BuildDetailScreen(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildDetailScreen(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TVars screen(&classVars);
     screen.set(u"activity", Format(u"$Class$DetailActivity", classVars))
         .set(u"title", Format(u"查看$friendText$详情", classVars))
         .set(u"decodeSeparator", QString());
-    SetImageService(screen, cls, ServiceImports::WithReferences);
+    SetImageService(screen, code.cls, ServiceImports::WithReferences);
     TPrinter printer;
-    printImports(printer, cls, screen);
-    printFields(printer, cls, screen);
-    printOnCreate(printer, cls, screen);
-    printInitViewData(printer, cls, screen);
+    printImports(printer, code, screen);
+    printFields(printer, code, screen);
+    printOnCreate(printer, code, screen);
+    printInitViewData(printer, code, screen);
     return ActivityFile(screen, printer);
 }

@@ -3,7 +3,7 @@
 
 namespace {
 
-void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(u"package com.mobileclient.activity;\n\n")
         .print(kFormFileImports)
         .print(u"\n")
@@ -11,7 +11,7 @@ void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen
         .print(u"\nimport com.mobileclient.util.HttpUtil;\n");
     PrintImageServiceImport(printer, screen);
     PrintOwnImports(printer, screen);
-    PrintReferenceImports(printer, cls);
+    PrintReferenceImports(printer, code);
     printer.print(kFormAndroidImports)
         .print(u"import android.widget.TextView;\n")
         .print(kFormWidgetImports)
@@ -19,10 +19,10 @@ void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen
 }
 
 // The object is loaded once every drop-down is filled, so its references can be selected.
-void printOnCreate(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     PrintOnCreateStart(printer, screen, u"edit", u" ");
     printer.print(u"\t\t$keyTvId$ = (TextView) findViewById(R.id.$keyTvId$);\n", screen);
-    PrintFormSetUp(printer, cls, screen);
+    PrintFormSetUp(printer, code, screen);
     printer.print(
         u"\t\tbtnUpdate = (Button) findViewById(R.id.$updateButtonId$);\n"
         "\t\tBundle extras = this.getIntent().getExtras();\n"
@@ -30,11 +30,11 @@ void printOnCreate(TPrinter& printer, const TClassModel& cls, const TVars& scree
         "\t\tinitViewData();\n",
         screen);
     PrintSaveHandlerStart(printer, screen);
-    PrintFormSaveSteps(printer, cls, screen, &TMemberTemplates::editSave);
+    PrintFormSaveSteps(printer, code, screen, &TMemberTemplates::editSave);
     PrintSendAndReturn(printer, screen);
 }
 
-void printInitViewData(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"\t/* 初始化显示编辑界面的数据 */\n"
         "\tprivate void initViewData() {\n"
@@ -42,15 +42,15 @@ void printInitViewData(TPrinter& printer, const TClassModel& cls, const TVars& s
         "\t\tthis.$keyTvId$.setText($keyAsText$);\n",
         screen);
     PrintEach(
-        printer, cls, cls.nonKeyMembers(), screen,
+        printer, code, code.cls.nonKeyMembers(), screen,
         [](const TMemberTemplates& t) { return t.editPreFill; }, StemAmong::FormDropDowns);
     printer.print(u"\t}\n");
 }
 
 }  // namespace
 
-TGeneratedFile BuildEditScreen(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildEditScreen(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TVars screen(&classVars);
     screen.set(u"activity", Format(u"$Class$EditActivity", classVars))
         .set(u"title", Format(u"修改$friendText$", classVars))
@@ -59,10 +59,10 @@ TGeneratedFile BuildEditScreen(const TProjectModel&, const TClassModel& cls) {
         .set(u"upload", QStringLiteral("更新"))
         .set(u"operation", QStringLiteral("Update"))
         .set(u"decodeSeparator", QStringLiteral(" "))
-        .set(u"keyTvId", QString(MemberVars(cls, *cls.keyMember(), classVars).value(u"tvId")));
-    SetImageService(screen, cls, ServiceImports::WithReferences);
+        .set(u"keyTvId", TVars(&classVars, &code.member(*code.cls.keyMember())).value(u"tvId"));
+    SetImageService(screen, code.cls, ServiceImports::WithReferences);
     TPrinter printer;
-    printImports(printer, cls, screen);
+    printImports(printer, code, screen);
     printer.print(
         u"public class $activity$ extends Activity {\n"
         "\t// 声明确定添加按钮\n"
@@ -70,10 +70,10 @@ TGeneratedFile BuildEditScreen(const TProjectModel&, const TClassModel& cls) {
         "\t// 声明$keyComment$TextView\n"
         "\tprivate TextView $keyTvId$;\n",
         screen);
-    PrintFormFields(printer, cls, screen);
+    PrintFormFields(printer, code, screen);
     printer.print(u"\tprivate $KeyType$ $key$;\n", screen);
-    printOnCreate(printer, cls, screen);
-    printInitViewData(printer, cls, screen);
-    PrintFormResults(printer, cls, screen);
+    printOnCreate(printer, code, screen);
+    printInitViewData(printer, code, screen);
+    PrintFormResults(printer, code, screen);
     return ActivityFile(screen, printer);
 }

@@ -48,20 +48,20 @@ constexpr TFormFoot kDetailFoot = {.barHeightEnd = u"",
 enum class InputForm { Add, Edit };
 
 // A key's box never wraps.
-TVars keyVars(const TClassModel& cls, const TVars& classVars) {
-    TVars key = MemberVars(cls, *cls.keyMember(), classVars);
+TVars keyVars(const TClassCode& code, const TVars& classVars) {
+    TVars key(&classVars, &code.member(*code.cls.keyMember()));
     key.set(u"boxWidth", QStringLiteral("fill_parent")).set(u"multiLine", QString());
     return key;
 }
 
 // The add form has a key field only for a text key (an integer key is assigned by the server);
 // the edit form always shows the key, read-only.
-void printInputKeyRow(TPrinter& printer, const TClassModel& cls, const TVars& classVars,
+void printInputKeyRow(TPrinter& printer, const TClassCode& code, const TVars& classVars,
                       InputForm form) {
-    if (cls.keyMember() == nullptr || (form == InputForm::Add && cls.hasIntegerKey())) {
+    if (code.cls.keyMember() == nullptr || (form == InputForm::Add && code.cls.hasIntegerKey())) {
         return;
     }
-    const TVars key = keyVars(cls, classVars);
+    const TVars key = keyVars(code, classVars);
     PrintRow(printer, kInputKeyRow, key, [&] {
         printer.print(form == InputForm::Edit
                           ? QStringView(kShownTextBox)
@@ -75,14 +75,14 @@ void printInputKeyRow(TPrinter& printer, const TClassModel& cls, const TVars& cl
     });
 }
 
-TGeneratedFile buildInputLayout(const TClassModel& cls, InputForm form) {
+TGeneratedFile buildInputLayout(const TClassCode& code, InputForm form) {
     const bool add = form == InputForm::Add;
-    const TVars classVars = ClassVars(cls);
+    const TVars& classVars = code.vars();
     TPrinter printer;
     PrintFormHead(printer, kInputHead);
-    printInputKeyRow(printer, cls, classVars, form);
-    for (const TMemberInfo* member : cls.nonKeyMembers()) {
-        const TVars vars = MemberVars(cls, *member, classVars);
+    printInputKeyRow(printer, code, classVars, form);
+    for (const TMemberInfo* member : code.cls.nonKeyMembers()) {
+        const TVars vars(&classVars, &code.member(*member));
         PrintRow(printer, kInputMemberRow, vars,
                  [&] { printer.print(TemplatesOf(member->category).inputWidget, vars); });
     }
@@ -99,26 +99,27 @@ TGeneratedFile buildInputLayout(const TClassModel& cls, InputForm form) {
 
 }  // namespace
 
-TGeneratedFile BuildAddLayout(const TClassModel& cls) {
-    return buildInputLayout(cls, InputForm::Add);
+TGeneratedFile BuildAddLayout(const TClassCode& code) {
+    return buildInputLayout(code, InputForm::Add);
 }
 
-TGeneratedFile BuildEditLayout(const TClassModel& cls) {
-    return buildInputLayout(cls, InputForm::Edit);
+TGeneratedFile BuildEditLayout(const TClassCode& code) {
+    return buildInputLayout(code, InputForm::Edit);
 }
 
 // The detail screen shows every image member, an image key too, as a picture.
-TGeneratedFile BuildDetailLayout(const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildDetailLayout(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     PrintFormHead(printer, kDetailHead);
-    if (cls.keyMember() != nullptr) {
-        const TVars key = keyVars(cls, classVars);
-        PrintRow(printer, kDetailKeyRow, key,
-                 [&] { printer.print(TemplatesOf(cls.keyMember()->category).detailWidget, key); });
+    if (code.cls.keyMember() != nullptr) {
+        const TVars key = keyVars(code, classVars);
+        PrintRow(printer, kDetailKeyRow, key, [&] {
+            printer.print(TemplatesOf(code.cls.keyMember()->category).detailWidget, key);
+        });
     }
-    for (const TMemberInfo* member : cls.nonKeyMembers()) {
-        const TVars vars = MemberVars(cls, *member, classVars);
+    for (const TMemberInfo* member : code.cls.nonKeyMembers()) {
+        const TVars vars(&classVars, &code.member(*member));
         PrintRow(printer, kDetailMemberRow, vars,
                  [&] { printer.print(TemplatesOf(member->category).detailWidget, vars); });
     }

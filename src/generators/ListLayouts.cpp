@@ -4,8 +4,8 @@
 #include "generators/LayoutBuilders.h"
 #include "generators/MemberTemplates.h"
 
-TGeneratedFile BuildListLayout(const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildListLayout(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     printer.print(
         u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -19,7 +19,7 @@ TGeneratedFile BuildListLayout(const TClassModel& cls) {
         "        android:layout_height=\"fill_parent\"\n"
         "        android:stretchColumns=\"1\" >\n"
         "        <TableRow > \n");
-    PrintEach(printer, cls, cls.phoneListMembers(), classVars, [](const TMemberTemplates&) {
+    PrintEach(printer, code, code.cls.phoneListMembers(), classVars, [](const TMemberTemplates&) {
         return QStringView(
             u"            <TextView\n"
             "                android:id=\"@+id/$tvId$\"\n"
@@ -43,8 +43,8 @@ TGeneratedFile BuildListLayout(const TClassModel& cls) {
     return TGeneratedFile::Layout(Format(u"$class$_list.xml", classVars), printer.text());
 }
 
-TGeneratedFile BuildListItemLayout(const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildListItemLayout(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     printer.print(
         u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -57,7 +57,7 @@ TGeneratedFile BuildListItemLayout(const TClassModel& cls) {
         "     android:layout_height=\"wrap_content\"\n"
         "     android:orientation=\"horizontal\" \n"
         "     android:descendantFocusability=\"blocksDescendants\">\n");
-    PrintEach(printer, cls, cls.phoneListMembers(), classVars,
+    PrintEach(printer, code, code.cls.phoneListMembers(), classVars,
               [](const TMemberTemplates& t) { return t.rowView; });
     printer.print(u"  </LinearLayout>\n</LinearLayout>\n");
     return TGeneratedFile::Layout(Format(u"$class$_list_item.xml", classVars), printer.text());

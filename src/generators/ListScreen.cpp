@@ -222,22 +222,22 @@ void printOptionsItems(TPrinter& printer, const TVars& screen) {
 }
 
 // One row map: the key first unless the row shows it anyway, then every phone-list member.
-void printGetDatas(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printGetDatas(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(kGetDatasStart, screen);
-    if (cls.keyMember()->member.androidDisplay == 0) {
+    if (code.cls.keyMember()->member.androidDisplay == 0) {
         printer.print(u"\t\t\t\tmap.put(\"$keyName$\",$cls$List.get(i).get$KeyName$());\n", screen);
     }
-    PrintEach(printer, cls, cls.phoneListMembers(), screen,
+    PrintEach(printer, code, code.cls.phoneListMembers(), screen,
               [](const TMemberTemplates& t) { return t.rowValue; });
     printer.print(kGetDatasEndAndMenus, screen);
 }
 
 // The adapter's "from" keys and "to" view ids, one per phone-list member.
-void setRowMapping(TVars& screen, const TClassModel& cls) {
+void setRowMapping(TVars& screen, const TClassCode& code) {
     QStringList keys;
     QStringList views;
-    for (const TMemberInfo* member : cls.phoneListMembers()) {
-        const TVars vars = MemberVars(cls, *member, screen);
+    for (const TMemberInfo* member : code.cls.phoneListMembers()) {
+        const TVars vars(&screen, &code.member(*member));
         keys.append(Format(u"\"$name$\"", vars));
         views.append(Format(u"R.id.$rowViewId$", vars));
     }
@@ -246,24 +246,24 @@ void setRowMapping(TVars& screen, const TClassModel& cls) {
 
 }  // namespace
 
-TGeneratedFile BuildListScreen(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildListScreen(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TVars screen(&classVars);
     const MemberCategory keyText =
-        cls.hasIntegerKey() ? MemberCategory::Integer : MemberCategory::String;
+        code.cls.hasIntegerKey() ? MemberCategory::Integer : MemberCategory::String;
     screen.set(u"activity", Format(u"$Class$ListActivity", classVars))
         .set(u"tappedKey",
              FromText(keyText, Format(u"list.get(arg2).get(\"$keyName$\").toString()", classVars)))
         .set(u"pressedKey", FromText(keyText, Format(u"list.get(position).get(\"$keyName$\")"
                                                      ".toString()",
                                                      classVars)));
-    SetImageService(screen, cls, ServiceImports::Own);
-    setRowMapping(screen, cls);
+    SetImageService(screen, code.cls, ServiceImports::Own);
+    setRowMapping(screen, code);
     TPrinter printer;
     printImports(printer, screen);
     printer.print(kFieldsAndOnCreate, screen).print(kSetViews, screen);
     printer.print(kContextItemSelected, screen);
-    printGetDatas(printer, cls, screen);
+    printGetDatas(printer, code, screen);
     printOptionsItems(printer, screen);
     return ActivityFile(screen, printer);
 }

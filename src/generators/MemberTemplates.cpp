@@ -525,6 +525,8 @@ const TMemberTemplates kReference = {
 
 const TWireTemplates kStringWire = {
     .fromText = u"$text$",
+    .fromEditBox = u"$etId$.getText().toString()",
+    .fromRowValue = u"mData.get(position).get(\"$name$\").toString()",
     .formParameter = u"\t\tparams.put(\"$name$\", $cls$.get$Name$());\n",
     .jsonReading = u"\t\t\t\t$cls$.set$Name$(object.getString(\"$name$\"));\n",
     .xmlReading = u"            \t$cls$.set$Name$(valueString); \n",
@@ -534,6 +536,8 @@ const TWireTemplates kStringWire = {
 };
 const TWireTemplates kIntegerWire = {
     .fromText = u"Integer.parseInt($text$)",
+    .fromEditBox = u"Integer.parseInt($etId$.getText().toString())",
+    .fromRowValue = u"Integer.parseInt(mData.get(position).get(\"$name$\").toString())",
     .formParameter = u"\t\tparams.put(\"$name$\", $cls$.get$Name$() + \"\");\n",
     .jsonReading = u"\t\t\t\t$cls$.set$Name$(object.getInt(\"$name$\"));\n",
     .xmlReading = u"            \t$cls$.set$Name$(new Integer(valueString).intValue());\n",
@@ -541,6 +545,8 @@ const TWireTemplates kIntegerWire = {
 };
 const TWireTemplates kFloatWire = {
     .fromText = u"Float.parseFloat($text$)",
+    .fromEditBox = u"Float.parseFloat($etId$.getText().toString())",
+    .fromRowValue = u"Float.parseFloat(mData.get(position).get(\"$name$\").toString())",
     .formParameter = kIntegerWire.formParameter,
     .jsonReading = u"\t\t\t\t$cls$.set$Name$((float) object.getDouble(\"$name$\"));\n",
     .xmlReading = u"            \t$cls$.set$Name$(new Float(valueString).floatValue());\n",
@@ -548,6 +554,8 @@ const TWireTemplates kFloatWire = {
 };
 const TWireTemplates kDateWire = {
     .fromText = u"Timestamp.valueOf($text$)",
+    .fromEditBox = u"Timestamp.valueOf($etId$.getText().toString())",
+    .fromRowValue = u"Timestamp.valueOf(mData.get(position).get(\"$name$\").toString())",
     .formParameter = u"\t\tparams.put(\"$name$\", $cls$.get$Name$().toString());\n",
     .jsonReading = u"\t\t\t\t$cls$.set$Name$(Timestamp.valueOf(object.getString(\"$name$\")));\n",
     .xmlReading = u"            \t$cls$.set$Name$(Timestamp.valueOf(valueString));\n",
@@ -581,20 +589,38 @@ void setReferenceVars(TVars& vars, const TClassModel& cls, const TMemberInfo& me
         .setJavaComment(u"refFriend", member.referenced->friendName)
         .set(u"refShowText", member.refShowText())
         .set(u"refKey", member.refKeyValue(QString()))
-        .set(u"storedRefKey",
-             FromText(member.wireCategory(),
-                      Format(u"mData.get(position).get(\"$name$\").toString()", vars)))
-        .set(u"noChoice", integerKey ? QStringLiteral("0") : QStringLiteral("\"\""));
+        .setTemplate(u"storedRefKey", WireTemplatesOf(member.wireCategory()).fromRowValue)
+        .setTemplate(u"noChoice", integerKey ? u"0" : u"\"\"");
     if (stems == StemAmong::None) {
         return;
     }
     vars.set(u"stem", stemAmong(cls, member, stems))
-        .set(u"styleSubject", stems == StemAmong::QueryDropDowns ? QString(vars.value(u"comment"))
-                                                                 : QStringLiteral("图书类别"))
-        .set(u"storedIsEntry",
-             Format(integerKey ? u"$cls$.get$Name$() == $stem$List.get(i)$refKey$"
-                               : u"$cls$.get$Name$().equals($stem$List.get(i)$refKey$)",
-                    vars));
+        .setTemplate(u"styleSubject",
+                     stems == StemAmong::QueryDropDowns ? u"$comment$" : u"图书类别")
+        .setTemplate(u"storedIsEntry",
+                     integerKey ? u"$cls$.get$Name$() == $stem$List.get(i)$refKey$"
+                                : u"$cls$.get$Name$().equals($stem$List.get(i)$refKey$)");
+}
+
+void setMemberVars(TVars& vars, const TClassModel& cls, const TMemberInfo& member,
+                   StemAmong stems) {
+    const TMemberTemplates& templates = TemplatesOf(member.category);
+    const bool wraps = isLongString(member);
+    vars.set(u"name", member.name())
+        .set(u"Name", member.stem())
+        .set(u"var", member.variable)
+        .setJavaComment(u"comment", member.comment())
+        .setJavaString(u"commentText", member.comment())
+        .setXmlAttribute(u"commentXml", member.comment())
+        .setTemplate(u"rowViewId", templates.rowViewId)
+        .setTemplate(u"rowWidget", templates.rowWidget)
+        .setTemplate(u"boxWidth", wraps ? u"60dp" : u"fill_parent")
+        .setTemplate(u"multiLine", wraps ? QStringView(kMultiLine) : QStringView())
+        .setTemplate(u"editBoxValue", WireTemplatesOf(member.wireCategory()).fromEditBox);
+    SetMemberViewIds(vars);
+    if (member.isReference()) {
+        setReferenceVars(vars, cls, member, stems);
+    }
 }
 
 }  // namespace
@@ -636,47 +662,35 @@ QString FromText(MemberCategory wireCategory, const QString& text) {
     return Format(WireTemplatesOf(wireCategory).fromText, vars);
 }
 
-TVars ClassVars(const TClassModel& cls) {
-    TVars vars(&ClassViewIds());
-    vars.set(u"Class", cls.className)
+TClassCode::TClassCode(const TClassModel& cls) : cls(cls), vars_(&ClassViewIds()) {
+    vars_.set(u"Class", cls.className)
         .set(u"cls", cls.objectName())
         .set(u"class", cls.layoutName())
         .setJavaComment(u"friend", cls.friendName)
         .setJavaString(u"friendText", cls.friendName);
     if (const TMemberInfo* key = cls.keyMember()) {
         const bool integer = cls.hasIntegerKey();
-        vars.set(u"key", key->variable)
+        vars_.set(u"key", key->variable)
             .set(u"keyName", key->name())
             .set(u"KeyName", key->stem())
             .setJavaComment(u"keyComment", key->comment())
-            .set(u"KeyType", integer ? QStringLiteral("int") : QStringLiteral("String"))
-            .set(u"keyAsText", integer ? Format(u"$key$+\"\"", vars) : key->variable)
-            .set(u"getKey", integer ? QStringLiteral("getInt") : QStringLiteral("getString"))
-            .set(u"putKey", integer ? QStringLiteral("putInt") : QStringLiteral("putString"));
+            .setTemplate(u"KeyType", integer ? u"int" : u"String")
+            .setTemplate(u"keyAsText", integer ? u"$key$+\"\"" : u"$key$")
+            .setTemplate(u"getKey", integer ? u"getInt" : u"getString")
+            .setTemplate(u"putKey", integer ? u"putInt" : u"putString");
     }
-    return vars;
 }
 
-TVars MemberVars(const TClassModel& cls, const TMemberInfo& member, const TVars& outer,
-                 StemAmong stems) {
-    TVars vars(&outer);
-    const TMemberTemplates& templates = TemplatesOf(member.category);
-    vars.set(u"name", member.name())
-        .set(u"Name", member.stem())
-        .set(u"var", member.variable)
-        .setJavaComment(u"comment", member.comment())
-        .setJavaString(u"commentText", member.comment())
-        .setXmlAttribute(u"commentXml", member.comment());
-    SetMemberViewIds(vars, member.name());
-    vars.set(u"rowViewId", Format(templates.rowViewId, vars))
-        .set(u"rowWidget", templates.rowWidget.toString())
-        .set(u"boxWidth",
-             isLongString(member) ? QStringLiteral("60dp") : QStringLiteral("fill_parent"))
-        .set(u"multiLine", isLongString(member) ? Format(kMultiLine, vars) : QString())
-        .set(u"editBoxValue",
-             FromText(member.wireCategory(), Format(u"$etId$.getText().toString()", vars)));
-    if (member.isReference()) {
-        setReferenceVars(vars, cls, member, stems);
+const TVars& TClassCode::member(const TMemberInfo& member, StemAmong stems) const {
+    const qsizetype index = &member - cls.members.constData();
+    Q_ASSERT(index >= 0 && index < cls.members.size());
+    // Only a reference's variables depend on the stem.
+    auto& cache = members_[int(member.isReference() ? stems : StemAmong::None)];
+    cache.resize(cls.members.size());
+    std::unique_ptr<TVars>& slot = cache[index];
+    if (slot == nullptr) {
+        slot = std::make_unique<TVars>(&vars_);
+        setMemberVars(*slot, cls, member, stems);
     }
-    return vars;
+    return *slot;
 }

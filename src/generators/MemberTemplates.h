@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStringView>
+#include <memory>
+#include <vector>
 
 #include "generation/CodeModel.h"
 #include "generation/Printer.h"
@@ -55,6 +57,8 @@ inline constexpr char16_t kShownTextBox[] =
 // the value exchanged with the server (TMemberInfo::wireCategory()).
 struct TWireTemplates {
     QStringView fromText;        // the text $text$ as a Java value of the category
+    QStringView fromEditBox;     // the member's edit box's text as such a value
+    QStringView fromRowValue;    // the member's value in a row map of the list adapter
     QStringView formParameter;   // the service's form parameter of a member
     QStringView jsonReading;     // the service's get: the member set from the JSON object
     QStringView xmlReading;      // the list handler: the member set from the element's text
@@ -65,33 +69,47 @@ const TWireTemplates& WireTemplatesOf(MemberCategory wireCategory);
 // The text expression `text` as a Java value of the wire category.
 QString FromText(MemberCategory wireCategory, const QString& text);
 
-// The variables of a class: $Class$, $cls$ (its object variable), $class$ (layout name),
-// $friend$ / $friendText$ (friendly name as Java comment / string), the fixed view ids, and of
-// its key member: $key$ (variable), $keyName$, $KeyName$, $keyComment$, $KeyType$, $keyAsText$,
-// $getKey$ / $putKey$ (the Bundle's getInt or getString, putInt or putString).
-TVars ClassVars(const TClassModel& cls);
-
 // Whose names a reference member's $stem$ keeps clear of: none asked (no $stem$), every
 // reference of the class (detail screen), the form's drop-downs, the query's drop-downs.
 enum class StemAmong { None, AllReferences, FormDropDowns, QueryDropDowns };
 
-// The variables of a member of `cls` within `outer` (normally the class's): $name$, $Name$,
-// $var$, $comment$ / $commentText$ / $commentXml$ (Java comment, Java string, XML attribute),
-// its view ids, $rowViewId$ / $rowWidget$ (its view in a list row), $boxWidth$ / $multiLine$
-// (a long string's box wraps; a key's box never does), $editBoxValue$; of a reference also
-// $RefClass$, $refFriend$, $refShowText$, $refKey$ (".get<Key>()" of an entry), $storedRefKey$
-// (from a list row's text), $noChoice$, and with a stem $stem$ and $storedIsEntry$.
-TVars MemberVars(const TClassModel& cls, const TMemberInfo& member, const TVars& outer,
-                 StemAmong stems = StemAmong::None);
+// A class with the variables of its templates, built once for all the class's files.
+class TClassCode {
+  public:
+    explicit TClassCode(const TClassModel& cls);
+    TClassCode(const TClassCode&) = delete;
+    TClassCode& operator=(const TClassCode&) = delete;
 
-// Prints `pick(TemplatesOf(member's category))` for each member, with the member's variables.
+    const TClassModel& cls;
+
+    // $Class$, $cls$ (its object variable), $class$ (layout name), $friend$ / $friendText$
+    // (friendly name as Java comment / string), the fixed view ids, and of its key member:
+    // $key$ (variable), $keyName$, $KeyName$, $keyComment$, $KeyType$, $keyAsText$, $getKey$ /
+    // $putKey$ (the Bundle's getInt or getString, putInt or putString).
+    const TVars& vars() const { return vars_; }
+
+    // The variables of a member of the class, within the class's: $name$, $Name$, $var$,
+    // $comment$ / $commentText$ / $commentXml$ (Java comment, Java string, XML attribute), its
+    // view ids, $rowViewId$ / $rowWidget$ (its view in a list row), $boxWidth$ / $multiLine$ (a
+    // long string's box wraps), $editBoxValue$; of a reference also $RefClass$, $refFriend$,
+    // $refShowText$, $refKey$ (".get<Key>()" of an entry), $storedRefKey$ (from a list row's
+    // value), $noChoice$, and with a stem $stem$, $styleSubject$ and $storedIsEntry$.
+    const TVars& member(const TMemberInfo& member, StemAmong stems = StemAmong::None) const;
+
+  private:
+    TVars vars_;
+    mutable std::vector<std::unique_ptr<TVars>> members_[4];  // by StemAmong
+};
+
+// Prints `pick(TemplatesOf(member's category))` for each member, with the member's variables
+// over `outer` (the class's or a file's own).
 template <typename Members, typename Pick>
-void PrintEach(TPrinter& printer, const TClassModel& cls, const Members& members,
+void PrintEach(TPrinter& printer, const TClassCode& code, const Members& members,
                const TVars& outer, Pick pick, StemAmong stems = StemAmong::None) {
     for (const TMemberInfo* member : members) {
         const QStringView text = pick(TemplatesOf(member->category));
         if (!text.isEmpty()) {
-            printer.print(text, MemberVars(cls, *member, outer, stems));
+            printer.print(text, TVars(&outer, &code.member(*member, stems)));
         }
     }
 }

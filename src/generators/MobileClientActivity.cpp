@@ -2,9 +2,7 @@
 
 #include "generators/ScreenBuilders.h"
 
-TGeneratedFiles TMobileClientActivity::Generate(const TProjectModel& project,
-                                                const TClassModel& cls) {
-    return {BuildAddScreen(project, cls), BuildEditScreen(project, cls),
-            BuildListScreen(project, cls), BuildDetailScreen(project, cls),
-            BuildQueryScreen(project, cls)};
+TGeneratedFiles TMobileClientActivity::Generate(const TClassCode& code) {
+    return {BuildAddScreen(code), BuildEditScreen(code), BuildListScreen(code),
+            BuildDetailScreen(code), BuildQueryScreen(code)};
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
+#include "generators/MemberTemplates.h"
 
 // activity/<Class>AddActivity.java and the class's other screens, in the order add, edit,
 // list, detail, query.
 class TMobileClientActivity {
   public:
-    static TGeneratedFiles Generate(const TProjectModel& project, const TClassModel& cls);
+    static TGeneratedFiles Generate(const TClassCode& code);
 };

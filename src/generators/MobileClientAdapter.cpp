@@ -62,35 +62,36 @@ constexpr char16_t kViewTagging[] =
     "\t\t/*设置各个控件的展示内容*/\n";
 
 template <typename Pick>
-void printEachShown(TPrinter& printer, const TClassModel& cls, const TVars& classVars, Pick pick) {
-    PrintEach(printer, cls, cls.phoneListMembers(), classVars, pick);
+void printEachShown(TPrinter& printer, const TClassCode& code, const TVars& classVars, Pick pick) {
+    PrintEach(printer, code, code.cls.phoneListMembers(), classVars, pick);
 }
 
 }  // namespace
 
-TGeneratedFiles TMobileClientAdapter::Generate(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFiles TMobileClientAdapter::Generate(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     printer.print(kHead);
     // One import per reference member: a repeated import of the same type is legal Java.
-    PrintEach(printer, cls, cls.referenceMembers(), classVars, [](const TMemberTemplates&) {
+    PrintEach(printer, code, code.cls.referenceMembers(), classVars, [](const TMemberTemplates&) {
         return QStringView(u"import com.mobileclient.service.$RefClass$Service;\n");
     });
     printer.print(kImportsAndConstructor, classVars);
-    printEachShown(printer, cls, classVars, [](const TMemberTemplates&) {
+    printEachShown(printer, code, classVars, [](const TMemberTemplates&) {
         return QStringView(
             u"\t\t\t\tholder.$rowViewId$ = "
             u"($rowWidget$)convertView.findViewById(R.id.$rowViewId$);\n");
     });
     printer.print(kViewTagging);
-    printEachShown(printer, cls, classVars, [](const TMemberTemplates& t) { return t.rowBinding; });
+    printEachShown(printer, code, classVars,
+                   [](const TMemberTemplates& t) { return t.rowBinding; });
     printer.print(
         u"\t\t/*返回修改好的view*/\n"
         "\t\treturn convertView; \n"
         "    } \n"
         "\n"
         "    static class ViewHolder{ \n");
-    printEachShown(printer, cls, classVars, [](const TMemberTemplates&) {
+    printEachShown(printer, code, classVars, [](const TMemberTemplates&) {
         return QStringView(u"    \t$rowWidget$ $rowViewId$;\n");
     });
     printer.print(u"    }\n} \n");

@@ -2,8 +2,8 @@
 
 #include "generators/MemberTemplates.h"
 
-TGeneratedFiles TMobileClientDomain::Generate(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFiles TMobileClientDomain::Generate(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     printer.print(
         u"package com.mobileclient.domain;\n"
@@ -12,8 +12,8 @@ TGeneratedFiles TMobileClientDomain::Generate(const TProjectModel&, const TClass
         "\n"
         "public class $Class$ implements Serializable {\n",
         classVars);
-    for (const TMemberInfo& member : cls.members) {
-        TVars vars = MemberVars(cls, member, classVars);
+    for (const TMemberInfo& member : code.cls.members) {
+        TVars vars(&classVars, &code.member(member));
         vars.set(u"type", member.javaType());
         printer.print(
             u"    /*$comment$*/\n"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
+#include "generators/MemberTemplates.h"
 
 // domain/<Class>.java: a serializable bean with a field, getter and setter per member.
 class TMobileClientDomain {
   public:
-    static TGeneratedFiles Generate(const TProjectModel& project, const TClassModel& cls);
+    static TGeneratedFiles Generate(const TClassCode& code);
 };

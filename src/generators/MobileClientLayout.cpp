@@ -2,7 +2,7 @@
 
 #include "generators/LayoutBuilders.h"
 
-TGeneratedFiles TMobileClientLayout::Generate(const TProjectModel&, const TClassModel& cls) {
-    return {BuildAddLayout(cls),  BuildEditLayout(cls),     BuildDetailLayout(cls),
-            BuildListLayout(cls), BuildListItemLayout(cls), BuildQueryLayout(cls)};
+TGeneratedFiles TMobileClientLayout::Generate(const TClassCode& code) {
+    return {BuildAddLayout(code),  BuildEditLayout(code),     BuildDetailLayout(code),
+            BuildListLayout(code), BuildListItemLayout(code), BuildQueryLayout(code)};
 }

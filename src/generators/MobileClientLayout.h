@@ -1,10 +1,10 @@
 #pragma once
 
-#include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
+#include "generators/MemberTemplates.h"
 
 // res/layout: the add, edit, detail, list, list row and query layouts of a class, in that order.
 class TMobileClientLayout {
   public:
-    static TGeneratedFiles Generate(const TProjectModel& project, const TClassModel& cls);
+    static TGeneratedFiles Generate(const TClassCode& code);
 };

@@ -69,14 +69,14 @@ constexpr char16_t kTail[] =
 
 }  // namespace
 
-TGeneratedFiles TMobileClientListHandler::Generate(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFiles TMobileClientListHandler::Generate(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     printer.print(kHead, classVars);
     TVars test(&classVars);
     test.set(u"if", QStringLiteral("if"));
-    for (const TMemberInfo& member : cls.members) {
-        const TVars vars = MemberVars(cls, member, test);
+    for (const TMemberInfo& member : code.cls.members) {
+        const TVars vars(&test, &code.member(member));
         printer.print(u"            $if$ (\"$name$\".equals(tempString)) \n", vars)
             .print(WireTemplatesOf(member.wireCategory()).xmlReading, vars);
         test.set(u"if", QStringLiteral("else if"));

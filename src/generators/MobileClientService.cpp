@@ -53,7 +53,7 @@ constexpr char16_t kReturnText[] =
     "\t}\n";
 
 // Add and update: every member as a form parameter.
-void printSave(TPrinter& printer, const TClassModel& cls, const TVars& classVars, QStringView verb,
+void printSave(TPrinter& printer, const TClassCode& code, const TVars& classVars, QStringView verb,
                QStringView method, QStringView action) {
     TVars save(&classVars);
     save.set(u"verb", verb.toString())
@@ -66,16 +66,16 @@ void printSave(TPrinter& printer, const TClassModel& cls, const TVars& classVars
             "\tpublic String $method$$Class$($Class$ $cls$) {\n",
             save)
         .print(kNewParams);
-    for (const TMemberInfo& member : cls.members) {
+    for (const TMemberInfo& member : code.cls.members) {
         printer.print(WireTemplatesOf(member.wireCategory()).formParameter,
-                      MemberVars(cls, member, save));
+                      TVars(&save, &code.member(member)));
     }
     printer.print(u"\t\tparams.put(\"action\", \"$action$\");\n", save)
         .print(kPost, save)
         .print(kReturnText, save);
 }
 
-void printQuery(TPrinter& printer, const TClassModel& cls, const TVars& classVars) {
+void printQuery(TPrinter& printer, const TClassCode& code, const TVars& classVars) {
     printer.print(
         u"\t/* 查询$friend$ */\n"
         "\tpublic List<$Class$> Query$Class$($Class$ queryCondition$Class$) throws "
@@ -83,9 +83,9 @@ void printQuery(TPrinter& printer, const TClassModel& cls, const TVars& classVar
         "\t\tString urlString = HttpUtil.BASE_URL + \"$Class$Servlet?action=query\";\n"
         "\t\tif(queryCondition$Class$ != null) {\n",
         classVars);
-    for (const TMemberInfo* member : cls.queryMembers()) {
+    for (const TMemberInfo* member : code.cls.queryMembers()) {
         printer.print(WireTemplatesOf(member->wireCategory()).queryParameter,
-                      MemberVars(cls, *member, classVars));
+                      TVars(&classVars, &code.member(*member)));
     }
     printer.print(
         u"\t\t}\n"
@@ -120,7 +120,7 @@ void printDelete(TPrinter& printer, const TVars& keyed) {
         .print(kReturnText, vars);
 }
 
-void printGet(TPrinter& printer, const TClassModel& cls, const TVars& keyed) {
+void printGet(TPrinter& printer, const TClassCode& code, const TVars& keyed) {
     TVars vars(&keyed);
     vars.set(u"action", QStringLiteral("updateQuery"));
     printer
@@ -139,9 +139,9 @@ void printGet(TPrinter& printer, const TClassModel& cls, const TVars& keyed) {
             "\t\t\t\tJSONObject object = array.getJSONObject(i);\n"
             "\t\t\t\t$Class$ $cls$ = new $Class$();\n",
             vars);
-    for (const TMemberInfo& member : cls.members) {
+    for (const TMemberInfo& member : code.cls.members) {
         printer.print(WireTemplatesOf(member.wireCategory()).jsonReading,
-                      MemberVars(cls, member, vars));
+                      TVars(&vars, &code.member(member)));
     }
     printer.print(
         u"\t\t\t\t$cls$List.add($cls$);\n"
@@ -158,18 +158,19 @@ void printGet(TPrinter& printer, const TClassModel& cls, const TVars& keyed) {
 
 }  // namespace
 
-TGeneratedFiles TMobileClientService::Generate(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFiles TMobileClientService::Generate(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     // The key as a form parameter.
     TVars keyed(&classVars);
-    keyed.set(u"keyValue", Format(cls.hasIntegerKey() ? u"$key$ + \"\"" : u"$key$", classVars));
+    keyed.set(u"keyValue",
+              Format(code.cls.hasIntegerKey() ? u"$key$ + \"\"" : u"$key$", classVars));
     TPrinter printer;
     printer.print(kHead, classVars);
-    printSave(printer, cls, classVars, u"添加", u"Add", u"add");
-    printQuery(printer, cls, classVars);
-    printSave(printer, cls, classVars, u"更新", u"Update", u"update");
+    printSave(printer, code, classVars, u"添加", u"Add", u"add");
+    printQuery(printer, code, classVars);
+    printSave(printer, code, classVars, u"更新", u"Update", u"update");
     printDelete(printer, keyed);
-    printGet(printer, cls, keyed);
+    printGet(printer, code, keyed);
     printer.print(u"}\n");
     return {
         TGeneratedFile::Java("service", Format(u"$Class$Service.java", classVars), printer.text())};

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
+#include "generators/MemberTemplates.h"
 
 // service/<Class>Service.java: add, query, update, delete and get-by-key requests to the
 // class's servlet.
 class TMobileClientService {
   public:
-    static TGeneratedFiles Generate(const TProjectModel& project, const TClassModel& cls);
+    static TGeneratedFiles Generate(const TClassCode& code);
 };

@@ -27,12 +27,12 @@ constexpr TFormFoot kQueryFoot = {.barHeightEnd = u" ",
 
 }  // namespace
 
-TGeneratedFile BuildQueryLayout(const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildQueryLayout(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TPrinter printer;
     PrintFormHead(printer, kQueryHead);
-    for (const TMemberInfo* member : cls.queryMembers()) {
-        const TVars vars = MemberVars(cls, *member, classVars);
+    for (const TMemberInfo* member : code.cls.queryMembers()) {
+        const TVars vars(&classVars, &code.member(*member));
         PrintRow(printer, kQueryRow, vars,
                  [&] { printer.print(TemplatesOf(member->category).queryWidget, vars); });
     }

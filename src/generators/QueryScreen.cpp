@@ -45,11 +45,11 @@ constexpr char16_t kQueryButtonEnd[] =
 // A drop-down's stem needs telling apart only from the other drop-downs, as the screen holds
 // no object of its own class.
 template <typename Pick>
-void printEachInput(TPrinter& printer, const TClassModel& cls, const TVars& screen, Pick pick) {
-    PrintEach(printer, cls, cls.queryMembers(), screen, pick, StemAmong::QueryDropDowns);
+void printEachInput(TPrinter& printer, const TClassCode& code, const TVars& screen, Pick pick) {
+    PrintEach(printer, code, code.cls.queryMembers(), screen, pick, StemAmong::QueryDropDowns);
 }
 
-void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"package com.mobileclient.activity;\n"
         "import java.sql.Timestamp;\n"
@@ -57,17 +57,17 @@ void printImports(TPrinter& printer, const TClassModel& cls, const TVars& screen
         "import java.util.List;\n"
         "import com.mobileclient.domain.$Class$;\n",
         screen);
-    PrintReferenceImports(printer, cls);
+    PrintReferenceImports(printer, code);
     printer.print(u"\n").print(kQueryAndroidImports).print(u"\n");
 }
 
-void printFields(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"public class $Class$QueryActivity extends Activity {\n"
         "\t// 声明查询按钮\n"
         "\tprivate Button btnQuery;\n",
         screen);
-    printEachInput(printer, cls, screen, [](const TMemberTemplates& t) { return t.queryFields; });
+    printEachInput(printer, code, screen, [](const TMemberTemplates& t) { return t.queryFields; });
     printer.print(
         u"\t/*查询过滤条件保存到这个对象中*/\n"
         "\tprivate $Class$ queryCondition$Class$ = new $Class$();\n"
@@ -77,19 +77,19 @@ void printFields(TPrinter& printer, const TClassModel& cls, const TVars& screen)
 
 }  // namespace
 
-TGeneratedFile BuildQueryScreen(const TProjectModel&, const TClassModel& cls) {
-    const TVars classVars = ClassVars(cls);
+TGeneratedFile BuildQueryScreen(const TClassCode& code) {
+    const TVars& classVars = code.vars();
     TVars screen(&classVars);
     screen.set(u"activity", Format(u"$Class$QueryActivity", classVars))
         .set(u"title", Format(u"设置查询$friendText$条件", classVars));
     TPrinter printer;
-    printImports(printer, cls, screen);
-    printFields(printer, cls, screen);
+    printImports(printer, code, screen);
+    printFields(printer, code, screen);
     PrintOnCreateStart(printer, screen, u"query", u"");
     printer.print(u"\t\tbtnQuery = (Button) findViewById(R.id.$queryButtonId$);\n", screen);
-    printEachInput(printer, cls, screen, [](const TMemberTemplates& t) { return t.querySetUp; });
+    printEachInput(printer, code, screen, [](const TMemberTemplates& t) { return t.querySetUp; });
     printer.print(kQueryButton);
-    printEachInput(printer, cls, screen,
+    printEachInput(printer, code, screen,
                    [](const TMemberTemplates& t) { return t.queryCondition; });
     printer.print(kQueryButtonEnd, screen);
     return ActivityFile(screen, printer);

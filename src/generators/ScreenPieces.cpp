@@ -11,14 +11,12 @@ void PrintOwnImports(TPrinter& printer, const TVars& classVars) {
         classVars);
 }
 
-void PrintReferenceImports(TPrinter& printer, const TClassModel& cls) {
-    for (const TMemberInfo* member : cls.referenceMembers()) {
-        TVars vars;
-        vars.set(u"RefClass", member->refClass());
+void PrintReferenceImports(TPrinter& printer, const TClassCode& code) {
+    for (const TMemberInfo* member : code.cls.referenceMembers()) {
         printer.print(
             u"import com.mobileclient.domain.$RefClass$;\n"
             "import com.mobileclient.service.$RefClass$Service;\n",
-            vars);
+            code.member(*member));
     }
 }
 
@@ -54,11 +52,11 @@ void PrintOnCreateStart(TPrinter& printer, const TVars& screen, QStringView layo
         vars);
 }
 
-void PrintFormFields(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void PrintFormFields(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     int nextRequest = 1;
-    for (const TMemberInfo* member : cls.nonKeyMembers()) {
+    for (const TMemberInfo* member : code.cls.nonKeyMembers()) {
         const TMemberTemplates& templates = TemplatesOf(member->category);
-        TVars vars = MemberVars(cls, *member, screen, StemAmong::FormDropDowns);
+        TVars vars(&screen, &code.member(*member, StemAmong::FormDropDowns));
         vars.set(u"selectRequest", QString::number(nextRequest))
             .set(u"cameraRequest", QString::number(nextRequest + 1));
         printer.print(templates.formFields, vars);
@@ -74,9 +72,9 @@ void PrintFormFields(TPrinter& printer, const TClassModel& cls, const TVars& scr
         screen);
 }
 
-void PrintFormSetUp(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void PrintFormSetUp(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     PrintEach(
-        printer, cls, cls.nonKeyMembers(), screen,
+        printer, code, code.cls.nonKeyMembers(), screen,
         [](const TMemberTemplates& t) { return t.formSetUp; }, StemAmong::FormDropDowns);
 }
 
@@ -89,9 +87,9 @@ void PrintSaveHandlerStart(TPrinter& printer, const TVars& screen) {
         screen);
 }
 
-void PrintFormSaveSteps(TPrinter& printer, const TClassModel& cls, const TVars& screen,
+void PrintFormSaveSteps(TPrinter& printer, const TClassCode& code, const TVars& screen,
                         QStringView TMemberTemplates::*saveStep) {
-    PrintEach(printer, cls, cls.nonKeyMembers(), screen,
+    PrintEach(printer, code, code.cls.nonKeyMembers(), screen,
               [saveStep](const TMemberTemplates& t) { return t.*saveStep; });
 }
 
@@ -114,13 +112,13 @@ void PrintSendAndReturn(TPrinter& printer, const TVars& screen) {
         screen);
 }
 
-void PrintFormResults(TPrinter& printer, const TClassModel& cls, const TVars& screen) {
+void PrintFormResults(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"\t@Override\n"
         "\tprotected void onActivityResult(int requestCode, int resultCode, Intent "
         "data) {\n"
         "\t\tsuper.onActivityResult(requestCode, resultCode, data);\n");
-    PrintEach(printer, cls, cls.nonKeyMembers(), screen,
+    PrintEach(printer, code, code.cls.nonKeyMembers(), screen,
               [](const TMemberTemplates& t) { return t.formResult; });
     printer.print(u"\t}\n}\n");
 }

@@ -9,7 +9,7 @@
 #include "generators/MemberTemplates.h"
 
 // Pieces of the generated screens (activities) that more than one screen prints. Their
-// templates use the class's variables (ClassVars) and the screen's: $activity$ (e.g.
+// templates use the class's variables (TClassCode) and the screen's: $activity$ (e.g.
 // "BookAddActivity"), and where a stored picture is shown $imageService$ and $decodeSeparator$.
 
 // The activity's source file: activity + ".java" in the activity package.
@@ -52,7 +52,7 @@ inline constexpr char16_t kFormWidgetImports[] =
 // The domain class and the service of the class itself.
 void PrintOwnImports(TPrinter& printer, const TVars& classVars);
 // The domain class and the service of the referenced class, once per reference member.
-void PrintReferenceImports(TPrinter& printer, const TClassModel& cls);
+void PrintReferenceImports(TPrinter& printer, const TClassCode& code);
 
 // Which classes' services a screen imports: its own class's, or the referenced classes' too.
 enum class ServiceImports { Own, WithReferences };
@@ -74,16 +74,16 @@ void PrintOnCreateStart(TPrinter& printer, const TVars& screen, QStringView layo
 
 // The fields of the non-key members (image members numbered by their request codes), then
 // the object to save and its service.
-void PrintFormFields(TPrinter& printer, const TClassModel& cls, const TVars& screen);
+void PrintFormFields(TPrinter& printer, const TClassCode& code, const TVars& screen);
 // The widget look-ups and listeners of the non-key members.
-void PrintFormSetUp(TPrinter& printer, const TClassModel& cls, const TVars& screen);
+void PrintFormSetUp(TPrinter& printer, const TClassCode& code, const TVars& screen);
 
 // The save button's handler up to its "try {": $button$ is the button's field, $action$ what
 // the button does.
 void PrintSaveHandlerStart(TPrinter& printer, const TVars& screen);
 
 // The save steps of the non-key members, each category's addSave or editSave.
-void PrintFormSaveSteps(TPrinter& printer, const TClassModel& cls, const TVars& screen,
+void PrintFormSaveSteps(TPrinter& printer, const TClassCode& code, const TVars& screen,
                         QStringView TMemberTemplates::*saveStep);
 
 // From the comment before the service call to the end of onCreate and an empty line: $upload$
@@ -91,4 +91,4 @@ void PrintFormSaveSteps(TPrinter& printer, const TClassModel& cls, const TVars& 
 void PrintSendAndReturn(TPrinter& printer, const TVars& screen);
 
 // onActivityResult with the results of the non-key members' widgets, then the end of the class.
-void PrintFormResults(TPrinter& printer, const TClassModel& cls, const TVars& screen);
+void PrintFormResults(TPrinter& printer, const TClassCode& code, const TVars& screen);

@@ -16,14 +16,14 @@ constexpr char16_t kKeyCheck[] =
     "\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n";
 
 void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
-    printer.print(u"package com.mobileclient.activity;\n\n")
-        .print(kFormFileImports)
-        .print(u"import com.mobileclient.util.HttpUtil;\n\n")
-        .print(kFormTimeImports)
-        .print(u"\n");
+    printer.print(u"package com.mobileclient.activity;\n\n");
+    PrintImports(printer, kFormFileImports + QStringList{"com.mobileclient.util.HttpUtil"});
+    printer.print(u"\n");
+    PrintImports(printer, kFormTimeImports);
+    printer.print(u"\n");
     PrintOwnImports(printer, screen);
     PrintReferenceImports(printer, code);
-    printer.print(kFormAndroidImports).print(kFormWidgetImports);
+    PrintImports(printer, kFormAndroidImports + kFormWidgetImports);
 }
 
 }  // namespace

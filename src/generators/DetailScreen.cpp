@@ -6,16 +6,10 @@
 
 namespace {
 
-constexpr char16_t kDetailAndroidImports[] =
-    u"import android.app.Activity;\n"
-    "import android.graphics.Bitmap;\n"
-    "import android.graphics.BitmapFactory;\n"
-    "import android.os.Bundle;\n"
-    "import android.view.View;\n"
-    "import android.view.View.OnClickListener;\n"
-    "import android.widget.Button;\n"
-    "import android.widget.ImageView;\n"
-    "import android.widget.TextView;\n";
+const QStringList kDetailAndroidImports = {
+    "android.app.Activity",  "android.graphics.Bitmap",  "android.graphics.BitmapFactory",
+    "android.os.Bundle",     "android.view.View",        "android.view.View.OnClickListener",
+    "android.widget.Button", "android.widget.ImageView", "android.widget.TextView"};
 
 void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(u"package com.mobileclient.activity;\n\nimport java.util.Date;\n");
@@ -23,7 +17,8 @@ void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen
     PrintReferenceImports(printer, code);
     printer.print(u"import com.mobileclient.util.HttpUtil;\n");
     PrintImageServiceImport(printer, screen);
-    printer.print(kDetailAndroidImports).print(u"\n");
+    PrintImports(printer, kDetailAndroidImports);
+    printer.print(u"\n");
 }
 
 template <typename Pick>

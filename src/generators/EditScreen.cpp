@@ -4,18 +4,17 @@
 namespace {
 
 void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
-    printer.print(u"package com.mobileclient.activity;\n\n")
-        .print(kFormFileImports)
-        .print(u"\n")
-        .print(kFormTimeImports)
-        .print(u"\nimport com.mobileclient.util.HttpUtil;\n");
+    printer.print(u"package com.mobileclient.activity;\n\n");
+    PrintImports(printer, kFormFileImports);
+    printer.print(u"\n");
+    PrintImports(printer, kFormTimeImports);
+    printer.print(u"\nimport com.mobileclient.util.HttpUtil;\n");
     PrintImageServiceImport(printer, screen);
     PrintOwnImports(printer, screen);
     PrintReferenceImports(printer, code);
-    printer.print(kFormAndroidImports)
-        .print(u"import android.widget.TextView;\n")
-        .print(kFormWidgetImports)
-        .print(u"\n");
+    PrintImports(printer,
+                 kFormAndroidImports + QStringList{"android.widget.TextView"} + kFormWidgetImports);
+    printer.print(u"\n");
 }
 
 // The object is loaded once every drop-down is filled, so its references can be selected.

@@ -7,26 +7,25 @@
 
 namespace {
 
-constexpr char16_t kListAndroidImports[] =
-    u"import android.app.Activity;\n"
-    "import android.app.AlertDialog.Builder;\n"
-    "import android.content.DialogInterface;\n"
-    "import android.content.Intent;\n"
-    "import android.content.DialogInterface.OnClickListener;\n"
-    "import android.graphics.Bitmap;\n"
-    "import android.graphics.BitmapFactory;\n"
-    "import android.os.Bundle;\n"
-    "import android.view.ContextMenu;\n"
-    "import android.view.Menu;\n"
-    "import android.view.MenuItem;\n"
-    "import android.view.View;\n"
-    "import android.view.ContextMenu.ContextMenuInfo;\n"
-    "import android.view.View.OnCreateContextMenuListener;\n"
-    "import android.widget.AdapterView;\n"
-    "import android.widget.AdapterView.OnItemClickListener;\n"
-    "import android.widget.ListView;\n"
-    "import android.widget.Toast;\n"
-    "import android.widget.AdapterView.AdapterContextMenuInfo;\n";
+const QStringList kListAndroidImports = {"android.app.Activity",
+                                         "android.app.AlertDialog.Builder",
+                                         "android.content.DialogInterface",
+                                         "android.content.Intent",
+                                         "android.content.DialogInterface.OnClickListener",
+                                         "android.graphics.Bitmap",
+                                         "android.graphics.BitmapFactory",
+                                         "android.os.Bundle",
+                                         "android.view.ContextMenu",
+                                         "android.view.Menu",
+                                         "android.view.MenuItem",
+                                         "android.view.View",
+                                         "android.view.ContextMenu.ContextMenuInfo",
+                                         "android.view.View.OnCreateContextMenuListener",
+                                         "android.widget.AdapterView",
+                                         "android.widget.AdapterView.OnItemClickListener",
+                                         "android.widget.ListView",
+                                         "android.widget.Toast",
+                                         "android.widget.AdapterView.AdapterContextMenuInfo"};
 
 void printImports(TPrinter& printer, const TVars& screen) {
     printer.print(
@@ -44,7 +43,9 @@ void printImports(TPrinter& printer, const TVars& screen) {
         "import com.mobileclient.util.HttpUtil;\n",
         screen);
     PrintImageServiceImport(printer, screen);
-    printer.print(u"\n").print(kListAndroidImports).print(u"\n");
+    printer.print(u"\n");
+    PrintImports(printer, kListAndroidImports);
+    printer.print(u"\n");
 }
 
 constexpr char16_t kFieldsAndOnCreate[] =

@@ -402,124 +402,44 @@ constexpr char16_t kChoiceQueryWidget[] =
     "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
     "\t\t\t\tandroid:layout_height=\"wrap_content\"/>\n";
 
-// Integer and float members cannot be asked for in a query: no input on the screen, yet a
-// drop-down in the layout. An image member is asked for by its path, as text.
+// The rows, each in the order of TMemberTemplates, one line for each of: the add and edit forms
+// (fields, set-up, add save, edit save, pre-fill, result, layout widget), the detail screen
+// (fields, look-up, display, layout widget), a list row (row map, view id, view class, layout
+// view, adapter binding), the query (fields, set-up, condition, layout widget), and the request
+// codes. Integer and float members cannot be asked for in a query: no input on the screen, yet
+// a drop-down in the layout. An image member is asked for by its path, as text.
+// clang-format off
 const TMemberTemplates kString = {
-    .formFields = kEditBoxFields,
-    .formSetUp = kEditBoxSetUp,
-    .addSave = kEditBoxSave,
-    .editSave = kEditBoxSave,
-    .editPreFill = kStringPreFill,
-    .formResult = {},
-    .inputWidget = kTextInput,
-    .detailFields = kTextDetailFields,
-    .detailLookup = kTextLookup,
-    .detailShow = kStringShow,
-    .detailWidget = kShownTextBox,
-    .rowValue = kRowValue,
-    .rowViewId = u"$rowTextId$",
-    .rowWidget = u"TextView",
-    .rowView = kRowText,
-    .rowBinding = kTextBinding,
-    .queryFields = kEditBoxFields,
-    .querySetUp = kEditBoxSetUp,
-    .queryCondition = kTextCondition,
-    .queryWidget = kTextQueryWidget,
-};
+    kEditBoxFields, kEditBoxSetUp, kEditBoxSave, kEditBoxSave, kStringPreFill, {}, kTextInput,
+    kTextDetailFields, kTextLookup, kStringShow, kShownTextBox,
+    kRowValue, u"$rowTextId$", u"TextView", kRowText, kTextBinding,
+    kEditBoxFields, kEditBoxSetUp, kTextCondition, kTextQueryWidget, 0};
 const TMemberTemplates kInteger = {
-    .formFields = kEditBoxFields,
-    .formSetUp = kEditBoxSetUp,
-    .addSave = kEditBoxSave,
-    .editSave = kEditBoxSave,
-    .editPreFill = kNumberPreFill,
-    .formResult = {},
-    .inputWidget = kIntegerInput,
-    .detailFields = kTextDetailFields,
-    .detailLookup = kTextLookup,
-    .detailShow = kNumberShow,
-    .detailWidget = kShownTextBox,
-    .rowValue = kRowValue,
-    .rowViewId = u"$rowTextId$",
-    .rowWidget = u"TextView",
-    .rowView = kRowText,
-    .rowBinding = kTextBinding,
-    .queryFields = {},
-    .querySetUp = {},
-    .queryCondition = {},
-    .queryWidget = kChoiceQueryWidget,
-};
-const TMemberTemplates kFloat = [] {
-    TMemberTemplates row = kInteger;
-    row.inputWidget = kFloatInput;
-    return row;
-}();
+    kEditBoxFields, kEditBoxSetUp, kEditBoxSave, kEditBoxSave, kNumberPreFill, {}, kIntegerInput,
+    kTextDetailFields, kTextLookup, kNumberShow, kShownTextBox,
+    kRowValue, u"$rowTextId$", u"TextView", kRowText, kTextBinding,
+    {}, {}, {}, kChoiceQueryWidget, 0};
+const TMemberTemplates kFloat = {
+    kEditBoxFields, kEditBoxSetUp, kEditBoxSave, kEditBoxSave, kNumberPreFill, {}, kFloatInput,
+    kTextDetailFields, kTextLookup, kNumberShow, kShownTextBox,
+    kRowValue, u"$rowTextId$", u"TextView", kRowText, kTextBinding,
+    {}, {}, {}, kChoiceQueryWidget, 0};
 const TMemberTemplates kDate = {
-    .formFields = kFormDateFields,
-    .formSetUp = kFormDateSetUp,
-    .addSave = kFormDateSave,
-    .editSave = kFormDateSave,
-    .editPreFill = kDatePreFill,
-    .formResult = {},
-    .inputWidget = kDateInput,
-    .detailFields = kTextDetailFields,
-    .detailLookup = kTextLookup,
-    .detailShow = kDateShow,
-    .detailWidget = kShownTextBox,
-    .rowValue = kRowValue,
-    .rowViewId = u"$rowTextId$",
-    .rowWidget = u"TextView",
-    .rowView = kRowText,
-    .rowBinding = kDateBinding,
-    .queryFields = kQueryDateFields,
-    .querySetUp = kQueryDateSetUp,
-    .queryCondition = kDateCondition,
-    .queryWidget = kDateQueryWidget,
-};
+    kFormDateFields, kFormDateSetUp, kFormDateSave, kFormDateSave, kDatePreFill, {}, kDateInput,
+    kTextDetailFields, kTextLookup, kDateShow, kShownTextBox,
+    kRowValue, u"$rowTextId$", u"TextView", kRowText, kDateBinding,
+    kQueryDateFields, kQueryDateSetUp, kDateCondition, kDateQueryWidget, 0};
 const TMemberTemplates kImage = {
-    .formFields = kFormPictureFields,
-    .formSetUp = kPictureSetUp,
-    .addSave = kAddPhotoSave,
-    .editSave = kEditPhotoSave,
-    .editPreFill = kStoredPhoto,
-    .formResult = kPhotoResults,
-    .inputWidget = kPhotoInput,
-    .requestCodes = 2,
-    .detailFields = kPictureDetailFields,
-    .detailLookup = kPictureLookup,
-    .detailShow = kStoredPhoto,
-    .detailWidget = kPictureDetailWidget,
-    .rowValue = kRowThumbnail,
-    .rowViewId = u"$ivId$",
-    .rowWidget = u"ImageView",
-    .rowView = kRowPicture,
-    .rowBinding = kPictureBinding,
-    .queryFields = kEditBoxFields,
-    .querySetUp = kEditBoxSetUp,
-    .queryCondition = kTextCondition,
-    .queryWidget = kTextQueryWidget,
-};
+    kFormPictureFields, kPictureSetUp, kAddPhotoSave, kEditPhotoSave, kStoredPhoto, kPhotoResults, kPhotoInput,
+    kPictureDetailFields, kPictureLookup, kStoredPhoto, kPictureDetailWidget,
+    kRowThumbnail, u"$ivId$", u"ImageView", kRowPicture, kPictureBinding,
+    kEditBoxFields, kEditBoxSetUp, kTextCondition, kTextQueryWidget, 2};
 const TMemberTemplates kReference = {
-    .formFields = kFormDropDownFields,
-    .formSetUp = kFormDropDownSetUp,
-    .addSave = {},
-    .editSave = {},
-    .editPreFill = kDropDownPreFill,
-    .formResult = {},
-    .inputWidget = kDropDownInput,
-    .detailFields = kTextDetailFields,
-    .detailLookup = kTextLookup,
-    .detailShow = kReferenceShow,
-    .detailWidget = kShownTextBox,
-    .rowValue = kRowValue,
-    .rowViewId = u"$rowTextId$",
-    .rowWidget = u"TextView",
-    .rowView = kRowText,
-    .rowBinding = kReferenceBinding,
-    .queryFields = kQueryDropDownFields,
-    .querySetUp = kQueryDropDownSetUp,
-    .queryCondition = {},
-    .queryWidget = kChoiceQueryWidget,
-};
+    kFormDropDownFields, kFormDropDownSetUp, {}, {}, kDropDownPreFill, {}, kDropDownInput,
+    kTextDetailFields, kTextLookup, kReferenceShow, kShownTextBox,
+    kRowValue, u"$rowTextId$", u"TextView", kRowText, kReferenceBinding,
+    kQueryDropDownFields, kQueryDropDownSetUp, {}, kChoiceQueryWidget, 0};
+// clang-format on
 
 // ---- how values travel ----
 
@@ -616,8 +536,15 @@ void setMemberVars(TVars& vars, const TClassModel& cls, const TMemberInfo& membe
         .setTemplate(u"rowWidget", templates.rowWidget)
         .setTemplate(u"boxWidth", wraps ? u"60dp" : u"fill_parent")
         .setTemplate(u"multiLine", wraps ? QStringView(kMultiLine) : QStringView())
-        .setTemplate(u"editBoxValue", WireTemplatesOf(member.wireCategory()).fromEditBox);
-    SetMemberViewIds(vars);
+        .setTemplate(u"editBoxValue", WireTemplatesOf(member.wireCategory()).fromEditBox)
+        .setTemplate(u"etId", ViewId::kEditBox)
+        .setTemplate(u"tvId", ViewId::kShownText)
+        .setTemplate(u"dpId", ViewId::kDatePicker)
+        .setTemplate(u"ivId", ViewId::kPicture)
+        .setTemplate(u"photoButtonId", ViewId::kPhotoButton)
+        .setTemplate(u"cbId", ViewId::kDateCheckBox)
+        .setTemplate(u"spinnerId", ViewId::kDropDown)
+        .setTemplate(u"rowTextId", ViewId::kRowText);
     if (member.isReference()) {
         setReferenceVars(vars, cls, member, stems);
     }
@@ -662,8 +589,14 @@ QString FromText(MemberCategory wireCategory, const QString& text) {
     return Format(WireTemplatesOf(wireCategory).fromText, vars);
 }
 
-TClassCode::TClassCode(const TClassModel& cls) : cls(cls), vars_(&ClassViewIds()) {
-    vars_.set(u"Class", cls.className)
+TClassCode::TClassCode(const TClassModel& cls) : cls(cls) {
+    vars_.setTemplate(u"addButtonId", ViewId::kAddButton)
+        .setTemplate(u"updateButtonId", ViewId::kUpdateButton)
+        .setTemplate(u"returnButtonId", ViewId::kReturnButton)
+        .setTemplate(u"queryButtonId", ViewId::kQueryButton)
+        .setTemplate(u"listViewId", ViewId::kListView)
+        .setTemplate(u"labelId", ViewId::kLabel)
+        .set(u"Class", cls.className)
         .set(u"cls", cls.objectName())
         .set(u"class", cls.layoutName())
         .setJavaComment(u"friend", cls.friendName)

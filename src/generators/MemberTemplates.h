@@ -8,7 +8,7 @@
 #include "generation/Printer.h"
 
 // What the screens and layouts write for a member, one row per member category: a new member
-// type is a new row here (and its variables in MemberVars).
+// type is a new row in MemberTemplates.cpp (and its variables there).
 struct TMemberTemplates {
     // The add and edit forms: fields, widget set-up in onCreate, the save step, the edit
     // form's pre-fill, and the widget of the layouts.
@@ -19,7 +19,6 @@ struct TMemberTemplates {
     QStringView editPreFill;
     QStringView formResult;  // onActivityResult
     QStringView inputWidget;
-    int requestCodes = 0;  // the activity request codes its widgets take
     // The detail screen and its layout.
     QStringView detailFields;
     QStringView detailLookup;
@@ -36,6 +35,7 @@ struct TMemberTemplates {
     QStringView querySetUp;
     QStringView queryCondition;
     QStringView queryWidget;
+    int requestCodes;  // how many activity request codes the form's widgets take
 };
 const TMemberTemplates& TemplatesOf(MemberCategory category);
 

@@ -6,20 +6,19 @@
 
 namespace {
 
-constexpr char16_t kQueryAndroidImports[] =
-    u"import android.app.Activity;\n"
-    "import android.content.Intent;\n"
-    "import android.os.Bundle;\n"
-    "import android.view.View;\n"
-    "import android.view.View.OnClickListener;\n"
-    "import android.widget.AdapterView;\n"
-    "import android.widget.AdapterView.OnItemSelectedListener;\n"
-    "import android.widget.ArrayAdapter;\n"
-    "import android.widget.Button;\n"
-    "import android.widget.CheckBox;\n"
-    "import android.widget.DatePicker;\n"
-    "import android.widget.EditText;\n"
-    "import android.widget.Spinner;\n";
+const QStringList kQueryAndroidImports = {"android.app.Activity",
+                                          "android.content.Intent",
+                                          "android.os.Bundle",
+                                          "android.view.View",
+                                          "android.view.View.OnClickListener",
+                                          "android.widget.AdapterView",
+                                          "android.widget.AdapterView.OnItemSelectedListener",
+                                          "android.widget.ArrayAdapter",
+                                          "android.widget.Button",
+                                          "android.widget.CheckBox",
+                                          "android.widget.DatePicker",
+                                          "android.widget.EditText",
+                                          "android.widget.Spinner"};
 
 constexpr char16_t kQueryButton[] =
     u"\t\t/*单击查询按钮*/\n"
@@ -58,7 +57,9 @@ void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen
         "import com.mobileclient.domain.$Class$;\n",
         screen);
     PrintReferenceImports(printer, code);
-    printer.print(u"\n").print(kQueryAndroidImports).print(u"\n");
+    printer.print(u"\n");
+    PrintImports(printer, kQueryAndroidImports);
+    printer.print(u"\n");
 }
 
 void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen) {

@@ -4,6 +4,13 @@ TGeneratedFile ActivityFile(const TVars& screen, const TPrinter& printer) {
     return TGeneratedFile::Java("activity", Format(u"$activity$.java", screen), printer.text());
 }
 
+void PrintImports(TPrinter& printer, const QStringList& names) {
+    TVars vars;
+    for (const QString& name : names) {
+        printer.print(u"import $name$;\n", vars.set(u"name", name));
+    }
+}
+
 void PrintOwnImports(TPrinter& printer, const TVars& classVars) {
     printer.print(
         u"import com.mobileclient.domain.$Class$;\n"

@@ -19,36 +19,31 @@ TGeneratedFile ActivityFile(const TVars& screen, const TPrinter& printer);
 
 // The imports of the add and edit forms, each group in its order; the edit form has the
 // TextView import between the two Android groups.
-inline constexpr char16_t kFormFileImports[] =
-    u"import java.io.File;\n"
-    "import java.io.FileNotFoundException;\n"
-    "import java.io.FileOutputStream;\n";
-inline constexpr char16_t kFormTimeImports[] =
-    u"import java.sql.Timestamp;\n"
-    "import java.util.Date;\n"
-    "import java.util.List;\n";
-inline constexpr char16_t kFormAndroidImports[] =
-    u"import android.app.Activity;\n"
-    "import android.content.Intent;\n"
-    "import android.graphics.Bitmap;\n"
-    "import android.graphics.BitmapFactory;\n"
-    "import android.net.Uri;\n"
-    "import android.os.Bundle;\n"
-    "import android.provider.MediaStore;\n"
-    "import android.view.View;\n"
-    "import android.view.View.OnClickListener;\n"
-    "import android.widget.AdapterView;\n"
-    "import android.widget.AdapterView.OnItemSelectedListener;\n"
-    "import android.widget.ArrayAdapter;\n"
-    "import android.widget.Button;\n"
-    "import android.widget.DatePicker;\n"
-    "import android.widget.EditText;\n";
-inline constexpr char16_t kFormWidgetImports[] =
-    u"import android.widget.ImageView;\n"
-    "import android.widget.ImageView.ScaleType;\n"
-    "import android.widget.Spinner;\n"
-    "import android.widget.Toast;\n";
+inline const QStringList kFormFileImports = {"java.io.File", "java.io.FileNotFoundException",
+                                             "java.io.FileOutputStream"};
+inline const QStringList kFormTimeImports = {"java.sql.Timestamp", "java.util.Date",
+                                             "java.util.List"};
+inline const QStringList kFormAndroidImports = {"android.app.Activity",
+                                                "android.content.Intent",
+                                                "android.graphics.Bitmap",
+                                                "android.graphics.BitmapFactory",
+                                                "android.net.Uri",
+                                                "android.os.Bundle",
+                                                "android.provider.MediaStore",
+                                                "android.view.View",
+                                                "android.view.View.OnClickListener",
+                                                "android.widget.AdapterView",
+                                                "android.widget.AdapterView.OnItemSelectedListener",
+                                                "android.widget.ArrayAdapter",
+                                                "android.widget.Button",
+                                                "android.widget.DatePicker",
+                                                "android.widget.EditText"};
+inline const QStringList kFormWidgetImports = {"android.widget.ImageView",
+                                               "android.widget.ImageView.ScaleType",
+                                               "android.widget.Spinner", "android.widget.Toast"};
 
+// "import <name>;" for each name, in order.
+void PrintImports(TPrinter& printer, const QStringList& names);
 // The domain class and the service of the class itself.
 void PrintOwnImports(TPrinter& printer, const TVars& classVars);
 // The domain class and the service of the referenced class, once per reference member.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "generation/Printer.h"
-
 // The ids by which a class's screens find the views of its layouts, as templates over the
 // member's $name$. A screen names the field that holds a view after the view's id.
 namespace ViewId {
@@ -24,10 +22,3 @@ inline constexpr char16_t kListView[] = u"h_list_view";
 inline constexpr char16_t kLabel[] = u"TextView";  // every label of a form
 
 }  // namespace ViewId
-
-// $etId$, $tvId$, $dpId$, $ivId$, $photoButtonId$, $cbId$, $spinnerId$ and $rowTextId$: the ids
-// of the views a member may have.
-void SetMemberViewIds(TVars& vars);
-
-// $addButtonId$, $updateButtonId$, $returnButtonId$, $queryButtonId$, $listViewId$, $labelId$.
-const TVars& ClassViewIds();

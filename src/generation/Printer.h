@@ -5,6 +5,8 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 #include "generation/TextForms.h"
 
@@ -16,34 +18,36 @@
 // needs (code as it is, or a user's text in its Java string, Java comment or XML attribute
 // form), so that the templates never escape anything themselves. A variable may also stand for
 // a template of its own, printed where it is used with the variables in force there (so that a
-// member's "$etId$" can be "ET_$name$" without building a text for every member). Names are
-// string literals; a name set twice has its later value, and a name not set here is looked up
-// in the variables that `layer` sets itself, then in the outer variables.
+// member's "$etId$" can be "ET_$name$" without building a text for every member). A name set
+// twice has its later value, and a name not set here is looked up in the variables that `layer`
+// sets itself, then in the outer variables.
 class TVars {
   public:
     explicit TVars(const TVars* outer = nullptr, const TVars* layer = nullptr)
         : outer_(outer), layer_(layer) {}
 
-    template <qsizetype N>
-    TVars& set(const char16_t (&name)[N], const QString& code) {
-        vars_.append({QStringView(name, N - 1), code, {}, false});
+    // Names and templates are string literals: the variables keep views of them.
+    TVars& set(QStringView name, const QString& code) {
+        vars_.append({name, code, {}, false});
         return *this;
     }
-    template <qsizetype N>
-    TVars& setTemplate(const char16_t (&name)[N], QStringView text) {
-        vars_.append({QStringView(name, N - 1), {}, text, true});
+    TVars& setTemplate(QStringView name, QStringView text) {
+        vars_.append({name, {}, text, true});
         return *this;
     }
-    template <qsizetype N>
-    TVars& setJavaString(const char16_t (&name)[N], const QString& text) {
+    TVars& setTemplates(std::initializer_list<std::pair<QStringView, QStringView>> templates) {
+        for (const auto& [name, text] : templates) {
+            setTemplate(name, text);
+        }
+        return *this;
+    }
+    TVars& setJavaString(QStringView name, const QString& text) {
         return set(name, InJavaString(text));
     }
-    template <qsizetype N>
-    TVars& setJavaComment(const char16_t (&name)[N], const QString& text) {
+    TVars& setJavaComment(QStringView name, const QString& text) {
         return set(name, InJavaComment(text));
     }
-    template <qsizetype N>
-    TVars& setXmlAttribute(const char16_t (&name)[N], const QString& text) {
+    TVars& setXmlAttribute(QStringView name, const QString& text) {
         return set(name, InXmlAttribute(text));
     }
 

@@ -1,4 +1,4 @@
-#include "generators/ScreenBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
@@ -29,14 +29,8 @@ void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen
 }  // namespace
 
 TGeneratedFile BuildAddScreen(const TClassCode& code) {
-    const TVars& classVars = code.vars();
-    TVars screen(&classVars);
-    screen.set(u"activity", Format(u"$Class$AddActivity", classVars))
-        .set(u"title", Format(u"添加$friendText$", classVars))
-        .set(u"button", QStringLiteral("btnAdd"))
-        .set(u"action", QStringLiteral("添加"))
-        .set(u"upload", QStringLiteral("上传"))
-        .set(u"operation", QStringLiteral("Add"));
+    const TVars screen = ScreenVars(
+        code, {u"$Class$AddActivity", u"添加$friendText$", u"btnAdd", u"添加", u"上传", u"Add"});
     const bool typedKey = !code.cls.hasIntegerKey();
     const TVars key(&screen, &code.member(*code.cls.keyMember()));
     TPrinter printer;

@@ -1,7 +1,7 @@
 // <Class>DetailActivity.java: one record, fetched by the key that the list screen hands over,
 // shown read-only; references show the referenced record's display member.
 
-#include "generators/ScreenBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
@@ -81,11 +81,8 @@ void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& s
 }  // namespace
 
 TGeneratedFile BuildDetailScreen(const TClassCode& code) {
-    const TVars& classVars = code.vars();
-    TVars screen(&classVars);
-    screen.set(u"activity", Format(u"$Class$DetailActivity", classVars))
-        .set(u"title", Format(u"查看$friendText$详情", classVars))
-        .set(u"decodeSeparator", QString());
+    TVars screen = ScreenVars(code, {u"$Class$DetailActivity", u"查看$friendText$详情"});
+    screen.setTemplate(u"decodeSeparator", u"");
     SetImageService(screen, code.cls, ServiceImports::WithReferences);
     TPrinter printer;
     printImports(printer, code, screen);

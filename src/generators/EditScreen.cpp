@@ -1,4 +1,4 @@
-#include "generators/ScreenBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
@@ -49,16 +49,10 @@ void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& s
 }  // namespace
 
 TGeneratedFile BuildEditScreen(const TClassCode& code) {
-    const TVars& classVars = code.vars();
-    TVars screen(&classVars);
-    screen.set(u"activity", Format(u"$Class$EditActivity", classVars))
-        .set(u"title", Format(u"修改$friendText$", classVars))
-        .set(u"button", QStringLiteral("btnUpdate"))
-        .set(u"action", QStringLiteral("修改"))
-        .set(u"upload", QStringLiteral("更新"))
-        .set(u"operation", QStringLiteral("Update"))
-        .set(u"decodeSeparator", QStringLiteral(" "))
-        .set(u"keyTvId", TVars(&classVars, &code.member(*code.cls.keyMember())).value(u"tvId"));
+    TVars screen = ScreenVars(code, {u"$Class$EditActivity", u"修改$friendText$", u"btnUpdate",
+                                     u"修改", u"更新", u"Update"});
+    screen.setTemplate(u"decodeSeparator", u" ")
+        .set(u"keyTvId", TVars(&screen, &code.member(*code.cls.keyMember())).value(u"tvId"));
     SetImageService(screen, code.cls, ServiceImports::WithReferences);
     TPrinter printer;
     printImports(printer, code, screen);

@@ -1,49 +1,32 @@
 // The add, edit and detail layouts: a scrolling two-column form with one row per member.
 
-#include "generators/LayoutBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/LayoutPieces.h"
 #include "generators/MemberTemplates.h"
-#include "generators/ViewIds.h"
 
 namespace {
 
-constexpr TFormHead kInputHead = {.namespaceEnd = u"",
-                                  .backgroundEnd = u"\n\t> ",
-                                  .tableIndent = u"\t",
-                                  .tableWidthEnd = u" ",
-                                  .tableHeightEnd = u""};
-constexpr TRowStyle kInputKeyRow = {.open = u"\t    <TableRow> ",
-                                    .labelOpenEnd = u" ",
-                                    .labelTextEnd = u"",
-                                    .labelColorEnd = u" \n\t\t\t/>",
-                                    .close = u"\t\t</TableRow>\n"};
-constexpr TRowStyle kInputMemberRow = {.open = u"\t\t<TableRow>",
-                                       .labelOpenEnd = u" ",
-                                       .labelTextEnd = u" ",
-                                       .labelColorEnd = u" \n\t\t\t/>",
-                                       .close = u"\t\t</TableRow> "};
+constexpr TFormHead kInputHead = {u"", u"\n\t> ", u"\t", u" ", u""};
+constexpr TRowStyle kInputKeyRow = {u"\t    <TableRow> ", u" ", u"", u" \n\t\t\t/>",
+                                    u"\t\t</TableRow>\n"};
+constexpr TRowStyle kInputMemberRow = {u"\t\t<TableRow>", u" ", u" ", u" \n\t\t\t/>",
+                                       u"\t\t</TableRow> "};
 
-constexpr TFormHead kDetailHead = {.namespaceEnd = u"",
-                                   .backgroundEnd = u">",
-                                   .tableIndent = u"\t\t",
-                                   .tableWidthEnd = u"",
-                                   .tableHeightEnd = u" "};
-constexpr TRowStyle kDetailKeyRow = {.open = u"\t    <TableRow> ",
-                                     .labelOpenEnd = u" ",
-                                     .labelTextEnd = u" ",
-                                     .labelColorEnd = u" \n\t\t\t/>",
-                                     .close = u"\t\t</TableRow>"};
-constexpr TRowStyle kDetailMemberRow = {.open = u"\t    <TableRow>",
-                                        .labelOpenEnd = u"",
-                                        .labelTextEnd = u" ",
-                                        .labelColorEnd = u"\n\t\t\t/>",
-                                        .close = u"\t\t</TableRow>"};
-constexpr TFormFoot kDetailFoot = {.barHeightEnd = u"",
-                                   .barGravityEnd = u" ",
-                                   .buttonOpenEnd = u"",
-                                   .buttonText = u"返回",
-                                   .buttonId = ViewId::kReturnButton,
-                                   .barCloseEnd = u""};
+constexpr TFormHead kDetailHead = {u"", u">", u"\t\t", u"", u" "};
+constexpr TRowStyle kDetailKeyRow = {u"\t    <TableRow> ", u" ", u" ", u" \n\t\t\t/>",
+                                     u"\t\t</TableRow>"};
+constexpr TRowStyle kDetailMemberRow = {u"\t    <TableRow>", u"", u" ", u"\n\t\t\t/>",
+                                        u"\t\t</TableRow>"};
+constexpr TFormFoot kDetailFoot = {u"", u" ", u"", u"返回", u"$returnButtonId$", u""};
+
+// The add form's key box, which is its only one without trailing blanks.
+constexpr char16_t kKeyInput[] =
+    u"\t\t\t<EditText\n"
+    "\t\t\t\tandroid:text=\"\"\n"
+    "\t\t\t\tandroid:id=\"@+id/$etId$\" \n"
+    "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
+    "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+    "\t\t\t/>\n";
 
 enum class InputForm { Add, Edit };
 
@@ -61,18 +44,8 @@ void printInputKeyRow(TPrinter& printer, const TClassCode& code, const TVars& cl
     if (code.cls.keyMember() == nullptr || (form == InputForm::Add && code.cls.hasIntegerKey())) {
         return;
     }
-    const TVars key = keyVars(code, classVars);
-    PrintRow(printer, kInputKeyRow, key, [&] {
-        printer.print(form == InputForm::Edit
-                          ? QStringView(kShownTextBox)
-                          : QStringView(u"\t\t\t<EditText\n"
-                                        "\t\t\t\tandroid:text=\"\"\n"
-                                        "\t\t\t\tandroid:id=\"@+id/$etId$\" \n"
-                                        "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
-                                        "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
-                                        "\t\t\t/>\n"),
-                      key);
-    });
+    PrintRow(printer, kInputKeyRow, keyVars(code, classVars),
+             form == InputForm::Edit ? QStringView(kShownTextBox) : QStringView(kKeyInput));
 }
 
 TGeneratedFile buildInputLayout(const TClassCode& code, InputForm form) {
@@ -82,16 +55,12 @@ TGeneratedFile buildInputLayout(const TClassCode& code, InputForm form) {
     PrintFormHead(printer, kInputHead);
     printInputKeyRow(printer, code, classVars, form);
     for (const TMemberInfo* member : code.cls.nonKeyMembers()) {
-        const TVars vars(&classVars, &code.member(*member));
-        PrintRow(printer, kInputMemberRow, vars,
-                 [&] { printer.print(TemplatesOf(member->category).inputWidget, vars); });
+        PrintRow(printer, kInputMemberRow, TVars(&classVars, &code.member(*member)),
+                 TemplatesOf(member->category).inputWidget);
     }
-    PrintFormFoot(printer, {.barHeightEnd = u" ",
-                            .barGravityEnd = u"",
-                            .buttonOpenEnd = u" ",
-                            .buttonText = u"确定",
-                            .buttonId = add ? ViewId::kAddButton : ViewId::kUpdateButton,
-                            .barCloseEnd = u" "});
+    PrintFormFoot(printer,
+                  {u" ", u"", u" ", u"确定", add ? u"$addButtonId$" : u"$updateButtonId$", u" "},
+                  classVars);
     printer.print(u"\n\n");
     return TGeneratedFile::Layout(Format(add ? u"$class$_add.xml" : u"$class$_edit.xml", classVars),
                                   printer.text());
@@ -113,16 +82,13 @@ TGeneratedFile BuildDetailLayout(const TClassCode& code) {
     TPrinter printer;
     PrintFormHead(printer, kDetailHead);
     if (code.cls.keyMember() != nullptr) {
-        const TVars key = keyVars(code, classVars);
-        PrintRow(printer, kDetailKeyRow, key, [&] {
-            printer.print(TemplatesOf(code.cls.keyMember()->category).detailWidget, key);
-        });
+        PrintRow(printer, kDetailKeyRow, keyVars(code, classVars),
+                 TemplatesOf(code.cls.keyMember()->category).detailWidget);
     }
     for (const TMemberInfo* member : code.cls.nonKeyMembers()) {
-        const TVars vars(&classVars, &code.member(*member));
-        PrintRow(printer, kDetailMemberRow, vars,
-                 [&] { printer.print(TemplatesOf(member->category).detailWidget, vars); });
+        PrintRow(printer, kDetailMemberRow, TVars(&classVars, &code.member(*member)),
+                 TemplatesOf(member->category).detailWidget);
     }
-    PrintFormFoot(printer, kDetailFoot);
+    PrintFormFoot(printer, kDetailFoot, classVars);
     return TGeneratedFile::Layout(Format(u"$class$_detail.xml", classVars), printer.text());
 }

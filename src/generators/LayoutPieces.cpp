@@ -1,14 +1,12 @@
 #include "generators/LayoutPieces.h"
 
-#include "generators/ViewIds.h"
-
 void PrintFormHead(TPrinter& printer, const TFormHead& head) {
     TVars vars;
-    vars.set(u"namespaceEnd", head.namespaceEnd.toString())
-        .set(u"backgroundEnd", Format(head.backgroundEnd, vars))
-        .set(u"indent", head.tableIndent.toString())
-        .set(u"widthEnd", head.tableWidthEnd.toString())
-        .set(u"heightEnd", head.tableHeightEnd.toString());
+    vars.setTemplates({{u"namespaceEnd", head.namespaceEnd},
+                       {u"backgroundEnd", head.backgroundEnd},
+                       {u"indent", head.tableIndent},
+                       {u"widthEnd", head.tableWidthEnd},
+                       {u"heightEnd", head.tableHeightEnd}});
     printer.print(
         u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
         "<ScrollView\n"
@@ -27,14 +25,14 @@ void PrintFormHead(TPrinter& printer, const TFormHead& head) {
         vars);
 }
 
-void PrintFormFoot(TPrinter& printer, const TFormFoot& foot) {
-    TVars vars;
-    vars.set(u"heightEnd", foot.barHeightEnd.toString())
-        .set(u"gravityEnd", foot.barGravityEnd.toString())
-        .set(u"openEnd", foot.buttonOpenEnd.toString())
-        .set(u"text", foot.buttonText.toString())
-        .set(u"id", foot.buttonId.toString())
-        .set(u"closeEnd", foot.barCloseEnd.toString());
+void PrintFormFoot(TPrinter& printer, const TFormFoot& foot, const TVars& classVars) {
+    TVars vars(&classVars);
+    vars.setTemplates({{u"heightEnd", foot.barHeightEnd},
+                       {u"gravityEnd", foot.barGravityEnd},
+                       {u"openEnd", foot.buttonOpenEnd},
+                       {u"text", foot.buttonText},
+                       {u"id", foot.buttonId},
+                       {u"closeEnd", foot.barCloseEnd}});
     printer.print(
         u"\t</TableLayout>\n"
         "\t<LinearLayout \n"
@@ -52,4 +50,25 @@ void PrintFormFoot(TPrinter& printer, const TFormFoot& foot) {
         "  </LinearLayout>\n"
         "</ScrollView>\n",
         vars);
+}
+
+void PrintRow(TPrinter& printer, const TRowStyle& style, const TVars& member, QStringView widget) {
+    TVars vars(&member);
+    vars.setTemplates({{u"open", style.open},
+                       {u"openEnd", style.labelOpenEnd},
+                       {u"textEnd", style.labelTextEnd},
+                       {u"colorEnd", style.labelColorEnd}});
+    printer
+        .print(
+            u"$open$\n"
+            "\t\t\t<TextView$openEnd$\n"
+            "\t\t\t\tandroid:text=\"$commentXml$：\"$textEnd$\n"
+            "\t\t\t\tandroid:id=\"@+id/$labelId$\"\n"
+            "\t\t\t\tandroid:layout_width=\"wrap_content\" \n"
+            "\t\t\t\tandroid:layout_height=\"wrap_content\"\n"
+            "\t\t\t\tandroid:textColor=\"#0000ff\"$colorEnd$\n",
+            vars)
+        .print(widget, member)
+        .print(style.close)
+        .print(u"\n");
 }

@@ -1,7 +1,7 @@
 // The list screen's layout (a heading per phone-list member above the list view) and the layout
 // of one list row (a view per phone-list member, in the same order).
 
-#include "generators/LayoutBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/MemberTemplates.h"
 
 TGeneratedFile BuildListLayout(const TClassCode& code) {

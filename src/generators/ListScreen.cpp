@@ -2,7 +2,7 @@
 // screen's condition), with thumbnails, a tap to the detail screen, edit and delete on a long
 // press and add, query and main menu in the options menu.
 
-#include "generators/ScreenBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
@@ -249,10 +249,10 @@ void setRowMapping(TVars& screen, const TClassCode& code) {
 
 TGeneratedFile BuildListScreen(const TClassCode& code) {
     const TVars& classVars = code.vars();
-    TVars screen(&classVars);
+    TVars screen = ScreenVars(code, {u"$Class$ListActivity"});
     const MemberCategory keyText =
         code.cls.hasIntegerKey() ? MemberCategory::Integer : MemberCategory::String;
-    screen.set(u"activity", Format(u"$Class$ListActivity", classVars))
+    screen
         .set(u"tappedKey",
              FromText(keyText, Format(u"list.get(arg2).get(\"$keyName$\").toString()", classVars)))
         .set(u"pressedKey", FromText(keyText, Format(u"list.get(position).get(\"$keyName$\")"

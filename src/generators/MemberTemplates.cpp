@@ -536,15 +536,10 @@ void setMemberVars(TVars& vars, const TClassModel& cls, const TMemberInfo& membe
         .setTemplate(u"rowWidget", templates.rowWidget)
         .setTemplate(u"boxWidth", wraps ? u"60dp" : u"fill_parent")
         .setTemplate(u"multiLine", wraps ? QStringView(kMultiLine) : QStringView())
-        .setTemplate(u"editBoxValue", WireTemplatesOf(member.wireCategory()).fromEditBox)
-        .setTemplate(u"etId", ViewId::kEditBox)
-        .setTemplate(u"tvId", ViewId::kShownText)
-        .setTemplate(u"dpId", ViewId::kDatePicker)
-        .setTemplate(u"ivId", ViewId::kPicture)
-        .setTemplate(u"photoButtonId", ViewId::kPhotoButton)
-        .setTemplate(u"cbId", ViewId::kDateCheckBox)
-        .setTemplate(u"spinnerId", ViewId::kDropDown)
-        .setTemplate(u"rowTextId", ViewId::kRowText);
+        .setTemplate(u"editBoxValue", WireTemplatesOf(member.wireCategory()).fromEditBox);
+    for (const auto& [name, id] : kMemberViewIds) {
+        vars.setTemplate(name, id);
+    }
     if (member.isReference()) {
         setReferenceVars(vars, cls, member, stems);
     }
@@ -590,13 +585,10 @@ QString FromText(MemberCategory wireCategory, const QString& text) {
 }
 
 TClassCode::TClassCode(const TClassModel& cls) : cls(cls) {
-    vars_.setTemplate(u"addButtonId", ViewId::kAddButton)
-        .setTemplate(u"updateButtonId", ViewId::kUpdateButton)
-        .setTemplate(u"returnButtonId", ViewId::kReturnButton)
-        .setTemplate(u"queryButtonId", ViewId::kQueryButton)
-        .setTemplate(u"listViewId", ViewId::kListView)
-        .setTemplate(u"labelId", ViewId::kLabel)
-        .set(u"Class", cls.className)
+    for (const auto& [name, id] : kClassViewIds) {
+        vars_.setTemplate(name, id);
+    }
+    vars_.set(u"Class", cls.className)
         .set(u"cls", cls.objectName())
         .set(u"class", cls.layoutName())
         .setJavaComment(u"friend", cls.friendName)

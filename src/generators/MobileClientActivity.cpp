@@ -1,6 +1,6 @@
 #include "generators/MobileClientActivity.h"
 
-#include "generators/ScreenBuilders.h"
+#include "generators/FileBuilders.h"
 
 TGeneratedFiles TMobileClientActivity::Generate(const TClassCode& code) {
     return {BuildAddScreen(code), BuildEditScreen(code), BuildListScreen(code),

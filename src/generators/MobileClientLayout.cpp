@@ -1,6 +1,6 @@
 #include "generators/MobileClientLayout.h"
 
-#include "generators/LayoutBuilders.h"
+#include "generators/FileBuilders.h"
 
 TGeneratedFiles TMobileClientLayout::Generate(const TClassCode& code) {
     return {BuildAddLayout(code),  BuildEditLayout(code),     BuildDetailLayout(code),

@@ -1,29 +1,15 @@
 // The query layout: one condition row per query member (two for a date, whose check box says
 // whether the date takes part) above a centred query button.
 
-#include "generators/LayoutBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/LayoutPieces.h"
 #include "generators/MemberTemplates.h"
-#include "generators/ViewIds.h"
 
 namespace {
 
-constexpr TFormHead kQueryHead = {.namespaceEnd = u"  ",
-                                  .backgroundEnd = u">",
-                                  .tableIndent = u"\t\t",
-                                  .tableWidthEnd = u" ",
-                                  .tableHeightEnd = u" "};
-constexpr TRowStyle kQueryRow = {.open = u"\t\t<TableRow> ",
-                                 .labelOpenEnd = u" ",
-                                 .labelTextEnd = u" ",
-                                 .labelColorEnd = u"/>",
-                                 .close = u"\t\t</TableRow>"};
-constexpr TFormFoot kQueryFoot = {.barHeightEnd = u" ",
-                                  .barGravityEnd = u"  ",
-                                  .buttonOpenEnd = u"  ",
-                                  .buttonText = u"查询",
-                                  .buttonId = ViewId::kQueryButton,
-                                  .barCloseEnd = u" "};
+constexpr TFormHead kQueryHead = {u"  ", u">", u"\t\t", u" ", u" "};
+constexpr TRowStyle kQueryRow = {u"\t\t<TableRow> ", u" ", u" ", u"/>", u"\t\t</TableRow>"};
+constexpr TFormFoot kQueryFoot = {u" ", u"  ", u"  ", u"查询", u"$queryButtonId$", u" "};
 
 }  // namespace
 
@@ -32,10 +18,9 @@ TGeneratedFile BuildQueryLayout(const TClassCode& code) {
     TPrinter printer;
     PrintFormHead(printer, kQueryHead);
     for (const TMemberInfo* member : code.cls.queryMembers()) {
-        const TVars vars(&classVars, &code.member(*member));
-        PrintRow(printer, kQueryRow, vars,
-                 [&] { printer.print(TemplatesOf(member->category).queryWidget, vars); });
+        PrintRow(printer, kQueryRow, TVars(&classVars, &code.member(*member)),
+                 TemplatesOf(member->category).queryWidget);
     }
-    PrintFormFoot(printer, kQueryFoot);
+    PrintFormFoot(printer, kQueryFoot, classVars);
     return TGeneratedFile::Layout(Format(u"$class$_query.xml", classVars), printer.text());
 }

@@ -1,7 +1,7 @@
 // <Class>QueryActivity.java: a form with one input per query member that fills a condition object
 // of the class and hands it to the list screen.
 
-#include "generators/ScreenBuilders.h"
+#include "generators/FileBuilders.h"
 #include "generators/ScreenPieces.h"
 
 namespace {
@@ -79,10 +79,7 @@ void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen)
 }  // namespace
 
 TGeneratedFile BuildQueryScreen(const TClassCode& code) {
-    const TVars& classVars = code.vars();
-    TVars screen(&classVars);
-    screen.set(u"activity", Format(u"$Class$QueryActivity", classVars))
-        .set(u"title", Format(u"设置查询$friendText$条件", classVars));
+    const TVars screen = ScreenVars(code, {u"$Class$QueryActivity", u"设置查询$friendText$条件"});
     TPrinter printer;
     printImports(printer, code, screen);
     printFields(printer, code, screen);

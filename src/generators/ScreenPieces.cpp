@@ -1,5 +1,16 @@
 #include "generators/ScreenPieces.h"
 
+TVars ScreenVars(const TClassCode& code, const TScreen& screen) {
+    TVars vars(&code.vars());
+    vars.setTemplates({{u"activity", screen.activity},
+                       {u"title", screen.title},
+                       {u"button", screen.button},
+                       {u"action", screen.action},
+                       {u"upload", screen.upload},
+                       {u"operation", screen.operation}});
+    return vars;
+}
+
 TGeneratedFile ActivityFile(const TVars& screen, const TPrinter& printer) {
     return TGeneratedFile::Java("activity", Format(u"$activity$.java", screen), printer.text());
 }

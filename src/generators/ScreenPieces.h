@@ -12,6 +12,14 @@
 // templates use the class's variables (TClassCode) and the screen's: $activity$ (e.g.
 // "BookAddActivity"), and where a stored picture is shown $imageService$ and $decodeSeparator$.
 
+// A screen's own variables: $activity$ (its class) and $title$; a form's also $button$ (the save
+// button's field), $action$ (what it does), $upload$ (what the title says while saving) and
+// $operation$ (the service's method). Each is a template over the class's variables.
+struct TScreen {
+    QStringView activity, title{}, button{}, action{}, upload{}, operation{};
+};
+TVars ScreenVars(const TClassCode& code, const TScreen& screen);
+
 // The activity's source file: activity + ".java" in the activity package.
 TGeneratedFile ActivityFile(const TVars& screen, const TPrinter& printer);
 

@@ -3,6 +3,15 @@
 #include "generation/GeneratedFile.h"
 #include "generators/MemberTemplates.h"
 
+// The six layouts of a class, each built by its own step; TMobileClientLayout writes them in the
+// order add, edit, detail, list, list row, query.
+TGeneratedFile BuildAddLayout(const TClassCode& code);
+TGeneratedFile BuildEditLayout(const TClassCode& code);
+TGeneratedFile BuildDetailLayout(const TClassCode& code);
+TGeneratedFile BuildListLayout(const TClassCode& code);
+TGeneratedFile BuildListItemLayout(const TClassCode& code);
+TGeneratedFile BuildQueryLayout(const TClassCode& code);
+
 // The five screens of a class, each built by its own file; TMobileClientActivity writes them in
 // the order add, edit, list, detail, query.
 TGeneratedFile BuildAddScreen(const TClassCode& code);

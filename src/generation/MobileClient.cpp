@@ -40,6 +40,15 @@ QString joinPerClass(const TProjectModel& project,
     return entries.join(QLatin1Char(','));
 }
 
+// A template file's text with each placeholder replaced by the printed text.
+QString filledIn(QString text,
+                 std::initializer_list<std::pair<const char*, const TPrinter&>> placeholders) {
+    for (const auto& [placeholder, printer] : placeholders) {
+        text.replace(QLatin1String(placeholder), printer.text());
+    }
+    return text;
+}
+
 }  // namespace
 
 QString TMobileClient::ManifestTemplatePath(const QString& appFolder) {
@@ -64,9 +73,8 @@ TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QStri
             "        <activity android:name=\"$Class$DetailActivity\"></activity>\n",
             vars);
     }
-    QString text = templateText;
-    text.replace(QStringLiteral("$activityString"), activities.text());
-    return {QString(), QStringLiteral("AndroidManifest.xml"), text, FileEncoding::Utf8WithBom,
+    return {QString(), QStringLiteral("AndroidManifest.xml"),
+            filledIn(templateText, {{"$activityString", activities}}), FileEncoding::Utf8WithBom,
             QString()};
 }
 
@@ -115,12 +123,9 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
             "\t};\n",
             vars);
     }
-    QString text = templateText;
-    text.replace(QStringLiteral("$First"), first.text());
-    text.replace(QStringLiteral("$Second"), second.text());
-    text.replace(QStringLiteral("$Third"), third.text());
-    TGeneratedFile file =
-        TGeneratedFile::Java("activity", QStringLiteral("MainMenuActivity.java"), text);
+    TGeneratedFile file = TGeneratedFile::Java(
+        "activity", QStringLiteral("MainMenuActivity.java"),
+        filledIn(templateText, {{"$First", first}, {"$Second", second}, {"$Third", third}}));
     file.progressName = QStringLiteral("MainMenuActivity");
     return file;
 }

@@ -6,19 +6,11 @@
 
 namespace {
 
-const QStringList kQueryAndroidImports = {"android.app.Activity",
-                                          "android.content.Intent",
-                                          "android.os.Bundle",
-                                          "android.view.View",
-                                          "android.view.View.OnClickListener",
-                                          "android.widget.AdapterView",
-                                          "android.widget.AdapterView.OnItemSelectedListener",
-                                          "android.widget.ArrayAdapter",
-                                          "android.widget.Button",
-                                          "android.widget.CheckBox",
-                                          "android.widget.DatePicker",
-                                          "android.widget.EditText",
-                                          "android.widget.Spinner"};
+const QStringList kQueryAndroidImports =
+    QStringList{"android.app.Activity", "android.content.Intent", "android.os.Bundle"} +
+    kDropDownImports +
+    QStringList{"android.widget.CheckBox", "android.widget.DatePicker", "android.widget.EditText",
+                "android.widget.Spinner"};
 
 constexpr char16_t kQueryButton[] =
     u"\t\t/*单击查询按钮*/\n"

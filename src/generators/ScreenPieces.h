@@ -31,21 +31,17 @@ inline const QStringList kFormFileImports = {"java.io.File", "java.io.FileNotFou
                                              "java.io.FileOutputStream"};
 inline const QStringList kFormTimeImports = {"java.sql.Timestamp", "java.util.Date",
                                              "java.util.List"};
-inline const QStringList kFormAndroidImports = {"android.app.Activity",
-                                                "android.content.Intent",
-                                                "android.graphics.Bitmap",
-                                                "android.graphics.BitmapFactory",
-                                                "android.net.Uri",
-                                                "android.os.Bundle",
-                                                "android.provider.MediaStore",
-                                                "android.view.View",
-                                                "android.view.View.OnClickListener",
-                                                "android.widget.AdapterView",
-                                                "android.widget.AdapterView.OnItemSelectedListener",
-                                                "android.widget.ArrayAdapter",
-                                                "android.widget.Button",
-                                                "android.widget.DatePicker",
-                                                "android.widget.EditText"};
+// What a screen with buttons and drop-downs imports (the add, edit and query forms).
+inline const QStringList kDropDownImports = {
+    "android.view.View",           "android.view.View.OnClickListener",
+    "android.widget.AdapterView",  "android.widget.AdapterView.OnItemSelectedListener",
+    "android.widget.ArrayAdapter", "android.widget.Button"};
+inline const QStringList kFormAndroidImports =
+    QStringList{
+        "android.app.Activity",           "android.content.Intent", "android.graphics.Bitmap",
+        "android.graphics.BitmapFactory", "android.net.Uri",        "android.os.Bundle",
+        "android.provider.MediaStore"} +
+    kDropDownImports + QStringList{"android.widget.DatePicker", "android.widget.EditText"};
 inline const QStringList kFormWidgetImports = {"android.widget.ImageView",
                                                "android.widget.ImageView.ScaleType",
                                                "android.widget.Spinner", "android.widget.Toast"};

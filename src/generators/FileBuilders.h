@@ -8,8 +8,7 @@
 TGeneratedFile BuildAddLayout(const TClassCode& code);
 TGeneratedFile BuildEditLayout(const TClassCode& code);
 TGeneratedFile BuildDetailLayout(const TClassCode& code);
-TGeneratedFile BuildListLayout(const TClassCode& code);
-TGeneratedFile BuildListItemLayout(const TClassCode& code);
+TGeneratedFiles BuildListLayouts(const TClassCode& code);  // the list's and a row's
 TGeneratedFile BuildQueryLayout(const TClassCode& code);
 
 // The five screens of a class, each built by its own file; TMobileClientActivity writes them in

@@ -4,61 +4,69 @@
 #include "generators/FileBuilders.h"
 #include "generators/MemberTemplates.h"
 
-TGeneratedFile BuildListLayout(const TClassCode& code) {
-    const TVars& classVars = code.vars();
-    TPrinter printer;
-    printer.print(
-        u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-        "<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-        "    android:layout_width=\"fill_parent\"\n"
-        "    android:layout_height=\"fill_parent\"\n"
-        "    android:background=\"@drawable/list_bg\" \n"
-        ">\n"
-        "    <TableLayout\n"
-        "        android:layout_width=\"fill_parent\"\n"
-        "        android:layout_height=\"fill_parent\"\n"
-        "        android:stretchColumns=\"1\" >\n"
-        "        <TableRow > \n");
-    PrintEach(printer, code, code.cls.phoneListMembers(), classVars, [](const TMemberTemplates&) {
-        return QStringView(
-            u"            <TextView\n"
-            "                android:id=\"@+id/$tvId$\"\n"
-            "                android:layout_width=\"80dp\"\n"
-            "                android:layout_height=\"wrap_content\"\n"
-            "                android:text=\"$commentXml$\"\n"
-            "                android:textColor=\"#0000ff\" /> \n");
-    });
-    printer.print(
-        u"        </TableRow>\n"
-        "        <TableRow android:gravity=\"right\" > \n"
-        "        </TableRow> \n"
-        "         <ListView\n"
-        "            xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-        "            android:id=\"@+id/$listViewId$\"\n"
-        "            android:layout_width=\"fill_parent\"\n"
-        "            android:layout_height=\"fill_parent\" /> \n"
-        "    </TableLayout>  \n"
-        "</RelativeLayout>\n",
-        classVars);
-    return TGeneratedFile::Layout(Format(u"$class$_list.xml", classVars), printer.text());
-}
+namespace {
 
-TGeneratedFile BuildListItemLayout(const TClassCode& code) {
+constexpr char16_t kListHead[] =
+    u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+    "<RelativeLayout xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+    "    android:layout_width=\"fill_parent\"\n"
+    "    android:layout_height=\"fill_parent\"\n"
+    "    android:background=\"@drawable/list_bg\" \n"
+    ">\n"
+    "    <TableLayout\n"
+    "        android:layout_width=\"fill_parent\"\n"
+    "        android:layout_height=\"fill_parent\"\n"
+    "        android:stretchColumns=\"1\" >\n"
+    "        <TableRow > \n";
+constexpr char16_t kHeading[] =
+    u"            <TextView\n"
+    "                android:id=\"@+id/$tvId$\"\n"
+    "                android:layout_width=\"80dp\"\n"
+    "                android:layout_height=\"wrap_content\"\n"
+    "                android:text=\"$commentXml$\"\n"
+    "                android:textColor=\"#0000ff\" /> \n";
+constexpr char16_t kListFoot[] =
+    u"        </TableRow>\n"
+    "        <TableRow android:gravity=\"right\" > \n"
+    "        </TableRow> \n"
+    "         <ListView\n"
+    "            xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+    "            android:id=\"@+id/$listViewId$\"\n"
+    "            android:layout_width=\"fill_parent\"\n"
+    "            android:layout_height=\"fill_parent\" /> \n"
+    "    </TableLayout>  \n"
+    "</RelativeLayout>\n";
+
+constexpr char16_t kRowHead[] =
+    u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<LinearLayout  \n"
+    "  xmlns:android=\"http://schemas.android.com/apk/res/android\"  \n"
+    "  android:layout_width=\"match_parent\"  \n"
+    "  android:layout_height=\"match_parent\"> \n"
+    "   <LinearLayout\n"
+    "     android:layout_width=\"fill_parent\"\n"
+    "     android:layout_height=\"wrap_content\"\n"
+    "     android:orientation=\"horizontal\" \n"
+    "     android:descendantFocusability=\"blocksDescendants\">\n";
+constexpr char16_t kRowFoot[] =
+    u"  </LinearLayout>\n"
+    "</LinearLayout>\n";
+
+}  // namespace
+
+TGeneratedFiles BuildListLayouts(const TClassCode& code) {
     const TVars& classVars = code.vars();
-    TPrinter printer;
-    printer.print(
-        u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<LinearLayout  \n"
-        "  xmlns:android=\"http://schemas.android.com/apk/res/android\"  \n"
-        "  android:layout_width=\"match_parent\"  \n"
-        "  android:layout_height=\"match_parent\"> \n"
-        "   <LinearLayout\n"
-        "     android:layout_width=\"fill_parent\"\n"
-        "     android:layout_height=\"wrap_content\"\n"
-        "     android:orientation=\"horizontal\" \n"
-        "     android:descendantFocusability=\"blocksDescendants\">\n");
-    PrintEach(printer, code, code.cls.phoneListMembers(), classVars,
-              [](const TMemberTemplates& t) { return t.rowView; });
-    printer.print(u"  </LinearLayout>\n</LinearLayout>\n");
-    return TGeneratedFile::Layout(Format(u"$class$_list_item.xml", classVars), printer.text());
+    TPrinter list;
+    TPrinter row;
+    list.print(kListHead);
+    row.print(kRowHead);
+    for (const TMemberInfo* member : code.cls.phoneListMembers()) {
+        const TVars vars(&classVars, &code.member(*member));
+        list.print(kHeading, vars);
+        row.print(TemplatesOf(member->category).rowView, vars);
+    }
+    list.print(kListFoot, classVars);
+    row.print(kRowFoot);
+    return {TGeneratedFile::Layout(Format(u"$class$_list.xml", classVars), list.text()),
+            TGeneratedFile::Layout(Format(u"$class$_list_item.xml", classVars), row.text())};
 }

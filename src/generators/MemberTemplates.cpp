@@ -487,6 +487,29 @@ const TWireTemplates kDateWire = {
         "\t\t\t}\n",
 };
 
+template <typename Row>
+using TRows = std::initializer_list<std::pair<MemberCategory, const Row*>>;
+
+const TRows<TMemberTemplates> kRows = {
+    {MemberCategory::String, &kString}, {MemberCategory::Integer, &kInteger},
+    {MemberCategory::Float, &kFloat},   {MemberCategory::Date, &kDate},
+    {MemberCategory::Image, &kImage},   {MemberCategory::Reference, &kReference}};
+// Every value travels as one of these; the first is the default.
+const TRows<TWireTemplates> kWireRows = {{MemberCategory::String, &kStringWire},
+                                         {MemberCategory::Integer, &kIntegerWire},
+                                         {MemberCategory::Float, &kFloatWire},
+                                         {MemberCategory::Date, &kDateWire}};
+
+template <typename Row>
+const Row& rowOf(const TRows<Row>& rows, MemberCategory category) {
+    for (const auto& [rowCategory, row] : rows) {
+        if (rowCategory == category) {
+            return *row;
+        }
+    }
+    return *rows.begin()->second;
+}
+
 bool isLongString(const TMemberInfo& member) {
     return member.category == MemberCategory::String && member.member.memberLength >= 100;
 }
@@ -548,34 +571,11 @@ void setMemberVars(TVars& vars, const TClassModel& cls, const TMemberInfo& membe
 }  // namespace
 
 const TMemberTemplates& TemplatesOf(MemberCategory category) {
-    switch (category) {
-        case MemberCategory::String:
-            return kString;
-        case MemberCategory::Integer:
-            return kInteger;
-        case MemberCategory::Float:
-            return kFloat;
-        case MemberCategory::Date:
-            return kDate;
-        case MemberCategory::Image:
-            return kImage;
-        case MemberCategory::Reference:
-            break;
-    }
-    return kReference;
+    return rowOf(kRows, category);
 }
 
 const TWireTemplates& WireTemplatesOf(MemberCategory wireCategory) {
-    switch (wireCategory) {
-        case MemberCategory::Integer:
-            return kIntegerWire;
-        case MemberCategory::Float:
-            return kFloatWire;
-        case MemberCategory::Date:
-            return kDateWire;
-        default:
-            return kStringWire;
-    }
+    return rowOf(kWireRows, wireCategory);
 }
 
 QString FromText(MemberCategory wireCategory, const QString& text) {

@@ -3,6 +3,6 @@
 #include "generators/FileBuilders.h"
 
 TGeneratedFiles TMobileClientLayout::Generate(const TClassCode& code) {
-    return {BuildAddLayout(code),  BuildEditLayout(code),     BuildDetailLayout(code),
-            BuildListLayout(code), BuildListItemLayout(code), BuildQueryLayout(code)};
+    return TGeneratedFiles{BuildAddLayout(code), BuildEditLayout(code), BuildDetailLayout(code)} +
+           BuildListLayouts(code) + TGeneratedFiles{BuildQueryLayout(code)};
 }

@@ -1,8 +1,9 @@
-// The naming rules and model checks every generator relies on.
+// The naming rules, model checks and template printer every generator relies on.
 
 #include "Models.h"
 #include "generation/JavaNames.h"
 #include "generation/ModelChecks.h"
+#include "generation/Printer.h"
 #include "generation/TextForms.h"
 
 #include <QXmlStreamReader>
@@ -52,6 +53,32 @@ class ScaffoldingTest : public QObject {
         QXmlStreamReader xml("<a b=\"" + InXmlAttribute(text) + "\"/>");
         QVERIFY(xml.readNextStartElement());
         QCOMPARE(xml.attributes().value("b").toString(), QString(text).replace("\"", "\\\""));
+    }
+
+    // A user's text lands in a value and comes out as it is, even when it looks like a
+    // template; a variable that is a template is printed with the variables where it is used,
+    // which override a member's layer, which overrides the outer ones.
+    void printerSubstitutesOnceWithTheNearestVariables() {
+        TVars outer;
+        outer.set(u"name", "outer").setTemplate(u"id", u"ET_$name$").set(u"kind", "outer");
+        TVars member(&outer);
+        member.set(u"name", "m").set(u"kind", "member").set(u"text", "$name$ costs $$5\n");
+        TVars scope(&outer, &member);
+        scope.set(u"kind", "scope");
+        const struct {
+            const char16_t* text;
+            const char* printed;
+        } cases[] = {
+            {u"$text$", "$name$ costs $$5\n"},
+            {u"a$$b\n\t$$\n", "a$b\r\n\t$\r\n"},
+            {u"$id$/$kind$", "ET_m/scope"},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(TPrinter().print(c.text, scope).text(), QString::fromUtf8(c.printed));
+        }
+        QCOMPARE(Format(u"$id$ $kind$", member), QString("ET_m member"));
+        member.set(u"kind", "again");
+        QCOMPARE(Format(u"$kind$", member), QString("again"));
     }
 
     void modelProblemsNameTheClassAndMember() {

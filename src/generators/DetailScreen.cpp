@@ -32,8 +32,7 @@ void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen)
         "\t// 声明返回按钮\n"
         "\tprivate Button btnReturn;\n",
         screen);
-    printEachMember(printer, code, screen,
-                    [](const TMemberTemplates& t) { return t.detailFields; });
+    printEachMember(printer, code, screen, &TMemberTemplates::detailFields);
     printer.print(
         u"\t/* 要保存的$friend$信息 */\n"
         "\t$Class$ $cls$ = new $Class$(); \n"
@@ -53,8 +52,7 @@ void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& scree
         u"\t\t// 通过findViewById方法实例化组件\n"
         "\t\tbtnReturn = (Button) findViewById(R.id.$returnButtonId$);\n",
         screen);
-    printEachMember(printer, code, screen,
-                    [](const TMemberTemplates& t) { return t.detailLookup; });
+    printEachMember(printer, code, screen, &TMemberTemplates::detailLookup);
     printer.print(
         u"\t\tBundle extras = this.getIntent().getExtras();\n"
         "\t\t$key$ = extras.$getKey$(\"$keyName$\");\n"
@@ -74,7 +72,7 @@ void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& s
         "\tprivate void initViewData() {\n"
         "\t    $cls$ = $cls$Service.Get$Class$($key$); \n",
         screen);
-    printEachMember(printer, code, screen, [](const TMemberTemplates& t) { return t.detailShow; });
+    printEachMember(printer, code, screen, &TMemberTemplates::detailShow);
     printer.print(u"\t} \n}\n");
 }
 

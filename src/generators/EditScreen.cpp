@@ -40,9 +40,8 @@ void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& s
         "\t    $cls$ = $cls$Service.Get$Class$($key$);\n"
         "\t\tthis.$keyTvId$.setText($keyAsText$);\n",
         screen);
-    PrintEach(
-        printer, code, code.cls.nonKeyMembers(), screen,
-        [](const TMemberTemplates& t) { return t.editPreFill; }, StemAmong::FormDropDowns);
+    PrintEach(printer, code, code.cls.nonKeyMembers(), screen, &TMemberTemplates::editPreFill,
+              StemAmong::FormDropDowns);
     printer.print(u"\t}\n");
 }
 

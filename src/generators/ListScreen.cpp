@@ -228,8 +228,7 @@ void printGetDatas(TPrinter& printer, const TClassCode& code, const TVars& scree
     if (code.cls.keyMember()->member.androidDisplay == 0) {
         printer.print(u"\t\t\t\tmap.put(\"$keyName$\",$cls$List.get(i).get$KeyName$());\n", screen);
     }
-    PrintEach(printer, code, code.cls.phoneListMembers(), screen,
-              [](const TMemberTemplates& t) { return t.rowValue; });
+    PrintEach(printer, code, code.cls.phoneListMembers(), screen, &TMemberTemplates::rowValue);
     printer.print(kGetDatasEndAndMenus, screen);
 }
 

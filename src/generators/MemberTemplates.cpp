@@ -619,3 +619,20 @@ const TVars& TClassCode::member(const TMemberInfo& member, StemAmong stems) cons
     }
     return *slot;
 }
+
+void PrintEach(TPrinter& printer, const TClassCode& code, const TMembers& members,
+               const TVars& outer, QStringView TMemberTemplates::*job, StemAmong stems) {
+    for (const TMemberInfo* member : members) {
+        const QStringView text = TemplatesOf(member->category).*job;
+        if (!text.isEmpty()) {
+            printer.print(text, TVars(&outer, &code.member(*member, stems)));
+        }
+    }
+}
+
+void PrintEach(TPrinter& printer, const TClassCode& code, const TMembers& members,
+               const TVars& outer, QStringView text, StemAmong stems) {
+    for (const TMemberInfo* member : members) {
+        printer.print(text, TVars(&outer, &code.member(*member, stems)));
+    }
+}

@@ -101,15 +101,11 @@ class TClassCode {
     mutable std::vector<std::unique_ptr<TVars>> members_[4];  // by StemAmong
 };
 
-// Prints `pick(TemplatesOf(member's category))` for each member, with the member's variables
-// over `outer` (the class's or a file's own).
-template <typename Members, typename Pick>
-void PrintEach(TPrinter& printer, const TClassCode& code, const Members& members,
-               const TVars& outer, Pick pick, StemAmong stems = StemAmong::None) {
-    for (const TMemberInfo* member : members) {
-        const QStringView text = pick(TemplatesOf(member->category));
-        if (!text.isEmpty()) {
-            printer.print(text, TVars(&outer, &code.member(*member, stems)));
-        }
-    }
-}
+// Prints each member's template for `job` (one of TMemberTemplates'), or the same `text` for
+// each, with the member's variables over `outer` (the class's or a file's own).
+using TMembers = QList<const TMemberInfo*>;
+void PrintEach(TPrinter& printer, const TClassCode& code, const TMembers& members,
+               const TVars& outer, QStringView TMemberTemplates::*job,
+               StemAmong stems = StemAmong::None);
+void PrintEach(TPrinter& printer, const TClassCode& code, const TMembers& members,
+               const TVars& outer, QStringView text, StemAmong stems = StemAmong::None);

@@ -73,27 +73,21 @@ TGeneratedFiles TMobileClientAdapter::Generate(const TClassCode& code) {
     TPrinter printer;
     printer.print(kHead);
     // One import per reference member: a repeated import of the same type is legal Java.
-    PrintEach(printer, code, code.cls.referenceMembers(), classVars, [](const TMemberTemplates&) {
-        return QStringView(u"import com.mobileclient.service.$RefClass$Service;\n");
-    });
+    PrintEach(printer, code, code.cls.referenceMembers(), classVars,
+              u"import com.mobileclient.service.$RefClass$Service;\n");
     printer.print(kImportsAndConstructor, classVars);
-    printEachShown(printer, code, classVars, [](const TMemberTemplates&) {
-        return QStringView(
-            u"\t\t\t\tholder.$rowViewId$ = "
-            u"($rowWidget$)convertView.findViewById(R.id.$rowViewId$);\n");
-    });
-    printer.print(kViewTagging);
     printEachShown(printer, code, classVars,
-                   [](const TMemberTemplates& t) { return t.rowBinding; });
+                   u"\t\t\t\tholder.$rowViewId$ = "
+                   u"($rowWidget$)convertView.findViewById(R.id.$rowViewId$);\n");
+    printer.print(kViewTagging);
+    printEachShown(printer, code, classVars, &TMemberTemplates::rowBinding);
     printer.print(
         u"\t\t/*返回修改好的view*/\n"
         "\t\treturn convertView; \n"
         "    } \n"
         "\n"
         "    static class ViewHolder{ \n");
-    printEachShown(printer, code, classVars, [](const TMemberTemplates&) {
-        return QStringView(u"    \t$rowWidget$ $rowViewId$;\n");
-    });
+    printEachShown(printer, code, classVars, u"    \t$rowWidget$ $rowViewId$;\n");
     printer.print(u"    }\n} \n");
     return {TGeneratedFile::Java("util", Format(u"$Class$SimpleAdapter.java", classVars),
                                  printer.text())};

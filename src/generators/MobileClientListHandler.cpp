@@ -73,13 +73,11 @@ TGeneratedFiles TMobileClientListHandler::Generate(const TClassCode& code) {
     const TVars& classVars = code.vars();
     TPrinter printer;
     printer.print(kHead, classVars);
-    TVars test(&classVars);
-    test.set(u"if", QStringLiteral("if"));
     for (const TMemberInfo& member : code.cls.members) {
-        const TVars vars(&test, &code.member(member));
+        TVars vars(&classVars, &code.member(member));
+        vars.setTemplate(u"if", &member == &code.cls.members.first() ? u"if" : u"else if");
         printer.print(u"            $if$ (\"$name$\".equals(tempString)) \n", vars)
             .print(WireTemplatesOf(member.wireCategory()).xmlReading, vars);
-        test.set(u"if", QStringLiteral("else if"));
     }
     printer.print(kTail, classVars);
     return {TGeneratedFile::Java("handler", Format(u"$Class$ListHandler.java", classVars),

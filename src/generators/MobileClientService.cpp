@@ -56,10 +56,8 @@ constexpr char16_t kReturnText[] =
 void printSave(TPrinter& printer, const TClassCode& code, const TVars& classVars, QStringView verb,
                QStringView method, QStringView action) {
     TVars save(&classVars);
-    save.set(u"verb", verb.toString())
-        .set(u"method", method.toString())
-        .set(u"action", action.toString())
-        .set(u"failure", QStringLiteral("\"\""));
+    save.setTemplates(
+        {{u"verb", verb}, {u"method", method}, {u"action", action}, {u"failure", u"\"\""}});
     printer
         .print(
             u"\t/* $verb$$friend$ */\n"

@@ -60,7 +60,7 @@ void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen)
         "\t// 声明查询按钮\n"
         "\tprivate Button btnQuery;\n",
         screen);
-    printEachInput(printer, code, screen, [](const TMemberTemplates& t) { return t.queryFields; });
+    printEachInput(printer, code, screen, &TMemberTemplates::queryFields);
     printer.print(
         u"\t/*查询过滤条件保存到这个对象中*/\n"
         "\tprivate $Class$ queryCondition$Class$ = new $Class$();\n"
@@ -77,10 +77,9 @@ TGeneratedFile BuildQueryScreen(const TClassCode& code) {
     printFields(printer, code, screen);
     PrintOnCreateStart(printer, screen, u"query", u"");
     printer.print(u"\t\tbtnQuery = (Button) findViewById(R.id.$queryButtonId$);\n", screen);
-    printEachInput(printer, code, screen, [](const TMemberTemplates& t) { return t.querySetUp; });
+    printEachInput(printer, code, screen, &TMemberTemplates::querySetUp);
     printer.print(kQueryButton);
-    printEachInput(printer, code, screen,
-                   [](const TMemberTemplates& t) { return t.queryCondition; });
+    printEachInput(printer, code, screen, &TMemberTemplates::queryCondition);
     printer.print(kQueryButtonEnd, screen);
     return ActivityFile(screen, printer);
 }

@@ -91,9 +91,8 @@ void PrintFormFields(TPrinter& printer, const TClassCode& code, const TVars& scr
 }
 
 void PrintFormSetUp(TPrinter& printer, const TClassCode& code, const TVars& screen) {
-    PrintEach(
-        printer, code, code.cls.nonKeyMembers(), screen,
-        [](const TMemberTemplates& t) { return t.formSetUp; }, StemAmong::FormDropDowns);
+    PrintEach(printer, code, code.cls.nonKeyMembers(), screen, &TMemberTemplates::formSetUp,
+              StemAmong::FormDropDowns);
 }
 
 void PrintSaveHandlerStart(TPrinter& printer, const TVars& screen) {
@@ -107,8 +106,7 @@ void PrintSaveHandlerStart(TPrinter& printer, const TVars& screen) {
 
 void PrintFormSaveSteps(TPrinter& printer, const TClassCode& code, const TVars& screen,
                         QStringView TMemberTemplates::*saveStep) {
-    PrintEach(printer, code, code.cls.nonKeyMembers(), screen,
-              [saveStep](const TMemberTemplates& t) { return t.*saveStep; });
+    PrintEach(printer, code, code.cls.nonKeyMembers(), screen, saveStep);
 }
 
 void PrintSendAndReturn(TPrinter& printer, const TVars& screen) {
@@ -136,7 +134,6 @@ void PrintFormResults(TPrinter& printer, const TClassCode& code, const TVars& sc
         "\tprotected void onActivityResult(int requestCode, int resultCode, Intent "
         "data) {\n"
         "\t\tsuper.onActivityResult(requestCode, resultCode, data);\n");
-    PrintEach(printer, code, code.cls.nonKeyMembers(), screen,
-              [](const TMemberTemplates& t) { return t.formResult; });
+    PrintEach(printer, code, code.cls.nonKeyMembers(), screen, &TMemberTemplates::formResult);
     printer.print(u"\t}\n}\n");
 }

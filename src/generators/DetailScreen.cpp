@@ -21,9 +21,9 @@ void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen
     printer.print(u"\n");
 }
 
-template <typename Pick>
-void printEachMember(TPrinter& printer, const TClassCode& code, const TVars& screen, Pick pick) {
-    PrintEach(printer, code, code.cls.allMembers(), screen, pick, StemAmong::AllReferences);
+void printEachMember(TPrinter& printer, const TClassCode& code, const TVars& screen,
+                     QStringView TMemberTemplates::*job) {
+    PrintEach(printer, code, code.cls.allMembers(), screen, job, StemAmong::AllReferences);
 }
 
 void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen) {
@@ -39,10 +39,8 @@ void printFields(TPrinter& printer, const TClassCode& code, const TVars& screen)
         "\t/* $friend$管理业务逻辑层 */\n"
         "\tprivate $Class$Service $cls$Service = new $Class$Service();\n",
         screen);
-    for (const TMemberInfo* member : code.cls.referenceMembers()) {
-        printer.print(kReferenceServiceField,
-                      TVars(&screen, &code.member(*member, StemAmong::AllReferences)));
-    }
+    PrintEach(printer, code, code.cls.referenceMembers(), screen, kReferenceServiceField,
+              StemAmong::AllReferences);
     printer.print(u"\tprivate $KeyType$ $key$;\n", screen);
 }
 

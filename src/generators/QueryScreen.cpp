@@ -35,9 +35,9 @@ constexpr char16_t kQueryButtonEnd[] =
 
 // A drop-down's stem needs telling apart only from the other drop-downs, as the screen holds
 // no object of its own class.
-template <typename Pick>
-void printEachInput(TPrinter& printer, const TClassCode& code, const TVars& screen, Pick pick) {
-    PrintEach(printer, code, code.cls.queryMembers(), screen, pick, StemAmong::QueryDropDowns);
+void printEachInput(TPrinter& printer, const TClassCode& code, const TVars& screen,
+                    QStringView TMemberTemplates::*job) {
+    PrintEach(printer, code, code.cls.queryMembers(), screen, job, StemAmong::QueryDropDowns);
 }
 
 void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {

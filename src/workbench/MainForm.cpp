@@ -650,9 +650,7 @@ void TFormMain::Conflicts(const QStringList& files) {
     if (closing_) {
         return;
     }
-    Message(QStringLiteral("以下文件中你的修改与新生成的内容冲突，两者都已写在冲突标记之间，"
-                           "请打开文件选定内容:\n") +
-            files.join(QLatin1Char('\n')));
+    Message(files.join(QLatin1Char('\n')));
 }
 
 // Settings live in the app folder beside the store.

@@ -43,28 +43,36 @@ bool holdsLine(const QByteArray& bytes, const QByteArray& line) {
 }
 
 // Adds an empty base section ("||||||| label") to each conflict of a merge without base, before
-// the line that parts the two versions.
-QByteArray withEmptyBaseSections(const QByteArray& merged, const Labels& labels) {
+// the line that parts the two versions. The marker lines end as the file's lines do (the
+// library ends them in LF alone in this style).
+QByteArray withEmptyBaseSections(const QByteArray& merged, const Labels& labels, bool crlf) {
     const QByteArray start = "<<<<<<< " + labels.ours;
+    const QByteArray end = ">>>>>>> " + labels.theirs;
+    const QByteArray lineEnd = crlf ? "\r\n" : "\n";
+    enum { Outside, Ours, Theirs } place = Outside;
     QByteArray out;
     out.reserve(merged.size() + 256);
-    bool inConflict = false;
     qsizetype at = 0;
     while (at < merged.size()) {
-        qsizetype end = merged.indexOf('\n', at);
-        end = end < 0 ? merged.size() : end + 1;
-        const QByteArray line = QByteArray::fromRawData(merged.constData() + at, end - at);
-        const QByteArray text = line.endsWith("\r\n")  ? line.chopped(2)
+        qsizetype next = merged.indexOf('\n', at);
+        next = next < 0 ? merged.size() : next + 1;
+        const QByteArray line = QByteArray::fromRawData(merged.constData() + at, next - at);
+        const QByteArray text = line.endsWith("\r\n") ? line.chopped(2)
                                 : line.endsWith('\n') ? line.chopped(1)
                                                       : line;
-        if (text == start) {
-            inConflict = true;
-        } else if (inConflict && text == "=======") {
-            out += "||||||| " + labels.base + line.mid(text.size());
-            inConflict = false;
+        at = next;
+        if (place == Outside && text == start) {
+            place = Ours;
+        } else if (place == Ours && text == "=======") {
+            out += "||||||| " + labels.base + lineEnd;
+            place = Theirs;
+        } else if (place == Theirs && text == end) {
+            place = Outside;
+        } else {
+            out += line;
+            continue;
         }
-        out += line;
-        at = end;
+        out += text + lineEnd;
     }
     return out;
 }
@@ -76,8 +84,7 @@ bool IsBinaryContent(const QByteArray& bytes) {
 }
 
 bool HoldsConflictMarkers(const QByteArray& bytes) {
-    if (!bytes.contains("<<<<<<< ") && !bytes.contains(">>>>>>> ") &&
-        !bytes.contains("||||||| ")) {
+    if (!bytes.contains("<<<<<<< ") && !bytes.contains(">>>>>>> ") && !bytes.contains("||||||| ")) {
         return false;
     }
     for (const Labels* labels : {&gbkLabels(), &utf8Labels(), &kEarlierLabels}) {
@@ -122,7 +129,7 @@ TMergeResult MergeFile(const QByteArray& base, const QByteArray& ours, const QBy
     merged.bytes = QByteArray(result.ptr, static_cast<qsizetype>(result.len));
     git_merge_file_result_free(&result);
     if (withoutBase && merged.conflict) {
-        merged.bytes = withEmptyBaseSections(merged.bytes, labels);
+        merged.bytes = withEmptyBaseSections(merged.bytes, labels, ours.contains("\r\n"));
     }
     // The library answers nothing at all for content it takes for binary.
     merged.mergeable = !(merged.conflict && merged.bytes.isEmpty());

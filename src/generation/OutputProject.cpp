@@ -59,8 +59,7 @@ void TOutputProject::write(const TGeneratedFile& file) {
     const QString named = file.progressName.isEmpty()
                               ? path
                               : QFileInfo(path).path() + QLatin1Char('/') + file.progressName;
-    place(path, bytes, relativeRoot_ + QLatin1Char('/') + named + QStringLiteral("生成完成!"),
-          gbk);
+    place(path, bytes, relativeRoot_ + QLatin1Char('/') + named + QStringLiteral("生成完成!"), gbk);
 }
 
 void TOutputProject::copy(const QString& path, const QByteArray& bytes) {

@@ -49,8 +49,7 @@ class TOutputProject {
     static QString OfferedName(const QString& path) { return path + QStringLiteral(".generated~"); }
 
   private:
-    void place(const QString& path, const QByteArray& bytes, const QString& writtenLine,
-               bool gbk);
+    void place(const QString& path, const QByteArray& bytes, const QString& writtenLine, bool gbk);
     std::optional<QByteArray> mergeBase(const QList<QByteArray>& versions,
                                         const QByteArray& onDisk);
     void mergeChanges(const QString& path, const std::optional<QByteArray>& base,

@@ -94,7 +94,6 @@ class Reader {
     qsizetype position_;
 };
 
-
 struct Parsed {
     int format = 0;
     QList<RawEntry> entries;
@@ -235,8 +234,8 @@ void TRegenerationRecord::openObjects() {
             QByteArray id;
             QByteArray data;
             Stored stored;
-            if (!reader.raw(kIdSize, &id) || !reader.number(&stored.size) ||
-                !reader.blob(&data) || !reader.checksum(start)) {
+            if (!reader.raw(kIdSize, &id) || !reader.number(&stored.size) || !reader.blob(&data) ||
+                !reader.checksum(start)) {
                 break;
             }
             stored.compressedSize = static_cast<quint32>(data.size());
@@ -274,8 +273,8 @@ QByteArray TRegenerationRecord::store(const QByteArray& bytes) {
     appendNumber(entry, crcOf(entry.constData(), entry.size()));
     const qint64 offset = objects_.pos() + kIdSize + 8;
     write(objects_, entry);
-    stored_.insert(id, {offset, static_cast<quint32>(bytes.size()),
-                        static_cast<quint32>(compressedSize)});
+    stored_.insert(
+        id, {offset, static_cast<quint32>(bytes.size()), static_cast<quint32>(compressedSize)});
     return id;
 }
 
@@ -337,8 +336,8 @@ void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
             made = !QFile::exists(file);
         } else if (verify && (entry.kind == kWritten || entry.kind == kWrittenAs)) {
             const auto onDisk = TFileOperate::ReadBytes(file);
-            made = onDisk && IdOf(*onDisk) == (entry.kind == kWritten ? entry.versions.first()
-                                                                      : entry.disk);
+            made = onDisk &&
+                   IdOf(*onDisk) == (entry.kind == kWritten ? entry.versions.first() : entry.disk);
         }
         if (!made) {
             continue;
@@ -479,6 +478,5 @@ void TRegenerationRecord::write(QFile& file, const QByteArray& bytes) {
 }
 
 void TRegenerationRecord::fail(const QFile& file) {
-    throw TError(
-        QStringLiteral("无法写入生成记录%1: %2").arg(file.fileName(), file.errorString()));
+    throw TError(QStringLiteral("无法写入生成记录%1: %2").arg(file.fileName(), file.errorString()));
 }

@@ -57,12 +57,11 @@ class RegenerationTest : public QObject {
             TWriteMode mode;
             QByteArray first, user, second;
             QByteArray after;
-            const char* line;     // what the second run reports of the file
-            const char* listed;   // the heading the file is listed under
+            const char* line;    // what the second run reports of the file
+            const char* listed;  // the heading the file is listed under
         } cases[] = {
             {"unchanged, new content", KeepEdits, "a\n", kAbsent, "b\n", "b\n", nullptr},
-            {"edited, same content", KeepEdits, "a\n", "mine\n", "a\n", "mine\n",
-             "保留手工修改!"},
+            {"edited, same content", KeepEdits, "a\n", "mine\n", "a\n", "mine\n", "保留手工修改!"},
             {"both changed", KeepEdits, "a\nb\nc\n", "A\nb\nc\n", "a\nb\nC\n", "A\nb\nC\n",
              "合并完成!"},
             {"both changed, binary", KeepEdits, kPicture, kPicture + "mine", kPicture + "new",
@@ -122,7 +121,7 @@ class RegenerationTest : public QObject {
             const QByteArray left = testing::readAll(file);
             checkListed(runOnce(app.path(), TWriteMode::KeepEdits, c.later), c.listed[1], c.name);
             QVERIFY2(testing::readAll(file) == left, c.name);  // never merged twice
-            testing::writeAll(file, c.user);  // the user settles it
+            testing::writeAll(file, c.user);                   // the user settles it
             if (c.later.isNull()) {
                 QFile::remove(file);
             }
@@ -155,9 +154,9 @@ class RegenerationTest : public QObject {
             QCOMPARE(second.lines.size(), damaged ? 2 : 1);
             QVERIFY2(second.lines[0].contains(record) == damaged, qPrintable(second.lines[0]));
             const QByteArray after = testing::readAll(app.filePath("projects/P/安卓客户端/f.txt"));
-            QVERIFY2(damaged ? after.contains("\nmine\n") && after.contains("\na\n")
-                             : after == "mine\n",
-                     c.name);
+            QVERIFY2(
+                damaged ? after.contains("\nmine\n") && after.contains("\na\n") : after == "mine\n",
+                c.name);
             checkListed(second, damaged ? "冲突标记" : nullptr, c.name);
         }
     }

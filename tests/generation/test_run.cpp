@@ -125,8 +125,9 @@ class RunTest : public QObject {
             QCOMPARE(run.go(id, "Lib").last(), kCompleted);
             for (const char* file : edited) {
                 const QByteArray after = testing::readAll(run.out(file));
-                QVERIFY2(recorded ? after == "edited"
-                                  : after.startsWith("<<<<<<< 你的修改\nedited\n||||||| 上次生成\n"),
+                QVERIFY2(recorded
+                             ? after == "edited"
+                             : after.startsWith("<<<<<<< 你的修改\nedited\n||||||| 上次生成\n"),
                          file);
             }
         }

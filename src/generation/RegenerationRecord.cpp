@@ -1,5 +1,6 @@
 #include "generation/RegenerationRecord.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <QCryptographicHash>
@@ -185,6 +186,10 @@ TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QStr
       objectsPath_(recordFolder + QStringLiteral("/objects")),
       outputFolder_(outputFolder) {}
 
+TRegenerationRecord::~TRegenerationRecord() {
+    libdeflate_free_compressor(compressor_);
+}
+
 QByteArray TRegenerationRecord::IdOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
@@ -259,11 +264,20 @@ QByteArray TRegenerationRecord::store(const QByteArray& bytes) {
     if (stored_.contains(id)) {
         return id;
     }
-    uLongf compressedSize = compressBound(static_cast<uLong>(bytes.size()));
-    QByteArray entry(kIdSize + 8 + static_cast<qsizetype>(compressedSize) + 4, Qt::Uninitialized);
-    auto* data = reinterpret_cast<Bytef*>(entry.data() + kIdSize + 8);
-    if (compress2(data, &compressedSize, reinterpret_cast<const Bytef*>(bytes.constData()),
-                  static_cast<uLong>(bytes.size()), Z_BEST_SPEED) != Z_OK) {
+    // zlib's format, at the fastest level: compressing is most of what keeping versions costs.
+    if (compressor_ == nullptr) {
+        compressor_ = libdeflate_alloc_compressor(1);
+        if (compressor_ == nullptr) {
+            throw TError(QStringLiteral("无法压缩生成记录的内容: 内存不足"));
+        }
+    }
+    const size_t bound =
+        libdeflate_zlib_compress_bound(compressor_, static_cast<size_t>(bytes.size()));
+    QByteArray entry(kIdSize + 8 + static_cast<qsizetype>(bound), Qt::Uninitialized);
+    const size_t compressedSize =
+        libdeflate_zlib_compress(compressor_, bytes.constData(), static_cast<size_t>(bytes.size()),
+                                 entry.data() + kIdSize + 8, bound);
+    if (compressedSize == 0) {
         throw TError(QStringLiteral("无法压缩生成记录的内容"));
     }
     entry.truncate(kIdSize + 8 + static_cast<qsizetype>(compressedSize));

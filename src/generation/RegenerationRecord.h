@@ -8,6 +8,8 @@
 #include <QString>
 #include <optional>
 
+struct libdeflate_compressor;
+
 // What the runs made of each file of the output project, kept in a folder beside it: per file
 // (by its path below the output project) the versions the model produced, newest first. The
 // newest is the base of the next run's three-way merge; a file equal to any of them holds no
@@ -31,6 +33,7 @@
 class TRegenerationRecord {
   public:
     TRegenerationRecord(const QString& recordFolder, const QString& outputFolder);
+    ~TRegenerationRecord();
 
     // Reads the record of the last run (and the journal of a run that stopped halfway) and
     // starts this run's journal. Answers why an existing record cannot be used (damaged, or
@@ -121,6 +124,7 @@ class TRegenerationRecord {
     QHash<QString, QList<QByteArray>> noted_;
     QHash<QByteArray, Stored> stored_;
     QFile objects_;
+    libdeflate_compressor* compressor_ = nullptr;
     Writer journal_;
     QByteArray entryBuffer_;
 };

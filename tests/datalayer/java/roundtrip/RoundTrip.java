@@ -39,8 +39,9 @@ import com.mobileclient.util.ImageService;
 import com.mobileclient.util.ReaderSimpleAdapter;
 
 /*
- * Drives the demo project's generated services, list handlers and a list adapter, with the
- * template's HttpUtil and ImageService, against `quillmere-cli serve` on an empty data file.
+ * Drives the demo project's generated services, list handlers and list adapters, with the
+ * template's HttpUtil and ImageService, against `quillmere-cli serve` on an empty data file; the
+ * last checks feed a list handler XML directly and try the settings' address check.
  * Arguments: the server's base address, the local pictures folder and a picture file. The
  * checks run in order and build on each other. Exit status 0 when every check passes.
  */

@@ -27,9 +27,10 @@ public class Declare extends Application {
 		// 各个界面在主线程中直接向服务器发送请求, 所以允许主线程访问网络
 		StrictMode.setThreadPolicy(new StrictMode.ThreadPolicy.Builder().permitAll().build());
 		HttpUtil.FILE_PATH = picturesFolder(this).getPath();
-		String savedBaseUrl = settings(this).getString(BASE_URL_KEY, null);
-		if (HttpUtil.normalizeBaseUrl(savedBaseUrl) != null) {
-			HttpUtil.BASE_URL = HttpUtil.normalizeBaseUrl(savedBaseUrl);
+		// 保存过的服务器地址; 没有保存过(或已不可用)时保留默认地址
+		String savedBaseUrl = HttpUtil.normalizeBaseUrl(settings(this).getString(BASE_URL_KEY, null));
+		if (savedBaseUrl != null) {
+			HttpUtil.BASE_URL = savedBaseUrl;
 		}
 	}
 

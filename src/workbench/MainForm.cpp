@@ -129,10 +129,10 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 void TFormMain::ExecDialog(QDialog& dialog) {
-    QWidget* focused = focusWidget();
+    const QPointer<QWidget> focused = focusWidget();
     dialog.exec();
     activateWindow();
-    if (focused != nullptr) {
+    if (focused) {
         focused->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -195,6 +195,9 @@ THttpServer::THttpServer() {
     // The library sets a receive timeout on each socket; the connection's own waits apply.
     set_read_timeout(std::chrono::duration_cast<std::chrono::seconds>(kPauseTime));
     set_write_timeout(std::chrono::duration_cast<std::chrono::seconds>(kPauseTime));
+    // What the library tells clients in its Keep-Alive header.
+    set_keep_alive_max_count(kRequestsPerConnection);
+    set_keep_alive_timeout(std::chrono::duration_cast<std::chrono::seconds>(kIdleTime).count());
 }
 
 void THttpServer::Stop() {

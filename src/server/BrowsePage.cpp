@@ -19,7 +19,8 @@ header p { margin: 4px 0 0; font-size: 13px; opacity: .85; }
 nav { min-width: 220px; }
 table { border-collapse: collapse; background: #fff; }
 th, td { border: 1px solid #d4d4d0; padding: 6px 10px; text-align: left; vertical-align: top; }
-th { background: #e8ece8; font-weight: 600; }
+th { background: #e8ece8; font-weight: 600; white-space: nowrap; }
+td { white-space: nowrap; }
 th small { display: block; font-weight: normal; color: #666; }
 nav a { color: #2f5d62; }
 nav tr.chosen td { background: #dfeee8; }

@@ -2,6 +2,8 @@
 // the browse page (also in a real headless browser), --help, and paths taken relative to the
 // current directory.
 
+#include <signal.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,6 +73,7 @@ class ServeAidsTest : public QObject {
     void resetStartsFromEmptyData();
     void browsePageShowsTheData();
     void helpAndRelativePaths();
+    void openToTheNetworkItListsAddresses();
 };
 
 void ServeAidsTest::seedAddsAllOrNothing() {
@@ -223,6 +226,34 @@ void ServeAidsTest::helpAndRelativePaths() {
     QVERIFY(QDir(here.filePath("d/upload")).exists());
     QVERIFY(QDir(home.path()).isEmpty());
     QCOMPARE(server.interrupt(), 0);
+}
+
+// Bound to every address, the server names the addresses a phone can use instead of 0.0.0.0
+// (no request is sent: the test talks to nothing but 127.0.0.1).
+void ServeAidsTest::openToTheNetworkItListsAddresses() {
+    QTemporaryDir dir;
+    QProcess serve;
+    serve.setProcessChannelMode(QProcess::MergedChannels);
+    serve.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"),
+                {"serve", "--model", kDemoModel, "--data", dir.filePath("data.db"), "--port", "0",
+                 "--bind", "0.0.0.0"});
+    QString output;
+    for (int wait = 0; wait < 100 && !output.contains("按Ctrl-C停止"); ++wait) {
+        serve.waitForReadyRead(100);
+        output += QString::fromUtf8(serve.readAll());
+    }
+    ::kill(static_cast<pid_t>(serve.processId()), SIGINT);
+    QVERIFY(serve.waitForFinished(20000));
+    QCOMPARE(serve.exitCode(), 0);
+    QVERIFY2(output.contains(QRegularExpression("^开发服务器\\(项目\"图书管理\"\\): "
+                                                "http://0\\.0\\.0\\.0:\\d+/JavaWebProject/\\n")),
+             qPrintable(output));
+    static const QRegularExpression phone(
+        "同一网络中的手机可用: http://([0-9.]+):\\d+/JavaWebProject/\\n");
+    for (const QRegularExpressionMatch& address : phone.globalMatch(output)) {
+        QVERIFY2(!address.captured(1).startsWith("127.") && address.captured(1).count('.') == 3,
+                 qPrintable(output));
+    }
 }
 
 QTEST_GUILESS_MAIN(ServeAidsTest)

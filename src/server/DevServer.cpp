@@ -567,6 +567,10 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
         ~RestoreMask() { pthread_sigmask(SIG_SETMASK, mask, nullptr); }
     } restore{&previous};
 
+    if (settings.seed) {
+        SeedObjects(project,
+                    *settings.seed);  // a file that is no seed changes nothing, --reset aside
+    }
     TServer server(project, settings);
     if (settings.seed) {
         server.Seed(*settings.seed);

@@ -509,7 +509,7 @@ TForm seedForm(const TClassModel& cls, const QJsonValue& object) {
 
 }  // namespace
 
-void TServlets::Seed(const QByteArray& json) {
+QJsonObject SeedObjects(const TProjectModel& project, const QByteArray& json) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject()) {
@@ -517,11 +517,16 @@ void TServlets::Seed(const QByteArray& json) {
     }
     const QJsonObject seed = document.object();
     for (auto entry = seed.begin(); entry != seed.end(); ++entry) {
-        if (project_.classNamed(entry.key()) == nullptr || !entry->isArray()) {
+        if (project.classNamed(entry.key()) == nullptr || !entry->isArray()) {
             throw TError(QStringLiteral("种子文件的\"%1\"应为项目中一个类的名字，值为对象的数组")
                              .arg(entry.key()));
         }
     }
+    return seed;
+}
+
+void TServlets::Seed(const QByteArray& json) {
+    const QJsonObject seed = SeedObjects(project_, json);
     data_.Write([&] {
         for (const TClassModel* cls : referencedFirst(project_)) {
             const QJsonArray objects = seed.value(cls->className).toArray();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonObject>
 #include <QString>
 
 #include "generation/CodeModel.h"
@@ -58,6 +59,10 @@ class TServlets {
     const TProjectModel& project_;
     TServerData& data_;
 };
+
+// A seed file's classes and their arrays of objects; throws TError when the text is no JSON
+// object or names something other than a class of the project with an array.
+QJsonObject SeedObjects(const TProjectModel& project, const QByteArray& json);
 
 // A stored value as the generated client receives it in a list.
 QString WireText(const TMemberInfo& member, const QVariant& stored);

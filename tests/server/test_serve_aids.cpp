@@ -135,6 +135,14 @@ void ServeAidsTest::resetStartsFromEmptyData() {
     QCOMPARE(QDir(pictures).entryList(QDir::Files).size(), 1);
 
     // A file that is not the server's is never deleted.
+    // With --reset, a seed that is no JSON object is found before anything is deleted.
+    const QString array = dir.filePath("array.json");
+    testing::writeAll(array, "[]");
+    const testing::ProcessResult noSeed = testing::runCli(
+        QStringList{"serve", "--port", "0", "--reset", "--seed", array} + arguments);
+    QVERIFY2(noSeed.exitCode == 1 && noSeed.err.contains("种子文件不是JSON对象"),
+             qPrintable(noSeed.err));
+    QCOMPARE(QDir(pictures).entryList(QDir::Files).size(), 1);
     const QString notes = dir.filePath("notes.db");
     testing::writeAll(notes, "notes");
     const testing::ProcessResult refused = testing::runCli(

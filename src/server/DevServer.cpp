@@ -267,7 +267,8 @@ QString statusText(int status) {
         case 404:
             return QStringLiteral(
                 "没有这个地址: "
-                "服务器只回答/JavaWebProject/下的<类名>Servlet、upload和upload/<图片>");
+                "服务器只回答/JavaWebProject/(浏览页面)和其下的<类名>Servlet、upload、"
+                "upload/<图片>");
         case 413:
             return QStringLiteral("请求体太大");
         case 400:

@@ -215,7 +215,7 @@ bool THttpServer::process_and_close_socket(socket_t socket) {
         bool closed = false;
         const bool answered =
             process_request(connection, count == 1 || stopping_, closed, [](httplib::Request&) {});
-        if (!connection.Flush() || !answered || closed) {
+        if (!connection.Flush() || !answered || closed || connection.Closing()) {
             break;
         }
     }

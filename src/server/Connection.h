@@ -32,6 +32,10 @@ class TConnection : public httplib::Stream {
     void RequestRead() { deadline_ = Clock::time_point::max(); }
     // Sends what the response wrote; false when the client cannot take it.
     bool Flush();
+    // Ends the connection once the answer is sent (a request that could not be parsed leaves
+    // the stream at no known place).
+    void CloseAfterAnswer() { closing_ = true; }
+    bool Closing() const { return closing_; }
 
     Clock::time_point RequestStart() const { return requestStart_; }
     // The request's first bytes (up to 300, the request line unless it is longer), for logging
@@ -58,6 +62,7 @@ class TConnection : public httplib::Stream {
     QByteArray firstLine_;
     bool headersRead_ = false;
     bool outputFailed_ = false;
+    bool closing_ = false;
     Clock::time_point requestStart_ = Clock::now();
     Clock::time_point deadline_ = Clock::time_point::max();
 };

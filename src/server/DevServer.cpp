@@ -175,8 +175,18 @@ struct TBody {
     }
 };
 
+// A request without a length and not chunked has no body; the library would read one to the
+// connection's end.
+bool hasBody(const httplib::Request& request) {
+    return request.has_header("Content-Length") ||
+           request.get_header_value("Transfer-Encoding").find("chunked") != std::string::npos;
+}
+
 // Reads a body the server does not take, so that the connection stays in step.
 void drain(const httplib::Request& request, const httplib::ContentReader& reader) {
+    if (!hasBody(request)) {
+        return requestRead();
+    }
     TBody body(request);
     const auto skip = [&](const char*, size_t length) { return body.skip(length); };
     if (request.is_multipart_form_data()) {
@@ -244,8 +254,11 @@ std::pair<QString, QString> methodAndPath(const httplib::Request& request) {
 // refusal, the reason the client was given.
 void logRequest(const httplib::Request& request, const httplib::Response& response) {
     const auto now = std::chrono::steady_clock::now();
-    const TConnection* connection = CurrentConnection();
+    TConnection* connection = CurrentConnection();
     const auto began = connection ? connection->RequestStart() : now;
+    if (connection != nullptr && request.path.empty()) {
+        connection->CloseAfterAnswer();
+    }
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - began);
     const QDateTime start = QDateTime::currentDateTime().addMSecs(-elapsed.count());
     const auto [method, path] = methodAndPath(request);
@@ -459,7 +472,7 @@ class TServer {
                                                                      "x-www-form-urlencoded发送")));
         }
         TBody body(request);
-        body.complete = reader([&](const char* data, size_t length) {
+        body.complete = !hasBody(request) || reader([&](const char* data, size_t length) {
             return body.take(data, length, kMaxFormBytes);
         });
         requestRead();
@@ -494,15 +507,17 @@ class TServer {
         TBody picture(request);
         int fileParts = 0;
         bool inFile = false;
-        picture.complete = reader(
-            [&](const httplib::MultipartFormData& part) {
-                inFile = part.name == "file";
-                fileParts += inFile ? 1 : 0;
-                return true;
-            },
-            [&](const char* data, size_t length) {
-                return inFile ? picture.take(data, length, kMaxPictureBytes) : picture.skip(length);
-            });
+        picture.complete = !hasBody(request) ||
+                           reader(
+                               [&](const httplib::MultipartFormData& part) {
+                                   inFile = part.name == "file";
+                                   fileParts += inFile ? 1 : 0;
+                                   return true;
+                               },
+                               [&](const char* data, size_t length) {
+                                   return inFile ? picture.take(data, length, kMaxPictureBytes)
+                                                 : picture.skip(length);
+                               });
         requestRead();
         if (refusedBody(response, picture, kMaxPictureBytes)) {
             return;

@@ -456,6 +456,8 @@ void ServerTest::serveRefusesToStart() {
             .exitCode,
         0);
     QFile::copy(demo.store, other);
+    const QString linked = demo.dir.filePath("linked.db");
+    QFile::link(demo.data, linked);
     testing::ServeProcess first({"--model", model, "--data", demo.data});
     QVERIFY2(first.port() != 0, qPrintable(first.output()));
     QCOMPARE(Http(first.port()).get("BookServlet?action=query").status, 200);
@@ -471,6 +473,7 @@ void ServerTest::serveRefusesToStart() {
         {fromStore + QStringList{demo.store}, 1, "数据文件不能是工程库"},
         {{"--model", model, "--data", model}, 1, "数据文件不能是模型文件"},
         {fromStore + QStringList{other}, 1, "不是开发服务器的数据文件"},
+        {fromStore + QStringList{linked}, 1, "不是普通文件"},
         {{"--project", "没有", "--store", demo.store}, 1, "没有名为\"没有\"的项目"},
         {{"--model", model, "--store", demo.store}, 2, "no --store"},
         {fromStore + QStringList{demo.data, "--port", "http"}, 2, "--port needs a number"},

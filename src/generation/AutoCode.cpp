@@ -6,6 +6,7 @@
 #include "generation/CodeModel.h"
 #include "generation/MobileClient.h"
 #include "store/DbHelper.h"
+#include "store/ProjectDAO.h"
 
 namespace {
 
@@ -37,11 +38,36 @@ class QueuedHost : public TGenerationHost {
     QObject* context_;
 };
 
+// Thrown between two files when the run is asked to stop.
+struct RunStopped {};
+
+// Two projects of one name would write one output folder, each removing the other's files.
+QString sharedNameProblem(const TRunRequest& request) {
+    if (request.loadModel) {
+        return QString();
+    }
+    const QList<qint32> ids = TProjectDAO().FindProjectsByName(request.projectName);
+    if (ids.size() < 2) {
+        return QString();
+    }
+    QStringList numbers;
+    for (qint32 id : ids) {
+        numbers.append(QString::number(id));
+    }
+    return QStringLiteral(
+               "编号为%1的项目都名为\"%2\"，会写入同一个输出目录projects/%2，"
+               "请先修改其中一个项目的名称!")
+        .arg(numbers.join(QStringLiteral("、")), request.projectName);
+}
+
 }  // namespace
 
 void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
     try {
-        const QString nameProblem = FindProjectNameProblem(request.projectName);
+        QString nameProblem = FindProjectNameProblem(request.projectName);
+        if (nameProblem.isEmpty()) {
+            nameProblem = sharedNameProblem(request);
+        }
         if (!nameProblem.isEmpty()) {
             host.RunFailed(nameProblem);
             return;
@@ -58,11 +84,18 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
         const QStringList conflicts = TMobileClient::Generate(
             project, QDir(request.appFolder).absolutePath(),
             request.overwrite ? TWriteMode::Overwrite : TWriteMode::KeepEdits,
-            [&host](const QString& line) { host.AppendProgress(line); });
+            [&](const QString& line) {
+                host.AppendProgress(line);
+                if (request.stopRequested && request.stopRequested()) {
+                    throw RunStopped();
+                }
+            });
         if (!conflicts.isEmpty()) {
             host.Conflicts(conflicts);
         }
         host.Notice(kNoticeCompleted, 0, kCompletedText);
+    } catch (const RunStopped&) {
+        host.AppendProgress(kStoppedText);
     } catch (const TError& error) {
         host.RunFailed(error.message());
     } catch (const std::exception& error) {
@@ -72,6 +105,7 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
 
 TAutoCode::TAutoCode(const TRunRequest& request, TGenerationHost* host, QObject* hostContext)
     : request_(request), host_(host), hostContext_(hostContext) {
+    request_.stopRequested = [this] { return isInterruptionRequested(); };
     connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 

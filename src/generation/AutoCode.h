@@ -18,6 +18,9 @@ struct TRunRequest {
     std::function<TProjectModel()> loadModel;
     // Every file gets the new content, the user's changes to generated files are dropped.
     bool overwrite = false;
+    // Asked after each written file: true ends the run there. Files written stay, and the
+    // run's journal lets the next run of the project finish what this one left.
+    std::function<bool()> stopRequested;
 };
 
 // The run's view of whoever started it (the workbench window or the command line).
@@ -41,10 +44,13 @@ class TGenerationHost {
 void RunGeneration(const TRunRequest& request, TGenerationHost& host);
 
 inline const QString kCompletedText = QStringLiteral("所有代码生成完毕!");
+// The last progress line of a run that was asked to stop.
+inline const QString kStoppedText = QStringLiteral("生成已停止，下次生成该项目时会完成其余文件。");
 
 // One generation run on its own thread. Every host call is carried out on the thread of
 // hostContext and the run waits for it, so lines and notices arrive in order. The thread object
-// deletes itself when the run ends.
+// deletes itself when the run ends. requestInterruption() stops the run after the file it is
+// writing.
 class TAutoCode : public QThread {
     Q_OBJECT
   public:

@@ -36,7 +36,7 @@ const QSet<QString> kReservedTypes = wordsOf(R"(
     LayoutInflater ViewGroup AdapterView AdapterContextMenuInfo OnItemClickListener
     OnItemSelectedListener ArrayAdapter Button CheckBox DatePicker EditText ImageView ScaleType
     ListView SimpleAdapter Spinner TextView Toast GridView
-    R Declare HttpUtil ImageService MainMenuActivity)");
+    R Declare HttpUtil ImageService MainMenuActivity PictureProvider)");
 
 // The variables, fields and parameters that the generated classes declare under fixed names, by
 // the files that declare them. The screens' also hold the names that their expressions start

@@ -27,8 +27,10 @@ const ClassGenerator kClassGenerators[] = {
 const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");
 const QString kTemplateProject = QStringLiteral("/bak/安卓客户端");
 const char* const kTemplateFolders[] = {".settings", "assets", "libs", "res", "src"};
-const char* const kTemplateRootFiles[] = {".classpath", ".project", "ic_launcher-web.png",
-                                          "proguard-project.txt", "project.properties"};
+// The Eclipse project files, then the Gradle build's.
+const char* const kTemplateRootFiles[] = {
+    ".classpath",         ".project",        "ic_launcher-web.png", "proguard-project.txt",
+    "project.properties", "settings.gradle", "build.gradle"};
 
 // The same entry for every class, comma-separated (no comma after the last).
 QString joinPerClass(const TProjectModel& project,

@@ -137,7 +137,8 @@ QString unwritableText(const QString& owner, const QString& field, const QString
 }
 
 QString classNameProblem(const ClassNameIndex& index, const TClassModel& cls) {
-    static const QRegularExpression identifier(QStringLiteral("^[A-Z][A-Za-z0-9_]*$"));
+    static const QRegularExpression identifier(
+        QRegularExpression::anchoredPattern(QStringLiteral("[A-Z][A-Za-z0-9_]*")));
     const QString& name = cls.className;
     const QString owner = name + QStringLiteral("表");
     if (!identifier.match(name).hasMatch()) {
@@ -158,7 +159,8 @@ QString classNameProblem(const ClassNameIndex& index, const TClassModel& cls) {
 }
 
 QString memberProblem(const TClassModel& cls, const TMemberInfo& member) {
-    static const QRegularExpression identifier(QStringLiteral("^[a-z][A-Za-z0-9_]*$"));
+    static const QRegularExpression identifier(
+        QRegularExpression::anchoredPattern(QStringLiteral("[a-z][A-Za-z0-9_]*")));
     const QString& name = member.name();
     const QString owner = QStringLiteral("%1表的成员%2").arg(cls.className, name);
     if (!identifier.match(name).hasMatch()) {

@@ -17,7 +17,8 @@ constexpr char16_t kKeyCheck[] =
 
 void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(u"package com.mobileclient.activity;\n\n");
-    PrintImports(printer, kFormFileImports + QStringList{"com.mobileclient.util.HttpUtil"});
+    PrintImports(printer, kFormFileImports + QStringList{"com.mobileclient.util.HttpUtil",
+                                                         "com.mobileclient.app.PictureProvider"});
     printer.print(u"\n");
     PrintImports(printer, kFormTimeImports);
     printer.print(u"\n");

@@ -8,7 +8,9 @@ void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen
     PrintImports(printer, kFormFileImports);
     printer.print(u"\n");
     PrintImports(printer, kFormTimeImports);
-    printer.print(u"\nimport com.mobileclient.util.HttpUtil;\n");
+    printer.print(
+        u"\nimport com.mobileclient.util.HttpUtil;\n"
+        "import com.mobileclient.app.PictureProvider;\n");
     PrintImageServiceImport(printer, screen);
     PrintOwnImports(printer, screen);
     PrintReferenceImports(printer, code);

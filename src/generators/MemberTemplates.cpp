@@ -49,7 +49,9 @@ constexpr char16_t kPictureSetUp[] =
     "\t\t\t\tIntent intent = new Intent(MediaStore.ACTION_IMAGE_CAPTURE); \n"
     "\t\t\t\tcarmera_path = HttpUtil.FILE_PATH + \"/carmera_$name$.bmp\";\n"
     "\t\t\t\tFile out = new File(carmera_path); \n"
-    "\t\t\t\tintent.putExtra(MediaStore.EXTRA_OUTPUT, Uri.fromFile(out)); \n"
+    // The camera app writes through a content address that the app grants it: from Android 7 a
+    // file address in an intent is refused.
+    "\t\t\t\tintent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); \n"
     "\t\t\t\tstartActivityForResult(intent, REQ_CODE_CAMERA_$name$);  \n"
     "\t\t\t}\n"
     "\t\t});\n";

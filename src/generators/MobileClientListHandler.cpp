@@ -34,7 +34,9 @@ constexpr char16_t kHead[] =
     "\t@Override\n"
     "\tpublic void endElement(String uri, String localName, String qName) throws SAXException {\n"
     "\t\tsuper.endElement(uri, localName, qName);\n"
-    "\t\tif ($cls$ != null && valueBuffer.length() > 0) { \n"
+    // An empty element gives a text member the empty text; other members keep their value, as
+    // an empty text converts to no number or date.
+    "\t\tif ($cls$ != null) { \n"
     "            String valueString = valueBuffer.toString(); \n";
 constexpr char16_t kTail[] =
     u"        } \n"
@@ -76,7 +78,10 @@ TGeneratedFiles TMobileClientListHandler::Generate(const TClassCode& code) {
     for (const TMemberInfo& member : code.cls.members) {
         TVars vars(&classVars, &code.member(member));
         vars.setTemplate(u"if", &member == &code.cls.members.first() ? u"if" : u"else if");
-        printer.print(u"            $if$ (\"$name$\".equals(tempString)) \n", vars)
+        vars.setTemplate(u"hasValue", member.wireCategory() == MemberCategory::String
+                                          ? u""
+                                          : u" && valueString.length() > 0");
+        printer.print(u"            $if$ (\"$name$\".equals(tempString)$hasValue$) \n", vars)
             .print(WireTemplatesOf(member.wireCategory()).xmlReading, vars);
     }
     printer.print(kTail, classVars);

@@ -15,10 +15,26 @@ namespace {
 constexpr int kEditLeft = 112;
 constexpr int kEditWidth = 137;
 
-const TClassFormLayout kAddLayout{
-    "添加类", 269, 218, "类英文名称:        ", 22, "中文友好名称:         ", 19, 144, 176};
-const TClassFormLayout kUpdateLayout{
-    "类更新", 286, 241, "类英文名称:       ", 20, "中文友好名称:        ", 15, 136, 184};
+const TClassFormLayout kAddLayout{"添加类",
+                                  269,
+                                  218,
+                                  "类英文名称(&C):        ",
+                                  22,
+                                  "中文友好名称(&F):         ",
+                                  19,
+                                  144,
+                                  {36, 176, 90},
+                                  {144, 176, 90}};
+const TClassFormLayout kUpdateLayout{"类更新",
+                                     286,
+                                     241,
+                                     "类英文名称(&C):       ",
+                                     20,
+                                     "中文友好名称(&F):        ",
+                                     15,
+                                     136,
+                                     {40, 184, 90},
+                                     {156, 184, 90}};
 
 bool StartsWithUpperAsciiLetter(const QString& text) {
     return !text.isEmpty() && text[0] >= u'A' && text[0] <= u'Z';
@@ -29,16 +45,20 @@ bool StartsWithUpperAsciiLetter(const QString& text) {
 TClassForm::TClassForm(TFormMain* owner, const TClassFormLayout& layout)
     : QDialog(owner), owner_(owner) {
     SetUpFixedDialog(this, QString::fromUtf8(layout.caption), layout.width, layout.height);
-    PlaceLabel(this, QString::fromUtf8(layout.classLabel), layout.classLabelLeft, 32)
-        ->setObjectName(QStringLiteral("Label1"));
     Edt_ClassName = PlaceLineEdit(this, "Edt_ClassName", {kEditLeft, 29, kEditWidth});
-    PlaceLabel(this, QString::fromUtf8(layout.friendLabel), layout.friendLabelLeft, 96)
-        ->setObjectName(QStringLiteral("Label2"));
+    PlaceBuddyLabel(this, QString::fromUtf8(layout.classLabel), layout.classLabelLeft, 32,
+                    Edt_ClassName)
+        ->setObjectName(QStringLiteral("Label1"));
     Edt_FriendName = PlaceLineEdit(this, "Edt_FriendName", {kEditLeft, 91, kEditWidth});
-    CB_FrontShowFlag = PlaceCheckBox(this, "CB_FrontShowFlag", QStringLiteral("是否前台显示"),
+    PlaceBuddyLabel(this, QString::fromUtf8(layout.friendLabel), layout.friendLabelLeft, 96,
+                    Edt_FriendName)
+        ->setObjectName(QStringLiteral("Label2"));
+    CB_FrontShowFlag = PlaceCheckBox(this, "CB_FrontShowFlag", QStringLiteral("是否前台显示(&S)"),
                                      {kEditLeft, layout.flagTop, kEditWidth});
-    QPushButton* save =
-        PlaceButton(this, "Button1", QStringLiteral("确定"), {80, layout.buttonTop, 113});
+    QPushButton* save = PlaceButton(this, "Button1", QStringLiteral("确定"), layout.okButton);
+    QPushButton* cancel = PlaceButton(this, "Button2", QStringLiteral("取消"), layout.cancelButton);
+    SetUpDialogButtons(this, save, cancel);
+    OrderTabsByPlace(this);
     connect(save, &QPushButton::clicked, this, &TClassForm::Save);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "workbench/FormStyle.h"
+
 class QCheckBox;
 class QLineEdit;
 class TFormMain;
@@ -16,10 +18,12 @@ struct TClassFormLayout {
     const char* friendLabel;
     int friendLabelLeft;
     int flagTop;
-    int buttonTop;
+    TPlace okButton;
+    TPlace cancelButton;
 };
 
-// The class name, friendly name and front-end flag of one class; "确定" checks and saves.
+// The class name, friendly name and front-end flag of one class; "确定" checks and saves,
+// "取消" closes without writing.
 class TClassForm : public QDialog {
     Q_OBJECT
   public:

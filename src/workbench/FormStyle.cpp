@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
 constexpr int kEditHeight = 21;
 constexpr int kCheckBoxHeight = 17;
+constexpr int kRowTolerance = 12;
 
 }  // namespace
 
@@ -31,7 +33,50 @@ void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int he
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top) {
     auto* label = new QLabel(text, parent);
     label->move(left, top);
+    label->adjustSize();
     return label;
+}
+
+QLabel* PlaceBuddyLabel(QWidget* parent, const QString& text, int left, int top, QWidget* field) {
+    QLabel* label = PlaceLabel(parent, text, left, top);
+    label->setBuddy(field);
+    label->resize(std::min(label->width(), field->x() - left - 2), label->height());
+    return label;
+}
+
+void SetUpDialogButtons(QDialog* dialog, QPushButton* ok, QPushButton* cancel) {
+    ok->setAutoDefault(true);
+    cancel->setAutoDefault(true);
+    ok->setDefault(true);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+void OrderTabsByPlace(QWidget* form) {
+    QList<QWidget*> fields;
+    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() & Qt::TabFocus) {
+            fields.append(child);
+        }
+    }
+    std::sort(fields.begin(), fields.end(),
+              [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    // Rows start where a field lies clearly below the first field of the row before.
+    QList<std::pair<int, QWidget*>> placed;
+    int row = -1;
+    int rowTop = 0;
+    for (QWidget* field : fields) {
+        if (row < 0 || field->y() - rowTop > kRowTolerance) {
+            ++row;
+            rowTop = field->y();
+        }
+        placed.append({row, field});
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second->x() < b.second->x();
+    });
+    for (qsizetype i = 1; i < placed.size(); ++i) {
+        QWidget::setTabOrder(placed[i - 1].second, placed[i].second);
+    }
 }
 
 QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place) {

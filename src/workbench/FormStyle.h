@@ -22,6 +22,14 @@ void ApplyDialogFont(QWidget* widget);
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height);
 
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top);
+// A label naming the field to its right: its mnemonic (the letter after "&") moves the focus
+// there. It ends just before the field, so trailing blanks never cover the field.
+QLabel* PlaceBuddyLabel(QWidget* parent, const QString& text, int left, int top, QWidget* field);
+// Enter presses ok, wherever the focus is but on another button; Escape closes the dialog.
+void SetUpDialogButtons(QDialog* dialog, QPushButton* ok, QPushButton* cancel);
+// Tab moves through the dialog's fields as they are read: row by row from the top, left to
+// right within a row (fields less than a row's height apart in height share the row).
+void OrderTabsByPlace(QWidget* form);
 QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place);
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, TPlace place);
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, TPlace place,

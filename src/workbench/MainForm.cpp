@@ -1,5 +1,6 @@
 #include "workbench/MainForm.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +46,7 @@ const TMemberColumn kMemberColumns[] = {
 
 const QString kModelFileFilter = QStringLiteral("模型文件 (*.json)");
 const QString kKeepEditsKey = QStringLiteral("generation/keepEdits");
+const QString kNameInUseText = QStringLiteral("该工程名称已经存在!");
 
 QString FlagText(qint32 flag) {
     return flag == 1 ? QStringLiteral("是") : QStringLiteral("否");
@@ -96,12 +98,42 @@ TFormMain::TFormMain(const QString& appFolder, TUserPrompts* prompts, QWidget* p
     Guarded([this] { LoadProjects(); });
 }
 
-// A run still in progress finishes writing its files first; its remaining lines and notices
+// A run still in progress stops after the file it is writing; its remaining lines and notices
 // are dropped, as no window is left to show them.
 TFormMain::~TFormMain() {
+    StopRun();
+}
+
+void TFormMain::StopRun() {
     closing_ = true;
+    if (activeRun_) {
+        activeRun_->requestInterruption();
+    }
+    // The run may be waiting for this thread to take a progress line.
     while (activeRun_ && !activeRun_->wait(20)) {
         QCoreApplication::processEvents();
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (activeRun_ && activeRun_->isRunning() &&
+        !prompts_->Confirm(this,
+                           QStringLiteral("代码正在生成中，停止生成并关闭窗口吗?\n"
+                                          "已写入的文件会保留，下次生成该项目时会完成其余文件。"),
+                           QStringLiteral("关闭提示"))) {
+        event->ignore();
+        return;
+    }
+    StopRun();
+    event->accept();
+}
+
+void TFormMain::ExecDialog(QDialog& dialog) {
+    const QPointer<QWidget> focused = focusWidget();
+    dialog.exec();
+    activateWindow();
+    if (focused) {
+        focused->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -213,7 +245,7 @@ void TFormMain::BuildMenus() {
     AddCommand(project, QStringLiteral("成员上移(&U)"), &TFormMain::MoveMemberUp);
     AddCommand(project, QStringLiteral("成员下移(&L)"), &TFormMain::MoveMemberDown);
     project->addSeparator();
-    AddCommand(project, QStringLiteral("导出模型(&E)..."), &TFormMain::ExportModel);
+    AddCommand(project, QStringLiteral("导出模型(&O)..."), &TFormMain::ExportModel);
     AddCommand(project, QStringLiteral("导入模型(&I)..."), &TFormMain::ImportModel);
 
     QMenu* code = menuBar()->addMenu(QStringLiteral("代码管理(&A)"));
@@ -257,7 +289,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::OpenHomePage() {
-    prompts_->OpenUrl(kHomePage);
+    prompts_->OpenUrl(QUrl::fromLocalFile(QDir(appFolder_).filePath(kGuidePath)));
 }
 
 void TFormMain::Message(const QString& text) {
@@ -399,7 +431,7 @@ void TFormMain::NewProject() {
         }
         const TProjectDAO projects;
         if (projects.CountProjectsByName(name) >= 1) {
-            Message(QStringLiteral("该工程名称已经存在!"));
+            Message(kNameInUseText);
             return;
         }
         projects.AddProject(name);
@@ -419,6 +451,12 @@ void TFormMain::RenameProject() {
             prompts_->GetText(this, QStringLiteral("请输入项目名称"), QString(), QString());
         if (name.isEmpty()) {
             Message(QStringLiteral("工程项目名称不能为空!"));
+            return;
+        }
+        // Two projects of one name would share, and empty, one output folder.
+        const QList<qint32> named = TProjectDAO().FindProjectsByName(name);
+        if (!named.isEmpty() && named != QList<qint32>{SelectedProjectId()}) {
+            Message(kNameInUseText);
             return;
         }
         TProjectDAO().RenameProject(SelectedProjectId(), name);
@@ -449,7 +487,8 @@ void TFormMain::AddClass() {
         if (!Require(SelectedProjectId() >= 0, QStringLiteral("当前未有任何项目被选中!"))) {
             return;
         }
-        TAddClassForm(this).exec();
+        TAddClassForm form(this);
+        ExecDialog(form);
     });
 }
 
@@ -458,7 +497,8 @@ void TFormMain::EditClass() {
         if (!Require(SelectedClassId() >= 0, QStringLiteral("没有类被选中!"))) {
             return;
         }
-        TUpdateClassForm(this, SelectedClassId()).exec();
+        TUpdateClassForm form(this, SelectedClassId());
+        ExecDialog(form);
     });
 }
 
@@ -487,7 +527,8 @@ void TFormMain::AddMember() {
         if (!Require(SelectedClassId() >= 0, QStringLiteral("请先选择类对象"))) {
             return;
         }
-        TAddMemberForm(this).exec();
+        TAddMemberForm form(this);
+        ExecDialog(form);
     });
 }
 
@@ -497,7 +538,8 @@ void TFormMain::EditMember() {
         if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
             return;
         }
-        TUpdateMemberForm(this, MemberIdAt(rows.first())).exec();
+        TUpdateMemberForm form(this, MemberIdAt(rows.first()));
+        ExecDialog(form);
     });
 }
 
@@ -570,7 +612,9 @@ void TFormMain::Generate() {
         Message(QStringLiteral("没有一个工程被选中！"));
         return;
     }
-    Message(QStringLiteral("如果以前生成了该项目，最好先删除原来的目录!"));
+    if (!prompts_->Confirm(this, PreRunText(), kAppTitle)) {
+        return;
+    }
     Memo_State->clear();
     TRunRequest request;
     request.projectId = SelectedProjectId();
@@ -583,6 +627,16 @@ void TFormMain::Generate() {
     activeRun_ = new TAutoCode(request, this, this);
     connect(activeRun_, &QThread::finished, this, [this] { A1->setEnabled(true); });
     activeRun_->start();
+}
+
+// Kept edits live in the output folder and its record: deleting the folder would lose them.
+QString TFormMain::PreRunText() const {
+    if (KeepEdits->isChecked()) {
+        return QStringLiteral(
+            "已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，"
+            "请不要删除原来的目录，否则这些修改会丢失!");
+    }
+    return QStringLiteral("如果以前生成了该项目，最好先删除原来的目录!");
 }
 
 void TFormMain::ExportModel() {
@@ -639,11 +693,15 @@ void TFormMain::Notice(int message, qint32, const QString& text) {
         return;
     }
     if (message != kNoticeCompleted) {
+        Memo_State->appendPlainText(text);
         Message(text);
         return;
     }
+    const QString folder =
+        QDir(appFolder_).absoluteFilePath(QStringLiteral("projects/") + runProjectName_);
+    Memo_State->appendPlainText(QStringLiteral("输出目录: ") + QDir::toNativeSeparators(folder));
     prompts_->Information(this, text, QStringLiteral("任务提示"));
-    prompts_->OpenFolder(QDir(appFolder_).filePath(QStringLiteral("projects/") + runProjectName_));
+    prompts_->OpenFolder(folder);
 }
 
 void TFormMain::Conflicts(const QStringList& files) {

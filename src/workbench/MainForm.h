@@ -9,6 +9,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -17,8 +18,8 @@ class QSettings;
 class QTableWidget;
 class QTimer;
 
-// The home page that the banner and the start-up timer open.
-inline const QUrl kHomePage(QStringLiteral("https://quillmere.example/"));
+// The user guide in the app folder: the home page that the banner and the start-up timer open.
+inline const QString kGuidePath = QStringLiteral("guide/index.html");
 
 // The workbench's only top-level window: the projects of the store, the classes of the selected
 // project, the members of the selected class, the progress log of generation runs, and every
@@ -70,6 +71,9 @@ class TFormMain : public QMainWindow, public TGenerationHost {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // While a run writes, closing asks whether to stop it; the window closes only once the run
+    // has ended, so no process goes on writing without a window.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildControls();
@@ -93,6 +97,11 @@ class TFormMain : public QMainWindow, public TGenerationHost {
     qint32 MemberIdAt(int row) const;
     void SwapWithNeighbour(int offset, const QString& atEndText);
     void OpenHomePage();
+    // Shows the dialog modally, then gives the keyboard back to this window.
+    void ExecDialog(QDialog& dialog);
+    // Asks the run to stop after the file it is writing and waits until it has ended.
+    void StopRun();
+    QString PreRunText() const;
     QSettings Settings() const;
 
     QString appFolder_;

@@ -52,7 +52,7 @@ const TMemberFormLayout kUpdateLayout{
 };
 
 // Labels stand this far left of the box they name.
-constexpr int kLabelOffset = 72;
+constexpr int kLabelOffset = 88;
 
 bool StartsWithLowerAsciiLetter(const QString& text) {
     return !text.isEmpty() && text[0] >= u'a' && text[0] <= u'z';
@@ -60,7 +60,8 @@ bool StartsWithLowerAsciiLetter(const QString& text) {
 
 // A decimal integer with an optional sign that fits 32 bits.
 std::optional<qint32> ParseLength(const QString& text) {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression decimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     bool fits = false;
     const qint32 value = text.toInt(&fits, 10);
     if (!decimal.match(text).hasMatch() || !fits) {
@@ -82,44 +83,47 @@ TMemberForm::TMemberForm(TFormMain* owner, Purpose purpose, const TMemberFormLay
     FillTypeList();
 }
 
-// Creates the controls in their tab order, then their labels.
+// Creates the controls, their labels, and the tab order of their places.
 void TMemberForm::BuildControls(const TMemberFormLayout& layout) {
     Edt_MemberName = PlaceLineEdit(this, "Edt_MemberName", layout.name);
     CB_MemberType = new QComboBox(this);
     CB_MemberType->setObjectName(QStringLiteral("CB_MemberType"));
     CB_MemberType->setGeometry(layout.type.left, layout.type.top, layout.type.width, 21);
     CB_MemberIsMust =
-        PlaceCheckBox(this, "CB_MemberIsMust", QStringLiteral("是否必填"), layout.mustFlag);
+        PlaceCheckBox(this, "CB_MemberIsMust", QStringLiteral("是否必填(&M)"), layout.mustFlag);
     QPushButton* save = PlaceButton(this, "Button1", QStringLiteral("确定"), layout.okButton);
     QPushButton* cancel = PlaceButton(this, "Button2", QStringLiteral("取消"), layout.cancelButton);
     Edt_MemberComment = PlaceLineEdit(this, "Edt_MemberComment", layout.comment);
     CB_QueryFlag =
-        PlaceCheckBox(this, "CB_QueryFlag", QStringLiteral("是否参与查询"), layout.queryFlag);
+        PlaceCheckBox(this, "CB_QueryFlag", QStringLiteral("是否参与查询(&Q)"), layout.queryFlag);
     CB_MemberIsPri =
-        PlaceCheckBox(this, "CB_MemberIsPri", QStringLiteral("是否主键"), layout.keyFlag);
+        PlaceCheckBox(this, "CB_MemberIsPri", QStringLiteral("是否主键(&K)"), layout.keyFlag);
     Edt_MemberLength = PlaceLineEdit(this, "Edt_MemberLength", layout.length);
     Edt_MemberLength->setText(QStringLiteral("20"));
-    CB_MemberIsDisplay = PlaceCheckBox(this, "CB_MemberIsDisplay", QStringLiteral("下拉框显示字段"),
-                                       layout.displayFlag);
-    CB_MemberQueryDisplay = PlaceCheckBox(
-        this, "CB_MemberQueryDisplay", QStringLiteral("查询界面是否显示"), layout.queryDisplayFlag);
+    CB_MemberIsDisplay = PlaceCheckBox(this, "CB_MemberIsDisplay",
+                                       QStringLiteral("下拉框显示字段(&D)"), layout.displayFlag);
+    CB_MemberQueryDisplay =
+        PlaceCheckBox(this, "CB_MemberQueryDisplay", QStringLiteral("查询界面是否显示(&S)"),
+                      layout.queryDisplayFlag);
     CB_MemberQueryDisplay->setChecked(purpose_ == Purpose::Add);
-    CB_AndroidDisplay = PlaceCheckBox(
-        this, "CB_AndroidDisplay", QStringLiteral("安卓列表页是否显示"), layout.androidDisplayFlag);
+    CB_AndroidDisplay =
+        PlaceCheckBox(this, "CB_AndroidDisplay", QStringLiteral("安卓列表页是否显示(&P)"),
+                      layout.androidDisplayFlag);
 
-    PlaceLabel(this, QStringLiteral("成员名称："), layout.name.left - kLabelOffset,
-               layout.name.top + 3);
-    PlaceLabel(this, QStringLiteral("成员类型："), layout.type.left - kLabelOffset,
-               layout.type.top + 3);
-    PlaceLabel(this, QStringLiteral("长度： "), layout.length.left - kLabelOffset,
-               layout.length.top + 3);
+    PlaceBuddyLabel(this, QStringLiteral("成员名称(&N)："), layout.name.left - kLabelOffset,
+                    layout.name.top + 3, Edt_MemberName);
+    PlaceBuddyLabel(this, QStringLiteral("成员类型(&T)："), layout.type.left - kLabelOffset,
+                    layout.type.top + 3, CB_MemberType);
+    PlaceBuddyLabel(this, QStringLiteral("长度(&L)： "), layout.length.left - kLabelOffset,
+                    layout.length.top + 3, Edt_MemberLength);
     PlaceLabel(this, QStringLiteral("(字符串类型有效)     "),
                layout.length.left + layout.length.width + 8, layout.length.top + 3);
-    PlaceLabel(this, QStringLiteral("成员注释："), layout.comment.left - kLabelOffset,
-               layout.comment.top + 3);
+    PlaceBuddyLabel(this, QStringLiteral("成员注释(&C)："), layout.comment.left - kLabelOffset,
+                    layout.comment.top + 3, Edt_MemberComment);
 
+    SetUpDialogButtons(this, save, cancel);
+    OrderTabsByPlace(this);
     connect(save, &QPushButton::clicked, this, &TMemberForm::Save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // The five built-in types, then every other class of the project as a reference type.

@@ -21,6 +21,7 @@ void TDesktopPrompts::Information(QWidget* parent, const QString& text, const QS
 bool TDesktopPrompts::Confirm(QWidget* parent, const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
+    box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }

@@ -8,6 +8,7 @@
 #include "generation/MobileClient.h"
 #include "generation/ModelChecks.h"
 #include "generation/TextForms.h"
+#include "store/ModelFile.h"
 
 namespace {
 
@@ -59,6 +60,13 @@ class RulesTest : public QObject {
         row("euro in a comment", "comment", "价格€", "Book表的成员title的注释含有字符€(U+20AC)");
         row("emoji in a friendly name", "friend", QString::fromUtf8("图书\xF0\x9F\x98\x80"),
             QString::fromUtf8("Book表的友好名称含有字符\xF0\x9F\x98\x80(U+1F600)"));
+        // A name is matched whole: a line break, even the last character, is outside the rule.
+        row("class ending in a line break", "class", "Reader\n", "Reader\n表的类名只能由英文字母");
+        row("class ending in CR LF", "class", "Reader\r\n", "Reader\r\n表的类名只能由英文字母");
+        row("member ending in a line break", "member", "title\n",
+            "Book表的成员title\n的名称只能由");
+        row("member with a line break inside", "member", "ti\ntle",
+            "Book表的成员ti\ntle的名称只能由");
         row("special characters are no reason", "comment", "\"C:\\users\" */ @?\r\n", "");
     }
 
@@ -72,6 +80,26 @@ class RulesTest : public QObject {
         if (problem.found()) {
             QCOMPARE(problem.notice, int(kNoticeModelCheck));
         }
+    }
+
+    // A model file and a store may hold names no dialog lets through; the run refuses them all
+    // the same.
+    void namesWithLineBreaksAreRefusedFromFileAndStore() {
+        testing::TempStore store;
+        QByteArray file = ModelFileText(
+            ReadProjectContents(testing::seedModel(changed("member", "title")), "Demo"));
+        QVERIFY(file.contains("\"name\": \"Reader\""));
+        file.replace("\"name\": \"Reader\"", "\"name\": \"Reader\\n\"");
+        const TModelProblem fromFile =
+            FindModelProblem(ProjectModelOf(ParseModelFile(file), QString()));
+        QVERIFY2(fromFile.message.startsWith("Reader\n表的类名只能由"),
+                 qPrintable(fromFile.message));
+
+        const qint32 projectId = testing::seedModel(changed("member", "title\n"));
+        const TModelProblem fromStore =
+            FindModelProblem(LoadProjectModel(projectId, "Demo", QString()));
+        QVERIFY2(fromStore.message.startsWith("Book表的成员title\n的名称只能由"),
+                 qPrintable(fromStore.message));
     }
 
     // Only the generated names that clash are renamed, and only in their class.

@@ -42,6 +42,30 @@ class TestAndroidProject : public QObject {
             << "this.iv_bookPhoto.setImageBitmap"
             << "this.TV_count.setImageBitmap"
             << "BookDetailActivity.java";
+        QTest::newRow("target that Android 14 refuses") << "AndroidManifest.xml"
+                                                        << "android:targetSdkVersion=\"34\""
+                                                        << "android:targetSdkVersion=\"23\""
+                                                        << "targetSdkVersion 23 is below 24";
+        QTest::newRow("file Uri for the camera")
+            << "src/com/mobileclient/activity/ReaderEditActivity.java"
+            << "PictureProvider.uriFor(out)"
+            << "Uri.fromFile(out)"
+            << ": a file:// Uri";
+        QTest::newRow("Gradle source folder that is not there")
+            << "build.gradle"
+            << "assets.srcDirs = ['assets']"
+            << "assets.srcDirs = ['assets', 'main/assets']"
+            << "'main/assets', which is not in the project";
+        QTest::newRow("namespace other than the package")
+            << "build.gradle"
+            << "namespace = 'com.mobileclient.activity'"
+            << "namespace = 'com.mobileclient'"
+            << "namespace 'com.mobileclient' differs";
+        QTest::newRow("Gradle target other than the manifest's")
+            << "build.gradle"
+            << "targetSdk = 34"
+            << "targetSdk = 35"
+            << "targetSdk 35 differs from the manifest's 34";
     }
     void verifierRejectsBrokenProjects() {
         QFETCH(QString, file);

@@ -29,6 +29,7 @@ class FakePrompts : public TUserPrompts {
     QStringList confirmations;  // "caption: text"
     QStringList inputs;         // "caption|prompt|default"
     QStringList folders;
+    QList<QUrl> urls;
     QStringList answers;
     QStringList fileDialogs;  // "caption|proposed path"
     QStringList fileAnswers;  // an empty queue answers like Cancel
@@ -61,7 +62,7 @@ class FakePrompts : public TUserPrompts {
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     void OpenFolder(const QString& path) override { folders.append(path); }
-    void OpenUrl(const QUrl&) override {}
+    void OpenUrl(const QUrl& url) override { urls.append(url); }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }
 };

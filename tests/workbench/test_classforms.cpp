@@ -52,6 +52,8 @@ class TestClassForms : public QObject {
             "该字符!");
         row("add: a dollar in the name", false, "A$B", "书",
             "A$B表的类名只能由英文字母、数字和下划线组成，并以大写字母开头，请修改类名!");
+        row("add: a line break after the name", false, "Shelf\n", "书架",
+            "Shelf\n表的类名只能由英文字母、数字和下划线组成，并以大写字母开头，请修改类名!");
         row("add: a new name", false, "Shelf", "书架", kAdded);
         row("edit: name empty", true, "", "", "类名称不能为空");
         row("edit: case before friend", true, "book", "", "类名首个字母必须大写");

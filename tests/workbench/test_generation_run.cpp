@@ -1,5 +1,9 @@
-// Generation runs started from the main window: the warning, the progress log, the check
-// notices, the completion box with the output folder, and a run that stops on an error.
+// Generation runs started from the main window: the pre-run box, the progress log, the check
+// notices, the completion box with the output folder, a run that stops on an error, a run
+// refused over a shared project name, and closing the window during a run.
+
+#include <QElapsedTimer>
+#include <QLockFile>
 
 #include "Models.h"
 #include "WorkbenchSupport.h"
@@ -10,6 +14,21 @@ using namespace testing;
 namespace {
 
 const QString kWarning = QStringLiteral("如果以前生成了该项目，最好先删除原来的目录!");
+const QString kKeptWarning = QStringLiteral(
+    "已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，请不要删除原来的目录，"
+    "否则这些修改会丢失!");
+const QString kPreRunBox = "Quillmere: " + kWarning;
+const QString kKeptPreRunBox = "Quillmere: " + kKeptWarning;
+
+// Classes C0 to C(count-1), each with a key and a phone-list name: about 15 files a class.
+TProjectModel manyClasses(int count) {
+    ProjectBuilder builder(QStringLiteral("Many"));
+    for (int i = 0; i < count; ++i) {
+        builder.cls(QStringLiteral("C%1").arg(i), QStringLiteral("类%1").arg(i),
+                    {"code 整型 KDP 编号", "title 字符串 QP 名称"});
+    }
+    return builder.build();
+}
 
 // Starts a run of the chosen project and waits until the window takes commands again.
 void runAndWait(Bench& bench) {
@@ -35,10 +54,63 @@ class TestGenerationRun : public QObject {
         runAndWait(bench);
         QStringList expected = goldenProgress("demo");
         QCOMPARE(bench.prompts.informations, QStringList{"任务提示: " + expected.takeLast()});
+        const QString folder = QDir(app.path()).filePath("projects/" + DemoProjectName());
+        expected.append("输出目录: " + QDir::toNativeSeparators(folder));
         QCOMPARE(bench.log()->toPlainText().split('\n'), expected);
-        QCOMPARE(bench.prompts.folders,
-                 QStringList{QDir(app.path()).filePath("projects/" + DemoProjectName())});
-        QCOMPARE(bench.prompts.messages, QStringList{kWarning});
+        QCOMPARE(bench.prompts.folders, QStringList{folder});
+        QCOMPARE(bench.prompts.confirmations, QStringList{kKeptPreRunBox});
+        QVERIFY(bench.prompts.messages.isEmpty());
+    }
+
+    // Checked, the box says the user's changes stay; unchecked, it advises a fresh folder.
+    // Either way 取消 starts nothing.
+    void preRunBoxFitsTheWriteMode_data() {
+        QTest::addColumn<bool>("keepEdits");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("keep edits, 确定") << true << true << kKeptPreRunBox;
+        QTest::newRow("keep edits, 取消") << true << false << kKeptPreRunBox;
+        QTest::newRow("overwrite, 确定") << false << true << kPreRunBox;
+        QTest::newRow("overwrite, 取消") << false << false << kPreRunBox;
+    }
+    void preRunBoxFitsTheWriteMode() {
+        QFETCH(bool, keepEdits);
+        QFETCH(bool, confirm);
+        QFETCH(QString, box);
+        TempAppFolder app;
+        Bench bench;
+        seedModel(ProjectBuilder("Demo").cls("Book", "图书", {"code 字符串 KDP"}).build());
+        bench.open(app.path());
+        bench.action("保留手工修改(&K)")->setChecked(keepEdits);
+        bench.log()->setPlainText("an earlier run");
+        bench.prompts.confirmAnswer = confirm;
+        bench.trigger("自动生成代码(&A)");
+        QCOMPARE(bench.prompts.confirmations, QStringList{box});
+        QTRY_VERIFY_WITH_TIMEOUT(bench.action("自动生成代码(&A)")->isEnabled(), 60000);
+        QCOMPARE(bench.log()->toPlainText() == "an earlier run", !confirm);
+        QCOMPARE(QFile::exists(app.output("Demo") + "/AndroidManifest.xml"), confirm);
+        QCOMPARE(bench.prompts.informations.size(), confirm ? 1 : 0);
+    }
+
+    // Two projects of one name would share projects/<name>: a run of either is refused, from
+    // the window and from the command line, naming both ids, and nothing is written.
+    void runOverASharedProjectNameIsRefused() {
+        TempAppFolder app;
+        Bench bench;
+        seedModel(ProjectBuilder("Demo").cls("Book", "图书", {"code 字符串 KDP"}).build());
+        seedModel(ProjectBuilder("Demo").build());
+        const QString refusal = QStringLiteral(
+            "编号为1、2的项目都名为\"Demo\"，会写入同一个输出目录projects/Demo，"
+            "请先修改其中一个项目的名称!");
+        bench.open(app.path());
+        runAndWait(bench);
+        QCOMPARE(bench.prompts.messages, QStringList{refusal});
+        QCOMPARE(bench.log()->toPlainText(), refusal);
+        const ProcessResult cli = runCli(
+            {"generate", "--project-id", "2", "--store", bench.store.path(), "--home", app.path()});
+        QCOMPARE(cli.exitCode, 1);
+        QCOMPARE(cli.err, refusal + "\n");
+        QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
     void failedCheckShowsItsMessageAndWritesNothing() {
@@ -50,10 +122,10 @@ class TestGenerationRun : public QObject {
                       .build());
         bench.open(app.path());
         runAndWait(bench);
-        QCOMPARE(bench.prompts.messages,
-                 (QStringList{kWarning, "Loan表主键设置错误，每个类只能设置一个主键!"}));
+        const QString failure = QStringLiteral("Loan表主键设置错误，每个类只能设置一个主键!");
+        QCOMPARE(bench.prompts.messages, QStringList{failure});
         QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
-        QCOMPARE(bench.log()->toPlainText(), QString());
+        QCOMPARE(bench.log()->toPlainText(), failure);
         QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
@@ -67,20 +139,56 @@ class TestGenerationRun : public QObject {
         runAndWait(bench);
         const QString error = bench.log()->toPlainText().split('\n').last();
         QVERIFY2(error.contains("bak"), qPrintable(error));
-        QCOMPARE(bench.prompts.messages, (QStringList{kWarning, error}));
+        QCOMPARE(bench.prompts.messages, QStringList{error});
         QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
     }
 
-    void closingTheWindowLetsTheRunFinish() {
+    // Closing asks first: 取消 keeps the window and the run; 确定 stops the run after the file
+    // it is writing, within two seconds, and closes. The next run finishes the project as a
+    // fresh run writes it.
+    void closingTheWindowDuringARunStopsIt() {
         TempAppFolder app;
         Bench bench;
-        seedModel(library());
-        bench.open(app.path());
+        const qint32 projectId = seedModel(manyClasses(12));
+        bench.open(app.path()).show();
         bench.trigger("自动生成代码(&A)");
-        bench.window.reset();
-        QVERIFY(QFile::exists(app.output("Library") +
-                              "/src/com/mobileclient/activity/LoanQueryActivity.java"));
-        QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
+        // The run waits for this thread to take each line, so it is well inside the classes.
+        QTRY_VERIFY_WITH_TIMEOUT(bench.log()->blockCount() > 30, 60000);
+        bench.prompts.confirmAnswer = false;
+        QVERIFY(!bench.window->close());
+        QVERIFY(bench.window->isVisible());
+        QCOMPARE(bench.prompts.confirmations.last(),
+                 QStringLiteral("关闭提示: 代码正在生成中，停止生成并关闭窗口吗?\n"
+                                "已写入的文件会保留，下次生成该项目时会完成其余文件。"));
+        QVERIFY(!bench.action("自动生成代码(&A)")->isEnabled());
+
+        bench.prompts.confirmAnswer = true;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(bench.window->close());
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!bench.window->isVisible());
+        QVERIFY(bench.prompts.informations.isEmpty());
+        const QString last = "/src/com/mobileclient/activity/C11QueryActivity.java";
+        QVERIFY(!QFile::exists(app.output("Many") + last));
+        const QString record = app.path() + "/projects/Many/.quillmere";
+        QVERIFY(QFile::exists(record + "/journal"));
+        QLockFile lock(record + "/lock");
+        QVERIFY(lock.tryLock(0));
+        lock.unlock();
+
+        const ProcessResult next = runCli({"generate", "--project-id", QString::number(projectId),
+                                           "--store", bench.store.path(), "--home", app.path()});
+        QCOMPARE(next.exitCode, 0);
+        TempAppFolder fresh;
+        RecordingHost host;
+        TRunRequest request;
+        request.projectName = "Many";
+        request.appFolder = fresh.path();
+        request.loadModel = [] { return manyClasses(12); };
+        RunGeneration(request, host);
+        QCOMPARE(firstDifference(treeOf(app.output("Many")), treeOf(fresh.output("Many"))),
+                 QString());
     }
 
     // Checked, a conflict is listed in a box before the completion box; unchecked (and so after
@@ -105,18 +213,18 @@ class TestGenerationRun : public QObject {
         title.memberName = "heading";
         TMemberDAO().UpdateMember(title);
         generate();
-        QCOMPARE(bench.prompts.boxes.size(), 3);
-        QVERIFY2(bench.prompts.boxes[1].endsWith(
+        QCOMPARE(bench.prompts.boxes.size(), 2);
+        QVERIFY2(bench.prompts.boxes[0].endsWith(
                      "\nprojects/Demo/安卓客户端/src/com/mobileclient/domain/Book.java"),
-                 qPrintable(bench.prompts.boxes[1]));
-        QCOMPARE(bench.prompts.boxes[2], QStringLiteral("所有代码生成完毕!"));
+                 qPrintable(bench.prompts.boxes[0]));
+        QCOMPARE(bench.prompts.boxes[1], QStringLiteral("所有代码生成完毕!"));
         QVERIFY(readAll(domain).contains("<<<<<<< "));
 
         bench.action("保留手工修改(&K)")->setChecked(false);
         bench.open(app.path());
         QVERIFY(!bench.action("保留手工修改(&K)")->isChecked());
         generate();
-        QCOMPARE(bench.prompts.boxes, (QStringList{kWarning, "所有代码生成完毕!"}));
+        QCOMPARE(bench.prompts.boxes, QStringList{"所有代码生成完毕!"});
         QVERIFY(!readAll(domain).contains("<<<<<<< "));
         QVERIFY(readAll(domain).contains("private String heading;"));
     }

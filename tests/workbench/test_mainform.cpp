@@ -2,8 +2,11 @@
 // checks, the selection rules and the home-page openers.
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSqlQuery>
+#include <QTimer>
 
 #include "WorkbenchSupport.h"
 #include "store/DemoProject.h"
@@ -48,6 +51,9 @@ class TestMainForm : public QObject {
     void memberCommandsWorkOnTheSelectedRows_data();
     void memberCommandsWorkOnTheSelectedRows();
     void modelExportAndImportGoThroughTheFileDialogs();
+    void renameRefusesANameInUse_data();
+    void renameRefusesANameInUse();
+    void homePageIsTheShippedGuide();
     void standardButtonsSpeakChinese();
 };
 
@@ -69,7 +75,7 @@ void TestMainForm::emptyStoreReportsEveryMissingSelection() {
         {"成员上移(&U)", "请先选择一个成员"},
         {"成员下移(&L)", "请先选择一个成员"},
         {"自动生成代码(&A)", "没有一个工程被选中！"},
-        {"导出模型(&E)...", "当前未有任何项目被选中!"},
+        {"导出模型(&O)...", "当前未有任何项目被选中!"},
     };
     for (const auto& [caption, expected] : commands) {
         bench.prompts.messages.clear();
@@ -233,10 +239,10 @@ void TestMainForm::modelExportAndImportGoThroughTheFileDialogs() {
     bench.open();
     bench.chooseProject(1);
     const QString path = bench.store.folder() + "/demo.json";
-    bench.trigger("导出模型(&E)...");
+    bench.trigger("导出模型(&O)...");
     QVERIFY(!QFile::exists(path) && bench.prompts.messages.isEmpty());
     bench.prompts.fileAnswers = {path};
-    bench.trigger("导出模型(&E)...");
+    bench.trigger("导出模型(&O)...");
     QCOMPARE(bench.prompts.fileDialogs.last(),
              "导出模型|" + QDir::home().filePath("图书管理.json"));
     QCOMPARE(readAll(path), readAll(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json"));
@@ -268,6 +274,78 @@ void TestMainForm::modelExportAndImportGoThroughTheFileDialogs() {
     QCOMPARE(bench.prompts.lastMessage() + "\n",
              runCli({"import", path, "--store", bench.store.path()}).err);
     QCOMPARE(readAll(bench.store.path()), before);
+}
+
+// Projects A and B, A selected; each row renames A.
+void TestMainForm::renameRefusesANameInUse_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("another project's name") << "B"
+                                            << "该工程名称已经存在!" << QStringList{"A", "B"};
+    QTest::newRow("its own name") << "A"
+                                  << "工程名称修改成功！" << QStringList{"A", "B"};
+    QTest::newRow("a new name") << "C"
+                                << "工程名称修改成功！" << QStringList{"C", "B"};
+}
+
+void TestMainForm::renameRefusesANameInUse() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QFETCH(QStringList, after);
+    Bench bench;
+    const qint32 a = addProject("A");
+    addProject("B");
+    TFormMain& window = bench.open();
+    bench.prompts.answers = {name};
+    bench.trigger("修改项目名称(&X)");
+    QCOMPARE(bench.prompts.messages, QStringList{message});
+    QStringList names;
+    for (const TEntry& project : TProjectDAO().ListProjects()) {
+        names.append(project.name);
+    }
+    QCOMPARE(names, after);
+    QCOMPARE(window.SelectedProjectId(), a);
+}
+
+// The banner and the first tick of the start-up timer open the guide in the app folder; the
+// guide exists and every link in it leads to a file beside it or a place in it.
+void TestMainForm::homePageIsTheShippedGuide() {
+    Bench bench;
+    TFormMain& window = bench.open();
+    auto* timer = window.findChild<QTimer*>("Timer1");
+    QCOMPARE(timer->interval(), 5000);
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+    QVERIFY(!timer->isActive());
+    QTest::mouseClick(bench.child<QLabel>("Image1"), Qt::LeftButton);
+    const QUrl guide = QUrl::fromLocalFile(QStringLiteral(QUILLMERE_APP_DIR "/guide/index.html"));
+    QCOMPARE(bench.prompts.urls, (QList<QUrl>{guide, guide}));
+
+    const QString page = QString::fromUtf8(readAll(guide.toLocalFile()));
+    for (const char* topic : {"Workbench", "Regenerating a project you changed",
+                              "The development server", "取消", "Escape"}) {
+        QVERIFY2(page.contains(QLatin1String(topic)) || page.contains(QString::fromUtf8(topic)),
+                 topic);
+    }
+    static const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
+    static const QRegularExpression anchor(QStringLiteral("id=\"([^\"]*)\""));
+    QSet<QString> anchors;
+    for (const QRegularExpressionMatch& match : anchor.globalMatch(page)) {
+        anchors.insert(match.captured(1));
+    }
+    int links = 0;
+    for (const QRegularExpressionMatch& match : link.globalMatch(page)) {
+        const QString target = match.captured(1);
+        ++links;
+        if (target.startsWith('#')) {
+            QVERIFY2(anchors.contains(target.mid(1)), qPrintable(target));
+        } else {
+            const QUrl url = guide.resolved(QUrl(target));
+            QVERIFY2(url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile(),
+                     qPrintable(target));
+        }
+    }
+    QVERIFY(links > 5);
 }
 
 void TestMainForm::standardButtonsSpeakChinese() {

@@ -1,6 +1,7 @@
 package roundtrip;
 
 import java.io.File;
+import java.io.StringReader;
 import java.nio.file.Files;
 import java.sql.Timestamp;
 import java.util.ArrayList;
@@ -9,6 +10,11 @@ import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
 import java.util.Objects;
+
+import javax.xml.parsers.SAXParserFactory;
+
+import org.xml.sax.InputSource;
+import org.xml.sax.XMLReader;
 
 import android.content.Context;
 import android.graphics.Bitmap;
@@ -21,6 +27,8 @@ import com.mobileclient.domain.Book;
 import com.mobileclient.domain.BookType;
 import com.mobileclient.domain.Loan;
 import com.mobileclient.domain.Reader;
+import com.mobileclient.handler.BookTypeListHandler;
+import com.mobileclient.handler.ReaderListHandler;
 import com.mobileclient.service.BookService;
 import com.mobileclient.service.BookTypeService;
 import com.mobileclient.service.LoanService;
@@ -28,10 +36,12 @@ import com.mobileclient.service.ReaderService;
 import com.mobileclient.util.BookSimpleAdapter;
 import com.mobileclient.util.HttpUtil;
 import com.mobileclient.util.ImageService;
+import com.mobileclient.util.ReaderSimpleAdapter;
 
 /*
- * Drives the demo project's generated services, list handlers and a list adapter, with the
- * template's HttpUtil and ImageService, against `quillmere-cli serve` on an empty data file.
+ * Drives the demo project's generated services, list handlers and list adapters, with the
+ * template's HttpUtil and ImageService, against `quillmere-cli serve` on an empty data file; the
+ * last checks feed a list handler XML directly and try the settings' address check.
  * Arguments: the server's base address, the local pictures folder and a picture file. The
  * checks run in order and build on each other. Exit status 0 when every check passes.
  */
@@ -77,6 +87,9 @@ public final class RoundTrip {
 		run("update changes what get answers", this::updateChangesGet);
 		run("delete refuses what is still referenced", this::deleteRefusesReferenced);
 		run("list adapter shows a referenced name", this::adapterShowsReference);
+		run("an empty text reaches the list screen as the empty text", this::emptyTextReachesList);
+		run("an empty element gives a text the empty text, others keep theirs", RoundTrip::emptyElements);
+		run("server addresses typed in the settings", RoundTrip::serverAddresses);
 		System.out.println("round trip: " + passed + " checks passed, " + failed + " failed");
 		return failed;
 	}
@@ -107,6 +120,11 @@ public final class RoundTrip {
 
 	private static void saved(String answer, String what) {
 		expect(answer.endsWith(DONE), what + " answered <" + answer + ">");
+	}
+
+	/* A refusal reaches the caller as the server's reason, which names the value refused. */
+	private static void refused(String answer, String value, String what) {
+		expect(!answer.endsWith(DONE) && answer.contains(value), what + " answered <" + answer + ">");
 	}
 
 	private static BookType bookType(String name, int days) {
@@ -142,7 +160,7 @@ public final class RoundTrip {
 	private void textKeyMustBeNew() {
 		ReaderService service = new ReaderService();
 		saved(service.AddReader(reader("R-001", "Ann")), "add");
-		same("", service.AddReader(reader("R-001", "Bob")), "a second add of R-001");
+		refused(service.AddReader(reader("R-001", "Bob")), "R-001", "a second add of R-001");
 		Reader stored = service.GetReader("R-001");
 		same("Ann", stored.getReaderName(), "readerName");
 		same(Timestamp.valueOf("2001-02-03 00:00:00.0"), stored.getBirthday(), "birthday");
@@ -194,7 +212,7 @@ public final class RoundTrip {
 		saved(new BookService().AddBook(book), "add");
 		sameBook(book, new BookService().GetBook("B-001"), "get");
 		sameBook(book, new BookService().QueryBook(null).get(0), "query");
-		same("", new BookService().AddBook(book("B-002", "x", 9, PUBLISHED)),
+		refused(new BookService().AddBook(book("B-002", "x", 9, PUBLISHED)), "9",
 				"an add that names a missing book type");
 	}
 
@@ -237,7 +255,7 @@ public final class RoundTrip {
 		book.setPrice(0.1f);
 		saved(service.UpdateBook(book), "update");
 		sameBook(book, service.GetBook("B-002"), "get after update");
-		same("", service.UpdateBook(book("B-404", "x", 1, PUBLISHED)), "update of a missing book");
+		refused(service.UpdateBook(book("B-404", "x", 1, PUBLISHED)), "B-404", "update of a missing book");
 		same(null, service.GetBook("B-404"), "the missing book");
 	}
 
@@ -278,5 +296,82 @@ public final class RoundTrip {
 				R.layout.book_list_item, new String[0], new int[0]);
 		View row = adapter.getView(0, null, null);
 		same(POETRY, ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType shows the type's name");
+	}
+
+	/* What the list screen does with an object whose optional telephone is empty. */
+	private void emptyTextReachesList() throws Exception {
+		Reader silent = reader("R-002", "Cy");
+		silent.setTelephone("");
+		saved(new ReaderService().AddReader(silent), "add");
+		Reader listed = null;
+		for (Reader reader : new ReaderService().QueryReader(null)) {
+			if (reader.getReaderNo().equals("R-002")) {
+				listed = reader;
+			}
+		}
+		expect(listed != null, "R-002 is not listed");
+		same("", listed.getTelephone(), "telephone");
+		Map<String, Object> values = new HashMap<>();
+		values.put("readerNo", listed.getReaderNo());
+		values.put("readerName", listed.getReaderName());
+		values.put("telephone", listed.getTelephone());
+		values.put("readerPhoto", new Bitmap());
+		List<Map<String, Object>> rows = new ArrayList<>();
+		rows.add(values);
+		ReaderSimpleAdapter adapter = new ReaderSimpleAdapter(new Context(new LayoutInflater()), rows,
+				R.layout.reader_list_item, new String[0], new int[0]);
+		View row = adapter.getView(0, null, null);
+		same("", ((TextView) row.findViewById(R.id.tv_telephone)).getText(), "the row's telephone");
+	}
+
+	private static void parse(String xml, org.xml.sax.ContentHandler handler) throws Exception {
+		XMLReader reader = SAXParserFactory.newInstance().newSAXParser().getXMLReader();
+		reader.setContentHandler(handler);
+		reader.parse(new InputSource(new StringReader(xml)));
+	}
+
+	private static void emptyElements() throws Exception {
+		ReaderListHandler readers = new ReaderListHandler();
+		parse("<ReaderList><Reader><readerNo>R-9</readerNo><readerName/><sex></sex>"
+				+ "<birthday/><telephone></telephone><readerPhoto/></Reader></ReaderList>", readers);
+		Reader reader = readers.getReaderList().get(0);
+		same("R-9", reader.getReaderNo(), "readerNo");
+		same("", reader.getReaderName(), "readerName of <readerName/>");
+		same("", reader.getSex(), "sex of <sex></sex>");
+		same("", reader.getTelephone(), "telephone");
+		same("", reader.getReaderPhoto(), "readerPhoto");
+		same(null, reader.getBirthday(), "birthday of <birthday/>");
+
+		BookTypeListHandler types = new BookTypeListHandler();
+		parse("<BookTypeList><BookType><typeId>4</typeId><typeName>A &amp; B</typeName>"
+				+ "<borrowDays></borrowDays></BookType><BookType><typeName/><borrowDays>7</borrowDays>"
+				+ "</BookType></BookTypeList>", types);
+		same(2, types.getBookTypeList().size(), "book types");
+		BookType first = types.getBookTypeList().get(0);
+		same(4, first.getTypeId(), "typeId");
+		same("A & B", first.getTypeName(), "typeName in pieces");
+		same(0, first.getBorrowDays(), "borrowDays of an empty element");
+		BookType second = types.getBookTypeList().get(1);
+		same("", second.getTypeName(), "typeName of <typeName/>");
+		same(7, second.getBorrowDays(), "borrowDays");
+	}
+
+	private static void serverAddresses() {
+		String[][] rows = {
+				{ "http://192.168.1.5:8080/JavaWebProject", "http://192.168.1.5:8080/JavaWebProject/" },
+				{ "  https://example.org/app/ ", "https://example.org/app/" },
+				{ "HTTP://10.0.2.2:8080/JavaWebProject/", "HTTP://10.0.2.2:8080/JavaWebProject/" },
+				{ "192.168.1.5:8080/JavaWebProject/", null },
+				{ "ftp://example.org/", null },
+				{ "http://", null },
+				{ "http:///JavaWebProject/", null },
+				{ "http://example.org/a b/", null },
+				{ "http://example.org/?x=1", null },
+				{ "http://example.org:70000/", null },
+				{ "", null },
+				{ null, null } };
+		for (String[] row : rows) {
+			same(row[1], HttpUtil.normalizeBaseUrl(row[0]), "address <" + row[0] + ">");
+		}
 	}
 }

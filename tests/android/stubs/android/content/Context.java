@@ -17,6 +17,7 @@ public abstract class Context {
     public abstract File getFilesDir();
     public abstract File getCacheDir();
     public abstract File getExternalFilesDir(String type);
+    public abstract SharedPreferences getSharedPreferences(String name, int mode);
     public abstract void startActivity(Intent intent);
     public final String getString(int resId) { throw new RuntimeException("Stub!"); }
     public final CharSequence getText(int resId) { throw new RuntimeException("Stub!"); }

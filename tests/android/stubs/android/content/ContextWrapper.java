@@ -12,5 +12,6 @@ public class ContextWrapper extends Context {
     public File getFilesDir() { throw new RuntimeException("Stub!"); }
     public File getCacheDir() { throw new RuntimeException("Stub!"); }
     public File getExternalFilesDir(String type) { throw new RuntimeException("Stub!"); }
+    public SharedPreferences getSharedPreferences(String name, int mode) { throw new RuntimeException("Stub!"); }
     public void startActivity(Intent intent) { throw new RuntimeException("Stub!"); }
 }

@@ -2,6 +2,7 @@ package android.net;
 
 import android.os.Parcelable;
 import java.io.File;
+import java.util.List;
 
 public abstract class Uri implements Parcelable, Comparable<Uri> {
     public static final Uri EMPTY = null;
@@ -14,7 +15,9 @@ public abstract class Uri implements Parcelable, Comparable<Uri> {
     public static String decode(String s) { throw new RuntimeException("Stub!"); }
 
     public abstract String getScheme();
+    public abstract String getAuthority();
     public abstract String getPath();
+    public abstract List<String> getPathSegments();
     public abstract String getLastPathSegment();
     public abstract String getQuery();
     public abstract String toString();

@@ -7,6 +7,8 @@ import java.io.IOException;
 import java.io.InputStream;
 import java.io.OutputStream;
 import java.net.HttpURLConnection;
+import java.net.URI;
+import java.net.URISyntaxException;
 import java.net.URL;
 import java.net.URLEncoder;
 import java.util.Map;
@@ -16,16 +18,19 @@ import java.util.UUID;
  * HTTP access to the server. Every service posts its forms through SendPostRequest; the add and
  * edit screens upload pictures through uploadFile.
  *
- * The addresses can be changed without rebuilding: the system properties
- * "mobileclient.baseUrl" and "mobileclient.filePath" replace the defaults below.
+ * On the phone the application object (Declare) sets both addresses at start: BASE_URL to the
+ * address chosen in the server settings, FILE_PATH to the app's own picture folder. Elsewhere
+ * (the tests on a desktop JVM) the system properties "mobileclient.baseUrl" and
+ * "mobileclient.filePath" replace the defaults below.
  */
 public class HttpUtil {
 	/* The server's base address; a servlet name or a stored picture path is appended to it.
 	   10.0.2.2 is the emulator's address of the host machine. */
-	public static final String BASE_URL = System.getProperty("mobileclient.baseUrl",
-			"http://10.0.2.2:8080/JavaWebProject/");
+	public static final String DEFAULT_BASE_URL = "http://10.0.2.2:8080/JavaWebProject/";
+	public static volatile String BASE_URL = System.getProperty("mobileclient.baseUrl",
+			DEFAULT_BASE_URL);
 	/* The local folder of picture files; a file name is appended after "/". */
-	public static final String FILE_PATH = System.getProperty("mobileclient.filePath",
+	public static volatile String FILE_PATH = System.getProperty("mobileclient.filePath",
 			"/sdcard/mobileclient/pictures");
 
 	private static final int CONNECT_TIMEOUT_MS = 10000;
@@ -34,7 +39,12 @@ public class HttpUtil {
 	/*
 	 * Posts the parameters as an application/x-www-form-urlencoded form, names and values
 	 * encoded in the given character set, and answers the response body. A null value is sent
-	 * as an empty value. A status outside 200-299 is an IOException.
+	 * as an empty value.
+	 *
+	 * A refusal (a status from 400 to 499) answers the server's reason, the body, so that the
+	 * screen shows why an add or an update was refused. A refused delete throws instead: the list
+	 * screen then shows its own text for a failed delete. No connection, a server failure (500-599) or any
+	 * other status outside 200-299 throws an IOException.
 	 */
 	public static byte[] SendPostRequest(String url, Map<String, String> params, String encoding)
 			throws Exception {
@@ -51,6 +61,10 @@ public class HttpUtil {
 				out.write(body);
 			} finally {
 				out.close();
+			}
+			int status = connection.getResponseCode();
+			if (isRefusal(status) && !"delete".equals(params.get("action"))) {
+				return refusalReason(connection, status, encoding);
 			}
 			return readResponse(connection);
 		} finally {
@@ -128,6 +142,54 @@ public class HttpUtil {
 					.append(URLEncoder.encode(value, encoding));
 		}
 		return body.toString();
+	}
+
+	private static boolean isRefusal(int status) {
+		return status >= 400 && status <= 499;
+	}
+
+	/* The body of a refusal; a refusal without a body answers its status line instead. */
+	private static byte[] refusalReason(HttpURLConnection connection, int status, String encoding)
+			throws IOException {
+		InputStream in = connection.getErrorStream();
+		ByteArrayOutputStream body = new ByteArrayOutputStream();
+		if (in != null) {
+			try {
+				copy(in, body);
+			} finally {
+				in.close();
+			}
+		}
+		if (body.size() > 0) {
+			return body.toByteArray();
+		}
+		String statusLine = "HTTP " + status + " " + connection.getResponseMessage();
+		return statusLine.trim().getBytes(encoding);
+	}
+
+	/*
+	 * The server address typed in the settings in the form BASE_URL needs: an absolute http or
+	 * https address with a host, without query or fragment, ending with "/" (added when missing,
+	 * since servlet names are appended directly). Answers null for anything else.
+	 */
+	public static String normalizeBaseUrl(String address) {
+		if (address == null) {
+			return null;
+		}
+		String trimmed = address.trim();
+		URI uri;
+		try {
+			uri = new URI(trimmed);
+		} catch (URISyntaxException e) {
+			return null;
+		}
+		String scheme = uri.getScheme();
+		boolean web = "http".equalsIgnoreCase(scheme) || "https".equalsIgnoreCase(scheme);
+		if (!web || uri.getHost() == null || uri.getPort() > 65535 || uri.getRawQuery() != null
+				|| uri.getRawFragment() != null) {
+			return null;
+		}
+		return trimmed.endsWith("/") ? trimmed : trimmed + "/";
 	}
 
 	static HttpURLConnection open(String url) throws IOException {

@@ -7,6 +7,8 @@ import android.content.Context;
 import android.content.Intent;
 import android.os.Bundle;
 import android.view.LayoutInflater;
+import android.view.Menu;
+import android.view.MenuItem;
 import android.view.View;
 import android.view.View.OnClickListener;
 import android.view.ViewGroup;
@@ -17,6 +19,8 @@ import android.widget.TextView;
 
 /* 主界面: 每个管理模块一个图标, 单击图标进入该模块的列表界面 */
 public class MainMenuActivity extends Activity {
+	/* 选项菜单中"服务器设置"的编号 */
+	private static final int MENU_SERVER_SETTINGS = Menu.FIRST;
 $First
 	@Override
 	public void onCreate(Bundle savedInstanceState) {
@@ -31,6 +35,22 @@ $First
 		}
 		GridView menuGrid = (GridView) findViewById(R.id.main_menu_grid);
 		menuGrid.setAdapter(new MenuAdapter(this));
+	}
+
+	/* 选项菜单: 服务器设置 */
+	@Override
+	public boolean onCreateOptionsMenu(Menu menu) {
+		menu.add(Menu.NONE, MENU_SERVER_SETTINGS, Menu.NONE, R.string.server_settings);
+		return true;
+	}
+
+	@Override
+	public boolean onOptionsItemSelected(MenuItem item) {
+		if (item.getItemId() == MENU_SERVER_SETTINGS) {
+			startActivity(new Intent(this, ServerSettingsActivity.class));
+			return true;
+		}
+		return super.onOptionsItemSelected(item);
 	}
 
 	/* 各模块的单击监听器 */

@@ -9,6 +9,7 @@ import java.util.Date;
 import java.util.List;
 
 import com.mobileclient.util.HttpUtil;
+import com.mobileclient.app.PictureProvider;
 import com.mobileclient.util.ImageService;
 import com.mobileclient.domain.Book;
 import com.mobileclient.service.BookService;
@@ -130,7 +131,7 @@ public class BookEditActivity extends Activity {
 				Intent intent = new Intent(MediaStore.ACTION_IMAGE_CAPTURE); 
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_bookPhoto.bmp";
 				File out = new File(carmera_path); 
-				intent.putExtra(MediaStore.EXTRA_OUTPUT, Uri.fromFile(out)); 
+				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
 				startActivityForResult(intent, REQ_CODE_CAMERA_bookPhoto);  
 			}
 		});

@@ -9,6 +9,7 @@ import java.util.Date;
 import java.util.List;
 
 import com.mobileclient.util.HttpUtil;
+import com.mobileclient.app.PictureProvider;
 import com.mobileclient.util.ImageService;
 import com.mobileclient.domain.BookType;
 import com.mobileclient.service.BookTypeService;

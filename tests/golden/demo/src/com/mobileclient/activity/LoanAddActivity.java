@@ -4,6 +4,7 @@ import java.io.File;
 import java.io.FileNotFoundException;
 import java.io.FileOutputStream;
 import com.mobileclient.util.HttpUtil;
+import com.mobileclient.app.PictureProvider;
 
 import java.sql.Timestamp;
 import java.util.Date;

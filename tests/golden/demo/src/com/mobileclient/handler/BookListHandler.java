@@ -24,19 +24,19 @@ public class BookListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (book != null && valueBuffer.length() > 0) { 
+		if (book != null) { 
             String valueString = valueBuffer.toString(); 
             if ("barcode".equals(tempString)) 
             	book.setBarcode(valueString); 
             else if ("bookName".equals(tempString)) 
             	book.setBookName(valueString); 
-            else if ("bookType".equals(tempString)) 
+            else if ("bookType".equals(tempString) && valueString.length() > 0) 
             	book.setBookType(new Integer(valueString).intValue());
-            else if ("price".equals(tempString)) 
+            else if ("price".equals(tempString) && valueString.length() > 0) 
             	book.setPrice(new Float(valueString).floatValue());
-            else if ("count".equals(tempString)) 
+            else if ("count".equals(tempString) && valueString.length() > 0) 
             	book.setCount(new Integer(valueString).intValue());
-            else if ("publishDate".equals(tempString)) 
+            else if ("publishDate".equals(tempString) && valueString.length() > 0) 
             	book.setPublishDate(Timestamp.valueOf(valueString));
             else if ("publish".equals(tempString)) 
             	book.setPublish(valueString); 

@@ -24,13 +24,13 @@ public class BookTypeListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (bookType != null && valueBuffer.length() > 0) { 
+		if (bookType != null) { 
             String valueString = valueBuffer.toString(); 
-            if ("typeId".equals(tempString)) 
+            if ("typeId".equals(tempString) && valueString.length() > 0) 
             	bookType.setTypeId(new Integer(valueString).intValue());
             else if ("typeName".equals(tempString)) 
             	bookType.setTypeName(valueString); 
-            else if ("borrowDays".equals(tempString)) 
+            else if ("borrowDays".equals(tempString) && valueString.length() > 0) 
             	bookType.setBorrowDays(new Integer(valueString).intValue());
         } 
 		if("BookType".equals(localName)&&bookType!=null){

@@ -24,15 +24,15 @@ public class LoanListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (loan != null && valueBuffer.length() > 0) { 
+		if (loan != null) { 
             String valueString = valueBuffer.toString(); 
-            if ("loanId".equals(tempString)) 
+            if ("loanId".equals(tempString) && valueString.length() > 0) 
             	loan.setLoanId(new Integer(valueString).intValue());
             else if ("book".equals(tempString)) 
             	loan.setBook(valueString); 
             else if ("reader".equals(tempString)) 
             	loan.setReader(valueString); 
-            else if ("borrowDate".equals(tempString)) 
+            else if ("borrowDate".equals(tempString) && valueString.length() > 0) 
             	loan.setBorrowDate(Timestamp.valueOf(valueString));
             else if ("memo".equals(tempString)) 
             	loan.setMemo(valueString); 

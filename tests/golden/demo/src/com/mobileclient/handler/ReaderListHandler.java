@@ -24,7 +24,7 @@ public class ReaderListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (reader != null && valueBuffer.length() > 0) { 
+		if (reader != null) { 
             String valueString = valueBuffer.toString(); 
             if ("readerNo".equals(tempString)) 
             	reader.setReaderNo(valueString); 
@@ -32,7 +32,7 @@ public class ReaderListHandler extends DefaultHandler {
             	reader.setReaderName(valueString); 
             else if ("sex".equals(tempString)) 
             	reader.setSex(valueString); 
-            else if ("birthday".equals(tempString)) 
+            else if ("birthday".equals(tempString) && valueString.length() > 0) 
             	reader.setBirthday(Timestamp.valueOf(valueString));
             else if ("telephone".equals(tempString)) 
             	reader.setTelephone(valueString); 

@@ -4,6 +4,7 @@ import java.io.File;
 import java.io.FileNotFoundException;
 import java.io.FileOutputStream;
 import com.mobileclient.util.HttpUtil;
+import com.mobileclient.app.PictureProvider;
 
 import java.sql.Timestamp;
 import java.util.Date;
@@ -109,7 +110,7 @@ public class CategoryAddActivity extends Activity {
 				Intent intent = new Intent(MediaStore.ACTION_IMAGE_CAPTURE); 
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_picture.bmp";
 				File out = new File(carmera_path); 
-				intent.putExtra(MediaStore.EXTRA_OUTPUT, Uri.fromFile(out)); 
+				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
 				startActivityForResult(intent, REQ_CODE_CAMERA_picture);  
 			}
 		});

@@ -9,6 +9,7 @@ import java.util.Date;
 import java.util.List;
 
 import com.mobileclient.util.HttpUtil;
+import com.mobileclient.app.PictureProvider;
 import com.mobileclient.util.ImageService;
 import com.mobileclient.domain.Trip;
 import com.mobileclient.service.TripService;
@@ -207,7 +208,7 @@ public class TripEditActivity extends Activity {
 				Intent intent = new Intent(MediaStore.ACTION_IMAGE_CAPTURE); 
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_photo.bmp";
 				File out = new File(carmera_path); 
-				intent.putExtra(MediaStore.EXTRA_OUTPUT, Uri.fromFile(out)); 
+				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
 				startActivityForResult(intent, REQ_CODE_CAMERA_photo);  
 			}
 		});
@@ -228,7 +229,7 @@ public class TripEditActivity extends Activity {
 				Intent intent = new Intent(MediaStore.ACTION_IMAGE_CAPTURE); 
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_ticket.bmp";
 				File out = new File(carmera_path); 
-				intent.putExtra(MediaStore.EXTRA_OUTPUT, Uri.fromFile(out)); 
+				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
 				startActivityForResult(intent, REQ_CODE_CAMERA_ticket);  
 			}
 		});

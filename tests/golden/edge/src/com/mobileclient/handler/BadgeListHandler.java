@@ -24,7 +24,7 @@ public class BadgeListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (badge != null && valueBuffer.length() > 0) { 
+		if (badge != null) { 
             String valueString = valueBuffer.toString(); 
             if ("badgePic".equals(tempString)) 
             	badge.setBadgePic(valueString); 

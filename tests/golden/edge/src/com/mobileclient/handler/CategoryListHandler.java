@@ -24,7 +24,7 @@ public class CategoryListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (category != null && valueBuffer.length() > 0) { 
+		if (category != null) { 
             String valueString = valueBuffer.toString(); 
             if ("categoryName".equals(tempString)) 
             	category.setCategoryName(valueString); 

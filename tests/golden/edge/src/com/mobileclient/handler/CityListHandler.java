@@ -24,9 +24,9 @@ public class CityListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (city != null && valueBuffer.length() > 0) { 
+		if (city != null) { 
             String valueString = valueBuffer.toString(); 
-            if ("cityId".equals(tempString)) 
+            if ("cityId".equals(tempString) && valueString.length() > 0) 
             	city.setCityId(new Integer(valueString).intValue());
             else if ("cityName".equals(tempString)) 
             	city.setCityName(valueString); 

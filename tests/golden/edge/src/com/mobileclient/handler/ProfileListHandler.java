@@ -24,13 +24,13 @@ public class ProfileListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (profile != null && valueBuffer.length() > 0) { 
+		if (profile != null) { 
             String valueString = valueBuffer.toString(); 
             if ("trip".equals(tempString)) 
             	profile.setTrip(valueString); 
-            else if ("level".equals(tempString)) 
+            else if ("level".equals(tempString) && valueString.length() > 0) 
             	profile.setLevel(new Float(valueString).floatValue());
-            else if ("since".equals(tempString)) 
+            else if ("since".equals(tempString) && valueString.length() > 0) 
             	profile.setSince(Timestamp.valueOf(valueString));
         } 
 		if("Profile".equals(localName)&&profile!=null){

@@ -24,21 +24,21 @@ public class TripListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (trip != null && valueBuffer.length() > 0) { 
+		if (trip != null) { 
             String valueString = valueBuffer.toString(); 
             if ("tripNo".equals(tempString)) 
             	trip.setTripNo(valueString); 
-            else if ("fromCity".equals(tempString)) 
+            else if ("fromCity".equals(tempString) && valueString.length() > 0) 
             	trip.setFromCity(new Integer(valueString).intValue());
-            else if ("toCity".equals(tempString)) 
+            else if ("toCity".equals(tempString) && valueString.length() > 0) 
             	trip.setToCity(new Integer(valueString).intValue());
-            else if ("city".equals(tempString)) 
+            else if ("city".equals(tempString) && valueString.length() > 0) 
             	trip.setCity(new Integer(valueString).intValue());
-            else if ("startDate".equals(tempString)) 
+            else if ("startDate".equals(tempString) && valueString.length() > 0) 
             	trip.setStartDate(Timestamp.valueOf(valueString));
-            else if ("fare".equals(tempString)) 
+            else if ("fare".equals(tempString) && valueString.length() > 0) 
             	trip.setFare(new Float(valueString).floatValue());
-            else if ("seats".equals(tempString)) 
+            else if ("seats".equals(tempString) && valueString.length() > 0) 
             	trip.setSeats(new Integer(valueString).intValue());
             else if ("photo".equals(tempString)) 
             	trip.setPhoto(valueString); 

@@ -24,9 +24,9 @@ public class XListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (x != null && valueBuffer.length() > 0) { 
+		if (x != null) { 
             String valueString = valueBuffer.toString(); 
-            if ("a".equals(tempString)) 
+            if ("a".equals(tempString) && valueString.length() > 0) 
             	x.setA(new Integer(valueString).intValue());
             else if ("t".equals(tempString)) 
             	x.setT(valueString); 

@@ -24,15 +24,15 @@ public class YListHandler extends DefaultHandler {
 	@Override
 	public void endElement(String uri, String localName, String qName) throws SAXException {
 		super.endElement(uri, localName, qName);
-		if (y != null && valueBuffer.length() > 0) { 
+		if (y != null) { 
             String valueString = valueBuffer.toString(); 
             if ("b".equals(tempString)) 
             	y.setB(valueString); 
             else if ("p".equals(tempString)) 
             	y.setP(valueString); 
-            else if ("x".equals(tempString)) 
+            else if ("x".equals(tempString) && valueString.length() > 0) 
             	y.setX(new Integer(valueString).intValue());
-            else if ("d".equals(tempString)) 
+            else if ("d".equals(tempString) && valueString.length() > 0) 
             	y.setD(Timestamp.valueOf(valueString));
         } 
 		if("Y".equals(localName)&&y!=null){

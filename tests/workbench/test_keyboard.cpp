@@ -1,0 +1,330 @@
+// The workbench from the keyboard alone: access keys unique within each menu and dialog, every
+// field reachable by one, Tab through the fields in reading order, Enter for 确定 and Escape
+// for 取消 in every dialog and box, and the main window active again after each dialog.
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "WorkbenchSupport.h"
+#include "workbench/ClassForms.h"
+#include "workbench/MemberForms.h"
+
+using namespace testing;
+
+namespace {
+
+// The access key of a caption ("修改类名(&B)" gives B), or 0 when it has none.
+QChar accessKey(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (caption[i + 1] != u'&') {
+                return caption[i + 1].toUpper();
+            }
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+// What is wrong with the access keys of one menu or dialog: keys used twice, captions without.
+QStringList accessKeyProblems(const QStringList& captions) {
+    QHash<QChar, QString> owners;
+    QStringList problems;
+    for (const QString& caption : captions) {
+        const QChar key = accessKey(caption);
+        if (key.isNull()) {
+            problems.append(QStringLiteral("no access key: ") + caption);
+        } else if (owners.contains(key)) {
+            problems.append(QStringLiteral("%1 and %2 share %3").arg(owners[key], caption, key));
+        }
+        owners.insert(key, caption);
+    }
+    return problems;
+}
+
+enum class Form { AddClass, EditClass, AddMember, EditMember };
+
+// A project with the classes Book (selected, one member) and Reader.
+struct Library {
+    Bench bench;
+    qint32 project = addProject("Library");
+    qint32 book = addClass(project, "Book", "图书");
+    qint32 reader = addClass(project, "Reader", "读者");
+    qint32 code = [this] {
+        TMemberDAO().AddMember(member(project, book, "code", kTypeString, true, true, true));
+        return memberIds(book).first();
+    }();
+    TFormMain& window = bench.open();
+
+    std::unique_ptr<QDialog> make(Form form) {
+        switch (form) {
+            case Form::AddClass:
+                return std::make_unique<TAddClassForm>(&window);
+            case Form::EditClass:
+                return std::make_unique<TUpdateClassForm>(&window, book);
+            case Form::AddMember:
+                return std::make_unique<TAddMemberForm>(&window);
+            case Form::EditMember:
+                return std::make_unique<TUpdateMemberForm>(&window, code);
+        }
+        return nullptr;
+    }
+    // Everything a dialog may write, to tell whether it wrote.
+    QString storeState() const {
+        QStringList state;
+        for (const TEntry& cls : TClassDAO().ListClasses(project)) {
+            state << cls.name << TClassDAO().GetFriendName(cls.id);
+            for (const TMember& m : TMemberDAO().ListMembers(cls.id)) {
+                state << m.memberName << m.memberType << m.memberComment;
+            }
+        }
+        return state.join('|');
+    }
+};
+
+const QList<std::pair<const char*, Form>> kForms = {
+    {"add class", Form::AddClass},
+    {"edit class", Form::EditClass},
+    {"add member", Form::AddMember},
+    {"edit member", Form::EditMember},
+};
+
+QList<QWidget*> focusableFields(QWidget* form) {
+    QList<QWidget*> fields;
+    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() & Qt::TabFocus) {
+            fields.append(child);
+        }
+    }
+    return fields;
+}
+
+// b reads after a: it lies lower, or on the same line (their heights overlap) further right.
+bool readsAfter(const QWidget* a, const QWidget* b) {
+    const bool sameLine = b->y() < a->y() + a->height() && a->y() < b->y() + b->height();
+    return sameLine ? b->x() > a->x() : b->y() > a->y();
+}
+
+void showActive(QWidget* widget) {
+    widget->show();
+    widget->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(widget));
+}
+
+void press(Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target != nullptr);
+    QTest::keyClick(target, key);
+}
+
+// Once the next modal dialog is up and has the focus, lets `fill` work on it, then presses key.
+void pressInNextDialog(Qt::Key key, std::function<void(QWidget*)> fill = {}) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, key, fill] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QWidget* focus = QApplication::focusWidget();
+        if (dialog == nullptr || focus == nullptr || focus->window() != dialog) {
+            return;
+        }
+        poll->deleteLater();
+        poll->stop();
+        if (fill) {
+            fill(dialog);
+        }
+        QTest::keyClick(QApplication::focusWidget(), key);
+    });
+    poll->start(10);
+}
+
+}  // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+  private slots:
+    void accessKeysAreUniqueInEveryMenu() {
+        Library library;
+        QMenuBar* bar = library.window.menuBar();
+        QStringList top;
+        QList<QMenu*> menus{library.bench.child<QMenu>("PopupMenu1")};
+        for (QAction* action : bar->actions()) {
+            top.append(action->text());
+            menus.append(action->menu());
+        }
+        QCOMPARE(accessKeyProblems(top), QStringList());
+        for (QMenu* menu : menus) {
+            QStringList captions;
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    captions.append(action->text());
+                }
+            }
+            QVERIFY(captions.size() >= 3);
+            QCOMPARE(accessKeyProblems(captions), QStringList());
+        }
+    }
+
+    // Each text box and drop-down is named by a label whose access key reaches it, each check
+    // box has its own; no key twice. 确定 and 取消 are reached by Enter and Escape.
+    void everyDialogFieldHasItsOwnAccessKey_data() {
+        QTest::addColumn<Form>("form");
+        for (const auto& [tag, form] : kForms) {
+            QTest::newRow(tag) << form;
+        }
+    }
+    void everyDialogFieldHasItsOwnAccessKey() {
+        QFETCH(Form, form);
+        Library library;
+        const auto dialog = library.make(form);
+        QStringList captions;
+        QSet<QWidget*> named;
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr && !accessKey(label->text()).isNull()) {
+                named.insert(label->buddy());
+            }
+            if (label->buddy() != nullptr) {
+                captions.append(label->text());
+            }
+        }
+        QStringList buttons;
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            (qobject_cast<QPushButton*>(button) ? buttons : captions).append(button->text());
+            if (qobject_cast<QCheckBox*>(button)) {
+                named.insert(button);
+            }
+        }
+        QCOMPARE(accessKeyProblems(captions), QStringList());
+        QCOMPARE(buttons, (QStringList{"确定", "取消"}));
+        for (QWidget* field : focusableFields(dialog.get())) {
+            QVERIFY2(named.contains(field) || qobject_cast<QPushButton*>(field),
+                     qPrintable(field->objectName()));
+        }
+    }
+
+    // Tab starts at the top-left field and walks every field once, each one after the other as
+    // they are read, then wraps around.
+    void tabFollowsTheReadingOrder_data() { everyDialogFieldHasItsOwnAccessKey_data(); }
+    void tabFollowsTheReadingOrder() {
+        QFETCH(Form, form);
+        Library library;
+        const auto dialog = library.make(form);
+        showActive(dialog.get());
+        const QList<QWidget*> fields = focusableFields(dialog.get());
+        QWidget* first = QApplication::focusWidget();
+        for (QWidget* field : fields) {
+            QVERIFY2(field == first || readsAfter(first, field), qPrintable(field->objectName()));
+        }
+        QList<QWidget*> visited{first};
+        for (int step = 0; step < fields.size(); ++step) {
+            press(Qt::Key_Tab);
+            QWidget* now = QApplication::focusWidget();
+            if (now == first) {
+                break;
+            }
+            QVERIFY2(readsAfter(visited.last(), now),
+                     qPrintable(visited.last()->objectName() + " -> " + now->objectName()));
+            visited.append(now);
+        }
+        QCOMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(visited.size(), fields.size());
+    }
+
+    // Enter, from a text box or a check box, saves like 确定; Escape and 取消 close without
+    // writing.
+    void enterSavesAndEscapeCancels_data() {
+        QTest::addColumn<Form>("form");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message");  // empty: the dialog closes without writing
+        const QStringList saved = {"类名称添加成功！", "类名称更新成功", "类成员属性添加成功!",
+                                   "类成员属性更新成功!"};
+        for (qsizetype i = 0; i < kForms.size(); ++i) {
+            const auto& [tag, form] = kForms[i];
+            QTest::addRow("%s: Enter in the name", tag) << form << "enter" << saved[i];
+            QTest::addRow("%s: Enter on a check box", tag) << form << "enter on box" << saved[i];
+            QTest::addRow("%s: Escape", tag) << form << "escape" << QString();
+            QTest::addRow("%s: 取消", tag) << form << "cancel" << QString();
+        }
+    }
+    void enterSavesAndEscapeCancels() {
+        QFETCH(Form, form);
+        QFETCH(QString, how);
+        QFETCH(QString, message);
+        Library library;
+        const auto dialog = library.make(form);
+        const bool classForm = form == Form::AddClass || form == Form::EditClass;
+        dialog->findChild<QLineEdit*>(classForm ? "Edt_ClassName" : "Edt_MemberName")
+            ->setText(classForm ? "Shelf" : "title");
+        if (classForm) {
+            dialog->findChild<QLineEdit*>("Edt_FriendName")->setText("书架");
+        }
+        const QString before = library.storeState();
+        showActive(dialog.get());
+        if (how == "enter on box") {
+            dialog->findChildren<QCheckBox*>().first()->setFocus();
+        }
+        if (how == "cancel") {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        } else {
+            press(how == "escape" ? Qt::Key_Escape : Qt::Key_Return);
+        }
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), message.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
+        QCOMPARE(library.bench.prompts.messages,
+                 message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(library.storeState() == before, message.isEmpty());
+    }
+
+    // Whichever way a dialog closes, the main window has the keyboard again.
+    void mainWindowIsActiveAfterEveryDialog_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("key");
+        for (const char* command :
+             {"添加类(&A)", "修改类名(&B)", "添加成员(&M)", "修改成员属性(&E)"}) {
+            QTest::addRow("%s Enter", command) << command << int(Qt::Key_Return);
+            QTest::addRow("%s Escape", command) << command << int(Qt::Key_Escape);
+        }
+    }
+    void mainWindowIsActiveAfterEveryDialog() {
+        QFETCH(QString, command);
+        QFETCH(int, key);
+        Library library;
+        showActive(&library.window);
+        library.bench.selectRows({0});
+        pressInNextDialog(Qt::Key(key), [](QWidget* dialog) {
+            if (auto* name = dialog->findChild<QLineEdit*>("Edt_ClassName")) {
+                name->setText("Shelf");
+                dialog->findChild<QLineEdit*>("Edt_FriendName")->setText("书架");
+            } else {
+                dialog->findChild<QLineEdit*>("Edt_MemberName")->setText("title");
+            }
+        });
+        library.bench.trigger(command);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QTRY_COMPARE(QApplication::activeWindow(), &library.window);
+        QVERIFY(library.window.focusWidget() != nullptr);
+    }
+
+    // The boxes of the running program: Enter is 确定, Escape 取消 (or OK where it is alone).
+    void boxesTakeEnterAndEscape() {
+        TDesktopPrompts prompts;
+        pressInNextDialog(Qt::Key_Escape);
+        QVERIFY(!prompts.Confirm(nullptr, "确认删除此类对象！", "提示"));
+        pressInNextDialog(Qt::Key_Return);
+        QVERIFY(prompts.Confirm(nullptr, "确认删除此类对象！", "提示"));
+        pressInNextDialog(Qt::Key_Escape);
+        prompts.Message(nullptr, "没有类被选中!");
+        pressInNextDialog(Qt::Key_Return, [](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>()->setText("新名称");
+        });
+        QCOMPARE(prompts.GetText(nullptr, "请输入工程名称", QString(), "旧"), QString("新名称"));
+        pressInNextDialog(Qt::Key_Escape, [](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>()->setText("新名称");
+        });
+        QCOMPARE(prompts.GetText(nullptr, "请输入工程名称", QString(), "旧"), QString("旧"));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"

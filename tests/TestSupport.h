@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QThread>
 
-#include "generation/AutoCode.h"
 #include "generation/CodeModel.h"
+#include "run/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"

@@ -8,9 +8,9 @@
 #include <cstdio>
 
 #include "common/Error.h"
-#include "generation/AutoCode.h"
 #include "generation/CodeModel.h"
 #include "generation/ModelChecks.h"
+#include "run/AutoCode.h"
 #include "server/DevServer.h"
 #include "server/Servlets.h"
 #include "store/DbHelper.h"

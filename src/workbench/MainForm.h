@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "generation/AutoCode.h"
+#include "run/AutoCode.h"
 #include "workbench/UserPrompts.h"
 
 class QAction;

@@ -6,7 +6,7 @@
 
 #include "Models.h"
 #include "TestSupport.h"
-#include "generation/AutoCode.h"
+#include "run/AutoCode.h"
 #include "store/DemoProject.h"
 
 namespace {

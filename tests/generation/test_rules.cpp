@@ -5,9 +5,9 @@
 #include "Models.h"
 #include "generation/FileOperate.h"
 #include "generation/JavaNames.h"
-#include "generation/MobileClient.h"
 #include "generation/ModelChecks.h"
 #include "generation/TextForms.h"
+#include "generators/MobileClient.h"
 #include "store/ModelFile.h"
 
 namespace {

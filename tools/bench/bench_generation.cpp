@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "generation/AutoCode.h"
 #include "generation/CodeModel.h"
+#include "run/AutoCode.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/ProjectDAO.h"

@@ -1,10 +1,10 @@
-#include "generation/AutoCode.h"
+#include "run/AutoCode.h"
 
 #include <QDir>
 
 #include "common/Error.h"
 #include "generation/CodeModel.h"
-#include "generation/MobileClient.h"
+#include "generators/MobileClient.h"
 #include "store/DbHelper.h"
 #include "store/ProjectDAO.h"
 

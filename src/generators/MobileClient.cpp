@@ -1,4 +1,4 @@
-#include "generation/MobileClient.h"
+#include "generators/MobileClient.h"
 
 #include <QStringList>
 

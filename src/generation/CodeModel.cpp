@@ -52,31 +52,18 @@ bool TMemberInfo::referenceKeyIsInteger() const {
 }
 
 MemberCategory TMemberInfo::queryCategory() const {
-    return category == MemberCategory::Image ? MemberCategory::String : category;
+    return MemberTypeOf(category).queryAs;
 }
 
 MemberCategory TMemberInfo::wireCategory() const {
-    switch (category) {
-        case MemberCategory::Image:
-            return MemberCategory::String;
-        case MemberCategory::Reference:
-            return referenceKeyIsInteger() ? MemberCategory::Integer : MemberCategory::String;
-        default:
-            return category;
+    if (isReference()) {
+        return referenceKeyIsInteger() ? MemberCategory::Integer : MemberCategory::String;
     }
+    return MemberTypeOf(category).wire;
 }
 
 QString TMemberInfo::javaType() const {
-    switch (wireCategory()) {
-        case MemberCategory::Date:
-            return QStringLiteral("java.sql.Timestamp");
-        case MemberCategory::Integer:
-            return QStringLiteral("int");
-        case MemberCategory::Float:
-            return QStringLiteral("float");
-        default:
-            return QStringLiteral("String");
-    }
+    return MemberTypeOf(wireCategory()).javaType;
 }
 
 const TMemberInfo& TMemberInfo::refKey() const {

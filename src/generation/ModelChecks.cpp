@@ -177,8 +177,9 @@ QString memberProblem(const TClassModel& cls, const TMemberInfo& member) {
         }
     }
     const TMember& row = member.member;
-    if ((row.memberIsInteger == 1) != (member.category == MemberCategory::Integer) ||
-        (row.memberIsFloat == 1) != (member.category == MemberCategory::Float)) {
+    const TMemberTypeInfo& type = MemberTypeOf(member.category);
+    if ((row.memberIsInteger == 1) != type.integerFlag ||
+        (row.memberIsFloat == 1) != type.floatFlag) {
         return owner + QStringLiteral("的整型、浮点型标志与类型%1不符，请在成员对话框中重新保存!")
                            .arg(row.memberType);
     }

@@ -404,44 +404,129 @@ constexpr char16_t kChoiceQueryWidget[] =
     "\t\t\t\tandroid:layout_width=\"fill_parent\"\n"
     "\t\t\t\tandroid:layout_height=\"wrap_content\"/>\n";
 
-// The rows, each in the order of TMemberTemplates, one line for each of: the add and edit forms
-// (fields, set-up, add save, edit save, pre-fill, result, layout widget), the detail screen
-// (fields, look-up, display, layout widget), a list row (row map, view id, view class, layout
-// view, adapter binding), the query (fields, set-up, condition, layout widget), and the request
-// codes. Integer and float members cannot be asked for in a query: no input on the screen, yet
-// a drop-down in the layout. An image member is asked for by its path, as text.
-// clang-format off
+// The rows: what a member of each category writes in the add and edit forms, the detail screen,
+// a list row and the query; a job a category does not do is left out (empty). Integer and float
+// members cannot be asked for in a query: no input on the screen, yet a drop-down in the layout.
+// An image member is asked for by its path, as text.
 const TMemberTemplates kString = {
-    kEditBoxFields, kEditBoxSetUp, kEditBoxSave, kEditBoxSave, kStringPreFill, {}, kTextInput,
-    kTextDetailFields, kTextLookup, kStringShow, kShownTextBox,
-    kRowValue, u"$rowTextId$", u"TextView", kRowText, kTextBinding,
-    kEditBoxFields, kEditBoxSetUp, kTextCondition, kTextQueryWidget, 0};
+    .formFields = kEditBoxFields,
+    .formSetUp = kEditBoxSetUp,
+    .addSave = kEditBoxSave,
+    .editSave = kEditBoxSave,
+    .editPreFill = kStringPreFill,
+    .inputWidget = kTextInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kStringShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kTextBinding,
+    .queryFields = kEditBoxFields,
+    .querySetUp = kEditBoxSetUp,
+    .queryCondition = kTextCondition,
+    .queryWidget = kTextQueryWidget,
+};
 const TMemberTemplates kInteger = {
-    kEditBoxFields, kEditBoxSetUp, kEditBoxSave, kEditBoxSave, kNumberPreFill, {}, kIntegerInput,
-    kTextDetailFields, kTextLookup, kNumberShow, kShownTextBox,
-    kRowValue, u"$rowTextId$", u"TextView", kRowText, kTextBinding,
-    {}, {}, {}, kChoiceQueryWidget, 0};
+    .formFields = kEditBoxFields,
+    .formSetUp = kEditBoxSetUp,
+    .addSave = kEditBoxSave,
+    .editSave = kEditBoxSave,
+    .editPreFill = kNumberPreFill,
+    .inputWidget = kIntegerInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kNumberShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kTextBinding,
+    .queryWidget = kChoiceQueryWidget,
+};
 const TMemberTemplates kFloat = {
-    kEditBoxFields, kEditBoxSetUp, kEditBoxSave, kEditBoxSave, kNumberPreFill, {}, kFloatInput,
-    kTextDetailFields, kTextLookup, kNumberShow, kShownTextBox,
-    kRowValue, u"$rowTextId$", u"TextView", kRowText, kTextBinding,
-    {}, {}, {}, kChoiceQueryWidget, 0};
+    .formFields = kEditBoxFields,
+    .formSetUp = kEditBoxSetUp,
+    .addSave = kEditBoxSave,
+    .editSave = kEditBoxSave,
+    .editPreFill = kNumberPreFill,
+    .inputWidget = kFloatInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kNumberShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kTextBinding,
+    .queryWidget = kChoiceQueryWidget,
+};
 const TMemberTemplates kDate = {
-    kFormDateFields, kFormDateSetUp, kFormDateSave, kFormDateSave, kDatePreFill, {}, kDateInput,
-    kTextDetailFields, kTextLookup, kDateShow, kShownTextBox,
-    kRowValue, u"$rowTextId$", u"TextView", kRowText, kDateBinding,
-    kQueryDateFields, kQueryDateSetUp, kDateCondition, kDateQueryWidget, 0};
+    .formFields = kFormDateFields,
+    .formSetUp = kFormDateSetUp,
+    .addSave = kFormDateSave,
+    .editSave = kFormDateSave,
+    .editPreFill = kDatePreFill,
+    .inputWidget = kDateInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kDateShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kDateBinding,
+    .queryFields = kQueryDateFields,
+    .querySetUp = kQueryDateSetUp,
+    .queryCondition = kDateCondition,
+    .queryWidget = kDateQueryWidget,
+};
 const TMemberTemplates kImage = {
-    kFormPictureFields, kPictureSetUp, kAddPhotoSave, kEditPhotoSave, kStoredPhoto, kPhotoResults, kPhotoInput,
-    kPictureDetailFields, kPictureLookup, kStoredPhoto, kPictureDetailWidget,
-    kRowThumbnail, u"$ivId$", u"ImageView", kRowPicture, kPictureBinding,
-    kEditBoxFields, kEditBoxSetUp, kTextCondition, kTextQueryWidget, 2};
+    .formFields = kFormPictureFields,
+    .formSetUp = kPictureSetUp,
+    .addSave = kAddPhotoSave,
+    .editSave = kEditPhotoSave,
+    .editPreFill = kStoredPhoto,
+    .formResult = kPhotoResults,
+    .inputWidget = kPhotoInput,
+    .detailFields = kPictureDetailFields,
+    .detailLookup = kPictureLookup,
+    .detailShow = kStoredPhoto,
+    .detailWidget = kPictureDetailWidget,
+    .rowValue = kRowThumbnail,
+    .rowViewId = u"$ivId$",
+    .rowWidget = u"ImageView",
+    .rowView = kRowPicture,
+    .rowBinding = kPictureBinding,
+    .queryFields = kEditBoxFields,
+    .querySetUp = kEditBoxSetUp,
+    .queryCondition = kTextCondition,
+    .queryWidget = kTextQueryWidget,
+    .requestCodes = 2,
+};
 const TMemberTemplates kReference = {
-    kFormDropDownFields, kFormDropDownSetUp, {}, {}, kDropDownPreFill, {}, kDropDownInput,
-    kTextDetailFields, kTextLookup, kReferenceShow, kShownTextBox,
-    kRowValue, u"$rowTextId$", u"TextView", kRowText, kReferenceBinding,
-    kQueryDropDownFields, kQueryDropDownSetUp, {}, kChoiceQueryWidget, 0};
-// clang-format on
+    .formFields = kFormDropDownFields,
+    .formSetUp = kFormDropDownSetUp,
+    .editPreFill = kDropDownPreFill,
+    .inputWidget = kDropDownInput,
+    .detailFields = kTextDetailFields,
+    .detailLookup = kTextLookup,
+    .detailShow = kReferenceShow,
+    .detailWidget = kShownTextBox,
+    .rowValue = kRowValue,
+    .rowViewId = u"$rowTextId$",
+    .rowWidget = u"TextView",
+    .rowView = kRowText,
+    .rowBinding = kReferenceBinding,
+    .queryFields = kQueryDropDownFields,
+    .querySetUp = kQueryDropDownSetUp,
+    .queryWidget = kChoiceQueryWidget,
+};
 
 // ---- how values travel ----
 

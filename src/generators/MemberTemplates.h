@@ -8,34 +8,35 @@
 #include "generation/Printer.h"
 
 // What the screens and layouts write for a member, one row per member category: a new member
-// type is a new row in MemberTemplates.cpp (and its variables there).
+// type is a new row in MemberTemplates.cpp (and its variables there); what else differs between
+// types is its row in store/MemberType.cpp.
 struct TMemberTemplates {
     // The add and edit forms: fields, widget set-up in onCreate, the save step, the edit
     // form's pre-fill, and the widget of the layouts.
-    QStringView formFields;
-    QStringView formSetUp;
-    QStringView addSave;
-    QStringView editSave;
-    QStringView editPreFill;
-    QStringView formResult;  // onActivityResult
-    QStringView inputWidget;
+    QStringView formFields = {};
+    QStringView formSetUp = {};
+    QStringView addSave = {};
+    QStringView editSave = {};
+    QStringView editPreFill = {};
+    QStringView formResult = {};  // onActivityResult
+    QStringView inputWidget = {};
     // The detail screen and its layout.
-    QStringView detailFields;
-    QStringView detailLookup;
-    QStringView detailShow;
-    QStringView detailWidget;
+    QStringView detailFields = {};
+    QStringView detailLookup = {};
+    QStringView detailShow = {};
+    QStringView detailWidget = {};
     // A list row: the list screen's row map, the view of the row layout, the adapter's binding.
-    QStringView rowValue;
-    QStringView rowViewId;  // a template: the view's id
-    QStringView rowWidget;  // the view's class
-    QStringView rowView;
-    QStringView rowBinding;
+    QStringView rowValue = {};
+    QStringView rowViewId = {};  // a template: the view's id
+    QStringView rowWidget = {};  // the view's class
+    QStringView rowView = {};
+    QStringView rowBinding = {};
     // The query screen and its layout; a member without query fields gets no input.
-    QStringView queryFields;
-    QStringView querySetUp;
-    QStringView queryCondition;
-    QStringView queryWidget;
-    int requestCodes;  // how many activity request codes the form's widgets take
+    QStringView queryFields = {};
+    QStringView querySetUp = {};
+    QStringView queryCondition = {};
+    QStringView queryWidget = {};
+    int requestCodes = 0;  // how many activity request codes the form's widgets take
 };
 const TMemberTemplates& TemplatesOf(MemberCategory category);
 

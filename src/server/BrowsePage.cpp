@@ -47,8 +47,7 @@ QString cell(const TMemberInfo& member, const QVariant& stored) {
     if (member.category == MemberCategory::Image && picture.match(text).hasMatch()) {
         return QStringLiteral("<td><img src=\"%1\" alt=\"%1\"></td>").arg(escaped(text));
     }
-    const bool number = member.wireCategory() == MemberCategory::Integer ||
-                        member.wireCategory() == MemberCategory::Float;
+    const bool number = MemberTypeOf(member.wireCategory()).isNumber;
     return QStringLiteral("<td class=\"%1\">%2</td>")
         .arg(number ? QStringLiteral("number") : QStringLiteral("text"), escaped(text));
 }

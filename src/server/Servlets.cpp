@@ -1,15 +1,10 @@
 #include "server/Servlets.h"
 
-#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QRegularExpression>
 #include <QStringDecoder>
-#include <QTime>
-#include <cfloat>
-#include <cmath>
 
 #include "common/Error.h"
 #include "server/ServerData.h"
@@ -17,12 +12,6 @@
 namespace {
 
 using Row = TServerData::Row;
-
-// What a date member without a date reads as.
-const QString kNoDate = QStringLiteral("1970-01-01 00:00:00.0");
-
-// The numbers Java's Float.toString and Double.toString write in words.
-const QStringList kJavaSpecialNumbers = {"NaN", "Infinity", "-Infinity"};
 
 [[noreturn]] void refuse(int status, const QString& message) {
     throw TRequestError{status, message};
@@ -52,62 +41,16 @@ QString checkedText(const TMemberInfo& member, const QString& text) {
     return text;
 }
 
-// The Java timestamp text form, "yyyy-mm-dd hh:mm:ss[.f...]", as it is stored: every field of
-// two digits and a fraction of at least one digit, which is also how Java writes it. Empty when
-// the text is no such date.
-std::optional<QString> canonicalTimestamp(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2}) (\d{1,2}):(\d{1,2}):(\d{1,2})(?:\.(\d{1,9}))?\s*$)"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    auto field = [&](int i) { return match.captured(i).toInt(); };
-    if (!match.hasMatch() || !QDate(field(1), field(2), field(3)).isValid() ||
-        !QTime(field(4), field(5), field(6)).isValid()) {
-        return std::nullopt;
-    }
-    const QString fraction = match.captured(7).isEmpty() ? QStringLiteral("0") : match.captured(7);
-    return QStringLiteral("%1-%2-%3 %4:%5:%6.%7")
-        .arg(field(1), 4, 10, QLatin1Char('0'))
-        .arg(field(2), 2, 10, QLatin1Char('0'))
-        .arg(field(3), 2, 10, QLatin1Char('0'))
-        .arg(field(4), 2, 10, QLatin1Char('0'))
-        .arg(field(5), 2, 10, QLatin1Char('0'))
-        .arg(field(6), 2, 10, QLatin1Char('0'))
-        .arg(fraction);
-}
-
 // A parameter's text as the value the member stores.
 QVariant parseValue(const TMemberInfo& member, const QString& text) {
-    bool ok = false;
-    switch (member.wireCategory()) {
-        case MemberCategory::Integer: {
-            const qint32 value = text.trimmed().toInt(&ok);
-            if (!ok) {
-                refuse(400, QStringLiteral("参数%1应为整数，收到\"%2\"").arg(member.name(), text));
-            }
-            return value;
-        }
-        case MemberCategory::Float: {
-            const QString trimmed = text.trimmed();
-            if (kJavaSpecialNumbers.contains(trimmed)) {
-                return trimmed;  // kept as Java writes it: SQLite has no NaN
-            }
-            const double value = trimmed.toDouble(&ok);
-            // Beyond this a Java float is infinite; FLT_MAX's own text (3.4028235E38) is below.
-            constexpr double kFloatOverflow = 0x1.ffffffp127;
-            if (!ok || !std::isfinite(value) || std::fabs(value) >= kFloatOverflow) {
-                refuse(400, QStringLiteral("参数%1应为数字，收到\"%2\"").arg(member.name(), text));
-            }
-            return value;
-        }
-        case MemberCategory::Date:
-            if (const auto timestamp = canonicalTimestamp(text)) {
-                return *timestamp;
-            }
-            refuse(400, QStringLiteral("参数%1应为日期时间(yyyy-mm-dd hh:mm:ss)，收到\"%2\"")
-                            .arg(member.name(), text));
-        default:
-            return checkedText(member, text);
+    const TMemberTypeInfo& type = MemberTypeOf(member.wireCategory());
+    if (!type.parse) {
+        return checkedText(member, text);
     }
+    if (const auto value = type.parse(text)) {
+        return *value;
+    }
+    refuse(400, QStringLiteral("参数%1应为%2，收到\"%3\"").arg(member.name(), type.expected, text));
 }
 
 QString required(const TForm& form, const QString& name) {
@@ -149,23 +92,8 @@ QString missingObject(const TClassModel& cls, const QVariant& key) {
         .arg(label(*cls.keyMember()), key.toString(), cls.friendName);
 }
 
-// A stored value as the wire carries it. A value the row does not have yet (its column was
-// added later), or one stored before the member changed its type, reads as the type's empty
-// value: the client cannot take anything else.
 QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
-    switch (member.wireCategory()) {
-        case MemberCategory::Integer:
-            return stored.toInt();
-        case MemberCategory::Float:
-            if (kJavaSpecialNumbers.contains(stored.toString())) {
-                return stored.toString();
-            }
-            return stored.toDouble();
-        case MemberCategory::Date:
-            return canonicalTimestamp(stored.toString()).value_or(kNoDate);
-        default:
-            return stored.isNull() ? QString() : stored.toString();
-    }
+    return MemberTypeOf(member.wireCategory()).wireValue(stored);
 }
 
 }  // namespace
@@ -224,24 +152,20 @@ std::optional<TServerData::Condition> conditionOf(const TMemberInfo& member, con
         return std::nullopt;
     }
     const QVariant value = parseValue(member, *text);
-    switch (member.wireCategory()) {
-        case MemberCategory::Date:
+    const TMemberTypeInfo& type = MemberTypeOf(member.wireCategory());
+    if (type.isNumber && value.typeId() != QMetaType::QString && value.toDouble() == 0) {
+        return std::nullopt;
+    }
+    if (type.wire == MemberCategory::String && value.toString().isEmpty()) {
+        return std::nullopt;
+    }
+    switch (member.isReference() ? QueryMatch::Equals : type.queryMatch) {
+        case QueryMatch::SameDay:
             return TServerData::Condition{&member, TServerData::Condition::SameDay, value};
-        case MemberCategory::Integer:
-        case MemberCategory::Float:
-            if (value.typeId() != QMetaType::QString && value.toDouble() == 0) {
-                return std::nullopt;
-            }
+        case QueryMatch::Equals:
             return TServerData::Condition{&member, TServerData::Condition::Equals, value};
         default:
-            if (value.toString().isEmpty()) {
-                return std::nullopt;
-            }
-            return TServerData::Condition{&member,
-                                          member.isReference()
-                                              ? TServerData::Condition::Equals
-                                              : TServerData::Condition::ContainsText,
-                                          value};
+            return TServerData::Condition{&member, TServerData::Condition::ContainsText, value};
     }
 }
 

@@ -193,8 +193,8 @@ QString placeOf(const QString& what, qsizetype index, const QJsonValue& item) {
 
 // A derived flag must say what the type says, or the generators would contradict themselves.
 void checkDerivedFlag(const FieldReader& reader, const TMember& member, const QString& key,
-                      qint32 flag, const QString& type) {
-    const qint32 expected = member.memberType == type ? 1 : 0;
+                      qint32 flag, bool typeHasFlag) {
+    const qint32 expected = typeHasFlag ? 1 : 0;
     if (flag != expected) {
         reader.fail(QStringLiteral("字段\"%1\"的值%2不对，成员类型为\"%3\"时应为%4")
                         .arg(key, QString::fromLatin1(flagText(flag)), member.memberType,
@@ -214,8 +214,9 @@ TMember readMember(const QJsonValue& item, const QString& place) {
             member.*field.number = field.flag ? reader.flag(key) : reader.count(key);
         }
     }
-    checkDerivedFlag(reader, member, "integer", member.memberIsInteger, kTypeInteger);
-    checkDerivedFlag(reader, member, "float", member.memberIsFloat, kTypeFloat);
+    const TMemberTypeInfo& type = MemberTypeOf(member.memberType);
+    checkDerivedFlag(reader, member, "integer", member.memberIsInteger, type.integerFlag);
+    checkDerivedFlag(reader, member, "float", member.memberIsFloat, type.floatFlag);
     return member;
 }
 

@@ -1,5 +1,6 @@
 // The pieces of managed regeneration: what becomes of a file in each state on disk and in
-// either mode, and the record's defence against damage.
+// either mode, what stays listed until the user acts, the record's defence against damage and
+// its earlier format, and what a replaced file keeps or a full disk reports.
 
 #include <zlib.h>
 

@@ -68,6 +68,9 @@ class RulesTest : public QObject {
         row("another class's list handler", "class", "BookListHandler",
             "Book表生成的类BookListHandler");
         row("a keyword in capitals is a name", "member", "cONST", "");
+        for (const char* type : {"String", "Object", "Integer", "R", "MainMenuActivity"}) {
+            row(type, "class", type, QString(type) + "表的类名与生成代码所用的Java或Android类");
+        }
     }
 
     // Every word Java reserves, and only those, is refused as a member name: a member of that

@@ -249,6 +249,19 @@ void ServerTest::refusedRequestsChangeNothing() {
          [&](Http& h) {
              return h.post("BookServlet", with(bookUpdate, {{"bookType", "7"}}));
          }},
+        {"no such time", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"publishDate", "2024-03-05 24:00:00"}}));
+         }},
+        {"a number beyond a float", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"price", "1e39"}}));
+         }},
+        {"an integer beyond 32 bits", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"count", "2147483648"}}));
+         }},
+        {"an empty text key", 400, [](Http& h) { return h.post("BookServlet", book(" ")); }},
         {"updateQuery by GET", 405,
          [](Http& h) { return h.get("BookServlet?action=updateQuery&barcode=B-1"); }},
     };

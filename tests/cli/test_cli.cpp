@@ -283,6 +283,22 @@ class CommandLineTest : public QObject {
         QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
+    // A store flag counts as yes only when it is 1: so the model file says, and so it reads back.
+    void aStoreFlagOtherThanOneIsNo() {
+        testing::TempStore temp;
+        testing::seedModel(testing::ProjectBuilder("P")
+                               .cls("Book", "图书", {"id 整型 KDP", "title 字符串 -"})
+                               .build());
+        TMember title = TMemberDAO().ListMembers(1).last();
+        title.memberIsMust = title.queryFlag = title.memberIsDisplay = 2;
+        title.memberQueryDisplay = title.androidDisplay = title.memberIsPri = -1;
+        TMemberDAO().UpdateMember(title);
+        TDbHelper::CloseConnection();
+        const QString model = runCli({"export", "--project", "P", "--store", temp.path()}).out;
+        const QString line = model.split('\n').filter("\"title\"").value(0);
+        QVERIFY2(line.contains("\"key\": false") && !line.contains("true"), qPrintable(model));
+    }
+
     // Standard output on a full disk: every command that prints says so and fails, even where
     // all else went well.
     void aFullStandardOutputIsAFailure() {

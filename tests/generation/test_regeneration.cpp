@@ -142,6 +142,22 @@ class RegenerationTest : public QObject {
         QVERIFY(QFile::exists(app.filePath("projects/P/victim.txt")));
     }
 
+    // A run stopped after noting a removal that it never made: the next run still knows the
+    // file as made by a run, and removes it.
+    void aRemovalNotedButNotMadeIsMadeByTheNextRun() {
+        QTemporaryDir app;
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n", false);
+        {
+            TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
+                                        app.filePath("projects/P/安卓客户端"));
+            stopped.Open();
+            stopped.NoteRemoved("f.txt");
+        }
+        const Run next = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent, false);
+        QCOMPARE(next.lines, QStringList{"projects/P/安卓客户端/f.txt删除完成!"});
+        QVERIFY(!QFile::exists(app.filePath("projects/P/安卓客户端/f.txt")));
+    }
+
     // One writer at a time, also within one process: the lock lasts as long as the writer.
     void aSecondWriterOfTheProjectIsRefusedWhileTheFirstLasts() {
         QTemporaryDir app;

@@ -545,7 +545,7 @@ void ServerTest::serveRefusesNamesTheServerCannotCarry() {
         const char* to;
         const char* message;
     } refusals[] = {
-        {"{\"name\": \"bookname\",", "Book表的成员bookName与Book表的成员bookname的名字只差大小写"},
+        {"{\"name\": \"bookNAME\",", "Book表的成员bookName与Book表的成员bookNAME的名字只差大小写"},
         {"{\"name\": \"action\",", "Book表的成员action与请求参数action同名"},
     };
     for (const auto& refusal : refusals) {

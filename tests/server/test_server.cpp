@@ -158,6 +158,9 @@ void ServerTest::refusedRequestsChangeNothing() {
     const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
     const QString before = everything(http, pictures);
 
+    const auto addBook = [](const Form& changes) {
+        return [changes](Http& h) { return h.post("BookServlet", book("B-2", changes)); };
+    };
     const Form bookUpdate = book("B-1", {{"action", "update"}});
     Form withoutKey = bookUpdate;
     withoutKey.remove("barcode");
@@ -249,18 +252,9 @@ void ServerTest::refusedRequestsChangeNothing() {
          [&](Http& h) {
              return h.post("BookServlet", with(bookUpdate, {{"bookType", "7"}}));
          }},
-        {"no such time", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"publishDate", "2024-03-05 24:00:00"}}));
-         }},
-        {"a number beyond a float", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"price", "1e39"}}));
-         }},
-        {"an integer beyond 32 bits", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"count", "2147483648"}}));
-         }},
+        {"no such time", 400, addBook({{"publishDate", "2024-03-05 24:00:00"}})},
+        {"a number beyond a float", 400, addBook({{"price", "1e39"}})},
+        {"an integer beyond 32 bits", 400, addBook({{"count", "2147483648"}})},
         {"an empty text key", 400, [](Http& h) { return h.post("BookServlet", book(" ")); }},
         {"updateQuery by GET", 405,
          [](Http& h) { return h.get("BookServlet?action=updateQuery&barcode=B-1"); }},

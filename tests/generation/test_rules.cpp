@@ -50,6 +50,7 @@ class RulesTest : public QObject {
         row("member with a blank", "member", "a b", "Book表的成员a b的名称只能由英文字母");
         row("duplicate member", "member", "id", "Book表的成员id与同一类的另一个成员重名");
         row("class with a dollar", "class", "A$B", "A$B表的类名只能由英文字母");
+        row("class with a small first letter", "class", "reader", "reader表的类名只能由英文字母");
         row("Java type", "class", "Timestamp", "Timestamp表的类名与生成代码所用的Java或Android类");
         row("template class", "class", "HttpUtil", "HttpUtil表的类名与生成代码所用的");
         row("duplicate class", "class", "Book", "Book表与本项目的另一个类重名");

@@ -58,10 +58,10 @@ bool StartsWithLowerAsciiLetter(const QString& text) {
     return !text.isEmpty() && text[0] >= u'a' && text[0] <= u'z';
 }
 
-// A decimal integer with an optional sign that fits 32 bits.
+// A whole number from 0 in decimal digits that fits 32 bits, as model files take lengths.
 std::optional<qint32> ParseLength(const QString& text) {
     static const QRegularExpression decimal(
-        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+")));
     bool fits = false;
     const qint32 value = text.toInt(&fits, 10);
     if (!decimal.match(text).hasMatch() || !fits) {
@@ -204,7 +204,7 @@ void TMemberForm::Save() {
             length = ParseLength(Edt_MemberLength->text());
         }
         if (!length) {
-            prompts.Message(this, QStringLiteral("长度\"%1\"不是有效的整数，请输入整数长度!")
+            prompts.Message(this, QStringLiteral("长度\"%1\"无效，请输入不小于0的整数长度!")
                                       .arg(Edt_MemberLength->text()));
             return;
         }

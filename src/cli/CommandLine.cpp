@@ -321,13 +321,9 @@ void checkServable(const TProjectModel& project) {
     if (!nameProblem.isEmpty()) {
         throw TError(nameProblem);
     }
-    const TModelProblem problem = FindModelProblem(project);
+    const TModelProblem problem = FindModelProblem(project, TRuleSet::Serving);
     if (problem.found()) {
         throw CheckFailure{problem.message};
-    }
-    const QString serverProblem = FindServerModelProblem(project);
-    if (!serverProblem.isEmpty()) {
-        throw CheckFailure{serverProblem};
     }
 }
 

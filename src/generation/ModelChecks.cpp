@@ -204,16 +204,87 @@ TModelProblem findRuleProblem(const TProjectModel& project) {
     return {};
 }
 
+// ---- the rules of a served model ----
+
+// The server carries every name as an XML element name and keeps every class and member in a
+// data file whose names ignore case.
+bool isElementName(const QString& name) {
+    if (name.isEmpty() || name[0].isDigit()) {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(),
+                       [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); });
+}
+
+struct NamedPlace {
+    QString name;
+    QString text;  // how a message names it
+    qint32 classId = 0;
+};
+
+// The first of the names equal to an earlier one but for case.
+TModelProblem caseTwin(const QList<NamedPlace>& names) {
+    QHash<QString, QString> seen;
+    for (const NamedPlace& place : names) {
+        const auto twin = seen.find(place.name.toLower());
+        if (twin != seen.end()) {
+            return {kNoticeModelCheck,
+                    QStringLiteral("%1与%2的名字只差大小写，服务器的数据文件无法区分")
+                        .arg(*twin, place.text),
+                    place.classId};
+        }
+        seen.insert(place.name.toLower(), place.text);
+    }
+    return {};
+}
+
+TModelProblem servedMemberProblem(const TClassModel& cls) {
+    QList<NamedPlace> names;
+    for (const TMemberInfo& member : cls.members) {
+        const QString text = QStringLiteral("%1表的成员%2").arg(cls.className, member.name());
+        if (!isElementName(member.name())) {
+            return {kNoticeModelCheck,
+                    text + QStringLiteral("的名字不能用作XML元素名，服务器无法传送"), cls.classId};
+        }
+        // The generated client sends the servlet's command as the parameter "action".
+        if (member.name() == QLatin1String("action")) {
+            return {kNoticeModelCheck,
+                    text + QStringLiteral("与请求参数action同名，生成的客户端无法发送它的值"),
+                    cls.classId};
+        }
+        names.append({member.name(), text, cls.classId});
+    }
+    return caseTwin(names);
+}
+
+TModelProblem findServingProblem(const TProjectModel& project) {
+    QList<NamedPlace> classNames;
+    for (const TClassModel& cls : project.classes) {
+        if (!isElementName(cls.className)) {
+            return {
+                kNoticeModelCheck,
+                QStringLiteral("%1表的类名不能用作XML元素名，服务器无法传送").arg(cls.className),
+                cls.classId};
+        }
+        const TModelProblem problem = servedMemberProblem(cls);
+        if (problem.found()) {
+            return problem;
+        }
+        classNames.append({cls.className, cls.className + QStringLiteral("表"), cls.classId});
+    }
+    return caseTwin(classNames);
+}
+
 }  // namespace
 
-TModelProblem FindModelProblem(const TProjectModel& project) {
+TModelProblem FindModelProblem(const TProjectModel& project, TRuleSet rules) {
     for (auto find : {findMemberCountProblem, findRuleProblem, findReferenceProblem}) {
         TModelProblem problem = find(project);
         if (problem.found()) {
             return problem;
         }
     }
-    return {};
+    return rules == TRuleSet::Serving ? findServingProblem(project) : TModelProblem();
 }
 
 TModelProblem CheckClassEntry(TProjectContents project, const TClassRecord& entered) {

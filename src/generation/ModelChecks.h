@@ -27,8 +27,13 @@ struct TModelProblem {
 // The checks a run makes before it writes anything, on the model it is about to generate. Each
 // check walks every class in order before the next check starts, and the first failing class
 // is reported: exactly one key member, then exactly one drop-down display member, then at least
-// one phone-list member, then the rules on names and texts, then the references.
-TModelProblem FindModelProblem(const TProjectModel& project);
+// one phone-list member, then the rules on names and texts, then the references. A model to
+// serve must also meet the server's rules, checked last: every class and member name is an XML
+// element name, no two class names, nor two member names of a class, differ only in case (the
+// server's data file does not tell them apart), and no member is named "action" (the parameter
+// that carries a request's command).
+enum class TRuleSet { Generation, Serving };
+TModelProblem FindModelProblem(const TProjectModel& project, TRuleSet rules = TRuleSet::Generation);
 
 // The rules on names and texts, which hold for every class and member whatever the rest of its
 // class: a class name is an ASCII identifier starting with a capital, short enough for file

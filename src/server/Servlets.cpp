@@ -169,43 +169,6 @@ std::optional<TServerData::Condition> conditionOf(const TMemberInfo& member, con
     }
 }
 
-bool isElementName(const QString& name) {
-    if (name.isEmpty() || name[0].isDigit()) {
-        return false;
-    }
-    return std::all_of(name.begin(), name.end(),
-                       [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); });
-}
-
-// The first name of names (with the texts naming them) equal to another one but for case.
-QString caseTwin(const QList<QPair<QString, QString>>& names) {
-    QHash<QString, QString> seen;
-    for (const auto& [name, text] : names) {
-        const auto twin = seen.find(name.toLower());
-        if (twin != seen.end()) {
-            return QStringLiteral("%1与%2的名字只差大小写，服务器的数据文件无法区分")
-                .arg(*twin, text);
-        }
-        seen.insert(name.toLower(), text);
-    }
-    return QString();
-}
-
-QString memberProblem(const TClassModel& cls) {
-    QList<QPair<QString, QString>> names;
-    for (const TMemberInfo& member : cls.members) {
-        const QString text = QStringLiteral("%1表的成员%2").arg(cls.className, member.name());
-        if (!isElementName(member.name())) {
-            return text + QStringLiteral("的名字不能用作XML元素名，服务器无法传送");
-        }
-        if (member.name() == QLatin1String("action")) {
-            return text + QStringLiteral("与请求参数action同名，生成的客户端无法发送它的值");
-        }
-        names.append({member.name(), text});
-    }
-    return caseTwin(names);
-}
-
 }  // namespace
 
 bool IsNoObject(const QVariant& reference) {
@@ -466,19 +429,4 @@ void TServlets::Seed(const QByteArray& json) {
             }
         }
     });
-}
-
-QString FindServerModelProblem(const TProjectModel& project) {
-    QList<QPair<QString, QString>> classNames;
-    for (const TClassModel& cls : project.classes) {
-        if (!isElementName(cls.className)) {
-            return QStringLiteral("%1表的类名不能用作XML元素名，服务器无法传送").arg(cls.className);
-        }
-        const QString problem = memberProblem(cls);
-        if (!problem.isEmpty()) {
-            return problem;
-        }
-        classNames.append({cls.className, cls.className + QStringLiteral("表")});
-    }
-    return caseTwin(classNames);
 }

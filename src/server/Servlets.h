@@ -69,8 +69,3 @@ QString WireText(const TMemberInfo& member, const QVariant& stored);
 
 // A reference that names no object: 0 for an integer key, the empty text for a text key.
 bool IsNoObject(const QVariant& reference);
-
-// The first class or member name that the server cannot carry (not usable as an XML element
-// name, or equal to another one but for case, which the data file cannot tell apart), as a
-// message naming the class first; empty when every name is fine.
-QString FindServerModelProblem(const TProjectModel& project);

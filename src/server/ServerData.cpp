@@ -10,6 +10,7 @@
 #include <atomic>
 
 #include "common/Error.h"
+#include "store/DbHelper.h"
 
 namespace {
 
@@ -58,10 +59,8 @@ QString keyColumn(const TClassModel& cls) {
 }
 
 // A null text binds as SQL NULL; every text the server stores is meant as a text.
-QVariant bindable(const QVariant& value) {
-    return value.typeId() == QMetaType::QString && value.toString().isNull()
-               ? QVariant(QLatin1String(""))
-               : value;
+QString dataFileError(const QSqlError& error) {
+    return QStringLiteral("数据文件操作失败: %1").arg(error.text());
 }
 
 QString conditionSql(const TServerData::Condition& condition) {
@@ -147,18 +146,7 @@ TServerData::~TServerData() {
 }
 
 QSqlQuery TServerData::run(const QString& sql, const QVariantList& values) {
-    QSqlQuery query(db_);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql)) {
-        throw TError(QStringLiteral("数据文件操作失败: %1").arg(query.lastError().text()));
-    }
-    for (const QVariant& value : values) {
-        query.addBindValue(bindable(value));
-    }
-    if (!query.exec()) {
-        throw TError(QStringLiteral("数据文件操作失败: %1").arg(query.lastError().text()));
-    }
-    return query;
+    return RunStatement(db_, {sql, values}, dataFileError);
 }
 
 QVariant TServerData::firstValue(const QString& sql, const QVariantList& values) {

@@ -180,24 +180,6 @@ QSqlDatabase openConnection(const QString& path, bool readOnly) {
     return db;
 }
 
-void bindAll(QSqlQuery& query, const TStatement& statement) {
-    if (!query.prepare(statement.sql)) {
-        throw TError(errorText(query.lastError()));
-    }
-    for (const QVariant& value : statement.values) {
-        // A null QString would bind as SQL NULL; an empty text is meant.
-        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
-        query.addBindValue(nullText ? QVariant(QLatin1String("")) : value);
-    }
-}
-
-void run(QSqlQuery& query, const TStatement& statement) {
-    bindAll(query, statement);
-    if (!query.exec()) {
-        throw TError(errorText(query.lastError()));
-    }
-}
-
 // Transactions this thread has open (at most one; inner ones join it).
 thread_local int openTransactions = 0;
 
@@ -278,30 +260,39 @@ QSqlDatabase TDbHelper::GetConnection() const {
     return openConnection(path, readOnly);
 }
 
-QSqlQuery TDbHelper::OpenQuery(const TStatement& statement) const {
-    QSqlQuery query(GetConnection());
+QSqlQuery RunStatement(const QSqlDatabase& db, const TStatement& statement,
+                       QString (*describe)(const QSqlError& error)) {
+    QSqlQuery query(db);
     query.setForwardOnly(true);
-    run(query, statement);
+    if (!query.prepare(statement.sql)) {
+        throw TError(describe(query.lastError()));
+    }
+    for (const QVariant& value : statement.values) {
+        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
+        query.addBindValue(nullText ? QVariant(QLatin1String("")) : value);
+    }
+    if (!query.exec()) {
+        throw TError(describe(query.lastError()));
+    }
     return query;
 }
 
+QSqlQuery TDbHelper::OpenQuery(const TStatement& statement) const {
+    return RunStatement(GetConnection(), statement, errorText);
+}
+
 void TDbHelper::ExecSql(const TStatement& statement) const {
-    QSqlQuery query(GetConnection());
-    run(query, statement);
+    RunStatement(GetConnection(), statement, errorText);
 }
 
 qint32 TDbHelper::ExecInsert(const TStatement& statement) const {
-    QSqlQuery query(GetConnection());
-    run(query, statement);
-    return query.lastInsertId().toInt();
+    return RunStatement(GetConnection(), statement, errorText).lastInsertId().toInt();
 }
 
 void TDbHelper::ExecBatch(const QList<TStatement>& statements) const {
     WriteConsistently([&] {
-        QSqlQuery query(GetConnection());
         for (const TStatement& statement : statements) {
-            run(query, statement);
-            query.finish();
+            RunStatement(GetConnection(), statement, errorText);
         }
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -46,6 +47,13 @@ class TDbHelper {
     qint32 QueryInt(const TStatement& statement) const;
     QString QueryString(const TStatement& statement) const;
 };
+
+// Prepares and runs a statement on a connection, its values bound as parameters (a null text
+// as the empty text, never SQL NULL), reading forward only. A failure raises TError with the
+// message that describe makes of the database's error. The store and the development server's
+// data file both run their statements through this.
+QSqlQuery RunStatement(const QSqlDatabase& db, const TStatement& statement,
+                       QString (*describe)(const QSqlError& error));
 
 // Steps to the next row: false at the end of the rows; a failed read (a damaged page, a
 // locked file) raises TError instead of ending the rows early.

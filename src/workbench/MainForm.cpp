@@ -122,8 +122,8 @@ QWidget* TFormMain::BuildWorkArea() {
     BuildMemberTable(work);
 
     auto* pickers = new QVBoxLayout;
-    pickers->setContentsMargins(6, 2, 0, 0);
-    pickers->setSpacing(9);
+    pickers->setContentsMargins(5, 0, 0, 0);
+    pickers->setSpacing(7);
     pickers->addWidget(CB_Project);
     pickers->addWidget(classCaption);
     auto* classColumn = new QVBoxLayout;
@@ -132,7 +132,7 @@ QWidget* TFormMain::BuildWorkArea() {
     classColumn->addStretch(1);
     classColumn->addWidget(LB_Object);
     auto* row = new QHBoxLayout(work);
-    row->setContentsMargins(2, 0, 0, 1);
+    row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addLayout(classColumn);
     row->addWidget(LV_Member, 0, Qt::AlignTop);

@@ -131,8 +131,11 @@ struct ProcessResult {
 };
 
 // Runs a program to its end (at most five minutes) in a UTF-8 locale.
-inline ProcessResult runProcess(const QString& program, const QStringList& arguments) {
+// workingDirectory: where relative paths of the arguments start; empty: the test's own.
+inline ProcessResult runProcess(const QString& program, const QStringList& arguments,
+                                const QString& workingDirectory = QString()) {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(environment);
@@ -148,8 +151,10 @@ inline ProcessResult runProcess(const QString& program, const QStringList& argum
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-inline ProcessResult runCli(const QStringList& arguments) {
-    return runProcess(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments);
+inline ProcessResult runCli(const QStringList& arguments,
+                            const QString& workingDirectory = QString()) {
+    return runProcess(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments,
+                      workingDirectory);
 }
 
 // Every file below the folder, hidden ones too, as sorted paths relative to it.

@@ -22,17 +22,37 @@ namespace {
 
 enum ExitStatus { kOk = 0, kFailure = 1, kUsage = 2, kCheckFailed = 3, kConflicts = 4 };
 
-const char* const kUsageText =
-    "usage:\n"
-    "  quillmere-cli init-store [--store FILE] [--home DIR] [--demo]\n"
-    "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
-    " [--package NAME] [--overwrite]\n"
-    "  quillmere-cli generate --model FILE [--home DIR] [--package NAME] [--overwrite]\n"
-    "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
-    " [--out FILE]\n"
-    "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n"
-    "  quillmere-cli serve (--project NAME | --project-id N | --model FILE) [--store FILE]"
-    " [--home DIR] [--data FILE] [--port N] [--bind ADDRESS]\n";
+// The usage of each command, printed by "<command> --help" and after a usage error.
+const QHash<QString, const char*> kCommandUsage = {
+    {"init-store", "  quillmere-cli init-store [--store FILE] [--home DIR] [--demo]\n"},
+    {"generate",
+     "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
+     " [--package NAME] [--overwrite]\n"
+     "  quillmere-cli generate --model FILE [--home DIR] [--package NAME] [--overwrite]\n"},
+    {"export",
+     "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
+     " [--out FILE]\n"},
+    {"import", "  quillmere-cli import FILE [--store FILE] [--home DIR] [--replace]\n"},
+    {"serve",
+     "  quillmere-cli serve (--project NAME | --project-id N | --model FILE) [--store FILE]"
+     " [--home DIR] [--data FILE] [--port N] [--bind ADDRESS] [--reset] [--seed FILE]\n"},
+};
+const char* const kCommandOrder[] = {"init-store", "generate", "export", "import", "serve"};
+const char* const kPathRule =
+    "Files and folders named on the command line are taken relative to the current directory;\n"
+    "only the defaults (projects.db, projects/<project>/...) live in the app folder (--home,\n"
+    "default: the program's folder).\n";
+
+QByteArray usageText(const QString& command) {
+    QByteArray text = "usage:\n";
+    if (kCommandUsage.contains(command)) {
+        return text + kCommandUsage.value(command);
+    }
+    for (const char* name : kCommandOrder) {
+        text += kCommandUsage.value(name);
+    }
+    return text;
+}
 
 void printLine(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8() + '\n';
@@ -79,10 +99,16 @@ QString appFolder(const QHash<QString, QString>& options, const QString& executa
     return QDir(options.value("--home", executableFolder)).absolutePath();
 }
 
-// A relative store path is taken relative to the app folder, never the current directory.
+// A path given on the command line is taken relative to the current directory, as every
+// command-line tool's; only the default lives in the app folder.
+QString pathOption(const QHash<QString, QString>& options, const QString& name, const QString& home,
+                   const QString& defaultInHome) {
+    return options.contains(name) ? QFileInfo(options.value(name)).absoluteFilePath()
+                                  : QDir(home).absoluteFilePath(defaultInHome);
+}
+
 QString storePath(const QHash<QString, QString>& options, const QString& home) {
-    const QString store = options.value("--store", QStringLiteral("projects.db"));
-    return QDir(home).absoluteFilePath(store);
+    return pathOption(options, "--store", home, QStringLiteral("projects.db"));
 }
 
 // Points the store helpers at the store the options name, which must exist. A command that only
@@ -310,8 +336,10 @@ TProjectModel servedModel(const QHash<QString, QString>& options, const QString&
 }
 
 int serve(const QStringList& arguments, const QString& executableFolder) {
-    const auto options = parseOptions(arguments, {"--project", "--project-id", "--model", "--store",
-                                                  "--home", "--data", "--port", "--bind"});
+    const auto options = parseOptions(arguments,
+                                      {"--project", "--project-id", "--model", "--store", "--home",
+                                       "--data", "--port", "--bind", "--seed"},
+                                      {"--reset"});
     requireOneModelSource(options);
     TServeSettings settings;
     bool portOk = true;
@@ -330,8 +358,17 @@ int serve(const QStringList& arguments, const QString& executableFolder) {
         return kCheckFailed;
     }
 
-    settings.dataPath = QDir(home).absoluteFilePath(
-        options.value("--data", "projects/" + project.projectName + "/server/data.db"));
+    if (options.contains("--seed")) {
+        QFile seed(options.value("--seed"));
+        if (!seed.open(QIODevice::ReadOnly)) {
+            throw TError(QStringLiteral("无法读取种子文件%1: %2")
+                             .arg(QFileInfo(seed).absoluteFilePath(), seed.errorString()));
+        }
+        settings.seed = seed.readAll();
+    }
+    settings.reset = options.contains("--reset");
+    settings.dataPath =
+        pathOption(options, "--data", home, "projects/" + project.projectName + "/server/data.db");
     if (QFileInfo(settings.dataPath).canonicalFilePath() == QFileInfo(source).canonicalFilePath()) {
         throw TError(QStringLiteral("数据文件不能是%1%2")
                          .arg(options.contains("--model") ? QStringLiteral("模型文件")
@@ -343,11 +380,20 @@ int serve(const QStringList& arguments, const QString& executableFolder) {
     return kOk;
 }
 
+bool asksForHelp(const QStringList& arguments) {
+    return arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+}
+
 }  // namespace
 
 int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
+    const QString command = arguments.value(0);
+    if (asksForHelp(arguments)) {
+        const QByteArray text = usageText(command) + kPathRule;
+        std::fwrite(text.constData(), 1, text.size(), stdout);
+        return kOk;
+    }
     try {
-        const QString command = arguments.value(0);
         if (command == QLatin1String("init-store")) {
             return initStore(arguments, executableFolder);
         }
@@ -367,7 +413,8 @@ int RunCommandLine(const QStringList& arguments, const QString& executableFolder
                                            : QStringLiteral("unknown command: %1").arg(command)};
     } catch (const UsageError& error) {
         printLine(stderr, error.message);
-        std::fputs(kUsageText, stderr);
+        const QByteArray usage = usageText(command);
+        std::fwrite(usage.constData(), 1, usage.size(), stderr);
         return kUsage;
     } catch (const TError& error) {
         printLine(stderr, error.message());

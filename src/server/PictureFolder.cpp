@@ -1,5 +1,9 @@
 #include "server/PictureFolder.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -44,15 +48,45 @@ const PictureKind* kindOfName(const QString& fileName) {
     return nullptr;
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A regular file's bytes, read without following a link; nothing for a file that is one of
+// the avoided ones. Opening (and closing) the data file would drop SQLite's locks on it.
+std::optional<QByteArray> readRegularFile(const QString& path, const QStringList& avoided) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    for (const QString& other : avoided) {
+        struct stat otherStatus {};
+        if (::stat(QFile::encodeName(other).constData(), &otherStatus) == 0 &&
+            sameFile(status, otherStatus)) {
+            return std::nullopt;
+        }
+    }
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) {
+        return std::nullopt;
+    }
+    QFile file;
+    struct stat opened {};
+    const bool same = ::fstat(descriptor, &opened) == 0 && sameFile(opened, status) &&
+                      file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!same) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    return file.readAll();
 }
 
 }  // namespace
 
-TPictureFolder::TPictureFolder(const QString& folder, const QString& placeholder)
-    : folder_(QDir(folder).absolutePath()), placeholder_(placeholder) {
+TPictureFolder::TPictureFolder(const QString& folder, const QString& placeholder,
+                               const QString& dataFile)
+    : folder_(QDir(folder).absolutePath()), placeholder_(placeholder), dataFile_(dataFile) {
     if (!QDir().mkpath(folder_)) {
         throw TError(QStringLiteral("无法建立图片文件夹%1").arg(folder_));
     }
@@ -79,15 +113,36 @@ std::optional<TAnswer> TPictureFolder::Find(const QString& fileName) const {
     if (kind == nullptr) {
         return std::nullopt;
     }
+    const QStringList avoided = {dataFile_, dataFile_ + QStringLiteral("-wal"),
+                                 dataFile_ + QStringLiteral("-shm"),
+                                 dataFile_ + QStringLiteral("-journal")};
     const QString path = QDir(folder_).filePath(fileName);
-    if (QFile::exists(path)) {
-        return TAnswer{200, kind->contentType, readFile(path)};
+    struct stat status {};
+    const bool present = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+    if (present) {
+        const auto bytes = readRegularFile(path, avoided);
+        return bytes ? std::optional(TAnswer{200, kind->contentType, *bytes}) : std::nullopt;
     }
-    if (fileName == QLatin1String("noimage.jpg") && QFile::exists(placeholder_)) {
-        const QByteArray bytes = readFile(placeholder_);
-        const PictureKind* placeholderKind = kindOfBytes(bytes);
-        return TAnswer{200, placeholderKind ? placeholderKind->contentType : kind->contentType,
-                       bytes};
+    if (fileName == QLatin1String("noimage.jpg")) {
+        if (const auto bytes = readRegularFile(placeholder_, avoided)) {
+            const PictureKind* placeholderKind = kindOfBytes(*bytes);
+            return TAnswer{200, placeholderKind ? placeholderKind->contentType : kind->contentType,
+                           *bytes};
+        }
     }
     return std::nullopt;
+}
+
+void TPictureFolder::Remove(const QString& folder) {
+    struct stat status {};
+    const QByteArray name = QFile::encodeName(folder);
+    if (::lstat(name.constData(), &status) != 0) {
+        return;
+    }
+    // A link (to a folder or not) goes itself; Qt deletes links inside without following them.
+    const bool removed = S_ISDIR(status.st_mode) ? QDir(folder).removeRecursively()
+                                                 : ::unlink(name.constData()) == 0;
+    if (!removed) {
+        throw TError(QStringLiteral("无法删除图片文件夹%1").arg(folder));
+    }
 }

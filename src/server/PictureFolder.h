@@ -12,7 +12,11 @@ class TPictureFolder {
   public:
     // placeholder: the picture answered for "noimage.jpg" (the name the add screen stores for
     // an object without a picture) as long as no such file is in the folder; may be empty.
-    TPictureFolder(const QString& folder, const QString& placeholder);
+    // dataFile: the server's data file, which is never read as a picture.
+    TPictureFolder(const QString& folder, const QString& placeholder, const QString& dataFile);
+
+    // Deletes the folder and what it holds; a link in its place is deleted, not followed.
+    static void Remove(const QString& folder);
 
     const QString& folder() const { return folder_; }
 
@@ -22,10 +26,12 @@ class TPictureFolder {
 
     // The picture stored under fileName (the part after "upload/"). Only names made of
     // letters, digits, "-" and "_" with a picture's extension are looked up, so no name can
-    // reach outside the folder.
+    // reach outside the folder, and only a regular file is read: a link is not followed, and
+    // the data file (or its companions) is never opened, even under another name.
     std::optional<TAnswer> Find(const QString& fileName) const;
 
   private:
     QString folder_;
     QString placeholder_;
+    QString dataFile_;
 };

@@ -1,5 +1,9 @@
 #include "server/ServerData.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -14,15 +18,31 @@ constexpr qint32 kApplicationId = 0x51534456;
 
 std::atomic<int> connectionCounter{0};
 
-QString columnType(const TMemberInfo& member) {
-    switch (member.wireCategory()) {
-        case MemberCategory::Integer:
-            return QStringLiteral("INTEGER");
-        case MemberCategory::Float:
-            return QStringLiteral("REAL");
-        default:
-            return QStringLiteral("TEXT");
+// The largest integer key ever assigned per class, so that a deleted object's key never comes
+// back. A class name is an identifier, so no class table can have this name.
+const QString kKeyMarks = QStringLiteral("\"key marks\"");
+
+// The files SQLite keeps beside a data file.
+const char* const kCompanionSuffixes[] = {"-wal", "-shm", "-journal"};
+
+bool isLinkOrOther(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+// The application id in the header of an SQLite file; 0 for a file too short to have one.
+qint32 applicationIdOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
     }
+    const QByteArray header = file.read(72);
+    if (header.size() < 72 || !header.startsWith("SQLite format 3")) {
+        return 0;
+    }
+    const auto* id = reinterpret_cast<const uchar*>(header.constData() + 68);
+    return static_cast<qint32>((quint32(id[0]) << 24) | (quint32(id[1]) << 16) |
+                               (quint32(id[2]) << 8) | quint32(id[3]));
 }
 
 QString columnList(const TClassModel& cls) {
@@ -63,8 +83,37 @@ QString QuotedName(const QString& name) {
            QLatin1Char('"');
 }
 
+void ResetServerData(const QString& path) {
+    QStringList files{path};
+    for (const char* suffix : kCompanionSuffixes) {
+        files.append(path + QLatin1String(suffix));
+    }
+    for (const QString& file : files) {
+        if (isLinkOrOther(file)) {
+            throw TError(QStringLiteral("%1 不是普通文件，--reset未做任何改动").arg(file));
+        }
+    }
+    if (QFileInfo(path).size() > 0 && applicationIdOf(path) != kApplicationId) {
+        throw TError(QStringLiteral("%1 不是开发服务器的数据文件，--reset未做任何改动").arg(path));
+    }
+    for (const QString& file : files) {
+        if (QFile::exists(file) && !QFile::remove(file)) {
+            throw TError(QStringLiteral("无法删除%1").arg(file));
+        }
+    }
+}
+
 TServerData::TServerData(const TProjectModel& project, const QString& path)
     : connectionName_(QStringLiteral("quillmere-server-%1").arg(connectionCounter.fetch_add(1))) {
+    // SQLite would follow a link; the data are only ever a regular file of their own.
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
+        const QString file = path + suffix;
+        if (isLinkOrOther(file)) {
+            throw TError(
+                QStringLiteral("%1 不是普通文件(也许是链接)，开发服务器不使用它").arg(file));
+        }
+    }
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     db_.setDatabaseName(path);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
@@ -131,33 +180,66 @@ void TServerData::Write(const std::function<void()>& work) {
 }
 
 void TServerData::bringUpToModel(const TProjectModel& project) {
+    run("CREATE TABLE IF NOT EXISTS " + kKeyMarks + " (class TEXT PRIMARY KEY, highest INTEGER)",
+        {});
     for (const TClassModel& cls : project.classes) {
         const QString table = QuotedName(cls.className);
         QStringList present;
+        bool typed = false;
         QSqlQuery columns = run("PRAGMA table_info(" + table + ")", {});
         while (columns.next()) {
-            present.append(columns.value(1).toString().toLower());
+            present.append(columns.value(1).toString());
+            typed = typed || !columns.value(2).toString().isEmpty();
         }
         columns.finish();
-        if (present.isEmpty()) {
-            QStringList definitions;
-            for (const TMemberInfo& member : cls.members) {
-                definitions.append(QuotedName(member.name()) + ' ' + columnType(member));
-            }
-            run("CREATE TABLE " + table + " (" + definitions.join(QLatin1Char(',')) + ")", {});
+        QStringList lowered;
+        for (const QString& name : present) {
+            lowered.append(name.toLower());
         }
+        QStringList added;
         for (const TMemberInfo& member : cls.members) {
-            if (!present.isEmpty() && !present.contains(member.name().toLower())) {
-                run("ALTER TABLE " + table + " ADD COLUMN " + QuotedName(member.name()) + ' ' +
-                        columnType(member),
-                    {});
+            if (!lowered.contains(member.name().toLower())) {
+                added.append(member.name());
             }
+        }
+        if (present.isEmpty()) {
+            createTable(table, added);
+        } else if (typed) {
+            untypeColumns(table, present);
+        }
+        for (const QString& name : present.isEmpty() ? QStringList() : added) {
+            run("ALTER TABLE " + table + " ADD COLUMN " + QuotedName(name), {});
         }
         run("CREATE INDEX IF NOT EXISTS " +
                 QuotedName(cls.className + '(' + cls.keyMember()->name() + ')') + " ON " + table +
                 " (" + keyColumn(cls) + ")",
             {});
     }
+}
+
+// Columns have no type: each value keeps the kind it was stored as (an integer, a real, a
+// text), whatever the member's type becomes later, so "007" stored as a text stays "007".
+void TServerData::createTable(const QString& table, const QStringList& columns) {
+    QStringList quoted;
+    for (const QString& column : columns) {
+        quoted.append(QuotedName(column));
+    }
+    run("CREATE TABLE " + table + " (" + quoted.join(QLatin1Char(',')) + ")", {});
+}
+
+// Files written by earlier versions have typed columns, which turn a text such as "007" into a
+// number; their tables are copied once into untyped ones, every value as it was stored.
+void TServerData::untypeColumns(const QString& table, const QStringList& columns) {
+    const QString copy = QuotedName(table.mid(1, table.size() - 2) + QStringLiteral(" copy"));
+    QStringList quoted;
+    for (const QString& column : columns) {
+        quoted.append(QuotedName(column));
+    }
+    run("DROP TABLE IF EXISTS " + copy, {});
+    run("CREATE TABLE " + copy + " (" + quoted.join(QLatin1Char(',')) + ")", {});
+    run("INSERT INTO " + copy + " SELECT " + quoted.join(QLatin1Char(',')) + " FROM " + table, {});
+    run("DROP TABLE " + table, {});
+    run("ALTER TABLE " + copy + " RENAME TO " + table, {});
 }
 
 bool TServerData::Exists(const TClassModel& cls, const QVariant& key) {
@@ -167,15 +249,26 @@ bool TServerData::Exists(const TClassModel& cls, const QVariant& key) {
         .isValid();
 }
 
-qint32 TServerData::NextKey(const TClassModel& cls) {
+qint32 TServerData::AssignKey(const TClassModel& cls) {
     // Only integers count: a key stored as a text before the model changed holds no number.
     const QString key = keyColumn(cls);
-    const qint64 largest =
-        firstValue("SELECT coalesce(max(" + key + "), 0) FROM " + QuotedName(cls.className) +
-                       " WHERE typeof(" + key + ") = 'integer'",
-                   {})
-            .toLongLong();
-    return largest < std::numeric_limits<qint32>::max() ? static_cast<qint32>(largest + 1) : 0;
+    const qint64 largest = firstValue("SELECT max(coalesce((SELECT max(" + key + ") FROM " +
+                                          QuotedName(cls.className) + " WHERE typeof(" + key +
+                                          ") = 'integer'), 0), coalesce((SELECT highest FROM " +
+                                          kKeyMarks + " WHERE class = ?), 0))",
+                                      {cls.className})
+                               .toLongLong();
+    if (largest >= std::numeric_limits<qint32>::max()) {
+        return 0;
+    }
+    const auto next = static_cast<qint32>(largest + 1);
+    run("INSERT OR REPLACE INTO " + kKeyMarks + " (class, highest) VALUES (?, ?)",
+        {cls.className, next});
+    return next;
+}
+
+qint64 TServerData::Count(const TClassModel& cls) {
+    return firstValue("SELECT count(*) FROM " + QuotedName(cls.className), {}).toLongLong();
 }
 
 void TServerData::Insert(const TClassModel& cls, const Row& row) {
@@ -214,10 +307,15 @@ void TServerData::Remove(const TClassModel& cls, const QVariant& key) {
 }
 
 QVariant TServerData::FirstHolder(const TClassModel& owner, const TMemberInfo& member,
-                                  const QVariant& value) {
-    return firstValue("SELECT " + keyColumn(owner) + " FROM " + QuotedName(owner.className) +
-                          " WHERE " + QuotedName(member.name()) + " = ? LIMIT 1",
-                      {value});
+                                  const QVariant& value, const QVariant& exceptKey) {
+    QString sql = "SELECT " + keyColumn(owner) + " FROM " + QuotedName(owner.className) +
+                  " WHERE " + QuotedName(member.name()) + " = ?";
+    QVariantList values{value};
+    if (exceptKey.isValid()) {
+        sql += " AND " + keyColumn(owner) + " IS NOT ?";
+        values.append(exceptKey);
+    }
+    return firstValue(sql + " LIMIT 1", values);
 }
 
 QList<TServerData::Row> TServerData::Select(const TClassModel& cls,

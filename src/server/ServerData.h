@@ -11,7 +11,8 @@
 // The development server's own SQLite file: one table per class of the model, one column per
 // member, named as in the model. Values are stored as the wire carries them: integers (integer
 // members, integer keys and references to them), reals (float members) and texts (everything
-// else; dates in the timestamp text form). Not thread-safe: one object is used by one thread.
+// else; dates in the timestamp text form). Columns have no type, so a value stays what it was
+// stored as when its member changes type. Not thread-safe: one object is used by one thread.
 class TServerData {
   public:
     // One value per member of the class, in member order.
@@ -37,19 +38,24 @@ class TServerData {
     void Write(const std::function<void()>& work);
 
     bool Exists(const TClassModel& cls, const QVariant& key);
-    // One more than the largest integer key so far (1 for an empty table); 0 when none is left.
-    qint32 NextKey(const TClassModel& cls);
+    // One more than the largest integer key ever assigned in the class (1 at first), recorded
+    // so that it is never assigned again; 0 when none is left.
+    qint32 AssignKey(const TClassModel& cls);
+    qint64 Count(const TClassModel& cls);
     void Insert(const TClassModel& cls, const Row& row);
     void Update(const TClassModel& cls, const Row& row);  // the row with the row's key
     void Remove(const TClassModel& cls, const QVariant& key);
-    // The key of the first object of owner whose member holds value, or a null value.
-    QVariant FirstHolder(const TClassModel& owner, const TMemberInfo& member,
-                         const QVariant& value);
+    // The key of the first object of owner, other than the one with exceptKey (when valid),
+    // whose member holds value; an invalid value when there is none.
+    QVariant FirstHolder(const TClassModel& owner, const TMemberInfo& member, const QVariant& value,
+                         const QVariant& exceptKey = QVariant());
     // The rows that meet every condition, by ascending key.
     QList<Row> Select(const TClassModel& cls, const QList<Condition>& conditions);
 
   private:
     void bringUpToModel(const TProjectModel& project);
+    void createTable(const QString& table, const QStringList& columns);
+    void untypeColumns(const QString& table, const QStringList& columns);
     QSqlQuery run(const QString& sql, const QVariantList& values);
     // The first column of the first row, or an invalid value when there is no row.
     QVariant firstValue(const QString& sql, const QVariantList& values);
@@ -57,6 +63,10 @@ class TServerData {
     QString connectionName_;
     QSqlDatabase db_;
 };
+
+// Deletes the data file and the files SQLite keeps beside it, refusing (untouched) when the
+// file is not the server's or one of them is a link or no regular file.
+void ResetServerData(const QString& path);
 
 // Double quotes a table or column name for SQL.
 QString QuotedName(const QString& name);

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTime>
@@ -20,6 +21,9 @@ using Row = TServerData::Row;
 // What a date member without a date reads as.
 const QString kNoDate = QStringLiteral("1970-01-01 00:00:00.0");
 
+// The numbers Java's Float.toString and Double.toString write in words.
+const QStringList kJavaSpecialNumbers = {"NaN", "Infinity", "-Infinity"};
+
 [[noreturn]] void refuse(int status, const QString& message) {
     throw TRequestError{status, message};
 }
@@ -35,8 +39,14 @@ bool isTransmittable(QChar c) {
     return u >= 0x20 ? u != 0xFFFE && u != 0xFFFF : (u == '\t' || u == '\n' || u == '\r');
 }
 
+// What a text parameter may hold: no C0 controls but tab, CR and LF, no DEL, no C1 controls.
+bool isAcceptedInText(QChar c) {
+    const char16_t u = c.unicode();
+    return isTransmittable(c) && !(u >= 0x7F && u <= 0x9F);
+}
+
 QString checkedText(const TMemberInfo& member, const QString& text) {
-    if (!std::all_of(text.begin(), text.end(), isTransmittable)) {
+    if (!std::all_of(text.begin(), text.end(), isAcceptedInText)) {
         refuse(400, QStringLiteral("参数%1含有无法传送的控制字符").arg(member.name()));
     }
     return text;
@@ -77,8 +87,14 @@ QVariant parseValue(const TMemberInfo& member, const QString& text) {
             return value;
         }
         case MemberCategory::Float: {
-            const double value = text.trimmed().toDouble(&ok);
-            if (!ok || !std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+            const QString trimmed = text.trimmed();
+            if (kJavaSpecialNumbers.contains(trimmed)) {
+                return trimmed;  // kept as Java writes it: SQLite has no NaN
+            }
+            const double value = trimmed.toDouble(&ok);
+            // Beyond this a Java float is infinite; FLT_MAX's own text (3.4028235E38) is below.
+            constexpr double kFloatOverflow = 0x1.ffffffp127;
+            if (!ok || !std::isfinite(value) || std::fabs(value) >= kFloatOverflow) {
                 refuse(400, QStringLiteral("参数%1应为数字，收到\"%2\"").arg(member.name(), text));
             }
             return value;
@@ -141,6 +157,9 @@ QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
         case MemberCategory::Integer:
             return stored.toInt();
         case MemberCategory::Float:
+            if (kJavaSpecialNumbers.contains(stored.toString())) {
+                return stored.toString();
+            }
             return stored.toDouble();
         case MemberCategory::Date:
             return canonicalTimestamp(stored.toString()).value_or(kNoDate);
@@ -149,12 +168,16 @@ QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
     }
 }
 
-QString wireText(const TMemberInfo& member, const QVariant& stored) {
+}  // namespace
+
+QString WireText(const TMemberInfo& member, const QVariant& stored) {
     const QVariant value = wireValue(member, stored);
     return value.typeId() == QMetaType::Double
                ? QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest)
                : value.toString();
 }
+
+namespace {
 
 // A raw CR would reach the client as LF; characters XML cannot carry are left out.
 QString escapedXml(QString text) {
@@ -172,7 +195,7 @@ QByteArray xmlList(const TClassModel& cls, const QList<Row>& rows) {
         for (qsizetype i = 0; i < cls.members.size(); ++i) {
             const QString& name = cls.members[i].name();
             xml +=
-                '<' + name + '>' + escapedXml(wireText(cls.members[i], row[i])) + "</" + name + '>';
+                '<' + name + '>' + escapedXml(WireText(cls.members[i], row[i])) + "</" + name + '>';
         }
         xml += "</" + cls.className + ">\n";
     }
@@ -197,7 +220,7 @@ QByteArray jsonArray(const TClassModel& cls, const QList<Row>& rows) {
 // query screen sends for "no condition" (an empty text, 0).
 std::optional<TServerData::Condition> conditionOf(const TMemberInfo& member, const TForm& form) {
     const auto text = form.find(member.name());
-    if (text == form.end()) {
+    if (text == form.end() || text->isEmpty()) {
         return std::nullopt;
     }
     const QVariant value = parseValue(member, *text);
@@ -206,7 +229,7 @@ std::optional<TServerData::Condition> conditionOf(const TMemberInfo& member, con
             return TServerData::Condition{&member, TServerData::Condition::SameDay, value};
         case MemberCategory::Integer:
         case MemberCategory::Float:
-            if (value.toDouble() == 0) {
+            if (value.typeId() != QMetaType::QString && value.toDouble() == 0) {
                 return std::nullopt;
             }
             return TServerData::Condition{&member, TServerData::Condition::Equals, value};
@@ -260,6 +283,11 @@ QString memberProblem(const TClassModel& cls) {
 }
 
 }  // namespace
+
+bool IsNoObject(const QVariant& reference) {
+    return reference.typeId() == QMetaType::QString ? reference.toString().isEmpty()
+                                                    : reference.toInt() == 0;
+}
 
 TAnswer TAnswer::Text(int status, const QString& text) {
     return {status, "text/plain; charset=UTF-8", text.toUtf8()};
@@ -328,22 +356,24 @@ TAnswer TServlets::act(const TClassModel& cls, const QString& action, const TFor
 }
 
 TAnswer TServlets::add(const TClassModel& cls, const TForm& form) {
+    data_.Write([&] { insert(cls, form); });
+    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息添加成功!"));
+}
+
+void TServlets::insert(const TClassModel& cls, const TForm& form) {
     Row row = rowFromForm(cls, form, cls.hasIntegerKey());
     QVariant& key = row[keyIndex(cls)];
-    data_.Write([&] {
-        if (cls.hasIntegerKey()) {
-            key = data_.NextKey(cls);
-            if (key.toInt() == 0) {
-                refuse(409, QStringLiteral("%1的编号已用尽").arg(cls.friendName));
-            }
-        } else if (data_.Exists(cls, key)) {
-            refuse(409, QStringLiteral("已有%1为\"%2\"的%3")
-                            .arg(label(*cls.keyMember()), key.toString(), cls.friendName));
+    if (cls.hasIntegerKey()) {
+        key = data_.AssignKey(cls);
+        if (key.toInt() == 0) {
+            refuse(409, QStringLiteral("%1的编号已用尽").arg(cls.friendName));
         }
-        checkReferences(cls, row);
-        data_.Insert(cls, row);
-    });
-    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息添加成功!"));
+    } else if (data_.Exists(cls, key)) {
+        refuse(409, QStringLiteral("已有%1为\"%2\"的%3")
+                        .arg(label(*cls.keyMember()), key.toString(), cls.friendName));
+    }
+    checkReferences(cls, row);
+    data_.Insert(cls, row);
 }
 
 TAnswer TServlets::update(const TClassModel& cls, const TForm& form) {
@@ -386,12 +416,16 @@ TAnswer TServlets::query(const TClassModel& cls, const TForm& form) {
     return {200, "text/xml; charset=UTF-8", xmlList(cls, data_.Select(cls, conditions))};
 }
 
-// Every reference must name an existing object: the client looks each one up to show it.
+// Every reference must name an existing object (the client looks each one up to show it) or no
+// object at all: 0 or the empty text, what a drop-down without entries sends.
 void TServlets::checkReferences(const TClassModel& cls, const Row& row) {
     for (qsizetype i = 0; i < cls.members.size(); ++i) {
         const TMemberInfo& member = cls.members[i];
+        if (!member.isReference() || IsNoObject(row[i])) {
+            continue;
+        }
         const bool selfReference = member.referenced == &cls && row[i] == row[keyIndex(cls)];
-        if (member.isReference() && !selfReference && !data_.Exists(*member.referenced, row[i])) {
+        if (!selfReference && !data_.Exists(*member.referenced, row[i])) {
             refuse(409, label(member) + QStringLiteral(": ") +
                             missingObject(*member.referenced, row[i]));
         }
@@ -404,14 +438,110 @@ void TServlets::checkNotReferenced(const TClassModel& cls, const QVariant& key) 
             if (member.referenced != &cls) {
                 continue;
             }
-            const QVariant holder = data_.FirstHolder(owner, member, key);
-            if (holder.isValid() && !(&owner == &cls && holder == key)) {
+            // An object that refers to itself does not keep itself from being deleted.
+            const QVariant holder =
+                data_.FirstHolder(owner, member, key, &owner == &cls ? key : QVariant());
+            if (holder.isValid()) {
                 refuse(409, QStringLiteral("%1\"%2\"仍被%3\"%4\"的%5引用，不能删除")
                                 .arg(cls.friendName, key.toString(), owner.friendName,
                                      holder.toString(), label(member)));
             }
         }
     }
+}
+
+namespace {
+
+// Classes in an order in which every class comes after those it refers to (self references
+// and cycles aside, which keep model order).
+QList<const TClassModel*> referencedFirst(const TProjectModel& project) {
+    QList<const TClassModel*> ordered;
+    QList<const TClassModel*> left;
+    for (const TClassModel& cls : project.classes) {
+        left.append(&cls);
+    }
+    const auto ready = [&](const TClassModel* cls) {
+        return std::all_of(cls->members.begin(), cls->members.end(), [&](const TMemberInfo& m) {
+            return !m.isReference() || m.referenced == cls || ordered.contains(m.referenced);
+        });
+    };
+    while (!left.isEmpty()) {
+        const auto next = std::find_if(left.begin(), left.end(), ready);
+        ordered.append(next == left.end() ? left.first() : *next);
+        left.removeOne(ordered.last());
+    }
+    return ordered;
+}
+
+// A seed object's member value as the client would send it.
+QString formValue(const QJsonValue& value) {
+    switch (value.type()) {
+        case QJsonValue::String:
+            return value.toString();
+        case QJsonValue::Double:
+            return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        default:
+            refuse(400, QStringLiteral("值应为文本或数字"));
+    }
+}
+
+TForm seedForm(const TClassModel& cls, const QJsonValue& object) {
+    if (!object.isObject()) {
+        refuse(400, QStringLiteral("应为JSON对象"));
+    }
+    TForm form{{QStringLiteral("action"), QStringLiteral("add")}};
+    const QJsonObject members = object.toObject();
+    for (auto member = members.begin(); member != members.end(); ++member) {
+        const bool known =
+            std::any_of(cls.members.begin(), cls.members.end(),
+                        [&](const TMemberInfo& m) { return m.name() == member.key(); });
+        if (!known) {
+            refuse(400, QStringLiteral("%1没有成员%2").arg(cls.className, member.key()));
+        }
+        try {
+            form.insert(member.key(), formValue(*member));
+        } catch (const TRequestError& error) {
+            refuse(error.status, member.key() + QStringLiteral(": ") + error.message);
+        }
+    }
+    return form;
+}
+
+}  // namespace
+
+QJsonObject SeedObjects(const TProjectModel& project, const QByteArray& json) {
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (!document.isObject()) {
+        throw TError(QStringLiteral("种子文件不是JSON对象: %1").arg(parseError.errorString()));
+    }
+    const QJsonObject seed = document.object();
+    for (auto entry = seed.begin(); entry != seed.end(); ++entry) {
+        if (project.classNamed(entry.key()) == nullptr || !entry->isArray()) {
+            throw TError(QStringLiteral("种子文件的\"%1\"应为项目中一个类的名字，值为对象的数组")
+                             .arg(entry.key()));
+        }
+    }
+    return seed;
+}
+
+void TServlets::Seed(const QByteArray& json) {
+    const QJsonObject seed = SeedObjects(project_, json);
+    data_.Write([&] {
+        for (const TClassModel* cls : referencedFirst(project_)) {
+            const QJsonArray objects = seed.value(cls->className).toArray();
+            for (qsizetype i = 0; i < objects.size(); ++i) {
+                try {
+                    insert(*cls, seedForm(*cls, objects[i]));
+                } catch (const TRequestError& error) {
+                    throw TError(QStringLiteral("种子文件中%1的第%2个对象: %3，未添加任何对象")
+                                     .arg(cls->className)
+                                     .arg(i + 1)
+                                     .arg(error.message));
+                }
+            }
+        }
+    });
 }
 
 QString FindServerModelProblem(const TProjectModel& project) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonObject>
 #include <QString>
 
 #include "generation/CodeModel.h"
@@ -39,9 +40,15 @@ class TServlets {
     // Serves GET (isPost false) or POST <className>Servlet with the given parameters.
     TAnswer Serve(const QString& className, bool isPost, const TForm& form);
 
+    // Adds the objects of a seed file ({"Class": [{"member": value, ...}, ...], ...}) as add
+    // requests would, all in one transaction: referenced classes first, objects in file order.
+    // Throws TError naming the object and the reason, having changed nothing.
+    void Seed(const QByteArray& json);
+
   private:
     TAnswer act(const TClassModel& cls, const QString& action, const TForm& form);
     TAnswer add(const TClassModel& cls, const TForm& form);
+    void insert(const TClassModel& cls, const TForm& form);  // add inside a transaction
     TAnswer update(const TClassModel& cls, const TForm& form);
     TAnswer remove(const TClassModel& cls, const TForm& form);
     TAnswer get(const TClassModel& cls, const TForm& form);
@@ -52,6 +59,16 @@ class TServlets {
     const TProjectModel& project_;
     TServerData& data_;
 };
+
+// A seed file's classes and their arrays of objects; throws TError when the text is no JSON
+// object or names something other than a class of the project with an array.
+QJsonObject SeedObjects(const TProjectModel& project, const QByteArray& json);
+
+// A stored value as the generated client receives it in a list.
+QString WireText(const TMemberInfo& member, const QVariant& stored);
+
+// A reference that names no object: 0 for an integer key, the empty text for a text key.
+bool IsNoObject(const QVariant& reference);
 
 // The first class or member name that the server cannot carry (not usable as an XML element
 // name, or equal to another one but for case, which the data file cannot tell apart), as a

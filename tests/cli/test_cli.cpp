@@ -86,7 +86,9 @@ class CommandLineTest : public QObject {
         }
         testing::writeAll(app.path() + "/empty.db", QByteArray());
         const QByteArray storeBefore = testing::readAll(app.path() + "/projects.db");
-        const testing::ProcessResult result = runCli(arguments + QStringList{"--home", app.path()});
+        // Relative file names are taken in the current directory, here the app folder.
+        const testing::ProcessResult result =
+            runCli(arguments + QStringList{"--home", app.path()}, app.path());
         QCOMPARE(result.exitCode, status);
         QCOMPARE(result.out, QString());
         QVERIFY(!result.err.isEmpty());
@@ -102,8 +104,8 @@ class CommandLineTest : public QObject {
     // init-store makes an empty store once; --demo refuses any existing file, store or not.
     void initStoreRefusesWhatItWouldSpoil() {
         testing::TempAppFolder app;
-        QCOMPARE(runCli({"init-store", "--home", app.path(), "--store", "rel.db"}).exitCode, 0);
-        const QString store = app.path() + "/rel.db";  // relative to the app folder
+        QCOMPARE(runCli({"init-store", "--store", "rel.db"}, app.path()).exitCode, 0);
+        const QString store = app.path() + "/rel.db";  // relative to the current directory
         QCOMPARE(runCli({"init-store", "--store", store}).exitCode, 0);
         const QString notes = app.path() + "/notes.db";
         testing::writeAll(notes, "plain text");

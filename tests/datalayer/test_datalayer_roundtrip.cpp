@@ -148,9 +148,9 @@ void DataLayerRoundTripTest::generatedClientSpeaksTheServerProtocol() {
     QVERIFY2(roundTrip.output.contains(QLatin1String(" checks passed, 0 failed")),
              qPrintable(roundTrip.output));
     QCOMPARE(server.interrupt(), 0);
-    // One line per request: the refused upload among them, with its status.
+    // One line per request: the refused upload among them, with its status and reason.
     QVERIFY2(server.output().contains(
-                 QRegularExpression(" POST /JavaWebProject/upload 415 \\d+ ms\n")) &&
+                 QRegularExpression(" POST /JavaWebProject/upload upload 415 \\d+ ms \\S+\n")) &&
                  server.output().endsWith(QStringLiteral("开发服务器已停止\n")),
              qPrintable(server.output()));
 }

@@ -18,7 +18,9 @@ class ServeProcess {
     // Starts `serve` with the arguments and --port 0 and waits until it listens; port() is 0
     // when it did not get that far (output() says why). The output goes to a file, since a
     // pipe that nobody reads while the test talks to the server would stall its log.
-    explicit ServeProcess(const QStringList& arguments) {
+    explicit ServeProcess(const QStringList& arguments,
+                          const QString& workingDirectory = QString()) {
+        process_.setWorkingDirectory(workingDirectory);
         process_.setProcessChannelMode(QProcess::MergedChannels);
         process_.setStandardOutputFile(log_.filePath(QStringLiteral("serve.log")));
         process_.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"),
@@ -39,6 +41,16 @@ class ServeProcess {
     int port() const { return port_; }
     QString baseUrl() const {
         return QStringLiteral("http://127.0.0.1:%1/JavaWebProject/").arg(port_);
+    }
+    // Waits up to 10 s for a log line holding text; false when none came.
+    bool waitForLog(const QString& text) const {
+        for (int wait = 0; wait < 200; ++wait) {
+            if (output().contains(text)) {
+                return true;
+            }
+            QTest::qWait(50);
+        }
+        return false;
     }
     QString output() const {
         QFile log(log_.filePath(QStringLiteral("serve.log")));

@@ -2,9 +2,13 @@
 // at once lose and duplicate nothing, a model that changes keeps every row, and serve refuses
 // to start where it must.
 
-#include <httplib.h>
-
 #include <QDirIterator>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QUrl>
 #include <atomic>
 #include <chrono>
@@ -12,52 +16,14 @@
 #include <thread>
 
 #include "TestSupport.h"
+#include "server/HttpClient.h"
 #include "server/ServeProcess.h"
 
 namespace {
 
-using Form = QMap<QString, QString>;
-
-struct Reply {
-    int status = 0;
-    QString body;
-};
-
-// A client of one server, on one kept-alive connection.
-class Http {
-  public:
-    explicit Http(int port) : client_("127.0.0.1", port) { client_.set_url_encode(false); }
-
-    Reply post(const QString& servlet, const Form& form) {
-        return post(servlet, encoded(form), "application/x-www-form-urlencoded");
-    }
-    Reply post(const QString& path, const QByteArray& body, const char* contentType) {
-        return reply(client_.Post(QString("/JavaWebProject/" + path).toStdString(),
-                                  body.toStdString(), contentType));
-    }
-    Reply get(const QString& pathAndQuery) {
-        return reply(client_.Get(QString("/JavaWebProject/" + pathAndQuery).toStdString()));
-    }
-    Reply upload(const std::string& content) {
-        return reply(client_.Post(
-            "/JavaWebProject/upload",
-            httplib::MultipartFormDataItems{{"file", content, "picture.jpg", "image/jpeg"}}));
-    }
-    static QByteArray encoded(const Form& form) {
-        QByteArray text;
-        for (auto field = form.begin(); field != form.end(); ++field) {
-            text += (text.isEmpty() ? "" : "&") + QUrl::toPercentEncoding(field.key()) + '=' +
-                    QUrl::toPercentEncoding(field.value());
-        }
-        return text;
-    }
-
-  private:
-    static Reply reply(const httplib::Result& result) {
-        return result ? Reply{result->status, QString::fromStdString(result->body)} : Reply{};
-    }
-    httplib::Client client_;
-};
+using testing::Form;
+using testing::Http;
+using testing::Reply;
 
 Form with(Form form, const Form& changes) {
     for (auto change = changes.begin(); change != changes.end(); ++change) {
@@ -111,6 +77,73 @@ QString everything(Http& http, const QString& pictures) {
     return all + QDir(pictures).entryList(QDir::Files).join(' ');
 }
 
+// A model file of one class that refers to itself, with members of every kind.
+QString writePlaceModel(const QTemporaryDir& dir, const QString& codeType = "整型") {
+    const auto member = [](const QString& name, const QString& type, bool key, bool query,
+                           const QString& comment) {
+        return QJsonObject{{"name", name},
+                           {"type", type},
+                           {"length", type == "字符串" ? 20 : 0},
+                           {"key", key},
+                           {"required", true},
+                           {"integer", type == "整型"},
+                           {"float", type == "浮点型"},
+                           {"query", query},
+                           {"dropDown", name == "name"},
+                           {"queryScreen", true},
+                           {"phoneList", true},
+                           {"comment", comment}};
+    };
+    const QJsonObject place{
+        {"name", "Place"},
+        {"friendName", "地点"},
+        {"frontShow", true},
+        {"members", QJsonArray{member("id", "整型", true, false, "编号"),
+                               member("name", "字符串", false, true, "名称"),
+                               member("parent", "Place", false, true, "上级"),
+                               member("since", "日期型", false, true, "设立"),
+                               member("size", "浮点型", false, false, "面积"),
+                               member("code", codeType, false, false, "代码"),
+                               member("photo", "图片型", false, false, "照片")}}};
+    const QString path = dir.filePath("places.json");
+    testing::writeAll(path, QJsonDocument(QJsonObject{{"formatVersion", 1},
+                                                      {"project", "地点"},
+                                                      {"classes", QJsonArray{place}}})
+                                .toJson());
+    return path;
+}
+
+Form place(const Form& changes = {}) {
+    return with({{"action", "add"},
+                 {"id", "0"},
+                 {"name", "P"},
+                 {"parent", "0"},
+                 {"since", "2024-03-05 00:00:00.0"},
+                 {"size", "1.5"},
+                 {"code", "7"},
+                 {"photo", "upload/noimage.jpg"}},
+                changes);
+}
+
+// What the server answers for the place with the key.
+QJsonObject storedPlace(Http& http, int id) {
+    const Reply reply =
+        http.post("PlaceServlet", {{"action", "updateQuery"}, {"id", QString::number(id)}});
+    return QJsonDocument::fromJson(reply.body.toUtf8()).array().at(0).toObject();
+}
+
+// A multipart/form-data body with the picture in the field "file".
+QByteArray multipartPicture(const QByteArray& picture) {
+    return "--XyZ\r\nContent-Disposition: form-data; name=\"file\"; filename=\"p.png\"\r\n"
+           "Content-Type: image/png\r\n\r\n" +
+           picture + "\r\n--XyZ--\r\n";
+}
+
+QByteArray pngBytes(int size) {
+    QByteArray png("\x89PNG\r\n\x1A\n", 8);
+    return png + QByteArray(size - png.size(), 'p');
+}
+
 }  // namespace
 
 class ServerTest : public QObject {
@@ -121,6 +154,12 @@ class ServerTest : public QObject {
     void clientsAtOnceLoseNothing();
     void modelChangeKeepsEveryRow();
     void serveRefusesToStart();
+    void cutOffRequestsStoreNothing();
+    void referencesAndKeys();
+    void typeChangeKeepsStoredText();
+    void linksInThePictureFolderAreNotFollowed();
+    void slowClientsDoNotDelayOthers();
+    void keptAliveRequestsAreQuick();
 };
 
 void ServerTest::refusedRequestsChangeNothing() {
@@ -222,6 +261,48 @@ void ServerTest::refusedRequestsChangeNothing() {
         {"an upload that is no picture", 415, [](Http& h) { return h.upload("<html>"); }},
         {"a picture name outside the folder", 404,
          [](Http& h) { return h.get("upload/..%2F..%2Fdata.db"); }},
+        {"a form sent as plain text", 415,
+         [](Http& h) { return h.post("BookServlet", Http::encoded(book("B-2")), "text/plain"); }},
+        {"a form without a Content-Type", 415,
+         [&](Http&) {
+             const QByteArray form = Http::encoded(book("B-2"));
+             return testing::rawRequest(server.port(),
+                                        "POST /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
+                                        "Connection: close\r\nContent-Length: " +
+                                            QByteArray::number(form.size()) + "\r\n\r\n" + form);
+         }},
+        {"PUT on a servlet", 405,
+         [&](Http&) {
+             return testing::rawRequest(server.port(),
+                                        "PUT /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
+                                        "Connection: close\r\nContent-Length: 3\r\n\r\nx=1");
+         }},
+        {"DELETE on a picture", 405,
+         [&](Http&) {
+             return testing::rawRequest(server.port(),
+                                        "DELETE /JavaWebProject/upload/noimage.jpg HTTP/1.1\r\n"
+                                        "Host: a\r\nConnection: close\r\n\r\n");
+         }},
+        {"PATCH on the upload", 405,
+         [&](Http&) {
+             return testing::rawRequest(server.port(),
+                                        "PATCH /JavaWebProject/upload HTTP/1.1\r\nHost: a\r\n"
+                                        "Connection: close\r\n\r\n");
+         }},
+        {"a DEL character", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"bookName", "a\x7f"}}));
+         }},
+        {"a C1 control character", 400,
+         [](Http& h) {
+             return h.post("BookServlet", book("B-2", {{"bookName", QStringLiteral("a\u0085")}}));
+         }},
+        {"an unknown method", 400,
+         [&](Http&) {
+             return testing::rawRequest(server.port(),
+                                        "BREW /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
+                                        "Connection: close\r\n\r\n");
+         }},
         {"a body beyond the limit", 413,
          [](Http& h) {
              return h.post("BookServlet", QByteArray(2 << 20, 'a'),
@@ -236,6 +317,19 @@ void ServerTest::refusedRequestsChangeNothing() {
                 QStringLiteral("%1: %2 %3").arg(refusal.what).arg(answer.status).arg(answer.body)));
         QVERIFY2(everything(http, pictures) == before, refusal.what);
     }
+    // The log names the action and the reason of a refusal, and the path of a request that
+    // could not be parsed.
+    QVERIFY(server.waitForLog(" BREW /JavaWebProject/BookServlet - 400 "));
+    const QString log = server.output();
+    QVERIFY2(
+        log.contains(QRegularExpression(
+            "\\n20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d POST /JavaWebProject/BookServlet add "
+            "409 \\d+ ms 已有图书条码为\"B-1\"的图书\\n")),
+        qPrintable(log));
+    QVERIFY(log.contains(" PUT /JavaWebProject/BookServlet - 405 "));
+    // Its time is its own, not that of an earlier request on the same thread.
+    static const QRegularExpression brew(" BREW /JavaWebProject/BookServlet - 400 (\\d+) ms ");
+    QVERIFY2(brew.match(log).captured(1).toInt() < 1000, qPrintable(log));
     QCOMPARE(server.interrupt(), 0);
 }
 
@@ -362,6 +456,8 @@ void ServerTest::serveRefusesToStart() {
             .exitCode,
         0);
     QFile::copy(demo.store, other);
+    const QString linked = demo.dir.filePath("linked.db");
+    QFile::link(demo.data, linked);
     testing::ServeProcess first({"--model", model, "--data", demo.data});
     QVERIFY2(first.port() != 0, qPrintable(first.output()));
     QCOMPARE(Http(first.port()).get("BookServlet?action=query").status, 200);
@@ -377,6 +473,7 @@ void ServerTest::serveRefusesToStart() {
         {fromStore + QStringList{demo.store}, 1, "数据文件不能是工程库"},
         {{"--model", model, "--data", model}, 1, "数据文件不能是模型文件"},
         {fromStore + QStringList{other}, 1, "不是开发服务器的数据文件"},
+        {fromStore + QStringList{linked}, 1, "不是普通文件"},
         {{"--project", "没有", "--store", demo.store}, 1, "没有名为\"没有\"的项目"},
         {{"--model", model, "--store", demo.store}, 2, "no --store"},
         {fromStore + QStringList{demo.data, "--port", "http"}, 2, "--port needs a number"},
@@ -405,6 +502,253 @@ void ServerTest::serveRefusesToStart() {
     QCOMPARE(serve.err,
              testing::runCli({"generate", "--project", "图书管理", "--store", demo.store}).err);
     QVERIFY(!QFile::exists(demo.data));
+}
+
+// A client that loses its connection halfway through a form or a picture stores nothing.
+void ServerTest::cutOffRequestsStoreNothing() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    QCOMPARE(
+        http.post("BookTypeServlet",
+                  {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}})
+            .status,
+        200);
+    const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
+    const QString before = everything(http, pictures);
+
+    Form withoutIntroduction = book("B-1");
+    withoutIntroduction.remove("introduction");
+    const QByteArray form =
+        Http::encoded(withoutIntroduction) + "&introduction=" + QByteArray(4300, 'x');
+    const QByteArray formHead =
+        "POST /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
+        "Content-Type: application/x-www-form-urlencoded\r\n"
+        "Content-Length: " +
+        QByteArray::number(form.size()) + "\r\n\r\n";
+    const QByteArray picture = multipartPicture(pngBytes(6000));
+    const QByteArray pictureHead =
+        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: a\r\n"
+        "Content-Type: multipart/form-data; boundary=XyZ\r\n"
+        "Content-Length: " +
+        QByteArray::number(picture.size()) + "\r\n\r\n";
+    const QByteArray chunkedHead =
+        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: a\r\n"
+        "Content-Type: multipart/form-data; boundary=XyZ\r\n"
+        "Transfer-Encoding: chunked\r\n\r\n";
+    const struct {
+        const char* what;
+        QByteArray sent;
+    } cutOff[] = {
+        {"half a form", formHead + form.left(form.size() / 2)},
+        {"half a picture", pictureHead + picture.left(picture.size() / 2)},
+        {"a picture without its last chunk",
+         chunkedHead + QByteArray::number(picture.size(), 16) + "\r\n" + picture + "\r\n"},
+    };
+    static const QRegularExpression refusal(" POST /JavaWebProject/\\S+ \\S+ 400 ");
+    int requests = 0;
+    for (const auto& request : cutOff) {
+        testing::RawConnection connection(server.port());
+        QVERIFY(connection.send(request.sent));
+        QTest::qWait(100);
+        connection.cut();
+        ++requests;
+        // The server logs the request once it has seen the connection end.
+        for (int wait = 0; wait < 100 && server.output().count(refusal) < requests; ++wait) {
+            QTest::qWait(50);
+        }
+        QVERIFY2(everything(http, pictures) == before, request.what);
+    }
+    QCOMPARE(server.output().count(refusal), 3);
+    QCOMPARE(server.interrupt(), 0);
+}
+
+// A reference may name no object (0), the first object of a class that refers to itself
+// included; an object cannot be deleted while another one refers to it; keys never come back.
+void ServerTest::referencesAndKeys() {
+    QTemporaryDir dir;
+    const QStringList arguments = {"--model", writePlaceModel(dir), "--data",
+                                   dir.filePath("data.db")};
+    auto server = std::make_unique<testing::ServeProcess>(arguments);
+    QVERIFY2(server->port() != 0, qPrintable(server->output()));
+    auto http = std::make_unique<Http>(server->port());
+    QCOMPARE(http->post("PlaceServlet", place({{"name", "Root"}})).status, 200);
+    QCOMPARE(storedPlace(*http, 1).value("parent").toInt(-1), 0);
+    QCOMPARE(http->post("PlaceServlet", place({{"name", "Child"}, {"parent", "1"}})).status, 200);
+    const Form deleteRoot{{"action", "delete"}, {"id", "1"}};
+    QCOMPARE(http->post("PlaceServlet", deleteRoot).status, 409);
+    QCOMPARE(http->post("PlaceServlet", place({{"action", "update"}, {"id", "1"}, {"parent", "1"}}))
+                 .status,
+             200);
+    QCOMPARE(http->post("PlaceServlet", deleteRoot).status, 409);  // the child still refers to it
+    QCOMPARE(http->post("PlaceServlet", place({{"parent", "9"}})).status, 409);
+    QCOMPARE(http->post("PlaceServlet", {{"action", "delete"}, {"id", "2"}}).status, 200);
+    QCOMPARE(http->post("PlaceServlet", deleteRoot).status, 200);  // only itself refers to it
+
+    // The largest key was deleted; the next one is still new, also after a restart.
+    QCOMPARE(http->post("PlaceServlet", place({{"name", "Third"}})).status, 200);
+    QCOMPARE(storedPlace(*http, 3).value("name").toString(), "Third");
+    QCOMPARE(http->post("PlaceServlet", {{"action", "delete"}, {"id", "3"}}).status, 200);
+    http.reset();
+    QCOMPARE(server->interrupt(), 0);
+    server = std::make_unique<testing::ServeProcess>(arguments);
+    http = std::make_unique<Http>(server->port());
+
+    // Every form Java writes a float in; conditions of the empty text or 0 are no conditions.
+    const QStringList numbers = {"3.4028235E38", "1.4E-45",   "-0.0",    "1.0E-5",
+                                 "NaN",          "-Infinity", "Infinity"};
+    for (const QString& number : numbers) {
+        QVERIFY2(
+            http->post("PlaceServlet", place({{"name", number}, {"size", number}})).status == 200,
+            qPrintable(number));
+    }
+    QCOMPARE(storedPlace(*http, 4).value("name").toString(), numbers.first());
+    QCOMPARE(http->post("PlaceServlet", place({{"size", "3.5E38"}})).status, 400);
+    const QString all = http->get("PlaceServlet?action=query").body;
+    QCOMPARE(all.count("<Place>"), numbers.size());
+    QVERIFY2(all.contains("<id>4</id><name>3.4028235E38</name>") &&
+                 all.contains("<size>NaN</size>") && all.contains("<size>-Infinity</size>"),
+             qPrintable(all));
+    for (const char* query : {"&parent=&since=&name=", "&parent=0&since=", "&since=&parent=0"}) {
+        QCOMPARE(http->get(QStringLiteral("PlaceServlet?action=query") + query).body, all);
+    }
+    QCOMPARE(
+        http->get("PlaceServlet?action=query&since=2024-03-06 00:00:00.0").body.count("<Place>"),
+        0);
+    QCOMPARE(server->interrupt(), 0);
+}
+
+// A member that becomes a text keeps its values as they were, and takes "007" and "1e3" as
+// texts, in a data file an earlier version made with typed columns as well.
+void ServerTest::typeChangeKeepsStoredText() {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("data.db");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "old");
+        db.setDatabaseName(data);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const char* sql :
+             {"PRAGMA application_id = 1364411478",
+              "CREATE TABLE \"Place\" (\"id\" INTEGER, \"name\" TEXT, \"parent\" INTEGER, "
+              "\"since\" TEXT, \"size\" REAL, \"code\" INTEGER, \"photo\" TEXT)",
+              "INSERT INTO \"Place\" VALUES (1, 'Old', 0, '2024-03-05 00:00:00.0', 2.5, 7, "
+              "'upload/noimage.jpg')"}) {
+            QVERIFY2(query.exec(sql), sql);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("old");
+    testing::ServeProcess server({"--model", writePlaceModel(dir, "字符串"), "--data", data});
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    QCOMPARE(storedPlace(http, 1).value("code").toString(), "7");
+    QCOMPARE(storedPlace(http, 1).value("size").toDouble(), 2.5);
+    QCOMPARE(http.post("PlaceServlet", place({{"code", "007"}})).status, 200);
+    QCOMPARE(http.post("PlaceServlet", place({{"code", "1e3"}})).status, 200);
+    QCOMPARE(http.post("PlaceServlet", place({{"action", "update"}, {"id", "1"}, {"code", " 08"}}))
+                 .status,
+             200);
+    QCOMPARE(storedPlace(http, 2).value("code").toString(), "007");
+    QCOMPARE(storedPlace(http, 3).value("code").toString(), "1e3");
+    QCOMPARE(storedPlace(http, 1).value("code").toString(), " 08");
+    QCOMPARE(server.interrupt(), 0);
+}
+
+// Links and other names of the data file in the picture folder are never read.
+void ServerTest::linksInThePictureFolderAreNotFollowed() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    const Reply stored = http.upload(pngBytes(100).toStdString());
+    QCOMPARE(stored.status, 200);
+    QCOMPARE(http.get(stored.body).status, 200);
+    const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
+    const QString secret = demo.dir.filePath("secret.txt");
+    testing::writeAll(secret, "secret");
+    QVERIFY(QFile::link(secret, pictures + "/evil.png"));
+    QVERIFY(QFile::link(demo.data, pictures + "/data.png"));
+    QVERIFY(QFile::link(pictures + "/" + stored.body.mid(7), pictures + "/again.png"));
+    QCOMPARE(::link(QFile::encodeName(demo.data).constData(),
+                    QFile::encodeName(pictures + "/hard.png").constData()),
+             0);
+    for (const char* name : {"evil.png", "data.png", "again.png", "hard.png"}) {
+        const Reply answer = http.get(QStringLiteral("upload/") + name);
+        QVERIFY2(answer.status == 404, name);
+    }
+    QCOMPARE(
+        http.post("BookTypeServlet",
+                  {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}})
+            .status,
+        200);
+    QCOMPARE(server.interrupt(), 0);
+}
+
+// Forty clients that send a byte of their request each second leave a normal request as quick.
+void ServerTest::slowClientsDoNotDelayOthers() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    const QByteArray request =
+        "GET /JavaWebProject/BookServlet?action=query HTTP/1.1\r\nHost: a\r\n";
+    std::vector<std::unique_ptr<testing::RawConnection>> slow;
+    for (int i = 0; i < 40; ++i) {
+        slow.push_back(std::make_unique<testing::RawConnection>(server.port()));
+        QVERIFY(slow.back()->connected());
+    }
+    std::atomic<bool> done{false};
+    std::thread dribble([&] {
+        for (int byte = 0; !done && byte < request.size(); ++byte) {
+            for (auto& connection : slow) {
+                connection->send(request.mid(byte, 1));
+            }
+            for (int tick = 0; !done && tick < 10; ++tick) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            }
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    qint64 slowest = 0;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        Http http(server.port());
+        const Reply answer = http.get("BookTypeServlet?action=query");
+        slowest = std::max(slowest, timer.elapsed());
+        QCOMPARE(answer.status, 200);
+    }
+    done = true;
+    dribble.join();
+    qInfo("slowest of 5 requests beside 40 slow clients: %lld ms", slowest);
+    QVERIFY2(slowest < 1000, qPrintable(QString::number(slowest)));
+    slow.clear();
+    QCOMPARE(server.interrupt(), 0);
+}
+
+// A small request on a kept-alive connection is answered at once (no reply waits for the
+// client's delayed acknowledgement).
+void ServerTest::keptAliveRequestsAreQuick() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    QList<qint64> times;
+    for (int i = 0; i < 105; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const Reply answer =
+            http.post("BookTypeServlet", {{"action", "updateQuery"}, {"typeId", "1"}});
+        times.append(timer.nsecsElapsed());
+        QCOMPARE(answer.status, 200);
+    }
+    times.remove(0, 5);  // the connection's start
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2] / 1e6;
+    qInfo("kept-alive requests: median %.2f ms", median);
+    QVERIFY2(median < 5, qPrintable(QString::number(median)));
+    QCOMPARE(server.interrupt(), 0);
 }
 
 QTEST_GUILESS_MAIN(ServerTest)

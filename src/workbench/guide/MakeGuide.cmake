@@ -29,10 +29,11 @@ foreach(section IN LISTS sections)
     string(APPEND contents "<li><a href=\"#section-${number}\">${section}</a></li>\n")
 endforeach()
 
-# Pictures the sections show are shipped beside the page.
-string(REGEX MATCHALL "\\]\\(docs/[^)]+\\)" pictures "${markdown}")
+# Pictures the sections show are shipped beside the page. The match leaves out the link's "]":
+# an unbalanced bracket in a list element keeps CMake from splitting the list at ";".
+string(REGEX MATCHALL "\\(docs/[^)]+\\)" pictures "${markdown}")
 foreach(reference IN LISTS pictures)
-    string(REGEX REPLACE "^\\]\\(docs/(.+)\\)$" "\\1" picture "${reference}")
+    string(REGEX REPLACE "^\\(docs/(.+)\\)$" "\\1" picture "${reference}")
     file(COPY "${PICTURE_DIR}/${picture}" DESTINATION "${OUT_DIR}")
     string(REPLACE "](docs/${picture})" "](${picture})" markdown "${markdown}")
 endforeach()

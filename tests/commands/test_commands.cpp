@@ -136,7 +136,7 @@ class TestCommands : public QObject {
             [c] { return c.AddMember(entry(0, 1, "title", kTypeString)); },
             "Book表的成员title与同一类的另一个成员重名，请修改成员名称!");
         row(
-            "add member: signed length",
+            "add member: length no number",
             [c] { return c.AddMember(entry(0, 1, "isbn", kTypeString, "1e3")); },
             "长度\"1e3\"不是有效的整数，请输入整数长度!");
         row(

@@ -172,10 +172,9 @@ class ConsoleHost : public TGenerationHost {
         printLine(stderr, message);
         status = kFailure;
     }
-    void Conflicts(const QStringList& files) override {
-        printLine(stderr, QStringLiteral("以下文件合并时有冲突，请在冲突标记之间选定内容:"));
-        for (const QString& file : files) {
-            printLine(stderr, file);
+    void Conflicts(const QStringList& lines) override {
+        for (const QString& line : lines) {
+            printLine(stderr, line);
         }
         conflicts_ = true;
     }

@@ -33,9 +33,10 @@ class TGenerationHost {
     virtual void Notice(int message, qint32 failingClassId, const QString& text) = 0;
     // An error stopped the run; files written before it stay. No completion notice follows.
     virtual void RunFailed(const QString& message) = 0;
-    // Files that both the user and this run changed in the same lines: they hold both versions
-    // between conflict markers. Comes just before the completion notice.
-    virtual void Conflicts(const QStringList& files) { Q_UNUSED(files); }
+    // What the user has to settle (files with conflict markers, binary files with the new
+    // content beside them, changed files the model no longer makes): each kind under a line
+    // saying what to do, then one line per file. Comes just before the completion notice.
+    virtual void Conflicts(const QStringList& lines) { Q_UNUSED(lines); }
 };
 
 // The run's body, on the calling thread: loads the model, checks every class, then writes the

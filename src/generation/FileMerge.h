@@ -14,4 +14,14 @@ struct TMergeResult {
     bool mergeable = true;
 };
 
-TMergeResult MergeFile(const QByteArray& base, const QByteArray& ours, const QByteArray& theirs);
+// The markers' labels ("你的修改", "上次生成", "本次生成") are written in the file's encoding:
+// GBK for Java sources, UTF-8 otherwise. An empty base gives the user's and the new content
+// side by side wherever they differ, with an empty base section.
+TMergeResult MergeFile(const QByteArray& base, const QByteArray& ours, const QByteArray& theirs,
+                       bool gbkLabels);
+
+bool IsBinaryContent(const QByteArray& bytes);
+
+// True when the bytes still hold a marker line of a conflict that a run wrote (in either
+// encoding, also with the English labels of earlier versions).
+bool HoldsConflictMarkers(const QByteArray& bytes);

@@ -12,16 +12,26 @@
 
 namespace {
 
-// A write that fails halfway (a full disk) removes what it wrote, so no cut-off file stays.
+QString systemReason(const std::error_code& error) {
+    return QString::fromLocal8Bit(error.message());
+}
+
+// A write that fails halfway (a full disk) removes what it wrote, so no cut-off file stays. The
+// reason is taken before closing, which clears it.
 void writeBytes(const QString& file, const QByteArray& bytes) {
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
     }
-    const bool written = out.write(bytes) == bytes.size() && out.flush();
+    QString reason;
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
+        reason = out.errorString();
+    }
     out.close();
-    if (!written || out.error() != QFileDevice::NoError) {
-        const QString reason = out.errorString();
+    if (reason.isEmpty() && out.error() != QFileDevice::NoError) {
+        reason = out.errorString();
+    }
+    if (!reason.isEmpty()) {
         out.remove();
         throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, reason));
     }
@@ -159,6 +169,18 @@ void TFileOperate::ReplaceFile(const QString& file, const QByteArray& bytes,
                                const QString& scratchFile) {
     writeBytes(scratchFile, bytes);
     try {
+        // The file keeps its permission bits (an executable script stays executable).
+        std::error_code error;
+        const auto permissions =
+            std::filesystem::status(std::filesystem::path(file.toStdU16String()), error)
+                .permissions();
+        if (!error && permissions != std::filesystem::perms::unknown) {
+            std::filesystem::permissions(std::filesystem::path(scratchFile.toStdU16String()),
+                                         permissions, error);
+            if (error) {
+                throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, systemReason(error)));
+            }
+        }
         RenameOver(scratchFile, file);
     } catch (const TError&) {
         QFile::remove(scratchFile);
@@ -171,8 +193,7 @@ void TFileOperate::RenameOver(const QString& from, const QString& to) {
     std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
                             std::filesystem::path(to.toStdU16String()), error);
     if (error) {
-        throw TError(
-            QStringLiteral("无法写入文件%1: %2").arg(to, QString::fromLocal8Bit(error.message())));
+        throw TError(QStringLiteral("无法写入文件%1: %2").arg(to, systemReason(error)));
     }
 }
 
@@ -184,8 +205,13 @@ void TFileOperate::RemoveFile(const QString& file) {
 }
 
 void TFileOperate::MakeFolder(const QString& folder) {
-    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
-        throw TError(QStringLiteral("无法创建文件夹%1").arg(folder));
+    if (QFileInfo(folder).isDir()) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), error);
+    if (error) {
+        throw TError(QStringLiteral("无法创建文件夹%1: %2").arg(folder, systemReason(error)));
     }
 }
 

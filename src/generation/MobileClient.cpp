@@ -153,15 +153,13 @@ void TMobileClient::CopyTemplateProject(const QString& appFolder, TOutputProject
         for (const QString& sub : tree.folders) {
             output.makeFolder(name + QLatin1Char('/') + sub);
         }
-        // Files directly in the folder that are already there stay, unless the record knows
-        // them; deeper ones are replaced.
         for (const QString& file : tree.files) {
             const QString path = from + QLatin1Char('/') + file;
             const auto bytes = TFileOperate::ReadBytes(path);
             if (!bytes) {
                 throw TError(QStringLiteral("模板文件%1在复制时消失了").arg(path));
             }
-            output.copy(name + QLatin1Char('/') + file, *bytes, !file.contains(QLatin1Char('/')));
+            output.copy(name + QLatin1Char('/') + file, *bytes);
         }
         progress(QStringLiteral("移动") + output.relativeRoot() + QLatin1Char('/') + name +
                  QStringLiteral("文件夹完毕！"));
@@ -170,7 +168,7 @@ void TMobileClient::CopyTemplateProject(const QString& appFolder, TOutputProject
         // A root file missing from the template project is left out.
         if (const auto bytes =
                 TFileOperate::ReadBytes(source + QLatin1Char('/') + QLatin1String(file))) {
-            output.copy(QLatin1String(file), *bytes, false);
+            output.copy(QLatin1String(file), *bytes);
         }
     }
     progress(QStringLiteral("移动资源文件完毕!"));

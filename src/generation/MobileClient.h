@@ -8,8 +8,8 @@
 #include "generation/OutputProject.h"
 
 // Writes the whole output project: the manifest and main menu from their templates, the copy of
-// the template project, then every class's files in the fixed generator order. Answers the files
-// left with conflicts.
+// the template project, then every class's files in the fixed generator order. Answers what the
+// user has to settle (TOutputProject::conflicts).
 class TMobileClient {
   public:
     static QStringList Generate(const TProjectModel& project, const QString& appFolder,

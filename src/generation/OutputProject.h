@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 #include "generation/GeneratedFile.h"
 #include "generation/RegenerationRecord.h"
@@ -32,24 +33,32 @@ class TOutputProject {
     // Writes the file in its encoding (or keeps or merges the user's changes) and reports it.
     void write(const TGeneratedFile& file);
     // The same for a file of the template project, reported only when it is not plainly
-    // written. keepExisting: without a record of the file, one already there stays as it is.
-    void copy(const QString& path, const QByteArray& bytes, bool keepExisting);
+    // written.
+    void copy(const QString& path, const QByteArray& bytes);
     void makeFolder(const QString& path);
     // Removes the files the last run made and this one did not (keeping and reporting those the
     // user changed) and makes this run's record.
     void finish();
-    // The files left with conflict markers (or, for binary files, with both changed), as
-    // progress lines name them.
-    const QStringList& conflicts() const { return conflicts_; }
+    // What the user has to settle, as standard error and the workbench list it: under a line
+    // saying what to do, the files left with conflict markers, the user's binary files with the
+    // new content beside them, and the changed files the model no longer makes. Empty when
+    // there is nothing to settle.
+    QStringList conflicts() const;
+
+    // The name beside a binary file under which its new content is offered.
+    static QString OfferedName(const QString& path) { return path + QStringLiteral(".generated~"); }
 
   private:
-    void place(const QString& path, const QByteArray& bytes, const QString& writtenLine,
-               bool keepExisting);
-    void mergeChanges(const QString& path, const QByteArray& base, const QByteArray& onDisk,
-                      const QByteArray& bytes);
+    void place(const QString& path, const QByteArray& bytes, const QString& writtenLine, bool gbk);
+    std::optional<QByteArray> mergeBase(const QList<QByteArray>& versions,
+                                        const QByteArray& onDisk);
+    void mergeChanges(const QString& path, const std::optional<QByteArray>& base,
+                      const QByteArray& onDisk, const QByteArray& bytes, bool gbk);
+    void offerBeside(const QString& path, const QByteArray& bytes);
     void writeFile(const QString& path, const QByteArray& bytes, bool exists);
-    void removeStale(const QString& path, const QByteArray& base);
+    void removeStale(const QString& path);
     void report(const QString& path, const QString& what);
+    QString listed(const QString& path) const { return relativeRoot_ + QLatin1Char('/') + path; }
 
     QString appFolder_;
     QString relativeRoot_;
@@ -62,5 +71,7 @@ class TOutputProject {
     bool freshOutput_ = false;
     QSet<QString> placed_;
     QSet<QString> madeFolders_;
-    QStringList conflicts_;
+    QStringList markedFiles_;
+    QStringList offeredFiles_;
+    QStringList staleFiles_;
 };

@@ -1,16 +1,32 @@
 #include "generation/RegenerationRecord.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
+#include <QCryptographicHash>
+#include <QSet>
 #include <QtEndian>
 #include <algorithm>
 
 #include "common/Error.h"
 #include "generation/FileOperate.h"
 
+// An entry as stored: in format 1 the blobs are a version's bytes, in format 2 ids.
+struct TRegenerationRecord::RawEntry {
+    char kind = 0;
+    QString path;
+    QByteArray versions;
+    QByteArray disk;
+};
+
 namespace {
 
-const QByteArray kHeader = QByteArrayLiteral("Quillmere regeneration record 1\n");
+using RawEntry = TRegenerationRecord::RawEntry;
+
+const QByteArray kHeaderStart = QByteArrayLiteral("Quillmere regeneration record ");
+const QByteArray kHeader = kHeaderStart + "2\n";
+const QByteArray kObjectsHeader = QByteArrayLiteral("Quillmere objects 1\n");
+constexpr qsizetype kIdSize = 20;
 
 using Entry = TRegenerationRecord::Entry;
 
@@ -34,7 +50,7 @@ bool isSafePath(const QString& path) {
 // Reads entries in place: the blobs point into the bytes read.
 class Reader {
   public:
-    explicit Reader(const QByteArray& bytes) : bytes_(bytes), position_(kHeader.size()) {}
+    Reader(const QByteArray& bytes, qsizetype start) : bytes_(bytes), position_(start) {}
 
     bool atEnd() const { return position_ >= bytes_.size(); }
     qsizetype position() const { return position_; }
@@ -55,14 +71,17 @@ class Reader {
         position_ += 4;
         return true;
     }
-    bool blob(QByteArray* value) {
-        quint32 size = 0;
-        if (!number(&size) || static_cast<quint64>(bytes_.size() - position_) < size) {
+    bool raw(qsizetype size, QByteArray* value) {
+        if (bytes_.size() - position_ < size) {
             return false;
         }
         *value = QByteArray::fromRawData(at(position_), size);
         position_ += size;
         return true;
+    }
+    bool blob(QByteArray* value) {
+        quint32 size = 0;
+        return number(&size) && raw(size, value);
     }
     // The CRC that follows equals the one of everything from start on.
     bool checksum(qsizetype start) {
@@ -77,12 +96,13 @@ class Reader {
 };
 
 struct Parsed {
-    QList<Entry> entries;
+    int format = 0;
+    QList<RawEntry> entries;
     bool complete = false;  // ended by a trailer that counts every entry
     QString problem;        // why reading stopped before the end
 };
 
-bool readEntry(Reader& reader, char kind, Entry* entry) {
+bool readEntry(Reader& reader, int format, char kind, RawEntry* entry) {
     const qsizetype start = reader.position() - 1;
     QByteArray path;
     entry->kind = kind;
@@ -93,7 +113,7 @@ bool readEntry(Reader& reader, char kind, Entry* entry) {
     if (!isSafePath(entry->path)) {
         return false;
     }
-    if (kind != TRegenerationRecord::kRemoved && !reader.blob(&entry->base)) {
+    if ((format > 1 || kind != TRegenerationRecord::kRemoved) && !reader.blob(&entry->versions)) {
         return false;
     }
     if (kind == TRegenerationRecord::kWrittenAs && !reader.blob(&entry->disk)) {
@@ -104,11 +124,15 @@ bool readEntry(Reader& reader, char kind, Entry* entry) {
 
 Parsed parse(const QByteArray& bytes) {
     Parsed parsed;
-    if (!bytes.startsWith(kHeader)) {
+    const qsizetype headerEnd = bytes.indexOf('\n') + 1;
+    if (bytes.startsWith(kHeaderStart) && headerEnd == kHeader.size()) {
+        parsed.format = bytes.mid(kHeaderStart.size(), 1).toInt();
+    }
+    if (parsed.format != 1 && parsed.format != 2) {
         parsed.problem = QStringLiteral("不是本程序的生成记录");
         return parsed;
     }
-    Reader reader(bytes);
+    Reader reader(bytes, headerEnd);
     while (!reader.atEnd()) {
         const qsizetype start = reader.position();
         char kind = 0;
@@ -119,11 +143,12 @@ Parsed parse(const QByteArray& bytes) {
                               count == parsed.entries.size() && reader.atEnd();
             break;
         }
-        Entry entry;
+        RawEntry entry;
         const bool known =
             kind == TRegenerationRecord::kWritten || kind == TRegenerationRecord::kWrittenAs ||
-            kind == TRegenerationRecord::kKept || kind == TRegenerationRecord::kRemoved;
-        if (!known || !readEntry(reader, kind, &entry)) {
+            kind == TRegenerationRecord::kKept || kind == TRegenerationRecord::kOffered ||
+            kind == TRegenerationRecord::kRemoved;
+        if (!known || !readEntry(reader, parsed.format, kind, &entry)) {
             break;
         }
         parsed.entries.append(entry);
@@ -132,6 +157,14 @@ Parsed parse(const QByteArray& bytes) {
         parsed.problem = QStringLiteral("内容不完整或已损坏");
     }
     return parsed;
+}
+
+QList<QByteArray> idsIn(const QByteArray& blob) {
+    QList<QByteArray> ids;
+    for (qsizetype at = 0; at + kIdSize <= blob.size(); at += kIdSize) {
+        ids.append(QByteArray(blob.constData() + at, kIdSize));  // a copy: the blob is borrowed
+    }
+    return ids;
 }
 
 void appendNumber(QByteArray& bytes, quint32 value) {
@@ -150,28 +183,40 @@ void appendBlob(QByteArray& bytes, const QByteArray& blob) {
 TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QString& outputFolder)
     : recordPath_(recordFolder + QStringLiteral("/record")),
       journalPath_(recordFolder + QStringLiteral("/journal")),
+      objectsPath_(recordFolder + QStringLiteral("/objects")),
       outputFolder_(outputFolder) {}
 
+TRegenerationRecord::~TRegenerationRecord() {
+    libdeflate_free_compressor(compressor_);
+}
+
+QByteArray TRegenerationRecord::IdOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
 QString TRegenerationRecord::Open() {
+    openObjects();
     QString problem;
     if (const auto bytes = TFileOperate::ReadBytes(recordPath_)) {
-        recordBytes_ = *bytes;
-        const Parsed record = parse(recordBytes_);
+        const Parsed record = parse(*bytes);
         if (record.complete) {
-            apply(record.entries, false);  // every change of a complete record was made
+            // Every change of a complete record was made.
+            apply(takeOver(record.entries, record.format), false);
         } else {
-            problem =
-                QStringLiteral("生成记录%1%2，本次按没有记录生成").arg(recordPath_, record.problem);
+            problem = QStringLiteral(
+                          "生成记录%1%2，无法确认哪些文件是你修改过的：与新内容不同的文件都保留，"
+                          "新内容作为冲突给出")
+                          .arg(recordPath_, record.problem);
         }
     }
     if (const auto journal = TFileOperate::ReadBytes(journalPath_)) {
-        stoppedJournalBytes_ = *journal;
-        apply(parse(stoppedJournalBytes_).entries, true);
+        const Parsed stopped = parse(*journal);
+        apply(takeOver(stopped.entries, stopped.format), true);
         // What the disk confirmed becomes the record before this run's journal replaces the
         // stopped one.
         Writer recovered;
         start(recovered, recordPath_ + QStringLiteral(".new"));
-        for (auto it = bases_.cbegin(); it != bases_.cend(); ++it) {
+        for (auto it = versions_.cbegin(); it != versions_.cend(); ++it) {
             append(recovered, {kKept, it.key(), it.value(), {}});
         }
         finish(recovered, recordPath_);
@@ -180,57 +225,241 @@ QString TRegenerationRecord::Open() {
     return problem;
 }
 
-void TRegenerationRecord::NoteWritten(const QString& path, const QByteArray& base) {
-    append(journal_, {kWritten, path, base, {}});
+// Reads the index of the object store and opens it for adding; a damaged end (a run stopped
+// while adding) is cut off.
+void TRegenerationRecord::openObjects() {
+    objects_.setFileName(objectsPath_);
+    const QByteArray bytes = TFileOperate::ReadBytes(objectsPath_).value_or(QByteArray());
+    qsizetype validEnd = 0;
+    if (bytes.startsWith(kObjectsHeader)) {
+        Reader reader(bytes, kObjectsHeader.size());
+        validEnd = reader.position();
+        while (!reader.atEnd()) {
+            const qsizetype start = reader.position();
+            QByteArray id;
+            QByteArray data;
+            Stored stored;
+            if (!reader.raw(kIdSize, &id) || !reader.number(&stored.size) || !reader.blob(&data) ||
+                !reader.checksum(start)) {
+                break;
+            }
+            stored.compressedSize = static_cast<quint32>(data.size());
+            stored.offset = reader.position() - 4 - data.size();
+            stored_.insert(QByteArray(id.constData(), id.size()), stored);  // a copy
+            validEnd = reader.position();
+        }
+    }
+    if (!objects_.open(QIODevice::ReadWrite) || !objects_.resize(validEnd)) {
+        fail(objects_);
+    }
+    objects_.seek(validEnd);
+    if (validEnd == 0) {
+        write(objects_, kObjectsHeader);
+    }
 }
 
-void TRegenerationRecord::NoteWrittenAs(const QString& path, const QByteArray& base,
-                                        const QByteArray& disk) {
-    append(journal_, {kWrittenAs, path, base, disk});
+// Adds the bytes to the object store unless they are there; answers their id.
+QByteArray TRegenerationRecord::store(const QByteArray& bytes) {
+    QByteArray id = IdOf(bytes);
+    if (stored_.contains(id)) {
+        return id;
+    }
+    // zlib's format, at the fastest level: compressing is most of what keeping versions costs.
+    if (compressor_ == nullptr) {
+        compressor_ = libdeflate_alloc_compressor(1);
+        if (compressor_ == nullptr) {
+            throw TError(QStringLiteral("无法压缩生成记录的内容: 内存不足"));
+        }
+    }
+    const size_t bound =
+        libdeflate_zlib_compress_bound(compressor_, static_cast<size_t>(bytes.size()));
+    QByteArray entry(kIdSize + 8 + static_cast<qsizetype>(bound), Qt::Uninitialized);
+    const size_t compressedSize =
+        libdeflate_zlib_compress(compressor_, bytes.constData(), static_cast<size_t>(bytes.size()),
+                                 entry.data() + kIdSize + 8, bound);
+    if (compressedSize == 0) {
+        throw TError(QStringLiteral("无法压缩生成记录的内容"));
+    }
+    entry.truncate(kIdSize + 8 + static_cast<qsizetype>(compressedSize));
+    std::copy(id.cbegin(), id.cend(), entry.begin());
+    qToLittleEndian(static_cast<quint32>(bytes.size()), entry.data() + kIdSize);
+    qToLittleEndian(static_cast<quint32>(compressedSize), entry.data() + kIdSize + 4);
+    appendNumber(entry, crcOf(entry.constData(), entry.size()));
+    const qint64 offset = objects_.pos() + kIdSize + 8;
+    write(objects_, entry);
+    stored_.insert(
+        id, {offset, static_cast<quint32>(bytes.size()), static_cast<quint32>(compressedSize)});
+    return id;
 }
 
-void TRegenerationRecord::NoteKept(const QString& path, const QByteArray& base) {
-    append(journal_, {kKept, path, base, {}});
+std::optional<QByteArray> TRegenerationRecord::Content(const QByteArray& id) {
+    const auto found = stored_.constFind(id);
+    if (found == stored_.cend()) {
+        return std::nullopt;
+    }
+    const qint64 end = objects_.pos();
+    objects_.seek(found->offset);
+    const QByteArray compressed = objects_.read(found->compressedSize);
+    objects_.seek(end);
+    QByteArray bytes(found->size, Qt::Uninitialized);
+    uLongf size = found->size;
+    if (compressed.size() != found->compressedSize ||
+        uncompress(reinterpret_cast<Bytef*>(bytes.data()), &size,
+                   reinterpret_cast<const Bytef*>(compressed.constData()),
+                   static_cast<uLong>(compressed.size())) != Z_OK ||
+        size != found->size || IdOf(bytes) != id) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
-void TRegenerationRecord::NoteRemoved(const QString& path) {
-    append(journal_, {kRemoved, path, {}, {}});
-}
-
-void TRegenerationRecord::Commit() {
-    finish(journal_, recordPath_);
+// The entries with ids; the bytes of a format 1 entry are added to the object store.
+QList<Entry> TRegenerationRecord::takeOver(const QList<RawEntry>& raw, int format) {
+    QList<Entry> entries;
+    for (const RawEntry& entry : raw) {
+        Entry taken{entry.kind, entry.path, {}, {}};
+        if (format == 1) {
+            if (entry.kind != kRemoved) {
+                taken.versions = {store(entry.versions)};
+            }
+            if (entry.kind == kWrittenAs) {
+                taken.disk = IdOf(entry.disk);
+            }
+        } else {
+            taken.versions = idsIn(entry.versions);
+            taken.disk = QByteArray(entry.disk.constData(), entry.disk.size());
+            if (entry.versions.size() % kIdSize != 0 ||
+                (entry.kind != kRemoved && taken.versions.isEmpty()) ||
+                (entry.kind == kWrittenAs && taken.disk.size() != kIdSize)) {
+                continue;
+            }
+        }
+        entries.append(taken);
+    }
+    return entries;
 }
 
 // Entries of a complete record are all taken; those of a stopped run's journal (verify) only
-// where the disk shows the change, so that a change noted but never made keeps the base before it.
+// where the disk shows the change, so that a change noted but never made keeps the versions
+// before it.
 void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
     for (const Entry& entry : entries) {
         const QString file = outputFolder_ + QLatin1Char('/') + entry.path;
-        bool made = true;
+        bool made = !verify || entry.kind != kOffered;
         if (verify && entry.kind == kRemoved) {
             made = !QFile::exists(file);
-        } else if (verify && entry.kind != kKept) {
-            made =
-                TFileOperate::ReadBytes(file) == (entry.kind == kWritten ? entry.base : entry.disk);
+        } else if (verify && (entry.kind == kWritten || entry.kind == kWrittenAs)) {
+            const auto onDisk = TFileOperate::ReadBytes(file);
+            made = onDisk &&
+                   IdOf(*onDisk) == (entry.kind == kWritten ? entry.versions.first() : entry.disk);
         }
         if (!made) {
             continue;
         }
-        if (entry.kind == kRemoved) {
-            bases_.remove(entry.path);
+        if (entry.versions.isEmpty()) {
+            versions_.remove(entry.path);
         } else {
-            bases_.insert(entry.path, entry.base);
+            versions_.insert(entry.path, entry.versions);
+        }
+        if (entry.kind == kRemoved) {
+            removed_.insert(entry.path);
+        } else {
+            removed_.remove(entry.path);
         }
     }
+}
+
+const QList<QByteArray>* TRegenerationRecord::Versions(const QString& path) const {
+    const auto found = versions_.constFind(path);
+    return found == versions_.cend() ? nullptr : &*found;
+}
+
+QList<QByteArray> TRegenerationRecord::withNewest(const QString& path, const QByteArray& id) const {
+    QList<QByteArray> versions = {id};
+    for (const QByteArray& earlier : versions_.value(path)) {
+        if (earlier != id && versions.size() < kMaxVersions) {
+            versions.append(earlier);
+        }
+    }
+    return versions;
+}
+
+void TRegenerationRecord::NoteWritten(const QString& path, const QByteArray& bytes) {
+    note({kWritten, path, withNewest(path, store(bytes)), {}});
+}
+
+void TRegenerationRecord::NoteWrittenAs(const QString& path, const QByteArray& bytes,
+                                        const QByteArray& disk) {
+    note({kWrittenAs, path, withNewest(path, store(bytes)), IdOf(disk)});
+}
+
+void TRegenerationRecord::NoteKept(const QString& path, const QByteArray& bytes) {
+    note({kKept, path, withNewest(path, store(bytes)), {}});
+}
+
+void TRegenerationRecord::NoteOffered(const QString& path, const QByteArray& bytes) {
+    note({kOffered, path, withNewest(path, store(bytes)), {}});
+}
+
+void TRegenerationRecord::NoteUnchanged(const QString& path) {
+    note({kKept, path, versions_.value(path), {}});
+}
+
+void TRegenerationRecord::NoteRemoved(const QString& path) {
+    note({kRemoved, path, versions_.value(path), {}});
+}
+
+void TRegenerationRecord::note(Entry entry) {
+    // Each entry reaches the journal before the change it notes is made.
+    append(journal_, entry);
+    noted_.insert(entry.path, std::move(entry.versions));
+}
+
+void TRegenerationRecord::Commit() {
+    finish(journal_, recordPath_);
+    compactObjects();
+}
+
+// Versions no file refers to any more (dropped from a file's history, or of a file no longer
+// made) are left behind in the store; once they take up more than the rest, the store is
+// written anew with the rest only.
+void TRegenerationRecord::compactObjects() {
+    QSet<QByteArray> used;
+    qint64 usedBytes = 0;
+    for (const QList<QByteArray>& versions : std::as_const(noted_)) {
+        for (const QByteArray& id : versions) {
+            if (!used.contains(id) && stored_.contains(id)) {
+                used.insert(id);
+                usedBytes += kIdSize + 12 + stored_.value(id).compressedSize;
+            }
+        }
+    }
+    const qint64 size = objects_.size();
+    if (size <= 2 * usedBytes + (1 << 20)) {
+        return;
+    }
+    QFile compacted(objectsPath_ + QStringLiteral(".new"));
+    if (!compacted.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        fail(compacted);
+    }
+    write(compacted, kObjectsHeader);
+    for (const QByteArray& id : std::as_const(used)) {
+        const Stored& stored = stored_[id];
+        objects_.seek(stored.offset - kIdSize - 8);
+        write(compacted, objects_.read(kIdSize + 12 + stored.compressedSize));
+    }
+    compacted.close();
+    objects_.close();
+    TFileOperate::RenameOver(compacted.fileName(), objectsPath_);
 }
 
 void TRegenerationRecord::start(Writer& writer, const QString& path) {
     writer.file.setFileName(path);
     writer.entries = 0;
     if (!writer.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        fail(writer);
+        fail(writer.file);
     }
-    write(writer, kHeader);
+    write(writer.file, kHeader);
 }
 
 void TRegenerationRecord::append(Writer& writer, const Entry& entry) {
@@ -238,15 +467,12 @@ void TRegenerationRecord::append(Writer& writer, const Entry& entry) {
     bytes.clear();
     bytes.append(entry.kind);
     appendBlob(bytes, entry.path.toUtf8());
-    if (entry.kind != kRemoved) {
-        appendBlob(bytes, entry.base);
-    }
+    appendBlob(bytes, entry.versions.join());
     if (entry.kind == kWrittenAs) {
         appendBlob(bytes, entry.disk);
     }
     appendNumber(bytes, crcOf(bytes.constData(), bytes.size()));
-    // Each entry reaches the file before the change it notes is made.
-    write(writer, bytes);
+    write(writer.file, bytes);
     ++writer.entries;
 }
 
@@ -254,18 +480,17 @@ void TRegenerationRecord::finish(Writer& writer, const QString& target) {
     QByteArray trailer(1, kEnd);
     appendNumber(trailer, writer.entries);
     appendNumber(trailer, crcOf(trailer.constData(), trailer.size()));
-    write(writer, trailer);
+    write(writer.file, trailer);
     writer.file.close();
     TFileOperate::RenameOver(writer.file.fileName(), target);
 }
 
-void TRegenerationRecord::write(Writer& writer, const QByteArray& bytes) {
-    if (writer.file.write(bytes) != bytes.size() || !writer.file.flush()) {
-        fail(writer);
+void TRegenerationRecord::write(QFile& file, const QByteArray& bytes) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        fail(file);
     }
 }
 
-void TRegenerationRecord::fail(Writer& writer) {
-    throw TError(QStringLiteral("无法写入生成记录%1: %2")
-                     .arg(writer.file.fileName(), writer.file.errorString()));
+void TRegenerationRecord::fail(const QFile& file) {
+    throw TError(QStringLiteral("无法写入生成记录%1: %2").arg(file.fileName(), file.errorString()));
 }

@@ -3,11 +3,18 @@
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
+#include <QList>
+#include <QSet>
 #include <QString>
+#include <optional>
 
-// What the last run made of each file of the output project, kept in a folder beside it: per
-// file (by its path below the output project) the bytes the model produced, the base of the
-// next run's three-way merge.
+struct libdeflate_compressor;
+
+// What the runs made of each file of the output project, kept in a folder beside it: per file
+// (by its path below the output project) the versions the model produced, newest first. The
+// newest is the base of the next run's three-way merge; a file equal to any of them holds no
+// change of the user's. A version is known by the SHA-1 of its bytes; the bytes themselves are
+// kept zlib-compressed, each once, in the object store "objects".
 //
 // A run notes each change in a journal before it touches the disk; at its end the journal,
 // which by then lists every file, becomes the record by one rename. A journal left by a run that
@@ -15,60 +22,109 @@
 // it was made; the result is made the record before the next run starts its own journal.
 //
 // Files "record" and "journal" share one format: a header line, then entries, each
-// kind (1 byte) | path length (4) | path (UTF-8) | [base length (4) | base]
-// | [disk length (4) | disk] | CRC-32 of all before it (4), numbers little-endian; the record
-// ends with a trailer entry holding the number of entries.
+// kind (1 byte) | path length (4) | path (UTF-8) | versions length (4) | ids of 20 bytes
+// | [disk length (4) | id] | CRC-32 of all before it (4), numbers little-endian; the record
+// ends with a trailer entry holding the number of entries. (Records of format 1 held the bytes
+// of the one version in place of the ids, and none for a removed file; they are taken over.)
+// "objects" is a header line, then per version: id (20) | size (4) | compressed size (4)
+// | zlib data | CRC-32 of all before it in the entry (4). It only grows during a run; a damaged
+// end is cut off, and versions no file refers to any more are dropped at the end of a run when
+// they take up more than the rest.
 class TRegenerationRecord {
   public:
     TRegenerationRecord(const QString& recordFolder, const QString& outputFolder);
+    ~TRegenerationRecord();
 
     // Reads the record of the last run (and the journal of a run that stopped halfway) and
     // starts this run's journal. Answers why an existing record cannot be used (damaged, or
     // not a record of this program), in which case the run goes on as if there were none.
     QString Open();
 
-    // The bases of the last run, by path.
-    const QHash<QString, QByteArray>& Bases() const { return bases_; }
+    static QByteArray IdOf(const QByteArray& bytes);
+    // The file's generated versions, newest first, or nullptr for a file the record does not
+    // name. Files the last run removed keep theirs.
+    const QList<QByteArray>* Versions(const QString& path) const;
+    // Every file the record names.
+    QList<QString> Paths() const { return versions_.keys(); }
+    // The file was removed by a run (or was not there), rather than made or kept.
+    bool WasRemoved(const QString& path) const { return removed_.contains(path); }
+    // The bytes of a stored version, or nothing when the store has lost them.
+    std::optional<QByteArray> Content(const QByteArray& id);
 
-    // The file is about to get the base's bytes.
-    void NoteWritten(const QString& path, const QByteArray& base);
-    // The file is about to get other bytes (a merge of the user's changes) than the base.
-    void NoteWrittenAs(const QString& path, const QByteArray& base, const QByteArray& disk);
-    // The file stays as it is on disk; its base becomes the one given.
-    void NoteKept(const QString& path, const QByteArray& base);
-    // The file is about to be removed.
+    // The file is about to get the bytes, its newest version.
+    void NoteWritten(const QString& path, const QByteArray& bytes);
+    // The file is about to get other bytes (a merge of the user's changes); the bytes are its
+    // newest version.
+    void NoteWrittenAs(const QString& path, const QByteArray& bytes, const QByteArray& disk);
+    // The file stays as it is on disk; the bytes become its newest version.
+    void NoteKept(const QString& path, const QByteArray& bytes);
+    // The same, for a file whose new bytes are offered beside it: a run that stops before its
+    // end has not shown the offer to the user, so the next run makes it again.
+    void NoteOffered(const QString& path, const QByteArray& bytes);
+    // The file stays as it is, and so do its versions.
+    void NoteUnchanged(const QString& path);
+    // The file is about to be removed, or is not there. Its versions stay in the record, so
+    // that a run knows the file should it come back (the user going back to an earlier
+    // generation).
     void NoteRemoved(const QString& path);
     // Makes this run's journal the record.
     void Commit();
 
-    enum Kind : char { kWritten = 'W', kWrittenAs = 'M', kKept = 'K', kRemoved = 'R', kEnd = 'E' };
+    enum Kind : char {
+        kWritten = 'W',
+        kWrittenAs = 'M',
+        kKept = 'K',
+        kOffered = 'O',
+        kRemoved = 'R',
+        kEnd = 'E',
+    };
     struct Entry {
         char kind = kKept;
         QString path;
-        QByteArray base;
-        QByteArray disk;
+        QList<QByteArray> versions;
+        QByteArray disk;  // the id of the bytes written, for kWrittenAs
     };
+
+    struct RawEntry;
+
+    // How many versions of each file are kept.
+    static constexpr int kMaxVersions = 16;
 
   private:
     struct Writer {
         QFile file;
         quint32 entries = 0;
     };
+    struct Stored {
+        qint64 offset = 0;  // of the compressed data in the object store
+        quint32 size = 0;
+        quint32 compressedSize = 0;
+    };
+    void openObjects();
+    QByteArray store(const QByteArray& bytes);
+    void compactObjects();
+    QList<Entry> takeOver(const QList<RawEntry>& raw, int format);
     void apply(const QList<Entry>& entries, bool verify);
+    void note(Entry entry);
+    QList<QByteArray> withNewest(const QString& path, const QByteArray& id) const;
     void start(Writer& writer, const QString& path);
     void append(Writer& writer, const Entry& entry);
     // Ends the file with its trailer and renames it to the target.
     void finish(Writer& writer, const QString& target);
-    void write(Writer& writer, const QByteArray& bytes);
-    [[noreturn]] void fail(Writer& writer);
+    void write(QFile& file, const QByteArray& bytes);
+    [[noreturn]] void fail(const QFile& file);
 
     QString recordPath_;
     QString journalPath_;
+    QString objectsPath_;
     QString outputFolder_;
-    // The bases below point into these.
-    QByteArray recordBytes_;
-    QByteArray stoppedJournalBytes_;
-    QHash<QString, QByteArray> bases_;
+    // The versions of the last run, by path; then, as the run notes them, of this run.
+    QHash<QString, QList<QByteArray>> versions_;
+    QSet<QString> removed_;
+    QHash<QString, QList<QByteArray>> noted_;
+    QHash<QByteArray, Stored> stored_;
+    QFile objects_;
+    libdeflate_compressor* compressor_ = nullptr;
     Writer journal_;
     QByteArray entryBuffer_;
 };

@@ -101,13 +101,11 @@ void TFormMain::Notice(int message, qint32, const QString& text) {
     prompts_->OpenFolder(folder);
 }
 
-void TFormMain::Conflicts(const QStringList& files) {
+void TFormMain::Conflicts(const QStringList& lines) {
     if (closing_) {
         return;
     }
-    Message(tr("以下文件中你的修改与新生成的内容冲突，两者都已写在冲突标记之间，"
-               "请打开文件选定内容:\n") +
-            files.join(QLatin1Char('\n')));
+    Message(lines.join(QLatin1Char('\n')));
 }
 
 void TFormMain::RunFailed(const QString& message) {

@@ -65,8 +65,8 @@ TMember displayMemberOf(const QString& className) {
 }
 
 // The demo project as it comes (model 0); with a member added to Book, BookType's display
-// member renamed and class Loan deleted (1); with one more member of Book (2); and as it
-// comes but for the comment of Book's display member (3).
+// member renamed and class Loan deleted (1); with one more member of Book (2); as it comes but
+// for the comment of Book's display member (3); and that with a member added to Book (4).
 QString createDemoStore(const QString& path, int model) {
     useStore(path);
     CreateDemoProject();
@@ -80,10 +80,13 @@ QString createDemoStore(const QString& path, int model) {
     if (model == 2) {
         addBookMember("edition");
     }
-    if (model == 3) {
+    if (model == 3 || model == 4) {
         TMember name = displayMemberOf("Book");
         name.memberComment = "图书的正式名称";
         TMemberDAO().UpdateMember(name);
+    }
+    if (model == 4) {
+        addBookMember("pages");
     }
     TDbHelper::CloseConnection();
     return path;
@@ -113,14 +116,49 @@ QString treeDifference(const testing::TempAppFolder& app, const testing::Tree& e
     return testing::firstDifference(testing::treeOf(outputOf(app)), expected);
 }
 
-// Stops the run by an error at the given progress line (0: never).
+QString root() {
+    return "projects/" + DemoProjectName() + "/安卓客户端/";
+}
+
+// The files standard error lists (below the output project), and whether a heading holding the
+// words stands before them.
+QStringList listedIn(const testing::ProcessResult& result, const char* heading = nullptr) {
+    const QStringList lines = result.err.split('\n', Qt::SkipEmptyParts);
+    QStringList files;
+    for (const QString& line : lines) {
+        if (line.startsWith(root())) {
+            files.append(line.mid(root().size()));
+        }
+    }
+    if (heading != nullptr && (lines.isEmpty() || !lines[0].contains(QString::fromUtf8(heading)))) {
+        return {"no heading " + QString::fromUtf8(heading) + " in: " + result.err};
+    }
+    return files;
+}
+
+// Moves the last run's record aside (as on another machine), damages it, or puts another
+// program's file in its place.
+void cloneWithoutRecord(const testing::TempAppFolder& app) {
+    QVERIFY(QDir(outputOf(app) + "/../.quillmere").removeRecursively());
+}
+void damageRecord(const testing::TempAppFolder& app) {
+    const QString record = outputOf(app) + "/../.quillmere/record";
+    testing::writeAll(record, testing::readAll(record).chopped(9));
+}
+void replaceRecord(const testing::TempAppFolder& app) {
+    testing::writeAll(outputOf(app) + "/../.quillmere/record", "build: all\n");
+}
+
+// Stops the run by an error at the given progress line (0: never), or at the first one that
+// ends in the given text.
 class StoppingHost : public TGenerationHost {
   public:
-    explicit StoppingHost(int stopAt = 0) : stopAt_(stopAt) {}
+    explicit StoppingHost(int stopAt = 0, const QString& stopAfter = QString())
+        : stopAt_(stopAt), stopAfter_(stopAfter) {}
     bool completed = false;
 
-    void AppendProgress(const QString&) override {
-        if (++lines_ == stopAt_) {
+    void AppendProgress(const QString& line) override {
+        if (++lines_ == stopAt_ || (!stopAfter_.isEmpty() && line.endsWith(stopAfter_))) {
             throw TError("stopped");
         }
     }
@@ -131,6 +169,7 @@ class StoppingHost : public TGenerationHost {
 
   private:
     int stopAt_;
+    QString stopAfter_;
     int lines_ = 0;
 };
 
@@ -144,7 +183,7 @@ class KeepEditsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        for (int model : {0, 1, 2, 3}) {
+        for (int model : {0, 1, 2, 3, 4}) {
             models_ << createDemoStore(stores_.filePath(QString("model%1.db").arg(model)), model);
         }
     }
@@ -179,22 +218,131 @@ class KeepEditsTest : public QObject {
         QCOMPARE(treeDifference(app, fresh), QString());
     }
 
-    void changesToTheSameLinesAreAConflict() {
+    // Without a record the run cannot tell the user's changes from its own: every file that
+    // differs from the new content is kept, holding both between markers, and listed until the
+    // user has settled it.
+    void withoutATrustedRecordNoEditIsOverwritten() {
+        for (auto lose : {cloneWithoutRecord, damageRecord, replaceRecord}) {
+            testing::TempAppFolder app;
+            QCOMPARE(generate(app, models_[0]).exitCode, 0);
+            editUserFiles(outputOf(app));
+            lose(app);
+            const testing::Tree before = testing::treeOf(outputOf(app));
+            for (int run = 0; run < 2; ++run) {
+                const testing::ProcessResult result = generate(app, models_[0]);
+                QCOMPARE(result.exitCode, 4);
+                QCOMPARE(listedIn(result, "冲突标记"), (QStringList{kHttpUtil, kBookAdd}));
+                QVERIFY(result.out.contains(root() + kHttpUtil +
+                                            (run == 0 ? "合并冲突!\n" : "冲突尚未解决!\n")));
+            }
+            const QByteArray httpUtil = testing::readAll(outputOf(app) + "/" + kHttpUtil);
+            QVERIFY(httpUtil.contains(gbk("\n<<<<<<< 你的修改\n")) &&
+                    httpUtil.contains("http://192.168.1.5/lib/") &&
+                    httpUtil.contains("http://10.0.2.2:8080/JavaWebProject/"));
+            QVERIFY(httpUtil.count("<<<<<<< ") == 1);
+            QVERIFY(testing::readAll(outputOf(app) + "/" + kBookAdd).contains("twice(int x)"));
+            testing::Tree expected = before;
+            expected.remove(kHttpUtil);
+            expected.remove(kBookAdd);
+            testing::Tree after = testing::treeOf(outputOf(app));
+            after.remove(kHttpUtil);
+            after.remove(kBookAdd);
+            QCOMPARE(testing::firstDifference(after, expected), QString());
+        }
+    }
+
+    // Markers are written once and listed on every run until they are gone; then the user's
+    // choice is merged with the changes the model made meanwhile.
+    void aConflictStaysListedUntilSettled() {
         testing::TempAppFolder app;
         QCOMPARE(generate(app, models_[0]).exitCode, 0);
         const QString domain = outputOf(app) + "/" + kBookDomain;
         testing::writeAll(domain,
                           testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
+        const QByteArray block =
+            gbk("<<<<<<< 你的修改\r\n    /*书名*/\r\n||||||| 上次生成\r\n"
+                "    /*图书名称*/\r\n=======\r\n    /*图书的正式名称*/\r\n>>>>>>> 本次生成\r\n");
+        QByteArray marked;
+        for (int model : {3, 3, 4}) {
+            const testing::ProcessResult result = generate(app, models_[model]);
+            QCOMPARE(result.exitCode, 4);
+            QCOMPARE(listedIn(result, "冲突标记"), QStringList{kBookDomain});
+            if (marked.isEmpty()) {
+                marked = testing::readAll(domain);
+                QVERIFY2(marked.contains(block), marked.constData());
+            }
+            QCOMPARE(testing::readAll(domain), marked);
+        }
+        testing::writeAll(domain, marked.replace(block, gbk("    /*书名*/\r\n")));
+        const testing::ProcessResult settled = generate(app, models_[4]);
+        QCOMPARE(settled.exitCode, 0);
+        QCOMPARE(settled.err, QString());
+        testing::Tree expected = freshTree(models_[4]);
+        expected[kBookDomain].replace(gbk("/*图书的正式名称*/"), gbk("/*书名*/"));
+        QCOMPARE(treeDifference(app, expected), QString());
+    }
 
-        const testing::ProcessResult result = generate(app, models_[3]);
-        QCOMPARE(result.exitCode, 4);
-        const QString listed = "projects/" + DemoProjectName() + "/安卓客户端/" + kBookDomain;
-        QVERIFY2(result.err.split('\n').contains(listed), qPrintable(result.err));
-        QVERIFY(result.out.contains(listed + "合并冲突!\n"));
-        const QByteArray expected = gbk(
-            "<<<<<<< your changes\r\n    /*书名*/\r\n||||||| last generated\r\n"
-            "    /*图书名称*/\r\n=======\r\n    /*图书的正式名称*/\r\n>>>>>>> generated now\r\n");
-        QVERIFY2(testing::readAll(domain).contains(expected), testing::readAll(domain).constData());
+    // The user's client goes back (git reset) to an earlier generation with the user's edits;
+    // files holding an earlier generated version count as unchanged, and the next run gives the
+    // fresh tree with the edits.
+    void goingBackToAnEarlierGenerationLosesNothing() {
+        testing::TempAppFolder app;
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        editUserFiles(outputOf(app));
+        const testing::Tree committed = testing::treeOf(outputOf(app));
+        QCOMPARE(generate(app, models_[1]).exitCode, 0);
+        QVERIFY(QDir(outputOf(app)).removeRecursively());
+        for (auto it = committed.cbegin(); it != committed.cend(); ++it) {
+            testing::writeAll(outputOf(app) + "/" + it.key(), it.value());
+        }
+        const testing::ProcessResult result = generate(app, models_[2]);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[2]))), QString());
+    }
+
+    // A changed file of a deleted class is kept and listed on every run until the user removes
+    // it; a picture of the user's over a changed template picture is listed once, the new one
+    // written beside it.
+    void keptFilesAreListedAsLongAsTheyNeedTheUser() {
+        const QString loan = "src/com/mobileclient/domain/Loan.java";
+        const QString picture = "res/drawable/ic_launcher.png";
+        const struct {
+            const char* name;
+            QString file;
+            int model;
+            const char* heading;
+            int secondExit;
+        } cases[] = {
+            {"stale", loan, 1, "不再生成", 4},
+            {"picture", picture, 0, "二进制", 0},
+        };
+        for (const auto& c : cases) {
+            testing::TempAppFolder app;
+            QCOMPARE(generate(app, models_[0]).exitCode, 0);
+            const QString file = outputOf(app) + "/" + c.file;
+            const QByteArray mine = testing::readAll(file) + "mine";
+            testing::writeAll(file, mine);
+            const QString bak = app.path() + "/bak/安卓客户端/" + picture;
+            const QByteArray newPicture = testing::readAll(bak) + "new";
+            testing::writeAll(bak, newPicture);
+            const testing::ProcessResult first = generate(app, models_[c.model]);
+            QCOMPARE(first.exitCode, 4);
+            QCOMPARE(listedIn(first, c.heading), QStringList{c.file});
+            const testing::ProcessResult second = generate(app, models_[c.model]);
+            QCOMPARE(second.exitCode, c.secondExit);
+            QCOMPARE(listedIn(second), c.secondExit == 4 ? QStringList{c.file} : QStringList());
+            QCOMPARE(testing::readAll(file), mine);
+            if (c.file == picture) {
+                QCOMPARE(testing::readAll(file + ".generated~"), newPicture);
+                QVERIFY(second.out.contains(root() + picture + "保留手工修改!\n"));
+            } else {
+                QVERIFY(QFile::remove(file));
+                const testing::ProcessResult settled = generate(app, models_[c.model]);
+                QCOMPARE(settled.exitCode, 0);
+                QCOMPARE(settled.err, QString());
+            }
+        }
     }
 
     // A second run is refused while the lock is held, also one left by a killed run is not.
@@ -222,6 +370,22 @@ class KeepEditsTest : public QObject {
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(generate(app, models_[1]).exitCode, 0);
         QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[1]))), QString());
+    }
+
+    void aRunStoppedAfterAConflictIsReportedByTheNext() {
+        testing::TempAppFolder app;
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        const QString domain = outputOf(app) + "/" + kBookDomain;
+        testing::writeAll(domain,
+                          testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
+        useStore(models_[3]);
+        StoppingHost stopping(0, "合并冲突!");
+        RunGeneration({1, DemoProjectName(), "quillmere", app.path()}, stopping);
+        QVERIFY(!stopping.completed && testing::readAll(domain).contains("<<<<<<< "));
+        const testing::ProcessResult result = generate(app, models_[3]);
+        QCOMPARE(result.exitCode, 4);
+        QCOMPARE(listedIn(result, "冲突标记"), QStringList{kBookDomain});
+        QCOMPARE(testing::readAll(domain).count("<<<<<<< "), 1);
     }
 
     // The user edited model 0's files; a run of model 1 stops at one point after another (after

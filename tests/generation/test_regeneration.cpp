@@ -1,7 +1,13 @@
 // The pieces of managed regeneration: what becomes of a file in each state on disk and in
-// either mode, and the record's defence against damage.
+// either mode, what stays listed until the user acts, the record's defence against damage and
+// its earlier format, and what a replaced file keeps or a full disk reports.
+
+#include <zlib.h>
+
+#include <QtEndian>
 
 #include "TestSupport.h"
+#include "common/Error.h"
 #include "generation/OutputProject.h"
 
 namespace {
@@ -15,15 +21,28 @@ struct Run {
     QStringList lines;
     QStringList conflicts;
 };
-Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes, bool keepExisting) {
+Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes) {
     Run run;
     TOutputProject output(app, "P", mode, [&run](const QString& line) { run.lines << line; });
     if (!bytes.isNull()) {
-        output.copy("f.txt", bytes, keepExisting);
+        output.copy("f.txt", bytes);
     }
     output.finish();
     run.conflicts = output.conflicts();
     return run;
+}
+
+const QString kShown = "projects/P/安卓客户端/f.txt";
+
+// The list of what to settle names the file once, under a heading holding the given words.
+void checkListed(const Run& run, const char* heading, const char* name) {
+    if (heading == nullptr) {
+        QVERIFY2(run.conflicts.isEmpty(), name);
+        return;
+    }
+    QCOMPARE(run.conflicts.size(), 2);
+    QVERIFY2(run.conflicts[0].contains(QString::fromUtf8(heading)), name);
+    QCOMPARE(run.conflicts[1], kShown);
 }
 
 }  // namespace
@@ -36,53 +55,82 @@ class RegenerationTest : public QObject {
     // then made again by a second run (or no longer made: kAbsent).
     void eachFileFollowsWhatHappenedToIt() {
         using enum TWriteMode;
+        const QByteArray twoWay =
+            "<<<<<<< 你的修改\nmine\n||||||| 上次生成\n=======\nb\n>>>>>>> 本次生成\n";
         const struct {
             const char* name;
             TWriteMode mode;
             QByteArray first, user, second;
-            bool keepExisting;
             QByteArray after;
-            const char* line;  // what the second run reports of the file
-            bool conflict;
+            const char* line;    // what the second run reports of the file
+            const char* listed;  // the heading the file is listed under
         } cases[] = {
-            {"unchanged, new content", KeepEdits, "a\n", kAbsent, "b\n", false, "b\n", nullptr},
-            {"edited, same content", KeepEdits, "a\n", "mine\n", "a\n", false, "mine\n",
-             "保留手工修改!"},
-            {"both changed", KeepEdits, "a\nb\nc\n", "A\nb\nc\n", "a\nb\nC\n", false, "A\nb\nC\n",
+            {"unchanged, new content", KeepEdits, "a\n", kAbsent, "b\n", "b\n", nullptr},
+            {"edited, same content", KeepEdits, "a\n", "mine\n", "a\n", "mine\n", "保留手工修改!"},
+            {"both changed", KeepEdits, "a\nb\nc\n", "A\nb\nc\n", "a\nb\nC\n", "A\nb\nC\n",
              "合并完成!"},
             {"both changed, binary", KeepEdits, kPicture, kPicture + "mine", kPicture + "new",
-             false, kPicture + "mine", "合并冲突!", true},
-            {"deleted by the user", KeepEdits, "a\n", kDeleted, "b\n", false, "b\n", nullptr},
-            {"edited, overwritten", Overwrite, "a\n", "mine\n", "a\n", false, "a\n", nullptr},
-            {"stale, unchanged", KeepEdits, "a\n", kAbsent, kAbsent, false, kAbsent, "删除完成!"},
-            {"stale, edited", KeepEdits, "a\n", "mine\n", kAbsent, false, "mine\n",
-             "已不再生成，保留手工修改!"},
-            {"stale, edited, overwritten", Overwrite, "a\n", "mine\n", kAbsent, false, kAbsent,
+             kPicture + "mine", "是二进制文件，保留你的版本，新生成的版本写在f.txt.generated~!",
+             "二进制"},
+            {"deleted by the user", KeepEdits, "a\n", kDeleted, "b\n", "b\n", nullptr},
+            {"edited, overwritten", Overwrite, "a\n", "mine\n", "a\n", "a\n", nullptr},
+            {"stale, unchanged", KeepEdits, "a\n", kAbsent, kAbsent, kAbsent, "删除完成!"},
+            {"stale, edited", KeepEdits, "a\n", "mine\n", kAbsent, "mine\n",
+             "已不再生成，保留手工修改!", "不再生成"},
+            {"stale, edited, overwritten", Overwrite, "a\n", "mine\n", kAbsent, kAbsent,
              "删除完成!"},
-            {"no record, kept at the top", KeepEdits, kAbsent, "mine\n", "b\n", true, "mine\n",
-             nullptr},
-            {"no record, replaced below", KeepEdits, kAbsent, "mine\n", "b\n", false, "b\n",
-             nullptr},
+            {"no record, different", KeepEdits, kAbsent, "mine\n", "b\n", twoWay, "合并冲突!",
+             "冲突标记"},
+            {"no record, the same", KeepEdits, kAbsent, "b\n", "b\n", "b\n", nullptr},
+            {"no record, overwritten", Overwrite, kAbsent, "mine\n", "b\n", "b\n", nullptr},
         };
         for (const auto& c : cases) {
             QTemporaryDir app;
             const QString file = app.filePath("projects/P/安卓客户端/f.txt");
             if (!c.first.isNull()) {
-                runOnce(app.path(), c.mode, c.first, c.keepExisting);
+                runOnce(app.path(), c.mode, c.first);
             }
             if (c.user == kDeleted) {
                 QFile::remove(file);
             } else if (!c.user.isNull()) {
                 testing::writeAll(file, c.user);
             }
-            const Run second = runOnce(app.path(), c.mode, c.second, c.keepExisting);
+            const Run second = runOnce(app.path(), c.mode, c.second);
             QVERIFY2(QFile::exists(file) == !c.after.isNull(), c.name);
             QVERIFY2(testing::readAll(file) == c.after, c.name);
-            const QString shown = "projects/P/安卓客户端/f.txt";
             QCOMPARE(second.lines,
-                     c.line ? QStringList{shown + QString::fromUtf8(c.line)} : QStringList());
-            QCOMPARE(second.conflicts, c.conflict ? QStringList{shown} : QStringList());
+                     c.line ? QStringList{kShown + QString::fromUtf8(c.line)} : QStringList());
+            checkListed(second, c.listed, c.name);
             QVERIFY(!QFile::exists(app.filePath("projects/P/安卓客户端/.quillmere")));
+        }
+    }
+
+    // What stays listed: markers until they are gone, a changed file the model no longer makes
+    // until it is gone; a binary file only on the run that offers the new content.
+    void listedUntilTheUserActs() {
+        const struct {
+            const char* name;
+            QByteArray first, user, later;
+            const char* listed[3];  // on the second run, a third, and one after the user acted
+        } cases[] = {
+            {"markers", "a\n", "A\n", "b\n", {"冲突标记", "冲突标记", nullptr}},
+            {"binary", kPicture, kPicture + "mine", kPicture + "new", {"二进制", nullptr, nullptr}},
+            {"stale", "a\n", "mine\n", kAbsent, {"不再生成", "不再生成", nullptr}},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString file = app.filePath("projects/P/安卓客户端/f.txt");
+            runOnce(app.path(), TWriteMode::KeepEdits, c.first);
+            testing::writeAll(file, c.user);
+            checkListed(runOnce(app.path(), TWriteMode::KeepEdits, c.later), c.listed[0], c.name);
+            const QByteArray left = testing::readAll(file);
+            checkListed(runOnce(app.path(), TWriteMode::KeepEdits, c.later), c.listed[1], c.name);
+            QVERIFY2(testing::readAll(file) == left, c.name);  // never merged twice
+            testing::writeAll(file, c.user);                   // the user settles it
+            if (c.later.isNull()) {
+                QFile::remove(file);
+            }
+            checkListed(runOnce(app.path(), TWriteMode::KeepEdits, c.later), c.listed[2], c.name);
         }
     }
 
@@ -99,19 +147,71 @@ class RegenerationTest : public QObject {
         for (const auto& c : cases) {
             QTemporaryDir app;
             const QString record = app.filePath("projects/P/.quillmere/record");
-            runOnce(app.path(), TWriteMode::KeepEdits, "a\n", false);
+            runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
             testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), "mine\n");
             QByteArray bytes = testing::readAll(record);
             c.damage(bytes);
             testing::writeAll(record, bytes);
-            // Trusted, the record keeps the user's file; untrusted, the run writes as before.
-            const Run second = runOnce(app.path(), TWriteMode::KeepEdits, "a\n", false);
+            // Trusted, the record keeps the user's file; untrusted, the user's file is kept all
+            // the same, the new content offered beside the user's between markers.
+            const Run second = runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
             const bool damaged = QByteArray(c.name) != "no damage";
-            QCOMPARE(second.lines.size(), 1);
+            QCOMPARE(second.lines.size(), damaged ? 2 : 1);
             QVERIFY2(second.lines[0].contains(record) == damaged, qPrintable(second.lines[0]));
-            QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")),
-                     QByteArray(damaged ? "a\n" : "mine\n"));
+            const QByteArray after = testing::readAll(app.filePath("projects/P/安卓客户端/f.txt"));
+            QVERIFY2(
+                damaged ? after.contains("\nmine\n") && after.contains("\na\n") : after == "mine\n",
+                c.name);
+            checkListed(second, damaged ? "冲突标记" : nullptr, c.name);
         }
+    }
+
+    void aReplacedFileKeepsItsModeAndAFullDiskIsNamed() {
+        QTemporaryDir app;
+        const QString file = app.filePath("projects/P/安卓客户端/f.txt");
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                          QFile::WriteUser | QFile::ExeUser | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(file, mode));
+        runOnce(app.path(), TWriteMode::KeepEdits, "b\n");
+        QCOMPARE(testing::readAll(file), QByteArray("b\n"));
+        QCOMPARE(QFile::permissions(file), mode);
+
+        // Every write of the next replacement lands on a full device.
+        QVERIFY(QFile::link("/dev/full", app.filePath("projects/P/.quillmere/scratch")));
+        try {
+            runOnce(app.path(), TWriteMode::KeepEdits, "c\n");
+            QFAIL("a full disk went unnoticed");
+        } catch (const TError& error) {
+            QVERIFY2(error.message().contains("No space left on device"),
+                     qPrintable(error.message()));
+        }
+        QCOMPARE(testing::readAll(file), QByteArray("b\n"));
+        QVERIFY(QFile::exists("/dev/full"));
+    }
+
+    // A record of the earlier format held each file's last generated bytes in place.
+    void aRecordOfTheEarlierFormatIsTakenOver() {
+        QTemporaryDir app;
+        QByteArray entry = QByteArray("K") + QByteArray("\x05\0\0\0f.txt", 9) +
+                           QByteArray("\x06\0\0\0a\nb\nc\n", 10);
+        auto appendCrc = [](QByteArray& bytes) {
+            const quint32 crc = crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()),
+                                      static_cast<uInt>(bytes.size()));
+            char little[4];
+            qToLittleEndian(crc, little);
+            bytes.append(little, 4);
+        };
+        appendCrc(entry);
+        QByteArray trailer("E\x01\0\0\0", 5);
+        appendCrc(trailer);
+        testing::writeAll(app.filePath("projects/P/.quillmere/record"),
+                          "Quillmere regeneration record 1\n" + entry + trailer);
+        testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), "A\nb\nc\n");
+        const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\nb\nC\n");
+        QCOMPARE(run.lines, QStringList{kShown + "合并完成!"});
+        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")),
+                 QByteArray("A\nb\nC\n"));
     }
 
     // Paths come from a file anyone can write: one that leads out of the output project makes
@@ -127,7 +227,7 @@ class RegenerationTest : public QObject {
             record.NoteKept("../victim.txt", "a\n");
             record.Commit();
         }
-        const Run run = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent, false);
+        const Run run = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent);
         QCOMPARE(run.lines.size(), 1);
         QVERIFY(QFile::exists(app.filePath("projects/P/victim.txt")));
     }

@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -29,6 +30,11 @@ struct Figures {
     double peakMiB = 0;
     double floorSeconds = 0;
     double rerunSeconds = 0;  // a second run over the unchanged tree
+    qint64 recordBytes = 0;   // what the first run keeps in .quillmere
+    // After a change of every class: a run keeping the user's changes (managed) and one with
+    // --overwrite (plain), each over its own copy of the same tree.
+    double managedSeconds = 0;
+    double plainSeconds = 0;
 };
 
 class SilentHost : public TGenerationHost {
@@ -165,7 +171,7 @@ QString makeAppFolder(const QString& app) {
     return app;
 }
 
-double runOnce(const QString& app) {
+double runOnce(const QString& app, bool overwrite = false) {
     SilentHost host;
     QElapsedTimer timer;
     timer.start();
@@ -174,12 +180,37 @@ double runOnce(const QString& app) {
     request.projectName = QStringLiteral("Bench");
     request.packageName = QStringLiteral("quillmere");
     request.appFolder = app;
+    request.overwrite = overwrite;
     RunGeneration(request, host);
     if (!host.completed) {
         std::fprintf(stderr, "run failed: %s\n", qPrintable(host.failure));
         std::exit(1);
     }
     return timer.nsecsElapsed() / 1e9;
+}
+
+qint64 bytesBelow(const QString& folder) {
+    qint64 bytes = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        bytes += it.fileInfo().size();
+    }
+    return bytes;
+}
+
+void keepFastest(double seconds, double* best) {
+    if (*best == 0 || seconds < *best) {
+        *best = seconds;
+    }
+}
+
+// Changes the comment of every class's display member, which every class's files show.
+void changeEveryClass(int round) {
+    QSqlQuery query(TDbHelper().GetConnection());
+    query.exec(QStringLiteral("UPDATE t_member SET memberComment = 'title%1' WHERE memberName = "
+                              "'title'")
+                   .arg(round));
 }
 
 // One run into a fresh app folder: its wall time, user time and peak memory; then a second run
@@ -197,10 +228,27 @@ void timeOneRun(const QString& app, Figures* best) {
     if (best->peakMiB == 0) {
         best->peakMiB = peakMemoryMiB();
     }
+    best->recordBytes = bytesBelow(app + QStringLiteral("/projects/Bench/.quillmere"));
     ::sync();
-    const double rerun = runOnce(app);
-    if (best->rerunSeconds == 0 || rerun < best->rerunSeconds) {
-        best->rerunSeconds = rerun;
+    keepFastest(runOnce(app), &best->rerunSeconds);
+}
+
+// The same change of the model regenerated over two copies of one tree, keeping the user's
+// changes and overwriting.
+void timeManagedAndPlain(const QString& managedApp, const QString& plainApp, int round,
+                         Figures* best) {
+    runOnce(managedApp);
+    QDir(plainApp + QStringLiteral("/projects")).removeRecursively();
+    runOnce(plainApp);
+    changeEveryClass(round);
+    // The disk's speed drifts; the two take turns at going first.
+    for (int turn = 0; turn < 2; ++turn) {
+        ::sync();
+        if ((turn + round) % 2 == 0) {
+            keepFastest(runOnce(managedApp), &best->managedSeconds);
+        } else {
+            keepFastest(runOnce(plainApp, true), &best->plainSeconds);
+        }
     }
 }
 
@@ -227,6 +275,11 @@ Figures measure(int classCount, int memberCount, const QString& workFolder) {
         ++figures.files;
         figures.bytes += it.fileInfo().size();
     }
+    for (int rep = 0; rep < kRepetitions; ++rep) {
+        timeManagedAndPlain(work.filePath(QStringLiteral("app%1").arg(rep)),
+                            makeAppFolder(work.filePath(QStringLiteral("plain%1").arg(rep))), rep,
+                            &figures);
+    }
     TDbHelper::CloseConnection();
     return figures;
 }
@@ -249,15 +302,20 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("work folder: %s\n", qPrintable(workFolder));
-    std::printf("%8s %8s %10s %10s %8s %12s %10s %8s %10s %10s\n", "classes", "members", "time s",
-                "user s", "files", "bytes", "floor s", "ratio", "peak MiB", "rerun s");
+    std::printf("%8s %8s %10s %10s %8s %12s %10s %8s %10s %10s %12s %8s %10s %10s %8s\n", "classes",
+                "members", "time s", "user s", "files", "bytes", "floor s", "ratio", "peak MiB",
+                "rerun s", "record B", "record", "managed s", "plain s", "ratio");
     for (int classes : sizes) {
         const Figures f = measure(classes, members, workFolder);
-        std::printf("%8d %8d %10.3f %10.3f %8lld %12lld %10.3f %8.2f %10.1f %10.3f\n", classes,
-                    members, f.seconds, f.cpuSeconds, static_cast<long long>(f.files),
-                    static_cast<long long>(f.bytes), f.floorSeconds,
-                    f.floorSeconds > 0 ? f.seconds / f.floorSeconds : 0.0, f.peakMiB,
-                    f.rerunSeconds);
+        std::printf(
+            "%8d %8d %10.3f %10.3f %8lld %12lld %10.3f %8.2f %10.1f %10.3f %12lld %8.2f %10.3f "
+            "%10.3f %8.2f\n",
+            classes, members, f.seconds, f.cpuSeconds, static_cast<long long>(f.files),
+            static_cast<long long>(f.bytes), f.floorSeconds,
+            f.floorSeconds > 0 ? f.seconds / f.floorSeconds : 0.0, f.peakMiB, f.rerunSeconds,
+            static_cast<long long>(f.recordBytes),
+            f.bytes > 0 ? static_cast<double>(f.recordBytes) / f.bytes : 0.0, f.managedSeconds,
+            f.plainSeconds, f.plainSeconds > 0 ? f.managedSeconds / f.plainSeconds : 0.0);
         std::fflush(stdout);
     }
     return 0;

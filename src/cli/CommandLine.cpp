@@ -5,11 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "common/Error.h"
 #include "generation/AutoCode.h"
 #include "generation/CodeModel.h"
+#include "generation/FileOperate.h"
 #include "generation/ModelChecks.h"
 #include "server/DevServer.h"
 #include "server/Servlets.h"
@@ -54,10 +57,21 @@ QByteArray usageText(const QString& command) {
     return text;
 }
 
+// The first write to standard output or error that failed, as a message; the command then
+// ends with exit status 1 whatever else it did.
+QString outputFailure;
+
+void writeOut(FILE* stream, const QByteArray& bytes) {
+    if (!TFileOperate::WriteStream(stream, bytes) && outputFailure.isEmpty()) {
+        outputFailure =
+            QStringLiteral("无法写入%1: %2")
+                .arg(stream == stdout ? QStringLiteral("标准输出") : QStringLiteral("标准错误输出"),
+                     QString::fromLocal8Bit(std::strerror(errno)));
+    }
+}
+
 void printLine(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, bytes.size(), stream);
-    std::fflush(stream);
+    writeOut(stream, text.toUtf8() + '\n');
 }
 
 struct UsageError {
@@ -272,8 +286,7 @@ int exportModel(const QStringList& arguments, const QString& executableFolder) {
     const qint32 projectId = findProject(options, &name);
     const TProjectContents project = ReadProjectContents(projectId, name);
     if (!options.contains("--out")) {
-        const QByteArray text = ModelFileText(project);
-        std::fwrite(text.constData(), 1, text.size(), stdout);
+        writeOut(stdout, ModelFileText(project));
         return kOk;
     }
     const QString path = QFileInfo(options.value("--out")).absoluteFilePath();
@@ -383,13 +396,10 @@ bool asksForHelp(const QStringList& arguments) {
     return arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
 }
 
-}  // namespace
-
-int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
+int runCommand(const QStringList& arguments, const QString& executableFolder) {
     const QString command = arguments.value(0);
     if (asksForHelp(arguments)) {
-        const QByteArray text = usageText(command) + kPathRule;
-        std::fwrite(text.constData(), 1, text.size(), stdout);
+        writeOut(stdout, usageText(command) + kPathRule);
         return kOk;
     }
     try {
@@ -412,11 +422,21 @@ int RunCommandLine(const QStringList& arguments, const QString& executableFolder
                                            : QStringLiteral("unknown command: %1").arg(command)};
     } catch (const UsageError& error) {
         printLine(stderr, error.message);
-        const QByteArray usage = usageText(command);
-        std::fwrite(usage.constData(), 1, usage.size(), stderr);
+        writeOut(stderr, usageText(command));
         return kUsage;
     } catch (const TError& error) {
         printLine(stderr, error.message());
         return kFailure;
     }
+}
+
+}  // namespace
+
+int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
+    const int status = runCommand(arguments, executableFolder);
+    if (outputFailure.isEmpty()) {
+        return status;
+    }
+    writeOut(stderr, outputFailure.toUtf8() + '\n');
+    return kFailure;
 }

@@ -37,10 +37,10 @@ TCommandResult checkAndWrite(Command&& command) {
     return result;
 }
 
-// A decimal integer with an optional sign that fits 32 bits.
+// A whole number from 0 in decimal digits that fits 32 bits, as model files take lengths.
 std::optional<qint32> parseLength(const QString& lengthText) {
     static const QRegularExpression decimal(
-        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+")));
     bool fits = false;
     const qint32 value = lengthText.toInt(&fits, 10);
     if (!decimal.match(lengthText).hasMatch() || !fits) {
@@ -65,7 +65,7 @@ TEnteredMember readEntry(const TMemberEntry& entry) {
         length = parseLength(entry.lengthText);
     }
     if (!length) {
-        entered.problem = text("长度\"%1\"不是有效的整数，请输入整数长度!").arg(entry.lengthText);
+        entered.problem = text("长度\"%1\"无效，请输入不小于0的整数长度!").arg(entry.lengthText);
         return entered;
     }
     m.memberLength = category == MemberCategory::String ? *length : 0;

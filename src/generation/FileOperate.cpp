@@ -241,3 +241,9 @@ TFileOperate::Tree TFileOperate::ListTree(const QString& folder) {
     listTree(root, folder, tree);
     return tree;
 }
+
+bool TFileOperate::WriteStream(std::FILE* stream, const QByteArray& bytes) {
+    const size_t size = static_cast<size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}

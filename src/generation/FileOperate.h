@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 #include <optional>
 
 // All file access of a generation run. Every path is absolute (resolved against the app
@@ -34,6 +35,9 @@ class TFileOperate {
     static void RenameOver(const QString& from, const QString& to);
     static void RemoveFile(const QString& file);
     static void MakeFolder(const QString& folder);
+    // Writes the bytes to a stream (standard output or error) and flushes it; false, with errno
+    // set, when the stream did not take them all (a full disk, a closed pipe).
+    static bool WriteStream(std::FILE* stream, const QByteArray& bytes);
 
     // A folder tree: its subfolders and files, as paths relative to the folder, in name order
     // with each folder's entries after it (hidden entries included). A folder that does not

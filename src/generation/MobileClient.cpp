@@ -1,6 +1,7 @@
 #include "generation/MobileClient.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "common/Error.h"
 #include "generation/FileOperate.h"
@@ -42,13 +43,35 @@ QString joinPerClass(const TProjectModel& project,
     return entries.join(QLatin1Char(','));
 }
 
-// A template file's text with each placeholder replaced by the printed text.
-QString filledIn(QString text,
-                 std::initializer_list<std::pair<const char*, const TPrinter&>> placeholders) {
-    for (const auto& [placeholder, printer] : placeholders) {
-        text.replace(QLatin1String(placeholder), printer.text());
+// A template file's text with each placeholder ("$First") replaced by the printed text, in one
+// pass: the file's text becomes a printer template in which every other dollar sign is literal,
+// so the inserted texts, which hold the user's words, are never searched for placeholders.
+QString filledIn(const QString& text,
+                 std::initializer_list<std::pair<QStringView, const TPrinter&>> placeholders) {
+    TVars vars;
+    QString asTemplate;
+    asTemplate.reserve(text.size() + 64);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            continue;  // the printer ends each line with CR LF again
+        }
+        if (text[i] != u'$') {
+            asTemplate.append(text[i]);
+            continue;
+        }
+        const auto placeholder =
+            std::find_if(placeholders.begin(), placeholders.end(), [&](const auto& entry) {
+                return QStringView(text).mid(i + 1).startsWith(entry.first);
+            });
+        if (placeholder == placeholders.end()) {
+            asTemplate.append(QStringLiteral("$$"));
+            continue;
+        }
+        asTemplate.append(u'$').append(placeholder->first).append(u'$');
+        vars.set(placeholder->first, placeholder->second.text());
+        i += placeholder->first.size();
     }
-    return text;
+    return TPrinter().print(asTemplate, vars).text();
 }
 
 }  // namespace
@@ -76,7 +99,7 @@ TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QStri
             vars);
     }
     return {QString(), QStringLiteral("AndroidManifest.xml"),
-            filledIn(templateText, {{"$activityString", activities}}), FileEncoding::Utf8WithBom,
+            filledIn(templateText, {{u"activityString", activities}}), FileEncoding::Utf8WithBom,
             QString()};
 }
 
@@ -127,7 +150,7 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
     }
     TGeneratedFile file = TGeneratedFile::Java(
         "activity", QStringLiteral("MainMenuActivity.java"),
-        filledIn(templateText, {{"$First", first}, {"$Second", second}, {"$Third", third}}));
+        filledIn(templateText, {{u"First", first}, {u"Second", second}, {u"Third", third}}));
     file.progressName = QStringLiteral("MainMenuActivity");
     return file;
 }

@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "common/Error.h"
+#include "generation/FileOperate.h"
 #include "server/BrowsePage.h"
 #include "server/Connection.h"
 #include "server/PictureFolder.h"
@@ -38,11 +39,23 @@ constexpr size_t kConnectionThreads = 256;
 
 std::mutex outputMutex;
 
+// Set when a line could not be written to standard output; serve then ends with exit status 1.
+QString outputFailure;
+
 void printLine(const QString& line) {
     const QByteArray bytes = line.toUtf8() + '\n';
     std::lock_guard lock(outputMutex);
-    std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    if (!TFileOperate::WriteStream(stdout, bytes) && outputFailure.isEmpty()) {
+        outputFailure = QStringLiteral("无法写入标准输出: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+}
+
+void checkOutput() {
+    std::lock_guard lock(outputMutex);
+    if (!outputFailure.isEmpty()) {
+        throw TError(outputFailure);
+    }
 }
 
 // Runs the servlets on a thread of their own, one request at a time: the data file's connection
@@ -599,6 +612,7 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     printLine(QStringLiteral("数据文件: %1").arg(settings.dataPath));
     printLine(QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
     printLine(QStringLiteral("按Ctrl-C停止"));
+    checkOutput();
 
     std::atomic<bool> listening{true};
     std::thread waiter([&] {
@@ -617,4 +631,5 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     listening = false;
     waiter.join();
     printLine(QStringLiteral("开发服务器已停止"));
+    checkOutput();
 }

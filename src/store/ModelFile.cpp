@@ -8,6 +8,7 @@
 #include <QSet>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "common/Error.h"
 #include "store/ClassDAO.h"
@@ -275,13 +276,59 @@ void checkMemberTypes(const TProjectContents& project) {
     }
 }
 
-QString parseErrorText(const QByteArray& text, const QJsonParseError& error) {
-    const QByteArray before = text.left(error.offset);
+// "第3行第5列": the place of a byte offset, the column counted in characters.
+QString placeInText(const QByteArray& text, qsizetype offset) {
+    const QByteArray before = text.left(offset);
     const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-    return QStringLiteral("不是合法的JSON: 第%1行第%2列: %3")
+    return QStringLiteral("第%1行第%2列")
         .arg(before.count('\n') + 1)
-        .arg(QString::fromUtf8(before.mid(lineStart)).size() + 1)
-        .arg(error.errorString());
+        .arg(QString::fromUtf8(before.mid(lineStart)).size() + 1);
+}
+
+QString parseErrorText(const QByteArray& text, const QJsonParseError& error) {
+    return QStringLiteral("不是合法的JSON: %1: %2")
+        .arg(placeInText(text, error.offset), error.errorString());
+}
+
+// The JSON string starting at `start` (a quote) as its text, and where it ends.
+QString jsonString(const QByteArray& text, qsizetype start, qsizetype* end) {
+    qsizetype i = start + 1;
+    while (text[i] != '"') {
+        i += text[i] == '\\' ? 2 : 1;
+    }
+    *end = i + 1;
+    const QByteArray raw = text.mid(start, *end - start);
+    return raw.contains('\\') ? QJsonDocument::fromJson('[' + raw + ']').array().at(0).toString()
+                              : QString::fromUtf8(raw.mid(1, raw.size() - 2));
+}
+
+// A key given twice in one object: the parser keeps the last value, so the file would not say
+// what it seems to. The text is well-formed JSON already.
+void checkNoRepeatedKeys(const QByteArray& text) {
+    QList<std::optional<QSet<QString>>> open;  // an object's keys so far; nothing for an array
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '{' || c == '[') {
+            open.append(c == '{' ? std::optional<QSet<QString>>(QSet<QString>()) : std::nullopt);
+        } else if (c == '}' || c == ']') {
+            open.removeLast();
+        } else if (c == '"') {
+            qsizetype end = 0;
+            const QString string = jsonString(text, i, &end);
+            qsizetype next = end;
+            while (next < text.size() && QByteArray(" \t\r\n").contains(text[next])) {
+                ++next;
+            }
+            const bool isKey = next < text.size() && text[next] == ':' && open.last();
+            if (isKey && !open.last()->contains(string)) {
+                open.last()->insert(string);
+            } else if (isKey) {
+                throw TError(QStringLiteral("%1: 字段\"%2\"在同一对象中出现了两次")
+                                 .arg(placeInText(text, i), string));
+            }
+            i = end - 1;
+        }
+    }
 }
 
 }  // namespace
@@ -304,6 +351,7 @@ TProjectContents ParseModelFile(const QByteArray& text) {
     if (error.error != QJsonParseError::NoError) {
         throw TError(parseErrorText(text, error));
     }
+    checkNoRepeatedKeys(text);
     const QJsonValue root =
         document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
     const FieldReader reader(root, QStringLiteral("文件顶层"));

@@ -63,6 +63,8 @@ class CommandLineTest : public QObject {
             << QStringList{"generate", "--model", "m.json", "--project", "A"} << 2;
         QTest::newRow("import two files") << QStringList{"import", "a.json", "b.json"} << 2;
         QTest::newRow("export no project") << QStringList{"export"} << 2;
+        QTest::newRow("port out of range")
+            << QStringList{"serve", "--project", "Twice", "--port", "65536"} << 2;
         QTest::newRow("import, no store")
             << QStringList{"import", kEdgeFile, "--store", "none.db"} << 1;
         // Commands that only read never make a store of an empty file.
@@ -215,6 +217,47 @@ class CommandLineTest : public QObject {
             << "第4个类\"Loan\"的第3个成员\"reader\": 未知的成员类型\"布尔型\"";
         QTest::newRow("newer version") << QByteArray("\"formatVersion\": 1")
                                        << QByteArray("\"formatVersion\": 2") << "格式版本为2";
+        const QByteArray typeId =
+            "\"integer\": true, \"float\": false, \"query\": false, "
+            "\"dropDown\": false, \"queryScreen\": true, \"phoneList\": "
+            "true, \"comment\": \"类别编号\"}";
+        const QString typeIdPlace = "第1个类\"BookType\"的第1个成员\"typeId\": ";
+        const QString typeNamePlace = "第1个类\"BookType\"的第2个成员\"typeName\": ";
+        const auto typeIdRow = [&](const char* tag, const char* from, const char* to,
+                                   const QString& message) {
+            QTest::newRow(tag) << typeId << QByteArray(typeId).replace(from, to)
+                               << typeIdPlace + message;
+        };
+        typeIdRow("missing flag", "\"dropDown\": false, ", "", "缺少字段\"dropDown\"");
+        typeIdRow("number for a text", "\"类别编号\"", "7", "字段\"comment\"的值7不对，应为文本");
+        typeIdRow("text for a flag", "\"query\": false", "\"query\": \"false\"",
+                  "字段\"query\"的值\"false\"不对，应为true或false");
+        typeIdRow("unknown member field", "\"类别编号\"}", "\"类别编号\", \"note\": \"\"}",
+                  "未知字段\"note\"");
+        QTest::newRow("repeated member key")
+            << typeId
+            << QByteArray(typeId).replace("\"类别编号\"}", "\"类别编号\", \"comment\": \"x\"}")
+            << "第10行第213列: 字段\"comment\"在同一对象中出现了两次";
+        const QByteArray typeName =
+            "\"typeName\", \"type\": \"字符串\", \"length\": 20, "
+            "\"key\": false, \"required\": true, \"integer\": false";
+        const auto typeNameRow = [&](const char* tag, const char* from, const char* to,
+                                     const QString& message) {
+            QTest::newRow(tag) << typeName << QByteArray(typeName).replace(from, to)
+                               << typeNamePlace + message;
+        };
+        typeNameRow("negative length", "20", "-5", "字段\"length\"的值-5不对，应为不小于0的整数");
+        typeNameRow("fractional length", "20", "20.5", "字段\"length\"的值20.5不对");
+        typeNameRow("length as text", "20", "\"20\"", "字段\"length\"的值\"20\"不对");
+        typeNameRow("integer flag on a text", "\"integer\": false", "\"integer\": true",
+                    "字段\"integer\"的值true不对，成员类型为\"字符串\"时应为false");
+        QTest::newRow("repeated class key")
+            << QByteArray("\"friendName\": \"图书类别\",")
+            << QByteArray("\"friendName\": \"图书类别\",\n      \"friendName\": \"类别\",")
+            << "第8行第7列: 字段\"friendName\"在同一对象中出现了两次";
+        QTest::newRow("empty project name")
+            << QByteArray("\"project\": \"图书管理\"") << QByteArray("\"project\": \"\"")
+            << "文件顶层: 字段\"project\"的值\"\"不对";
     }
     void badModelFilesChangeNothing() {
         QFETCH(QByteArray, from);
@@ -240,6 +283,52 @@ class CommandLineTest : public QObject {
         QCOMPARE(generated.exitCode, 1);
         QCOMPARE(generated.err, imported.err);
         QVERIFY(!QDir(app.path() + "/projects").exists());
+    }
+
+    // A store flag counts as yes only when it is 1: so the model file says, and so it reads back.
+    void aStoreFlagOtherThanOneIsNo() {
+        testing::TempStore temp;
+        testing::seedModel(testing::ProjectBuilder("P")
+                               .cls("Book", "图书", {"id 整型 KDP", "title 字符串 -"})
+                               .build());
+        TMember title = TMemberDAO().ListMembers(1).last();
+        title.memberIsMust = title.queryFlag = title.memberIsDisplay = 2;
+        title.memberQueryDisplay = title.androidDisplay = title.memberIsPri = -1;
+        TMemberDAO().UpdateMember(title);
+        TDbHelper::CloseConnection();
+        const QString model = runCli({"export", "--project", "P", "--store", temp.path()}).out;
+        const QString line = model.split('\n').filter("\"title\"").value(0);
+        QVERIFY2(line.contains("\"key\": false") && !line.contains("true"), qPrintable(model));
+    }
+
+    // Standard output on a full disk: every command that prints says so and fails, even where
+    // all else went well.
+    void aFullStandardOutputIsAFailure() {
+        testing::TempAppFolder app;
+        const QString store = app.path() + "/projects.db";
+        const QString model = app.path() + "/model.json";
+        QCOMPARE(runCli({"init-store", "--demo", "--store", store}).exitCode, 0);
+        const QStringList commands[] = {
+            {"export", "--project", "图书管理", "--store", store},
+            {"init-store", "--store", app.path() + "/other.db"},
+            {"generate", "--project", "图书管理", "--home", app.path()},
+            {"import", kEdgeFile, "--store", store},
+            {"serve", "--model", kDemoFile, "--port", "0", "--data", app.path() + "/data.db"},
+        };
+        for (const QStringList& command : commands) {
+            QProcess process;
+            process.setStandardOutputFile("/dev/full");
+            process.start(QUILLMERE_APP_DIR "/quillmere-cli", command);
+            QVERIFY(process.waitForFinished(120000));
+            const QString err = QString::fromUtf8(process.readAllStandardError());
+            QVERIFY2(process.exitCode() == 1 && err.contains("无法写入标准输出"),
+                     qPrintable(command.first() + ": " + err));
+        }
+        // The same export to a file that can be written is whole.
+        QCOMPARE(
+            runCli({"export", "--project", "图书管理", "--store", store, "--out", model}).exitCode,
+            0);
+        QCOMPARE(testing::readAll(model), testing::readAll(kDemoFile));
     }
 };
 

@@ -136,9 +136,9 @@ class TestCommands : public QObject {
             [c] { return c.AddMember(entry(0, 1, "title", kTypeString)); },
             "Book表的成员title与同一类的另一个成员重名，请修改成员名称!");
         row(
-            "add member: length no number",
-            [c] { return c.AddMember(entry(0, 1, "isbn", kTypeString, "1e3")); },
-            "长度\"1e3\"不是有效的整数，请输入整数长度!");
+            "add member: negative length",
+            [c] { return c.AddMember(entry(0, 1, "isbn", kTypeString, "-5")); },
+            "长度\"-5\"无效，请输入不小于0的整数长度!");
         row(
             "add member: class gone", [c] { return c.AddMember(entry(0, 9, "isbn", kTypeString)); },
             "该类已不存在，请重新选择!");

@@ -83,6 +83,14 @@ class RegenerationTest : public QObject {
              "冲突标记"},
             {"no record, the same", KeepEdits, kAbsent, "b\n", "b\n", "b\n", nullptr},
             {"no record, overwritten", Overwrite, kAbsent, "mine\n", "b\n", "b\n", nullptr},
+            // An edit that keeps the size is an edit all the same.
+            {"edited at the same size", KeepEdits, "abc\n", "xyz\n", "abc\n", "xyz\n",
+             "保留手工修改!"},
+            {"edited at the same size, both changed", KeepEdits, "abc\n", "xyz\n", "abd\n",
+             "<<<<<<< 你的修改\nxyz\n||||||| 上次生成\nabc\n=======\nabd\n>>>>>>> 本次生成\n",
+             "合并冲突!", "冲突标记"},
+            {"stale, edited at the same size", KeepEdits, "abc\n", "xyz\n", kAbsent, "xyz\n",
+             "已不再生成，保留手工修改!", "不再生成"},
         };
         for (const auto& c : cases) {
             QTemporaryDir app;
@@ -142,6 +150,7 @@ class RegenerationTest : public QObject {
             {"a changed byte", [](QByteArray& r) { r[r.size() - 12] = r[r.size() - 12] ^ 1; }},
             {"cut short", [](QByteArray& r) { r.chop(6); }},
             {"foreign", [](QByteArray& r) { r = "# some other program's file\n"; }},
+            {"bytes after its end", [](QByteArray& r) { r.append('\0'); }},
             {"no damage", [](QByteArray&) {}},
         };
         for (const auto& c : cases) {
@@ -230,6 +239,46 @@ class RegenerationTest : public QObject {
         const Run run = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent);
         QCOMPARE(run.lines.size(), 1);
         QVERIFY(QFile::exists(app.filePath("projects/P/victim.txt")));
+    }
+
+    // A run stopped after noting a removal that it never made: the next run still knows the
+    // file as made by a run, and removes it.
+    void aRemovalNotedButNotMadeIsMadeByTheNextRun() {
+        QTemporaryDir app;
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+        {
+            TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
+                                        app.filePath("projects/P/安卓客户端"));
+            stopped.Open();
+            stopped.NoteRemoved("f.txt");
+        }
+        const Run next = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent);
+        QCOMPARE(next.lines, QStringList{"projects/P/安卓客户端/f.txt删除完成!"});
+        QVERIFY(!QFile::exists(app.filePath("projects/P/安卓客户端/f.txt")));
+    }
+
+    // One writer at a time, also within one process: the lock lasts as long as the writer.
+    void aSecondWriterOfTheProjectIsRefusedWhileTheFirstLasts() {
+        QTemporaryDir app;
+        const auto writer = [&] {
+            return std::make_unique<TOutputProject>(app.path(), "P", TWriteMode::KeepEdits,
+                                                    [](const QString&) {});
+        };
+        auto first = writer();
+        first->copy("f.txt", "a\n");
+        try {
+            writer();
+            QFAIL("a second writer was let in");
+        } catch (const TError& error) {
+            QVERIFY2(error.message().contains("正由另一个生成任务写入"),
+                     qPrintable(error.message()));
+        }
+        first->finish();
+        first.reset();
+        auto next = writer();
+        next->copy("f.txt", "b\n");
+        next->finish();
+        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")), QByteArray("b\n"));
     }
 };
 

@@ -51,6 +51,7 @@ class RulesTest : public QObject {
         row("member with a blank", "member", "a b", "Book表的成员a b的名称只能由英文字母");
         row("duplicate member", "member", "id", "Book表的成员id与同一类的另一个成员重名");
         row("class with a dollar", "class", "A$B", "A$B表的类名只能由英文字母");
+        row("class with a small first letter", "class", "reader", "reader表的类名只能由英文字母");
         row("Java type", "class", "Timestamp", "Timestamp表的类名与生成代码所用的Java或Android类");
         row("template class", "class", "HttpUtil", "HttpUtil表的类名与生成代码所用的");
         row("duplicate class", "class", "Book", "Book表与本项目的另一个类重名");
@@ -68,6 +69,40 @@ class RulesTest : public QObject {
         row("member with a line break inside", "member", "ti\ntle",
             "Book表的成员ti\ntle的名称只能由");
         row("special characters are no reason", "comment", "\"C:\\users\" */ @?\r\n", "");
+        row("member with a dollar", "member", "a$b", "Book表的成员a$b的名称只能由英文字母");
+        row("member with a capital first", "member", "Title", "Book表的成员Title的名称只能由");
+        row("longest class name", "class", "L" + QString(199, 'l'), "");
+        row("another class's query screen", "class", "BookQueryActivity",
+            "Book表生成的类BookQueryActivity");
+        row("another class's list handler", "class", "BookListHandler",
+            "Book表生成的类BookListHandler");
+        row("a keyword in capitals is a name", "member", "cONST", "");
+        for (const char* type : {"String", "Object", "Integer", "R", "MainMenuActivity"}) {
+            row(type, "class", type, QString(type) + "表的类名与生成代码所用的Java或Android类");
+        }
+    }
+
+    // Every word Java reserves, and only those, is refused as a member name: a member of that
+    // name would generate a field that does not compile.
+    void everyJavaKeywordIsRefusedAsAMemberName() {
+        const QStringList reserved =
+            QString(
+                "abstract assert boolean break byte case catch char class const continue default "
+                "do "
+                "double else enum extends final finally float for goto if implements import "
+                "instanceof int interface long native new package private protected public return "
+                "short static strictfp super switch synchronized this throw throws transient try "
+                "void volatile while true false null _")
+                .split(' ');
+        for (const QString& word : reserved) {
+            const TModelProblem problem = FindModelProblem(changed("member", word));
+            QVERIFY2(problem.message.startsWith("Book表的成员" + word + "的名称是Java关键字") ||
+                         (word == "_" && problem.found()),
+                     qPrintable(word + ": " + problem.message));
+        }
+        for (const char* word : {"var", "record", "yield", "sealed", "module", "string"}) {
+            QVERIFY2(!FindModelProblem(changed("member", word)).found(), word);
+        }
     }
 
     void namesAndTextsThatCanNeverWorkAreRefused() {
@@ -151,6 +186,27 @@ class RulesTest : public QObject {
             }
         }
         QVERIFY(imports > 100);
+    }
+
+    // A friendly name that reads like a placeholder of the main menu's template ($Second,
+    // $Third) or like a template variable comes out as written, in the caption and the comments.
+    void friendlyNamesLikePlaceholdersComeOutAsWritten() {
+        const QString menuTemplate = TFileOperate::ReadTextFile(
+            TMobileClient::MainMenuTemplatePath(QStringLiteral(QUILLMERE_APP_DIR)));
+        const auto menu = [&](const QString& friendName) {
+            TProjectModel project = changed("member", "title");
+            project.classes[0].friendName = friendName;
+            return TMobileClient::MainMenu(project, menuTemplate).text;
+        };
+        const QString plain = menu("图书");
+        QCOMPARE(plain.count("图书"), 3);
+        for (const char* name : {"$Third", "$Second$First", "$$", "$index$", "$activityString"}) {
+            const QString text = menu(QString::fromLatin1(name));
+            QVERIFY2(text.count(QLatin1String(name)) == 3, name);
+            QCOMPARE(QString(text).replace(QLatin1String(name), "图书"), plain);
+        }
+        QVERIFY(!plain.contains("$First") && !plain.contains("$Second") &&
+                !plain.contains("$Third"));
     }
 
     void textsTakeTheFormOfTheirPlace_data() {

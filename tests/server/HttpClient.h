@@ -40,11 +40,12 @@ class Http {
     Reply get(const QString& pathAndQuery) {
         return reply(client_.Get(QString("/JavaWebProject/" + pathAndQuery).toStdString()));
     }
-    Reply upload(const std::string& content) {
+    Reply multipart(const QString& path, const std::string& field, const std::string& content) {
         return reply(client_.Post(
-            "/JavaWebProject/upload",
-            httplib::MultipartFormDataItems{{"file", content, "picture.jpg", "image/jpeg"}}));
+            QString("/JavaWebProject/" + path).toStdString(),
+            httplib::MultipartFormDataItems{{field, content, "picture.jpg", "image/jpeg"}}));
     }
+    Reply upload(const std::string& content) { return multipart("upload", "file", content); }
     static QByteArray encoded(const Form& form) {
         QByteArray text;
         for (auto field = form.begin(); field != form.end(); ++field) {

@@ -17,6 +17,7 @@
 
 #include "TestSupport.h"
 #include "server/HttpClient.h"
+#include "server/PictureFolder.h"
 #include "server/ServeProcess.h"
 
 namespace {
@@ -160,6 +161,11 @@ class ServerTest : public QObject {
     void linksInThePictureFolderAreNotFollowed();
     void slowClientsDoNotDelayOthers();
     void keptAliveRequestsAreQuick();
+    void keysRunOutAtTheLargestInteger();
+    void queriesFindWhatTheyAskFor();
+    void serveRefusesNamesTheServerCannotCarry();
+    void picturesAreFoundOnlyInTheirFolder();
+
 };
 
 void ServerTest::refusedRequestsChangeNothing() {
@@ -185,6 +191,9 @@ void ServerTest::refusedRequestsChangeNothing() {
     const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
     const QString before = everything(http, pictures);
 
+    const auto addBook = [](const Form& changes) {
+        return [changes](Http& h) { return h.post("BookServlet", book("B-2", changes)); };
+    };
     const Form bookUpdate = book("B-1", {{"action", "update"}});
     Form withoutKey = bookUpdate;
     withoutKey.remove("barcode");
@@ -259,8 +268,6 @@ void ServerTest::refusedRequestsChangeNothing() {
         {"a date condition that is no date", 400,
          [](Http& h) { return h.get("LoanServlet?action=query&borrowDate=today"); }},
         {"an upload that is no picture", 415, [](Http& h) { return h.upload("<html>"); }},
-        {"a picture name outside the folder", 404,
-         [](Http& h) { return h.get("upload/..%2F..%2Fdata.db"); }},
         {"a form sent as plain text", 415,
          [](Http& h) { return h.post("BookServlet", Http::encoded(book("B-2")), "text/plain"); }},
         {"a form without a Content-Type", 415,
@@ -308,6 +315,24 @@ void ServerTest::refusedRequestsChangeNothing() {
              return h.post("BookServlet", QByteArray(2 << 20, 'a'),
                            "application/x-www-form-urlencoded");
          }},
+        {"a picture beyond the limit", 413,
+         [](Http& h) { return h.upload("\xFF\xD8\xFF" + std::string(8 << 20, 'a')); }},
+        {"a form sent as multipart", 415,
+         [](Http& h) { return h.multipart("BookTypeServlet", "action", "add"); }},
+        {"query by POST", 405,
+         [](Http& h) {
+             return h.post("BookServlet", {{"action", "query"}});
+         }},
+        {"update with a missing reference", 409,
+         [&](Http& h) {
+             return h.post("BookServlet", with(bookUpdate, {{"bookType", "7"}}));
+         }},
+        {"no such time", 400, addBook({{"publishDate", "2024-03-05 24:00:00"}})},
+        {"a number beyond a float", 400, addBook({{"price", "1e39"}})},
+        {"an integer beyond 32 bits", 400, addBook({{"count", "2147483648"}})},
+        {"an empty text key", 400, [](Http& h) { return h.post("BookServlet", book(" ")); }},
+        {"updateQuery by GET", 405,
+         [](Http& h) { return h.get("BookServlet?action=updateQuery&barcode=B-1"); }},
     };
     for (const auto& refusal : refusals) {
         const Reply answer = refusal.send(http);
@@ -749,6 +774,139 @@ void ServerTest::keptAliveRequestsAreQuick() {
     qInfo("kept-alive requests: median %.2f ms", median);
     QVERIFY2(median < 5, qPrintable(QString::number(median)));
     QCOMPARE(server.interrupt(), 0);
+}
+
+// The next integer key is one more than the largest; past 2147483647 there is none.
+void ServerTest::keysRunOutAtTheLargestInteger() {
+    DemoStore demo;
+    testing::ServeProcess server(demo.serveArguments);
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    const Form type = {{"action", "add"}, {"typeId", "0"}, {"typeName", "N"}, {"borrowDays", "1"}};
+    QCOMPARE(http.post("BookTypeServlet", type).status, 200);
+    {
+        QSqlDatabase data = QSqlDatabase::addDatabase("QSQLITE", "keys");
+        data.setDatabaseName(demo.data);
+        QVERIFY(data.open());
+        QVERIFY(QSqlQuery(data).exec("UPDATE \"BookType\" SET \"typeId\" = 2147483646"));
+    }
+    QSqlDatabase::removeDatabase("keys");
+    QCOMPARE(http.post("BookTypeServlet", type).status, 200);
+    const QString full = http.get("BookTypeServlet?action=query").body;
+    QVERIFY2(full.contains("<typeId>2147483646</typeId>") &&
+                 full.contains("<typeId>2147483647</typeId>"),
+             qPrintable(full));
+    const Reply refused = http.post("BookTypeServlet", type);
+    QVERIFY2(refused.status == 409 && refused.body.contains("编号已用尽"),
+             qPrintable(refused.body));
+    QCOMPARE(http.get("BookTypeServlet?action=query").body, full);
+    QCOMPARE(server.interrupt(), 0);
+}
+
+// Every kind of query condition, on a model whose integer and float members are query members
+// too: each query answers exactly the objects it asks for.
+void ServerTest::queriesFindWhatTheyAskFor() {
+    QTemporaryDir dir;
+    QByteArray model = testing::readAll(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
+    for (const char* member : {"\"typeName\", \"type\": \"字符串\", \"length\": 20",
+                               "\"borrowDays\", \"type\": \"整型\", \"length\": 0",
+                               "\"price\", \"type\": \"浮点型\", \"length\": 0"}) {
+        const qsizetype line = model.indexOf(member);
+        QVERIFY(line > 0);
+        const qsizetype query = model.indexOf("\"query\": false", line);
+        model.replace(query, 14, "\"query\": true");
+    }
+    testing::writeAll(dir.filePath("model.json"), model);
+    testing::ServeProcess server(
+        {"--model", dir.filePath("model.json"), "--data", dir.filePath("data.db")});
+    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    Http http(server.port());
+    for (const auto& [name, days] : {std::pair{"Novel", "14"}, std::pair{"Poetry & Verse", "30"}}) {
+        QCOMPARE(
+            http.post(
+                    "BookTypeServlet",
+                    {{"action", "add"}, {"typeId", "0"}, {"typeName", name}, {"borrowDays", days}})
+                .status,
+            200);
+    }
+    QCOMPARE(http.post("BookServlet", book("B-1")).status, 200);
+    QCOMPARE(http.post("BookServlet", book("B-2", {{"bookType", "2"},
+                                                   {"price", "8"},
+                                                   {"publishDate", "2024-03-06 00:00:00.0"}}))
+                 .status,
+             200);
+    const struct {
+        const char* query;
+        const char* keys;
+    } queries[] = {
+        {"BookTypeServlet?action=query", "1 2"},
+        {"BookTypeServlet?action=query&borrowDays=14", "1"},
+        {"BookTypeServlet?action=query&borrowDays=0&typeName=", "1 2"},
+        {"BookTypeServlet?action=query&borrowDays=15", ""},
+        {"BookTypeServlet?action=query&typeName=verse", "2"},
+        {"BookTypeServlet?action=query&typeName=NOVEL&borrowDays=14", "1"},
+        {"BookTypeServlet?action=query&typeName=NOVEL&borrowDays=30", ""},
+        {"BookServlet?action=query&price=12.5", "B-1"},
+        {"BookServlet?action=query&price=8.0", "B-2"},
+        {"BookServlet?action=query&price=1.25E1", "B-1"},
+        {"BookServlet?action=query&publishDate=2024-03-05%2000:00:00.0", "B-1"},
+        {"BookServlet?action=query&publishDate=2024-03-06%2023:59:59", "B-2"},
+        {"BookServlet?action=query&bookType=2", "B-2"},
+        {"BookServlet?action=query&bookName=book%20b-2", "B-2"},
+        {"BookServlet?action=query&barcode=B-", "B-1 B-2"},
+    };
+    static const QRegularExpression key("<(?:typeId|barcode)>([^<]*)</");
+    for (const auto& query : queries) {
+        const Reply answer = http.get(query.query);
+        QStringList keys;
+        for (const QRegularExpressionMatch& match : key.globalMatch(answer.body)) {
+            keys.append(match.captured(1));
+        }
+        QVERIFY2(answer.status == 200 && keys.join(' ') == QLatin1String(query.keys),
+                 qPrintable(QStringLiteral("%1: %2").arg(query.query, answer.body)));
+    }
+    QCOMPARE(server.interrupt(), 0);
+}
+
+// Names the generation run takes but the server's data file or its protocol cannot: serve
+// refuses them with exit status 3 before it makes any data file.
+void ServerTest::serveRefusesNamesTheServerCannotCarry() {
+    QTemporaryDir dir;
+    const QByteArray demo = testing::readAll(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
+    const struct {
+        const char* to;
+        const char* message;
+    } refusals[] = {
+        {"{\"name\": \"bookNAME\",", "Book表的成员bookName与Book表的成员bookNAME的名字只差大小写"},
+        {"{\"name\": \"action\",", "Book表的成员action与请求参数action同名"},
+    };
+    for (const auto& refusal : refusals) {
+        testing::writeAll(dir.filePath("model.json"),
+                          QByteArray(demo).replace("{\"name\": \"publish\",", refusal.to));
+        const testing::ProcessResult serve =
+            testing::runCli({"serve", "--model", dir.filePath("model.json"), "--data",
+                             dir.filePath("data.db"), "--port", "0"});
+        QVERIFY2(serve.exitCode == 3 && serve.err.startsWith(refusal.message),
+                 qPrintable(serve.err));
+        QVERIFY(!QFile::exists(dir.filePath("data.db")));
+    }
+}
+
+// Only a stored picture's own name finds it: no name leads out of the folder or below it.
+void ServerTest::picturesAreFoundOnlyInTheirFolder() {
+    QTemporaryDir dir;
+    const QByteArray png("\x89PNG\r\n\x1A\n-picture", 17);
+    testing::writeAll(dir.filePath("secret.png"), png);
+    testing::writeAll(dir.filePath("upload/inner/deep.png"), png);
+    testing::writeAll(dir.filePath("upload/a.b.png"), png);
+    const TPictureFolder pictures(dir.filePath("upload"), QString(), dir.filePath("data.db"));
+    const QString stored = pictures.Store(png).mid(QStringLiteral("upload/").size());
+    const std::optional<TAnswer> found = pictures.Find(stored);
+    QVERIFY(found && found->body == png && found->contentType == "image/png");
+    for (const char* name : {"../secret.png", "..%2Fsecret.png", "inner/deep.png", "a.b.png",
+                             "/etc/passwd.png", "", "noimage.jpg"}) {
+        QVERIFY2(!pictures.Find(QString::fromLatin1(name)), name);
+    }
 }
 
 QTEST_GUILESS_MAIN(ServerTest)

@@ -55,6 +55,7 @@ class TestMainForm : public QObject {
     void renameRefusesANameInUse();
     void homePageIsTheShippedGuide();
     void standardButtonsSpeakChinese();
+    void deletingAMemberAsksFirst();
 };
 
 void TestMainForm::emptyStoreReportsEveryMissingSelection() {
@@ -353,6 +354,21 @@ void TestMainForm::standardButtonsSpeakChinese() {
     const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+}
+
+void TestMainForm::deletingAMemberAsksFirst() {
+    Bench bench;
+    const qint32 p = addProject("A");
+    const qint32 book = addClass(p, "Book");
+    for (const char* name : {"a1", "a2"}) {
+        TMemberDAO().AddMember(member(p, book, name));
+    }
+    bench.open();
+    bench.selectRows({1});
+    cancelThenConfirm(bench, "删除成员(&C)", "删除提示: 确定删除当前成员属性?",
+                      [&] { return int(memberNames(book).size()); });
+    QCOMPARE(memberNames(book), QStringList{"a1"});
+    QCOMPARE(bench.shownMemberNames(), QStringList{"a1"});
 }
 
 QTEST_MAIN(TestMainForm)

@@ -249,7 +249,7 @@ void TestMemberForms::editKeepsATypeNoLongerOffered() {
 
 void TestMemberForms::lengthMustBeADecimalInteger() {
     Library lib;
-    for (const char* bad : {"abc", "", "1.5", "0x10", "99999999999"}) {
+    for (const char* bad : {"abc", "", "1.5", "0x10", "99999999999", "-5", "+5", "-0"}) {
         lib.bench.prompts.messages.clear();
         TAddMemberForm form(&lib.window);
         enter(form, {.length = QString::fromLatin1(bad)});

@@ -6,6 +6,7 @@
 
 #include "generation/FileOperate.h"
 #include "generation/JavaNames.h"
+#include "store/MemberType.h"
 
 namespace {
 
@@ -348,4 +349,51 @@ QString CheckNoticeText(int notice, const QString& className) {
         default:
             return QString();
     }
+}
+
+// ---- The class and member dialogs' own checks ----
+
+namespace {
+
+bool startsWithin(const QString& text, char16_t first, char16_t last) {
+    return !text.isEmpty() && text[0] >= first && text[0] <= last;
+}
+
+}  // namespace
+
+QString FindClassFieldProblem(TClassEntryKind kind, const QString& className,
+                              const QString& friendName) {
+    const bool adding = kind == TClassEntryKind::Added;
+    if (className.isEmpty()) {
+        return adding ? QStringLiteral("类名称不能为空!") : QStringLiteral("类名称不能为空");
+    }
+    const QString noFriendName =
+        friendName.isEmpty() ? QStringLiteral("友好名称不能为空") : QString();
+    if (adding && !noFriendName.isEmpty()) {
+        return noFriendName;
+    }
+    if (!startsWithin(className, u'A', u'Z')) {
+        return QStringLiteral("类名首个字母必须大写");
+    }
+    return noFriendName;
+}
+
+QString FindMemberFieldProblem(const TMember& entered) {
+    const TMemberTypeInfo& type = MemberTypeOf(entered.memberType);
+    if (entered.memberName.isEmpty()) {
+        return QStringLiteral("成员名称输入不能为空!");
+    }
+    if (!startsWithin(entered.memberName, u'a', u'z')) {
+        return QStringLiteral("成员属性首个字母必须小写");
+    }
+    if (entered.memberIsMust != 1 && !type.mayBeOptional) {
+        return QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
+    }
+    if (entered.memberIsPri == 1 && !type.mayBeKey) {
+        return QStringLiteral("主键字段必须是整型或字符串型!");
+    }
+    if (entered.queryFlag == 1 && !type.mayBeQueried) {
+        return QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
+    }
+    return QString();
 }

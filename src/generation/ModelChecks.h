@@ -52,3 +52,19 @@ QString FindProjectNameProblem(const QString& projectName);
 
 // The message shown for a member-count notice of the named class.
 QString CheckNoticeText(int notice, const QString& className);
+
+// ---- The class and member dialogs' own checks, made before the rules on names and texts ----
+
+// Which class dialog an entry comes from: the add and edit dialogs check in their own orders.
+enum class TClassEntryKind { Added, Edited };
+
+// The message of the first check a class dialog's entry fails, or the empty text: a class name,
+// a friendly name, and a class name starting with a capital A to Z.
+QString FindClassFieldProblem(TClassEntryKind kind, const QString& className,
+                              const QString& friendName);
+
+// The message of the first check a member dialog's entry fails, or the empty text, the same for
+// the add and edit dialogs: a name starting with a small letter a to z; every type but texts and
+// pictures required; a key of text or integer type; no query on integer, float or picture
+// members.
+QString FindMemberFieldProblem(const TMember& entered);

@@ -62,8 +62,8 @@ const QString kOrder = QStringLiteral(" order by memberId");
 
 }  // namespace
 
-void TMemberDAO::AddMember(const TMember& m) const {
-    helper_.ExecSql(
+qint32 TMemberDAO::AddMember(const TMember& m) const {
+    return helper_.ExecInsert(
         {"insert into t_member(projectId,classId,memberName,memberType,memberLength,memberIsPri,"
          "memberComment,memberIsMust,memberIsInteger,memberIsFloat,queryFlag,memberIsDisplay,"
          "memberQueryDisplay,androidDisplay) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?)",

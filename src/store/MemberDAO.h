@@ -12,7 +12,8 @@ using TMemberList = QList<TMember>;
 // the class; single-member readers answer std::nullopt when no row matches.
 class TMemberDAO {
   public:
-    void AddMember(const TMember& member) const;
+    // Answers the new member's id.
+    qint32 AddMember(const TMember& member) const;
     void UpdateMember(const TMember& member) const;
     void DeleteMember(qint32 memberId) const;
     // Exchanges the contents of two rows in one transaction; writes nothing (and answers

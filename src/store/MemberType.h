@@ -34,14 +34,12 @@ struct TMemberTypeInfo {
     bool keepsLength = false;
     bool integerFlag = false;
     bool floatFlag = false;
-    // The member dialogs: offered in the type list; may be left optional; may be the key;
-    // may take part in a query (each when adding, and when editing an existing member).
+    // The member dialogs: offered in the type list; may be left optional; may be the key; may
+    // take part in a query.
     bool offered = true;
-    bool optionalOnAdd = false;
-    bool optionalOnEdit = false;
-    bool keyOnAdd = false;
-    bool queryOnAdd = true;
-    bool queryOnEdit = true;
+    bool mayBeOptional = false;
+    bool mayBeKey = false;
+    bool mayBeQueried = true;
     // Of a wire form's row, the development server: a parameter's text as the stored value
     // (nullopt: not a value of the type; no parser: any text the server accepts), what a
     // refused parameter should have been, a stored value as the wire carries it, how a query

@@ -16,8 +16,11 @@ void TProjectDAO::RenameProject(qint32 projectId, const QString& projectName) co
 }
 
 void TProjectDAO::DeleteProject(qint32 projectId) const {
-    helper_.ExecBatch({{"delete from t_project where projectId=?", {projectId}},
-                       {"delete from t_class where projectId=?", {projectId}}});
+    helper_.ExecBatch({{"delete from t_member where projectId=? or classId in "
+                        "(select classId from t_class where projectId=?)",
+                        {projectId, projectId}},
+                       {"delete from t_class where projectId=?", {projectId}},
+                       {"delete from t_project where projectId=?", {projectId}}});
 }
 
 TEntryList TProjectDAO::ListProjects() const {

@@ -10,7 +10,7 @@ class TProjectDAO {
     // Answers the new project's id.
     qint32 AddProject(const QString& projectName) const;
     void RenameProject(qint32 projectId, const QString& projectName) const;
-    // Removes the project and its classes in one transaction (member rows stay, as before).
+    // Removes the project, its classes and their members in one transaction.
     void DeleteProject(qint32 projectId) const;
     TEntryList ListProjects() const;
     // Ids of the projects with exactly this name, ascending.

@@ -5,119 +5,84 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "generation/ModelChecks.h"
 #include "store/ClassDAO.h"
-#include "workbench/FormStyle.h"
-#include "workbench/MainForm.h"
+#include "workbench/UserPrompts.h"
 
 namespace {
 
 constexpr int kEditLeft = 112;
 constexpr int kEditWidth = 137;
 
-const TClassFormLayout kAddLayout{"添加类",
+const TClassFormLayout kAddLayout{QT_TRANSLATE_NOOP("TClassForm", "添加类"),
                                   269,
                                   218,
-                                  "类英文名称(&C):        ",
+                                  QT_TRANSLATE_NOOP("TClassForm", "类英文名称(&C):        "),
                                   22,
-                                  "中文友好名称(&F):         ",
+                                  QT_TRANSLATE_NOOP("TClassForm", "中文友好名称(&F):         "),
                                   19,
                                   144,
                                   {36, 176, 90},
                                   {144, 176, 90}};
-const TClassFormLayout kUpdateLayout{"类更新",
+const TClassFormLayout kUpdateLayout{QT_TRANSLATE_NOOP("TClassForm", "类更新"),
                                      286,
                                      241,
-                                     "类英文名称(&C):       ",
+                                     QT_TRANSLATE_NOOP("TClassForm", "类英文名称(&C):       "),
                                      20,
-                                     "中文友好名称(&F):        ",
+                                     QT_TRANSLATE_NOOP("TClassForm", "中文友好名称(&F):        "),
                                      15,
                                      136,
                                      {40, 184, 90},
                                      {156, 184, 90}};
 
-bool StartsWithUpperAsciiLetter(const QString& text) {
-    return !text.isEmpty() && text[0] >= u'A' && text[0] <= u'Z';
-}
-
 }  // namespace
 
-TClassForm::TClassForm(TFormMain* owner, const TClassFormLayout& layout)
-    : QDialog(owner), owner_(owner) {
-    SetUpFixedDialog(this, QString::fromUtf8(layout.caption), layout.width, layout.height);
+TClassForm::TClassForm(TFormOwner* owner, const TClassFormLayout& layout)
+    : QDialog(owner->DialogParent()), owner_(owner) {
+    SetUpFixedDialog(this, tr(layout.caption), layout.width, layout.height);
     Edt_ClassName = PlaceLineEdit(this, "Edt_ClassName", {kEditLeft, 29, kEditWidth});
-    PlaceBuddyLabel(this, QString::fromUtf8(layout.classLabel), layout.classLabelLeft, 32,
-                    Edt_ClassName)
+    PlaceBuddyLabel(this, tr(layout.classLabel), layout.classLabelLeft, 32, Edt_ClassName)
         ->setObjectName(QStringLiteral("Label1"));
     Edt_FriendName = PlaceLineEdit(this, "Edt_FriendName", {kEditLeft, 91, kEditWidth});
-    PlaceBuddyLabel(this, QString::fromUtf8(layout.friendLabel), layout.friendLabelLeft, 96,
-                    Edt_FriendName)
+    PlaceBuddyLabel(this, tr(layout.friendLabel), layout.friendLabelLeft, 96, Edt_FriendName)
         ->setObjectName(QStringLiteral("Label2"));
-    CB_FrontShowFlag = PlaceCheckBox(this, "CB_FrontShowFlag", QStringLiteral("是否前台显示(&S)"),
+    CB_FrontShowFlag = PlaceCheckBox(this, "CB_FrontShowFlag", tr("是否前台显示(&S)"),
                                      {kEditLeft, layout.flagTop, kEditWidth});
-    QPushButton* save = PlaceButton(this, "Button1", QStringLiteral("确定"), layout.okButton);
-    QPushButton* cancel = PlaceButton(this, "Button2", QStringLiteral("取消"), layout.cancelButton);
+    QPushButton* save = PlaceButton(this, "Button1", tr("确定"), layout.okButton);
+    QPushButton* cancel = PlaceButton(this, "Button2", tr("取消"), layout.cancelButton);
     SetUpDialogButtons(this, save, cancel);
     OrderTabsByPlace(this);
     connect(save, &QPushButton::clicked, this, &TClassForm::Save);
 }
 
-qint32 TClassForm::FrontShowFlag() const {
-    return CB_FrontShowFlag->isChecked() ? 1 : 0;
-}
-
-QString TClassForm::BrokenRule() const {
-    return CheckClassEntry(
-               ReadProjectContents(owner_->SelectedProjectId(), QString()),
-               {classId_, Edt_ClassName->text(), Edt_FriendName->text(), FrontShowFlag()})
-        .message;
-}
-
 void TClassForm::Save() {
     TUserPrompts& prompts = owner_->Prompts();
     RunGuarded(prompts, this, [&] {
-        QString failure = FailedCheck();
-        if (failure.isEmpty()) {
-            failure = BrokenRule();
+        const TClassRecord entered{classId_, Edt_ClassName->text(), Edt_FriendName->text(),
+                                   CB_FrontShowFlag->isChecked() ? 1 : 0};
+        const TCommandResult result = Store(entered);
+        if (result.done) {
+            ShowSaved(entered);
         }
-        if (!failure.isEmpty()) {
-            prompts.Message(this, failure);
-            return;
+        prompts.Message(this, result.message);
+        if (result.done) {
+            accept();
         }
-        prompts.Message(this, Store());
-        accept();
     });
 }
 
-TAddClassForm::TAddClassForm(TFormMain* owner) : TClassForm(owner, kAddLayout) {
+TAddClassForm::TAddClassForm(TFormOwner* owner) : TClassForm(owner, kAddLayout) {
     setObjectName(QStringLiteral("AddClassForm"));
 }
 
-QString TAddClassForm::FailedCheck() const {
-    const QString className = Edt_ClassName->text();
-    if (className.isEmpty()) {
-        return QStringLiteral("类名称不能为空!");
-    }
-    if (Edt_FriendName->text().isEmpty()) {
-        return QStringLiteral("友好名称不能为空");
-    }
-    if (!StartsWithUpperAsciiLetter(className)) {
-        return QStringLiteral("类名首个字母必须大写");
-    }
-    if (TClassDAO().CountClassesByName(owner_->SelectedProjectId(), className) >= 1) {
-        return QStringLiteral("该类名称已经存在!");
-    }
-    return QString();
+TCommandResult TAddClassForm::Store(const TClassRecord& entered) {
+    return TProjectCommands().AddClass(owner_->SelectedProjectId(), entered);
 }
 
-QString TAddClassForm::Store() {
-    const qint32 projectId = owner_->SelectedProjectId();
-    TClassDAO().AddClass(projectId, Edt_ClassName->text(), Edt_FriendName->text(), FrontShowFlag());
-    owner_->LoadClasses(projectId);
-    return QStringLiteral("类名称添加成功！");
+void TAddClassForm::ShowSaved(const TClassRecord&) {
+    owner_->LoadClasses(owner_->SelectedProjectId());
 }
 
-TUpdateClassForm::TUpdateClassForm(TFormMain* owner, qint32 classId)
+TUpdateClassForm::TUpdateClassForm(TFormOwner* owner, qint32 classId)
     : TClassForm(owner, kUpdateLayout) {
     classId_ = classId;
     setObjectName(QStringLiteral("UpdateClassForm"));
@@ -127,23 +92,10 @@ TUpdateClassForm::TUpdateClassForm(TFormMain* owner, qint32 classId)
     Edt_ClassName->setText(owner->SelectedClassName());
 }
 
-QString TUpdateClassForm::FailedCheck() const {
-    const QString className = Edt_ClassName->text();
-    if (className.isEmpty()) {
-        return QStringLiteral("类名称不能为空");
-    }
-    if (!StartsWithUpperAsciiLetter(className)) {
-        return QStringLiteral("类名首个字母必须大写");
-    }
-    if (Edt_FriendName->text().isEmpty()) {
-        return QStringLiteral("友好名称不能为空");
-    }
-    return QString();
+TCommandResult TUpdateClassForm::Store(const TClassRecord& entered) {
+    return TProjectCommands().UpdateClass(owner_->SelectedProjectId(), entered);
 }
 
-QString TUpdateClassForm::Store() {
-    TClassDAO().UpdateClass(owner_->SelectedProjectId(), classId_, Edt_ClassName->text(),
-                            Edt_FriendName->text(), FrontShowFlag());
-    owner_->RenameSelectedClass(Edt_ClassName->text());
-    return QStringLiteral("类名称更新成功");
+void TUpdateClassForm::ShowSaved(const TClassRecord& saved) {
+    owner_->RenameSelectedClass(saved.className);
 }

@@ -2,11 +2,12 @@
 
 #include <QDialog>
 
+#include "commands/ProjectCommands.h"
+#include "workbench/FormOwner.h"
 #include "workbench/FormStyle.h"
 
 class QCheckBox;
 class QLineEdit;
-class TFormMain;
 
 // Captions and places that tell the add and edit class dialogs apart.
 struct TClassFormLayout {
@@ -30,18 +31,13 @@ class TClassForm : public QDialog {
     void Save();
 
   protected:
-    TClassForm(TFormMain* owner, const TClassFormLayout& layout);
-    // The message of the first failing check, or the empty text.
-    virtual QString FailedCheck() const = 0;
-    // Writes the class and updates the main window; answers the success message.
-    virtual QString Store() = 0;
+    TClassForm(TFormOwner* owner, const TClassFormLayout& layout);
+    // Checks and writes the entered class.
+    virtual TCommandResult Store(const TClassRecord& entered) = 0;
+    // Brings the owner's class list up to date with the saved class.
+    virtual void ShowSaved(const TClassRecord& saved) = 0;
 
-    qint32 FrontShowFlag() const;
-    // The message of the rule on names and texts that the entered class breaks, or the empty
-    // text: the run would refuse it, so it is refused as it is entered.
-    QString BrokenRule() const;
-
-    TFormMain* owner_;
+    TFormOwner* owner_;
     qint32 classId_ = 0;  // the edited class; 0 for a new one
     QLineEdit* Edt_ClassName;
     QLineEdit* Edt_FriendName;
@@ -52,20 +48,20 @@ class TClassForm : public QDialog {
 class TAddClassForm : public TClassForm {
     Q_OBJECT
   public:
-    explicit TAddClassForm(TFormMain* owner);
+    explicit TAddClassForm(TFormOwner* owner);
 
   protected:
-    QString FailedCheck() const override;
-    QString Store() override;
+    TCommandResult Store(const TClassRecord& entered) override;
+    void ShowSaved(const TClassRecord& saved) override;
 };
 
 // Edits the selected class; a new name also renames the reference types naming the class.
 class TUpdateClassForm : public TClassForm {
     Q_OBJECT
   public:
-    TUpdateClassForm(TFormMain* owner, qint32 classId);
+    TUpdateClassForm(TFormOwner* owner, qint32 classId);
 
   protected:
-    QString FailedCheck() const override;
-    QString Store() override;
+    TCommandResult Store(const TClassRecord& entered) override;
+    void ShowSaved(const TClassRecord& saved) override;
 };

@@ -1,18 +1,18 @@
 #include "workbench/MainForm.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -20,11 +20,8 @@
 
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
-#include "store/ModelFile.h"
 #include "store/ProjectDAO.h"
-#include "workbench/ClassForms.h"
 #include "workbench/FormStyle.h"
-#include "workbench/MemberForms.h"
 
 namespace {
 
@@ -39,32 +36,11 @@ struct TMemberColumn {
 };
 
 const TMemberColumn kMemberColumns[] = {
-    {"编号", 1},      {"成员名称", 90}, {"成员类型", 80}, {"长度", 50},
-    {"主键", 40},     {"必填", 40},     {"参与查询", 60}, {"下拉框显示", 75},
-    {"界面显示", 60}, {"手机显示", 60}, {"注释", 120},
+    {QT_TR_NOOP("编号"), 1},      {QT_TR_NOOP("成员名称"), 90},   {QT_TR_NOOP("成员类型"), 80},
+    {QT_TR_NOOP("长度"), 50},     {QT_TR_NOOP("主键"), 40},       {QT_TR_NOOP("必填"), 40},
+    {QT_TR_NOOP("参与查询"), 60}, {QT_TR_NOOP("下拉框显示"), 75}, {QT_TR_NOOP("界面显示"), 60},
+    {QT_TR_NOOP("手机显示"), 60}, {QT_TR_NOOP("注释"), 120},
 };
-
-const QString kModelFileFilter = QStringLiteral("模型文件 (*.json)");
-const QString kKeepEditsKey = QStringLiteral("generation/keepEdits");
-const QString kNameInUseText = QStringLiteral("该工程名称已经存在!");
-
-QString FlagText(qint32 flag) {
-    return flag == 1 ? QStringLiteral("是") : QStringLiteral("否");
-}
-
-QStringList MemberCells(const TMember& m) {
-    return {QString::number(m.memberId),
-            m.memberName,
-            m.memberType,
-            QString::number(m.memberLength),
-            FlagText(m.memberIsPri),
-            FlagText(m.memberIsMust),
-            FlagText(m.queryFlag),
-            FlagText(m.memberIsDisplay),
-            FlagText(m.memberQueryDisplay),
-            FlagText(m.androidDisplay),
-            m.memberComment};
-}
 
 }  // namespace
 
@@ -76,7 +52,7 @@ TFormMain::TFormMain(const QString& appFolder, TUserPrompts* prompts, QWidget* p
     }
     prompts_ = prompts;
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("Quillmere安卓Android代码生成器2.0版"));
+    setWindowTitle(tr("Quillmere安卓Android代码生成器2.0版"));
     setWindowIcon(QIcon(QStringLiteral(":/quillmere.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -104,74 +80,70 @@ TFormMain::~TFormMain() {
     StopRun();
 }
 
-void TFormMain::StopRun() {
-    closing_ = true;
-    if (activeRun_) {
-        activeRun_->requestInterruption();
-    }
-    // The run may be waiting for this thread to take a progress line.
-    while (activeRun_ && !activeRun_->wait(20)) {
-        QCoreApplication::processEvents();
-    }
-}
-
-void TFormMain::closeEvent(QCloseEvent* event) {
-    if (activeRun_ && activeRun_->isRunning() &&
-        !prompts_->Confirm(this,
-                           QStringLiteral("代码正在生成中，停止生成并关闭窗口吗?\n"
-                                          "已写入的文件会保留，下次生成该项目时会完成其余文件。"),
-                           QStringLiteral("关闭提示"))) {
-        event->ignore();
-        return;
-    }
-    StopRun();
-    event->accept();
-}
-
-void TFormMain::ExecDialog(QDialog& dialog) {
-    const QPointer<QWidget> focused = focusWidget();
-    dialog.exec();
-    activateWindow();
-    if (focused) {
-        focused->setFocus(Qt::OtherFocusReason);
-    }
-}
-
+// The banner on top, the working area, and the progress log at the bottom.
 void TFormMain::BuildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
 
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, kClientWidth, kBannerHeight);
+    Image1->setFixedHeight(kBannerHeight);
     Image1->setPixmap(QPixmap(QStringLiteral(":/banner.gif")));
     Image1->setScaledContents(true);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
+    column->addWidget(Image1);
+    column->addWidget(BuildWorkArea(), 1);
+    column->addWidget(BuildProgressArea());
+}
 
-    auto* work = new QGroupBox(QStringLiteral("项目操作区"), client);
+// The project drop-down above the class list on the left, the member table on the right.
+QWidget* TFormMain::BuildWorkArea() {
+    auto* work = new QGroupBox(tr("项目操作区"));
     work->setObjectName(QStringLiteral("GroupBox1"));
-    work->setGeometry(0, kBannerHeight, kClientWidth,
-                      kClientHeight - kBannerHeight - kProgressHeight);
 
     CB_Project = new QComboBox(work);
     CB_Project->setObjectName(QStringLiteral("CB_Project"));
-    CB_Project->setGeometry(8, 18, 145, 21);
+    CB_Project->setFixedWidth(145);
     connect(CB_Project, &QComboBox::activated, this, &TFormMain::ProjectChosen);
 
-    auto* classCaption = new QLabel(QStringLiteral("该项目所有类如下:"), work);
+    auto* classCaption = new QLabel(tr("该项目所有类如下:"), work);
     classCaption->setObjectName(QStringLiteral("Label2"));
-    classCaption->move(8, 48);
 
     LB_Object = new QListWidget(work);
     LB_Object->setObjectName(QStringLiteral("LB_Object"));
-    LB_Object->setGeometry(2, 80, 151, 224);
+    LB_Object->setFixedSize(151, 224);
     LB_Object->viewport()->installEventFilter(this);
     ConnectClassList();
 
-    LV_Member = new QTableWidget(0, std::size(kMemberColumns), work);
+    BuildMemberTable(work);
+
+    auto* pickers = new QVBoxLayout;
+    pickers->setContentsMargins(5, 0, 0, 0);
+    pickers->setSpacing(7);
+    pickers->addWidget(CB_Project);
+    pickers->addWidget(classCaption);
+    auto* classColumn = new QVBoxLayout;
+    classColumn->setSpacing(0);
+    classColumn->addLayout(pickers);
+    classColumn->addStretch(1);
+    classColumn->addWidget(LB_Object);
+    auto* row = new QHBoxLayout(work);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addLayout(classColumn);
+    row->addWidget(LV_Member, 0, Qt::AlignTop);
+    row->addStretch(1);
+    return work;
+}
+
+void TFormMain::BuildMemberTable(QWidget* parent) {
+    LV_Member = new QTableWidget(0, std::size(kMemberColumns), parent);
     LV_Member->setObjectName(QStringLiteral("LV_Member"));
-    LV_Member->setGeometry(152, 16, 681, 289);
+    LV_Member->setFixedSize(681, 289);
     LV_Member->setShowGrid(true);
     LV_Member->setSelectionBehavior(QAbstractItemView::SelectRows);
     LV_Member->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -182,7 +154,7 @@ void TFormMain::BuildControls() {
     LV_Member->horizontalHeader()->setHighlightSections(false);
     for (int column = 0; column < LV_Member->columnCount(); ++column) {
         LV_Member->setHorizontalHeaderItem(
-            column, new QTableWidgetItem(QString::fromUtf8(kMemberColumns[column].caption)));
+            column, new QTableWidgetItem(tr(kMemberColumns[column].caption)));
         LV_Member->setColumnWidth(column, kMemberColumns[column].width);
     }
     LV_Member->viewport()->installEventFilter(this);
@@ -190,10 +162,12 @@ void TFormMain::BuildControls() {
     connect(LV_Member, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu1->popup(LV_Member->viewport()->mapToGlobal(at));
     });
+}
 
-    auto* progress = new QGroupBox(QStringLiteral("生成进度"), client);
+QWidget* TFormMain::BuildProgressArea() {
+    auto* progress = new QGroupBox(tr("生成进度"));
     progress->setObjectName(QStringLiteral("GroupBox2"));
-    progress->setGeometry(0, kClientHeight - kProgressHeight, kClientWidth, kProgressHeight);
+    progress->setFixedHeight(kProgressHeight);
     Memo_State = new QPlainTextEdit(progress);
     Memo_State->setObjectName(QStringLiteral("Memo_State"));
     Memo_State->setReadOnly(true);
@@ -204,6 +178,7 @@ void TFormMain::BuildControls() {
     auto* progressLayout = new QVBoxLayout(progress);
     progressLayout->setContentsMargins(2, 2, 2, 2);
     progressLayout->addWidget(Memo_State);
+    return progress;
 }
 
 void TFormMain::ConnectClassList() {
@@ -222,51 +197,6 @@ void TFormMain::ConnectClassList() {
             current->setSelected(true);
         }
     });
-}
-
-QAction* TFormMain::AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)()) {
-    QAction* action = menu->addAction(caption);
-    connect(action, &QAction::triggered, this, command);
-    return action;
-}
-
-void TFormMain::BuildMenus() {
-    QMenu* project = menuBar()->addMenu(QStringLiteral("项目操作(&P)"));
-    AddCommand(project, QStringLiteral("新建项目(&F)"), &TFormMain::NewProject);
-    AddCommand(project, QStringLiteral("修改项目名称(&X)"), &TFormMain::RenameProject);
-    AddCommand(project, QStringLiteral("删除当前项目(&D)"), &TFormMain::DeleteProject);
-    AddCommand(project, QStringLiteral("添加类(&A)"), &TFormMain::AddClass);
-    AddCommand(project, QStringLiteral("修改类名(&B)"), &TFormMain::EditClass);
-    AddCommand(project, QStringLiteral("删除类(&S)"), &TFormMain::DeleteClass);
-    AddCommand(project, QStringLiteral("添加成员(&M)"), &TFormMain::AddMember);
-    AddCommand(project, QStringLiteral("修改成员属性(&E)"), &TFormMain::EditMember);
-    AddCommand(project, QStringLiteral("删除成员(&C)"), &TFormMain::DeleteMember);
-    AddCommand(project, QStringLiteral("交换成员(&G)"), &TFormMain::ExchangeMembers);
-    AddCommand(project, QStringLiteral("成员上移(&U)"), &TFormMain::MoveMemberUp);
-    AddCommand(project, QStringLiteral("成员下移(&L)"), &TFormMain::MoveMemberDown);
-    project->addSeparator();
-    AddCommand(project, QStringLiteral("导出模型(&O)..."), &TFormMain::ExportModel);
-    AddCommand(project, QStringLiteral("导入模型(&I)..."), &TFormMain::ImportModel);
-
-    QMenu* code = menuBar()->addMenu(QStringLiteral("代码管理(&A)"));
-    AddCommand(code, QStringLiteral("设置包名(&S)"), &TFormMain::SetPackageName);
-    KeepEdits = code->addAction(QStringLiteral("保留手工修改(&K)"));
-    KeepEdits->setObjectName(QStringLiteral("KeepEdits"));
-    KeepEdits->setCheckable(true);
-    KeepEdits->setChecked(Settings().value(kKeepEditsKey, true).toBool());
-    connect(KeepEdits, &QAction::toggled, this,
-            [this](bool checked) { Settings().setValue(kKeepEditsKey, checked); });
-    A1 = AddCommand(code, QStringLiteral("自动生成代码(&A)"), &TFormMain::Generate);
-    A1->setObjectName(QStringLiteral("A1"));
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    AddCommand(PopupMenu1, QStringLiteral("添加成员(&A)"), &TFormMain::AddMember);
-    AddCommand(PopupMenu1, QStringLiteral("修改成员(&M)"), &TFormMain::EditMember);
-    AddCommand(PopupMenu1, QStringLiteral("删除成员(&D)"), &TFormMain::DeleteMember);
-    AddCommand(PopupMenu1, QStringLiteral("成员交换(&E)"), &TFormMain::ExchangeMembers);
-    AddCommand(PopupMenu1, QStringLiteral("成员上移(&U)"), &TFormMain::MoveMemberUp);
-    AddCommand(PopupMenu1, QStringLiteral("成员下移(&L)"), &TFormMain::MoveMemberDown);
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
@@ -292,6 +222,15 @@ void TFormMain::OpenHomePage() {
     prompts_->OpenUrl(QUrl::fromLocalFile(QDir(appFolder_).filePath(kGuidePath)));
 }
 
+void TFormMain::ExecDialog(QDialog& dialog) {
+    const QPointer<QWidget> focused = focusWidget();
+    dialog.exec();
+    activateWindow();
+    if (focused) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void TFormMain::Message(const QString& text) {
     prompts_->Message(this, text);
 }
@@ -301,6 +240,13 @@ bool TFormMain::Require(bool selected, const QString& missingText) {
         Message(missingText);
     }
     return selected;
+}
+
+bool TFormMain::Report(const TCommandResult& result) {
+    if (!result.message.isEmpty()) {
+        Message(result.message);
+    }
+    return result.done;
 }
 
 qint32 TFormMain::SelectedProjectId() const {
@@ -365,7 +311,19 @@ void TFormMain::LoadMembers(qint32 classId) {
     ClearMembers();
     LV_Member->setRowCount(members.size());
     for (int row = 0; row < members.size(); ++row) {
-        const QStringList cells = MemberCells(members[row]);
+        const TMember& m = members[row];
+        const auto flag = [this](qint32 value) { return value == 1 ? tr("是") : tr("否"); };
+        const QStringList cells{QString::number(m.memberId),
+                                m.memberName,
+                                m.memberType,
+                                QString::number(m.memberLength),
+                                flag(m.memberIsPri),
+                                flag(m.memberIsMust),
+                                flag(m.queryFlag),
+                                flag(m.memberIsDisplay),
+                                flag(m.memberQueryDisplay),
+                                flag(m.androidDisplay),
+                                m.memberComment};
         for (int column = 0; column < cells.size(); ++column) {
             LV_Member->setItem(row, column, new QTableWidgetItem(cells[column]));
         }
@@ -419,308 +377,4 @@ void TFormMain::MemberTableDoubleClicked() {
     } else {
         EditMember();
     }
-}
-
-void TFormMain::NewProject() {
-    Guarded([this] {
-        const QString name =
-            prompts_->GetText(this, QStringLiteral("请输入工程名称"), QString(), QString());
-        if (name.isEmpty()) {
-            Message(QStringLiteral("工程名称不能为空!"));
-            return;
-        }
-        const TProjectDAO projects;
-        if (projects.CountProjectsByName(name) >= 1) {
-            Message(kNameInUseText);
-            return;
-        }
-        projects.AddProject(name);
-        LoadProjects();
-        Message(QStringLiteral("工程名称添加成功！"));
-    });
-}
-
-void TFormMain::RenameProject() {
-    Guarded([this] {
-        const int index = CB_Project->currentIndex();
-        if (index < 0) {
-            Message(QStringLiteral("当前未有任何项目被选中!"));
-            return;
-        }
-        const QString name =
-            prompts_->GetText(this, QStringLiteral("请输入项目名称"), QString(), QString());
-        if (name.isEmpty()) {
-            Message(QStringLiteral("工程项目名称不能为空!"));
-            return;
-        }
-        // Two projects of one name would share, and empty, one output folder.
-        const QList<qint32> named = TProjectDAO().FindProjectsByName(name);
-        if (!named.isEmpty() && named != QList<qint32>{SelectedProjectId()}) {
-            Message(kNameInUseText);
-            return;
-        }
-        TProjectDAO().RenameProject(SelectedProjectId(), name);
-        rememberedProjectIndex_ = index;
-        Message(QStringLiteral("工程名称修改成功！"));
-        LoadProjects();
-    });
-}
-
-void TFormMain::DeleteProject() {
-    Guarded([this] {
-        if (!Require(SelectedProjectId() >= 0, QStringLiteral("未有任何项目被选中!"))) {
-            return;
-        }
-        if (!prompts_->Confirm(this, QStringLiteral("确认删除当前项目吗?"),
-                               QStringLiteral("删除提示"))) {
-            return;
-        }
-        TProjectDAO().DeleteProject(SelectedProjectId());
-        rememberedProjectIndex_ = -1;
-        Message(QStringLiteral("删除成功!"));
-        LoadProjects();
-    });
-}
-
-void TFormMain::AddClass() {
-    Guarded([this] {
-        if (!Require(SelectedProjectId() >= 0, QStringLiteral("当前未有任何项目被选中!"))) {
-            return;
-        }
-        TAddClassForm form(this);
-        ExecDialog(form);
-    });
-}
-
-void TFormMain::EditClass() {
-    Guarded([this] {
-        if (!Require(SelectedClassId() >= 0, QStringLiteral("没有类被选中!"))) {
-            return;
-        }
-        TUpdateClassForm form(this, SelectedClassId());
-        ExecDialog(form);
-    });
-}
-
-void TFormMain::DeleteClass() {
-    Guarded([this] {
-        if (!Require(SelectedClassId() >= 0, QStringLiteral("没有类被选中!"))) {
-            return;
-        }
-        if (!prompts_->Confirm(this, QStringLiteral("确认删除此类对象！"),
-                               QStringLiteral("提示"))) {
-            return;
-        }
-        TClassDAO().DeleteClass(SelectedClassId());
-        {
-            const QSignalBlocker blocker(LB_Object);
-            delete LB_Object->takeItem(LB_Object->currentRow());
-            LB_Object->setCurrentRow(-1);
-        }
-        ClearMembers();
-        Message(QStringLiteral("类对象删除成功!"));
-    });
-}
-
-void TFormMain::AddMember() {
-    Guarded([this] {
-        if (!Require(SelectedClassId() >= 0, QStringLiteral("请先选择类对象"))) {
-            return;
-        }
-        TAddMemberForm form(this);
-        ExecDialog(form);
-    });
-}
-
-void TFormMain::EditMember() {
-    Guarded([this] {
-        const QList<int> rows = SelectedMemberRows();
-        if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
-            return;
-        }
-        TUpdateMemberForm form(this, MemberIdAt(rows.first()));
-        ExecDialog(form);
-    });
-}
-
-void TFormMain::DeleteMember() {
-    Guarded([this] {
-        const QList<int> rows = SelectedMemberRows();
-        if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
-            return;
-        }
-        if (!prompts_->Confirm(this, QStringLiteral("确定删除当前成员属性?"),
-                               QStringLiteral("删除提示"))) {
-            return;
-        }
-        TMemberDAO().DeleteMember(MemberIdAt(rows.first()));
-        Message(QStringLiteral("成员属性删除成功"));
-        ReloadMembers();
-    });
-}
-
-void TFormMain::ExchangeMembers() {
-    Guarded([this] {
-        const QList<int> rows = SelectedMemberRows();
-        if (rows.size() != 2) {
-            Message(QStringLiteral("请选中2条记录!"));
-            return;
-        }
-        TMemberDAO().SwapMembers(MemberIdAt(rows[0]), MemberIdAt(rows[1]));
-        ReloadMembers();
-    });
-}
-
-void TFormMain::MoveMemberUp() {
-    SwapWithNeighbour(-1, QStringLiteral("第一个成员无法上移了！"));
-}
-
-void TFormMain::MoveMemberDown() {
-    SwapWithNeighbour(1, QStringLiteral("最后一个成员无法下移了！"));
-}
-
-// Exchanges the selected member with the row above (offset -1) or below (offset 1).
-void TFormMain::SwapWithNeighbour(int offset, const QString& atEndText) {
-    Guarded([&] {
-        const QList<int> rows = SelectedMemberRows();
-        if (!Require(!rows.isEmpty(), QStringLiteral("请先选择一个成员"))) {
-            return;
-        }
-        const int neighbour = rows.first() + offset;
-        if (neighbour < 0 || neighbour >= LV_Member->rowCount()) {
-            Message(atEndText);
-            return;
-        }
-        TMemberDAO().SwapMembers(MemberIdAt(rows.first()), MemberIdAt(neighbour));
-        ReloadMembers();
-    });
-}
-
-void TFormMain::SetPackageName() {
-    const QString answer =
-        prompts_->GetText(this, QStringLiteral("包名输入框"),
-                          QStringLiteral("请输入一个包名如:           "), packageName_);
-    if (answer.isEmpty()) {
-        Message(QStringLiteral("包名输入不能为空!"));
-        return;
-    }
-    packageName_ = answer;
-}
-
-void TFormMain::Generate() {
-    if (SelectedProjectId() < 0) {
-        Message(QStringLiteral("没有一个工程被选中！"));
-        return;
-    }
-    if (!prompts_->Confirm(this, PreRunText(), kAppTitle)) {
-        return;
-    }
-    Memo_State->clear();
-    TRunRequest request;
-    request.projectId = SelectedProjectId();
-    request.projectName = CB_Project->currentText();
-    request.packageName = packageName_;
-    request.appFolder = appFolder_;
-    request.overwrite = !KeepEdits->isChecked();
-    runProjectName_ = request.projectName;
-    A1->setEnabled(false);
-    activeRun_ = new TAutoCode(request, this, this);
-    connect(activeRun_, &QThread::finished, this, [this] { A1->setEnabled(true); });
-    activeRun_->start();
-}
-
-// Kept edits live in the output folder and its record: deleting the folder would lose them.
-QString TFormMain::PreRunText() const {
-    if (KeepEdits->isChecked()) {
-        return QStringLiteral(
-            "已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，"
-            "请不要删除原来的目录，否则这些修改会丢失!");
-    }
-    return QStringLiteral("如果以前生成了该项目，最好先删除原来的目录!");
-}
-
-void TFormMain::ExportModel() {
-    Guarded([this] {
-        if (!Require(SelectedProjectId() >= 0, QStringLiteral("当前未有任何项目被选中!"))) {
-            return;
-        }
-        const QString name = CB_Project->currentText();
-        const QString path = prompts_->GetSaveFileName(
-            this, QStringLiteral("导出模型"), QDir::home().filePath(name + QStringLiteral(".json")),
-            kModelFileFilter);
-        if (path.isEmpty()) {
-            return;
-        }
-        WriteModelFile(ReadProjectContents(SelectedProjectId(), name), path);
-        Message(ModelExportedText(name, path));
-    });
-}
-
-// A project of the file's name is replaced only when the user confirms it.
-void TFormMain::ImportModel() {
-    Guarded([this] {
-        const QString path =
-            prompts_->GetOpenFileName(this, QStringLiteral("导入模型"), kModelFileFilter);
-        if (path.isEmpty()) {
-            return;
-        }
-        const TProjectContents project = ReadModelFile(path);
-        const bool exists = TProjectDAO().CountProjectsByName(project.projectName) > 0;
-        if (exists && !prompts_->Confirm(this,
-                                         QStringLiteral("已有名为\"%1\"的项目，替换它的类和成员吗?")
-                                             .arg(project.projectName),
-                                         QStringLiteral("导入提示"))) {
-            return;
-        }
-        const TImportResult result = ImportProjectModel(project, exists);
-        LoadProjects();
-        rememberedProjectIndex_ = CB_Project->findData(result.projectId);
-        CB_Project->setCurrentIndex(rememberedProjectIndex_);
-        LoadClasses(result.projectId);
-        Message(ModelImportedText(project, result));
-    });
-}
-
-void TFormMain::AppendProgress(const QString& line) {
-    if (closing_) {
-        return;
-    }
-    Memo_State->appendPlainText(line);
-}
-
-void TFormMain::Notice(int message, qint32, const QString& text) {
-    if (closing_) {
-        return;
-    }
-    if (message != kNoticeCompleted) {
-        Memo_State->appendPlainText(text);
-        Message(text);
-        return;
-    }
-    const QString folder =
-        QDir(appFolder_).absoluteFilePath(QStringLiteral("projects/") + runProjectName_);
-    Memo_State->appendPlainText(QStringLiteral("输出目录: ") + QDir::toNativeSeparators(folder));
-    prompts_->Information(this, text, QStringLiteral("任务提示"));
-    prompts_->OpenFolder(folder);
-}
-
-void TFormMain::Conflicts(const QStringList& files) {
-    if (closing_) {
-        return;
-    }
-    Message(files.join(QLatin1Char('\n')));
-}
-
-// Settings live in the app folder beside the store.
-QSettings TFormMain::Settings() const {
-    return QSettings(QDir(appFolder_).filePath(QStringLiteral("quillmere.ini")),
-                     QSettings::IniFormat);
-}
-
-void TFormMain::RunFailed(const QString& message) {
-    if (closing_) {
-        return;
-    }
-    Memo_State->appendPlainText(message);
-    Message(message);
 }

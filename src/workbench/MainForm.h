@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <memory>
 
+#include "commands/ProjectCommands.h"
 #include "run/AutoCode.h"
+#include "workbench/FormOwner.h"
 #include "workbench/UserPrompts.h"
 
 class QAction;
@@ -23,8 +25,9 @@ inline const QString kGuidePath = QStringLiteral("guide/index.html");
 
 // The workbench's only top-level window: the projects of the store, the classes of the selected
 // project, the members of the selected class, the progress log of generation runs, and every
-// command on them. It hosts the generation runs it starts.
-class TFormMain : public QMainWindow, public TGenerationHost {
+// command on them. It hosts the generation runs it starts. Its files: MainForm.cpp the view,
+// MainMenus.cpp the menus, MainCommands.cpp the commands on the store, MainRun.cpp the runs.
+class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner {
     Q_OBJECT
   public:
     // appFolder holds the template project and the templates and receives projects/.
@@ -33,17 +36,17 @@ class TFormMain : public QMainWindow, public TGenerationHost {
                        QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    TUserPrompts& Prompts() const { return *prompts_; }
-    // Ids of the selected entries, -1 when nothing is selected.
-    qint32 SelectedProjectId() const;
-    qint32 SelectedClassId() const;
-    QString SelectedClassName() const;
-    // Gives the selected class entry a new text; its id and the selection stay.
-    void RenameSelectedClass(const QString& className);
+    // TFormOwner, for the class and member dialogs.
+    QWidget* DialogParent() override { return this; }
+    TUserPrompts& Prompts() const override { return *prompts_; }
+    qint32 SelectedProjectId() const override;
+    qint32 SelectedClassId() const override;
+    QString SelectedClassName() const override;
+    void RenameSelectedClass(const QString& className) override;
+    void LoadClasses(qint32 projectId) override;
+    void LoadMembers(qint32 classId) override;
 
     void LoadProjects();
-    void LoadClasses(qint32 projectId);
-    void LoadMembers(qint32 classId);
 
     // TGenerationHost, called on this window's thread while the run waits.
     void AppendProgress(const QString& line) override;
@@ -77,10 +80,15 @@ class TFormMain : public QMainWindow, public TGenerationHost {
 
   private:
     void BuildControls();
+    QWidget* BuildWorkArea();
+    void BuildMemberTable(QWidget* parent);
+    QWidget* BuildProgressArea();
     void ConnectClassList();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)());
     void Message(const QString& text);
+    // Shows the command's message (if any); answers whether it was done.
+    bool Report(const TCommandResult& result);
     // Shows missingText and answers false when nothing is selected.
     bool Require(bool selected, const QString& missingText);
     template <typename Action>

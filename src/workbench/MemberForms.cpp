@@ -5,18 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
-#include "generation/ModelChecks.h"
 #include "store/ClassDAO.h"
 #include "store/MemberDAO.h"
 #include "store/MemberType.h"
-#include "workbench/MainForm.h"
+#include "workbench/UserPrompts.h"
 
 namespace {
 
 const TMemberFormLayout kAddLayout{
-    "添加成员属性",
+    QT_TRANSLATE_NOOP("TMemberForm", "添加成员属性"),
     377,
     395,
     {120, 32, 209},
@@ -34,7 +32,7 @@ const TMemberFormLayout kAddLayout{
 };
 
 const TMemberFormLayout kUpdateLayout{
-    "更新成员属性",
+    QT_TRANSLATE_NOOP("TMemberForm", "更新成员属性"),
     378,
     360,
     {104, 24, 209},
@@ -54,31 +52,15 @@ const TMemberFormLayout kUpdateLayout{
 // Labels stand this far left of the box they name.
 constexpr int kLabelOffset = 88;
 
-bool StartsWithLowerAsciiLetter(const QString& text) {
-    return !text.isEmpty() && text[0] >= u'a' && text[0] <= u'z';
-}
-
-// A whole number from 0 in decimal digits that fits 32 bits, as model files take lengths.
-std::optional<qint32> ParseLength(const QString& text) {
-    static const QRegularExpression decimal(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+")));
-    bool fits = false;
-    const qint32 value = text.toInt(&fits, 10);
-    if (!decimal.match(text).hasMatch() || !fits) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 qint32 Flag(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
 }
 
 }  // namespace
 
-TMemberForm::TMemberForm(TFormMain* owner, Purpose purpose, const TMemberFormLayout& layout)
-    : QDialog(owner), owner_(owner), purpose_(purpose) {
-    SetUpFixedDialog(this, QString::fromUtf8(layout.caption), layout.width, layout.height);
+TMemberForm::TMemberForm(TFormOwner* owner, Purpose purpose, const TMemberFormLayout& layout)
+    : QDialog(owner->DialogParent()), owner_(owner), purpose_(purpose) {
+    SetUpFixedDialog(this, tr(layout.caption), layout.width, layout.height);
     BuildControls(layout);
     FillTypeList();
 }
@@ -89,36 +71,31 @@ void TMemberForm::BuildControls(const TMemberFormLayout& layout) {
     CB_MemberType = new QComboBox(this);
     CB_MemberType->setObjectName(QStringLiteral("CB_MemberType"));
     CB_MemberType->setGeometry(layout.type.left, layout.type.top, layout.type.width, 21);
-    CB_MemberIsMust =
-        PlaceCheckBox(this, "CB_MemberIsMust", QStringLiteral("是否必填(&M)"), layout.mustFlag);
-    QPushButton* save = PlaceButton(this, "Button1", QStringLiteral("确定"), layout.okButton);
-    QPushButton* cancel = PlaceButton(this, "Button2", QStringLiteral("取消"), layout.cancelButton);
+    CB_MemberIsMust = PlaceCheckBox(this, "CB_MemberIsMust", tr("是否必填(&M)"), layout.mustFlag);
+    QPushButton* save = PlaceButton(this, "Button1", tr("确定"), layout.okButton);
+    QPushButton* cancel = PlaceButton(this, "Button2", tr("取消"), layout.cancelButton);
     Edt_MemberComment = PlaceLineEdit(this, "Edt_MemberComment", layout.comment);
-    CB_QueryFlag =
-        PlaceCheckBox(this, "CB_QueryFlag", QStringLiteral("是否参与查询(&Q)"), layout.queryFlag);
-    CB_MemberIsPri =
-        PlaceCheckBox(this, "CB_MemberIsPri", QStringLiteral("是否主键(&K)"), layout.keyFlag);
+    CB_QueryFlag = PlaceCheckBox(this, "CB_QueryFlag", tr("是否参与查询(&Q)"), layout.queryFlag);
+    CB_MemberIsPri = PlaceCheckBox(this, "CB_MemberIsPri", tr("是否主键(&K)"), layout.keyFlag);
     Edt_MemberLength = PlaceLineEdit(this, "Edt_MemberLength", layout.length);
     Edt_MemberLength->setText(QStringLiteral("20"));
-    CB_MemberIsDisplay = PlaceCheckBox(this, "CB_MemberIsDisplay",
-                                       QStringLiteral("下拉框显示字段(&D)"), layout.displayFlag);
-    CB_MemberQueryDisplay =
-        PlaceCheckBox(this, "CB_MemberQueryDisplay", QStringLiteral("查询界面是否显示(&S)"),
-                      layout.queryDisplayFlag);
+    CB_MemberIsDisplay =
+        PlaceCheckBox(this, "CB_MemberIsDisplay", tr("下拉框显示字段(&D)"), layout.displayFlag);
+    CB_MemberQueryDisplay = PlaceCheckBox(this, "CB_MemberQueryDisplay", tr("查询界面是否显示(&S)"),
+                                          layout.queryDisplayFlag);
     CB_MemberQueryDisplay->setChecked(purpose_ == Purpose::Add);
-    CB_AndroidDisplay =
-        PlaceCheckBox(this, "CB_AndroidDisplay", QStringLiteral("安卓列表页是否显示(&P)"),
-                      layout.androidDisplayFlag);
+    CB_AndroidDisplay = PlaceCheckBox(this, "CB_AndroidDisplay", tr("安卓列表页是否显示(&P)"),
+                                      layout.androidDisplayFlag);
 
-    PlaceBuddyLabel(this, QStringLiteral("成员名称(&N)："), layout.name.left - kLabelOffset,
+    PlaceBuddyLabel(this, tr("成员名称(&N)："), layout.name.left - kLabelOffset,
                     layout.name.top + 3, Edt_MemberName);
-    PlaceBuddyLabel(this, QStringLiteral("成员类型(&T)："), layout.type.left - kLabelOffset,
+    PlaceBuddyLabel(this, tr("成员类型(&T)："), layout.type.left - kLabelOffset,
                     layout.type.top + 3, CB_MemberType);
-    PlaceBuddyLabel(this, QStringLiteral("长度(&L)： "), layout.length.left - kLabelOffset,
+    PlaceBuddyLabel(this, tr("长度(&L)： "), layout.length.left - kLabelOffset,
                     layout.length.top + 3, Edt_MemberLength);
-    PlaceLabel(this, QStringLiteral("(字符串类型有效)     "),
-               layout.length.left + layout.length.width + 8, layout.length.top + 3);
-    PlaceBuddyLabel(this, QStringLiteral("成员注释(&C)："), layout.comment.left - kLabelOffset,
+    PlaceLabel(this, tr("(字符串类型有效)     "), layout.length.left + layout.length.width + 8,
+               layout.length.top + 3);
+    PlaceBuddyLabel(this, tr("成员注释(&C)："), layout.comment.left - kLabelOffset,
                     layout.comment.top + 3, Edt_MemberComment);
 
     SetUpDialogButtons(this, save, cancel);
@@ -129,120 +106,63 @@ void TMemberForm::BuildControls(const TMemberFormLayout& layout) {
 // The five built-in types, then every other class of the project as a reference type.
 void TMemberForm::FillTypeList() {
     CB_MemberType->clear();
-    CB_MemberType->addItems({kTypeString, kTypeInteger, kTypeFloat, kTypeDate, kTypeImage});
+    CB_MemberType->addItems(OfferedTypeNames());
     for (const TEntry& other :
          TClassDAO().ListOtherClasses(owner_->SelectedProjectId(), owner_->SelectedClassId())) {
         CB_MemberType->addItem(other.name);
     }
 }
 
-QString TMemberForm::FailedCheck() const {
-    const QString name = Edt_MemberName->text();
-    const QString type = CB_MemberType->currentText();
-    const bool adding = purpose_ == Purpose::Add;
-    if (name.isEmpty()) {
-        return QStringLiteral("成员名称输入不能为空!");
-    }
-    if (!StartsWithLowerAsciiLetter(name)) {
-        return QStringLiteral("成员属性首个字母必须小写");
-    }
-    if (!CB_MemberIsMust->isChecked()) {
-        if (adding && type != kTypeString && type != kTypeImage) {
-            return QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
-        }
-        if (!adding && type != kTypeString) {
-            return QStringLiteral("除了字符串类型外其他类型必须勾选是否必填标志!");
-        }
-    }
-    if (adding && CB_MemberIsPri->isChecked() && CB_MemberType->currentIndex() > 1) {
-        return QStringLiteral("主键字段必须是整型或字符串型!");
-    }
-    if (CB_QueryFlag->isChecked()) {
-        if (adding && (type == kTypeInteger || type == kTypeFloat || type == kTypeImage)) {
-            return QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
-        }
-        if (!adding && (type == kTypeInteger || type == kTypeFloat)) {
-            return QStringLiteral("参与查询的字段不要设置整型或浮点型");
-        }
-    }
-    return QString();
-}
-
-TMember TMemberForm::EnteredMember(qint32 length) const {
+TMemberEntry TMemberForm::EnteredMember() const {
     TMember member;
     member.memberId = memberId_;
     member.projectId = owner_->SelectedProjectId();
     member.classId = owner_->SelectedClassId();
     member.memberName = Edt_MemberName->text();
     member.memberType = CB_MemberType->currentText();
-    member.memberLength = member.memberType == kTypeString ? length : 0;
     member.memberIsPri = Flag(CB_MemberIsPri);
-    member.memberIsInteger = member.memberType == kTypeInteger ? 1 : 0;
-    member.memberIsFloat = member.memberType == kTypeFloat ? 1 : 0;
     member.memberIsMust = Flag(CB_MemberIsMust);
     member.queryFlag = Flag(CB_QueryFlag);
     member.memberIsDisplay = Flag(CB_MemberIsDisplay);
     member.memberQueryDisplay = Flag(CB_MemberQueryDisplay);
     member.androidDisplay = Flag(CB_AndroidDisplay);
     member.memberComment = Edt_MemberComment->text();
-    return member;
+    return {member, Edt_MemberLength->text()};
 }
 
 void TMemberForm::Save() {
     TUserPrompts& prompts = owner_->Prompts();
     RunGuarded(prompts, this, [&] {
-        const QString failure = FailedCheck();
-        if (!failure.isEmpty()) {
-            prompts.Message(this, failure);
+        const TMemberEntry entry = EnteredMember();
+        const TProjectCommands commands;
+        const TCommandResult result =
+            purpose_ == Purpose::Add ? commands.AddMember(entry) : commands.UpdateMember(entry);
+        if (!result.done) {
+            prompts.Message(this, result.message);
             if (Edt_MemberName->text().isEmpty()) {
                 Edt_MemberName->setFocus();
             }
             return;
         }
-        std::optional<qint32> length = 0;
-        if (CB_MemberType->currentText() == kTypeString) {
-            length = ParseLength(Edt_MemberLength->text());
-        }
-        if (!length) {
-            prompts.Message(this, QStringLiteral("长度\"%1\"无效，请输入不小于0的整数长度!")
-                                      .arg(Edt_MemberLength->text()));
-            return;
-        }
-        const TMember member = EnteredMember(*length);
-        // The rules the run applies to names and texts, so a user learns of a name that cannot
-        // be generated as it is entered.
-        const TModelProblem problem =
-            CheckMemberEntry(ReadProjectContents(member.projectId, QString()), member);
-        if (problem.found()) {
-            prompts.Message(this, problem.message);
-            return;
-        }
-        const bool adding = purpose_ == Purpose::Add;
-        if (adding) {
-            TMemberDAO().AddMember(member);
-        } else {
-            TMemberDAO().UpdateMember(member);
-        }
-        owner_->LoadMembers(member.classId);
-        prompts.Message(this, adding ? QStringLiteral("类成员属性添加成功!")
-                                     : QStringLiteral("类成员属性更新成功!"));
+        owner_->LoadMembers(entry.member.classId);
+        prompts.Message(this, result.message);
         accept();
     });
 }
 
-TAddMemberForm::TAddMemberForm(TFormMain* owner) : TMemberForm(owner, Purpose::Add, kAddLayout) {
+TAddMemberForm::TAddMemberForm(TFormOwner* owner) : TMemberForm(owner, Purpose::Add, kAddLayout) {
     setObjectName(QStringLiteral("AddMemberForm"));
     setWindowIcon(QIcon(QStringLiteral(":/quillmere.png")));
     CB_MemberType->setCurrentIndex(0);
 }
 
-TUpdateMemberForm::TUpdateMemberForm(TFormMain* owner, qint32 memberId)
+TUpdateMemberForm::TUpdateMemberForm(TFormOwner* owner, qint32 memberId)
     : TMemberForm(owner, Purpose::Update, kUpdateLayout) {
     setObjectName(QStringLiteral("UpdateMemberForm"));
     memberId_ = memberId;
     const std::optional<TMember> member = TMemberDAO().GetMember(memberId);
     if (!member) {
-        throw TError(QStringLiteral("该成员已不存在，请重新选择!"));
+        throw TError(tr("该成员已不存在，请重新选择!"));
     }
     ShowMember(*member);
 }

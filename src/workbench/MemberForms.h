@@ -2,13 +2,13 @@
 
 #include <QDialog>
 
-#include "store/Member.h"
+#include "commands/ProjectCommands.h"
+#include "workbench/FormOwner.h"
 #include "workbench/FormStyle.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class TFormMain;
 
 // Caption, size and control places that tell the add and edit member dialogs apart.
 struct TMemberFormLayout {
@@ -19,7 +19,8 @@ struct TMemberFormLayout {
         displayFlag, queryDisplayFlag, androidDisplayFlag;
 };
 
-// The fields of one member; "确定" checks the entries, derives the stored flags and saves.
+// The fields of one member; "确定" saves them through the member commands, which check the
+// entries (the same rules in both dialogs) and derive the stored flags.
 class TMemberForm : public QDialog {
     Q_OBJECT
   public:
@@ -27,11 +28,11 @@ class TMemberForm : public QDialog {
 
   protected:
     enum class Purpose { Add, Update };
-    TMemberForm(TFormMain* owner, Purpose purpose, const TMemberFormLayout& layout);
-    // The member built from the entries; the length box is read for string members only.
-    TMember EnteredMember(qint32 length) const;
+    TMemberForm(TFormOwner* owner, Purpose purpose, const TMemberFormLayout& layout);
+    // The member as entered, in the selected project and class.
+    TMemberEntry EnteredMember() const;
 
-    TFormMain* owner_;
+    TFormOwner* owner_;
     Purpose purpose_;
     qint32 memberId_ = 0;
 
@@ -49,22 +50,20 @@ class TMemberForm : public QDialog {
   private:
     void BuildControls(const TMemberFormLayout& layout);
     void FillTypeList();
-    // The message of the first failing check, or the empty text.
-    QString FailedCheck() const;
 };
 
 // Adds a member to the selected class.
 class TAddMemberForm : public TMemberForm {
     Q_OBJECT
   public:
-    explicit TAddMemberForm(TFormMain* owner);
+    explicit TAddMemberForm(TFormOwner* owner);
 };
 
 // Edits one member of the selected class.
 class TUpdateMemberForm : public TMemberForm {
     Q_OBJECT
   public:
-    TUpdateMemberForm(TFormMain* owner, qint32 memberId);
+    TUpdateMemberForm(TFormOwner* owner, qint32 memberId);
 
   private:
     void ShowMember(const TMember& member);

@@ -65,11 +65,11 @@ class StoreTest : public QObject {
         TClassDAO().DeleteClass(1);
         QCOMPARE(TClassDAO().ListClasses(1), (TEntryList{{2, "Loan"}}));
         QCOMPARE(count("t_member"), 1);
-        TProjectDAO().DeleteProject(1);  // its classes go, member rows stay
+        TProjectDAO().DeleteProject(1);  // its classes and their members go
         QCOMPARE(TProjectDAO().ListProjects(), (TEntryList{{2, "q"}}));
         QVERIFY(TClassDAO().ListClasses(1).isEmpty());
         QCOMPARE(TClassDAO().ListClasses(2).size(), 1);
-        QCOMPARE(count("t_member"), 1);
+        QCOMPARE(count("t_member"), 0);
         TProjectDAO().AddProject("r");  // deleted ids are never handed out again
         QCOMPARE(TProjectDAO().ListProjects().last().id, 3);
     }

@@ -1,4 +1,4 @@
-// The add and edit member dialogs: the type list, the checks and their add/edit differences,
+// The add and edit member dialogs: the type list, the checks they share,
 // the flags derived on saving, and the length entry.
 
 #include <QPushButton>
@@ -72,11 +72,9 @@ struct Library {
     }
 };
 
-const QString kAddMustText = QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
-const QString kEditMustText = QStringLiteral("除了字符串类型外其他类型必须勾选是否必填标志!");
+const QString kMustText = QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
 const QString kKeyTypeText = QStringLiteral("主键字段必须是整型或字符串型!");
-const QString kAddQueryText = QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
-const QString kEditQueryText = QStringLiteral("参与查询的字段不要设置整型或浮点型");
+const QString kQueryText = QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
 const QString kAddedText = QStringLiteral("类成员属性添加成功!");
 const QString kUpdatedText = QStringLiteral("类成员属性更新成功!");
 
@@ -111,7 +109,7 @@ void TestMemberForms::typeListOffersTheOtherClasses() {
 }
 
 // Each row enters a member into the add dialog of Book, or into the edit dialog of Book's image
-// member "cover"; the two dialogs check differently. Only the first failing check speaks.
+// member "cover". Only the first failing check speaks.
 void TestMemberForms::checksRunInOrder_data() {
     QTest::addColumn<bool>("edit");
     QTest::addColumn<Entries>("entries");
@@ -126,25 +124,25 @@ void TestMemberForms::checksRunInOrder_data() {
     add("add: upper-case first letter", {.name = "Title", .type = kTypeDate},
         "成员属性首个字母必须小写");
     add("add: Chinese first character", {.name = "书名"}, "成员属性首个字母必须小写");
-    add("add: date not required", {.type = kTypeDate}, kAddMustText);
-    add("add: reference not required", {.type = "Reader"}, kAddMustText);
+    add("add: date not required", {.type = kTypeDate}, kMustText);
+    add("add: reference not required", {.type = "Reader"}, kMustText);
     add("add: image need not be required", {.type = kTypeImage}, kAddedText);
     add("add: float key", {.type = kTypeFloat, .must = true, .key = true}, kKeyTypeText);
     add("add: reference key", {.type = "Reader", .must = true, .key = true}, kKeyTypeText);
     add("add: integer key", {.type = kTypeInteger, .must = true, .key = true}, kAddedText);
-    add("add: integer query", {.type = kTypeInteger, .must = true, .query = true}, kAddQueryText);
-    add("add: image query", {.type = kTypeImage, .query = true}, kAddQueryText);
+    add("add: integer query", {.type = kTypeInteger, .must = true, .query = true}, kQueryText);
+    add("add: image query", {.type = kTypeImage, .query = true}, kQueryText);
     add("add: date query", {.type = kTypeDate, .must = true, .query = true}, kAddedText);
+    // The edit dialog applies the same checks.
     edit("edit: empty name", {.name = ""}, "成员名称输入不能为空!");
-    edit("edit: image not required", {.type = kTypeImage, .must = false}, kEditMustText);
-    edit("edit: float key is accepted", {.type = kTypeFloat, .must = true, .key = true},
-         kUpdatedText);
-    edit("edit: image query is accepted", {.type = kTypeImage, .must = true, .query = true},
-         kUpdatedText);
-    edit("edit: float query", {.type = kTypeFloat, .must = true, .query = true}, kEditQueryText);
+    edit("edit: date not required", {.type = kTypeDate, .must = false}, kMustText);
+    edit("edit: image need not be required", {.type = kTypeImage, .must = false}, kUpdatedText);
+    edit("edit: float key", {.type = kTypeFloat, .must = true, .key = true}, kKeyTypeText);
+    edit("edit: image query", {.type = kTypeImage, .must = true, .query = true}, kQueryText);
+    edit("edit: float query", {.type = kTypeFloat, .must = true, .query = true}, kQueryText);
     // The rules of the run, after the dialog's own checks.
     add("add: keyword", {.name = "class"}, "Book表的成员class的名称是Java关键字，请修改成员名称!");
-    add("add: not an identifier, not required", {.name = "a-b", .type = kTypeDate}, kAddMustText);
+    add("add: not an identifier, not required", {.name = "a-b", .type = kTypeDate}, kMustText);
     add("add: not an identifier", {.name = "a-b"},
         "Book表的成员a-b的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员"
         "名称!");

@@ -1,0 +1,234 @@
+// The workbench's commands on the store: a refusal leaves every row as it was, deleting a
+// project leaves no member behind, and a check cannot be overtaken by another writer.
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <functional>
+
+#include "TestSupport.h"
+#include "commands/ProjectCommands.h"
+
+using namespace testing;
+
+namespace {
+
+// Project 1 Library: Book (class 1: title, price) and Reader (class 2: name).
+// Project 2 Other: Shelf (class 3: label).
+void seedTwoProjects() {
+    ProjectBuilder library(QStringLiteral("Library"));
+    library.cls("Book", "图书", {"title 字符串 KDP", "price 浮点型 -"})
+        .cls("Reader", "读者", {"name 字符串 KDP"});
+    seedModel(library.build());
+    ProjectBuilder other(QStringLiteral("Other"));
+    other.cls("Shelf", "书架", {"label 字符串 KDP"});
+    seedModel(other.build());
+}
+
+// Every row of the store's tables, one line each.
+QStringList storeRows() {
+    QStringList rows;
+    for (const char* table : {"t_project", "t_class", "t_member"}) {
+        QSqlQuery query = TDbHelper().OpenQuery({QStringLiteral("select * from ") + table, {}});
+        while (NextRow(query)) {
+            QStringList cells{QString::fromLatin1(table)};
+            for (int column = 0; column < query.record().count(); ++column) {
+                cells.append(query.value(column).toString());
+            }
+            rows.append(cells.join('|'));
+        }
+    }
+    return rows;
+}
+
+TMemberEntry entry(qint32 memberId, qint32 classId, const QString& name, const QString& type,
+                   const QString& length = QStringLiteral("20")) {
+    TMember m;
+    m.memberId = memberId;
+    m.projectId = 1;
+    m.classId = classId;
+    m.memberName = name;
+    m.memberType = type;
+    m.memberIsMust = 1;
+    return {m, length};
+}
+
+TMemberEntry with(TMemberEntry e, std::function<void(TMember&)> change) {
+    change(e.member);
+    return e;
+}
+
+using Command = std::function<TCommandResult()>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class TestCommands : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { store_ = std::make_unique<TempStore>(); }
+    void cleanup() { store_.reset(); }
+
+    void refusalsChangeNothing_data() {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("message");
+        const TProjectCommands c;
+        const auto row = [](const char* tag, Command command, const QString& message) {
+            QTest::newRow(tag) << command << message;
+        };
+        row(
+            "new project: empty", [c] { return c.NewProject(""); }, "工程名称不能为空!");
+        row(
+            "new project: name taken", [c] { return c.NewProject("Library"); },
+            "该工程名称已经存在!");
+        row(
+            "rename: another's name", [c] { return c.RenameProject(2, "Library"); },
+            "该工程名称已经存在!");
+        row(
+            "rename: project gone", [c] { return c.RenameProject(9, "New"); },
+            "该项目已不存在，请重新选择!");
+        row(
+            "add class: small letter",
+            [c] {
+                return c.AddClass(1, {0, "shelf", "书架", 0});
+            },
+            "类名首个字母必须大写");
+        row(
+            "add class: name taken",
+            [c] {
+                return c.AddClass(1, {0, "Book", "书", 0});
+            },
+            "该类名称已经存在!");
+        row(
+            "add class: case twin",
+            [c] {
+                return c.AddClass(1, {0, "BOOK", "书", 0});
+            },
+            "BOOK表与类Book的类名只有大小写不同，两者的布局文件同名，请修改类名!");
+        row(
+            "add class: project gone",
+            [c] {
+                return c.AddClass(9, {0, "Shelf", "书架", 0});
+            },
+            "该项目已不存在，请重新选择!");
+        row(
+            "edit class: another's name",
+            [c] {
+                return c.UpdateClass(1, {1, "Reader", "书", 0});
+            },
+            "Reader表与本项目的另一个类重名，请修改类名!");
+        row(
+            "edit class: gone",
+            [c] {
+                return c.UpdateClass(1, {9, "Shelf", "书架", 0});
+            },
+            "该类已不存在，请重新选择!");
+        row(
+            "add member: float key",
+            [c] {
+                return c.AddMember(
+                    with(entry(0, 1, "weight", kTypeFloat), [](TMember& m) { m.memberIsPri = 1; }));
+            },
+            "主键字段必须是整型或字符串型!");
+        row(
+            "add member: name taken",
+            [c] { return c.AddMember(entry(0, 1, "title", kTypeString)); },
+            "Book表的成员title与同一类的另一个成员重名，请修改成员名称!");
+        row(
+            "add member: negative length",
+            [c] { return c.AddMember(entry(0, 1, "isbn", kTypeString, "-5")); },
+            "长度\"-5\"无效，请输入不小于0的整数长度!");
+        row(
+            "add member: class gone", [c] { return c.AddMember(entry(0, 9, "isbn", kTypeString)); },
+            "该类已不存在，请重新选择!");
+        row(
+            "edit member: gone", [c] { return c.UpdateMember(entry(99, 1, "isbn", kTypeString)); },
+            "该成员已不存在，请重新选择!");
+        row(
+            "edit member: image query",
+            [c] {
+                return c.UpdateMember(
+                    with(entry(2, 1, "price", kTypeImage), [](TMember& m) { m.queryFlag = 1; }));
+            },
+            "参与查询的字段不要设置整型或浮点型或图片型");
+        row(
+            "exchange: one gone", [c] { return c.ExchangeMembers(1, 99); },
+            "该成员已不存在，请重新选择!");
+    }
+    void refusalsChangeNothing() {
+        QFETCH(Command, command);
+        QFETCH(QString, message);
+        seedTwoProjects();
+        const QStringList before = storeRows();
+        const TCommandResult result = command();
+        QCOMPARE(result.message, message);
+        QVERIFY(!result.done);
+        QCOMPARE(storeRows(), before);
+    }
+
+    // The member commands store the length of text members only and the type's own flags.
+    void memberCommandsDeriveWhatTheTypeImplies() {
+        seedTwoProjects();
+        const TProjectCommands c;
+        const TCommandResult added = c.AddMember(entry(0, 1, "isbn", kTypeString, "13"));
+        QCOMPARE(added.message, QStringLiteral("类成员属性添加成功!"));
+        QCOMPARE(TMemberDAO().GetMember(added.id)->memberLength, 13);
+        TMemberEntry pages = entry(added.id, 3, "pages", kTypeInteger, "abc");
+        pages.member.projectId = 2;  // an edit keeps the member's own project and class
+        QVERIFY(c.UpdateMember(pages).done);
+        const TMember stored = *TMemberDAO().GetMember(added.id);
+        QCOMPARE(stored.memberLength, 0);
+        QCOMPARE(stored.memberIsInteger, 1);
+        QCOMPARE(stored.classId, 1);
+        QCOMPARE(stored.projectId, 1);
+    }
+
+    // What is left is exactly the other project; a member row an older version left behind
+    // (its class gone) goes with its project.
+    void deletingAProjectLeavesNoMemberBehind() {
+        seedTwoProjects();
+        const QStringList otherProject = storeRows().filter(
+            QRegularExpression("^t_project\\|2\\||^t_class\\|3\\||^t_member\\|4\\|"));
+        TMember stray = entry(0, 77, "stray", kTypeString).member;
+        TMemberDAO().AddMember(stray);
+        QCOMPARE(TProjectCommands().DeleteProject(1).message, QStringLiteral("删除成功!"));
+        QCOMPARE(storeRows(), otherProject);
+        QCOMPARE(otherProject.size(), 3);
+    }
+
+    // Another writer adds the name while the command waits for the store: the command sees
+    // the name once it may write, and refuses.
+    void aCheckWaitsForAnotherWriter() {
+        seedTwoProjects();
+        TCommandResult result;
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+            holder.setDatabaseName(store_->path());
+            QVERIFY(holder.open());
+            QSqlQuery hold(holder);
+            QVERIFY(hold.exec("BEGIN IMMEDIATE"));
+            QVERIFY(hold.exec("insert into t_project(projectName) values ('Race')"));
+            QThread* other = QThread::create([&result] {
+                result = TProjectCommands().NewProject("Race");
+                TDbHelper::CloseConnection();
+            });
+            other->start();
+            QThread::msleep(500);
+            QVERIFY(hold.exec("COMMIT"));
+            QVERIFY(other->wait(20000));
+            delete other;
+            hold.finish();
+            holder.close();
+        }
+        QSqlDatabase::removeDatabase("holder");
+        QCOMPARE(result.message, QStringLiteral("该工程名称已经存在!"));
+        QCOMPARE(TProjectDAO().FindProjectsByName("Race").size(), 1);
+    }
+
+  private:
+    std::unique_ptr<TempStore> store_;
+};
+
+QTEST_GUILESS_MAIN(TestCommands)
+#include "test_commands.moc"

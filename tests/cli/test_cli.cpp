@@ -195,28 +195,25 @@ class CommandLineTest : public QObject {
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
         QTest::addColumn<QString>("message");
-        QTest::newRow("malformed") << QByteArray("\"图书管理\",") << QByteArray("\"图书管理\"")
-                                   << "不是合法的JSON: 第4行第4列";
-        QTest::newRow("wrong value")
-            << QByteArray(
-                   "\"dropDown\": true, \"queryScreen\": true, \"phoneList\": true, "
-                   "\"comment\": \"图书名称\"")
-            << QByteArray(
-                   "\"dropDown\": 1, \"queryScreen\": true, \"phoneList\": true, "
-                   "\"comment\": \"图书名称\"")
-            << "第2个类\"Book\"的第2个成员\"bookName\": 字段\"dropDown\"的值1不对";
-        QTest::newRow("missing field")
-            << QByteArray("\"typeName\", \"type\": \"字符串\", \"length\": 20, ")
-            << QByteArray("\"typeName\", \"type\": \"字符串\", ")
-            << "第1个类\"BookType\"的第2个成员\"typeName\": 缺少字段\"length\"";
-        QTest::newRow("unknown field")
-            << QByteArray("\"frontShow\": true") << QByteArray("\"frontShow\": true, \"x\": 0")
-            << "第1个类\"BookType\": 未知字段\"x\"";
-        QTest::newRow("unknown type")
-            << QByteArray("\"type\": \"Reader\"") << QByteArray("\"type\": \"布尔型\"")
-            << "第4个类\"Loan\"的第3个成员\"reader\": 未知的成员类型\"布尔型\"";
-        QTest::newRow("newer version") << QByteArray("\"formatVersion\": 1")
-                                       << QByteArray("\"formatVersion\": 2") << "格式版本为2";
+        const auto row = [](const char* tag, const QByteArray& from, const QByteArray& to,
+                            const QString& message) {
+            QTest::newRow(tag) << from << to << message;
+        };
+        row("malformed", "\"图书管理\",", "\"图书管理\"", "不是合法的JSON: 第4行第4列");
+        row("wrong value",
+            "\"dropDown\": true, \"queryScreen\": true, \"phoneList\": true, \"comment\": "
+            "\"图书名称\"",
+            "\"dropDown\": 1, \"queryScreen\": true, \"phoneList\": true, \"comment\": "
+            "\"图书名称\"",
+            "第2个类\"Book\"的第2个成员\"bookName\": 字段\"dropDown\"的值1不对");
+        row("missing field", "\"typeName\", \"type\": \"字符串\", \"length\": 20, ",
+            "\"typeName\", \"type\": \"字符串\", ",
+            "第1个类\"BookType\"的第2个成员\"typeName\": 缺少字段\"length\"");
+        row("unknown field", "\"frontShow\": true", "\"frontShow\": true, \"x\": 0",
+            "第1个类\"BookType\": 未知字段\"x\"");
+        row("unknown type", "\"type\": \"Reader\"", "\"type\": \"布尔型\"",
+            "第4个类\"Loan\"的第3个成员\"reader\": 未知的成员类型\"布尔型\"");
+        row("newer version", "\"formatVersion\": 1", "\"formatVersion\": 2", "格式版本为2");
         const QByteArray typeId =
             "\"integer\": true, \"float\": false, \"query\": false, "
             "\"dropDown\": false, \"queryScreen\": true, \"phoneList\": "
@@ -225,8 +222,7 @@ class CommandLineTest : public QObject {
         const QString typeNamePlace = "第1个类\"BookType\"的第2个成员\"typeName\": ";
         const auto typeIdRow = [&](const char* tag, const char* from, const char* to,
                                    const QString& message) {
-            QTest::newRow(tag) << typeId << QByteArray(typeId).replace(from, to)
-                               << typeIdPlace + message;
+            row(tag, typeId, QByteArray(typeId).replace(from, to), typeIdPlace + message);
         };
         typeIdRow("missing flag", "\"dropDown\": false, ", "", "缺少字段\"dropDown\"");
         typeIdRow("number for a text", "\"类别编号\"", "7", "字段\"comment\"的值7不对，应为文本");
@@ -234,30 +230,26 @@ class CommandLineTest : public QObject {
                   "字段\"query\"的值\"false\"不对，应为true或false");
         typeIdRow("unknown member field", "\"类别编号\"}", "\"类别编号\", \"note\": \"\"}",
                   "未知字段\"note\"");
-        QTest::newRow("repeated member key")
-            << typeId
-            << QByteArray(typeId).replace("\"类别编号\"}", "\"类别编号\", \"comment\": \"x\"}")
-            << "第10行第213列: 字段\"comment\"在同一对象中出现了两次";
+        row("repeated member key", typeId,
+            QByteArray(typeId).replace("\"类别编号\"}", "\"类别编号\", \"comment\": \"x\"}"),
+            "第10行第213列: 字段\"comment\"在同一对象中出现了两次");
         const QByteArray typeName =
             "\"typeName\", \"type\": \"字符串\", \"length\": 20, "
             "\"key\": false, \"required\": true, \"integer\": false";
         const auto typeNameRow = [&](const char* tag, const char* from, const char* to,
                                      const QString& message) {
-            QTest::newRow(tag) << typeName << QByteArray(typeName).replace(from, to)
-                               << typeNamePlace + message;
+            row(tag, typeName, QByteArray(typeName).replace(from, to), typeNamePlace + message);
         };
         typeNameRow("negative length", "20", "-5", "字段\"length\"的值-5不对，应为不小于0的整数");
         typeNameRow("fractional length", "20", "20.5", "字段\"length\"的值20.5不对");
         typeNameRow("length as text", "20", "\"20\"", "字段\"length\"的值\"20\"不对");
         typeNameRow("integer flag on a text", "\"integer\": false", "\"integer\": true",
                     "字段\"integer\"的值true不对，成员类型为\"字符串\"时应为false");
-        QTest::newRow("repeated class key")
-            << QByteArray("\"friendName\": \"图书类别\",")
-            << QByteArray("\"friendName\": \"图书类别\",\n      \"friendName\": \"类别\",")
-            << "第8行第7列: 字段\"friendName\"在同一对象中出现了两次";
-        QTest::newRow("empty project name")
-            << QByteArray("\"project\": \"图书管理\"") << QByteArray("\"project\": \"\"")
-            << "文件顶层: 字段\"project\"的值\"\"不对";
+        row("repeated class key", "\"friendName\": \"图书类别\",",
+            "\"friendName\": \"图书类别\",\n      \"friendName\": \"类别\",",
+            "第8行第7列: 字段\"friendName\"在同一对象中出现了两次");
+        row("empty project name", "\"project\": \"图书管理\"", "\"project\": \"\"",
+            "文件顶层: 字段\"project\"的值\"\"不对");
     }
     void badModelFilesChangeNothing() {
         QFETCH(QByteArray, from);

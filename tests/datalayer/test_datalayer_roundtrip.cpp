@@ -1,8 +1,9 @@
 // The generated data layer against the development server: the demo project is generated with
 // quillmere-cli, its domain classes, services, list handlers and list adapters are compiled at
 // Java 8 level together with the template project's HttpUtil and ImageService (and stand-ins
-// for the few Android classes the adapters use), and tests/datalayer/java/roundtrip drives them
-// against `quillmere-cli serve` on a fresh data file: the three commands of the README.
+// in tests/datalayer/java/stubs for the few Android classes the adapters use), and
+// tests/datalayer/java/roundtrip drives them against `quillmere-cli serve` on a fresh data file:
+// the three commands of the README.
 
 #include <QDirIterator>
 #include <QProcess>
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr int kToolTimeoutMs = 300000;
-
 QString javaTestSources() {
     return QStringLiteral(QUILLMERE_SOURCE_DIR) + QStringLiteral("/tests/datalayer/java");
 }
@@ -24,24 +23,10 @@ struct ToolRun {
     QString output;
 };
 
-// Runs a JDK tool with a UTF-8 locale (file names, messages), output and errors together.
+// Runs a JDK tool with a UTF-8 locale (file names, messages); its output, then its errors.
 ToolRun runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    ToolRun run;
-    if (!process.waitForFinished(kToolTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        run.output = program + QStringLiteral(" did not finish in time: ") + process.errorString();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.output = QString::fromUtf8(process.readAll());
-    return run;
+    const testing::ProcessResult result = testing::runProcess(program, arguments);
+    return {result.exitCode, result.out + result.err};
 }
 
 // On failure the whole output is logged; the message names the failed checks (or the error).

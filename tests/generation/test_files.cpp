@@ -24,12 +24,6 @@ class FilesTest : public QObject {
     void encodersAddNothingAndWritesReplaceWholly() {
         QCOMPARE(TFileOperate::EncodeGbk("", "x"), QByteArray());
         QCOMPARE(TFileOperate::EncodeUtf8WithBom(""), QByteArray("\xEF\xBB\xBF"));
-        QCOMPARE(TFileOperate::EncodeGbk(QString::fromUtf8("a中文b\t中"), "x"),
-                 QByteArray("a\xD6\xD0\xCE\xC4"
-                            "b\t\xD6\xD0"));
-        QCOMPARE(TFileOperate::EncodeUtf8WithBom("中\r\n"),
-                 QByteArray("\xEF\xBB\xBF\xE4\xB8\xAD\r\n"));
-
         QTemporaryDir dir;
         const QString file = dir.filePath("a/b/x.java");
         TFileOperate::MakeFolder(dir.filePath("a/b"));
@@ -93,25 +87,6 @@ class FilesTest : public QObject {
         QCOMPARE(tree.folders, QStringList({"empty", "sub"}));
         QCOMPARE(tree.files, QStringList({".hidden", "sub/deep.txt", "top.txt"}));
         QVERIFY_THROWS_EXCEPTION(TError, TFileOperate::ListTree(dir.filePath("nope")));
-    }
-
-    void outputProjectNamesFilesAndProgressLines() {
-        QTemporaryDir dir;
-        QStringList lines;
-        TOutputProject output(dir.path(), "Lib", TWriteMode::KeepEdits,
-                              [&lines](const QString& line) { lines << line; });
-        output.write(TGeneratedFile::Java("domain", "Book.java", "class Book {}"));
-        output.write(TGeneratedFile::Layout("book_add.xml", "<a/>"));
-        QCOMPARE(lines,
-                 QStringList({
-                     "projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java生成完成!",
-                     "projects/Lib/安卓客户端/res/layout/book_add.xml生成完成!",
-                 }));
-        QCOMPARE(testing::readAll(
-                     dir.filePath("projects/Lib/安卓客户端/src/com/mobileclient/domain/Book.java")),
-                 QByteArray("class Book {}"));
-        QCOMPARE(testing::readAll(dir.filePath("projects/Lib/安卓客户端/res/layout/book_add.xml")),
-                 QByteArray("\xEF\xBB\xBF<a/>"));
     }
 };
 

@@ -196,12 +196,11 @@ class KeepEditsTest : public QObject {
         const testing::ProcessResult result = generate(app, models_[1]);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.exitCode, 0);
-        const QString root = "projects/" + DemoProjectName() + "/安卓客户端/";
         const QStringList lines = {kHttpUtil + "保留手工修改!", kBookAdd + "合并完成!",
                                    "res/layout/loan_add.xml删除完成!",
                                    "src/com/mobileclient/domain/Loan.java删除完成!"};
         for (const QString& line : lines) {
-            QVERIFY2(result.out.contains(root + line + "\n"), qPrintable(line));
+            QVERIFY2(result.out.contains(root() + line + "\n"), qPrintable(line));
         }
         const testing::Tree fresh = freshTree(models_[1]);
         QVERIFY(fresh.value(kBookAdd).contains("ET_pages"));
@@ -299,50 +298,6 @@ class KeepEditsTest : public QObject {
         QCOMPARE(result.err, QString());
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[2]))), QString());
-    }
-
-    // A changed file of a deleted class is kept and listed on every run until the user removes
-    // it; a picture of the user's over a changed template picture is listed once, the new one
-    // written beside it.
-    void keptFilesAreListedAsLongAsTheyNeedTheUser() {
-        const QString loan = "src/com/mobileclient/domain/Loan.java";
-        const QString picture = "res/drawable/ic_launcher.png";
-        const struct {
-            const char* name;
-            QString file;
-            int model;
-            const char* heading;
-            int secondExit;
-        } cases[] = {
-            {"stale", loan, 1, "不再生成", 4},
-            {"picture", picture, 0, "二进制", 0},
-        };
-        for (const auto& c : cases) {
-            testing::TempAppFolder app;
-            QCOMPARE(generate(app, models_[0]).exitCode, 0);
-            const QString file = outputOf(app) + "/" + c.file;
-            const QByteArray mine = testing::readAll(file) + "mine";
-            testing::writeAll(file, mine);
-            const QString bak = app.path() + "/bak/安卓客户端/" + picture;
-            const QByteArray newPicture = testing::readAll(bak) + "new";
-            testing::writeAll(bak, newPicture);
-            const testing::ProcessResult first = generate(app, models_[c.model]);
-            QCOMPARE(first.exitCode, 4);
-            QCOMPARE(listedIn(first, c.heading), QStringList{c.file});
-            const testing::ProcessResult second = generate(app, models_[c.model]);
-            QCOMPARE(second.exitCode, c.secondExit);
-            QCOMPARE(listedIn(second), c.secondExit == 4 ? QStringList{c.file} : QStringList());
-            QCOMPARE(testing::readAll(file), mine);
-            if (c.file == picture) {
-                QCOMPARE(testing::readAll(file + ".generated~"), newPicture);
-                QVERIFY(second.out.contains(root() + picture + "保留手工修改!\n"));
-            } else {
-                QVERIFY(QFile::remove(file));
-                const testing::ProcessResult settled = generate(app, models_[c.model]);
-                QCOMPARE(settled.exitCode, 0);
-                QCOMPARE(settled.err, QString());
-            }
-        }
     }
 
     // A second run is refused while the lock is held, also one left by a killed run is not.

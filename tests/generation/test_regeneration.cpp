@@ -243,18 +243,27 @@ class RegenerationTest : public QObject {
 
     // A run stopped after noting a removal that it never made: the next run still knows the
     // file as made by a run, and removes it.
+    // If the user then edits the file, it is the user's changed file: kept and listed.
     void aRemovalNotedButNotMadeIsMadeByTheNextRun() {
-        QTemporaryDir app;
-        runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
-        {
-            TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
-                                        app.filePath("projects/P/安卓客户端"));
-            stopped.Open();
-            stopped.NoteRemoved("f.txt");
+        for (const QByteArray user : {QByteArray(), QByteArray("mine\n")}) {
+            QTemporaryDir app;
+            runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            {
+                TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
+                                            app.filePath("projects/P/安卓客户端"));
+                stopped.Open();
+                stopped.NoteRemoved("f.txt");
+            }
+            if (!user.isNull()) {
+                testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), user);
+            }
+            const Run next = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent);
+            QCOMPARE(
+                next.lines,
+                QStringList{kShown + (user.isNull() ? "删除完成!" : "已不再生成，保留手工修改!")});
+            QCOMPARE(QFile::exists(app.filePath(kShown)), !user.isNull());
+            checkListed(next, user.isNull() ? nullptr : "不再生成", "noted removal");
         }
-        const Run next = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent);
-        QCOMPARE(next.lines, QStringList{"projects/P/安卓客户端/f.txt删除完成!"});
-        QVERIFY(!QFile::exists(app.filePath("projects/P/安卓客户端/f.txt")));
     }
 
     // One writer at a time, also within one process: the lock lasts as long as the writer.

@@ -163,6 +163,15 @@ void ServeAidsTest::resetStartsFromEmptyData() {
              200);
     QVERIFY(http.get("BookTypeServlet?action=query").body.contains("<typeId>1</typeId>"));
     QCOMPARE(server.interrupt(), 0);
+
+    // A picture folder that is a link goes itself; the folder it leads to keeps its files.
+    const QString elsewhere = dir.filePath("elsewhere");
+    testing::writeAll(elsewhere + "/keep.png", "keep");
+    QVERIFY(QDir(pictures).removeRecursively() && QFile::link(elsewhere, pictures));
+    testing::ServeProcess again(arguments + QStringList{"--reset"});
+    QVERIFY2(again.port() != 0, qPrintable(again.output()));
+    QCOMPARE(again.interrupt(), 0);
+    QCOMPARE(testing::readAll(elsewhere + "/keep.png"), QByteArray("keep"));
 }
 
 void ServeAidsTest::browsePageShowsTheData() {

@@ -47,6 +47,10 @@ Form book(const QString& barcode, const Form& changes = {}) {
                 changes);
 }
 
+Form bookType(const QString& name, const QString& days = "30") {
+    return {{"action", "add"}, {"typeId", "0"}, {"typeName", name}, {"borrowDays", days}};
+}
+
 Form reader(const QString& readerNo) {
     return {{"action", "add"},
             {"readerNo", readerNo},
@@ -165,7 +169,6 @@ class ServerTest : public QObject {
     void queriesFindWhatTheyAskFor();
     void serveRefusesNamesTheServerCannotCarry();
     void picturesAreFoundOnlyInTheirFolder();
-
 };
 
 void ServerTest::refusedRequestsChangeNothing() {
@@ -173,11 +176,7 @@ void ServerTest::refusedRequestsChangeNothing() {
     testing::ServeProcess server(demo.serveArguments);
     QVERIFY2(server.port() != 0, qPrintable(server.output()));
     Http http(server.port());
-    QCOMPARE(
-        http.post("BookTypeServlet",
-                  {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}})
-            .status,
-        200);
+    QCOMPARE(http.post("BookTypeServlet", bookType("Novel")).status, 200);
     QCOMPARE(http.post("ReaderServlet", reader("R-1")).status, 200);
     QCOMPARE(http.post("BookServlet", book("B-1")).status, 200);
     QCOMPARE(http.post("LoanServlet", {{"action", "add"},
@@ -191,148 +190,83 @@ void ServerTest::refusedRequestsChangeNothing() {
     const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
     const QString before = everything(http, pictures);
 
-    const auto addBook = [](const Form& changes) {
-        return [changes](Http& h) { return h.post("BookServlet", book("B-2", changes)); };
+    const auto post = [](const QString& servlet, const Form& form) {
+        return [servlet, form](Http& h) { return h.post(servlet, form); };
+    };
+    const auto postRaw = [](const QByteArray& form, const QByteArray& type) {
+        return [form, type](Http& h) { return h.post("BookServlet", form, type); };
+    };
+    const auto get = [](const QString& path) { return [path](Http& h) { return h.get(path); }; };
+    const auto raw = [&](const QByteArray& method, const QByteArray& path,
+                         const QByteArray& rest = "\r\n") {
+        return [&, method, path, rest](Http&) {
+            return testing::rawRequest(server.port(), method + " /JavaWebProject/" + path +
+                                                          " HTTP/1.1\r\nHost: a\r\n"
+                                                          "Connection: close\r\n" +
+                                                          rest);
+        };
+    };
+    const auto addBook = [&](const Form& changes) {
+        return post("BookServlet", book("B-2", changes));
     };
     const Form bookUpdate = book("B-1", {{"action", "update"}});
     Form withoutKey = bookUpdate;
     withoutKey.remove("barcode");
     Form withoutPrice = book("B-2");
     withoutPrice.remove("price");
+    const QByteArray form = Http::encoded(book("B-2"));
+    const QByteArray urlEncoded = "application/x-www-form-urlencoded";
     const struct {
         const char* what;
         int status;
         std::function<Reply(Http&)> send;
     } refusals[] = {
-        {"unknown class", 404,
-         [](Http& h) {
-             return h.post("NopeServlet", {{"action", "add"}});
-         }},
-        {"unknown action", 400,
-         [](Http& h) {
-             return h.post("BookServlet", {{"action", "x"}});
-         }},
-        {"no action", 400,
-         [](Http& h) {
-             return h.post("BookServlet", {{"barcode", "B-1"}});
-         }},
-        {"add by GET", 405,
-         [&](Http& h) {
-             return h.get("BookServlet?" + QString::fromLatin1(Http::encoded(book("B-2"))));
-         }},
-        {"update without key", 400, [&](Http& h) { return h.post("BookServlet", withoutKey); }},
-        {"add without a member", 400, [&](Http& h) { return h.post("BookServlet", withoutPrice); }},
+        {"unknown class", 404, post("NopeServlet", {{"action", "add"}})},
+        {"unknown action", 400, post("BookServlet", {{"action", "x"}})},
+        {"no action", 400, post("BookServlet", {{"barcode", "B-1"}})},
+        {"add by GET", 405, get("BookServlet?" + QString::fromLatin1(form))},
+        {"update without key", 400, post("BookServlet", withoutKey)},
+        {"add without a member", 400, post("BookServlet", withoutPrice)},
         {"text for an integer key", 400,
-         [](Http& h) {
-             return h.post("BookTypeServlet", {{"action", "delete"}, {"typeId", "one"}});
-         }},
-        {"text for a number", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"price", "cheap"}}));
-         }},
-        {"no such date", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"publishDate", "2024-02-30 10:00:00"}}));
-         }},
-        {"a control character", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"bookName", "a\x01"}}));
-         }},
-        {"a parameter twice", 400,
-         [](Http& h) {
-             return h.post("BookServlet", Http::encoded(book("B-2")) + "&count=4",
-                           "application/x-www-form-urlencoded");
-         }},
-        {"not UTF-8", 400,
-         [](Http& h) {
-             return h.post("BookServlet", Http::encoded(book("B-2")) + "&x=%FF",
-                           "application/x-www-form-urlencoded");
-         }},
-        {"duplicate text key", 409, [](Http& h) { return h.post("BookServlet", book("B-1")); }},
-        {"missing referenced object", 409,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"bookType", "7"}}));
-         }},
+         post("BookTypeServlet", {{"action", "delete"}, {"typeId", "one"}})},
+        {"text for a number", 400, addBook({{"price", "cheap"}})},
+        {"no such date", 400, addBook({{"publishDate", "2024-02-30 10:00:00"}})},
+        {"a control character", 400, addBook({{"bookName", "a\x01"}})},
+        {"a parameter twice", 400, postRaw(form + "&count=4", urlEncoded)},
+        {"not UTF-8", 400, postRaw(form + "&x=%FF", urlEncoded)},
+        {"duplicate text key", 409, post("BookServlet", book("B-1"))},
+        {"missing referenced object", 409, addBook({{"bookType", "7"}})},
         {"update of a missing object", 404,
-         [&](Http& h) {
-             return h.post("BookServlet", with(bookUpdate, {{"barcode", "B-9"}}));
-         }},
+         post("BookServlet", with(bookUpdate, {{"barcode", "B-9"}}))},
         {"delete of a missing object", 404,
-         [](Http& h) {
-             return h.post("BookTypeServlet", {{"action", "delete"}, {"typeId", "9"}});
-         }},
+         post("BookTypeServlet", {{"action", "delete"}, {"typeId", "9"}})},
         {"delete of a referenced object", 409,
-         [](Http& h) {
-             return h.post("BookServlet", {{"action", "delete"}, {"barcode", "B-1"}});
-         }},
-        {"a date condition that is no date", 400,
-         [](Http& h) { return h.get("LoanServlet?action=query&borrowDate=today"); }},
+         post("BookServlet", {{"action", "delete"}, {"barcode", "B-1"}})},
+        {"a date condition that is no date", 400, get("LoanServlet?action=query&borrowDate=today")},
         {"an upload that is no picture", 415, [](Http& h) { return h.upload("<html>"); }},
-        {"a form sent as plain text", 415,
-         [](Http& h) { return h.post("BookServlet", Http::encoded(book("B-2")), "text/plain"); }},
+        {"a form sent as plain text", 415, postRaw(form, "text/plain")},
         {"a form without a Content-Type", 415,
-         [&](Http&) {
-             const QByteArray form = Http::encoded(book("B-2"));
-             return testing::rawRequest(server.port(),
-                                        "POST /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
-                                        "Connection: close\r\nContent-Length: " +
-                                            QByteArray::number(form.size()) + "\r\n\r\n" + form);
-         }},
-        {"PUT on a servlet", 405,
-         [&](Http&) {
-             return testing::rawRequest(server.port(),
-                                        "PUT /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
-                                        "Connection: close\r\nContent-Length: 3\r\n\r\nx=1");
-         }},
-        {"DELETE on a picture", 405,
-         [&](Http&) {
-             return testing::rawRequest(server.port(),
-                                        "DELETE /JavaWebProject/upload/noimage.jpg HTTP/1.1\r\n"
-                                        "Host: a\r\nConnection: close\r\n\r\n");
-         }},
-        {"PATCH on the upload", 405,
-         [&](Http&) {
-             return testing::rawRequest(server.port(),
-                                        "PATCH /JavaWebProject/upload HTTP/1.1\r\nHost: a\r\n"
-                                        "Connection: close\r\n\r\n");
-         }},
-        {"a DEL character", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"bookName", "a\x7f"}}));
-         }},
-        {"a C1 control character", 400,
-         [](Http& h) {
-             return h.post("BookServlet", book("B-2", {{"bookName", QStringLiteral("a\u0085")}}));
-         }},
-        {"an unknown method", 400,
-         [&](Http&) {
-             return testing::rawRequest(server.port(),
-                                        "BREW /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
-                                        "Connection: close\r\n\r\n");
-         }},
-        {"a body beyond the limit", 413,
-         [](Http& h) {
-             return h.post("BookServlet", QByteArray(2 << 20, 'a'),
-                           "application/x-www-form-urlencoded");
-         }},
+         raw("POST", "BookServlet",
+             "Content-Length: " + QByteArray::number(form.size()) + "\r\n\r\n" + form)},
+        {"PUT on a servlet", 405, raw("PUT", "BookServlet", "Content-Length: 3\r\n\r\nx=1")},
+        {"DELETE on a picture", 405, raw("DELETE", "upload/noimage.jpg")},
+        {"PATCH on the upload", 405, raw("PATCH", "upload")},
+        {"a DEL character", 400, addBook({{"bookName", "a\x7f"}})},
+        {"a C1 control character", 400, addBook({{"bookName", QStringLiteral("a\u0085")}})},
+        {"an unknown method", 400, raw("BREW", "BookServlet")},
+        {"a body beyond the limit", 413, postRaw(QByteArray(2 << 20, 'a'), urlEncoded)},
         {"a picture beyond the limit", 413,
          [](Http& h) { return h.upload("\xFF\xD8\xFF" + std::string(8 << 20, 'a')); }},
         {"a form sent as multipart", 415,
          [](Http& h) { return h.multipart("BookTypeServlet", "action", "add"); }},
-        {"query by POST", 405,
-         [](Http& h) {
-             return h.post("BookServlet", {{"action", "query"}});
-         }},
+        {"query by POST", 405, post("BookServlet", {{"action", "query"}})},
         {"update with a missing reference", 409,
-         [&](Http& h) {
-             return h.post("BookServlet", with(bookUpdate, {{"bookType", "7"}}));
-         }},
+         post("BookServlet", with(bookUpdate, {{"bookType", "7"}}))},
         {"no such time", 400, addBook({{"publishDate", "2024-03-05 24:00:00"}})},
         {"a number beyond a float", 400, addBook({{"price", "1e39"}})},
         {"an integer beyond 32 bits", 400, addBook({{"count", "2147483648"}})},
-        {"an empty text key", 400, [](Http& h) { return h.post("BookServlet", book(" ")); }},
-        {"updateQuery by GET", 405,
-         [](Http& h) { return h.get("BookServlet?action=updateQuery&barcode=B-1"); }},
+        {"an empty text key", 400, post("BookServlet", book(" "))},
+        {"updateQuery by GET", 405, get("BookServlet?action=updateQuery&barcode=B-1")},
     };
     for (const auto& refusal : refusals) {
         const Reply answer = refusal.send(http);
@@ -372,9 +306,7 @@ void ServerTest::clientsAtOnceLoseNothing() {
         const QString prefix = QStringLiteral("c%1-").arg(id);
         for (int n = 0; std::chrono::steady_clock::now() < end; ++n) {
             const QString name = prefix + QString::number(n);
-            const Reply type = http.post(
-                "BookTypeServlet",
-                {{"action", "add"}, {"typeId", "0"}, {"typeName", name}, {"borrowDays", "1"}});
+            const Reply type = http.post("BookTypeServlet", bookType(name, "1"));
             const Reply person = http.post("ReaderServlet", reader(name));
             const Reply mine = http.get("ReaderServlet?action=query&readerNo=" + prefix);
             if (type.status != 200 || person.status != 200 ||
@@ -437,13 +369,10 @@ void ServerTest::modelChangeKeepsEveryRow() {
         server.interrupt();
         return stored;
     };
-    QVERIFY(
-        serveOnce([](Http& http) {
-            http.post(
-                "BookTypeServlet",
-                {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}});
-            http.post("BookServlet", book("B-1"));
-        }).contains("\"publish\":\"Press\""));
+    QVERIFY(serveOnce([](Http& http) {
+                http.post("BookTypeServlet", bookType("Novel"));
+                http.post("BookServlet", book("B-1"));
+            }).contains("\"publish\":\"Press\""));
 
     const TMember publish = *bookMember("publish");
     TMemberDAO().DeleteMember(publish.memberId);
@@ -535,11 +464,7 @@ void ServerTest::cutOffRequestsStoreNothing() {
     testing::ServeProcess server(demo.serveArguments);
     QVERIFY2(server.port() != 0, qPrintable(server.output()));
     Http http(server.port());
-    QCOMPARE(
-        http.post("BookTypeServlet",
-                  {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}})
-            .status,
-        200);
+    QCOMPARE(http.post("BookTypeServlet", bookType("Novel")).status, 200);
     const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
     const QString before = everything(http, pictures);
 
@@ -703,11 +628,7 @@ void ServerTest::linksInThePictureFolderAreNotFollowed() {
         const Reply answer = http.get(QStringLiteral("upload/") + name);
         QVERIFY2(answer.status == 404, name);
     }
-    QCOMPARE(
-        http.post("BookTypeServlet",
-                  {{"action", "add"}, {"typeId", "0"}, {"typeName", "Novel"}, {"borrowDays", "30"}})
-            .status,
-        200);
+    QCOMPARE(http.post("BookTypeServlet", bookType("Novel")).status, 200);
     QCOMPARE(server.interrupt(), 0);
 }
 
@@ -782,7 +703,7 @@ void ServerTest::keysRunOutAtTheLargestInteger() {
     testing::ServeProcess server(demo.serveArguments);
     QVERIFY2(server.port() != 0, qPrintable(server.output()));
     Http http(server.port());
-    const Form type = {{"action", "add"}, {"typeId", "0"}, {"typeName", "N"}, {"borrowDays", "1"}};
+    const Form type = bookType("N", "1");
     QCOMPARE(http.post("BookTypeServlet", type).status, 200);
     {
         QSqlDatabase data = QSqlDatabase::addDatabase("QSQLITE", "keys");
@@ -822,12 +743,7 @@ void ServerTest::queriesFindWhatTheyAskFor() {
     QVERIFY2(server.port() != 0, qPrintable(server.output()));
     Http http(server.port());
     for (const auto& [name, days] : {std::pair{"Novel", "14"}, std::pair{"Poetry & Verse", "30"}}) {
-        QCOMPARE(
-            http.post(
-                    "BookTypeServlet",
-                    {{"action", "add"}, {"typeId", "0"}, {"typeName", name}, {"borrowDays", days}})
-                .status,
-            200);
+        QCOMPARE(http.post("BookTypeServlet", bookType(name, days)).status, 200);
     }
     QCOMPARE(http.post("BookServlet", book("B-1")).status, 200);
     QCOMPARE(http.post("BookServlet", book("B-2", {{"bookType", "2"},

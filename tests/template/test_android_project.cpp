@@ -28,44 +28,31 @@ class TestAndroidProject : public QObject {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("reported");
-        QTest::newRow("unknown layout attribute")
-            << "res/layout/main_menu_cell.xml"
-            << "android:id=\"@+id/main_menu_label\""
-            << "android:id=\"@+id/main_menu_label\"\n android:glowRadius=\"3dp\""
-            << "glowRadius";
-        QTest::newRow("unknown view id") << "res/layout/book_detail.xml"
-                                         << "@+id/TV_count"
-                                         << "@+id/TV_stock"
-                                         << "TV_count";
-        QTest::newRow("method the view lacks")
-            << "src/com/mobileclient/activity/BookDetailActivity.java"
-            << "this.iv_bookPhoto.setImageBitmap"
-            << "this.TV_count.setImageBitmap"
-            << "BookDetailActivity.java";
-        QTest::newRow("target that Android 14 refuses") << "AndroidManifest.xml"
-                                                        << "android:targetSdkVersion=\"34\""
-                                                        << "android:targetSdkVersion=\"23\""
-                                                        << "targetSdkVersion 23 is below 24";
-        QTest::newRow("file Uri for the camera")
-            << "src/com/mobileclient/activity/ReaderEditActivity.java"
-            << "PictureProvider.uriFor(out)"
-            << "Uri.fromFile(out)"
-            << ": a file:// Uri";
-        QTest::newRow("Gradle source folder that is not there")
-            << "build.gradle"
-            << "assets.srcDirs = ['assets']"
-            << "assets.srcDirs = ['assets', 'main/assets']"
-            << "'main/assets', which is not in the project";
-        QTest::newRow("namespace other than the package")
-            << "build.gradle"
-            << "namespace = 'com.mobileclient.activity'"
-            << "namespace = 'com.mobileclient'"
-            << "namespace 'com.mobileclient' differs";
-        QTest::newRow("Gradle target other than the manifest's")
-            << "build.gradle"
-            << "targetSdk = 34"
-            << "targetSdk = 35"
-            << "targetSdk 35 differs from the manifest's 34";
+        const auto row = [](const char* tag, const char* file, const char* from, const char* to,
+                            const char* reported) {
+            QTest::newRow(tag) << file << from << to << reported;
+        };
+        const char* const gradle = "build.gradle";
+        row("unknown layout attribute", "res/layout/main_menu_cell.xml",
+            "android:id=\"@+id/main_menu_label\"",
+            "android:id=\"@+id/main_menu_label\"\n android:glowRadius=\"3dp\"", "glowRadius");
+        row("unknown view id", "res/layout/book_detail.xml", "@+id/TV_count", "@+id/TV_stock",
+            "TV_count");
+        row("method the view lacks", "src/com/mobileclient/activity/BookDetailActivity.java",
+            "this.iv_bookPhoto.setImageBitmap", "this.TV_count.setImageBitmap",
+            "BookDetailActivity.java");
+        row("target that Android 14 refuses", "AndroidManifest.xml",
+            "android:targetSdkVersion=\"34\"", "android:targetSdkVersion=\"23\"",
+            "targetSdkVersion 23 is below 24");
+        row("file Uri for the camera", "src/com/mobileclient/activity/ReaderEditActivity.java",
+            "PictureProvider.uriFor(out)", "Uri.fromFile(out)", ": a file:// Uri");
+        row("Gradle source folder that is not there", gradle, "assets.srcDirs = ['assets']",
+            "assets.srcDirs = ['assets', 'main/assets']",
+            "'main/assets', which is not in the project");
+        row("namespace other than the package", gradle, "namespace = 'com.mobileclient.activity'",
+            "namespace = 'com.mobileclient'", "namespace 'com.mobileclient' differs");
+        row("Gradle target other than the manifest's", gradle, "targetSdk = 34", "targetSdk = 35",
+            "targetSdk 35 differs from the manifest's 34");
     }
     void verifierRejectsBrokenProjects() {
         QFETCH(QString, file);

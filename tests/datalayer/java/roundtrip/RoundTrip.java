@@ -290,12 +290,15 @@ public final class RoundTrip {
 		values.put("bookType", 2);
 		values.put("price", 0.1f);
 		values.put("bookPhoto", new Bitmap());
+		View row = new BookSimpleAdapter(new Context(new LayoutInflater()), rowsOf(values),
+				R.layout.book_list_item, new String[0], new int[0]).getView(0, null, null);
+		same(POETRY, ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType shows the type's name");
+	}
+
+	private static List<Map<String, Object>> rowsOf(Map<String, Object> values) {
 		List<Map<String, Object>> rows = new ArrayList<>();
 		rows.add(values);
-		BookSimpleAdapter adapter = new BookSimpleAdapter(new Context(new LayoutInflater()), rows,
-				R.layout.book_list_item, new String[0], new int[0]);
-		View row = adapter.getView(0, null, null);
-		same(POETRY, ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType shows the type's name");
+		return rows;
 	}
 
 	/* What the list screen does with an object whose optional telephone is empty. */
@@ -316,11 +319,8 @@ public final class RoundTrip {
 		values.put("readerName", listed.getReaderName());
 		values.put("telephone", listed.getTelephone());
 		values.put("readerPhoto", new Bitmap());
-		List<Map<String, Object>> rows = new ArrayList<>();
-		rows.add(values);
-		ReaderSimpleAdapter adapter = new ReaderSimpleAdapter(new Context(new LayoutInflater()), rows,
-				R.layout.reader_list_item, new String[0], new int[0]);
-		View row = adapter.getView(0, null, null);
+		View row = new ReaderSimpleAdapter(new Context(new LayoutInflater()), rowsOf(values),
+				R.layout.reader_list_item, new String[0], new int[0]).getView(0, null, null);
 		same("", ((TextView) row.findViewById(R.id.tv_telephone)).getText(), "the row's telephone");
 	}
 

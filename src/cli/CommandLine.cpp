@@ -57,23 +57,6 @@ QByteArray usageText(const QString& command) {
     return text;
 }
 
-// The first write to standard output or error that failed, as a message; the command then
-// ends with exit status 1 whatever else it did.
-QString outputFailure;
-
-void writeOut(FILE* stream, const QByteArray& bytes) {
-    if (!TFileOperate::WriteStream(stream, bytes) && outputFailure.isEmpty()) {
-        outputFailure =
-            QStringLiteral("无法写入%1: %2")
-                .arg(stream == stdout ? QStringLiteral("标准输出") : QStringLiteral("标准错误输出"),
-                     QString::fromLocal8Bit(std::strerror(errno)));
-    }
-}
-
-void printLine(FILE* stream, const QString& text) {
-    writeOut(stream, text.toUtf8() + '\n');
-}
-
 struct UsageError {
     QString message;
 };
@@ -158,12 +141,13 @@ int initStore(const QStringList& arguments, const QString& executableFolder) {
     const QString path = storePath(options, appFolder(options, executableFolder));
     if (options.contains("--demo")) {
         createDemoStore(path);
-        printLine(stdout,
-                  QStringLiteral("工程库已就绪: %1 (演示项目\"%2\")").arg(path, DemoProjectName()));
+        TFileOperate::PrintLine(
+            stdout,
+            QStringLiteral("工程库已就绪: %1 (演示项目\"%2\")").arg(path, DemoProjectName()));
         return kOk;
     }
     TDbHelper::CreateStore(path);
-    printLine(stdout, QStringLiteral("工程库已就绪: %1").arg(path));
+    TFileOperate::PrintLine(stdout, QStringLiteral("工程库已就绪: %1").arg(path));
     return kOk;
 }
 
@@ -172,23 +156,23 @@ class ConsoleHost : public TGenerationHost {
   public:
     int status = kFailure;
 
-    void AppendProgress(const QString& line) override { printLine(stdout, line); }
+    void AppendProgress(const QString& line) override { TFileOperate::PrintLine(stdout, line); }
     void Notice(int message, qint32, const QString& text) override {
         if (message == kNoticeCompleted) {
-            printLine(stdout, text);
+            TFileOperate::PrintLine(stdout, text);
             status = conflicts_ ? kConflicts : kOk;
         } else {
-            printLine(stderr, text);
+            TFileOperate::PrintLine(stderr, text);
             status = kCheckFailed;
         }
     }
     void RunFailed(const QString& message) override {
-        printLine(stderr, message);
+        TFileOperate::PrintLine(stderr, message);
         status = kFailure;
     }
     void Conflicts(const QStringList& lines) override {
         for (const QString& line : lines) {
-            printLine(stderr, line);
+            TFileOperate::PrintLine(stderr, line);
         }
         conflicts_ = true;
     }
@@ -286,12 +270,12 @@ int exportModel(const QStringList& arguments, const QString& executableFolder) {
     const qint32 projectId = findProject(options, &name);
     const TProjectContents project = ReadProjectContents(projectId, name);
     if (!options.contains("--out")) {
-        writeOut(stdout, ModelFileText(project));
+        TFileOperate::Print(stdout, ModelFileText(project));
         return kOk;
     }
     const QString path = QFileInfo(options.value("--out")).absoluteFilePath();
     WriteModelFile(project, path);
-    printLine(stdout, ModelExportedText(name, path));
+    TFileOperate::PrintLine(stdout, ModelExportedText(name, path));
     return kOk;
 }
 
@@ -305,7 +289,7 @@ int importModel(const QStringList& arguments, const QString& executableFolder) {
     const TProjectContents project = ReadModelFile(files.first());
     useExistingStore(options, appFolder(options, executableFolder), false);
     const TImportResult result = ImportProjectModel(project, options.contains("--replace"));
-    printLine(stdout, ModelImportedText(project, result));
+    TFileOperate::PrintLine(stdout, ModelImportedText(project, result));
     return kOk;
 }
 
@@ -362,7 +346,7 @@ int serve(const QStringList& arguments, const QString& executableFolder) {
     try {
         checkServable(project);
     } catch (const CheckFailure& failure) {
-        printLine(stderr, failure.message);
+        TFileOperate::PrintLine(stderr, failure.message);
         return kCheckFailed;
     }
 
@@ -395,7 +379,7 @@ bool asksForHelp(const QStringList& arguments) {
 int runCommand(const QStringList& arguments, const QString& executableFolder) {
     const QString command = arguments.value(0);
     if (asksForHelp(arguments)) {
-        writeOut(stdout, usageText(command) + kPathRule);
+        TFileOperate::Print(stdout, usageText(command) + kPathRule);
         return kOk;
     }
     try {
@@ -417,11 +401,11 @@ int runCommand(const QStringList& arguments, const QString& executableFolder) {
         throw UsageError{command.isEmpty() ? QStringLiteral("no command given")
                                            : QStringLiteral("unknown command: %1").arg(command)};
     } catch (const UsageError& error) {
-        printLine(stderr, error.message);
-        writeOut(stderr, usageText(command));
+        TFileOperate::PrintLine(stderr, error.message);
+        TFileOperate::Print(stderr, usageText(command));
         return kUsage;
     } catch (const TError& error) {
-        printLine(stderr, error.message());
+        TFileOperate::PrintLine(stderr, error.message());
         return kFailure;
     }
 }
@@ -430,9 +414,10 @@ int runCommand(const QStringList& arguments, const QString& executableFolder) {
 
 int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
     const int status = runCommand(arguments, executableFolder);
+    const QString outputFailure = TFileOperate::OutputFailure();
     if (outputFailure.isEmpty()) {
         return status;
     }
-    writeOut(stderr, outputFailure.toUtf8() + '\n');
+    TFileOperate::Print(stderr, outputFailure.toUtf8() + '\n');
     return kFailure;
 }

@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <vector>
 
 #include "common/Error.h"
@@ -246,4 +249,28 @@ bool TFileOperate::WriteStream(std::FILE* stream, const QByteArray& bytes) {
     const size_t size = static_cast<size_t>(bytes.size());
     const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
     return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+namespace {
+std::mutex printMutex;
+QString printFailure;
+}  // namespace
+
+void TFileOperate::Print(std::FILE* stream, const QByteArray& bytes) {
+    std::lock_guard lock(printMutex);
+    if (!WriteStream(stream, bytes) && printFailure.isEmpty()) {
+        printFailure =
+            QStringLiteral("无法写入%1: %2")
+                .arg(stream == stdout ? QStringLiteral("标准输出") : QStringLiteral("标准错误输出"),
+                     QString::fromLocal8Bit(std::strerror(errno)));
+    }
+}
+
+void TFileOperate::PrintLine(std::FILE* stream, const QString& line) {
+    Print(stream, line.toUtf8() + '\n');
+}
+
+QString TFileOperate::OutputFailure() {
+    std::lock_guard lock(printMutex);
+    return printFailure;
 }

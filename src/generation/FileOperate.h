@@ -38,6 +38,11 @@ class TFileOperate {
     // Writes the bytes to a stream (standard output or error) and flushes it; false, with errno
     // set, when the stream did not take them all (a full disk, a closed pipe).
     static bool WriteStream(std::FILE* stream, const QByteArray& bytes);
+    // Writes to standard output or error from any thread. The first write that fails is kept as
+    // a message (OutputFailure), so a command can end with exit status 1 whatever else it did.
+    static void Print(std::FILE* stream, const QByteArray& bytes);
+    static void PrintLine(std::FILE* stream, const QString& line);
+    static QString OutputFailure();
 
     // A folder tree: its subfolders and files, as paths relative to the folder, in name order
     // with each folder's entries after it (hidden entries included). A folder that does not

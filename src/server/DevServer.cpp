@@ -37,24 +37,11 @@ constexpr size_t kMaxUploadBytes = kMaxPictureBytes + (64 << 10);  // the pictur
 // Connections each have a thread; beyond this many at once, new ones wait for a free thread.
 constexpr size_t kConnectionThreads = 256;
 
-std::mutex outputMutex;
-
-// Set when a line could not be written to standard output; serve then ends with exit status 1.
-QString outputFailure;
-
-void printLine(const QString& line) {
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::lock_guard lock(outputMutex);
-    if (!TFileOperate::WriteStream(stdout, bytes) && outputFailure.isEmpty()) {
-        outputFailure = QStringLiteral("无法写入标准输出: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
-    }
-}
-
+// Start-up lines that could not be written end serve at once (exit status 1).
 void checkOutput() {
-    std::lock_guard lock(outputMutex);
-    if (!outputFailure.isEmpty()) {
-        throw TError(outputFailure);
+    const QString failure = TFileOperate::OutputFailure();
+    if (!failure.isEmpty()) {
+        throw TError(failure);
     }
 }
 
@@ -285,7 +272,7 @@ void logRequest(const httplib::Request& request, const httplib::Response& respon
         line += QStringLiteral(" ") + printable(logNote.reason);
     }
     logNote = TLogNote();
-    printLine(line);
+    TFileOperate::PrintLine(stdout, line);
 }
 
 QString statusText(int status) {
@@ -604,14 +591,16 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     if (settings.seed) {
         server.Seed(*settings.seed);
     }
-    printLine(QStringLiteral("开发服务器(项目\"%1\"): %2")
-                  .arg(project.projectName, address(settings.bindAddress, server.Port())));
+    TFileOperate::PrintLine(
+        stdout, QStringLiteral("开发服务器(项目\"%1\"): %2")
+                    .arg(project.projectName, address(settings.bindAddress, server.Port())));
     for (const QString& host : addressesOfThisMachine(settings.bindAddress)) {
-        printLine(QStringLiteral("同一网络中的手机可用: %1").arg(address(host, server.Port())));
+        TFileOperate::PrintLine(
+            stdout, QStringLiteral("同一网络中的手机可用: %1").arg(address(host, server.Port())));
     }
-    printLine(QStringLiteral("数据文件: %1").arg(settings.dataPath));
-    printLine(QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
-    printLine(QStringLiteral("按Ctrl-C停止"));
+    TFileOperate::PrintLine(stdout, QStringLiteral("数据文件: %1").arg(settings.dataPath));
+    TFileOperate::PrintLine(stdout, QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
+    TFileOperate::PrintLine(stdout, QStringLiteral("按Ctrl-C停止"));
     checkOutput();
 
     std::atomic<bool> listening{true};
@@ -630,6 +619,6 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     server.Listen();
     listening = false;
     waiter.join();
-    printLine(QStringLiteral("开发服务器已停止"));
+    TFileOperate::PrintLine(stdout, QStringLiteral("开发服务器已停止"));
     checkOutput();
 }

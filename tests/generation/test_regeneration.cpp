@@ -245,7 +245,7 @@ class RegenerationTest : public QObject {
     // file as made by a run, and removes it.
     // If the user then edits the file, it is the user's changed file: kept and listed.
     void aRemovalNotedButNotMadeIsMadeByTheNextRun() {
-        for (const QByteArray user : {QByteArray(), QByteArray("mine\n")}) {
+        for (const QByteArray& user : {QByteArray(), QByteArray("mine\n")}) {
             QTemporaryDir app;
             runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
             {

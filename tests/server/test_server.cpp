@@ -27,9 +27,7 @@ using testing::Http;
 using testing::Reply;
 
 Form with(Form form, const Form& changes) {
-    for (auto change = changes.begin(); change != changes.end(); ++change) {
-        form[change.key()] = change.value();
-    }
+    form.insert(changes);  // a change replaces the value of its key
     return form;
 }
 
@@ -816,9 +814,22 @@ void ServerTest::picturesAreFoundOnlyInTheirFolder() {
     testing::writeAll(dir.filePath("upload/inner/deep.png"), png);
     testing::writeAll(dir.filePath("upload/a.b.png"), png);
     const TPictureFolder pictures(dir.filePath("upload"), QString(), dir.filePath("data.db"));
-    const QString stored = pictures.Store(png).mid(QStringLiteral("upload/").size());
-    const std::optional<TAnswer> found = pictures.Find(stored);
-    QVERIFY(found && found->body == png && found->contentType == "image/png");
+    const struct {
+        QByteArray bytes;
+        const char* contentType;
+    } kinds[] = {
+        {QByteArray("\xFF\xD8\xFF-jpeg"), "image/jpeg"},
+        {png, "image/png"},
+        {QByteArray("GIF89a-gif"), "image/gif"},
+        {QByteArray("BM-bitmap"), "image/bmp"},
+        {QByteArray("RIFF\x10\0\0\0WEBPVP8 ", 16), "image/webp"},
+    };
+    for (const auto& kind : kinds) {
+        const QString stored = pictures.Store(kind.bytes).mid(QStringLiteral("upload/").size());
+        const std::optional<TAnswer> found = pictures.Find(stored);
+        QVERIFY2(found && found->body == kind.bytes && found->contentType == kind.contentType,
+                 kind.contentType);
+    }
     for (const char* name : {"../secret.png", "..%2Fsecret.png", "inner/deep.png", "a.b.png",
                              "/etc/passwd.png", "", "noimage.jpg"}) {
         QVERIFY2(!pictures.Find(QString::fromLatin1(name)), name);

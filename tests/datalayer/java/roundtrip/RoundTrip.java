@@ -4,12 +4,13 @@ import java.io.File;
 import java.io.StringReader;
 import java.nio.file.Files;
 import java.sql.Timestamp;
-import java.util.ArrayList;
 import java.util.Arrays;
+import java.util.Collections;
 import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
 import java.util.Objects;
+import java.util.stream.Collectors;
 
 import javax.xml.parsers.SAXParserFactory;
 
@@ -224,11 +225,7 @@ public final class RoundTrip {
 	}
 
 	private static List<String> barcodes(List<Book> books) {
-		List<String> barcodes = new ArrayList<>();
-		for (Book book : books) {
-			barcodes.add(book.getBarcode());
-		}
-		return barcodes;
+		return books.stream().map(Book::getBarcode).collect(Collectors.toList());
 	}
 
 	private void queryConditions() throws Exception {
@@ -290,15 +287,9 @@ public final class RoundTrip {
 		values.put("bookType", 2);
 		values.put("price", 0.1f);
 		values.put("bookPhoto", new Bitmap());
-		View row = new BookSimpleAdapter(new Context(new LayoutInflater()), rowsOf(values),
+		View row = new BookSimpleAdapter(new Context(new LayoutInflater()), Collections.singletonList(values),
 				R.layout.book_list_item, new String[0], new int[0]).getView(0, null, null);
 		same(POETRY, ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType shows the type's name");
-	}
-
-	private static List<Map<String, Object>> rowsOf(Map<String, Object> values) {
-		List<Map<String, Object>> rows = new ArrayList<>();
-		rows.add(values);
-		return rows;
 	}
 
 	/* What the list screen does with an object whose optional telephone is empty. */
@@ -306,12 +297,8 @@ public final class RoundTrip {
 		Reader silent = reader("R-002", "Cy");
 		silent.setTelephone("");
 		saved(new ReaderService().AddReader(silent), "add");
-		Reader listed = null;
-		for (Reader reader : new ReaderService().QueryReader(null)) {
-			if (reader.getReaderNo().equals("R-002")) {
-				listed = reader;
-			}
-		}
+		Reader listed = new ReaderService().QueryReader(null).stream()
+				.filter(reader -> reader.getReaderNo().equals("R-002")).findFirst().orElse(null);
 		expect(listed != null, "R-002 is not listed");
 		same("", listed.getTelephone(), "telephone");
 		Map<String, Object> values = new HashMap<>();
@@ -319,7 +306,7 @@ public final class RoundTrip {
 		values.put("readerName", listed.getReaderName());
 		values.put("telephone", listed.getTelephone());
 		values.put("readerPhoto", new Bitmap());
-		View row = new ReaderSimpleAdapter(new Context(new LayoutInflater()), rowsOf(values),
+		View row = new ReaderSimpleAdapter(new Context(new LayoutInflater()), Collections.singletonList(values),
 				R.layout.reader_list_item, new String[0], new int[0]).getView(0, null, null);
 		same("", ((TextView) row.findViewById(R.id.tv_telephone)).getText(), "the row's telephone");
 	}

@@ -66,7 +66,7 @@ TMember displayMemberOf(const QString& className) {
 
 // The demo project as it comes (model 0); with a member added to Book, BookType's display
 // member renamed and class Loan deleted (1); with one more member of Book (2); as it comes but
-// for the comment of Book's display member (3); and that with a member added to Book (4).
+// for the comment of Book's display member (3).
 QString createDemoStore(const QString& path, int model) {
     useStore(path);
     CreateDemoProject();
@@ -80,13 +80,10 @@ QString createDemoStore(const QString& path, int model) {
     if (model == 2) {
         addBookMember("edition");
     }
-    if (model == 3 || model == 4) {
+    if (model == 3) {
         TMember name = displayMemberOf("Book");
         name.memberComment = "图书的正式名称";
         TMemberDAO().UpdateMember(name);
-    }
-    if (model == 4) {
-        addBookMember("pages");
     }
     TDbHelper::CloseConnection();
     return path;
@@ -136,19 +133,6 @@ QStringList listedIn(const testing::ProcessResult& result, const char* heading =
     return files;
 }
 
-// Moves the last run's record aside (as on another machine), damages it, or puts another
-// program's file in its place.
-void cloneWithoutRecord(const testing::TempAppFolder& app) {
-    QVERIFY(QDir(outputOf(app) + "/../.quillmere").removeRecursively());
-}
-void damageRecord(const testing::TempAppFolder& app) {
-    const QString record = outputOf(app) + "/../.quillmere/record";
-    testing::writeAll(record, testing::readAll(record).chopped(9));
-}
-void replaceRecord(const testing::TempAppFolder& app) {
-    testing::writeAll(outputOf(app) + "/../.quillmere/record", "build: all\n");
-}
-
 // Stops the run by an error at the given progress line (0: never), or at the first one that
 // ends in the given text.
 class StoppingHost : public TGenerationHost {
@@ -183,7 +167,7 @@ class KeepEditsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        for (int model : {0, 1, 2, 3, 4}) {
+        for (int model : {0, 1, 2, 3}) {
             models_ << createDemoStore(stores_.filePath(QString("model%1.db").arg(model)), model);
         }
     }
@@ -215,70 +199,6 @@ class KeepEditsTest : public QObject {
 
         QCOMPARE(generate(app, models_[1], {"--overwrite"}).exitCode, 0);
         QCOMPARE(treeDifference(app, fresh), QString());
-    }
-
-    // Without a record the run cannot tell the user's changes from its own: every file that
-    // differs from the new content is kept, holding both between markers, and listed until the
-    // user has settled it.
-    void withoutATrustedRecordNoEditIsOverwritten() {
-        for (auto lose : {cloneWithoutRecord, damageRecord, replaceRecord}) {
-            testing::TempAppFolder app;
-            QCOMPARE(generate(app, models_[0]).exitCode, 0);
-            editUserFiles(outputOf(app));
-            lose(app);
-            const testing::Tree before = testing::treeOf(outputOf(app));
-            for (int run = 0; run < 2; ++run) {
-                const testing::ProcessResult result = generate(app, models_[0]);
-                QCOMPARE(result.exitCode, 4);
-                QCOMPARE(listedIn(result, "冲突标记"), (QStringList{kHttpUtil, kBookAdd}));
-                QVERIFY(result.out.contains(root() + kHttpUtil +
-                                            (run == 0 ? "合并冲突!\n" : "冲突尚未解决!\n")));
-            }
-            const QByteArray httpUtil = testing::readAll(outputOf(app) + "/" + kHttpUtil);
-            QVERIFY(httpUtil.contains(gbk("\n<<<<<<< 你的修改\n")) &&
-                    httpUtil.contains("http://192.168.1.5/lib/") &&
-                    httpUtil.contains("http://10.0.2.2:8080/JavaWebProject/"));
-            QVERIFY(httpUtil.count("<<<<<<< ") == 1);
-            QVERIFY(testing::readAll(outputOf(app) + "/" + kBookAdd).contains("twice(int x)"));
-            testing::Tree expected = before;
-            expected.remove(kHttpUtil);
-            expected.remove(kBookAdd);
-            testing::Tree after = testing::treeOf(outputOf(app));
-            after.remove(kHttpUtil);
-            after.remove(kBookAdd);
-            QCOMPARE(testing::firstDifference(after, expected), QString());
-        }
-    }
-
-    // Markers are written once and listed on every run until they are gone; then the user's
-    // choice is merged with the changes the model made meanwhile.
-    void aConflictStaysListedUntilSettled() {
-        testing::TempAppFolder app;
-        QCOMPARE(generate(app, models_[0]).exitCode, 0);
-        const QString domain = outputOf(app) + "/" + kBookDomain;
-        testing::writeAll(domain,
-                          testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
-        const QByteArray block =
-            gbk("<<<<<<< 你的修改\r\n    /*书名*/\r\n||||||| 上次生成\r\n"
-                "    /*图书名称*/\r\n=======\r\n    /*图书的正式名称*/\r\n>>>>>>> 本次生成\r\n");
-        QByteArray marked;
-        for (int model : {3, 3, 4}) {
-            const testing::ProcessResult result = generate(app, models_[model]);
-            QCOMPARE(result.exitCode, 4);
-            QCOMPARE(listedIn(result, "冲突标记"), QStringList{kBookDomain});
-            if (marked.isEmpty()) {
-                marked = testing::readAll(domain);
-                QVERIFY2(marked.contains(block), marked.constData());
-            }
-            QCOMPARE(testing::readAll(domain), marked);
-        }
-        testing::writeAll(domain, marked.replace(block, gbk("    /*书名*/\r\n")));
-        const testing::ProcessResult settled = generate(app, models_[4]);
-        QCOMPARE(settled.exitCode, 0);
-        QCOMPARE(settled.err, QString());
-        testing::Tree expected = freshTree(models_[4]);
-        expected[kBookDomain].replace(gbk("/*图书的正式名称*/"), gbk("/*书名*/"));
-        QCOMPARE(treeDifference(app, expected), QString());
     }
 
     // The user's client goes back (git reset) to an earlier generation with the user's edits;

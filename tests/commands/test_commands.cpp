@@ -58,6 +58,10 @@ TMemberEntry with(TMemberEntry e, std::function<void(TMember&)> change) {
     return e;
 }
 
+TClassRecord cls(qint32 classId, const QString& name, const QString& friendName) {
+    return {classId, name, friendName, 0};
+}
+
 using Command = std::function<TCommandResult()>;
 
 }  // namespace
@@ -74,87 +78,54 @@ class TestCommands : public QObject {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("message");
         const TProjectCommands c;
-        const auto row = [](const char* tag, Command command, const QString& message) {
-            QTest::newRow(tag) << command << message;
+        const QString classGone = "该类已不存在，请重新选择!";
+        const QString memberGone = "该成员已不存在，请重新选择!";
+        const QString projectGone = "该项目已不存在，请重新选择!";
+        const QString taken = "该工程名称已经存在!";
+        const TMemberEntry floatKey =
+            with(entry(0, 1, "weight", kTypeFloat), [](TMember& m) { m.memberIsPri = 1; });
+        const TMemberEntry imageQuery =
+            with(entry(2, 1, "price", kTypeImage), [](TMember& m) { m.queryFlag = 1; });
+        const struct {
+            const char* tag;
+            Command command;
+            QString message;
+        } rows[] = {
+            {"new project: empty", [c] { return c.NewProject(""); }, "工程名称不能为空!"},
+            {"new project: name taken", [c] { return c.NewProject("Library"); }, taken},
+            {"rename: another's name", [c] { return c.RenameProject(2, "Library"); }, taken},
+            {"rename: project gone", [c] { return c.RenameProject(9, "New"); }, projectGone},
+            {"add class: small letter", [c] { return c.AddClass(1, cls(0, "shelf", "书架")); },
+             "类名首个字母必须大写"},
+            {"add class: name taken", [c] { return c.AddClass(1, cls(0, "Book", "书")); },
+             "该类名称已经存在!"},
+            {"add class: case twin", [c] { return c.AddClass(1, cls(0, "BOOK", "书")); },
+             "BOOK表与类Book的类名只有大小写不同，两者的布局文件同名，请修改类名!"},
+            {"add class: project gone", [c] { return c.AddClass(9, cls(0, "Shelf", "书架")); },
+             projectGone},
+            {"edit class: another's name", [c] { return c.UpdateClass(1, cls(1, "Reader", "书")); },
+             "Reader表与本项目的另一个类重名，请修改类名!"},
+            {"edit class: gone", [c] { return c.UpdateClass(1, cls(9, "Shelf", "书架")); },
+             classGone},
+            {"add member: float key", [c, floatKey] { return c.AddMember(floatKey); },
+             "主键字段必须是整型或字符串型!"},
+            {"add member: name taken",
+             [c] { return c.AddMember(entry(0, 1, "title", kTypeString)); },
+             "Book表的成员title与同一类的另一个成员重名，请修改成员名称!"},
+            {"add member: negative length",
+             [c] { return c.AddMember(entry(0, 1, "isbn", kTypeString, "-5")); },
+             "长度\"-5\"无效，请输入不小于0的整数长度!"},
+            {"add member: class gone",
+             [c] { return c.AddMember(entry(0, 9, "isbn", kTypeString)); }, classGone},
+            {"edit member: gone", [c] { return c.UpdateMember(entry(99, 1, "isbn", kTypeString)); },
+             memberGone},
+            {"edit member: image query", [c, imageQuery] { return c.UpdateMember(imageQuery); },
+             "参与查询的字段不要设置整型或浮点型或图片型"},
+            {"exchange: one gone", [c] { return c.ExchangeMembers(1, 99); }, memberGone},
         };
-        row(
-            "new project: empty", [c] { return c.NewProject(""); }, "工程名称不能为空!");
-        row(
-            "new project: name taken", [c] { return c.NewProject("Library"); },
-            "该工程名称已经存在!");
-        row(
-            "rename: another's name", [c] { return c.RenameProject(2, "Library"); },
-            "该工程名称已经存在!");
-        row(
-            "rename: project gone", [c] { return c.RenameProject(9, "New"); },
-            "该项目已不存在，请重新选择!");
-        row(
-            "add class: small letter",
-            [c] {
-                return c.AddClass(1, {0, "shelf", "书架", 0});
-            },
-            "类名首个字母必须大写");
-        row(
-            "add class: name taken",
-            [c] {
-                return c.AddClass(1, {0, "Book", "书", 0});
-            },
-            "该类名称已经存在!");
-        row(
-            "add class: case twin",
-            [c] {
-                return c.AddClass(1, {0, "BOOK", "书", 0});
-            },
-            "BOOK表与类Book的类名只有大小写不同，两者的布局文件同名，请修改类名!");
-        row(
-            "add class: project gone",
-            [c] {
-                return c.AddClass(9, {0, "Shelf", "书架", 0});
-            },
-            "该项目已不存在，请重新选择!");
-        row(
-            "edit class: another's name",
-            [c] {
-                return c.UpdateClass(1, {1, "Reader", "书", 0});
-            },
-            "Reader表与本项目的另一个类重名，请修改类名!");
-        row(
-            "edit class: gone",
-            [c] {
-                return c.UpdateClass(1, {9, "Shelf", "书架", 0});
-            },
-            "该类已不存在，请重新选择!");
-        row(
-            "add member: float key",
-            [c] {
-                return c.AddMember(
-                    with(entry(0, 1, "weight", kTypeFloat), [](TMember& m) { m.memberIsPri = 1; }));
-            },
-            "主键字段必须是整型或字符串型!");
-        row(
-            "add member: name taken",
-            [c] { return c.AddMember(entry(0, 1, "title", kTypeString)); },
-            "Book表的成员title与同一类的另一个成员重名，请修改成员名称!");
-        row(
-            "add member: negative length",
-            [c] { return c.AddMember(entry(0, 1, "isbn", kTypeString, "-5")); },
-            "长度\"-5\"无效，请输入不小于0的整数长度!");
-        row(
-            "add member: class gone", [c] { return c.AddMember(entry(0, 9, "isbn", kTypeString)); },
-            "该类已不存在，请重新选择!");
-        row(
-            "edit member: gone", [c] { return c.UpdateMember(entry(99, 1, "isbn", kTypeString)); },
-            "该成员已不存在，请重新选择!");
-        row(
-            "edit member: image query",
-            [c] {
-                return c.UpdateMember(
-                    with(entry(2, 1, "price", kTypeImage), [](TMember& m) { m.queryFlag = 1; }));
-            },
-            "参与查询的字段不要设置整型或浮点型或图片型");
-        row(
-            "exchange: one gone", [c] { return c.ExchangeMembers(1, 99); },
-            "该成员已不存在，请重新选择!");
+        for (const auto& row : rows) {
+            QTest::newRow(row.tag) << row.command << row.message;
+        }
     }
     void refusalsChangeNothing() {
         QFETCH(Command, command);

@@ -209,51 +209,25 @@ class RulesTest : public QObject {
                 !plain.contains("$Third"));
     }
 
-    void textsTakeTheFormOfTheirPlace_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("javaString");
-        QTest::addColumn<QString>("javaComment");
-        QTest::addColumn<QString>("xmlAttribute");
-        QTest::newRow("plain") << "图书 '%s' a@b"
-                               << "图书 '%s' a@b"
-                               << "图书 '%s' a@b"
-                               << "图书 '%s' a@b";
-        QTest::newRow("backslash") << "C:\\users"
-                                   << "C:\\\\users"
-                                   << "C:\\\\users"
-                                   << "C:\\\\users";
-        QTest::newRow("quotes and markup") << "<b>\"q\"&"
-                                           << "<b>\\\"q\\\"&"
-                                           << "<b>\"q\"&"
-                                           << "&lt;b>\\&quot;q\\&quot;&amp;";
-        QTest::newRow("comment end") << "a*/b/*"
-                                     << "a*/b/*"
-                                     << "a* /b/*"
-                                     << "a*/b/*";
-        QTest::newRow("line breaks") << "a\r\nb\nc"
-                                     << "a\\r\\nb\\nc"
-                                     << "a b c"
-                                     << "a\\nb\\nc";
-        QTest::newRow("leading at") << "@string/x"
-                                    << "@string/x"
-                                    << "@string/x"
-                                    << "\\@string/x";
-        QTest::newRow("leading question mark") << "?x"
-                                               << "?x"
-                                               << "?x"
-                                               << "\\?x";
-        QTest::newRow("control character")
-            << QString("a\x01") << QString("a\x01") << QString("a\x01") << "a\\u0001";
-    }
-
+    // Each text in a Java string, a Java comment and an XML attribute.
     void textsTakeTheFormOfTheirPlace() {
-        QFETCH(QString, text);
-        QFETCH(QString, javaString);
-        QFETCH(QString, javaComment);
-        QFETCH(QString, xmlAttribute);
-        QCOMPARE(InJavaString(text), javaString);
-        QCOMPARE(InJavaComment(text), javaComment);
-        QCOMPARE(InXmlAttribute(text), xmlAttribute);
+        const struct {
+            QString text, javaString, javaComment, xmlAttribute;
+        } cases[] = {
+            {"图书 '%s' a@b", "图书 '%s' a@b", "图书 '%s' a@b", "图书 '%s' a@b"},
+            {"C:\\users", "C:\\\\users", "C:\\\\users", "C:\\\\users"},
+            {"<b>\"q\"&", "<b>\\\"q\\\"&", "<b>\"q\"&", "&lt;b>\\&quot;q\\&quot;&amp;"},
+            {"a*/b/*", "a*/b/*", "a* /b/*", "a*/b/*"},
+            {"a\r\nb\nc", "a\\r\\nb\\nc", "a b c", "a\\nb\\nc"},
+            {"@string/x", "@string/x", "@string/x", "\\@string/x"},
+            {"?x", "?x", "?x", "\\?x"},
+            {"a\x01", "a\x01", "a\x01", "a\\u0001"},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(InJavaString(c.text), c.javaString);
+            QCOMPARE(InJavaComment(c.text), c.javaComment);
+            QCOMPARE(InXmlAttribute(c.text), c.xmlAttribute);
+        }
     }
 };
 

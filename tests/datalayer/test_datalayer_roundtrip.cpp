@@ -18,30 +18,26 @@ QString javaTestSources() {
     return QStringLiteral(QUILLMERE_SOURCE_DIR) + QStringLiteral("/tests/datalayer/java");
 }
 
-struct ToolRun {
-    int exitCode = -1;
-    QString output;
-};
-
 // Runs a JDK tool with a UTF-8 locale (file names, messages); its output, then its errors.
-ToolRun runTool(const QString& program, const QStringList& arguments) {
-    const testing::ProcessResult result = testing::runProcess(program, arguments);
-    return {result.exitCode, result.out + result.err};
+testing::ProcessResult runTool(const QString& program, const QStringList& arguments) {
+    testing::ProcessResult result = testing::runProcess(program, arguments);
+    result.out += result.err;
+    return result;
 }
 
 // On failure the whole output is logged; the message names the failed checks (or the error).
-bool succeeded(const ToolRun& run, QString* message) {
+bool succeeded(const testing::ProcessResult& run, QString* message) {
     if (run.exitCode == 0) {
         return true;
     }
-    qInfo().noquote() << run.output;
+    qInfo().noquote() << run.out;
     QStringList failures;
-    for (const QString& line : run.output.split(QLatin1Char('\n'))) {
+    for (const QString& line : run.out.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("FAIL ")) || line.contains(QLatin1String("error:"))) {
             failures.append(line);
         }
     }
-    *message = failures.isEmpty() ? run.output.left(2000) : failures.join(QLatin1Char('\n'));
+    *message = failures.isEmpty() ? run.out.left(2000) : failures.join(QLatin1Char('\n'));
     return false;
 }
 
@@ -53,9 +49,8 @@ bool succeeded(const ToolRun& run, QString* message) {
 
 // The jar of Debian's libandroid-json-java (org.json as on Android).
 QString androidJsonJar() {
-    const ToolRun dpkg = runTool(QStringLiteral("dpkg"),
-                                 {QStringLiteral("-L"), QStringLiteral("libandroid-json-java")});
-    for (const QString& line : dpkg.output.split(QLatin1Char('\n'))) {
+    const testing::ProcessResult dpkg = testing::runProcess("dpkg", {"-L", "libandroid-json-java"});
+    for (const QString& line : dpkg.out.split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1String(".jar")) && QFileInfo(line).isFile()) {
             return line;
         }
@@ -125,13 +120,13 @@ void DataLayerRoundTripTest::generatedClientSpeaksTheServerProtocol() {
 
     testing::ServeProcess server({"--project", project, "--home", app.path()});
     QVERIFY2(server.port() != 0, qPrintable(server.output()));
-    const ToolRun roundTrip =
+    const testing::ProcessResult roundTrip =
         runTool(java, {"-cp", driverClasses + QLatin1Char(':') + classPath, "roundtrip.RoundTrip",
                        server.baseUrl(), pictures,
                        app.path() + "/bak/安卓客户端/res/drawable/noimage.png"});
     VERIFY_RUN(roundTrip);
-    QVERIFY2(roundTrip.output.contains(QLatin1String(" checks passed, 0 failed")),
-             qPrintable(roundTrip.output));
+    QVERIFY2(roundTrip.out.contains(QLatin1String(" checks passed, 0 failed")),
+             qPrintable(roundTrip.out));
     QCOMPARE(server.interrupt(), 0);
     // One line per request: the refused upload among them, with its status and reason.
     QVERIFY2(server.output().contains(

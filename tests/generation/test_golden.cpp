@@ -66,15 +66,6 @@ Tree generate(const QString& model) {
     return tree;
 }
 
-Tree readGolden(const QString& model) {
-    Tree tree;
-    const QString folder = kGoldenRoot + model;
-    for (const QString& file : testing::filesBelow(folder)) {
-        tree[file] = testing::readAll(folder + QLatin1Char('/') + file);
-    }
-    return tree;
-}
-
 void writeGolden(const QString& model, const Tree& tree) {
     QDir(kGoldenRoot + model).removeRecursively();
     for (auto it = tree.cbegin(); it != tree.cend(); ++it) {
@@ -160,7 +151,7 @@ class GoldenTest : public QObject {
             qInfo("rewrote tests/golden/%s", qPrintable(model));
             return;
         }
-        const QString report = describeDifferences(actual, readGolden(model));
+        const QString report = describeDifferences(actual, testing::treeOf(kGoldenRoot + model));
         QVERIFY2(report.isEmpty(),
                  qPrintable("differs from tests/golden/" + model + ":\n" + report +
                             "\n(QUILLMERE_UPDATE_GOLDEN=1 rewrites the tree)"));

@@ -15,9 +15,10 @@ namespace testing {
 
 class ServeProcess {
   public:
-    // Starts `serve` with the arguments and --port 0 and waits until it listens; port() is 0
-    // when it did not get that far (output() says why). The output goes to a file, since a
-    // pipe that nobody reads while the test talks to the server would stall its log.
+    // Starts `serve` with the arguments and --port 0 and waits until it names the address it
+    // listens on; port() is 0 when it did not get that far (output() says why). The output goes
+    // to a file, since a pipe that nobody reads while the test talks to the server would stall
+    // its log.
     explicit ServeProcess(const QStringList& arguments,
                           const QString& workingDirectory = QString()) {
         process_.setWorkingDirectory(workingDirectory);
@@ -26,7 +27,7 @@ class ServeProcess {
         process_.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"),
                        QStringList{QStringLiteral("serve")} + arguments +
                            QStringList{QStringLiteral("--port"), QStringLiteral("0")});
-        static const QRegularExpression address(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)/"));
+        static const QRegularExpression address(QStringLiteral("http://[0-9.]+:(\\d+)/"));
         for (int wait = 0; port_ == 0 && wait < 400 && !process_.waitForFinished(50); ++wait) {
             port_ = address.match(output()).captured(1).toInt();
         }

@@ -2,8 +2,6 @@
 // the browse page (also in a real headless browser), --help, and paths taken relative to the
 // current directory.
 
-#include <signal.h>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -249,19 +247,11 @@ void ServeAidsTest::helpAndRelativePaths() {
 // (no request is sent: the test talks to nothing but 127.0.0.1).
 void ServeAidsTest::openToTheNetworkItListsAddresses() {
     QTemporaryDir dir;
-    QProcess serve;
-    serve.setProcessChannelMode(QProcess::MergedChannels);
-    serve.start(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"),
-                {"serve", "--model", kDemoModel, "--data", dir.filePath("data.db"), "--port", "0",
-                 "--bind", "0.0.0.0"});
-    QString output;
-    for (int wait = 0; wait < 100 && !output.contains("按Ctrl-C停止"); ++wait) {
-        serve.waitForReadyRead(100);
-        output += QString::fromUtf8(serve.readAll());
-    }
-    ::kill(static_cast<pid_t>(serve.processId()), SIGINT);
-    QVERIFY(serve.waitForFinished(20000));
-    QCOMPARE(serve.exitCode(), 0);
+    testing::ServeProcess serve(
+        {"--model", kDemoModel, "--data", dir.filePath("data.db"), "--bind", "0.0.0.0"});
+    QVERIFY2(serve.waitForLog("按Ctrl-C停止"), qPrintable(serve.output()));
+    QCOMPARE(serve.interrupt(), 0);
+    const QString output = serve.output();
     QVERIFY2(output.contains(QRegularExpression("^开发服务器\\(项目\"图书管理\"\\): "
                                                 "http://0\\.0\\.0\\.0:\\d+/JavaWebProject/\\n")),
              qPrintable(output));

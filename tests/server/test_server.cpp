@@ -71,6 +71,14 @@ struct DemoStore {
     }
 };
 
+// serve on the demo store and a client of it; the pictures are stored beside the data file.
+struct DemoServer {
+    DemoStore demo;
+    testing::ServeProcess server{demo.serveArguments};
+    Http http{server.port()};
+    QString pictures = demo.dir.filePath("upload");
+};
+
 // Everything the server keeps: every object of every class and the stored pictures' names.
 QString everything(Http& http, const QString& pictures) {
     QString all;
@@ -170,14 +178,13 @@ class ServerTest : public QObject {
 };
 
 void ServerTest::refusedRequestsChangeNothing() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
-    Http http(server.port());
-    QCOMPARE(http.post("BookTypeServlet", bookType("Novel")).status, 200);
-    QCOMPARE(http.post("ReaderServlet", reader("R-1")).status, 200);
-    QCOMPARE(http.post("BookServlet", book("B-1")).status, 200);
-    QCOMPARE(http.post("LoanServlet", {{"action", "add"},
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
+    QCOMPARE(s.http.post("BookTypeServlet", bookType("Novel")).status, 200);
+    QCOMPARE(s.http.post("ReaderServlet", reader("R-1")).status, 200);
+    QCOMPARE(s.http.post("BookServlet", book("B-1")).status, 200);
+    QCOMPARE(s.http
+                 .post("LoanServlet", {{"action", "add"},
                                        {"loanId", "0"},
                                        {"book", "B-1"},
                                        {"reader", "R-1"},
@@ -185,8 +192,7 @@ void ServerTest::refusedRequestsChangeNothing() {
                                        {"memo", ""}})
                  .status,
              200);
-    const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
-    const QString before = everything(http, pictures);
+    const QString before = everything(s.http, s.pictures);
 
     const auto post = [](const QString& servlet, const Form& form) {
         return [servlet, form](Http& h) { return h.post(servlet, form); };
@@ -198,10 +204,10 @@ void ServerTest::refusedRequestsChangeNothing() {
     const auto raw = [&](const QByteArray& method, const QByteArray& path,
                          const QByteArray& rest = "\r\n") {
         return [&, method, path, rest](Http&) {
-            return testing::rawRequest(server.port(), method + " /JavaWebProject/" + path +
-                                                          " HTTP/1.1\r\nHost: a\r\n"
-                                                          "Connection: close\r\n" +
-                                                          rest);
+            return testing::rawRequest(s.server.port(), method + " /JavaWebProject/" + path +
+                                                            " HTTP/1.1\r\nHost: a\r\n"
+                                                            "Connection: close\r\n" +
+                                                            rest);
         };
     };
     const auto addBook = [&](const Form& changes) {
@@ -267,17 +273,17 @@ void ServerTest::refusedRequestsChangeNothing() {
         {"updateQuery by GET", 405, get("BookServlet?action=updateQuery&barcode=B-1")},
     };
     for (const auto& refusal : refusals) {
-        const Reply answer = refusal.send(http);
+        const Reply answer = refusal.send(s.http);
         QVERIFY2(
             answer.status == refusal.status && !answer.body.isEmpty(),
             qPrintable(
                 QStringLiteral("%1: %2 %3").arg(refusal.what).arg(answer.status).arg(answer.body)));
-        QVERIFY2(everything(http, pictures) == before, refusal.what);
+        QVERIFY2(everything(s.http, s.pictures) == before, refusal.what);
     }
     // The log names the action and the reason of a refusal, and the path of a request that
     // could not be parsed.
-    QVERIFY(server.waitForLog(" BREW /JavaWebProject/BookServlet - 400 "));
-    const QString log = server.output();
+    QVERIFY(s.server.waitForLog(" BREW /JavaWebProject/BookServlet - 400 "));
+    const QString log = s.server.output();
     QVERIFY2(
         log.contains(QRegularExpression(
             "\\n20\\d\\d-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d POST /JavaWebProject/BookServlet add "
@@ -287,20 +293,19 @@ void ServerTest::refusedRequestsChangeNothing() {
     // Its time is its own, not that of an earlier request on the same thread.
     static const QRegularExpression brew(" BREW /JavaWebProject/BookServlet - 400 (\\d+) ms ");
     QVERIFY2(brew.match(log).captured(1).toInt() < 1000, qPrintable(log));
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 void ServerTest::clientsAtOnceLoseNothing() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
     constexpr int kClients = 8;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(6);
     std::atomic<int> added{0};
     std::mutex failureMutex;
     QStringList failures;
     auto client = [&](int id) {
-        Http http(server.port());
+        Http http(s.server.port());
         const QString prefix = QStringLiteral("c%1-").arg(id);
         for (int n = 0; std::chrono::steady_clock::now() < end; ++n) {
             const QString name = prefix + QString::number(n);
@@ -331,8 +336,7 @@ void ServerTest::clientsAtOnceLoseNothing() {
     qInfo("%d clients made %d rounds (add a book type, add a reader, query their readers) in 6 s",
           kClients, added.load());
 
-    Http http(server.port());
-    const QString types = http.get("BookTypeServlet?action=query").body;
+    const QString types = s.http.get("BookTypeServlet?action=query").body;
     QSet<QString> names;
     int expectedId = 0;
     static const QRegularExpression row("<typeId>(\\d+)</typeId><typeName>([^<]+)</typeName>");
@@ -342,8 +346,8 @@ void ServerTest::clientsAtOnceLoseNothing() {
     }
     QCOMPARE(expectedId, added.load());
     QCOMPARE(names.size(), added.load());
-    QCOMPARE(http.get("ReaderServlet?action=query").body.count("<Reader>"), added.load());
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.http.get("ReaderServlet?action=query").body.count("<Reader>"), added.load());
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 void ServerTest::modelChangeKeepsEveryRow() {
@@ -458,13 +462,10 @@ void ServerTest::serveRefusesToStart() {
 
 // A client that loses its connection halfway through a form or a picture stores nothing.
 void ServerTest::cutOffRequestsStoreNothing() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
-    Http http(server.port());
-    QCOMPARE(http.post("BookTypeServlet", bookType("Novel")).status, 200);
-    const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
-    const QString before = everything(http, pictures);
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
+    QCOMPARE(s.http.post("BookTypeServlet", bookType("Novel")).status, 200);
+    const QString before = everything(s.http, s.pictures);
 
     Form withoutIntroduction = book("B-1");
     withoutIntroduction.remove("introduction");
@@ -497,19 +498,19 @@ void ServerTest::cutOffRequestsStoreNothing() {
     static const QRegularExpression refusal(" POST /JavaWebProject/\\S+ \\S+ 400 ");
     int requests = 0;
     for (const auto& request : cutOff) {
-        testing::RawConnection connection(server.port());
+        testing::RawConnection connection(s.server.port());
         QVERIFY(connection.send(request.sent));
         QTest::qWait(100);
         connection.cut();
         ++requests;
         // The server logs the request once it has seen the connection end.
-        for (int wait = 0; wait < 100 && server.output().count(refusal) < requests; ++wait) {
+        for (int wait = 0; wait < 100 && s.server.output().count(refusal) < requests; ++wait) {
             QTest::qWait(50);
         }
-        QVERIFY2(everything(http, pictures) == before, request.what);
+        QVERIFY2(everything(s.http, s.pictures) == before, request.what);
     }
-    QCOMPARE(server.output().count(refusal), 3);
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.server.output().count(refusal), 3);
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 // A reference may name no object (0), the first object of a class that refers to itself
@@ -606,40 +607,36 @@ void ServerTest::typeChangeKeepsStoredText() {
 
 // Links and other names of the data file in the picture folder are never read.
 void ServerTest::linksInThePictureFolderAreNotFollowed() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
-    Http http(server.port());
-    const Reply stored = http.upload(pngBytes(100).toStdString());
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
+    const Reply stored = s.http.upload(pngBytes(100).toStdString());
     QCOMPARE(stored.status, 200);
-    QCOMPARE(http.get(stored.body).status, 200);
-    const QString pictures = QFileInfo(demo.data).dir().filePath("upload");
-    const QString secret = demo.dir.filePath("secret.txt");
+    QCOMPARE(s.http.get(stored.body).status, 200);
+    const QString secret = s.demo.dir.filePath("secret.txt");
     testing::writeAll(secret, "secret");
-    QVERIFY(QFile::link(secret, pictures + "/evil.png"));
-    QVERIFY(QFile::link(demo.data, pictures + "/data.png"));
-    QVERIFY(QFile::link(pictures + "/" + stored.body.mid(7), pictures + "/again.png"));
-    QCOMPARE(::link(QFile::encodeName(demo.data).constData(),
-                    QFile::encodeName(pictures + "/hard.png").constData()),
+    QVERIFY(QFile::link(secret, s.pictures + "/evil.png"));
+    QVERIFY(QFile::link(s.demo.data, s.pictures + "/data.png"));
+    QVERIFY(QFile::link(s.pictures + "/" + stored.body.mid(7), s.pictures + "/again.png"));
+    QCOMPARE(::link(QFile::encodeName(s.demo.data).constData(),
+                    QFile::encodeName(s.pictures + "/hard.png").constData()),
              0);
     for (const char* name : {"evil.png", "data.png", "again.png", "hard.png"}) {
-        const Reply answer = http.get(QStringLiteral("upload/") + name);
+        const Reply answer = s.http.get(QStringLiteral("upload/") + name);
         QVERIFY2(answer.status == 404, name);
     }
-    QCOMPARE(http.post("BookTypeServlet", bookType("Novel")).status, 200);
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.http.post("BookTypeServlet", bookType("Novel")).status, 200);
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 // Forty clients that send a byte of their request each second leave a normal request as quick.
 void ServerTest::slowClientsDoNotDelayOthers() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
     const QByteArray request =
         "GET /JavaWebProject/BookServlet?action=query HTTP/1.1\r\nHost: a\r\n";
     std::vector<std::unique_ptr<testing::RawConnection>> slow;
     for (int i = 0; i < 40; ++i) {
-        slow.push_back(std::make_unique<testing::RawConnection>(server.port()));
+        slow.push_back(std::make_unique<testing::RawConnection>(s.server.port()));
         QVERIFY(slow.back()->connected());
     }
     std::atomic<bool> done{false};
@@ -658,7 +655,7 @@ void ServerTest::slowClientsDoNotDelayOthers() {
     for (int i = 0; i < 5; ++i) {
         QElapsedTimer timer;
         timer.start();
-        Http http(server.port());
+        Http http(s.server.port());
         const Reply answer = http.get("BookTypeServlet?action=query");
         slowest = std::max(slowest, timer.elapsed());
         QCOMPARE(answer.status, 200);
@@ -668,22 +665,20 @@ void ServerTest::slowClientsDoNotDelayOthers() {
     qInfo("slowest of 5 requests beside 40 slow clients: %lld ms", slowest);
     QVERIFY2(slowest < 1000, qPrintable(QString::number(slowest)));
     slow.clear();
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 // A small request on a kept-alive connection is answered at once (no reply waits for the
 // client's delayed acknowledgement).
 void ServerTest::keptAliveRequestsAreQuick() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
-    Http http(server.port());
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
     QList<qint64> times;
     for (int i = 0; i < 105; ++i) {
         QElapsedTimer timer;
         timer.start();
         const Reply answer =
-            http.post("BookTypeServlet", {{"action", "updateQuery"}, {"typeId", "1"}});
+            s.http.post("BookTypeServlet", {{"action", "updateQuery"}, {"typeId", "1"}});
         times.append(timer.nsecsElapsed());
         QCOMPARE(answer.status, 200);
     }
@@ -692,34 +687,32 @@ void ServerTest::keptAliveRequestsAreQuick() {
     const double median = times[times.size() / 2] / 1e6;
     qInfo("kept-alive requests: median %.2f ms", median);
     QVERIFY2(median < 5, qPrintable(QString::number(median)));
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 // The next integer key is one more than the largest; past 2147483647 there is none.
 void ServerTest::keysRunOutAtTheLargestInteger() {
-    DemoStore demo;
-    testing::ServeProcess server(demo.serveArguments);
-    QVERIFY2(server.port() != 0, qPrintable(server.output()));
-    Http http(server.port());
+    DemoServer s;
+    QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
     const Form type = bookType("N", "1");
-    QCOMPARE(http.post("BookTypeServlet", type).status, 200);
+    QCOMPARE(s.http.post("BookTypeServlet", type).status, 200);
     {
         QSqlDatabase data = QSqlDatabase::addDatabase("QSQLITE", "keys");
-        data.setDatabaseName(demo.data);
+        data.setDatabaseName(s.demo.data);
         QVERIFY(data.open());
         QVERIFY(QSqlQuery(data).exec("UPDATE \"BookType\" SET \"typeId\" = 2147483646"));
     }
     QSqlDatabase::removeDatabase("keys");
-    QCOMPARE(http.post("BookTypeServlet", type).status, 200);
-    const QString full = http.get("BookTypeServlet?action=query").body;
+    QCOMPARE(s.http.post("BookTypeServlet", type).status, 200);
+    const QString full = s.http.get("BookTypeServlet?action=query").body;
     QVERIFY2(full.contains("<typeId>2147483646</typeId>") &&
                  full.contains("<typeId>2147483647</typeId>"),
              qPrintable(full));
-    const Reply refused = http.post("BookTypeServlet", type);
+    const Reply refused = s.http.post("BookTypeServlet", type);
     QVERIFY2(refused.status == 409 && refused.body.contains("编号已用尽"),
              qPrintable(refused.body));
-    QCOMPARE(http.get("BookTypeServlet?action=query").body, full);
-    QCOMPARE(server.interrupt(), 0);
+    QCOMPARE(s.http.get("BookTypeServlet?action=query").body, full);
+    QCOMPARE(s.server.interrupt(), 0);
 }
 
 // Every kind of query condition, on a model whose integer and float members are query members

@@ -113,37 +113,34 @@ class TestGenerationRun : public QObject {
         QVERIFY(!QDir(app.path() + "/projects").exists());
     }
 
-    void failedCheckShowsItsMessageAndWritesNothing() {
+    // A run that a check refuses, or that an error stops (here: no template project to copy),
+    // ends its log with the message, which names what is wrong, and shows it in a box; nothing
+    // claims success.
+    void aFailedRunShowsItsMessageInTheLogAndABox_data() {
+        QTest::addColumn<bool>("withTemplate");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("failed check") << true << "Loan表主键设置错误，每个类只能设置一个主键!";
+        QTest::newRow("no template project") << false << "/bak/安卓客户端/.settings";
+    }
+    void aFailedRunShowsItsMessageInTheLogAndABox() {
+        QFETCH(bool, withTemplate);
+        QFETCH(QString, message);
         TempAppFolder app;
+        QVERIFY(withTemplate || QDir(app.path() + "/bak").removeRecursively());
         Bench bench;
         seedModel(ProjectBuilder("Demo")
                       .cls("Book", "图书", {"code 字符串 KDP"})
-                      .cls("Loan", "借阅", {"code 字符串 DP"})
+                      .cls("Loan", "借阅", {withTemplate ? "code 字符串 DP" : "code 字符串 KDP"})
                       .build());
         bench.open(app.path());
         runAndWait(bench);
-        const QString failure = QStringLiteral("Loan表主键设置错误，每个类只能设置一个主键!");
-        QCOMPARE(bench.prompts.messages, QStringList{failure});
-        QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
-        QCOMPARE(bench.log()->toPlainText(), failure);
-        QVERIFY(!QDir(app.path() + "/projects").exists());
-    }
-
-    // A run that an error stops (here: no template project to copy) ends its log with the
-    // error, which names the missing folder, and shows it in a box; nothing claims success.
-    void runStoppedByAnErrorShowsItInTheLogAndABox() {
-        TempAppFolder app;
-        QVERIFY(QDir(app.path() + "/bak").removeRecursively());
-        Bench bench;
-        seedModel(ProjectBuilder("Demo").cls("Book", "图书", {"code 字符串 KDP"}).build());
-        bench.open(app.path());
-        runAndWait(bench);
         const QStringList log = bench.log()->toPlainText().split('\n');
-        QVERIFY2(log.last().contains(app.path() + "/bak/安卓客户端/.settings"),
-                 qPrintable(log.last()));
+        QVERIFY2(log.last().contains(message), qPrintable(log.last()));
         QVERIFY(!log.contains("所有代码生成完毕!") && !log.contains("移动资源文件完毕!"));
+        QVERIFY(!withTemplate || log.size() == 1);  // a check runs before anything is written
         QCOMPARE(bench.prompts.messages, QStringList{log.last()});
         QVERIFY(bench.prompts.informations.isEmpty() && bench.prompts.folders.isEmpty());
+        QCOMPARE(QDir(app.path() + "/projects").exists(), !withTemplate);
     }
 
     // Closing asks first: 取消 keeps the window and the run; 确定 stops the run after the file

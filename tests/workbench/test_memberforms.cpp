@@ -88,7 +88,6 @@ class TestMemberForms : public QObject {
     void typeListOffersTheOtherClasses();
     void checksRunInOrder_data();
     void checksRunInOrder();
-    void duplicateNamesAreRefused();
     void savingDerivesTheStoredFlags();
     void editKeepsATypeNoLongerOffered();
     void lengthMustBeADecimalInteger();
@@ -150,18 +149,6 @@ void TestMemberForms::checksRunInOrder_data() {
         "Book表的成员title的注释含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
         "该字符!");
     edit("edit: its own name", {.name = "cover", .type = kTypeImage, .must = true}, kUpdatedText);
-}
-
-void TestMemberForms::duplicateNamesAreRefused() {
-    Library lib;
-    lib.store(member(lib.project, lib.book, "title", kTypeString));
-    lib.store(member(lib.project, lib.book, "price", kTypeString));
-    lib.window.LoadMembers(lib.book);
-    TAddMemberForm add(&lib.window);
-    enter(add, {.name = "price"});
-    QCOMPARE(lib.bench.prompts.messages,
-             QStringList{"Book表的成员price与同一类的另一个成员重名，请修改成员名称!"});
-    QCOMPARE(memberNames(lib.book), (QStringList{"title", "price"}));
 }
 
 void TestMemberForms::checksRunInOrder() {

@@ -6,17 +6,6 @@
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 
-namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
-
 class FilesTest : public QObject {
     Q_OBJECT
 
@@ -68,7 +57,7 @@ class FilesTest : public QObject {
         };
         for (const auto& c : cases) {
             const QString file = dir.filePath("t.txt");
-            writeBytes(file, c.bytes);
+            testing::writeAll(file, c.bytes);
             QCOMPARE(TFileOperate::ReadTextFile(file), QString::fromUtf8(c.text));
         }
         QCOMPARE(TFileOperate::ReadTextFile(dir.filePath("missing.txt")), QString());
@@ -76,9 +65,9 @@ class FilesTest : public QObject {
 
     void treesListFoldersAndHiddenFilesAndAMissingOneIsAnError() {
         QTemporaryDir dir;
-        writeBytes(dir.filePath("t/top.txt"), "");
-        writeBytes(dir.filePath("t/.hidden"), "");
-        writeBytes(dir.filePath("t/sub/deep.txt"), "");
+        testing::writeAll(dir.filePath("t/top.txt"), "");
+        testing::writeAll(dir.filePath("t/.hidden"), "");
+        testing::writeAll(dir.filePath("t/sub/deep.txt"), "");
         QDir().mkpath(dir.filePath("t/empty"));
         QFile::setPermissions(dir.filePath("t/sub"), QFile::ReadOwner | QFile::ExeOwner);
         const TFileOperate::Tree tree = TFileOperate::ListTree(dir.filePath("t"));

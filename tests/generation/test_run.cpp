@@ -106,33 +106,6 @@ class RunTest : public QObject {
         QVERIFY(run.wroteNothing());
     }
 
-    // Without a record (a folder written before records were kept) a second run keeps every
-    // changed file and writes the template's content beside the user's between markers; with
-    // one, it keeps every file the user changed as it is.
-    void editedTemplateFilesStayAsTheRecordAllows() {
-        Run run;
-        const qint32 id = testing::seedModel(testing::ProjectBuilder("Lib").build());
-        run.go(id, "Lib");
-        QVERIFY(QFile::exists(run.app.path() + "/projects/Lib/.quillmere/record"));
-        const char* const edited[] = {"assets/README.txt", "res/values/strings.xml", ".project"};
-        for (const bool recorded : {false, true}) {
-            for (const char* file : edited) {
-                testing::writeAll(run.out(file), "edited");
-            }
-            if (!recorded) {
-                QVERIFY(QDir(run.app.path() + "/projects/Lib/.quillmere").removeRecursively());
-            }
-            QCOMPARE(run.go(id, "Lib").last(), kCompleted);
-            for (const char* file : edited) {
-                const QByteArray after = testing::readAll(run.out(file));
-                QVERIFY2(recorded
-                             ? after == "edited"
-                             : after.startsWith("<<<<<<< 你的修改\nedited\n||||||| 上次生成\n"),
-                         file);
-            }
-        }
-    }
-
     void aMissingTemplateProjectEndsTheRunWithAnError() {
         Run run;
         QVERIFY(QDir(run.app.path() + "/bak").removeRecursively());

@@ -62,36 +62,6 @@ class TestGenerationRun : public QObject {
         QVERIFY(bench.prompts.messages.isEmpty());
     }
 
-    // Checked, the box says the user's changes stay; unchecked, it advises a fresh folder.
-    // Either way 取消 starts nothing.
-    void preRunBoxFitsTheWriteMode_data() {
-        QTest::addColumn<bool>("keepEdits");
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QString>("box");
-        QTest::newRow("keep edits, 确定") << true << true << kKeptPreRunBox;
-        QTest::newRow("keep edits, 取消") << true << false << kKeptPreRunBox;
-        QTest::newRow("overwrite, 确定") << false << true << kPreRunBox;
-        QTest::newRow("overwrite, 取消") << false << false << kPreRunBox;
-    }
-    void preRunBoxFitsTheWriteMode() {
-        QFETCH(bool, keepEdits);
-        QFETCH(bool, confirm);
-        QFETCH(QString, box);
-        TempAppFolder app;
-        Bench bench;
-        seedModel(ProjectBuilder("Demo").cls("Book", "图书", {"code 字符串 KDP"}).build());
-        bench.open(app.path());
-        bench.action("保留手工修改(&K)")->setChecked(keepEdits);
-        bench.log()->setPlainText("an earlier run");
-        bench.prompts.confirmAnswer = confirm;
-        bench.trigger("自动生成代码(&A)");
-        QCOMPARE(bench.prompts.confirmations, QStringList{box});
-        QTRY_VERIFY_WITH_TIMEOUT(bench.action("自动生成代码(&A)")->isEnabled(), 60000);
-        QCOMPARE(bench.log()->toPlainText() == "an earlier run", !confirm);
-        QCOMPARE(QFile::exists(app.output("Demo") + "/AndroidManifest.xml"), confirm);
-        QCOMPARE(bench.prompts.informations.size(), confirm ? 1 : 0);
-    }
-
     // Two projects of one name would share projects/<name>: a run of either is refused, from
     // the window and from the command line, naming both ids, and nothing is written.
     void runOverASharedProjectNameIsRefused() {
@@ -191,8 +161,9 @@ class TestGenerationRun : public QObject {
                  QString());
     }
 
-    // Checked, a conflict is listed in a box before the completion box; unchecked (and so after
-    // a restart), the run overwrites the user's changes.
+    // Checked, the pre-run box says the user's changes stay, and a conflict is listed in a box
+    // before the completion box; unchecked (and so after a restart), the box advises a fresh
+    // folder and the run overwrites the user's changes. 取消 starts nothing.
     void keepingEditsIsRememberedAndConflictsAreShownFirst() {
         TempAppFolder app;
         Bench bench;
@@ -200,19 +171,26 @@ class TestGenerationRun : public QObject {
                       .cls("Book", "图书", {"code 字符串 KDP", "title 字符串 -"})
                       .build());
         bench.open(app.path());
-        auto generate = [&bench] {
+        auto generate = [&bench](const QString& box) {
             bench.prompts.boxes.clear();
             bench.trigger("自动生成代码(&A)");
+            QCOMPARE(bench.prompts.confirmations.last(), box);
             QTRY_VERIFY_WITH_TIMEOUT(bench.action("自动生成代码(&A)")->isEnabled(), 60000);
         };
         QVERIFY(bench.action("保留手工修改(&K)")->isChecked());
-        generate();
+        bench.log()->setPlainText("an earlier run");
+        bench.prompts.confirmAnswer = false;
+        generate(kKeptPreRunBox);
+        QCOMPARE(bench.log()->toPlainText(), QStringLiteral("an earlier run"));
+        QVERIFY(!QDir(app.path() + "/projects").exists() && bench.prompts.boxes.isEmpty());
+        bench.prompts.confirmAnswer = true;
+        generate(kKeptPreRunBox);
         const QString domain = app.output("Demo") + "/src/com/mobileclient/domain/Book.java";
         writeAll(domain, readAll(domain).replace("private String title;", "private String t;"));
         TMember title = TMemberDAO().ListMembers(1).last();
         title.memberName = "heading";
         TMemberDAO().UpdateMember(title);
-        generate();
+        generate(kKeptPreRunBox);
         QCOMPARE(bench.prompts.boxes.size(), 2);
         QVERIFY2(bench.prompts.boxes[0].endsWith(
                      "\nprojects/Demo/安卓客户端/src/com/mobileclient/domain/Book.java"),
@@ -223,7 +201,7 @@ class TestGenerationRun : public QObject {
         bench.action("保留手工修改(&K)")->setChecked(false);
         bench.open(app.path());
         QVERIFY(!bench.action("保留手工修改(&K)")->isChecked());
-        generate();
+        generate(kPreRunBox);
         QCOMPARE(bench.prompts.boxes, QStringList{"所有代码生成完毕!"});
         QVERIFY(!readAll(domain).contains("<<<<<<< "));
         QVERIFY(readAll(domain).contains("private String heading;"));

@@ -53,11 +53,6 @@ TMemberEntry entry(qint32 memberId, qint32 classId, const QString& name, const Q
     return {m, length};
 }
 
-TMemberEntry with(TMemberEntry e, std::function<void(TMember&)> change) {
-    change(e.member);
-    return e;
-}
-
 TClassRecord cls(qint32 classId, const QString& name, const QString& friendName) {
     return {classId, name, friendName, 0};
 }
@@ -82,10 +77,10 @@ class TestCommands : public QObject {
         const QString memberGone = "该成员已不存在，请重新选择!";
         const QString projectGone = "该项目已不存在，请重新选择!";
         const QString taken = "该工程名称已经存在!";
-        const TMemberEntry floatKey =
-            with(entry(0, 1, "weight", kTypeFloat), [](TMember& m) { m.memberIsPri = 1; });
-        const TMemberEntry imageQuery =
-            with(entry(2, 1, "price", kTypeImage), [](TMember& m) { m.queryFlag = 1; });
+        TMemberEntry floatKey = entry(0, 1, "weight", kTypeFloat);
+        floatKey.member.memberIsPri = 1;
+        TMemberEntry imageQuery = entry(2, 1, "price", kTypeImage);
+        imageQuery.member.queryFlag = 1;
         const struct {
             const char* tag;
             Command command;

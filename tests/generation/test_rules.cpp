@@ -90,12 +90,11 @@ class RulesTest : public QObject {
     void everyJavaKeywordIsRefusedAsAMemberName() {
         const QStringList reserved =
             QString(
-                "abstract assert boolean break byte case catch char class const continue default "
-                "do "
-                "double else enum extends final finally float for goto if implements import "
-                "instanceof int interface long native new package private protected public return "
-                "short static strictfp super switch synchronized this throw throws transient try "
-                "void volatile while true false null _")
+                "abstract assert boolean break byte case catch char class const continue "
+                "default do double else enum extends final finally float for goto if "
+                "implements import instanceof int interface long native new package private "
+                "protected public return short static strictfp super switch synchronized this "
+                "throw throws transient try void volatile while true false null _")
                 .split(' ');
         for (const QString& word : reserved) {
             const TModelProblem problem = FindModelProblem(changed("member", word));

@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -122,6 +123,15 @@ inline qint32 seedModel(const TProjectModel& model) {
         }
     }
     return projectId;
+}
+
+// Makes every statement of the given kind on the table of the current store fail with the
+// message "locked".
+inline void lockTable(const QString& table, const QString& statement) {
+    QSqlQuery query(TDbHelper().GetConnection());
+    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER lock_%1_%2 BEFORE %2 ON %1 BEGIN SELECT "
+                                      "RAISE(ABORT, 'locked'); END")
+                           .arg(table, statement)));
 }
 
 struct ProcessResult {

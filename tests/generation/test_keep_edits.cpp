@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString kAppDir = QStringLiteral(QUILLMERE_APP_DIR);
 const QString kHttpUtil = QStringLiteral("src/com/mobileclient/util/HttpUtil.java");
 const QString kBookAdd = QStringLiteral("src/com/mobileclient/activity/BookAddActivity.java");
 const QString kBookDomain = QStringLiteral("src/com/mobileclient/domain/Book.java");
@@ -206,7 +205,7 @@ class KeepEditsTest : public QObject {
         QCOMPARE(generate(app, models_[0]).exitCode, 0);
         editUserFiles(outputOf(app));
         QProcess run;
-        run.start(kAppDir + "/quillmere-cli", generateArguments(app, models_[1]));
+        run.start(QUILLMERE_APP_DIR "/quillmere-cli", generateArguments(app, models_[1]));
         QByteArray seen;
         while (!seen.contains("移动资源文件完毕!") && run.waitForReadyRead(60000)) {
             seen += run.readAllStandardOutput();

@@ -81,10 +81,7 @@ class StoreTest : public QObject {
         QCOMPARE(count("t_class"), 2);
         // A failing statement inside a DAO's own transaction: the class outlives its members'
         // failed deletion.
-        QSqlQuery(TDbHelper().GetConnection())
-            .exec(
-                "CREATE TRIGGER lock BEFORE DELETE ON t_member BEGIN SELECT "
-                "RAISE(ABORT, 'locked'); END");
+        testing::lockTable("t_member", "DELETE");
         QVERIFY_THROWS_EXCEPTION(TError, TClassDAO().DeleteClass(1));
         QCOMPARE(TClassDAO().GetClassName(1), QString("Book"));
     }
@@ -107,22 +104,6 @@ class StoreTest : public QObject {
         QCOMPARE(count("t_class"), 4);
     }
 
-    void renameRewritesReferenceTypesInItsProjectOnly() {
-        seedBookAndLoan();
-        TProjectDAO().AddProject("q");
-        TClassDAO().AddClass(2, "Shelf", "书架", 0);
-        TMember other;
-        other.classId = 3;
-        other.memberName = "book";
-        other.memberType = "Book";
-        TMemberDAO().AddMember(other);
-        TClassDAO().UpdateClass(1, 1, "Volume", "卷", 1);
-        QCOMPARE(TClassDAO().GetClassName(1), QString("Volume"));
-        QCOMPARE(TClassDAO().GetFrontShowFlag(1), 1);
-        QCOMPARE(TMemberDAO().ListMembers(2)[0].memberType, QString("Volume"));
-        QCOMPARE(TMemberDAO().ListMembers(3)[0].memberType, QString("Book"));
-    }
-
     void swapExchangesContentsNotIdsAndNeedsBothRows() {
         seedBookAndLoan();
         QVERIFY(TMemberDAO().SwapMembers(1, 3));
@@ -138,11 +119,8 @@ class StoreTest : public QObject {
     }
 
     void createStoreRefusesAFileThatIsNotAStore() {
-        const QString notes = store_->folder() + "/notes.txt";
-        testing::writeAll(notes, "my notes");
-        QVERIFY_THROWS_EXCEPTION(TError, TDbHelper::CreateStore(notes));
-        QCOMPARE(testing::readAll(notes), QByteArray("my notes"));
-        // SQLite files that are not stores: other tables, or a store table lacking a column.
+        // SQLite files that are not stores (plain files: test_cli): other tables, or a store
+        // table lacking a column.
         const QStringList foreignSchemas = {
             "create table contacts (name TEXT)",
             "create table t_project (projectId INTEGER PRIMARY KEY, projectName TEXT);"

@@ -102,12 +102,16 @@ class TestClassForms : public QObject {
         QCOMPARE(window.SelectedClassId(), added);
     }
 
-    // Renaming keeps the class selected and rewrites the members that refer to it.
+    // Renaming keeps the class selected and rewrites the members that refer to it, in its
+    // project only.
     void editRenamesReferences() {
         Bench bench;
         const qint32 p = addProject("A");
         const qint32 book = addClass(p, "Book", "图书");
         TMemberDAO().AddMember(member(p, addClass(p, "Loan", "借阅"), "book", "Book"));
+        const qint32 other = addProject("B");
+        const qint32 shelf = addClass(other, "Shelf");
+        TMemberDAO().AddMember(member(other, shelf, "book", "Book"));
         TFormMain& window = bench.open();
         TUpdateClassForm form(&window, book);
         QCOMPARE(form.findChild<QLineEdit*>("Edt_FriendName")->text(), QStringLiteral("图书"));
@@ -117,6 +121,7 @@ class TestClassForms : public QObject {
         QCOMPARE(TClassDAO().GetFrontShowFlag(book), 1);
         bench.classes()->setCurrentRow(1);
         QCOMPARE(bench.members()->item(0, 2)->text(), QStringLiteral("Volume"));
+        QCOMPARE(TMemberDAO().ListMembers(shelf).value(0).memberType, QStringLiteral("Book"));
     }
 };
 

@@ -49,7 +49,6 @@ class RulesTest : public QObject {
         row("plain", "member", "title", "");
         row("generated variable names", "member", "result", "");
         row("a class whose object is a generated variable", "class", "Item", "");
-        row("member keyword", "member", "class", "Book表的成员class的名称是Java关键字");
         row("member not ASCII", "member", "a中文", "Book表的成员a中文的名称只能由英文字母");
         row("member with a blank", "member", "a b", "Book表的成员a b的名称只能由英文字母");
         row("duplicate member", "member", "id", "Book表的成员id与同一类的另一个成员重名");

@@ -13,12 +13,10 @@ using namespace testing;
 
 namespace {
 
-const QString kWarning = QStringLiteral("如果以前生成了该项目，最好先删除原来的目录!");
-const QString kKeptWarning = QStringLiteral(
-    "已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，请不要删除原来的目录，"
+const QString kPreRunBox = QStringLiteral("Quillmere: 如果以前生成了该项目，最好先删除原来的目录!");
+const QString kKeptPreRunBox = QStringLiteral(
+    "Quillmere: 已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，请不要删除原来的目录，"
     "否则这些修改会丢失!");
-const QString kPreRunBox = "Quillmere: " + kWarning;
-const QString kKeptPreRunBox = "Quillmere: " + kKeptWarning;
 
 // Classes C0 to C(count-1), each with a key and a phone-list name: about 15 files a class.
 TProjectModel manyClasses(int count) {

@@ -546,9 +546,12 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
         ~RestoreMask() { pthread_sigmask(SIG_SETMASK, mask, nullptr); }
     } restore{&previous};
 
-    if (settings.seed) {
-        SeedObjects(project,
-                    *settings.seed);  // a file that is no seed changes nothing, --reset aside
+    // A seed that would be refused changes nothing: with --reset it is tried on empty data before
+    // the data are deleted.
+    if (settings.seed && settings.reset) {
+        TrySeedOnEmptyData(project, *settings.seed);
+    } else if (settings.seed) {
+        SeedObjects(project, *settings.seed);
     }
     TServer server(project, settings);
     if (settings.seed) {

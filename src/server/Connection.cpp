@@ -225,11 +225,11 @@ bool THttpServer::process_and_close_socket(socket_t socket) {
     return true;
 }
 
-TConnectionThreads::~TConnectionThreads() {
+TWorkerThreads::~TWorkerThreads() {
     shutdown();
 }
 
-void TConnectionThreads::enqueue(std::function<void()> job) {
+void TWorkerThreads::enqueue(std::function<void()> job) {
     std::lock_guard lock(mutex_);
     jobs_.push_back(std::move(job));
     if (idle_ < jobs_.size() && threads_.size() < limit_) {
@@ -238,7 +238,7 @@ void TConnectionThreads::enqueue(std::function<void()> job) {
     wake_.notify_one();
 }
 
-void TConnectionThreads::shutdown() {
+void TWorkerThreads::shutdown() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -251,7 +251,7 @@ void TConnectionThreads::shutdown() {
     }
 }
 
-void TConnectionThreads::work() {
+void TWorkerThreads::work() {
     std::unique_lock lock(mutex_);
     for (;;) {
         ++idle_;

@@ -83,12 +83,13 @@ class THttpServer : public httplib::Server {
     std::atomic<bool> stopping_{false};
 };
 
-// Connection threads started as connections come, up to a limit, and kept for the next ones:
-// slow clients occupy threads of their own instead of the ones other clients need.
-class TConnectionThreads : public httplib::TaskQueue {
+// Threads started as jobs come, up to a limit, and kept for the next ones. Each connection is a
+// job, so slow clients occupy threads of their own instead of the ones other clients need; with a
+// limit of 1 every job runs on the same thread, in order.
+class TWorkerThreads : public httplib::TaskQueue {
   public:
-    explicit TConnectionThreads(size_t limit) : limit_(limit) {}
-    ~TConnectionThreads() override;
+    explicit TWorkerThreads(size_t limit) : limit_(limit) {}
+    ~TWorkerThreads() override;
     void enqueue(std::function<void()> job) override;
     void shutdown() override;
 

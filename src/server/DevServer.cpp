@@ -12,13 +12,10 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <future>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 #include "common/Error.h"
@@ -50,23 +47,17 @@ void checkOutput() {
 // can interleave with.
 class TDataThread {
   public:
-    TDataThread(const TProjectModel& project, const QString& path) : worker_([this] { loop(); }) {
-        try {
-            run([&] {
-                data_ = std::make_unique<TServerData>(project, path);
-                servlets_ = std::make_unique<TServlets>(project, *data_);
-            });
-        } catch (...) {
-            stop();
-            throw;
-        }
+    TDataThread(const TProjectModel& project, const QString& path) {
+        run([&] {
+            data_ = std::make_unique<TServerData>(project, path);
+            servlets_ = std::make_unique<TServlets>(project, *data_);
+        });
     }
     ~TDataThread() {
         run([&] {
             servlets_.reset();
             data_.reset();
         });
-        stop();
     }
 
     TAnswer Serve(const QString& className, bool isPost, const TForm& form) {
@@ -84,45 +75,17 @@ class TDataThread {
     }
 
   private:
+    // Runs the job on the data thread and waits for it; an error it raises is raised here.
     void run(std::function<void()> job) {
         std::packaged_task<void()> task(std::move(job));
         std::future<void> done = task.get_future();
-        {
-            std::lock_guard lock(mutex_);
-            jobs_.push_back(std::move(task));
-        }
-        wake_.notify_one();
+        thread_.enqueue([&task] { task(); });
         done.get();
-    }
-    void loop() {
-        for (;;) {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [&] { return stopping_ || !jobs_.empty(); });
-            if (jobs_.empty()) {
-                return;
-            }
-            std::packaged_task<void()> task = std::move(jobs_.front());
-            jobs_.pop_front();
-            lock.unlock();
-            task();
-        }
-    }
-    void stop() {
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_one();
-        worker_.join();
     }
 
     std::unique_ptr<TServerData> data_;
     std::unique_ptr<TServlets> servlets_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::packaged_task<void()>> jobs_;
-    bool stopping_ = false;
-    std::thread worker_;  // last: starts when everything it uses exists
+    TWorkerThreads thread_{1};  // last: its thread ends before what its jobs use goes
 };
 
 // What the log line of the request being answered on this thread tells besides the request.
@@ -361,7 +324,7 @@ class TServer {
             int yes = 1;
             setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
         });
-        http_.new_task_queue = [] { return new TConnectionThreads(kConnectionThreads); };
+        http_.new_task_queue = [] { return new TWorkerThreads(kConnectionThreads); };
         http_.set_payload_max_length(kMaxUploadBytes);
         http_.set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
             if (TConnection* connection = CurrentConnection()) {
@@ -583,9 +546,12 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
         ~RestoreMask() { pthread_sigmask(SIG_SETMASK, mask, nullptr); }
     } restore{&previous};
 
-    if (settings.seed) {
-        SeedObjects(project,
-                    *settings.seed);  // a file that is no seed changes nothing, --reset aside
+    // A seed that would be refused changes nothing: with --reset it is tried on empty data before
+    // the data are deleted.
+    if (settings.seed && settings.reset) {
+        TrySeedOnEmptyData(project, *settings.seed);
+    } else if (settings.seed) {
+        SeedObjects(project, *settings.seed);
     }
     TServer server(project, settings);
     if (settings.seed) {

@@ -7,17 +7,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
-#include <atomic>
 
 #include "common/Error.h"
-#include "store/DbHelper.h"
 
 namespace {
 
 // Marks a file as the server's, so that it never writes its tables into a file of another kind.
 constexpr qint32 kApplicationId = 0x51534456;
-
-std::atomic<int> connectionCounter{0};
 
 // The largest integer key ever assigned per class, so that a deleted object's key never comes
 // back. A class name is an identifier, so no class table can have this name.
@@ -58,7 +54,6 @@ QString keyColumn(const TClassModel& cls) {
     return QuotedName(cls.keyMember()->name());
 }
 
-// A null text binds as SQL NULL; every text the server stores is meant as a text.
 QString dataFileError(const QSqlError& error) {
     return QStringLiteral("数据文件操作失败: %1").arg(error.text());
 }
@@ -73,6 +68,19 @@ QString conditionSql(const TServerData::Condition& condition) {
         default:
             return column + " = ?";
     }
+}
+
+// SQLite would follow a link; the data are only ever a regular file of their own.
+QString regularDataFile(const QString& path) {
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
+        const QString file = path + suffix;
+        if (isLinkOrOther(file)) {
+            throw TError(
+                QStringLiteral("%1 不是普通文件(也许是链接)，开发服务器不使用它").arg(file));
+        }
+    }
+    return path;
 }
 
 }  // namespace
@@ -103,68 +111,31 @@ void ResetServerData(const QString& path) {
 }
 
 TServerData::TServerData(const TProjectModel& project, const QString& path)
-    : connectionName_(QStringLiteral("quillmere-server-%1").arg(connectionCounter.fetch_add(1))) {
-    // SQLite would follow a link; the data are only ever a regular file of their own.
-    for (const QString& suffix :
-         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
-        const QString file = path + suffix;
-        if (isLinkOrOther(file)) {
-            throw TError(
-                QStringLiteral("%1 不是普通文件(也许是链接)，开发服务器不使用它").arg(file));
+    : db_(regularDataFile(path), QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"), dataFileError) {
+    if (firstValue(QStringLiteral("PRAGMA application_id"), {}).toInt() != kApplicationId) {
+        if (firstValue(QStringLiteral("SELECT 1 FROM sqlite_master"), {}).isValid()) {
+            throw TError(QStringLiteral("%1 不是开发服务器的数据文件(例如是工程库)，未做任何改动")
+                             .arg(path));
         }
+        run(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId), {});
     }
-    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db_.setDatabaseName(path);
-    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
-    try {
-        if (!db_.open()) {
-            throw TError(db_.lastError().text());
-        }
-        if (firstValue(QStringLiteral("PRAGMA application_id"), {}).toInt() != kApplicationId) {
-            if (firstValue(QStringLiteral("SELECT 1 FROM sqlite_master"), {}).isValid()) {
-                throw TError(
-                    QStringLiteral("%1 不是开发服务器的数据文件(例如是工程库)，未做任何改动")
-                        .arg(path));
-            }
-            run(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId), {});
-        }
-        run(QStringLiteral("PRAGMA journal_mode = WAL"), {});
-        run(QStringLiteral("PRAGMA synchronous = NORMAL"), {});
-        Write([&] { bringUpToModel(project); });
-    } catch (const TError&) {
-        db_.close();
-        db_ = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName_);
-        throw;
-    }
-}
-
-TServerData::~TServerData() {
-    db_.close();
-    db_ = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName_);
+    run(QStringLiteral("PRAGMA journal_mode = WAL"), {});
+    run(QStringLiteral("PRAGMA synchronous = NORMAL"), {});
+    Write([&] { bringUpToModel(project); });
 }
 
 QSqlQuery TServerData::run(const QString& sql, const QVariantList& values) {
-    return RunStatement(db_, {sql, values}, dataFileError);
+    return db_.Run({sql, values});
 }
 
 QVariant TServerData::firstValue(const QString& sql, const QVariantList& values) {
-    QSqlQuery query = run(sql, values);
-    return query.next() ? query.value(0) : QVariant();
+    return db_.FirstValue({sql, values});
 }
 
+// IMMEDIATE takes the write lock at once: what the work reads stays true until it commits,
+// even with another process on the same file.
 void TServerData::Write(const std::function<void()>& work) {
-    // IMMEDIATE takes the write lock at once: what the work reads stays true until it commits,
-    // even with another process on the same file.
-    run(QStringLiteral("BEGIN IMMEDIATE"), {});
-    try {
-        work();
-        run(QStringLiteral("COMMIT"), {});
-    } catch (...) {
-        QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
-        throw;
-    }
+    db_.InTransaction(QStringLiteral("BEGIN IMMEDIATE"), true, work);
 }
 
 void TServerData::bringUpToModel(const TProjectModel& project) {
@@ -175,7 +146,7 @@ void TServerData::bringUpToModel(const TProjectModel& project) {
         QStringList present;
         bool typed = false;
         QSqlQuery columns = run("PRAGMA table_info(" + table + ")", {});
-        while (columns.next()) {
+        while (db_.NextRow(columns)) {
             present.append(columns.value(1).toString());
             typed = typed || !columns.value(2).toString().isEmpty();
         }
@@ -319,7 +290,7 @@ QList<TServerData::Row> TServerData::Select(const TClassModel& cls,
                               where + " ORDER BY " + keyColumn(cls),
                           values);
     QList<Row> rows;
-    while (query.next()) {
+    while (db_.NextRow(query)) {
         Row row;
         for (qsizetype i = 0; i < cls.members.size(); ++i) {
             row.append(query.value(static_cast<int>(i)));

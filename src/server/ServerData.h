@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "generation/CodeModel.h"
+#include "store/SqliteConnection.h"
 
 // The development server's own SQLite file: one table per class of the model, one column per
 // member, named as in the model. Values are stored as the wire carries them: integers (integer
@@ -30,7 +31,6 @@ class TServerData {
     // members keep their values. Refuses, untouched, a file that holds tables it did not make
     // (a project store, for instance).
     TServerData(const TProjectModel& project, const QString& path);
-    ~TServerData();
     TServerData(const TServerData&) = delete;
     TServerData& operator=(const TServerData&) = delete;
 
@@ -60,8 +60,7 @@ class TServerData {
     // The first column of the first row, or an invalid value when there is no row.
     QVariant firstValue(const QString& sql, const QVariantList& values);
 
-    QString connectionName_;
-    QSqlDatabase db_;
+    TSqliteConnection db_;
 };
 
 // Deletes the data file and the files SQLite keeps beside it, refusing (untouched) when the

@@ -412,6 +412,11 @@ QJsonObject SeedObjects(const TProjectModel& project, const QByteArray& json) {
     return seed;
 }
 
+void TrySeedOnEmptyData(const TProjectModel& project, const QByteArray& json) {
+    TServerData empty(project, QStringLiteral(":memory:"));
+    TServlets(project, empty).Seed(json);
+}
+
 void TServlets::Seed(const QByteArray& json) {
     const QJsonObject seed = SeedObjects(project_, json);
     data_.Write([&] {

@@ -63,6 +63,9 @@ class TServlets {
 // A seed file's classes and their arrays of objects; throws TError when the text is no JSON
 // object or names something other than a class of the project with an array.
 QJsonObject SeedObjects(const TProjectModel& project, const QByteArray& json);
+// Loads the seed into empty data kept in memory: throws what loading it into a data file just
+// emptied by --reset would throw, before anything is deleted.
+void TrySeedOnEmptyData(const TProjectModel& project, const QByteArray& json);
 
 // A stored value as the generated client receives it in a list.
 QString WireText(const TMemberInfo& member, const QVariant& stored);

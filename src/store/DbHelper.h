@@ -1,19 +1,11 @@
 #pragma once
 
 #include <QList>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
-#include <QVariant>
 #include <functional>
 
-#include "common/Error.h"
-
-// One SQL statement with its values, bound as parameters (never spliced into the text).
-struct TStatement {
-    QString sql;
-    QVariantList values;
-};
+#include "store/SqliteConnection.h"
 
 // Runs statements on the store. Each thread gets its own connection to the same SQLite file;
 // SQLite serializes writers and the busy timeout makes a second writer wait instead of failing.
@@ -46,15 +38,11 @@ class TDbHelper {
     // First column of the first row, or -1 / the empty text when there is no row.
     qint32 QueryInt(const TStatement& statement) const;
     QString QueryString(const TStatement& statement) const;
+
+  private:
+    // This thread's connection to the current store file, opened when needed.
+    TSqliteConnection& connection() const;
 };
 
-// Prepares and runs a statement on a connection, its values bound as parameters (a null text
-// as the empty text, never SQL NULL), reading forward only. A failure raises TError with the
-// message that describe makes of the database's error. The store and the development server's
-// data file both run their statements through this.
-QSqlQuery RunStatement(const QSqlDatabase& db, const TStatement& statement,
-                       QString (*describe)(const QSqlError& error));
-
-// Steps to the next row: false at the end of the rows; a failed read (a damaged page, a
-// locked file) raises TError instead of ending the rows early.
+// Steps to the next row of a store query (see NextRow of SqliteConnection.h).
 bool NextRow(QSqlQuery& query);

@@ -132,15 +132,17 @@ void ServeAidsTest::resetStartsFromEmptyData() {
     const QString pictures = dir.filePath("upload");
     QCOMPARE(QDir(pictures).entryList(QDir::Files).size(), 1);
 
-    // A file that is not the server's is never deleted.
-    // With --reset, a seed that is no JSON object is found before anything is deleted.
-    const QString array = dir.filePath("array.json");
-    testing::writeAll(array, "[]");
-    const testing::ProcessResult noSeed = testing::runCli(
-        QStringList{"serve", "--port", "0", "--reset", "--seed", array} + arguments);
-    QVERIFY2(noSeed.exitCode == 1 && noSeed.err.contains("种子文件不是JSON对象"),
+    // With --reset, a seed that add refuses is found before anything is deleted.
+    QJsonObject dangling = demoSeed();
+    dangling["Book"] = QJsonArray{book("B-9", "Ninth", 9)};
+    const testing::ProcessResult noSeed =
+        testing::runCli(QStringList{"serve", "--port", "0", "--reset", "--seed",
+                                    writeSeed(dir, "dangling.json", dangling)} +
+                        arguments);
+    QVERIFY2(noSeed.exitCode == 1 && noSeed.err.contains("Book的第1个对象"),
              qPrintable(noSeed.err));
     QCOMPARE(QDir(pictures).entryList(QDir::Files).size(), 1);
+    // A file that is not the server's is never deleted.
     const QString notes = dir.filePath("notes.db");
     testing::writeAll(notes, "notes");
     const testing::ProcessResult refused = testing::runCli(

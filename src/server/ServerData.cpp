@@ -19,8 +19,11 @@ constexpr qint32 kApplicationId = 0x51534456;
 // back. A class name is an identifier, so no class table can have this name.
 const QString kKeyMarks = QStringLiteral("\"key marks\"");
 
-// The files SQLite keeps beside a data file.
-const char* const kCompanionSuffixes[] = {"-wal", "-shm", "-journal"};
+// The data file and the files SQLite keeps beside it.
+QStringList dataFileAndCompanions(const QString& path) {
+    return {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm"),
+            path + QStringLiteral("-journal")};
+}
 
 bool isLinkOrOther(const QString& path) {
     struct stat status {};
@@ -72,9 +75,7 @@ QString conditionSql(const TServerData::Condition& condition) {
 
 // SQLite would follow a link; the data are only ever a regular file of their own.
 QString regularDataFile(const QString& path) {
-    for (const QString& suffix :
-         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
-        const QString file = path + suffix;
+    for (const QString& file : dataFileAndCompanions(path)) {
         if (isLinkOrOther(file)) {
             throw TError(
                 QStringLiteral("%1 不是普通文件(也许是链接)，开发服务器不使用它").arg(file));
@@ -91,10 +92,7 @@ QString QuotedName(const QString& name) {
 }
 
 void ResetServerData(const QString& path) {
-    QStringList files{path};
-    for (const char* suffix : kCompanionSuffixes) {
-        files.append(path + QLatin1String(suffix));
-    }
+    const QStringList files = dataFileAndCompanions(path);
     for (const QString& file : files) {
         if (isLinkOrOther(file)) {
             throw TError(QStringLiteral("%1 不是普通文件，--reset未做任何改动").arg(file));

@@ -33,7 +33,6 @@ class ProjectBuilder {
     explicit ProjectBuilder(const QString& projectName = QStringLiteral("Demo")) {
         model_.projectId = 1;
         model_.projectName = projectName;
-        model_.packageName = QStringLiteral("quillmere");
     }
     ProjectBuilder& cls(const QString& className, const QString& friendName,
                         std::initializer_list<const char*> members) {

@@ -237,7 +237,11 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
     requireOneModelSource(options);
     TRunRequest request;
     request.appFolder = appFolder(options, executableFolder);
-    request.packageName = options.value("--package", QStringLiteral("quillmere"));
+    request.packageName = options.value("--package");
+    if (const QString problem = FindApplicationIdProblem(request.packageName);
+        options.contains("--package") && !problem.isEmpty()) {
+        throw UsageError{problem};
+    }
     request.overwrite = options.contains("--overwrite");
     if (options.contains("--model")) {
         takeModelFromFile(options.value("--model"), request);

@@ -155,6 +155,10 @@ const TClassModel* TProjectModel::classNamed(const QString& className) const {
     return found;
 }
 
+QString TProjectModel::applicationId() const {
+    return packageName.isEmpty() ? DefaultApplicationId(projectName) : packageName;
+}
+
 void TProjectModel::resolve() {
     QHash<QString, const TClassModel*> byName;
     for (const TClassModel& cls : classes) {

@@ -105,8 +105,11 @@ class TProjectModel {
 
     qint32 projectId = 0;
     QString projectName;
-    QString packageName;
+    QString packageName;         // the client's application id as set; empty for the default
     QList<TClassModel> classes;  // ascending classId
+
+    // The package name, or the default derived from the project's name (DefaultApplicationId).
+    QString applicationId() const;
 
     // The class of this project with that exact name (lowest classId), or null.
     const TClassModel* classNamed(const QString& className) const;

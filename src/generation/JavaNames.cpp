@@ -190,6 +190,18 @@ void assignMemberVariables(TClassModel& cls) {
 
 }  // namespace
 
+QString DefaultApplicationId(const QString& projectName) {
+    QString id = QStringLiteral("com.mobileclient.p");
+    for (const QChar c : projectName) {
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')) {
+            id.append(c);
+        } else {
+            id.append(QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+        }
+    }
+    return id;
+}
+
 bool IsJavaKeyword(const QString& name) {
     return kKeywords.contains(name);
 }

@@ -19,6 +19,13 @@ bool IsJavaKeyword(const QString& name);
 // the template's own classes). A class with such a name would hide it or clash with its import.
 bool IsReservedTypeName(const QString& name);
 
+// The application id a project's client gets when no package name is set:
+// "com.mobileclient.p" followed by the project name, in which the small ASCII letters and the
+// digits stand as they are and every other UTF-16 unit is written "_" and four small hex digits.
+// Different names give different ids, and the names in a store are unique, so no two projects
+// of a store share an id.
+QString DefaultApplicationId(const QString& projectName);
+
 // Class names become file names: <Class>SimpleAdapter$ViewHolder.class must stay within the 255
 // bytes of a file name, with room to spare.
 constexpr int kMaxClassNameLength = 200;

@@ -279,6 +279,10 @@ TModelProblem findServingProblem(const TProjectModel& project) {
 }  // namespace
 
 TModelProblem FindModelProblem(const TProjectModel& project, TRuleSet rules) {
+    if (const QString idProblem = FindApplicationIdProblem(project.applicationId());
+        rules == TRuleSet::Generation && !idProblem.isEmpty()) {
+        return {kNoticeModelCheck, idProblem, 0};
+    }
     for (auto find : {findMemberCountProblem, findRuleProblem, findReferenceProblem}) {
         TModelProblem problem = find(project);
         if (problem.found()) {
@@ -329,6 +333,21 @@ TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered)
         return memberRuleProblem(model.classes[c], model.classes[c].members[index]);
     }
     return {};
+}
+
+QString FindApplicationIdProblem(const QString& applicationId) {
+    static const QRegularExpression segment(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*$"));
+    const QStringList segments = applicationId.split(QLatin1Char('.'));
+    const bool valid =
+        segments.size() >= 2 && std::all_of(segments.begin(), segments.end(), [](const QString& s) {
+            return segment.match(s).hasMatch() && !IsJavaKeyword(s);
+        });
+    return valid ? QString()
+                 : QStringLiteral(
+                       "包名\"%1\"不能用作安卓应用标识: 应是用点分开的两段或更多段, "
+                       "每段以英文字母开头, 只含英文字母、数字和下划线, 且不是Java关键字, "
+                       "例如com.example.library")
+                       .arg(applicationId);
 }
 
 QString FindProjectNameProblem(const QString& projectName) {

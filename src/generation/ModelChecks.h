@@ -24,7 +24,9 @@ struct TModelProblem {
     bool found() const { return !message.isEmpty(); }
 };
 
-// The checks a run makes before it writes anything, on the model it is about to generate. Each
+// The checks a run makes before it writes anything, on the model it is about to generate: the
+// application id first (FindApplicationIdProblem, no class named; not for serving), then the
+// classes. Each
 // check walks every class in order before the next check starts, and the first failing class
 // is reported: exactly one key member, then exactly one drop-down display member, then at least
 // one phone-list member, then the rules on names and texts, then the references. A model to
@@ -46,6 +48,11 @@ TModelProblem FindModelProblem(const TProjectModel& project, TRuleSet rules = TR
 // member (a new one when its id is 0) as entered.
 TModelProblem CheckClassEntry(TProjectContents project, const TClassRecord& entered);
 TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered);
+
+// The message for a package name that cannot be an Android application id; empty when it can.
+// An id is two or more segments separated by dots, each a Java identifier of ASCII letters,
+// digits and underscores that starts with a letter and is no Java keyword.
+QString FindApplicationIdProblem(const QString& applicationId);
 
 // The message for a project name that cannot be the output folder's name; empty when it can.
 QString FindProjectNameProblem(const QString& projectName);

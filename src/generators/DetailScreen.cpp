@@ -9,7 +9,8 @@ namespace {
 const QStringList kDetailAndroidImports = {
     "android.app.Activity",  "android.graphics.Bitmap",  "android.graphics.BitmapFactory",
     "android.os.Bundle",     "android.view.View",        "android.view.View.OnClickListener",
-    "android.widget.Button", "android.widget.ImageView", "android.widget.TextView"};
+    "android.widget.Button", "android.widget.ImageView", "android.widget.TextView",
+    "android.widget.Toast"};
 
 void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(u"package com.mobileclient.activity;\n\nimport java.util.Date;\n");
@@ -53,9 +54,11 @@ void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& scree
     printEachMember(printer, code, screen, &TMemberTemplates::detailLookup);
     printer.print(
         u"\t\tBundle extras = this.getIntent().getExtras();\n"
-        "\t\t$key$ = extras.$getKey$(\"$keyName$\");\n"
-        "\t\tinitViewData();\n"
-        "\t\tbtnReturn.setOnClickListener(new OnClickListener() {\n"
+        "\t\t$key$ = extras.$getKey$(\"$keyName$\");\n",
+        screen);
+    PrintLoadObject(printer, screen);
+    printer.print(
+        u"\t\tbtnReturn.setOnClickListener(new OnClickListener() {\n"
         "\t\t\tpublic void onClick(View v) {\n"
         "\t\t\t\t$Class$DetailActivity.this.finish();\n"
         "\t\t\t}\n"
@@ -67,9 +70,10 @@ void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& scree
 void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"\t/* 初始化显示详情界面的数据 */\n"
-        "\tprivate void initViewData() {\n"
+        "\tprivate void initViewData() throws Exception {\n"
         "\t    $cls$ = $cls$Service.Get$Class$($key$); \n",
         screen);
+    PrintObjectGone(printer, screen);
     printEachMember(printer, code, screen, &TMemberTemplates::detailShow);
     printer.print(u"\t} \n}\n");
 }

@@ -27,9 +27,9 @@ void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& scree
     printer.print(
         u"\t\tbtnUpdate = (Button) findViewById(R.id.$updateButtonId$);\n"
         "\t\tBundle extras = this.getIntent().getExtras();\n"
-        "\t\t$key$ = extras.$getKey$(\"$keyName$\");\n"
-        "\t\tinitViewData();\n",
+        "\t\t$key$ = extras.$getKey$(\"$keyName$\");\n",
         screen);
+    PrintLoadObject(printer, screen);
     PrintSaveHandlerStart(printer, screen);
     PrintFormSaveSteps(printer, code, screen, &TMemberTemplates::editSave);
     PrintSendAndReturn(printer, screen);
@@ -38,10 +38,11 @@ void printOnCreate(TPrinter& printer, const TClassCode& code, const TVars& scree
 void printInitViewData(TPrinter& printer, const TClassCode& code, const TVars& screen) {
     printer.print(
         u"\t/* 初始化显示编辑界面的数据 */\n"
-        "\tprivate void initViewData() {\n"
-        "\t    $cls$ = $cls$Service.Get$Class$($key$);\n"
-        "\t\tthis.$keyTvId$.setText($keyAsText$);\n",
+        "\tprivate void initViewData() throws Exception {\n"
+        "\t    $cls$ = $cls$Service.Get$Class$($key$);\n",
         screen);
+    PrintObjectGone(printer, screen);
+    printer.print(u"\t\tthis.$keyTvId$.setText($keyAsText$);\n", screen);
     PrintEach(printer, code, code.cls.nonKeyMembers(), screen, &TMemberTemplates::editPreFill,
               StemAmong::FormDropDowns);
     printer.print(u"\t}\n");

@@ -185,7 +185,7 @@ constexpr TJoinedTemplate kGetDatasEndAndMenus(
     u"\t\t\t\tlist.add(map);\n"
     "\t\t\t}\n"
     "\t\t} catch (Exception e) { \n"
-    "\t\t\tToast.makeText(getApplicationContext(), \"\", 1).show();\n"
+    "\t\t\tToast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();\n"
     "\t\t}\n"
     "\t\treturn list;\n"
     "\t}\n"

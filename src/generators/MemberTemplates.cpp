@@ -52,9 +52,19 @@ constexpr char16_t kPictureSetUp[] =
     // The camera app writes through a content address that the app grants it: from Android 7 a
     // file address in an intent is refused.
     "\t\t\t\tintent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); \n"
-    "\t\t\t\tstartActivityForResult(intent, REQ_CODE_CAMERA_$name$);  \n"
+    "\t\t\t\ttry {\n"
+    "\t\t\t\t\tstartActivityForResult(intent, REQ_CODE_CAMERA_$name$);  \n"
+    "\t\t\t\t} catch (android.content.ActivityNotFoundException e) {\n"
+    "\t\t\t\t\tToast.makeText($activity$.this, \"没有可用的相机应用!\", "
+    "Toast.LENGTH_LONG).show();\n"
+    "\t\t\t\t}\n"
     "\t\t\t}\n"
     "\t\t});\n";
+
+// A drop-down whose entries cannot be loaded says why and stays empty; the screen stays usable.
+constexpr char16_t kDropDownLoadFailed[] =
+    u"\t\t\tToast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();\n"
+    "\t\t\t$stem$List = new java.util.ArrayList<$RefClass$>();\n";
 
 // A drop-down's adapter and the head of its selection listener, then (after the selection's
 // statements) the listener's end.
@@ -84,6 +94,7 @@ constexpr TJoinedTemplate kFormDropDownSetUp(
     "\t\t\t$stem$List = $stem$Service.Query$RefClass$(null);\n"
     "\t\t} catch (Exception e1) { \n"
     "\t\t\te1.printStackTrace(); \n"
+    "$dropDownLoadFailed$"
     "\t\t}\n"
     "\t\tint $stem$Count = $stem$List.size();\n"
     "\t\t$name$_ShowText = new String[$stem$Count];\n"
@@ -92,7 +103,7 @@ constexpr TJoinedTemplate kFormDropDownSetUp(
     "\t\t}\n",
     kDropDownAdapter, u"\t\t\t\t$cls$.set$Name$($stem$List.get(arg2)$refKey$); \n", kDropDownEnd);
 
-constexpr char16_t kEditBoxSave[] =
+constexpr char16_t kEditBoxCheck[] =
     u"\t\t\t\t\t/*验证获取$comment$*/ \n"
     "\t\t\t\t\tif($etId$.getText().toString().equals(\"\")) {\n"
     "\t\t\t\t\t\tToast.makeText($activity$.this, \"$commentText$输入不能为空!\", "
@@ -100,8 +111,20 @@ constexpr char16_t kEditBoxSave[] =
     "\t\t\t\t\t\t$etId$.setFocusable(true);\n"
     "\t\t\t\t\t\t$etId$.requestFocus();\n"
     "\t\t\t\t\t\treturn;\t\n"
-    "\t\t\t\t\t}\n"
-    "\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n";
+    "\t\t\t\t\t}\n";
+constexpr TJoinedTemplate kEditBoxSave(kEditBoxCheck,
+                                       u"\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n");
+// A number that does not parse is named, and the form stays as typed.
+constexpr TJoinedTemplate kNumberBoxSave(
+    kEditBoxCheck,
+    u"\t\t\t\t\ttry {\n"
+    "\t\t\t\t\t\t$cls$.set$Name$($editBoxValue$);\n"
+    "\t\t\t\t\t} catch (NumberFormatException e) {\n"
+    "\t\t\t\t\t\tToast.makeText($activity$.this, \"$commentText$不是有效的数字!\", "
+    "Toast.LENGTH_LONG).show();\n"
+    "\t\t\t\t\t\t$etId$.requestFocus();\n"
+    "\t\t\t\t\t\treturn;\n"
+    "\t\t\t\t\t}\n");
 constexpr char16_t kFormDateSave[] =
     u"\t\t\t\t\t/*获取出版日期*/\n"
     "\t\t\t\t\tDate $var$ = new "
@@ -137,7 +160,7 @@ constexpr char16_t kStoredPhoto[] =
     "\t\t\t$var$_data = $imageService$.getImage(HttpUtil.BASE_URL + $cls$.get$Name$());\n"
     "\t\t\tBitmap $var$ = BitmapFactory.decodeByteArray($var$_data, "
     "0,$decodeSeparator$$var$_data.length);\n"
-    "\t\t\tthis.$ivId$.setImageBitmap($var$);\n"
+    "\t\t\tif ($var$ != null) this.$ivId$.setImageBitmap($var$);\n"
     "\t\t} catch (Exception e) {\n"
     "\t\t\te.printStackTrace();\n"
     "\t\t}\n";
@@ -276,7 +299,7 @@ constexpr char16_t kDateShow[] =
 // The referenced object fetched by key; its display member is shown.
 constexpr char16_t kReferenceShow[] =
     u"\t\t$RefClass$ $stem$ = $stem$Service.Get$RefClass$($cls$.get$Name$());\n"
-    "\t\tthis.$tvId$.setText($stem$.$refShowText$);\n";
+    "\t\tthis.$tvId$.setText($stem$ == null ? \"\" : $stem$.$refShowText$);\n";
 constexpr char16_t kPictureDetailWidget[] =
     u"\t\t  <ImageView android:id=\"@+id/$ivId$\" \n"
     "        \tandroid:layout_width=\"160dp\"  \n"
@@ -287,21 +310,11 @@ constexpr char16_t kPictureDetailWidget[] =
 // ---- a list row ----
 
 constexpr char16_t kRowValue[] = u"\t\t\t\tmap.put(\"$name$\", $cls$List.get(i).get$Name$());\n";
-// The picture decoded to at most about 100*100 pixels; running out of memory leaves it out.
+// The picture as a thumbnail of at most about 100*100 pixels; null (shown as noimage) when it
+// cannot be fetched or decoded, and the list goes on.
 constexpr char16_t kRowThumbnail[] =
-    u"\t\t\t\tbyte[] $var$_data = $imageService$.getImage(HttpUtil.BASE_URL+ "
-    "$cls$List.get(i).get$Name$());// 获取图片数据\n"
-    "\t\t\t\tBitmapFactory.Options $var$_opts = new BitmapFactory.Options();  \n"
-    "\t\t\t\t$var$_opts.inJustDecodeBounds = true;  \n"
-    "\t\t\t\tBitmapFactory.decodeByteArray($var$_data, 0, $var$_data.length, $var$_opts); \n"
-    "\t\t\t\t$var$_opts.inSampleSize = photoListActivity.computeSampleSize($var$_opts, -1, "
-    "100*100); \n"
-    "\t\t\t\t$var$_opts.inJustDecodeBounds = false; \n"
-    "\t\t\t\ttry {\n"
-    "\t\t\t\t\tBitmap $var$ = BitmapFactory.decodeByteArray($var$_data, 0, $var$_data.length, "
-    "$var$_opts);\n"
-    "\t\t\t\t\tmap.put(\"$name$\", $var$);\n"
-    "\t\t\t\t} catch (OutOfMemoryError err) { }\n";
+    u"\t\t\t\tmap.put(\"$name$\", $imageService$.getThumbnail(HttpUtil.BASE_URL+ "
+    "$cls$List.get(i).get$Name$(), 100*100));// 获取图片数据\n";
 constexpr char16_t kRowText[] =
     u"\t   <TextView\n"
     "\t     android:id=\"@+id/$rowViewId$\"\n"
@@ -322,11 +335,19 @@ constexpr char16_t kDateBinding[] =
     u"\t\tholder.$rowViewId$.setText(mData.get(position).get(\"$name$\").toString().substring(0, "
     "10));\n";
 constexpr char16_t kPictureBinding[] =
-    u"\t\tholder.$rowViewId$.setImageBitmap((Bitmap)mData.get(position).get(\"$name$\"));\n";
-// A TextView takes a non-text display value as a resource id (int) or not at all.
+    u"\t\tif (mData.get(position).get(\"$name$\") != null)\n"
+    "\t\t\tholder.$rowViewId$.setImageBitmap((Bitmap)mData.get(position).get(\"$name$\"));\n"
+    "\t\telse\n"
+    "\t\t\tholder.$rowViewId$.setImageResource(R.drawable.noimage);\n";
+// A TextView takes a non-text display value as a resource id (int) or not at all. A reference
+// naming no object (0, "", deleted) or one that cannot be fetched shows as empty.
 constexpr char16_t kReferenceBinding[] =
-    u"\t\tholder.$rowViewId$.setText((new "
-    "$RefClass$Service()).Get$RefClass$($storedRefKey$).$refShowText$);\n";
+    u"\t\ttry {\n"
+    "\t\t\tholder.$rowViewId$.setText((new "
+    "$RefClass$Service()).Get$RefClass$($storedRefKey$).$refShowText$);\n"
+    "\t\t} catch (Exception e) {\n"
+    "\t\t\tholder.$rowViewId$.setText(\"\");\n"
+    "\t\t}\n";
 
 // ---- the query screen and layout ----
 
@@ -349,6 +370,7 @@ constexpr TJoinedTemplate kQueryDropDownSetUp(
     "\t\t\t$stem$List = $stem$Service.Query$RefClass$(null);\n"
     "\t\t} catch (Exception e1) {\n"
     "\t\t\te1.printStackTrace();\n"
+    "$dropDownLoadFailed$"
     "\t\t}\n"
     "\t\tint $stem$Count = $stem$List.size();\n"
     "\t\t$name$_ShowText = new String[$stem$Count+1];\n"
@@ -432,8 +454,8 @@ const TMemberTemplates kString = {
 const TMemberTemplates kInteger = {
     .formFields = kEditBoxFields,
     .formSetUp = kEditBoxSetUp,
-    .addSave = kEditBoxSave,
-    .editSave = kEditBoxSave,
+    .addSave = kNumberBoxSave,
+    .editSave = kNumberBoxSave,
     .editPreFill = kNumberPreFill,
     .inputWidget = kIntegerInput,
     .detailFields = kTextDetailFields,
@@ -450,8 +472,8 @@ const TMemberTemplates kInteger = {
 const TMemberTemplates kFloat = {
     .formFields = kEditBoxFields,
     .formSetUp = kEditBoxSetUp,
-    .addSave = kEditBoxSave,
-    .editSave = kEditBoxSave,
+    .addSave = kNumberBoxSave,
+    .editSave = kNumberBoxSave,
     .editPreFill = kNumberPreFill,
     .inputWidget = kFloatInput,
     .detailFields = kTextDetailFields,
@@ -620,7 +642,8 @@ void setReferenceVars(TVars& vars, const TClassModel& cls, const TMemberInfo& me
         .set(u"refShowText", member.refShowText())
         .set(u"refKey", member.refKeyValue(QString()))
         .setTemplate(u"storedRefKey", WireTemplatesOf(member.wireCategory()).fromRowValue)
-        .setTemplate(u"noChoice", integerKey ? u"0" : u"\"\"");
+        .setTemplate(u"noChoice", integerKey ? u"0" : u"\"\"")
+        .setTemplate(u"dropDownLoadFailed", kDropDownLoadFailed);
     if (stems == StemAmong::None) {
         return;
     }

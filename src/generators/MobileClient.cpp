@@ -28,10 +28,10 @@ const ClassGenerator kClassGenerators[] = {
 const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");
 const QString kTemplateProject = QStringLiteral("/bak/安卓客户端");
 const char* const kTemplateFolders[] = {".settings", "assets", "libs", "res", "src"};
-// The Eclipse project files, then the Gradle build's.
-const char* const kTemplateRootFiles[] = {
-    ".classpath",         ".project",        "ic_launcher-web.png", "proguard-project.txt",
-    "project.properties", "settings.gradle", "build.gradle"};
+// The Eclipse project files, then the Gradle settings (build.gradle is generated).
+const char* const kTemplateRootFiles[] = {".classpath",          ".project",
+                                          "ic_launcher-web.png", "proguard-project.txt",
+                                          "project.properties",  "settings.gradle"};
 
 // The same entry for every class, comma-separated (no comma after the last).
 QString joinPerClass(const TProjectModel& project,
@@ -80,6 +80,10 @@ QString TMobileClient::ManifestTemplatePath(const QString& appFolder) {
     return appFolder + kTemplateRoot + QStringLiteral("/AndroidManifest.xml");
 }
 
+QString TMobileClient::BuildFileTemplatePath(const QString& appFolder) {
+    return appFolder + kTemplateRoot + QStringLiteral("/build.gradle");
+}
+
 QString TMobileClient::MainMenuTemplatePath(const QString& appFolder) {
     return appFolder + kTemplateRoot +
            QStringLiteral("/src/com/mobileclient/activity/MainMenuActivity.java");
@@ -98,8 +102,20 @@ TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QStri
             "        <activity android:name=\"$Class$DetailActivity\"></activity>\n",
             vars);
     }
+    TPrinter appName;
+    appName.print(u"$name$", TVars().setXmlAttribute(u"name", project.projectName));
     return {QString(), QStringLiteral("AndroidManifest.xml"),
-            filledIn(templateText, {{u"activityString", activities}}), FileEncoding::Utf8WithBom,
+            filledIn(templateText, {{u"activityString", activities}, {u"appName", appName}}),
+            FileEncoding::Utf8WithBom, QString()};
+}
+
+// The application id is checked ASCII (FindApplicationIdProblem), so the file's GBK form is its
+// plain bytes, as Gradle reads it.
+TGeneratedFile TMobileClient::BuildFile(const TProjectModel& project, const QString& templateText) {
+    TPrinter applicationId;
+    applicationId.print(project.applicationId());
+    return {QString(), QStringLiteral("build.gradle"),
+            filledIn(templateText, {{u"applicationId", applicationId}}), FileEncoding::Gbk,
             QString()};
 }
 
@@ -201,6 +217,7 @@ QStringList TMobileClient::Generate(const TProjectModel& project, const QString&
                                     TWriteMode mode, const TProgressSink& progress) {
     TOutputProject output(appFolder, project.projectName, mode, progress);
     output.write(Manifest(project, TFileOperate::ReadTextFile(ManifestTemplatePath(appFolder))));
+    output.write(BuildFile(project, TFileOperate::ReadTextFile(BuildFileTemplatePath(appFolder))));
     output.write(MainMenu(project, TFileOperate::ReadTextFile(MainMenuTemplatePath(appFolder))));
     CopyTemplateProject(appFolder, output, progress);
     for (const TClassModel& cls : project.classes) {

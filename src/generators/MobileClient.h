@@ -18,11 +18,14 @@ class TMobileClient {
     // The pieces, each building text only (the templates' texts are given).
     static TGeneratedFile Manifest(const TProjectModel& project, const QString& templateText);
     static TGeneratedFile MainMenu(const TProjectModel& project, const QString& templateText);
+    // build.gradle, with the project's application id.
+    static TGeneratedFile BuildFile(const TProjectModel& project, const QString& templateText);
     // Every file of one class, in the order they are written.
     static TGeneratedFiles ClassFiles(const TProjectModel& project, const TClassModel& cls);
 
     static QString ManifestTemplatePath(const QString& appFolder);
     static QString MainMenuTemplatePath(const QString& appFolder);
+    static QString BuildFileTemplatePath(const QString& appFolder);
 
   private:
     static void CopyTemplateProject(const QString& appFolder, TOutputProject& output,

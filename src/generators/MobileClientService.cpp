@@ -43,25 +43,26 @@ constexpr char16_t kPost[] =
     "\t\t\tresultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + \"$Class$Servlet?\", params, "
     "\"UTF-8\");\n"
     "\t\t\tString result = new String(resultByte, \"UTF-8\");\n";
-// Answers the server's text, or $failure$ (a Java expression).
+// Answers the server's text; on a failure does $onFailure$ (a Java statement without its ";").
 constexpr char16_t kReturnText[] =
     u"\t\t\treturn result;\n"
     "\t\t} catch (Exception e) {\n"
     "\t\t\te.printStackTrace();\n"
-    "\t\t\treturn $failure$;\n"
+    "\t\t\t$onFailure$;\n"
     "\t\t}\n"
     "\t}\n";
 
-// Add and update: every member as a form parameter.
+// Add and update: every member as a form parameter. A refusal or a failure throws, so that the
+// screen knows the object was not saved and can say why.
 void printSave(TPrinter& printer, const TClassCode& code, const TVars& classVars, QStringView verb,
                QStringView method, QStringView action) {
     TVars save(&classVars);
     save.setTemplates(
-        {{u"verb", verb}, {u"method", method}, {u"action", action}, {u"failure", u"\"\""}});
+        {{u"verb", verb}, {u"method", method}, {u"action", action}, {u"onFailure", u"throw e"}});
     printer
         .print(
             u"\t/* $verb$$friend$ */\n"
-            "\tpublic String $method$$Class$($Class$ $cls$) {\n",
+            "\tpublic String $method$$Class$($Class$ $cls$) throws Exception {\n",
             save)
         .print(kNewParams);
     for (const TMemberInfo& member : code.cls.members) {
@@ -94,7 +95,7 @@ void printQuery(TPrinter& printer, const TClassCode& code, const TVars& classVar
         "\n"
         "\t\t$Class$ListHandler $cls$ListHander = new $Class$ListHandler();\n"
         "\t\txr.setContentHandler($cls$ListHander);\n"
-        "\t\tInputStreamReader isr = new InputStreamReader(url.openStream(), \"UTF-8\");\n"
+        "\t\tInputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), \"UTF-8\");\n"
         "\t\tInputSource is = new InputSource(isr);\n"
         "\t\txr.parse(is);\n"
         "\t\tList<$Class$> $cls$List = $cls$ListHander.get$Class$List();\n"
@@ -106,7 +107,7 @@ void printQuery(TPrinter& printer, const TClassCode& code, const TVars& classVar
 void printDelete(TPrinter& printer, const TVars& keyed) {
     TVars vars(&keyed);
     vars.set(u"action", QStringLiteral("delete"))
-        .set(u"failure", Format(u"\"$friendText$信息删除失败!\"", keyed));
+        .set(u"onFailure", Format(u"return \"$friendText$信息删除失败!\"", keyed));
     printer
         .print(
             u"\t/* 删除$friend$ */\n"
@@ -124,7 +125,7 @@ void printGet(TPrinter& printer, const TClassCode& code, const TVars& keyed) {
     printer
         .print(
             u"\t/* 根据$keyComment$获取$friend$对象 */\n"
-            "\tpublic $Class$ Get$Class$($KeyType$ $key$)  {\n"
+            "\tpublic $Class$ Get$Class$($KeyType$ $key$) throws Exception {\n"
             "\t\tList<$Class$> $cls$List = new ArrayList<$Class$>();\n",
             vars)
         .print(kNewParams)
@@ -146,6 +147,7 @@ void printGet(TPrinter& printer, const TClassCode& code, const TVars& keyed) {
         "\t\t\t}\n"
         "\t\t} catch (Exception e) {\n"
         "\t\t\te.printStackTrace();\n"
+        "\t\t\tthrow e;\n"
         "\t\t}\n"
         "\t\tint size = $cls$List.size();\n"
         "\t\tif(size>0) return $cls$List.get(0); \n"

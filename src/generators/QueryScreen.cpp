@@ -10,7 +10,7 @@ const QStringList kQueryAndroidImports =
     QStringList{"android.app.Activity", "android.content.Intent", "android.os.Bundle"} +
     kDropDownImports +
     QStringList{"android.widget.CheckBox", "android.widget.DatePicker", "android.widget.EditText",
-                "android.widget.Spinner"};
+                "android.widget.Spinner", "android.widget.Toast"};
 
 constexpr char16_t kQueryButton[] =
     u"\t\t/*单击查询按钮*/\n"
@@ -46,7 +46,8 @@ void printImports(TPrinter& printer, const TClassCode& code, const TVars& screen
         "import java.sql.Timestamp;\n"
         "import java.util.Date;\n"
         "import java.util.List;\n"
-        "import com.mobileclient.domain.$Class$;\n",
+        "import com.mobileclient.domain.$Class$;\n"
+        "import com.mobileclient.util.HttpUtil;\n",
         screen);
     PrintReferenceImports(printer, code);
     printer.print(u"\n");

@@ -120,11 +120,37 @@ void PrintSendAndReturn(TPrinter& printer, const TVars& screen) {
         "\t\t\t\t\tintent.setClass($activity$.this, $Class$ListActivity.class);\n"
         "\t\t\t\t\tstartActivity(intent); \n"
         "\t\t\t\t\t$activity$.this.finish();\n"
-        "\t\t\t\t} catch (Exception e) {}\n"
+        "\t\t\t\t} catch (Exception e) {\n"
+        "\t\t\t\t\t/*没有保存: 说明原因, 输入的内容留在界面上*/\n"
+        "\t\t\t\t\t$activity$.this.setTitle(\"手机客户端-$title$\");\n"
+        "\t\t\t\t\tToast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();\n"
+        "\t\t\t\t}\n"
         "\t\t\t}\n"
         "\t\t});\n"
         "\t}\n"
         "\n",
+        screen);
+}
+
+void PrintLoadObject(TPrinter& printer, const TVars& screen) {
+    printer.print(
+        u"\t\ttry {\n"
+        "\t\t\tinitViewData();\n"
+        "\t\t} catch (Exception e) {\n"
+        "\t\t\tToast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();\n"
+        "\t\t\tfinish();\n"
+        "\t\t}\n",
+        screen);
+}
+
+void PrintObjectGone(TPrinter& printer, const TVars& screen) {
+    printer.print(
+        u"\t\tif ($cls$ == null) {\n"
+        "\t\t\tToast.makeText(this, \"$friendText$信息不存在, 可能已被删除!\", "
+        "Toast.LENGTH_LONG).show();\n"
+        "\t\t\tfinish();\n"
+        "\t\t\treturn;\n"
+        "\t\t}\n",
         screen);
 }
 

@@ -89,5 +89,13 @@ void PrintFormSaveSteps(TPrinter& printer, const TClassCode& code, const TVars& 
 // is "上传" or "更新", $operation$ "Add" or "Update".
 void PrintSendAndReturn(TPrinter& printer, const TVars& screen);
 
+// ---- the edit and detail screens, which load one object ----
+
+// onCreate's call of initViewData: a failed load says why and closes the screen.
+void PrintLoadObject(TPrinter& printer, const TVars& screen);
+// In initViewData after the object is fetched: an object that is gone (the server answered no
+// object) is said so and the screen closes.
+void PrintObjectGone(TPrinter& printer, const TVars& screen);
+
 // onActivityResult with the results of the non-key members' widgets, then the end of the class.
 void PrintFormResults(TPrinter& printer, const TClassCode& code, const TVars& screen);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -116,7 +117,9 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     std::unique_ptr<TUserPrompts> ownPrompts_;
     TUserPrompts* prompts_;
     int rememberedProjectIndex_ = -1;
-    QString packageName_ = QStringLiteral("quillmere");
+    // The application id set for a project (设置包名) in this session, by project id; a project
+    // without one gets the default derived from its name.
+    QHash<qint32, QString> packageNames_;
     int classRowAtPress_ = -1;  // the chosen class row when the last press in the list began
     QString runProjectName_;
     QPointer<TAutoCode> activeRun_;

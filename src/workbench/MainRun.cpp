@@ -9,17 +9,30 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include "generation/JavaNames.h"
 #include "generation/ModelChecks.h"
 #include "workbench/MainForm.h"
 
+// The package name is the application id of the selected project's client.
 void TFormMain::SetPackageName() {
+    const qint32 projectId = SelectedProjectId();
+    if (projectId < 0) {
+        Message(tr("没有一个工程被选中！"));
+        return;
+    }
+    const QString current =
+        packageNames_.value(projectId, DefaultApplicationId(CB_Project->currentText()));
     const QString answer =
-        prompts_->GetText(this, tr("包名输入框"), tr("请输入一个包名如:           "), packageName_);
+        prompts_->GetText(this, tr("包名输入框"), tr("请输入一个包名如:           "), current);
     if (answer.isEmpty()) {
         Message(tr("包名输入不能为空!"));
         return;
     }
-    packageName_ = answer;
+    if (const QString problem = FindApplicationIdProblem(answer); !problem.isEmpty()) {
+        Message(problem);
+        return;
+    }
+    packageNames_.insert(projectId, answer);
 }
 
 void TFormMain::Generate() {
@@ -34,7 +47,7 @@ void TFormMain::Generate() {
     TRunRequest request;
     request.projectId = SelectedProjectId();
     request.projectName = CB_Project->currentText();
-    request.packageName = packageName_;
+    request.packageName = packageNames_.value(request.projectId);
     request.appFolder = appFolder_;
     request.overwrite = !KeepEdits->isChecked();
     runProjectName_ = request.projectName;

@@ -45,7 +45,7 @@ Tree generate(const QString& model) {
     testing::TempAppFolder app;
     const auto [projectId, projectName] = seed(model);
     ProgressHost host;
-    RunGeneration({projectId, projectName, QStringLiteral("quillmere"), app.path()}, host);
+    RunGeneration({projectId, projectName, QString(), app.path()}, host);
     Tree tree;
     tree[kProgressFile] = host.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
     const QString output = app.output(projectName);

@@ -224,7 +224,7 @@ class KeepEditsTest : public QObject {
                           testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
         useStore(models_[3]);
         StoppingHost stopping(0, "合并冲突!");
-        RunGeneration({1, DemoProjectName(), "quillmere", app.path()}, stopping);
+        RunGeneration({1, DemoProjectName(), QString(), app.path()}, stopping);
         QVERIFY(!stopping.completed && testing::readAll(domain).contains("<<<<<<< "));
         const testing::ProcessResult result = generate(app, models_[3]);
         QCOMPARE(result.exitCode, 4);
@@ -241,7 +241,7 @@ class KeepEditsTest : public QObject {
         auto run = [](const QString& model, const testing::TempAppFolder& app,
                       TGenerationHost& host) {
             useStore(model);
-            RunGeneration({1, DemoProjectName(), "quillmere", app.path()}, host);
+            RunGeneration({1, DemoProjectName(), QString(), app.path()}, host);
         };
         testing::TempAppFolder app;
         StoppingHost plain;

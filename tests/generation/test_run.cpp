@@ -19,7 +19,7 @@ struct Run {
     RecordingHost host;
     QStringList go(qint32 projectId, const QString& projectName) {
         host.events.clear();
-        RunGeneration({projectId, projectName, "quillmere", app.path()}, host);
+        RunGeneration({projectId, projectName, QString(), app.path()}, host);
         return host.events;
     }
     QString out(const QString& file) const { return app.output("Lib") + "/" + file; }
@@ -110,9 +110,9 @@ class RunTest : public QObject {
         Run run;
         QVERIFY(QDir(run.app.path() + "/bak").removeRecursively());
         const QStringList events = run.go(testing::seedModel(testing::library()), "Lib");
-        QCOMPARE(events.size(), 4);
-        QCOMPARE(events[2], QString("正在移动资源文件。。。"));
-        QVERIFY(events[3].startsWith("failed: ") && events[3].contains(".settings"));
+        QCOMPARE(events.size(), 5);
+        QCOMPARE(events[3], QString("正在移动资源文件。。。"));
+        QVERIFY(events[4].startsWith("failed: ") && events[4].contains(".settings"));
         QVERIFY(QFile::exists(run.out("AndroidManifest.xml")));
     }
 
@@ -138,7 +138,7 @@ class RunTest : public QObject {
         const qint32 id = testing::seedModel(testing::library());
         RecordingHost host;
         QObject context;
-        auto* run = new TAutoCode({id, "Lib", "quillmere", app.path()}, &host, &context);
+        auto* run = new TAutoCode({id, "Lib", QString(), app.path()}, &host, &context);
         QSignalSpy finished(run, &QThread::finished);
         run->start();
         QVERIFY(finished.wait(60000));
@@ -168,7 +168,7 @@ class RunTest : public QObject {
         }
         file.close();
         RecordingHost host;
-        RunGeneration({1, "Lib", "quillmere", app.path()}, host);
+        RunGeneration({1, "Lib", QString(), app.path()}, host);
         QCOMPARE(host.events.size(), 1);
         QVERIFY2(host.events[0].startsWith("failed: "), qPrintable(host.events[0]));
         QVERIFY(!QDir(app.output("Lib")).exists());
@@ -195,7 +195,7 @@ class RunTest : public QObject {
         });
         for (int i = 0; i < 40; ++i) {
             RecordingHost host;
-            RunGeneration({id, "Lib", "quillmere", app.path()}, host);
+            RunGeneration({id, "Lib", QString(), app.path()}, host);
             QVERIFY2(host.events.last().startsWith("notice 1125") ||
                          host.events.last().startsWith("notice 1124 class 2"),
                      qPrintable(host.events.last()));

@@ -41,18 +41,32 @@ class TestAndroidProject : public QObject {
         row("method the view lacks", "src/com/mobileclient/activity/BookDetailActivity.java",
             "this.iv_bookPhoto.setImageBitmap", "this.TV_count.setImageBitmap",
             "BookDetailActivity.java");
-        row("target that Android 14 refuses", "AndroidManifest.xml",
-            "android:targetSdkVersion=\"34\"", "android:targetSdkVersion=\"23\"",
-            "targetSdkVersion 23 is below 24");
         row("file Uri for the camera", "src/com/mobileclient/activity/ReaderEditActivity.java",
             "PictureProvider.uriFor(out)", "Uri.fromFile(out)", ": a file:// Uri");
         row("Gradle source folder that is not there", gradle, "assets.srcDirs = ['assets']",
             "assets.srcDirs = ['assets', 'main/assets']",
             "'main/assets', which is not in the project");
-        row("namespace other than the package", gradle, "namespace = 'com.mobileclient.activity'",
-            "namespace = 'com.mobileclient'", "namespace 'com.mobileclient' differs");
-        row("Gradle target other than the manifest's", gradle, "targetSdk = 34", "targetSdk = 35",
-            "targetSdk 35 differs from the manifest's 34");
+        row("no namespace", gradle, "namespace = 'com.mobileclient.activity'", "",
+            "build.gradle sets no namespace");
+        row("target below what Google Play takes", gradle, "targetSdk = 36", "targetSdk = 35",
+            "targetSdk 35 is below 36");
+        row("compiled below the target", gradle, "compileSdk = 36", "compileSdk = 35",
+            "compileSdk 35 is below targetSdk 36");
+        row("application id of one segment", gradle, "applicationId = 'com.mobileclient.p_",
+            "applicationId = 'p_", "is no application id");
+        row("application id segment starting with a digit", gradle,
+            "applicationId = 'com.mobileclient.p_", "applicationId = 'com.9mobileclient.p_",
+            "is no application id");
+        row("package in the manifest", "AndroidManifest.xml",
+            "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"",
+            "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\" "
+            "package=\"com.mobileclient.activity\"",
+            "has a package attribute");
+        row("uses-sdk in the manifest", "AndroidManifest.xml",
+            "<uses-permission android:name=\"android.permission.INTERNET\" />",
+            "<uses-sdk android:targetSdkVersion=\"36\" />\n"
+            "<uses-permission android:name=\"android.permission.INTERNET\" />",
+            "declares <uses-sdk>");
     }
     void verifierRejectsBrokenProjects() {
         QFETCH(QString, file);

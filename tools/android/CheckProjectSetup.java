@@ -3,14 +3,19 @@
 //
 // usage: java CheckProjectSetup PROJECT_DIR...
 // For every problem it prints one line "PROBLEM <n>\t<message>", n the project's position among
-// the arguments from 1. The exit status is 0 when no project has a problem, else 1.
+// the arguments from 1; for a project without problems one line
+// "SETUP <n>\t<namespace>\t<application id>\t<minSdk>\t<targetSdk>", what aapt is given in
+// place of the manifest's package and <uses-sdk>. The exit status is 0 when no project has a
+// problem, else 1.
 //
 // A project must
-//  - declare a targetSdkVersion of at least 24 in its manifest (Android 14 refuses to install
-//    apps below 23, Android 15 and later below 24);
+//  - have a manifest without a package attribute and without <uses-sdk> (the Android Gradle
+//    plugin 8 ignores the one, version 9 refuses the other: build.gradle holds both);
 //  - pass no file:// Uri in any Java source (from Android 7 an intent that carries one throws);
-//  - carry settings.gradle and build.gradle whose source folders and files exist, whose namespace
-//    equals the manifest's package and whose targetSdk equals the manifest's.
+//  - carry settings.gradle and build.gradle whose source folders and files exist, which set a
+//    namespace, a valid application id (two or more dot-separated segments, each an ASCII Java
+//    identifier starting with a letter), a minSdk, a targetSdk of at least 36 (what Google Play
+//    takes since 31 August 2026) and a compileSdk of at least the target.
 
 import java.io.IOException;
 import java.nio.charset.Charset;
@@ -26,14 +31,17 @@ import java.util.stream.Collectors;
 import java.util.stream.Stream;
 import javax.xml.parsers.DocumentBuilderFactory;
 import org.w3c.dom.Element;
-import org.w3c.dom.NodeList;
 
 public class CheckProjectSetup {
-    static final int LOWEST_TARGET_SDK = 24;
-    static final String ANDROID_NS = "http://schemas.android.com/apk/res/android";
+    static final int LOWEST_TARGET_SDK = 36;
     static final Pattern FILE_URI = Pattern.compile("Uri\\.fromFile\\s*\\(|file://");
     static final Pattern NAMESPACE = Pattern.compile("\\bnamespace\\s*=?\\s*['\"]([^'\"]*)['\"]");
     static final Pattern TARGET_SDK = Pattern.compile("\\btargetSdk(?:Version)?\\s*=?\\s*(\\d+)");
+    static final Pattern COMPILE_SDK = Pattern.compile("\\bcompileSdk(?:Version)?\\s*=?\\s*(\\d+)");
+    static final Pattern APPLICATION_ID =
+        Pattern.compile("\\bapplicationId\\s*=?\\s*['\"]([^'\"]*)['\"]");
+    static final Pattern VALID_APPLICATION_ID =
+        Pattern.compile("[A-Za-z][A-Za-z0-9_]*(\\.[A-Za-z][A-Za-z0-9_]*)+");
     static final Pattern MIN_SDK = Pattern.compile("\\bminSdk(?:Version)?\\s*=?\\s*(\\d+)");
     // A line that names source files or folders: sourceSets entries and fileTree(dir: ...).
     static final Pattern NAMES_PATHS = Pattern.compile("srcFile|srcDirs?\\b|\\bdir\\s*:");
@@ -43,56 +51,57 @@ public class CheckProjectSetup {
     public static void main(String[] args) throws Exception {
         boolean allPassed = true;
         for (int i = 0; i < args.length; i++) {
-            for (String problem : problemsOf(Paths.get(args[i]))) {
+            Gradle gradle = new Gradle();
+            List<String> problems = problemsOf(Paths.get(args[i]), gradle);
+            for (String problem : problems) {
                 System.out.println("PROBLEM " + (i + 1) + "\t" + problem);
                 allPassed = false;
+            }
+            if (problems.isEmpty()) {
+                System.out.println("SETUP " + (i + 1) + "\t" + gradle.namespace + "\t"
+                                   + gradle.applicationId + "\t" + gradle.minSdk + "\t"
+                                   + gradle.targetSdk);
             }
         }
         System.exit(allPassed ? 0 : 1);
     }
 
-    static List<String> problemsOf(Path project) throws IOException {
+    static List<String> problemsOf(Path project, Gradle gradle) throws IOException {
         List<String> problems = new ArrayList<>();
-        Manifest manifest = readManifest(project.resolve("AndroidManifest.xml"), problems);
+        checkManifest(project.resolve("AndroidManifest.xml"), problems);
         checkSources(project, problems);
-        checkGradle(project, manifest, problems);
+        checkGradle(project, gradle, problems);
         return problems;
     }
 
-    static final class Manifest {
-        String packageName;
-        Integer targetSdk;
+    // What build.gradle sets in place of the manifest.
+    static final class Gradle {
+        String namespace;
+        String applicationId;
+        String minSdk;
+        String targetSdk;
     }
 
-    static Manifest readManifest(Path file, List<String> problems) {
-        Manifest manifest = new Manifest();
+    static void checkManifest(Path file, List<String> problems) {
         if (!Files.isRegularFile(file)) {
             problems.add("no AndroidManifest.xml");
-            return manifest;
+            return;
         }
         try {
             DocumentBuilderFactory factory = DocumentBuilderFactory.newInstance();
             factory.setNamespaceAware(true);
             Element root = factory.newDocumentBuilder().parse(file.toFile()).getDocumentElement();
-            manifest.packageName = root.getAttribute("package");
-            NodeList usesSdk = root.getElementsByTagName("uses-sdk");
-            String target = usesSdk.getLength() == 0
-                ? ""
-                : ((Element) usesSdk.item(0)).getAttributeNS(ANDROID_NS, "targetSdkVersion");
-            if (target.isEmpty()) {
-                problems.add("AndroidManifest.xml declares no android:targetSdkVersion in uses-sdk");
-            } else {
-                manifest.targetSdk = Integer.valueOf(target);
-                if (manifest.targetSdk < LOWEST_TARGET_SDK) {
-                    problems.add("AndroidManifest.xml: targetSdkVersion " + target + " is below "
-                                 + LOWEST_TARGET_SDK
-                                 + "; Android 14 and later refuse to install the app");
-                }
+            if (root.hasAttribute("package")) {
+                problems.add("AndroidManifest.xml has a package attribute; build.gradle's namespace "
+                             + "and applicationId replace it");
+            }
+            if (root.getElementsByTagName("uses-sdk").getLength() > 0) {
+                problems.add("AndroidManifest.xml declares <uses-sdk>, which the Android Gradle "
+                             + "plugin 9 refuses; build.gradle sets the API levels");
             }
         } catch (Exception e) {
             problems.add("AndroidManifest.xml cannot be read: " + e.getMessage());
         }
-        return manifest;
     }
 
     static void checkSources(Path project, List<String> problems) throws IOException {
@@ -118,7 +127,7 @@ public class CheckProjectSetup {
         }
     }
 
-    static void checkGradle(Path project, Manifest manifest, List<String> problems)
+    static void checkGradle(Path project, Gradle gradle, List<String> problems)
         throws IOException {
         if (!Files.isRegularFile(project.resolve("settings.gradle"))) {
             problems.add("no settings.gradle");
@@ -130,22 +139,29 @@ public class CheckProjectSetup {
         }
         String build = new String(Files.readAllBytes(buildFile), StandardCharsets.UTF_8)
                            .replaceAll("(?m)^\\s*//.*$", "");
-        String namespace = firstGroup(NAMESPACE, build);
-        if (namespace == null) {
+        gradle.namespace = firstGroup(NAMESPACE, build);
+        if (gradle.namespace == null) {
             problems.add("build.gradle sets no namespace");
-        } else if (manifest.packageName != null && !namespace.equals(manifest.packageName)) {
-            problems.add("build.gradle: namespace '" + namespace
-                         + "' differs from the manifest's package '" + manifest.packageName + "'");
         }
-        String target = firstGroup(TARGET_SDK, build);
-        if (target == null) {
-            problems.add("build.gradle sets no targetSdk");
-        } else if (manifest.targetSdk != null && Integer.parseInt(target) != manifest.targetSdk) {
-            problems.add("build.gradle: targetSdk " + target + " differs from the manifest's "
-                         + manifest.targetSdk);
+        gradle.applicationId = firstGroup(APPLICATION_ID, build);
+        if (gradle.applicationId == null) {
+            problems.add("build.gradle sets no applicationId");
+        } else if (!VALID_APPLICATION_ID.matcher(gradle.applicationId).matches()) {
+            problems.add("build.gradle: applicationId '" + gradle.applicationId
+                         + "' is no application id (two or more segments of letters, digits "
+                         + "and underscores, each starting with a letter)");
         }
-        String lowest = firstGroup(MIN_SDK, build);
-        if (lowest != null && target != null && Integer.parseInt(lowest) > Integer.parseInt(target)) {
+        String target = gradle.targetSdk = firstGroup(TARGET_SDK, build);
+        String compile = firstGroup(COMPILE_SDK, build);
+        String lowest = gradle.minSdk = firstGroup(MIN_SDK, build);
+        if (target == null || compile == null || lowest == null) {
+            problems.add("build.gradle does not set each of compileSdk, minSdk and targetSdk");
+        } else if (Integer.parseInt(target) < LOWEST_TARGET_SDK) {
+            problems.add("build.gradle: targetSdk " + target + " is below " + LOWEST_TARGET_SDK
+                         + "; Google Play takes no app with a lower target");
+        } else if (Integer.parseInt(compile) < Integer.parseInt(target)) {
+            problems.add("build.gradle: compileSdk " + compile + " is below targetSdk " + target);
+        } else if (Integer.parseInt(lowest) > Integer.parseInt(target)) {
             problems.add("build.gradle: minSdk " + lowest + " is above targetSdk " + target);
         }
         for (String line : build.split("\n")) {

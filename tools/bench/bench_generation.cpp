@@ -178,7 +178,6 @@ double runOnce(const QString& app, bool overwrite = false) {
     TRunRequest request;
     request.projectId = 1;
     request.projectName = QStringLiteral("Bench");
-    request.packageName = QStringLiteral("quillmere");
     request.appFolder = app;
     request.overwrite = overwrite;
     RunGeneration(request, host);

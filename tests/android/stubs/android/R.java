@@ -24,6 +24,7 @@ public final class R {
 
     public static final class id {
         public id() { throw new RuntimeException("Stub!"); }
+        public static final int content = 0x01020002;
         public static final int empty = 0x01020004;
         public static final int icon = 0x01020006;
         public static final int list = 0x0102000a;

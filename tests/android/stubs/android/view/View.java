@@ -45,6 +45,12 @@ public class View {
     public void setOnLongClickListener(View.OnLongClickListener l) { throw new RuntimeException("Stub!"); }
     public void setOnFocusChangeListener(View.OnFocusChangeListener l) { throw new RuntimeException("Stub!"); }
     public void setOnCreateContextMenuListener(View.OnCreateContextMenuListener l) { throw new RuntimeException("Stub!"); }
+    public void setOnApplyWindowInsetsListener(View.OnApplyWindowInsetsListener listener) { throw new RuntimeException("Stub!"); }
+    public void requestApplyInsets() { throw new RuntimeException("Stub!"); }
+
+    public static interface OnApplyWindowInsetsListener {
+        public WindowInsets onApplyWindowInsets(View v, WindowInsets insets);
+    }
 
     public static interface OnClickListener {
         public void onClick(View v);

@@ -7,6 +7,7 @@ import java.util.List;
 import java.util.Locale;
 
 import com.mobileclient.util.HttpUtil;
+import com.mobileclient.util.ImageService;
 
 import android.app.Activity;
 import android.content.Context;
@@ -29,8 +30,6 @@ import android.widget.TextView;
 public class photoListActivity extends Activity {
 	/* 缩略图最多的像素数 */
 	private static final int THUMBNAIL_PIXELS = 160 * 160;
-	/* 采样倍数的上限: 再大的图片也不会缩小到这个倍数以下 */
-	private static final int MAX_SAMPLE_SIZE = 1 << 12;
 	private static final String[] PICTURE_SUFFIXES = { ".jpg", ".jpeg", ".png", ".bmp", ".gif", ".webp" };
 
 	/* 图片文件夹中的图片文件名 */
@@ -90,26 +89,7 @@ public class photoListActivity extends Activity {
 	 * 图片的宽高未知(解码失败)时答1.
 	 */
 	public static int computeSampleSize(BitmapFactory.Options options, int minSideLength, int maxNumOfPixels) {
-		int width = options.outWidth;
-		int height = options.outHeight;
-		if (width <= 0 || height <= 0) {
-			return 1;
-		}
-		int sampleSize = 1;
-		while (sampleSize < MAX_SAMPLE_SIZE
-				&& exceedsLimits(width / sampleSize, height / sampleSize, minSideLength, maxNumOfPixels)) {
-			sampleSize *= 2;
-		}
-		return sampleSize;
-	}
-
-	private static boolean exceedsLimits(int width, int height, int minSideLength, int maxNumOfPixels) {
-		if (width <= 1 || height <= 1) {
-			return false;
-		}
-		boolean tooManyPixels = maxNumOfPixels > 0 && (long) width * height > maxNumOfPixels;
-		boolean shortSideTooLong = minSideLength > 0 && Math.min(width, height) > minSideLength;
-		return tooManyPixels || shortSideTooLong;
+		return ImageService.computeSampleSize(options, minSideLength, maxNumOfPixels);
 	}
 
 	/* 把图片解码成缩略图; 解码失败或内存不足时答null */

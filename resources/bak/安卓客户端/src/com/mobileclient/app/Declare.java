@@ -4,11 +4,15 @@ import java.io.File;
 
 import com.mobileclient.util.HttpUtil;
 
+import android.app.Activity;
 import android.app.Application;
 import android.content.Context;
 import android.content.SharedPreferences;
+import android.os.Bundle;
 import android.os.Environment;
 import android.os.StrictMode;
+import android.view.View;
+import android.view.WindowInsets;
 
 /* 应用程序对象: 保存整个客户端共用的数据, 比如登录的用户; 启动时设定服务器地址和图片文件夹 */
 public class Declare extends Application {
@@ -32,7 +36,44 @@ public class Declare extends Application {
 		if (savedBaseUrl != null) {
 			HttpUtil.BASE_URL = savedBaseUrl;
 		}
+		registerActivityLifecycleCallbacks(SYSTEM_BARS_ROOM);
 	}
+
+	/*
+	 * 从Android 15起(目标API 35及以上)界面铺满整个屏幕, 状态栏、导航栏和输入法盖在界面上;
+	 * 每个界面的内容四周留出它们占的位置. 较早的系统自己留出位置, 这里的边距为0.
+	 */
+	private static final ActivityLifecycleCallbacks SYSTEM_BARS_ROOM = new ActivityLifecycleCallbacks() {
+		public void onActivityStarted(Activity activity) {
+			View content = activity.findViewById(android.R.id.content);
+			content.setOnApplyWindowInsetsListener(new View.OnApplyWindowInsetsListener() {
+				public WindowInsets onApplyWindowInsets(View view, WindowInsets insets) {
+					view.setPadding(insets.getSystemWindowInsetLeft(), insets.getSystemWindowInsetTop(),
+							insets.getSystemWindowInsetRight(), insets.getSystemWindowInsetBottom());
+					return insets;
+				}
+			});
+			content.requestApplyInsets();
+		}
+
+		public void onActivityCreated(Activity activity, Bundle savedInstanceState) {
+		}
+
+		public void onActivityResumed(Activity activity) {
+		}
+
+		public void onActivityPaused(Activity activity) {
+		}
+
+		public void onActivityStopped(Activity activity) {
+		}
+
+		public void onActivitySaveInstanceState(Activity activity, Bundle outState) {
+		}
+
+		public void onActivityDestroyed(Activity activity) {
+		}
+	};
 
 	/*
 	 * 本应用自己的图片文件夹: 外部存储上的应用专属文件夹(API 19起读写都不需要权限),

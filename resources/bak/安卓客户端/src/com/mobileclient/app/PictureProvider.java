@@ -17,21 +17,23 @@ import android.provider.OpenableColumns;
  * 图片文件夹(Declare.picturesFolder)中文件的content地址: 拍照时把照片的保存位置交给相机应用.
  * 提供者不对外公开(AndroidManifest.xml中exported="false"), 只有得到授权的应用可以读写;
  * 相机的Intent在启动时自动把EXTRA_OUTPUT中的地址的读写权限授给相机应用(API 21起).
- * 地址形如 content://com.mobileclient.activity.pictures/carmera_bookPhoto.bmp, 只有一层文件名.
+ * 地址形如 content://<应用标识>.pictures/carmera_bookPhoto.bmp, 只有一层文件名.
  */
 public class PictureProvider extends ContentProvider {
-	/* 与AndroidManifest.xml中provider的android:authorities相同 */
-	public static final String AUTHORITY = "com.mobileclient.activity.pictures";
+	/* 与AndroidManifest.xml中provider的android:authorities相同: 应用标识加".pictures",
+	   每个应用各不相同. 提供者在应用启动时(在任何界面之前)建立, 那时设定. */
+	private static volatile String authority;
 
 	private static final String[] COLUMNS = { OpenableColumns.DISPLAY_NAME, OpenableColumns.SIZE };
 
 	/* 图片文件夹中文件的content地址; 文件必须直接在图片文件夹中 */
 	public static Uri uriFor(File file) {
-		return Uri.parse("content://" + AUTHORITY + "/" + Uri.encode(file.getName()));
+		return Uri.parse("content://" + authority + "/" + Uri.encode(file.getName()));
 	}
 
 	@Override
 	public boolean onCreate() {
+		authority = getContext().getPackageName() + ".pictures";
 		return true;
 	}
 
@@ -111,7 +113,7 @@ public class PictureProvider extends ContentProvider {
 	private File fileOf(Uri uri) throws FileNotFoundException {
 		List<String> segments = uri.getPathSegments();
 		String name = segments.size() == 1 ? segments.get(0) : "";
-		if (!AUTHORITY.equals(uri.getAuthority()) || name.length() == 0 || name.equals(".")
+		if (!authority.equals(uri.getAuthority()) || name.length() == 0 || name.equals(".")
 				|| name.equals("..") || name.indexOf('/') >= 0) {
 			throw new FileNotFoundException("No picture at " + uri);
 		}

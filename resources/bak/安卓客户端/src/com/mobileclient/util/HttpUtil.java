@@ -1,12 +1,15 @@
 package com.mobileclient.util;
 
+import java.io.ByteArrayInputStream;
 import java.io.ByteArrayOutputStream;
 import java.io.File;
 import java.io.FileInputStream;
+import java.io.FileNotFoundException;
 import java.io.IOException;
 import java.io.InputStream;
 import java.io.OutputStream;
 import java.net.HttpURLConnection;
+import java.net.SocketTimeoutException;
 import java.net.URI;
 import java.net.URISyntaxException;
 import java.net.URL;
@@ -33,18 +36,36 @@ public class HttpUtil {
 	public static volatile String FILE_PATH = System.getProperty("mobileclient.filePath",
 			"/sdcard/mobileclient/pictures");
 
-	private static final int CONNECT_TIMEOUT_MS = 10000;
-	private static final int READ_TIMEOUT_MS = 30000;
+	/* The connect timeout and the read timeout of every request. The screens wait for their
+	   requests, so this bounds how long a screen waits for a silent or unreachable server. */
+	public static final int TIMEOUT_MS = 5000;
+
+	/* A refusal (400-499) of a form; its message is the server's reason. */
+	public static class RefusedException extends IOException {
+		public RefusedException(String reason) {
+			super(reason);
+		}
+	}
+
+	/* An answer whose status is outside 200-299. */
+	public static class StatusException extends IOException {
+		public final int status;
+
+		public StatusException(int status, URL url) {
+			super("HTTP " + status + " from " + url);
+			this.status = status;
+		}
+	}
 
 	/*
 	 * Posts the parameters as an application/x-www-form-urlencoded form, names and values
 	 * encoded in the given character set, and answers the response body. A null value is sent
 	 * as an empty value.
 	 *
-	 * A refusal (a status from 400 to 499) answers the server's reason, the body, so that the
-	 * screen shows why an add or an update was refused. A refused delete throws instead: the list
-	 * screen then shows its own text for a failed delete. No connection, a server failure (500-599) or any
-	 * other status outside 200-299 throws an IOException.
+	 * A refusal (a status from 400 to 499) throws a RefusedException whose message is the
+	 * server's reason, the body, so that the screen shows why an add or an update was refused.
+	 * No connection or no answer within the timeouts throws an IOException, a server failure
+	 * (500-599) or any other status outside 200-299 a StatusException.
 	 */
 	public static byte[] SendPostRequest(String url, Map<String, String> params, String encoding)
 			throws Exception {
@@ -63,8 +84,9 @@ public class HttpUtil {
 				out.close();
 			}
 			int status = connection.getResponseCode();
-			if (isRefusal(status) && !"delete".equals(params.get("action"))) {
-				return refusalReason(connection, status, encoding);
+			if (isRefusal(status)) {
+				throw new RefusedException(
+						new String(refusalReason(connection, status, encoding), encoding));
 			}
 			return readResponse(connection);
 		} finally {
@@ -168,6 +190,46 @@ public class HttpUtil {
 	}
 
 	/*
+	 * The body of a GET of the address, read whole within the timeouts, as a stream; a status
+	 * outside 200-299 throws a StatusException.
+	 */
+	public static InputStream openStream(URL url) throws IOException {
+		HttpURLConnection connection = open(url.toString());
+		try {
+			connection.setRequestMethod("GET");
+			return new ByteArrayInputStream(readResponse(connection));
+		} finally {
+			connection.disconnect();
+		}
+	}
+
+	/*
+	 * What a screen tells the user when a request failed: the server's reason for a refusal,
+	 * its status for a failure, or that the server cannot be reached or does not answer.
+	 * Anything else (an answer that cannot be read) is named as such.
+	 */
+	public static String errorText(Throwable error) {
+		for (Throwable cause = error; cause != null; cause = cause.getCause()) {
+			if (cause instanceof RefusedException) {
+				return cause.getMessage();
+			}
+			if (cause instanceof StatusException) {
+				return "服务器出错(HTTP " + ((StatusException) cause).status + "), 请稍后再试";
+			}
+			if (cause instanceof SocketTimeoutException) {
+				return "服务器" + (TIMEOUT_MS / 1000) + "秒内没有回应: " + BASE_URL;
+			}
+			if (cause instanceof FileNotFoundException) {
+				return "找不到文件: " + cause.getMessage();
+			}
+			if (cause instanceof IOException) {
+				return "无法连接服务器" + BASE_URL + ", 请检查网络和服务器设置";
+			}
+		}
+		return "服务器的回答无法读取: " + error;
+	}
+
+	/*
 	 * The server address typed in the settings in the form BASE_URL needs: an absolute http or
 	 * https address with a host, without query or fragment, ending with "/" (added when missing,
 	 * since servlet names are appended directly). Answers null for anything else.
@@ -194,17 +256,17 @@ public class HttpUtil {
 
 	static HttpURLConnection open(String url) throws IOException {
 		HttpURLConnection connection = (HttpURLConnection) new URL(url).openConnection();
-		connection.setConnectTimeout(CONNECT_TIMEOUT_MS);
-		connection.setReadTimeout(READ_TIMEOUT_MS);
+		connection.setConnectTimeout(TIMEOUT_MS);
+		connection.setReadTimeout(TIMEOUT_MS);
 		connection.setUseCaches(false);
 		return connection;
 	}
 
-	/* The response body; a status outside 200-299 is an IOException. */
+	/* The response body; a status outside 200-299 is a StatusException. */
 	static byte[] readResponse(HttpURLConnection connection) throws IOException {
 		int status = connection.getResponseCode();
 		if (status < 200 || status > 299) {
-			throw new IOException("HTTP " + status + " from " + connection.getURL());
+			throw new StatusException(status, connection.getURL());
 		}
 		InputStream in = connection.getInputStream();
 		try {

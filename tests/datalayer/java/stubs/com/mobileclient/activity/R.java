@@ -9,6 +9,10 @@ public final class R {
 		public static final int loan_list_item = 0x7f030004;
 	}
 
+	public static final class drawable {
+		public static final int noimage = 0x7f040001;
+	}
+
 	public static final class id {
 		public static final int tv_typeId = 0x7f010001;
 		public static final int tv_typeName = 0x7f010002;

@@ -83,6 +83,8 @@ public class BookAddActivity extends Activity {
 			bookTypeList = bookTypeService.QueryBookType(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			bookTypeList = new java.util.ArrayList<BookType>();
 		}
 		int bookTypeCount = bookTypeList.size();
 		bookType_ShowText = new String[bookTypeCount];
@@ -128,7 +130,11 @@ public class BookAddActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_bookPhoto.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_bookPhoto);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_bookPhoto);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(BookAddActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		ET_introduction = (EditText) findViewById(R.id.ET_introduction);
@@ -160,7 +166,13 @@ public class BookAddActivity extends Activity {
 						ET_price.requestFocus();
 						return;	
 					}
-					book.setPrice(Float.parseFloat(ET_price.getText().toString()));
+					try {
+						book.setPrice(Float.parseFloat(ET_price.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(BookAddActivity.this, "图书价格不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_price.requestFocus();
+						return;
+					}
 					/*验证获取库存数量*/ 
 					if(ET_count.getText().toString().equals("")) {
 						Toast.makeText(BookAddActivity.this, "库存数量输入不能为空!", Toast.LENGTH_LONG).show();
@@ -168,7 +180,13 @@ public class BookAddActivity extends Activity {
 						ET_count.requestFocus();
 						return;	
 					}
-					book.setCount(Integer.parseInt(ET_count.getText().toString()));
+					try {
+						book.setCount(Integer.parseInt(ET_count.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(BookAddActivity.this, "库存数量不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_count.requestFocus();
+						return;
+					}
 					/*获取出版日期*/
 					Date publishDate = new Date(dp_publishDate.getYear()-1900,dp_publishDate.getMonth(),dp_publishDate.getDayOfMonth());
 					book.setPublishDate(new Timestamp(publishDate.getTime()));
@@ -206,7 +224,11 @@ public class BookAddActivity extends Activity {
 					intent.setClass(BookAddActivity.this, BookListActivity.class);
 					startActivity(intent); 
 					BookAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					BookAddActivity.this.setTitle("手机客户端-添加图书");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

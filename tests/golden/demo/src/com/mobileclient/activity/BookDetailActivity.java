@@ -16,6 +16,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class BookDetailActivity extends Activity {
 	// 声明返回按钮
@@ -64,7 +65,12 @@ public class BookDetailActivity extends Activity {
 		TV_introduction = (TextView) findViewById(R.id.TV_introduction);
 		Bundle extras = this.getIntent().getExtras();
 		barcode = extras.getString("barcode");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				BookDetailActivity.this.finish();
@@ -72,12 +78,17 @@ public class BookDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    book = bookService.GetBook(barcode); 
+		if (book == null) {
+			Toast.makeText(this, "图书信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_barcode.setText(book.getBarcode());
 		this.TV_bookName.setText(book.getBookName());
 		BookType bookType = bookTypeService.GetBookType(book.getBookType());
-		this.TV_bookType.setText(bookType.getTypeName());
+		this.TV_bookType.setText(bookType == null ? "" : bookType.getTypeName());
 		this.TV_price.setText(book.getPrice() + "");
 		this.TV_count.setText(book.getCount() + "");
 		Date publishDate = new Date(book.getPublishDate().getTime());
@@ -89,7 +100,7 @@ public class BookDetailActivity extends Activity {
 			// 获取图片数据
 			bookPhoto_data = ImageService.getImage(HttpUtil.BASE_URL + book.getBookPhoto());
 			Bitmap bookPhoto = BitmapFactory.decodeByteArray(bookPhoto_data, 0,bookPhoto_data.length);
-			this.iv_bookPhoto.setImageBitmap(bookPhoto);
+			if (bookPhoto != null) this.iv_bookPhoto.setImageBitmap(bookPhoto);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

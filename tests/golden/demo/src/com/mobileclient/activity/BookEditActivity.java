@@ -87,6 +87,8 @@ public class BookEditActivity extends Activity {
 			bookTypeList = bookTypeService.QueryBookType(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			bookTypeList = new java.util.ArrayList<BookType>();
 		}
 		int bookTypeCount = bookTypeList.size();
 		bookType_ShowText = new String[bookTypeCount];
@@ -132,14 +134,23 @@ public class BookEditActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_bookPhoto.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_bookPhoto);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_bookPhoto);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(BookEditActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		ET_introduction = (EditText) findViewById(R.id.ET_introduction);
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		barcode = extras.getString("barcode");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改图书按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -159,7 +170,13 @@ public class BookEditActivity extends Activity {
 						ET_price.requestFocus();
 						return;	
 					}
-					book.setPrice(Float.parseFloat(ET_price.getText().toString()));
+					try {
+						book.setPrice(Float.parseFloat(ET_price.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(BookEditActivity.this, "图书价格不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_price.requestFocus();
+						return;
+					}
 					/*验证获取库存数量*/ 
 					if(ET_count.getText().toString().equals("")) {
 						Toast.makeText(BookEditActivity.this, "库存数量输入不能为空!", Toast.LENGTH_LONG).show();
@@ -167,7 +184,13 @@ public class BookEditActivity extends Activity {
 						ET_count.requestFocus();
 						return;	
 					}
-					book.setCount(Integer.parseInt(ET_count.getText().toString()));
+					try {
+						book.setCount(Integer.parseInt(ET_count.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(BookEditActivity.this, "库存数量不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_count.requestFocus();
+						return;
+					}
 					/*获取出版日期*/
 					Date publishDate = new Date(dp_publishDate.getYear()-1900,dp_publishDate.getMonth(),dp_publishDate.getDayOfMonth());
 					book.setPublishDate(new Timestamp(publishDate.getTime()));
@@ -203,14 +226,23 @@ public class BookEditActivity extends Activity {
 					intent.setClass(BookEditActivity.this, BookListActivity.class);
 					startActivity(intent); 
 					BookEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					BookEditActivity.this.setTitle("手机客户端-修改图书");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    book = bookService.GetBook(barcode);
+		if (book == null) {
+			Toast.makeText(this, "图书信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_barcode.setText(barcode);
 		this.ET_bookName.setText(book.getBookName());
 		for (int i = 0; i < bookTypeList.size(); i++) {
@@ -229,7 +261,7 @@ public class BookEditActivity extends Activity {
 			// 获取图片数据
 			bookPhoto_data = ImageService.getImage(HttpUtil.BASE_URL + book.getBookPhoto());
 			Bitmap bookPhoto = BitmapFactory.decodeByteArray(bookPhoto_data, 0, bookPhoto_data.length);
-			this.iv_bookPhoto.setImageBitmap(bookPhoto);
+			if (bookPhoto != null) this.iv_bookPhoto.setImageBitmap(bookPhoto);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

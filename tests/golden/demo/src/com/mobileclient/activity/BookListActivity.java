@@ -153,20 +153,11 @@ public class BookListActivity extends Activity {
 				map.put("bookName", bookList.get(i).getBookName());
 				map.put("bookType", bookList.get(i).getBookType());
 				map.put("price", bookList.get(i).getPrice());
-				byte[] bookPhoto_data = ImageService.getImage(HttpUtil.BASE_URL+ bookList.get(i).getBookPhoto());// 获取图片数据
-				BitmapFactory.Options bookPhoto_opts = new BitmapFactory.Options();  
-				bookPhoto_opts.inJustDecodeBounds = true;  
-				BitmapFactory.decodeByteArray(bookPhoto_data, 0, bookPhoto_data.length, bookPhoto_opts); 
-				bookPhoto_opts.inSampleSize = photoListActivity.computeSampleSize(bookPhoto_opts, -1, 100*100); 
-				bookPhoto_opts.inJustDecodeBounds = false; 
-				try {
-					Bitmap bookPhoto = BitmapFactory.decodeByteArray(bookPhoto_data, 0, bookPhoto_data.length, bookPhoto_opts);
-					map.put("bookPhoto", bookPhoto);
-				} catch (OutOfMemoryError err) { }
+				map.put("bookPhoto", ImageService.getThumbnail(HttpUtil.BASE_URL+ bookList.get(i).getBookPhoto(), 100*100));// 获取图片数据
 				list.add(map);
 			}
 		} catch (Exception e) { 
-			Toast.makeText(getApplicationContext(), "", 1).show();
+			Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
 		}
 		return list;
 	}

@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.Book;
+import com.mobileclient.util.HttpUtil;
 import com.mobileclient.domain.BookType;
 import com.mobileclient.service.BookTypeService;
 
@@ -19,6 +20,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class BookQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥
@@ -56,6 +58,8 @@ public class BookQueryActivity extends Activity {
 			bookTypeList = bookTypeService.QueryBookType(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			bookTypeList = new java.util.ArrayList<BookType>();
 		}
 		int bookTypeCount = bookTypeList.size();
 		bookType_ShowText = new String[bookTypeCount+1];

@@ -73,7 +73,13 @@ public class BookTypeAddActivity extends Activity {
 						ET_borrowDays.requestFocus();
 						return;	
 					}
-					bookType.setBorrowDays(Integer.parseInt(ET_borrowDays.getText().toString()));
+					try {
+						bookType.setBorrowDays(Integer.parseInt(ET_borrowDays.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(BookTypeAddActivity.this, "可借阅天数不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_borrowDays.requestFocus();
+						return;
+					}
 					/*调用业务逻辑层上传图书类别信息*/
 					BookTypeAddActivity.this.setTitle("正在上传图书类别信息，稍等...");
 					String result = bookTypeService.AddBookType(bookType);
@@ -83,7 +89,11 @@ public class BookTypeAddActivity extends Activity {
 					intent.setClass(BookTypeAddActivity.this, BookTypeListActivity.class);
 					startActivity(intent); 
 					BookTypeAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					BookTypeAddActivity.this.setTitle("手机客户端-添加图书类别");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

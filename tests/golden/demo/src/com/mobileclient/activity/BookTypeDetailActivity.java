@@ -14,6 +14,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class BookTypeDetailActivity extends Activity {
 	// 声明返回按钮
@@ -43,7 +44,12 @@ public class BookTypeDetailActivity extends Activity {
 		TV_borrowDays = (TextView) findViewById(R.id.TV_borrowDays);
 		Bundle extras = this.getIntent().getExtras();
 		typeId = extras.getInt("typeId");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				BookTypeDetailActivity.this.finish();
@@ -51,8 +57,13 @@ public class BookTypeDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    bookType = bookTypeService.GetBookType(typeId); 
+		if (bookType == null) {
+			Toast.makeText(this, "图书类别信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_typeId.setText(bookType.getTypeId() + "");
 		this.TV_typeName.setText(bookType.getTypeName());
 		this.TV_borrowDays.setText(bookType.getBorrowDays() + "");

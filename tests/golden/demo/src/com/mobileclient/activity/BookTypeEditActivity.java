@@ -63,7 +63,12 @@ public class BookTypeEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		typeId = extras.getInt("typeId");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改图书类别按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -83,7 +88,13 @@ public class BookTypeEditActivity extends Activity {
 						ET_borrowDays.requestFocus();
 						return;	
 					}
-					bookType.setBorrowDays(Integer.parseInt(ET_borrowDays.getText().toString()));
+					try {
+						bookType.setBorrowDays(Integer.parseInt(ET_borrowDays.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(BookTypeEditActivity.this, "可借阅天数不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_borrowDays.requestFocus();
+						return;
+					}
 					/*调用业务逻辑层上传图书类别信息*/
 					BookTypeEditActivity.this.setTitle("正在更新图书类别信息，稍等...");
 					String result = bookTypeService.UpdateBookType(bookType);
@@ -93,14 +104,23 @@ public class BookTypeEditActivity extends Activity {
 					intent.setClass(BookTypeEditActivity.this, BookTypeListActivity.class);
 					startActivity(intent); 
 					BookTypeEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					BookTypeEditActivity.this.setTitle("手机客户端-修改图书类别");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    bookType = bookTypeService.GetBookType(typeId);
+		if (bookType == null) {
+			Toast.makeText(this, "图书类别信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_typeId.setText(typeId+"");
 		this.ET_typeName.setText(bookType.getTypeName());
 		this.ET_borrowDays.setText(bookType.getBorrowDays() + "");

@@ -75,6 +75,8 @@ public class LoanAddActivity extends Activity {
 			bookList = bookService.QueryBook(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			bookList = new java.util.ArrayList<Book>();
 		}
 		int bookCount = bookList.size();
 		book_ShowText = new String[bookCount];
@@ -104,6 +106,8 @@ public class LoanAddActivity extends Activity {
 			readerList = readerService.QueryReader(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			readerList = new java.util.ArrayList<Reader>();
 		}
 		int readerCount = readerList.size();
 		reader_ShowText = new String[readerCount];
@@ -154,7 +158,11 @@ public class LoanAddActivity extends Activity {
 					intent.setClass(LoanAddActivity.this, LoanListActivity.class);
 					startActivity(intent); 
 					LoanAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					LoanAddActivity.this.setTitle("手机客户端-添加借阅记录");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -18,6 +18,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class LoanDetailActivity extends Activity {
 	// 声明返回按钮
@@ -55,7 +56,12 @@ public class LoanDetailActivity extends Activity {
 		TV_memo = (TextView) findViewById(R.id.TV_memo);
 		Bundle extras = this.getIntent().getExtras();
 		loanId = extras.getInt("loanId");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				LoanDetailActivity.this.finish();
@@ -63,13 +69,18 @@ public class LoanDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    loan = loanService.GetLoan(loanId); 
+		if (loan == null) {
+			Toast.makeText(this, "借阅记录信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_loanId.setText(loan.getLoanId() + "");
 		Book book = bookService.GetBook(loan.getBook());
-		this.TV_book.setText(book.getBookName());
+		this.TV_book.setText(book == null ? "" : book.getBookName());
 		Reader reader = readerService.GetReader(loan.getReader());
-		this.TV_reader.setText(reader.getReaderName());
+		this.TV_reader.setText(reader == null ? "" : reader.getReaderName());
 		Date borrowDate = new Date(loan.getBorrowDate().getTime());
 		String borrowDateStr = (borrowDate.getYear() + 1900) + "-" + (borrowDate.getMonth()+1) + "-" + borrowDate.getDate();
 		this.TV_borrowDate.setText(borrowDateStr);

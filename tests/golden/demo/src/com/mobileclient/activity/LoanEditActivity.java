@@ -82,6 +82,8 @@ public class LoanEditActivity extends Activity {
 			bookList = bookService.QueryBook(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			bookList = new java.util.ArrayList<Book>();
 		}
 		int bookCount = bookList.size();
 		book_ShowText = new String[bookCount];
@@ -111,6 +113,8 @@ public class LoanEditActivity extends Activity {
 			readerList = readerService.QueryReader(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			readerList = new java.util.ArrayList<Reader>();
 		}
 		int readerCount = readerList.size();
 		reader_ShowText = new String[readerCount];
@@ -139,7 +143,12 @@ public class LoanEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		loanId = extras.getInt("loanId");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改借阅记录按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -164,14 +173,23 @@ public class LoanEditActivity extends Activity {
 					intent.setClass(LoanEditActivity.this, LoanListActivity.class);
 					startActivity(intent); 
 					LoanEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					LoanEditActivity.this.setTitle("手机客户端-修改借阅记录");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    loan = loanService.GetLoan(loanId);
+		if (loan == null) {
+			Toast.makeText(this, "借阅记录信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_loanId.setText(loanId+"");
 		for (int i = 0; i < bookList.size(); i++) {
 			if (loan.getBook().equals(bookList.get(i).getBarcode())) {

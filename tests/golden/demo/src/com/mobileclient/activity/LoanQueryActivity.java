@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.Loan;
+import com.mobileclient.util.HttpUtil;
 import com.mobileclient.domain.Book;
 import com.mobileclient.service.BookService;
 import com.mobileclient.domain.Reader;
@@ -21,6 +22,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class LoanQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥
@@ -59,6 +61,8 @@ public class LoanQueryActivity extends Activity {
 			bookList = bookService.QueryBook(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			bookList = new java.util.ArrayList<Book>();
 		}
 		int bookCount = bookList.size();
 		book_ShowText = new String[bookCount+1];
@@ -92,6 +96,8 @@ public class LoanQueryActivity extends Activity {
 			readerList = readerService.QueryReader(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			readerList = new java.util.ArrayList<Reader>();
 		}
 		int readerCount = readerList.size();
 		reader_ShowText = new String[readerCount+1];

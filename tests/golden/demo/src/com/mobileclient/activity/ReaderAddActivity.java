@@ -85,7 +85,11 @@ public class ReaderAddActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_readerPhoto.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_readerPhoto);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_readerPhoto);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(ReaderAddActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		btnAdd = (Button) findViewById(R.id.BtnAdd);
@@ -146,7 +150,11 @@ public class ReaderAddActivity extends Activity {
 					intent.setClass(ReaderAddActivity.this, ReaderListActivity.class);
 					startActivity(intent); 
 					ReaderAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					ReaderAddActivity.this.setTitle("手机客户端-添加读者");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -14,6 +14,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class ReaderDetailActivity extends Activity {
 	// 声明返回按钮
@@ -52,7 +53,12 @@ public class ReaderDetailActivity extends Activity {
 		iv_readerPhoto = (ImageView) findViewById(R.id.iv_readerPhoto); 
 		Bundle extras = this.getIntent().getExtras();
 		readerNo = extras.getString("readerNo");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				ReaderDetailActivity.this.finish();
@@ -60,8 +66,13 @@ public class ReaderDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    reader = readerService.GetReader(readerNo); 
+		if (reader == null) {
+			Toast.makeText(this, "读者信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_readerNo.setText(reader.getReaderNo());
 		this.TV_readerName.setText(reader.getReaderName());
 		this.TV_sex.setText(reader.getSex());
@@ -74,7 +85,7 @@ public class ReaderDetailActivity extends Activity {
 			// 获取图片数据
 			readerPhoto_data = ImageService.getImage(HttpUtil.BASE_URL + reader.getReaderPhoto());
 			Bitmap readerPhoto = BitmapFactory.decodeByteArray(readerPhoto_data, 0,readerPhoto_data.length);
-			this.iv_readerPhoto.setImageBitmap(readerPhoto);
+			if (readerPhoto != null) this.iv_readerPhoto.setImageBitmap(readerPhoto);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

@@ -89,13 +89,22 @@ public class ReaderEditActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_readerPhoto.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_readerPhoto);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_readerPhoto);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(ReaderEditActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		readerNo = extras.getString("readerNo");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改读者按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -143,14 +152,23 @@ public class ReaderEditActivity extends Activity {
 					intent.setClass(ReaderEditActivity.this, ReaderListActivity.class);
 					startActivity(intent); 
 					ReaderEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					ReaderEditActivity.this.setTitle("手机客户端-修改读者");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    reader = readerService.GetReader(readerNo);
+		if (reader == null) {
+			Toast.makeText(this, "读者信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_readerNo.setText(readerNo);
 		this.ET_readerName.setText(reader.getReaderName());
 		this.ET_sex.setText(reader.getSex());
@@ -162,7 +180,7 @@ public class ReaderEditActivity extends Activity {
 			// 获取图片数据
 			readerPhoto_data = ImageService.getImage(HttpUtil.BASE_URL + reader.getReaderPhoto());
 			Bitmap readerPhoto = BitmapFactory.decodeByteArray(readerPhoto_data, 0, readerPhoto_data.length);
-			this.iv_readerPhoto.setImageBitmap(readerPhoto);
+			if (readerPhoto != null) this.iv_readerPhoto.setImageBitmap(readerPhoto);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*图书管理业务逻辑层*/
 public class BookService {
 	/* 添加图书 */
-	public String AddBook(Book book) {
+	public String AddBook(Book book) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("barcode", book.getBarcode());
 		params.put("bookName", book.getBookName());
@@ -43,7 +43,7 @@ public class BookService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询图书 */
@@ -64,14 +64,14 @@ public class BookService {
 
 		BookListHandler bookListHander = new BookListHandler();
 		xr.setContentHandler(bookListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Book> bookList = bookListHander.getBookList();
 		return bookList;
 	}
 	/* 更新图书 */
-	public String UpdateBook(Book book) {
+	public String UpdateBook(Book book) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("barcode", book.getBarcode());
 		params.put("bookName", book.getBookName());
@@ -90,7 +90,7 @@ public class BookService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除图书 */
@@ -109,7 +109,7 @@ public class BookService {
 		}
 	}
 	/* 根据图书条码获取图书对象 */
-	public Book GetBook(String barcode)  {
+	public Book GetBook(String barcode) throws Exception {
 		List<Book> bookList = new ArrayList<Book>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("barcode", barcode);
@@ -136,6 +136,7 @@ public class BookService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = bookList.size();
 		if(size>0) return bookList.get(0); 

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*图书类别管理业务逻辑层*/
 public class BookTypeService {
 	/* 添加图书类别 */
-	public String AddBookType(BookType bookType) {
+	public String AddBookType(BookType bookType) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("typeId", bookType.getTypeId() + "");
 		params.put("typeName", bookType.getTypeName());
@@ -37,7 +37,7 @@ public class BookTypeService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询图书类别 */
@@ -52,14 +52,14 @@ public class BookTypeService {
 
 		BookTypeListHandler bookTypeListHander = new BookTypeListHandler();
 		xr.setContentHandler(bookTypeListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<BookType> bookTypeList = bookTypeListHander.getBookTypeList();
 		return bookTypeList;
 	}
 	/* 更新图书类别 */
-	public String UpdateBookType(BookType bookType) {
+	public String UpdateBookType(BookType bookType) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("typeId", bookType.getTypeId() + "");
 		params.put("typeName", bookType.getTypeName());
@@ -72,7 +72,7 @@ public class BookTypeService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除图书类别 */
@@ -91,7 +91,7 @@ public class BookTypeService {
 		}
 	}
 	/* 根据类别编号获取图书类别对象 */
-	public BookType GetBookType(int typeId)  {
+	public BookType GetBookType(int typeId) throws Exception {
 		List<BookType> bookTypeList = new ArrayList<BookType>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("typeId", typeId + "");
@@ -112,6 +112,7 @@ public class BookTypeService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = bookTypeList.size();
 		if(size>0) return bookTypeList.get(0); 

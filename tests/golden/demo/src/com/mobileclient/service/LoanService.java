@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*借阅记录管理业务逻辑层*/
 public class LoanService {
 	/* 添加借阅记录 */
-	public String AddLoan(Loan loan) {
+	public String AddLoan(Loan loan) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("loanId", loan.getLoanId() + "");
 		params.put("book", loan.getBook());
@@ -39,7 +39,7 @@ public class LoanService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询借阅记录 */
@@ -59,14 +59,14 @@ public class LoanService {
 
 		LoanListHandler loanListHander = new LoanListHandler();
 		xr.setContentHandler(loanListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Loan> loanList = loanListHander.getLoanList();
 		return loanList;
 	}
 	/* 更新借阅记录 */
-	public String UpdateLoan(Loan loan) {
+	public String UpdateLoan(Loan loan) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("loanId", loan.getLoanId() + "");
 		params.put("book", loan.getBook());
@@ -81,7 +81,7 @@ public class LoanService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除借阅记录 */
@@ -100,7 +100,7 @@ public class LoanService {
 		}
 	}
 	/* 根据借阅编号获取借阅记录对象 */
-	public Loan GetLoan(int loanId)  {
+	public Loan GetLoan(int loanId) throws Exception {
 		List<Loan> loanList = new ArrayList<Loan>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("loanId", loanId + "");
@@ -123,6 +123,7 @@ public class LoanService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = loanList.size();
 		if(size>0) return loanList.get(0); 

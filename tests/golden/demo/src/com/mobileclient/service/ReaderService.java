@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*读者管理业务逻辑层*/
 public class ReaderService {
 	/* 添加读者 */
-	public String AddReader(Reader reader) {
+	public String AddReader(Reader reader) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("readerNo", reader.getReaderNo());
 		params.put("readerName", reader.getReaderName());
@@ -40,7 +40,7 @@ public class ReaderService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询读者 */
@@ -57,14 +57,14 @@ public class ReaderService {
 
 		ReaderListHandler readerListHander = new ReaderListHandler();
 		xr.setContentHandler(readerListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Reader> readerList = readerListHander.getReaderList();
 		return readerList;
 	}
 	/* 更新读者 */
-	public String UpdateReader(Reader reader) {
+	public String UpdateReader(Reader reader) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("readerNo", reader.getReaderNo());
 		params.put("readerName", reader.getReaderName());
@@ -80,7 +80,7 @@ public class ReaderService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除读者 */
@@ -99,7 +99,7 @@ public class ReaderService {
 		}
 	}
 	/* 根据读者编号获取读者对象 */
-	public Reader GetReader(String readerNo)  {
+	public Reader GetReader(String readerNo) throws Exception {
 		List<Reader> readerList = new ArrayList<Reader>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("readerNo", readerNo);
@@ -123,6 +123,7 @@ public class ReaderService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = readerList.size();
 		if(size>0) return readerList.get(0); 

@@ -57,9 +57,16 @@ public class BookSimpleAdapter extends SimpleAdapter {
 		/*设置各个控件的展示内容*/
 		holder.tv_barcode.setText(mData.get(position).get("barcode").toString());
 		holder.tv_bookName.setText(mData.get(position).get("bookName").toString());
-		holder.tv_bookType.setText((new BookTypeService()).GetBookType(Integer.parseInt(mData.get(position).get("bookType").toString())).getTypeName());
+		try {
+			holder.tv_bookType.setText((new BookTypeService()).GetBookType(Integer.parseInt(mData.get(position).get("bookType").toString())).getTypeName());
+		} catch (Exception e) {
+			holder.tv_bookType.setText("");
+		}
 		holder.tv_price.setText(mData.get(position).get("price").toString());
-		holder.iv_bookPhoto.setImageBitmap((Bitmap)mData.get(position).get("bookPhoto"));
+		if (mData.get(position).get("bookPhoto") != null)
+			holder.iv_bookPhoto.setImageBitmap((Bitmap)mData.get(position).get("bookPhoto"));
+		else
+			holder.iv_bookPhoto.setImageResource(R.drawable.noimage);
 		/*返回修改好的view*/
 		return convertView; 
     } 

@@ -56,8 +56,16 @@ public class LoanSimpleAdapter extends SimpleAdapter {
 		}
 		/*设置各个控件的展示内容*/
 		holder.tv_loanId.setText(mData.get(position).get("loanId").toString());
-		holder.tv_book.setText((new BookService()).GetBook(mData.get(position).get("book").toString()).getBookName());
-		holder.tv_reader.setText((new ReaderService()).GetReader(mData.get(position).get("reader").toString()).getReaderName());
+		try {
+			holder.tv_book.setText((new BookService()).GetBook(mData.get(position).get("book").toString()).getBookName());
+		} catch (Exception e) {
+			holder.tv_book.setText("");
+		}
+		try {
+			holder.tv_reader.setText((new ReaderService()).GetReader(mData.get(position).get("reader").toString()).getReaderName());
+		} catch (Exception e) {
+			holder.tv_reader.setText("");
+		}
 		holder.tv_borrowDate.setText(mData.get(position).get("borrowDate").toString().substring(0, 10));
 		/*返回修改好的view*/
 		return convertView; 

@@ -68,6 +68,8 @@ public class BadgeAddActivity extends Activity {
 			categoryList = categoryService.QueryCategory(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			categoryList = new java.util.ArrayList<Category>();
 		}
 		int categoryCount = categoryList.size();
 		category_ShowText = new String[categoryCount];
@@ -121,7 +123,11 @@ public class BadgeAddActivity extends Activity {
 					intent.setClass(BadgeAddActivity.this, BadgeListActivity.class);
 					startActivity(intent); 
 					BadgeAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					BadgeAddActivity.this.setTitle("手机客户端-添加徽章");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -16,6 +16,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class BadgeDetailActivity extends Activity {
 	// 声明返回按钮
@@ -46,7 +47,12 @@ public class BadgeDetailActivity extends Activity {
 		TV_category = (TextView) findViewById(R.id.TV_category);
 		Bundle extras = this.getIntent().getExtras();
 		badgePic = extras.getString("badgePic");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				BadgeDetailActivity.this.finish();
@@ -54,19 +60,24 @@ public class BadgeDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    badge = badgeService.GetBadge(badgePic); 
+		if (badge == null) {
+			Toast.makeText(this, "徽章信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		byte[] badgePic_data = null;
 		try {
 			// 获取图片数据
 			badgePic_data = ImageService.getImage(HttpUtil.BASE_URL + badge.getBadgePic());
 			Bitmap badgePic = BitmapFactory.decodeByteArray(badgePic_data, 0,badgePic_data.length);
-			this.iv_badgePic.setImageBitmap(badgePic);
+			if (badgePic != null) this.iv_badgePic.setImageBitmap(badgePic);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}
 		this.TV_label.setText(badge.getLabel());
 		Category category = categoryService.GetCategory(badge.getCategory());
-		this.TV_category.setText(category.getCategoryName());
+		this.TV_category.setText(category == null ? "" : category.getCategoryName());
 	} 
 }

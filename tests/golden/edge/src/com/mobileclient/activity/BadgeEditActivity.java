@@ -72,6 +72,8 @@ public class BadgeEditActivity extends Activity {
 			categoryList = categoryService.QueryCategory(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			categoryList = new java.util.ArrayList<Category>();
 		}
 		int categoryCount = categoryList.size();
 		category_ShowText = new String[categoryCount];
@@ -98,7 +100,12 @@ public class BadgeEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		badgePic = extras.getString("badgePic");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改徽章按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -120,14 +127,23 @@ public class BadgeEditActivity extends Activity {
 					intent.setClass(BadgeEditActivity.this, BadgeListActivity.class);
 					startActivity(intent); 
 					BadgeEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					BadgeEditActivity.this.setTitle("手机客户端-修改徽章");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    badge = badgeService.GetBadge(badgePic);
+		if (badge == null) {
+			Toast.makeText(this, "徽章信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_badgePic.setText(badgePic);
 		this.ET_label.setText(badge.getLabel());
 		for (int i = 0; i < categoryList.size(); i++) {

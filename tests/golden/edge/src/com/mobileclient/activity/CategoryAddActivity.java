@@ -70,6 +70,8 @@ public class CategoryAddActivity extends Activity {
 			parentList = parentService.QueryCategory(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			parentList = new java.util.ArrayList<Category>();
 		}
 		int parentCount = parentList.size();
 		parent_ShowText = new String[parentCount];
@@ -111,7 +113,11 @@ public class CategoryAddActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_picture.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_picture);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_picture);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(CategoryAddActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		btnAdd = (Button) findViewById(R.id.BtnAdd);
@@ -145,7 +151,11 @@ public class CategoryAddActivity extends Activity {
 					intent.setClass(CategoryAddActivity.this, CategoryListActivity.class);
 					startActivity(intent); 
 					CategoryAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					CategoryAddActivity.this.setTitle("手机客户端-添加类别");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -16,6 +16,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class CategoryDetailActivity extends Activity {
 	// 声明返回按钮
@@ -46,7 +47,12 @@ public class CategoryDetailActivity extends Activity {
 		iv_picture = (ImageView) findViewById(R.id.iv_picture); 
 		Bundle extras = this.getIntent().getExtras();
 		categoryName = extras.getString("categoryName");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				CategoryDetailActivity.this.finish();
@@ -54,17 +60,22 @@ public class CategoryDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    category = categoryService.GetCategory(categoryName); 
+		if (category == null) {
+			Toast.makeText(this, "类别信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_categoryName.setText(category.getCategoryName());
 		Category parent = parentService.GetCategory(category.getParent());
-		this.TV_parent.setText(parent.getCategoryName());
+		this.TV_parent.setText(parent == null ? "" : parent.getCategoryName());
 		byte[] picture_data = null;
 		try {
 			// 获取图片数据
 			picture_data = ImageService.getImage(HttpUtil.BASE_URL + category.getPicture());
 			Bitmap picture = BitmapFactory.decodeByteArray(picture_data, 0,picture_data.length);
-			this.iv_picture.setImageBitmap(picture);
+			if (picture != null) this.iv_picture.setImageBitmap(picture);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

@@ -74,6 +74,8 @@ public class CategoryEditActivity extends Activity {
 			parentList = parentService.QueryCategory(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			parentList = new java.util.ArrayList<Category>();
 		}
 		int parentCount = parentList.size();
 		parent_ShowText = new String[parentCount];
@@ -115,13 +117,22 @@ public class CategoryEditActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_picture.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_picture);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_picture);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(CategoryEditActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		categoryName = extras.getString("categoryName");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改类别按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -142,14 +153,23 @@ public class CategoryEditActivity extends Activity {
 					intent.setClass(CategoryEditActivity.this, CategoryListActivity.class);
 					startActivity(intent); 
 					CategoryEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					CategoryEditActivity.this.setTitle("手机客户端-修改类别");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    category = categoryService.GetCategory(categoryName);
+		if (category == null) {
+			Toast.makeText(this, "类别信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_categoryName.setText(categoryName);
 		for (int i = 0; i < parentList.size(); i++) {
 			if (category.getParent().equals(parentList.get(i).getCategoryName())) {
@@ -162,7 +182,7 @@ public class CategoryEditActivity extends Activity {
 			// 获取图片数据
 			picture_data = ImageService.getImage(HttpUtil.BASE_URL + category.getPicture());
 			Bitmap picture = BitmapFactory.decodeByteArray(picture_data, 0, picture_data.length);
-			this.iv_picture.setImageBitmap(picture);
+			if (picture != null) this.iv_picture.setImageBitmap(picture);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

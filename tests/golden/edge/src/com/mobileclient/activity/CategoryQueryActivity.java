@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.Category;
+import com.mobileclient.util.HttpUtil;
 import com.mobileclient.domain.Category;
 import com.mobileclient.service.CategoryService;
 
@@ -19,6 +20,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class CategoryQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥
@@ -49,6 +51,8 @@ public class CategoryQueryActivity extends Activity {
 			categoryList = categoryService.QueryCategory(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			categoryList = new java.util.ArrayList<Category>();
 		}
 		int categoryCount = categoryList.size();
 		parent_ShowText = new String[categoryCount+1];

@@ -72,7 +72,11 @@ public class CityAddActivity extends Activity {
 					intent.setClass(CityAddActivity.this, CityListActivity.class);
 					startActivity(intent); 
 					CityAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					CityAddActivity.this.setTitle("手机客户端-添加城市");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -14,6 +14,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class CityDetailActivity extends Activity {
 	// 声明返回按钮
@@ -40,7 +41,12 @@ public class CityDetailActivity extends Activity {
 		TV_cityName = (TextView) findViewById(R.id.TV_cityName);
 		Bundle extras = this.getIntent().getExtras();
 		cityId = extras.getInt("cityId");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				CityDetailActivity.this.finish();
@@ -48,8 +54,13 @@ public class CityDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    city = cityService.GetCity(cityId); 
+		if (city == null) {
+			Toast.makeText(this, "城市信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_cityId.setText(city.getCityId() + "");
 		this.TV_cityName.setText(city.getCityName());
 	} 

@@ -60,7 +60,12 @@ public class CityEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		cityId = extras.getInt("cityId");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改城市按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -82,14 +87,23 @@ public class CityEditActivity extends Activity {
 					intent.setClass(CityEditActivity.this, CityListActivity.class);
 					startActivity(intent); 
 					CityEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					CityEditActivity.this.setTitle("手机客户端-修改城市");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    city = cityService.GetCity(cityId);
+		if (city == null) {
+			Toast.makeText(this, "城市信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_cityId.setText(cityId+"");
 		this.ET_cityName.setText(city.getCityName());
 	}

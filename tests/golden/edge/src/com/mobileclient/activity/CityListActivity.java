@@ -153,7 +153,7 @@ public class CityListActivity extends Activity {
 				list.add(map);
 			}
 		} catch (Exception e) { 
-			Toast.makeText(getApplicationContext(), "", 1).show();
+			Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
 		}
 		return list;
 	}

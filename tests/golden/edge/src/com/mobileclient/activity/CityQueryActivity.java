@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.City;
+import com.mobileclient.util.HttpUtil;
 
 import android.app.Activity;
 import android.content.Intent;
@@ -17,6 +18,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class CityQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥

@@ -78,7 +78,13 @@ public class ProfileAddActivity extends Activity {
 						ET_level.requestFocus();
 						return;	
 					}
-					profile.setLevel(Float.parseFloat(ET_level.getText().toString()));
+					try {
+						profile.setLevel(Float.parseFloat(ET_level.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(ProfileAddActivity.this, "等级不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_level.requestFocus();
+						return;
+					}
 					/*获取出版日期*/
 					Date since = new Date(dp_since.getYear()-1900,dp_since.getMonth(),dp_since.getDayOfMonth());
 					profile.setSince(new Timestamp(since.getTime()));
@@ -91,7 +97,11 @@ public class ProfileAddActivity extends Activity {
 					intent.setClass(ProfileAddActivity.this, ProfileListActivity.class);
 					startActivity(intent); 
 					ProfileAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					ProfileAddActivity.this.setTitle("手机客户端-添加档案");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -16,6 +16,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class ProfileDetailActivity extends Activity {
 	// 声明返回按钮
@@ -46,7 +47,12 @@ public class ProfileDetailActivity extends Activity {
 		TV_since = (TextView) findViewById(R.id.TV_since);
 		Bundle extras = this.getIntent().getExtras();
 		trip = extras.getString("trip");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				ProfileDetailActivity.this.finish();
@@ -54,10 +60,15 @@ public class ProfileDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    profile = profileService.GetProfile(trip); 
+		if (profile == null) {
+			Toast.makeText(this, "档案信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		Trip trip = tripService.GetTrip(profile.getTrip());
-		this.TV_trip.setText(trip.getTripNo());
+		this.TV_trip.setText(trip == null ? "" : trip.getTripNo());
 		this.TV_level.setText(profile.getLevel() + "");
 		Date since = new Date(profile.getSince().getTime());
 		String sinceStr = (since.getYear() + 1900) + "-" + (since.getMonth()+1) + "-" + since.getDate();

@@ -65,7 +65,12 @@ public class ProfileEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		trip = extras.getString("trip");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改档案按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -77,7 +82,13 @@ public class ProfileEditActivity extends Activity {
 						ET_level.requestFocus();
 						return;	
 					}
-					profile.setLevel(Float.parseFloat(ET_level.getText().toString()));
+					try {
+						profile.setLevel(Float.parseFloat(ET_level.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(ProfileEditActivity.this, "等级不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_level.requestFocus();
+						return;
+					}
 					/*获取出版日期*/
 					Date since = new Date(dp_since.getYear()-1900,dp_since.getMonth(),dp_since.getDayOfMonth());
 					profile.setSince(new Timestamp(since.getTime()));
@@ -90,14 +101,23 @@ public class ProfileEditActivity extends Activity {
 					intent.setClass(ProfileEditActivity.this, ProfileListActivity.class);
 					startActivity(intent); 
 					ProfileEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					ProfileEditActivity.this.setTitle("手机客户端-修改档案");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    profile = profileService.GetProfile(trip);
+		if (profile == null) {
+			Toast.makeText(this, "档案信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_trip.setText(trip);
 		this.ET_level.setText(profile.getLevel() + "");
 		Date since = new Date(profile.getSince().getTime());

@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.Profile;
+import com.mobileclient.util.HttpUtil;
 import com.mobileclient.domain.Trip;
 import com.mobileclient.service.TripService;
 
@@ -19,6 +20,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class ProfileQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥

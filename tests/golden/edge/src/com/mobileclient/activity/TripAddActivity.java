@@ -103,6 +103,8 @@ public class TripAddActivity extends Activity {
 			cityList = cityService.QueryCity(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			cityList = new java.util.ArrayList<City>();
 		}
 		int cityCount = cityList.size();
 		fromCity_ShowText = new String[cityCount];
@@ -132,6 +134,8 @@ public class TripAddActivity extends Activity {
 			toCityList = toCityService.QueryCity(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			toCityList = new java.util.ArrayList<City>();
 		}
 		int toCityCount = toCityList.size();
 		toCity_ShowText = new String[toCityCount];
@@ -161,6 +165,8 @@ public class TripAddActivity extends Activity {
 			city2List = city2Service.QueryCity(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			city2List = new java.util.ArrayList<City>();
 		}
 		int city2Count = city2List.size();
 		city_ShowText = new String[city2Count];
@@ -205,7 +211,11 @@ public class TripAddActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_photo.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_photo);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_photo);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(TripAddActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		iv_ticket = (ImageView) findViewById(R.id.iv_ticket);
@@ -226,7 +236,11 @@ public class TripAddActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_ticket.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_ticket);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_ticket);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(TripAddActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		ET_note = (EditText) findViewById(R.id.ET_note);
@@ -254,7 +268,13 @@ public class TripAddActivity extends Activity {
 						ET_fare.requestFocus();
 						return;	
 					}
-					trip.setFare(Float.parseFloat(ET_fare.getText().toString()));
+					try {
+						trip.setFare(Float.parseFloat(ET_fare.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(TripAddActivity.this, "票价不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_fare.requestFocus();
+						return;
+					}
 					/*验证获取座位*/ 
 					if(ET_seats.getText().toString().equals("")) {
 						Toast.makeText(TripAddActivity.this, "座位输入不能为空!", Toast.LENGTH_LONG).show();
@@ -262,7 +282,13 @@ public class TripAddActivity extends Activity {
 						ET_seats.requestFocus();
 						return;	
 					}
-					trip.setSeats(Integer.parseInt(ET_seats.getText().toString()));
+					try {
+						trip.setSeats(Integer.parseInt(ET_seats.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(TripAddActivity.this, "座位不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_seats.requestFocus();
+						return;
+					}
 					if(trip.getPhoto() != null) {
 						//如果图片地址不为空，说明用户选择了图片，这时需要连接服务器上传图片
 						TripAddActivity.this.setTitle("正在上传图片，稍等...");
@@ -306,7 +332,11 @@ public class TripAddActivity extends Activity {
 					intent.setClass(TripAddActivity.this, TripListActivity.class);
 					startActivity(intent); 
 					TripAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					TripAddActivity.this.setTitle("手机客户端-添加行程");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

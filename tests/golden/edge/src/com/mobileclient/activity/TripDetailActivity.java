@@ -20,6 +20,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class TripDetailActivity extends Activity {
 	// 声明返回按钮
@@ -76,7 +77,12 @@ public class TripDetailActivity extends Activity {
 		TV_memo = (TextView) findViewById(R.id.TV_memo);
 		Bundle extras = this.getIntent().getExtras();
 		tripNo = extras.getString("tripNo");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				TripDetailActivity.this.finish();
@@ -84,15 +90,20 @@ public class TripDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    trip = tripService.GetTrip(tripNo); 
+		if (trip == null) {
+			Toast.makeText(this, "行程信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_tripNo.setText(trip.getTripNo());
 		City city = cityService.GetCity(trip.getFromCity());
-		this.TV_fromCity.setText(city.getCityId() + "");
+		this.TV_fromCity.setText(city == null ? "" : city.getCityId() + "");
 		City toCity = toCityService.GetCity(trip.getToCity());
-		this.TV_toCity.setText(toCity.getCityId() + "");
+		this.TV_toCity.setText(toCity == null ? "" : toCity.getCityId() + "");
 		City city2 = city2Service.GetCity(trip.getCity());
-		this.TV_city.setText(city2.getCityId() + "");
+		this.TV_city.setText(city2 == null ? "" : city2.getCityId() + "");
 		Date startDate = new Date(trip.getStartDate().getTime());
 		String startDateStr = (startDate.getYear() + 1900) + "-" + (startDate.getMonth()+1) + "-" + startDate.getDate();
 		this.TV_startDate.setText(startDateStr);
@@ -103,7 +114,7 @@ public class TripDetailActivity extends Activity {
 			// 获取图片数据
 			photo_data = ImageService.getImage(HttpUtil.BASE_URL + trip.getPhoto());
 			Bitmap photo = BitmapFactory.decodeByteArray(photo_data, 0,photo_data.length);
-			this.iv_photo.setImageBitmap(photo);
+			if (photo != null) this.iv_photo.setImageBitmap(photo);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}
@@ -112,7 +123,7 @@ public class TripDetailActivity extends Activity {
 			// 获取图片数据
 			ticket_data = ImageService.getImage(HttpUtil.BASE_URL + trip.getTicket());
 			Bitmap ticket = BitmapFactory.decodeByteArray(ticket_data, 0,ticket_data.length);
-			this.iv_ticket.setImageBitmap(ticket);
+			if (ticket != null) this.iv_ticket.setImageBitmap(ticket);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

@@ -107,6 +107,8 @@ public class TripEditActivity extends Activity {
 			cityList = cityService.QueryCity(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			cityList = new java.util.ArrayList<City>();
 		}
 		int cityCount = cityList.size();
 		fromCity_ShowText = new String[cityCount];
@@ -136,6 +138,8 @@ public class TripEditActivity extends Activity {
 			toCityList = toCityService.QueryCity(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			toCityList = new java.util.ArrayList<City>();
 		}
 		int toCityCount = toCityList.size();
 		toCity_ShowText = new String[toCityCount];
@@ -165,6 +169,8 @@ public class TripEditActivity extends Activity {
 			city2List = city2Service.QueryCity(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			city2List = new java.util.ArrayList<City>();
 		}
 		int city2Count = city2List.size();
 		city_ShowText = new String[city2Count];
@@ -209,7 +215,11 @@ public class TripEditActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_photo.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_photo);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_photo);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(TripEditActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		iv_ticket = (ImageView) findViewById(R.id.iv_ticket);
@@ -230,7 +240,11 @@ public class TripEditActivity extends Activity {
 				carmera_path = HttpUtil.FILE_PATH + "/carmera_ticket.bmp";
 				File out = new File(carmera_path); 
 				intent.putExtra(MediaStore.EXTRA_OUTPUT, PictureProvider.uriFor(out)); 
-				startActivityForResult(intent, REQ_CODE_CAMERA_ticket);  
+				try {
+					startActivityForResult(intent, REQ_CODE_CAMERA_ticket);  
+				} catch (android.content.ActivityNotFoundException e) {
+					Toast.makeText(TripEditActivity.this, "没有可用的相机应用!", Toast.LENGTH_LONG).show();
+				}
 			}
 		});
 		ET_note = (EditText) findViewById(R.id.ET_note);
@@ -238,7 +252,12 @@ public class TripEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		tripNo = extras.getString("tripNo");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改行程按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -253,7 +272,13 @@ public class TripEditActivity extends Activity {
 						ET_fare.requestFocus();
 						return;	
 					}
-					trip.setFare(Float.parseFloat(ET_fare.getText().toString()));
+					try {
+						trip.setFare(Float.parseFloat(ET_fare.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(TripEditActivity.this, "票价不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_fare.requestFocus();
+						return;
+					}
 					/*验证获取座位*/ 
 					if(ET_seats.getText().toString().equals("")) {
 						Toast.makeText(TripEditActivity.this, "座位输入不能为空!", Toast.LENGTH_LONG).show();
@@ -261,7 +286,13 @@ public class TripEditActivity extends Activity {
 						ET_seats.requestFocus();
 						return;	
 					}
-					trip.setSeats(Integer.parseInt(ET_seats.getText().toString()));
+					try {
+						trip.setSeats(Integer.parseInt(ET_seats.getText().toString()));
+					} catch (NumberFormatException e) {
+						Toast.makeText(TripEditActivity.this, "座位不是有效的数字!", Toast.LENGTH_LONG).show();
+						ET_seats.requestFocus();
+						return;
+					}
 					if (!trip.getPhoto().startsWith("upload/")) {
 						//如果图片地址不为空，说明用户选择了图片，这时需要连接服务器上传图片
 						TripEditActivity.this.setTitle("正在上传图片，稍等...");
@@ -301,14 +332,23 @@ public class TripEditActivity extends Activity {
 					intent.setClass(TripEditActivity.this, TripListActivity.class);
 					startActivity(intent); 
 					TripEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					TripEditActivity.this.setTitle("手机客户端-修改行程");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    trip = tripService.GetTrip(tripNo);
+		if (trip == null) {
+			Toast.makeText(this, "行程信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_tripNo.setText(tripNo);
 		for (int i = 0; i < cityList.size(); i++) {
 			if (trip.getFromCity() == cityList.get(i).getCityId()) {
@@ -337,7 +377,7 @@ public class TripEditActivity extends Activity {
 			// 获取图片数据
 			photo_data = ImageService.getImage(HttpUtil.BASE_URL + trip.getPhoto());
 			Bitmap photo = BitmapFactory.decodeByteArray(photo_data, 0, photo_data.length);
-			this.iv_photo.setImageBitmap(photo);
+			if (photo != null) this.iv_photo.setImageBitmap(photo);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}
@@ -346,7 +386,7 @@ public class TripEditActivity extends Activity {
 			// 获取图片数据
 			ticket_data = ImageService.getImage(HttpUtil.BASE_URL + trip.getTicket());
 			Bitmap ticket = BitmapFactory.decodeByteArray(ticket_data, 0, ticket_data.length);
-			this.iv_ticket.setImageBitmap(ticket);
+			if (ticket != null) this.iv_ticket.setImageBitmap(ticket);
 		} catch (Exception e) {
 			e.printStackTrace();
 		}

@@ -152,20 +152,11 @@ public class TripListActivity extends Activity {
 				map.put("tripNo", tripList.get(i).getTripNo());
 				map.put("fromCity", tripList.get(i).getFromCity());
 				map.put("startDate", tripList.get(i).getStartDate());
-				byte[] photo_data = ImageService.getImage(HttpUtil.BASE_URL+ tripList.get(i).getPhoto());// 获取图片数据
-				BitmapFactory.Options photo_opts = new BitmapFactory.Options();  
-				photo_opts.inJustDecodeBounds = true;  
-				BitmapFactory.decodeByteArray(photo_data, 0, photo_data.length, photo_opts); 
-				photo_opts.inSampleSize = photoListActivity.computeSampleSize(photo_opts, -1, 100*100); 
-				photo_opts.inJustDecodeBounds = false; 
-				try {
-					Bitmap photo = BitmapFactory.decodeByteArray(photo_data, 0, photo_data.length, photo_opts);
-					map.put("photo", photo);
-				} catch (OutOfMemoryError err) { }
+				map.put("photo", ImageService.getThumbnail(HttpUtil.BASE_URL+ tripList.get(i).getPhoto(), 100*100));// 获取图片数据
 				list.add(map);
 			}
 		} catch (Exception e) { 
-			Toast.makeText(getApplicationContext(), "", 1).show();
+			Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
 		}
 		return list;
 	}

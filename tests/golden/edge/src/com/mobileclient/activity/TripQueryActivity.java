@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.Trip;
+import com.mobileclient.util.HttpUtil;
 import com.mobileclient.domain.City;
 import com.mobileclient.service.CityService;
 import com.mobileclient.domain.City;
@@ -23,6 +24,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class TripQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥
@@ -63,6 +65,8 @@ public class TripQueryActivity extends Activity {
 			cityList = cityService.QueryCity(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			cityList = new java.util.ArrayList<City>();
 		}
 		int cityCount = cityList.size();
 		fromCity_ShowText = new String[cityCount+1];
@@ -96,6 +100,8 @@ public class TripQueryActivity extends Activity {
 			toCityList = toCityService.QueryCity(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			toCityList = new java.util.ArrayList<City>();
 		}
 		int toCityCount = toCityList.size();
 		toCity_ShowText = new String[toCityCount+1];

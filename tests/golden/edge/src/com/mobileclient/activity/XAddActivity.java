@@ -72,7 +72,11 @@ public class XAddActivity extends Activity {
 					intent.setClass(XAddActivity.this, XListActivity.class);
 					startActivity(intent); 
 					XAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					XAddActivity.this.setTitle("手机客户端-添加某\"甲\"\\");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -14,6 +14,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class XDetailActivity extends Activity {
 	// 声明返回按钮
@@ -40,7 +41,12 @@ public class XDetailActivity extends Activity {
 		TV_t = (TextView) findViewById(R.id.TV_t);
 		Bundle extras = this.getIntent().getExtras();
 		a = extras.getInt("a");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				XDetailActivity.this.finish();
@@ -48,8 +54,13 @@ public class XDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    x = xService.GetX(a); 
+		if (x == null) {
+			Toast.makeText(this, "某\"甲\"\\信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_a.setText(x.getA() + "");
 		this.TV_t.setText(x.getT());
 	} 

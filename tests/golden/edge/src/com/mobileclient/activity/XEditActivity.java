@@ -60,7 +60,12 @@ public class XEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		a = extras.getInt("a");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改某"甲"\\按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -82,14 +87,23 @@ public class XEditActivity extends Activity {
 					intent.setClass(XEditActivity.this, XListActivity.class);
 					startActivity(intent); 
 					XEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					XEditActivity.this.setTitle("手机客户端-修改某\"甲\"\\");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    x = xService.GetX(a);
+		if (x == null) {
+			Toast.makeText(this, "某\"甲\"\\信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_a.setText(a+"");
 		this.ET_t.setText(x.getT());
 	}

@@ -76,6 +76,8 @@ public class YAddActivity extends Activity {
 			profileList = profileService.QueryProfile(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			profileList = new java.util.ArrayList<Profile>();
 		}
 		int profileCount = profileList.size();
 		p_ShowText = new String[profileCount];
@@ -105,6 +107,8 @@ public class YAddActivity extends Activity {
 			xList = xService.QueryX(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			xList = new java.util.ArrayList<X>();
 		}
 		int xCount = xList.size();
 		x_ShowText = new String[xCount];
@@ -154,7 +158,11 @@ public class YAddActivity extends Activity {
 					intent.setClass(YAddActivity.this, YListActivity.class);
 					startActivity(intent); 
 					YAddActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					YAddActivity.this.setTitle("手机客户端-添加另");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}

@@ -18,6 +18,7 @@ import android.view.View.OnClickListener;
 import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
 public class YDetailActivity extends Activity {
 	// 声明返回按钮
@@ -52,7 +53,12 @@ public class YDetailActivity extends Activity {
 		TV_d = (TextView) findViewById(R.id.TV_d);
 		Bundle extras = this.getIntent().getExtras();
 		b = extras.getString("b");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		btnReturn.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
 				YDetailActivity.this.finish();
@@ -60,13 +66,18 @@ public class YDetailActivity extends Activity {
 		}); 
 	}
 	/* 初始化显示详情界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    y = yService.GetY(b); 
+		if (y == null) {
+			Toast.makeText(this, "另信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_b.setText(y.getB());
 		Profile profile = profileService.GetProfile(y.getP());
-		this.TV_p.setText(profile.getLevel() + "");
+		this.TV_p.setText(profile == null ? "" : profile.getLevel() + "");
 		X x = xService.GetX(y.getX());
-		this.TV_x.setText(x.getA() + "");
+		this.TV_x.setText(x == null ? "" : x.getA() + "");
 		Date d = new Date(y.getD().getTime());
 		String dStr = (d.getYear() + 1900) + "-" + (d.getMonth()+1) + "-" + d.getDate();
 		this.TV_d.setText(dStr);

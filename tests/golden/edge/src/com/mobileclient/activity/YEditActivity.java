@@ -80,6 +80,8 @@ public class YEditActivity extends Activity {
 			profileList = profileService.QueryProfile(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			profileList = new java.util.ArrayList<Profile>();
 		}
 		int profileCount = profileList.size();
 		p_ShowText = new String[profileCount];
@@ -109,6 +111,8 @@ public class YEditActivity extends Activity {
 			xList = xService.QueryX(null);
 		} catch (Exception e1) { 
 			e1.printStackTrace(); 
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			xList = new java.util.ArrayList<X>();
 		}
 		int xCount = xList.size();
 		x_ShowText = new String[xCount];
@@ -136,7 +140,12 @@ public class YEditActivity extends Activity {
 		btnUpdate = (Button) findViewById(R.id.BtnUpdate);
 		Bundle extras = this.getIntent().getExtras();
 		b = extras.getString("b");
-		initViewData();
+		try {
+			initViewData();
+		} catch (Exception e) {
+			Toast.makeText(this, HttpUtil.errorText(e), Toast.LENGTH_LONG).show();
+			finish();
+		}
 		/*单击修改另按钮*/
 		btnUpdate.setOnClickListener(new OnClickListener() {
 			public void onClick(View v) {
@@ -153,14 +162,23 @@ public class YEditActivity extends Activity {
 					intent.setClass(YEditActivity.this, YListActivity.class);
 					startActivity(intent); 
 					YEditActivity.this.finish();
-				} catch (Exception e) {}
+				} catch (Exception e) {
+					/*没有保存: 说明原因, 输入的内容留在界面上*/
+					YEditActivity.this.setTitle("手机客户端-修改另");
+					Toast.makeText(getApplicationContext(), HttpUtil.errorText(e), 1).show();
+				}
 			}
 		});
 	}
 
 	/* 初始化显示编辑界面的数据 */
-	private void initViewData() {
+	private void initViewData() throws Exception {
 	    y = yService.GetY(b);
+		if (y == null) {
+			Toast.makeText(this, "另信息不存在, 可能已被删除!", Toast.LENGTH_LONG).show();
+			finish();
+			return;
+		}
 		this.TV_b.setText(b);
 		for (int i = 0; i < profileList.size(); i++) {
 			if (y.getP().equals(profileList.get(i).getTrip())) {

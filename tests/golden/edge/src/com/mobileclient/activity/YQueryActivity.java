@@ -3,6 +3,7 @@ import java.sql.Timestamp;
 import java.util.Date;
 import java.util.List;
 import com.mobileclient.domain.Y;
+import com.mobileclient.util.HttpUtil;
 import com.mobileclient.domain.Profile;
 import com.mobileclient.service.ProfileService;
 import com.mobileclient.domain.X;
@@ -21,6 +22,7 @@ import android.widget.CheckBox;
 import android.widget.DatePicker;
 import android.widget.EditText;
 import android.widget.Spinner;
+import android.widget.Toast;
 
 public class YQueryActivity extends Activity {
 	// ÉùÃ÷²éÑ¯°´Å¥
@@ -56,6 +58,8 @@ public class YQueryActivity extends Activity {
 			profileList = profileService.QueryProfile(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			profileList = new java.util.ArrayList<Profile>();
 		}
 		int profileCount = profileList.size();
 		p_ShowText = new String[profileCount+1];
@@ -89,6 +93,8 @@ public class YQueryActivity extends Activity {
 			xList = xService.QueryX(null);
 		} catch (Exception e1) {
 			e1.printStackTrace();
+			Toast.makeText(this, HttpUtil.errorText(e1), Toast.LENGTH_LONG).show();
+			xList = new java.util.ArrayList<X>();
 		}
 		int xCount = xList.size();
 		x_ShowText = new String[xCount+1];

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*徽章管理业务逻辑层*/
 public class BadgeService {
 	/* 添加徽章 */
-	public String AddBadge(Badge badge) {
+	public String AddBadge(Badge badge) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("badgePic", badge.getBadgePic());
 		params.put("label", badge.getLabel());
@@ -37,7 +37,7 @@ public class BadgeService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询徽章 */
@@ -52,14 +52,14 @@ public class BadgeService {
 
 		BadgeListHandler badgeListHander = new BadgeListHandler();
 		xr.setContentHandler(badgeListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Badge> badgeList = badgeListHander.getBadgeList();
 		return badgeList;
 	}
 	/* 更新徽章 */
-	public String UpdateBadge(Badge badge) {
+	public String UpdateBadge(Badge badge) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("badgePic", badge.getBadgePic());
 		params.put("label", badge.getLabel());
@@ -72,7 +72,7 @@ public class BadgeService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除徽章 */
@@ -91,7 +91,7 @@ public class BadgeService {
 		}
 	}
 	/* 根据徽章图获取徽章对象 */
-	public Badge GetBadge(String badgePic)  {
+	public Badge GetBadge(String badgePic) throws Exception {
 		List<Badge> badgeList = new ArrayList<Badge>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("badgePic", badgePic);
@@ -112,6 +112,7 @@ public class BadgeService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = badgeList.size();
 		if(size>0) return badgeList.get(0); 

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*类别管理业务逻辑层*/
 public class CategoryService {
 	/* 添加类别 */
-	public String AddCategory(Category category) {
+	public String AddCategory(Category category) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("categoryName", category.getCategoryName());
 		params.put("parent", category.getParent());
@@ -37,7 +37,7 @@ public class CategoryService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询类别 */
@@ -54,14 +54,14 @@ public class CategoryService {
 
 		CategoryListHandler categoryListHander = new CategoryListHandler();
 		xr.setContentHandler(categoryListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Category> categoryList = categoryListHander.getCategoryList();
 		return categoryList;
 	}
 	/* 更新类别 */
-	public String UpdateCategory(Category category) {
+	public String UpdateCategory(Category category) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("categoryName", category.getCategoryName());
 		params.put("parent", category.getParent());
@@ -74,7 +74,7 @@ public class CategoryService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除类别 */
@@ -93,7 +93,7 @@ public class CategoryService {
 		}
 	}
 	/* 根据类别名称获取类别对象 */
-	public Category GetCategory(String categoryName)  {
+	public Category GetCategory(String categoryName) throws Exception {
 		List<Category> categoryList = new ArrayList<Category>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("categoryName", categoryName);
@@ -114,6 +114,7 @@ public class CategoryService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = categoryList.size();
 		if(size>0) return categoryList.get(0); 

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*城市管理业务逻辑层*/
 public class CityService {
 	/* 添加城市 */
-	public String AddCity(City city) {
+	public String AddCity(City city) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("cityId", city.getCityId() + "");
 		params.put("cityName", city.getCityName());
@@ -36,7 +36,7 @@ public class CityService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询城市 */
@@ -52,14 +52,14 @@ public class CityService {
 
 		CityListHandler cityListHander = new CityListHandler();
 		xr.setContentHandler(cityListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<City> cityList = cityListHander.getCityList();
 		return cityList;
 	}
 	/* 更新城市 */
-	public String UpdateCity(City city) {
+	public String UpdateCity(City city) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("cityId", city.getCityId() + "");
 		params.put("cityName", city.getCityName());
@@ -71,7 +71,7 @@ public class CityService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除城市 */
@@ -90,7 +90,7 @@ public class CityService {
 		}
 	}
 	/* 根据城市编号获取城市对象 */
-	public City GetCity(int cityId)  {
+	public City GetCity(int cityId) throws Exception {
 		List<City> cityList = new ArrayList<City>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("cityId", cityId + "");
@@ -110,6 +110,7 @@ public class CityService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = cityList.size();
 		if(size>0) return cityList.get(0); 

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*档案管理业务逻辑层*/
 public class ProfileService {
 	/* 添加档案 */
-	public String AddProfile(Profile profile) {
+	public String AddProfile(Profile profile) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("trip", profile.getTrip());
 		params.put("level", profile.getLevel() + "");
@@ -37,7 +37,7 @@ public class ProfileService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询档案 */
@@ -52,14 +52,14 @@ public class ProfileService {
 
 		ProfileListHandler profileListHander = new ProfileListHandler();
 		xr.setContentHandler(profileListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Profile> profileList = profileListHander.getProfileList();
 		return profileList;
 	}
 	/* 更新档案 */
-	public String UpdateProfile(Profile profile) {
+	public String UpdateProfile(Profile profile) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("trip", profile.getTrip());
 		params.put("level", profile.getLevel() + "");
@@ -72,7 +72,7 @@ public class ProfileService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除档案 */
@@ -91,7 +91,7 @@ public class ProfileService {
 		}
 	}
 	/* 根据行程获取档案对象 */
-	public Profile GetProfile(String trip)  {
+	public Profile GetProfile(String trip) throws Exception {
 		List<Profile> profileList = new ArrayList<Profile>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("trip", trip);
@@ -112,6 +112,7 @@ public class ProfileService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = profileList.size();
 		if(size>0) return profileList.get(0); 

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*行程管理业务逻辑层*/
 public class TripService {
 	/* 添加行程 */
-	public String AddTrip(Trip trip) {
+	public String AddTrip(Trip trip) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("tripNo", trip.getTripNo());
 		params.put("fromCity", trip.getFromCity() + "");
@@ -45,7 +45,7 @@ public class TripService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询行程 */
@@ -68,14 +68,14 @@ public class TripService {
 
 		TripListHandler tripListHander = new TripListHandler();
 		xr.setContentHandler(tripListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Trip> tripList = tripListHander.getTripList();
 		return tripList;
 	}
 	/* 更新行程 */
-	public String UpdateTrip(Trip trip) {
+	public String UpdateTrip(Trip trip) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("tripNo", trip.getTripNo());
 		params.put("fromCity", trip.getFromCity() + "");
@@ -96,7 +96,7 @@ public class TripService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除行程 */
@@ -115,7 +115,7 @@ public class TripService {
 		}
 	}
 	/* 根据行程号获取行程对象 */
-	public Trip GetTrip(String tripNo)  {
+	public Trip GetTrip(String tripNo) throws Exception {
 		List<Trip> tripList = new ArrayList<Trip>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("tripNo", tripNo);
@@ -144,6 +144,7 @@ public class TripService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = tripList.size();
 		if(size>0) return tripList.get(0); 

@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*某"甲"\\管理业务逻辑层*/
 public class XService {
 	/* 添加某"甲"\\ */
-	public String AddX(X x) {
+	public String AddX(X x) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("a", x.getA() + "");
 		params.put("t", x.getT());
@@ -36,7 +36,7 @@ public class XService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询某"甲"\\ */
@@ -51,14 +51,14 @@ public class XService {
 
 		XListHandler xListHander = new XListHandler();
 		xr.setContentHandler(xListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<X> xList = xListHander.getXList();
 		return xList;
 	}
 	/* 更新某"甲"\\ */
-	public String UpdateX(X x) {
+	public String UpdateX(X x) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("a", x.getA() + "");
 		params.put("t", x.getT());
@@ -70,7 +70,7 @@ public class XService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除某"甲"\\ */
@@ -89,7 +89,7 @@ public class XService {
 		}
 	}
 	/* 根据获取某"甲"\\对象 */
-	public X GetX(int a)  {
+	public X GetX(int a) throws Exception {
 		List<X> xList = new ArrayList<X>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("a", a + "");
@@ -109,6 +109,7 @@ public class XService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = xList.size();
 		if(size>0) return xList.get(0); 

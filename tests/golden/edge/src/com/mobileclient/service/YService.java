@@ -24,7 +24,7 @@ import com.mobileclient.util.HttpUtil;
 /*另管理业务逻辑层*/
 public class YService {
 	/* 添加另 */
-	public String AddY(Y y) {
+	public String AddY(Y y) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("b", y.getB());
 		params.put("p", y.getP());
@@ -38,7 +38,7 @@ public class YService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 查询另 */
@@ -55,14 +55,14 @@ public class YService {
 
 		YListHandler yListHander = new YListHandler();
 		xr.setContentHandler(yListHander);
-		InputStreamReader isr = new InputStreamReader(url.openStream(), "UTF-8");
+		InputStreamReader isr = new InputStreamReader(HttpUtil.openStream(url), "UTF-8");
 		InputSource is = new InputSource(isr);
 		xr.parse(is);
 		List<Y> yList = yListHander.getYList();
 		return yList;
 	}
 	/* 更新另 */
-	public String UpdateY(Y y) {
+	public String UpdateY(Y y) throws Exception {
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("b", y.getB());
 		params.put("p", y.getP());
@@ -76,7 +76,7 @@ public class YService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "";
+			throw e;
 		}
 	}
 	/* 删除另 */
@@ -95,7 +95,7 @@ public class YService {
 		}
 	}
 	/* 根据乙获取另对象 */
-	public Y GetY(String b)  {
+	public Y GetY(String b) throws Exception {
 		List<Y> yList = new ArrayList<Y>();
 		HashMap<String, String> params = new HashMap<String, String>();
 		params.put("b", b);
@@ -117,6 +117,7 @@ public class YService {
 			}
 		} catch (Exception e) {
 			e.printStackTrace();
+			throw e;
 		}
 		int size = yList.size();
 		if(size>0) return yList.get(0); 

@@ -53,7 +53,11 @@ public class CategorySimpleAdapter extends SimpleAdapter {
 		}
 		/*设置各个控件的展示内容*/
 		holder.tv_categoryName.setText(mData.get(position).get("categoryName").toString());
-		holder.tv_parent.setText((new CategoryService()).GetCategory(mData.get(position).get("parent").toString()).getCategoryName());
+		try {
+			holder.tv_parent.setText((new CategoryService()).GetCategory(mData.get(position).get("parent").toString()).getCategoryName());
+		} catch (Exception e) {
+			holder.tv_parent.setText("");
+		}
 		/*返回修改好的view*/
 		return convertView; 
     } 

@@ -57,9 +57,16 @@ public class TripSimpleAdapter extends SimpleAdapter {
 		}
 		/*设置各个控件的展示内容*/
 		holder.tv_tripNo.setText(mData.get(position).get("tripNo").toString());
-		holder.tv_fromCity.setText((new CityService()).GetCity(Integer.parseInt(mData.get(position).get("fromCity").toString())).getCityId() + "");
+		try {
+			holder.tv_fromCity.setText((new CityService()).GetCity(Integer.parseInt(mData.get(position).get("fromCity").toString())).getCityId() + "");
+		} catch (Exception e) {
+			holder.tv_fromCity.setText("");
+		}
 		holder.tv_startDate.setText(mData.get(position).get("startDate").toString().substring(0, 10));
-		holder.iv_photo.setImageBitmap((Bitmap)mData.get(position).get("photo"));
+		if (mData.get(position).get("photo") != null)
+			holder.iv_photo.setImageBitmap((Bitmap)mData.get(position).get("photo"));
+		else
+			holder.iv_photo.setImageResource(R.drawable.noimage);
 		/*返回修改好的view*/
 		return convertView; 
     } 

@@ -54,7 +54,11 @@ public class YSimpleAdapter extends SimpleAdapter {
 		}
 		/*设置各个控件的展示内容*/
 		holder.tv_b.setText(mData.get(position).get("b").toString());
-		holder.tv_p.setText((new ProfileService()).GetProfile(mData.get(position).get("p").toString()).getLevel() + "");
+		try {
+			holder.tv_p.setText((new ProfileService()).GetProfile(mData.get(position).get("p").toString()).getLevel() + "");
+		} catch (Exception e) {
+			holder.tv_p.setText("");
+		}
 		/*返回修改好的view*/
 		return convertView; 
     } 

@@ -2,14 +2,23 @@ package roundtrip;
 
 import java.io.File;
 import java.io.StringReader;
+import java.net.InetAddress;
+import java.net.ServerSocket;
+import java.net.Socket;
 import java.nio.file.Files;
 import java.sql.Timestamp;
+import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.Collections;
 import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
 import java.util.Objects;
+import java.util.concurrent.ExecutorService;
+import java.util.concurrent.Executors;
+import java.util.concurrent.Future;
+import java.util.concurrent.TimeUnit;
+import java.util.concurrent.TimeoutException;
 import java.util.stream.Collectors;
 
 import javax.xml.parsers.SAXParserFactory;
@@ -21,6 +30,7 @@ import android.content.Context;
 import android.graphics.Bitmap;
 import android.view.LayoutInflater;
 import android.view.View;
+import android.widget.ImageView;
 import android.widget.TextView;
 
 import com.mobileclient.activity.R;
@@ -41,8 +51,9 @@ import com.mobileclient.util.ReaderSimpleAdapter;
 
 /*
  * Drives the demo project's generated services, list handlers and list adapters, with the
- * template's HttpUtil and ImageService, against `quillmere-cli serve` on an empty data file; the
- * last checks feed a list handler XML directly and try the settings' address check.
+ * template's HttpUtil and ImageService, against `quillmere-cli serve` on an empty data file; then
+ * feed a list handler XML directly, show rows whose reference or picture is missing, and call
+ * everything against a listener that never answers.
  * Arguments: the server's base address, the local pictures folder and a picture file. The
  * checks run in order and build on each other. Exit status 0 when every check passes.
  */
@@ -90,6 +101,9 @@ public final class RoundTrip {
 		run("list adapter shows a referenced name", this::adapterShowsReference);
 		run("an empty text reaches the list screen as the empty text", this::emptyTextReachesList);
 		run("an empty element gives a text the empty text, others keep theirs", RoundTrip::emptyElements);
+		run("a row whose reference names no object shows it empty", this::rowWithoutReferencedObject);
+		run("a missing picture shows noimage and the other rows load", this::missingPictureInList);
+		run("a silent server holds no call beyond the timeouts", this::silentServer);
 		run("server addresses typed in the settings", RoundTrip::serverAddresses);
 		System.out.println("round trip: " + passed + " checks passed, " + failed + " failed");
 		return failed;
@@ -320,6 +334,169 @@ public final class RoundTrip {
 		View row = new ReaderSimpleAdapter(new Context(new LayoutInflater()), Collections.singletonList(values),
 				R.layout.reader_list_item, new String[0], new int[0]).getView(0, null, null);
 		same("", ((TextView) row.findViewById(R.id.tv_telephone)).getText(), "the row's telephone");
+	}
+
+	/* The row of the book list for the values, as the list adapter fills it. */
+	private static View bookRow(Map<String, Object> values) {
+		return new BookSimpleAdapter(new Context(new LayoutInflater()), Collections.singletonList(values),
+				R.layout.book_list_item, new String[0], new int[0]).getView(0, null, null);
+	}
+
+	private static Map<String, Object> bookRowValues(Book book, Object bookType) {
+		Map<String, Object> values = new HashMap<>();
+		values.put("barcode", book.getBarcode());
+		values.put("bookName", book.getBookName());
+		values.put("bookType", bookType);
+		values.put("price", book.getPrice());
+		// What the list screen puts in the row: the thumbnail, null when there is none.
+		values.put("bookPhoto", ImageService.getThumbnail(HttpUtil.BASE_URL + book.getBookPhoto(), 100 * 100));
+		return values;
+	}
+
+	/* The add screen sends bookType 0 while its drop-down is empty; a deleted type is a key the
+	   server no longer knows. Both show as the empty text, as the detail screen's get answers null. */
+	private void rowWithoutReferencedObject() throws Exception {
+		Book book = book("B-100", "No type", 0, PUBLISHED);
+		saved(new BookService().AddBook(book), "add with bookType 0");
+		Book listed = new BookService().QueryBook(null).stream()
+				.filter(b -> b.getBarcode().equals("B-100")).findFirst().orElse(null);
+		expect(listed != null, "B-100 is not listed");
+		same(0, listed.getBookType(), "bookType");
+		same(null, new BookTypeService().GetBookType(0), "the type of key 0");
+		for (Object key : new Object[] { 0, 99 }) {
+			View row = bookRow(bookRowValues(listed, key));
+			same("", ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType " + key);
+			same("No type", ((TextView) row.findViewById(R.id.tv_bookName)).getText(), "bookName");
+		}
+		saved(new BookService().DeleteBook("B-100"), "delete");
+	}
+
+	private void missingPictureInList() throws Exception {
+		Files.write(new File(pictures, "cover2.png").toPath(), picture);
+		String stored = HttpUtil.uploadFile("cover2.png");
+		String[][] rows = { { "B-201", stored }, { "B-202", "upload/missing.png" }, { "B-203", stored } };
+		for (String[] row : rows) {
+			Book book = book(row[0], row[0], 1, PUBLISHED);
+			book.setBookPhoto(row[1]);
+			saved(new BookService().AddBook(book), "add " + row[0]);
+		}
+		Book condition = condition();
+		condition.setBarcode("B-20");
+		List<Book> listed = new BookService().QueryBook(condition);
+		same(Arrays.asList("B-201", "B-202", "B-203"), barcodes(listed), "the listed books");
+		for (int i = 0; i < listed.size(); i++) {
+			ImageView photo = (ImageView) bookRow(bookRowValues(listed.get(i), 1)).findViewById(R.id.iv_bookPhoto);
+			boolean missing = listed.get(i).getBarcode().equals("B-202");
+			same(!missing, photo.getImageBitmap() != null, listed.get(i).getBarcode() + " shows its picture");
+			same(missing ? R.drawable.noimage : 0, photo.getImageResource(), listed.get(i).getBarcode() + " noimage");
+		}
+		for (String[] row : rows) {
+			saved(new BookService().DeleteBook(row[0]), "delete " + row[0]);
+		}
+	}
+
+	/*
+	 * Every call of the services, a picture and an upload against a listener that accepts and never
+	 * answers, all at once: each returns within the connect and the read timeout plus 2 s, with a
+	 * text a screen can show (the read timeout named), or the text or picture it shows for a failure.
+	 */
+	private void silentServer() throws Exception {
+		List<Socket> held = Collections.synchronizedList(new ArrayList<Socket>());
+		ServerSocket listener = new ServerSocket(0, 100, InetAddress.getLoopbackAddress());
+		Thread acceptor = new Thread(() -> {
+			try {
+				while (true) {
+					held.add(listener.accept());
+				}
+			} catch (Exception closed) {
+				// the test is over
+			}
+		});
+		acceptor.start();
+		String baseUrl = HttpUtil.BASE_URL;
+		HttpUtil.BASE_URL = "http://127.0.0.1:" + listener.getLocalPort() + "/JavaWebProject/";
+		Map<String, Answer> calls = new java.util.LinkedHashMap<>();
+		BookTypeService types = new BookTypeService();
+		BookService books = new BookService();
+		ReaderService readers = new ReaderService();
+		LoanService loans = new LoanService();
+		Loan loan = new Loan();
+		loan.setBook("B-001");
+		loan.setReader("R-001");
+		loan.setBorrowDate(Timestamp.valueOf(PUBLISHED));
+		loan.setMemo("");
+		calls.put("AddBookType", () -> types.AddBookType(bookType(NOVEL, 1)));
+		calls.put("QueryBookType", () -> "" + types.QueryBookType(null));
+		calls.put("UpdateBookType", () -> types.UpdateBookType(bookType(NOVEL, 1)));
+		calls.put("DeleteBookType", () -> types.DeleteBookType(1));
+		calls.put("GetBookType", () -> "" + types.GetBookType(1));
+		calls.put("AddBook", () -> books.AddBook(book("B-9", "x", 1, PUBLISHED)));
+		calls.put("QueryBook", () -> "" + books.QueryBook(condition()));
+		calls.put("UpdateBook", () -> books.UpdateBook(book("B-9", "x", 1, PUBLISHED)));
+		calls.put("DeleteBook", () -> books.DeleteBook("B-9"));
+		calls.put("GetBook", () -> "" + books.GetBook("B-9"));
+		calls.put("AddReader", () -> readers.AddReader(reader("R-9", "x")));
+		calls.put("QueryReader", () -> "" + readers.QueryReader(null));
+		calls.put("UpdateReader", () -> readers.UpdateReader(reader("R-9", "x")));
+		calls.put("DeleteReader", () -> readers.DeleteReader("R-9"));
+		calls.put("GetReader", () -> "" + readers.GetReader("R-9"));
+		calls.put("AddLoan", () -> loans.AddLoan(loan));
+		calls.put("QueryLoan", () -> "" + loans.QueryLoan(null));
+		calls.put("UpdateLoan", () -> loans.UpdateLoan(loan));
+		calls.put("DeleteLoan", () -> loans.DeleteLoan(1));
+		calls.put("GetLoan", () -> "" + loans.GetLoan(1));
+		calls.put("uploadFile", () -> HttpUtil.uploadFile("cover.png"));
+		calls.put("getThumbnail", () -> "" + ImageService.getThumbnail(HttpUtil.BASE_URL + "upload/a.png", 100));
+		Map<String, Object> row = new HashMap<>();
+		row.put("barcode", "B-9");
+		row.put("bookName", "x");
+		row.put("bookType", 1);
+		row.put("price", 1f);
+		calls.put("list row", () -> "" + ((TextView) bookRow(row).findViewById(R.id.tv_bookType)).getText());
+		long bound = 2L * HttpUtil.TIMEOUT_MS + 2000;
+		ExecutorService pool = Executors.newFixedThreadPool(calls.size());
+		try {
+			Map<String, Future<String>> shown = new java.util.LinkedHashMap<>();
+			for (Map.Entry<String, Answer> call : calls.entrySet()) {
+				shown.put(call.getKey(), pool.submit(() -> {
+					long start = System.nanoTime();
+					String text;
+					try {
+						text = "answered " + call.getValue().get();
+					} catch (Exception e) {
+						text = HttpUtil.errorText(e);
+					}
+					long took = (System.nanoTime() - start) / 1000000;
+					return took <= bound ? text : "took " + took + " ms";
+				}));
+			}
+			String timedOut = HttpUtil.TIMEOUT_MS / 1000 + "\u79d2\u5185\u6ca1\u6709\u56de\u5e94"; // N秒内没有回应
+			for (Map.Entry<String, Future<String>> call : shown.entrySet()) {
+				String text;
+				try {
+					text = call.getValue().get(bound + 3000, TimeUnit.MILLISECONDS);
+				} catch (TimeoutException e) {
+					text = "still waiting after " + (bound + 3000) + " ms";
+				}
+				String name = call.getKey();
+				if (name.startsWith("Delete")) {
+					expect(text.startsWith("answered ") && text.endsWith("\u5931\u8d25!"), name + ": " + text);
+				} else if (name.equals("getThumbnail")) {
+					same("answered null", text, name);
+				} else if (name.equals("list row")) {
+					same("answered ", text, name);
+				} else {
+					expect(text.contains(timedOut), name + ": " + text);
+				}
+			}
+		} finally {
+			pool.shutdownNow();
+			HttpUtil.BASE_URL = baseUrl;
+			listener.close();
+			for (Socket socket : held) {
+				socket.close();
+			}
+		}
 	}
 
 	private static void parse(String xml, org.xml.sax.ContentHandler handler) throws Exception {

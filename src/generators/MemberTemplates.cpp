@@ -101,7 +101,9 @@ constexpr TJoinedTemplate kFormDropDownSetUp(
     "\t\tfor(int i=0;i<$stem$Count;i++) { \n"
     "\t\t\t$name$_ShowText[i] = $stem$List.get(i).$refShowText$;\n"
     "\t\t}\n",
-    kDropDownAdapter, u"\t\t\t\t$cls$.set$Name$($stem$List.get(arg2)$refKey$); \n", kDropDownEnd);
+    kDropDownAdapter,
+    u"\t\t\t\tif ($stem$List.get(arg2) != null) $cls$.set$Name$($stem$List.get(arg2)$refKey$); \n",
+    kDropDownEnd);
 
 constexpr char16_t kEditBoxCheck[] =
     u"\t\t\t\t\t/*验证获取$comment$*/ \n"
@@ -164,8 +166,22 @@ constexpr char16_t kStoredPhoto[] =
     "\t\t} catch (Exception e) {\n"
     "\t\t\te.printStackTrace();\n"
     "\t\t}\n";
+// A stored reference that names no entry (0, "" or a deleted object) shows as an empty entry put
+// first, whose selection leaves the reference as it is.
 constexpr char16_t kDropDownPreFill[] =
-    u"\t\tfor (int i = 0; i < $stem$List.size(); i++) {\n"
+    u"\t\tfor (int i = 0; i <= $stem$List.size(); i++) {\n"
+    "\t\t\tif (i == $stem$List.size()) {\n"
+    "\t\t\t\t/*没有这个$comment$: 显示为空, 不选时保存原值*/\n"
+    "\t\t\t\t$stem$List.add(0, null);\n"
+    "\t\t\t\t$name$_adapter = new ArrayAdapter<String>(this, "
+    "android.R.layout.simple_spinner_item);\n"
+    "\t\t\t\t$name$_adapter.add(\"\");\n"
+    "\t\t\t\t$name$_adapter.addAll($name$_ShowText);\n"
+    "\t\t\t\t$name$_adapter.setDropDownViewResource("
+    "android.R.layout.simple_spinner_dropdown_item);\n"
+    "\t\t\t\tthis.spinner_$name$.setAdapter($name$_adapter);\n"
+    "\t\t\t\tbreak;\n"
+    "\t\t\t}\n"
     "\t\t\tif ($storedIsEntry$) {\n"
     "\t\t\t\tthis.spinner_$name$.setSelection(i);\n"
     "\t\t\t\tbreak;\n"

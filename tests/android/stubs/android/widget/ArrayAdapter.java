@@ -18,6 +18,7 @@ public class ArrayAdapter<T> extends BaseAdapter {
 
     public void add(T object) { throw new RuntimeException("Stub!"); }
     public void addAll(Collection<? extends T> collection) { throw new RuntimeException("Stub!"); }
+    public void addAll(T... items) { throw new RuntimeException("Stub!"); }
     public void insert(T object, int index) { throw new RuntimeException("Stub!"); }
     public void remove(T object) { throw new RuntimeException("Stub!"); }
     public void clear() { throw new RuntimeException("Stub!"); }

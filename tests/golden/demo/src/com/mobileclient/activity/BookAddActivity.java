@@ -101,7 +101,7 @@ public class BookAddActivity extends Activity {
 		spinner_bookType.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				book.setBookType(bookTypeList.get(arg2).getTypeId()); 
+				if (bookTypeList.get(arg2) != null) book.setBookType(bookTypeList.get(arg2).getTypeId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}

@@ -105,7 +105,7 @@ public class BookEditActivity extends Activity {
 		spinner_bookType.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				book.setBookType(bookTypeList.get(arg2).getTypeId()); 
+				if (bookTypeList.get(arg2) != null) book.setBookType(bookTypeList.get(arg2).getTypeId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -245,7 +245,17 @@ public class BookEditActivity extends Activity {
 		}
 		this.TV_barcode.setText(barcode);
 		this.ET_bookName.setText(book.getBookName());
-		for (int i = 0; i < bookTypeList.size(); i++) {
+		for (int i = 0; i <= bookTypeList.size(); i++) {
+			if (i == bookTypeList.size()) {
+				/*没有这个图书类别: 显示为空, 不选时保存原值*/
+				bookTypeList.add(0, null);
+				bookType_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				bookType_adapter.add("");
+				bookType_adapter.addAll(bookType_ShowText);
+				bookType_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_bookType.setAdapter(bookType_adapter);
+				break;
+			}
 			if (book.getBookType() == bookTypeList.get(i).getTypeId()) {
 				this.spinner_bookType.setSelection(i);
 				break;

@@ -93,7 +93,7 @@ public class LoanAddActivity extends Activity {
 		spinner_book.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				loan.setBook(bookList.get(arg2).getBarcode()); 
+				if (bookList.get(arg2) != null) loan.setBook(bookList.get(arg2).getBarcode()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -124,7 +124,7 @@ public class LoanAddActivity extends Activity {
 		spinner_reader.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				loan.setReader(readerList.get(arg2).getReaderNo()); 
+				if (readerList.get(arg2) != null) loan.setReader(readerList.get(arg2).getReaderNo()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}

@@ -100,7 +100,7 @@ public class LoanEditActivity extends Activity {
 		spinner_book.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				loan.setBook(bookList.get(arg2).getBarcode()); 
+				if (bookList.get(arg2) != null) loan.setBook(bookList.get(arg2).getBarcode()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -131,7 +131,7 @@ public class LoanEditActivity extends Activity {
 		spinner_reader.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				loan.setReader(readerList.get(arg2).getReaderNo()); 
+				if (readerList.get(arg2) != null) loan.setReader(readerList.get(arg2).getReaderNo()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -191,13 +191,33 @@ public class LoanEditActivity extends Activity {
 			return;
 		}
 		this.TV_loanId.setText(loanId+"");
-		for (int i = 0; i < bookList.size(); i++) {
+		for (int i = 0; i <= bookList.size(); i++) {
+			if (i == bookList.size()) {
+				/*没有这个借阅图书: 显示为空, 不选时保存原值*/
+				bookList.add(0, null);
+				book_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				book_adapter.add("");
+				book_adapter.addAll(book_ShowText);
+				book_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_book.setAdapter(book_adapter);
+				break;
+			}
 			if (loan.getBook().equals(bookList.get(i).getBarcode())) {
 				this.spinner_book.setSelection(i);
 				break;
 			}
 		}
-		for (int i = 0; i < readerList.size(); i++) {
+		for (int i = 0; i <= readerList.size(); i++) {
+			if (i == readerList.size()) {
+				/*没有这个借阅读者: 显示为空, 不选时保存原值*/
+				readerList.add(0, null);
+				reader_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				reader_adapter.add("");
+				reader_adapter.addAll(reader_ShowText);
+				reader_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_reader.setAdapter(reader_adapter);
+				break;
+			}
 			if (loan.getReader().equals(readerList.get(i).getReaderNo())) {
 				this.spinner_reader.setSelection(i);
 				break;

@@ -86,7 +86,7 @@ public class BadgeAddActivity extends Activity {
 		spinner_category.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				badge.setCategory(categoryList.get(arg2).getCategoryName()); 
+				if (categoryList.get(arg2) != null) badge.setCategory(categoryList.get(arg2).getCategoryName()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}

@@ -90,7 +90,7 @@ public class BadgeEditActivity extends Activity {
 		spinner_category.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				badge.setCategory(categoryList.get(arg2).getCategoryName()); 
+				if (categoryList.get(arg2) != null) badge.setCategory(categoryList.get(arg2).getCategoryName()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -146,7 +146,17 @@ public class BadgeEditActivity extends Activity {
 		}
 		this.TV_badgePic.setText(badgePic);
 		this.ET_label.setText(badge.getLabel());
-		for (int i = 0; i < categoryList.size(); i++) {
+		for (int i = 0; i <= categoryList.size(); i++) {
+			if (i == categoryList.size()) {
+				/*没有这个类别: 显示为空, 不选时保存原值*/
+				categoryList.add(0, null);
+				category_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				category_adapter.add("");
+				category_adapter.addAll(category_ShowText);
+				category_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_category.setAdapter(category_adapter);
+				break;
+			}
 			if (badge.getCategory().equals(categoryList.get(i).getCategoryName())) {
 				this.spinner_category.setSelection(i);
 				break;

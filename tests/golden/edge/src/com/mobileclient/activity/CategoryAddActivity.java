@@ -88,7 +88,7 @@ public class CategoryAddActivity extends Activity {
 		spinner_parent.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				category.setParent(parentList.get(arg2).getCategoryName()); 
+				if (parentList.get(arg2) != null) category.setParent(parentList.get(arg2).getCategoryName()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}

@@ -92,7 +92,7 @@ public class CategoryEditActivity extends Activity {
 		spinner_parent.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				category.setParent(parentList.get(arg2).getCategoryName()); 
+				if (parentList.get(arg2) != null) category.setParent(parentList.get(arg2).getCategoryName()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -171,7 +171,17 @@ public class CategoryEditActivity extends Activity {
 			return;
 		}
 		this.TV_categoryName.setText(categoryName);
-		for (int i = 0; i < parentList.size(); i++) {
+		for (int i = 0; i <= parentList.size(); i++) {
+			if (i == parentList.size()) {
+				/*没有这个上级类别: 显示为空, 不选时保存原值*/
+				parentList.add(0, null);
+				parent_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				parent_adapter.add("");
+				parent_adapter.addAll(parent_ShowText);
+				parent_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_parent.setAdapter(parent_adapter);
+				break;
+			}
 			if (category.getParent().equals(parentList.get(i).getCategoryName())) {
 				this.spinner_parent.setSelection(i);
 				break;

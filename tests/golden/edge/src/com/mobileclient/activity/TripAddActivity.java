@@ -121,7 +121,7 @@ public class TripAddActivity extends Activity {
 		spinner_fromCity.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				trip.setFromCity(cityList.get(arg2).getCityId()); 
+				if (cityList.get(arg2) != null) trip.setFromCity(cityList.get(arg2).getCityId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -152,7 +152,7 @@ public class TripAddActivity extends Activity {
 		spinner_toCity.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				trip.setToCity(toCityList.get(arg2).getCityId()); 
+				if (toCityList.get(arg2) != null) trip.setToCity(toCityList.get(arg2).getCityId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -183,7 +183,7 @@ public class TripAddActivity extends Activity {
 		spinner_city.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				trip.setCity(city2List.get(arg2).getCityId()); 
+				if (city2List.get(arg2) != null) trip.setCity(city2List.get(arg2).getCityId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}

@@ -125,7 +125,7 @@ public class TripEditActivity extends Activity {
 		spinner_fromCity.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				trip.setFromCity(cityList.get(arg2).getCityId()); 
+				if (cityList.get(arg2) != null) trip.setFromCity(cityList.get(arg2).getCityId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -156,7 +156,7 @@ public class TripEditActivity extends Activity {
 		spinner_toCity.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				trip.setToCity(toCityList.get(arg2).getCityId()); 
+				if (toCityList.get(arg2) != null) trip.setToCity(toCityList.get(arg2).getCityId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -187,7 +187,7 @@ public class TripEditActivity extends Activity {
 		spinner_city.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				trip.setCity(city2List.get(arg2).getCityId()); 
+				if (city2List.get(arg2) != null) trip.setCity(city2List.get(arg2).getCityId()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -350,19 +350,49 @@ public class TripEditActivity extends Activity {
 			return;
 		}
 		this.TV_tripNo.setText(tripNo);
-		for (int i = 0; i < cityList.size(); i++) {
+		for (int i = 0; i <= cityList.size(); i++) {
+			if (i == cityList.size()) {
+				/*没有这个出发城市: 显示为空, 不选时保存原值*/
+				cityList.add(0, null);
+				fromCity_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				fromCity_adapter.add("");
+				fromCity_adapter.addAll(fromCity_ShowText);
+				fromCity_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_fromCity.setAdapter(fromCity_adapter);
+				break;
+			}
 			if (trip.getFromCity() == cityList.get(i).getCityId()) {
 				this.spinner_fromCity.setSelection(i);
 				break;
 			}
 		}
-		for (int i = 0; i < toCityList.size(); i++) {
+		for (int i = 0; i <= toCityList.size(); i++) {
+			if (i == toCityList.size()) {
+				/*没有这个到达城市: 显示为空, 不选时保存原值*/
+				toCityList.add(0, null);
+				toCity_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				toCity_adapter.add("");
+				toCity_adapter.addAll(toCity_ShowText);
+				toCity_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_toCity.setAdapter(toCity_adapter);
+				break;
+			}
 			if (trip.getToCity() == toCityList.get(i).getCityId()) {
 				this.spinner_toCity.setSelection(i);
 				break;
 			}
 		}
-		for (int i = 0; i < city2List.size(); i++) {
+		for (int i = 0; i <= city2List.size(); i++) {
+			if (i == city2List.size()) {
+				/*没有这个: 显示为空, 不选时保存原值*/
+				city2List.add(0, null);
+				city_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				city_adapter.add("");
+				city_adapter.addAll(city_ShowText);
+				city_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_city.setAdapter(city_adapter);
+				break;
+			}
 			if (trip.getCity() == city2List.get(i).getCityId()) {
 				this.spinner_city.setSelection(i);
 				break;

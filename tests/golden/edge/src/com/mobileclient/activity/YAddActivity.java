@@ -94,7 +94,7 @@ public class YAddActivity extends Activity {
 		spinner_p.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				y.setP(profileList.get(arg2).getTrip()); 
+				if (profileList.get(arg2) != null) y.setP(profileList.get(arg2).getTrip()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -125,7 +125,7 @@ public class YAddActivity extends Activity {
 		spinner_x.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				y.setX(xList.get(arg2).getA()); 
+				if (xList.get(arg2) != null) y.setX(xList.get(arg2).getA()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}

@@ -98,7 +98,7 @@ public class YEditActivity extends Activity {
 		spinner_p.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				y.setP(profileList.get(arg2).getTrip()); 
+				if (profileList.get(arg2) != null) y.setP(profileList.get(arg2).getTrip()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -129,7 +129,7 @@ public class YEditActivity extends Activity {
 		spinner_x.setOnItemSelectedListener(new OnItemSelectedListener() {
 			@Override
 			public void onItemSelected(AdapterView<?> arg0, View arg1,int arg2, long arg3) {
-				y.setX(xList.get(arg2).getA()); 
+				if (xList.get(arg2) != null) y.setX(xList.get(arg2).getA()); 
 			}
 			@Override
 			public void onNothingSelected(AdapterView<?> arg0) {}
@@ -180,13 +180,33 @@ public class YEditActivity extends Activity {
 			return;
 		}
 		this.TV_b.setText(b);
-		for (int i = 0; i < profileList.size(); i++) {
+		for (int i = 0; i <= profileList.size(); i++) {
+			if (i == profileList.size()) {
+				/*没有这个档案: 显示为空, 不选时保存原值*/
+				profileList.add(0, null);
+				p_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				p_adapter.add("");
+				p_adapter.addAll(p_ShowText);
+				p_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_p.setAdapter(p_adapter);
+				break;
+			}
 			if (y.getP().equals(profileList.get(i).getTrip())) {
 				this.spinner_p.setSelection(i);
 				break;
 			}
 		}
-		for (int i = 0; i < xList.size(); i++) {
+		for (int i = 0; i <= xList.size(); i++) {
+			if (i == xList.size()) {
+				/*没有这个@某: 显示为空, 不选时保存原值*/
+				xList.add(0, null);
+				x_adapter = new ArrayAdapter<String>(this, android.R.layout.simple_spinner_item);
+				x_adapter.add("");
+				x_adapter.addAll(x_ShowText);
+				x_adapter.setDropDownViewResource(android.R.layout.simple_spinner_dropdown_item);
+				this.spinner_x.setAdapter(x_adapter);
+				break;
+			}
 			if (y.getX() == xList.get(i).getA()) {
 				this.spinner_x.setSelection(i);
 				break;

@@ -1,6 +1,7 @@
 // quillmere-cli: what generate prints and its exit statuses, init-store and its refusals.
 
 #include "Models.h"
+#include "generation/ModelChecks.h"
 #include "store/ModelFile.h"
 
 using testing::runCli;
@@ -40,6 +41,12 @@ class CommandLineTest : public QObject {
             << QStringList{"generate", "--model", "m.json", "--project", "A"} << 2;
         QTest::newRow("import two files") << QStringList{"import", "a.json", "b.json"} << 2;
         QTest::newRow("export no project") << QStringList{"export"} << 2;
+        QTest::newRow("package of one segment")
+            << QStringList{"generate", "--project", "Twice", "--package", "library"} << 2;
+        QTest::newRow("package with a keyword")
+            << QStringList{"generate", "--project", "Twice", "--package", "com.new.lib"} << 2;
+        QTest::newRow("package segment with a dash")
+            << QStringList{"generate", "--project", "Twice", "--package", "com.my-lib"} << 2;
         QTest::newRow("port out of range")
             << QStringList{"serve", "--project", "Twice", "--port", "65536"} << 2;
         QTest::newRow("import, no store")
@@ -78,6 +85,40 @@ class CommandLineTest : public QObject {
         QCOMPARE(testing::readAll(app.path() + "/projects.db"), storeBefore);
         QVERIFY(!QFile::exists(app.path() + "/none.db"));
         QCOMPARE(QFileInfo(app.path() + "/empty.db").size(), 0);
+    }
+
+    // Each project of a store is its own app: the default ids differ (also for names that differ
+    // only in case, or that hold no ASCII), --package replaces the id, and the launcher shows the
+    // project's name.
+    void eachProjectIsItsOwnApp() {
+        testing::TempAppFolder app;
+        const QStringList names = {"Lib", "lib", "图书", "图书 2"};
+        {
+            testing::TempStore store;
+            for (const QString& name : names) {
+                testing::seedModel(testing::ProjectBuilder(name).build());
+            }
+            TDbHelper::CloseConnection();
+            QVERIFY(QFile::copy(store.path(), app.path() + "/projects.db"));
+        }
+        const QRegularExpression idLine("applicationId = '([^']*)'");
+        QStringList ids;
+        for (const QString& name : names) {
+            QCOMPARE(runCli({"generate", "--project", name, "--home", app.path()}).exitCode, 0);
+            const QString gradle = testing::readAll(app.output(name) + "/build.gradle");
+            const QString id = idLine.match(gradle).captured(1);
+            QVERIFY2(FindApplicationIdProblem(id).isEmpty(), qPrintable(id));
+            QVERIFY2(!ids.contains(id), qPrintable(id));
+            ids << id;
+            QVERIFY(testing::readAll(app.output(name) + "/AndroidManifest.xml")
+                        .contains(("android:label=\"" + name + "\"").toUtf8()));
+        }
+        QCOMPARE(runCli({"generate", "--project", "Lib", "--home", app.path(), "--package",
+                         "org.example.library_2"})
+                     .exitCode,
+                 0);
+        QCOMPARE(idLine.match(testing::readAll(app.output("Lib") + "/build.gradle")).captured(1),
+                 QString("org.example.library_2"));
     }
 
     // init-store makes an empty store once; --demo refuses any existing file, store or not.

@@ -38,6 +38,29 @@ class RulesTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The application id: the rule's edges, and the default that differs for names that differ
+    // in case, in a character beyond ASCII or in an underscore that looks like an encoding.
+    void applicationIds() {
+        for (const char* valid : {"com.example.library", "a.b", "Com.My_App2.x_"}) {
+            QVERIFY2(FindApplicationIdProblem(valid).isEmpty(), valid);
+        }
+        for (const char* invalid : {"", "library", "com.", ".com.a", "com..a", "com.2a", "com._a",
+                                    "com.a-b", "com.a b", "com.int.x", "com.图书"}) {
+            QVERIFY2(FindApplicationIdProblem(invalid).contains(QString("\"%1\"").arg(invalid)),
+                     invalid);
+        }
+        const QStringList names = {"Lib", "lib", "lib_004c", "图书", "图书 2", "a.b", "A"};
+        QSet<QString> ids;
+        for (const QString& name : names) {
+            const QString id = DefaultApplicationId(name);
+            QVERIFY2(FindApplicationIdProblem(id).isEmpty(), qPrintable(id));
+            ids.insert(id);
+        }
+        QCOMPARE(ids.size(), names.size());
+        QCOMPARE(DefaultApplicationId("图书管理"),
+                 QString("com.mobileclient.p_56fe_4e66_7ba1_7406"));
+    }
+
     void namesAndTextsThatCanNeverWorkAreRefused_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");

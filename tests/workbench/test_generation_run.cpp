@@ -1,6 +1,6 @@
-// Generation runs started from the main window: the pre-run box, the progress log, the check
-// notices, the completion box with the output folder, a run that stops on an error, a run
-// refused over a shared project name, and closing the window during a run.
+// Generation runs started from the main window: the package name, the pre-run box, the progress
+// log, the check notices, the completion box with the output folder, a run that stops on an
+// error, a run refused over a shared project name, and closing the window during a run.
 
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -58,6 +58,27 @@ class TestGenerationRun : public QObject {
         QCOMPARE(bench.prompts.folders, QStringList{folder});
         QCOMPARE(bench.prompts.confirmations, QStringList{kKeptPreRunBox});
         QVERIFY(bench.prompts.messages.isEmpty());
+    }
+
+    // 设置包名 sets the selected project's application id: an id the rule refuses is named in a
+    // box and changes nothing; an accepted one is what the project's next run writes.
+    void packageNameIsTheSelectedProjectsApplicationId() {
+        TempAppFolder app;
+        Bench bench;
+        addProject("Lib");
+        bench.open(app.path());
+        QAction* setPackage = bench.action("设置包名(&S)");
+        bench.prompts.answers = QStringList{"library"};
+        setPackage->trigger();
+        QVERIFY(bench.prompts.inputs.last().endsWith("|com.mobileclient.p_004cib"));
+        QVERIFY2(bench.prompts.lastMessage().startsWith("包名\"library\"不能用作安卓应用标识"),
+                 qPrintable(bench.prompts.lastMessage()));
+        bench.prompts.answers = QStringList{"org.example.lib"};
+        setPackage->trigger();
+        QVERIFY(bench.prompts.inputs.last().endsWith("|com.mobileclient.p_004cib"));
+        runAndWait(bench);
+        QVERIFY(testing::readAll(app.output("Lib") + "/build.gradle")
+                    .contains("applicationId = 'org.example.lib'"));
     }
 
     // Two projects of one name would share projects/<name>: a run of either is refused, from

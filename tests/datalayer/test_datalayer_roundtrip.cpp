@@ -1,8 +1,8 @@
 // The generated data layer against the development server: the demo project is generated with
-// quillmere-cli, its domain classes, services, list handlers and list adapters are compiled at
-// Java 8 level together with the template project's HttpUtil and ImageService (and stand-ins
-// in tests/datalayer/java/stubs for the few Android classes the adapters use), and
-// tests/datalayer/java/roundtrip drives them against `quillmere-cli serve` on a fresh data file:
+// quillmere-cli, its domain classes, services, list handlers, list adapters and the book detail
+// screen are compiled at Java 8 level together with the template project's HttpUtil and
+// ImageService (and stand-ins in tests/datalayer/java/stubs for the few Android classes they
+// use), and tests/datalayer/java/roundtrip drives them against `quillmere-cli serve` on a fresh data file:
 // the three commands of the README.
 
 #include <QDirIterator>
@@ -79,6 +79,7 @@ void DataLayerRoundTripTest::generatedClientSpeaksTheServerProtocol() {
     for (const char* package : {"domain", "service", "handler", "util"}) {
         clientSources += javaFilesBelow(app.output(project) + "/src/com/mobileclient/" + package);
     }
+    clientSources += app.output(project) + "/src/com/mobileclient/activity/BookDetailActivity.java";
     QTemporaryDir work;
     QVERIFY(work.isValid());
     const QString clientClasses = work.filePath(QStringLiteral("classes/client"));

@@ -27,12 +27,16 @@ import org.xml.sax.InputSource;
 import org.xml.sax.XMLReader;
 
 import android.content.Context;
+import android.content.Intent;
 import android.graphics.Bitmap;
 import android.view.LayoutInflater;
+import android.os.Bundle;
 import android.view.View;
 import android.widget.ImageView;
 import android.widget.TextView;
+import android.widget.Toast;
 
+import com.mobileclient.activity.BookDetailActivity;
 import com.mobileclient.activity.R;
 import com.mobileclient.domain.Book;
 import com.mobileclient.domain.BookType;
@@ -69,6 +73,7 @@ public final class RoundTrip {
 	private static final String PUBLISHED = "2024-03-05 10:20:30.0";
 	private static final String DONE = "\u6210\u529f!"; // ends every answer of a saved change
 	private static final String DELETE_FAILED = "\u56fe\u4e66\u4fe1\u606f\u5220\u9664\u5931\u8d25!";
+	private static final String BOOK_GONE = "\u56fe\u4e66\u4fe1\u606f\u4e0d\u5b58\u5728, \u53ef\u80fd\u5df2\u88ab\u5220\u9664!";
 
 	private final File pictures;
 	private final byte[] picture;
@@ -101,7 +106,8 @@ public final class RoundTrip {
 		run("list adapter shows a referenced name", this::adapterShowsReference);
 		run("an empty text reaches the list screen as the empty text", this::emptyTextReachesList);
 		run("an empty element gives a text the empty text, others keep theirs", RoundTrip::emptyElements);
-		run("a row whose reference names no object shows it empty", this::rowWithoutReferencedObject);
+		run("a row and a detail screen whose reference names no object show it empty",
+				this::referenceToNoObject);
 		run("a missing picture shows noimage and the other rows load", this::missingPictureInList);
 		run("a silent server holds no call beyond the timeouts", this::silentServer);
 		run("server addresses typed in the settings", RoundTrip::serverAddresses);
@@ -353,9 +359,24 @@ public final class RoundTrip {
 		return values;
 	}
 
+	/* The book detail screen, created and started as Android does for the list's tap on the book. */
+	private static BookDetailActivity detailScreen(String barcode) {
+		Bundle extras = new Bundle();
+		extras.putString("barcode", barcode);
+		BookDetailActivity screen = new BookDetailActivity();
+		screen.setIntent(new Intent().putExtras(extras));
+		screen.onCreate(null);
+		return screen;
+	}
+
+	private static CharSequence shownIn(android.app.Activity screen, int id) {
+		return ((TextView) screen.findViewById(id)).getText();
+	}
+
 	/* The add screen sends bookType 0 while its drop-down is empty; a deleted type is a key the
-	   server no longer knows. Both show as the empty text, as the detail screen's get answers null. */
-	private void rowWithoutReferencedObject() throws Exception {
+	   server no longer knows. Both show as the empty text in a list row and on the detail screen;
+	   the detail screen of a book deleted meanwhile says so and closes. */
+	private void referenceToNoObject() throws Exception {
 		Book book = book("B-100", "No type", 0, PUBLISHED);
 		saved(new BookService().AddBook(book), "add with bookType 0");
 		Book listed = new BookService().QueryBook(null).stream()
@@ -368,7 +389,15 @@ public final class RoundTrip {
 			same("", ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType " + key);
 			same("No type", ((TextView) row.findViewById(R.id.tv_bookName)).getText(), "bookName");
 		}
+		Toast.shown.clear();
+		BookDetailActivity detail = detailScreen("B-100");
+		expect(!detail.isFinishing(), "the detail screen closed: " + Toast.shown);
+		same("", shownIn(detail, R.id.TV_bookType), "the detail's bookType");
+		same("No type", shownIn(detail, R.id.TV_bookName), "the detail's bookName");
 		saved(new BookService().DeleteBook("B-100"), "delete");
+		detail = detailScreen("B-100");
+		expect(detail.isFinishing(), "the detail screen of the deleted book stays open");
+		same(Arrays.asList(BOOK_GONE), Toast.shown, "what it shows");
 	}
 
 	private void missingPictureInList() throws Exception {
@@ -452,6 +481,10 @@ public final class RoundTrip {
 		row.put("bookName", "x");
 		row.put("bookType", 1);
 		row.put("price", 1f);
+		calls.put("detail screen", () -> {
+			BookDetailActivity screen = detailScreen("B-9");
+			return screen.isFinishing() ? Toast.shown.get(Toast.shown.size() - 1).toString() : "open";
+		});
 		calls.put("list row", () -> "" + ((TextView) bookRow(row).findViewById(R.id.tv_bookType)).getText());
 		long bound = 2L * HttpUtil.TIMEOUT_MS + 2000;
 		ExecutorService pool = Executors.newFixedThreadPool(calls.size());

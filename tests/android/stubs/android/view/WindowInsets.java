@@ -1,7 +1,7 @@
 package android.view;
 
 public final class WindowInsets {
-    WindowInsets() { throw new RuntimeException("Stub!"); }
+    public WindowInsets(WindowInsets src) { throw new RuntimeException("Stub!"); }
 
     public int getSystemWindowInsetLeft() { throw new RuntimeException("Stub!"); }
     public int getSystemWindowInsetTop() { throw new RuntimeException("Stub!"); }

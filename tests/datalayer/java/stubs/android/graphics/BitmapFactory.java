@@ -9,6 +9,10 @@ public class BitmapFactory {
 		public int outHeight;
 	}
 
+	public static Bitmap decodeByteArray(byte[] data, int offset, int length) {
+		return decodeByteArray(data, offset, length, null);
+	}
+
 	public static Bitmap decodeByteArray(byte[] data, int offset, int length, Options opts) {
 		boolean png = length >= 4 && data[offset] == (byte) 0x89 && data[offset + 1] == 'P'
 				&& data[offset + 2] == 'N' && data[offset + 3] == 'G';

@@ -3,15 +3,23 @@ package android.view;
 import java.util.HashMap;
 import java.util.Map;
 
+import android.widget.Button;
 import android.widget.ImageView;
 import android.widget.TextView;
 
 /*
- * A row view whose children are made on first lookup: ids from IMAGE_ID_BASE up are image
- * views, smaller ids text views.
+ * A view whose children are made on first lookup: ids from BUTTON_ID_BASE up are buttons, from
+ * IMAGE_ID_BASE up image views, smaller ids text views.
  */
 public class View {
 	public static final int IMAGE_ID_BASE = 0x7f020000;
+	public static final int BUTTON_ID_BASE = 0x7f050000;
+
+	public interface OnClickListener {
+		void onClick(View v);
+	}
+
+	private OnClickListener onClick;
 
 	private final Map<Integer, View> children = new HashMap<Integer, View>();
 	private Object tag;
@@ -19,7 +27,7 @@ public class View {
 	public View findViewById(int id) {
 		View child = children.get(id);
 		if (child == null) {
-			child = id >= IMAGE_ID_BASE ? new ImageView() : new TextView();
+			child = id >= BUTTON_ID_BASE ? new Button() : id >= IMAGE_ID_BASE ? new ImageView() : new TextView();
 			children.put(id, child);
 		}
 		return child;
@@ -31,5 +39,9 @@ public class View {
 
 	public Object getTag() {
 		return tag;
+	}
+
+	public void setOnClickListener(OnClickListener l) {
+		onClick = l;
 	}
 }

@@ -1,0 +1,4 @@
+package android.widget;
+
+public class Button extends TextView {
+}

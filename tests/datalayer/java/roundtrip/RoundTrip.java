@@ -425,9 +425,10 @@ public final class RoundTrip {
 	}
 
 	/*
-	 * Every call of the services, a picture and an upload against a listener that accepts and never
-	 * answers, all at once: each returns within the connect and the read timeout plus 2 s, with a
-	 * text a screen can show (the read timeout named), or the text or picture it shows for a failure.
+	 * Every call of the services, a picture, an upload, a list row and the detail screen against a
+	 * listener that accepts and never answers, and a picture from a server that trickles it, all at
+	 * once: each returns within the connect and the read timeout plus 2 s, with a text a screen can
+	 * show (the timeout named), or the text or picture it shows for a failure.
 	 */
 	private void silentServer() throws Exception {
 		List<Socket> held = Collections.synchronizedList(new ArrayList<Socket>());
@@ -442,6 +443,7 @@ public final class RoundTrip {
 			}
 		});
 		acceptor.start();
+		ServerSocket trickling = tricklingServer();
 		String baseUrl = HttpUtil.BASE_URL;
 		HttpUtil.BASE_URL = "http://127.0.0.1:" + listener.getLocalPort() + "/JavaWebProject/";
 		Map<String, Answer> calls = new java.util.LinkedHashMap<>();
@@ -481,6 +483,8 @@ public final class RoundTrip {
 		row.put("bookName", "x");
 		row.put("bookType", 1);
 		row.put("price", 1f);
+		calls.put("trickled picture", () -> "" + ImageService.getImage(
+				"http://127.0.0.1:" + trickling.getLocalPort() + "/JavaWebProject/upload/a.png").length);
 		calls.put("detail screen", () -> {
 			BookDetailActivity screen = detailScreen("B-9");
 			return screen.isFinishing() ? Toast.shown.get(Toast.shown.size() - 1).toString() : "open";
@@ -526,10 +530,32 @@ public final class RoundTrip {
 			pool.shutdownNow();
 			HttpUtil.BASE_URL = baseUrl;
 			listener.close();
+			trickling.close();
 			for (Socket socket : held) {
 				socket.close();
 			}
 		}
+	}
+
+	/* A server that starts an answer at once and then sends a byte a second: every read succeeds
+	   within the read timeout, yet the answer never completes. */
+	private static ServerSocket tricklingServer() throws Exception {
+		ServerSocket listener = new ServerSocket(0, 10, InetAddress.getLoopbackAddress());
+		Thread server = new Thread(() -> {
+			try (Socket socket = listener.accept()) {
+				socket.getOutputStream().write(
+						"HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n".getBytes("UTF-8"));
+				for (int i = 0; i < 100; i++) {
+					Thread.sleep(1000);
+					socket.getOutputStream().write(' ');
+				}
+			} catch (Exception stopped) {
+				// the client gave up, or the test is over
+			}
+		});
+		server.setDaemon(true);
+		server.start();
+		return listener;
 	}
 
 	private static void parse(String xml, org.xml.sax.ContentHandler handler) throws Exception {

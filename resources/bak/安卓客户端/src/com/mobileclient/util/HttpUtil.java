@@ -37,8 +37,11 @@ public class HttpUtil {
 			"/sdcard/mobileclient/pictures");
 
 	/* The connect timeout and the read timeout of every request. The screens wait for their
-	   requests, so this bounds how long a screen waits for a silent or unreachable server. */
+	   requests, so this bounds how long a screen waits for a silent or unreachable server. An
+	   answer still arriving after both (a server that trickles it) is given up. */
 	public static final int TIMEOUT_MS = 5000;
+	/* When the answer to the request this thread opened last must be in. */
+	private static final ThreadLocal<Long> DEADLINE = new ThreadLocal<Long>();
 
 	/* A refusal (400-499) of a form; its message is the server's reason. */
 	public static class RefusedException extends IOException {
@@ -259,6 +262,7 @@ public class HttpUtil {
 		connection.setConnectTimeout(TIMEOUT_MS);
 		connection.setReadTimeout(TIMEOUT_MS);
 		connection.setUseCaches(false);
+		DEADLINE.set(System.currentTimeMillis() + 2L * TIMEOUT_MS);
 		return connection;
 	}
 
@@ -271,7 +275,14 @@ public class HttpUtil {
 		InputStream in = connection.getInputStream();
 		try {
 			ByteArrayOutputStream body = new ByteArrayOutputStream();
-			copy(in, body);
+			byte[] buffer = new byte[8192];
+			int count;
+			while ((count = in.read(buffer)) != -1) {
+				body.write(buffer, 0, count);
+				if (System.currentTimeMillis() > DEADLINE.get()) {
+					throw new SocketTimeoutException("No whole answer within " + 2 * TIMEOUT_MS + " ms");
+				}
+			}
 			return body.toByteArray();
 		} finally {
 			in.close();

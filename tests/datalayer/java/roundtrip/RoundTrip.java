@@ -426,9 +426,10 @@ public final class RoundTrip {
 
 	/*
 	 * Every call of the services, a picture, an upload, a list row and the detail screen against a
-	 * listener that accepts and never answers, and a picture from a server that trickles it, all at
-	 * once: each returns within the connect and the read timeout plus 2 s, with a text a screen can
-	 * show (the timeout named), or the text or picture it shows for a failure.
+	 * listener that accepts and never answers, nor reads a large form or upload (more than the
+	 * socket buffers take), and a picture from a server that trickles it, all at once: each
+	 * returns within the connect and the read timeout plus 2 s, with a text a screen can show (the
+	 * timeout named), or the text or picture it shows for a failure.
 	 */
 	private void silentServer() throws Exception {
 		List<Socket> held = Collections.synchronizedList(new ArrayList<Socket>());
@@ -477,6 +478,13 @@ public final class RoundTrip {
 		calls.put("DeleteLoan", () -> loans.DeleteLoan(1));
 		calls.put("GetLoan", () -> "" + loans.GetLoan(1));
 		calls.put("uploadFile", () -> HttpUtil.uploadFile("cover.png"));
+		byte[] large = new byte[6 << 20];
+		Arrays.fill(large, (byte) 'x');
+		Files.write(new File(pictures, "large.png").toPath(), large);
+		calls.put("uploadFile of 6 MiB", () -> HttpUtil.uploadFile("large.png"));
+		Book longBook = book("B-9", "x", 1, PUBLISHED);
+		longBook.setIntroduction(new String(large, "US-ASCII"));
+		calls.put("AddBook of 6 MiB", () -> books.AddBook(longBook));
 		calls.put("getThumbnail", () -> "" + ImageService.getThumbnail(HttpUtil.BASE_URL + "upload/a.png", 100));
 		Map<String, Object> row = new HashMap<>();
 		row.put("barcode", "B-9");

@@ -15,6 +15,8 @@ import java.net.URISyntaxException;
 import java.net.URL;
 import java.net.URLEncoder;
 import java.util.Map;
+import java.util.Timer;
+import java.util.TimerTask;
 import java.util.UUID;
 
 /*
@@ -37,11 +39,39 @@ public class HttpUtil {
 			"/sdcard/mobileclient/pictures");
 
 	/* The connect timeout and the read timeout of every request. The screens wait for their
-	   requests, so this bounds how long a screen waits for a silent or unreachable server. An
-	   answer still arriving after both (a server that trickles it) is given up. */
+	   requests, so this bounds how long a screen waits for a silent or unreachable server. A
+	   request still running after both (a server that does not take a form or a picture sent
+	   to it, or trickles its answer) is given up. */
 	public static final int TIMEOUT_MS = 5000;
 	/* When the answer to the request this thread opened last must be in. */
 	private static final ThreadLocal<Long> DEADLINE = new ThreadLocal<Long>();
+	/* Disconnects a request whose body is still being written, or whose answer has not begun,
+	   at its deadline: the read timeout does not cover writing. */
+	private static final Timer WATCHDOG = new Timer("HttpUtil deadline", true);
+
+	/* Disconnects a request at its deadline, remembering that it did. */
+	private static class Expiry extends TimerTask {
+		private final HttpURLConnection connection;
+		volatile boolean fired;
+
+		Expiry(HttpURLConnection connection) {
+			this.connection = connection;
+		}
+
+		public void run() {
+			fired = true;
+			try {
+				connection.disconnect();
+			} catch (RuntimeException e) {
+				e.printStackTrace(); // the watchdog must go on for the other requests
+			}
+		}
+	}
+
+	/* Writes a request body. */
+	private interface Body {
+		void writeTo(OutputStream out) throws IOException;
+	}
 
 	/* A refusal (400-499) of a form; its message is the server's reason. */
 	public static class RefusedException extends IOException {
@@ -72,21 +102,17 @@ public class HttpUtil {
 	 */
 	public static byte[] SendPostRequest(String url, Map<String, String> params, String encoding)
 			throws Exception {
-		byte[] body = formBody(params, encoding).getBytes("US-ASCII");
+		final byte[] body = formBody(params, encoding).getBytes("US-ASCII");
 		HttpURLConnection connection = open(url);
 		try {
-			connection.setRequestMethod("POST");
-			connection.setDoOutput(true);
 			connection.setRequestProperty("Content-Type",
 					"application/x-www-form-urlencoded; charset=" + encoding);
 			connection.setFixedLengthStreamingMode(body.length);
-			OutputStream out = connection.getOutputStream();
-			try {
-				out.write(body);
-			} finally {
-				out.close();
-			}
-			int status = connection.getResponseCode();
+			int status = post(connection, new Body() {
+				public void writeTo(OutputStream out) throws IOException {
+					out.write(body);
+				}
+			});
 			if (isRefusal(status)) {
 				throw new RefusedException(
 						new String(refusalReason(connection, status, encoding), encoding));
@@ -122,30 +148,27 @@ public class HttpUtil {
 
 	private static byte[] postFile(File file) throws IOException {
 		String boundary = "----mobileclient" + UUID.randomUUID().toString().replace("-", "");
-		String head = "--" + boundary + "\r\n"
+		final String head = "--" + boundary + "\r\n"
 				+ "Content-Disposition: form-data; name=\"file\"; filename=\""
 				+ file.getName().replace("\"", "%22") + "\"\r\n"
 				+ "Content-Type: application/octet-stream\r\n\r\n";
-		String tail = "\r\n--" + boundary + "--\r\n";
+		final String tail = "\r\n--" + boundary + "--\r\n";
 		// Opened before the request starts: a missing file must not reach the server as a
 		// truncated upload.
-		InputStream in = new FileInputStream(file);
+		final InputStream in = new FileInputStream(file);
 		try {
 			HttpURLConnection connection = open(BASE_URL + "upload");
 			try {
-				connection.setRequestMethod("POST");
-				connection.setDoOutput(true);
 				connection.setRequestProperty("Content-Type",
 						"multipart/form-data; boundary=" + boundary);
 				connection.setChunkedStreamingMode(0);
-				OutputStream out = connection.getOutputStream();
-				try {
-					out.write(head.getBytes("UTF-8"));
-					copy(in, out);
-					out.write(tail.getBytes("UTF-8"));
-				} finally {
-					out.close();
-				}
+				post(connection, new Body() {
+					public void writeTo(OutputStream out) throws IOException {
+						out.write(head.getBytes("UTF-8"));
+						copy(in, out);
+						out.write(tail.getBytes("UTF-8"));
+					}
+				});
 				return readResponse(connection);
 			} finally {
 				connection.disconnect();
@@ -153,6 +176,40 @@ public class HttpUtil {
 		} finally {
 			in.close();
 		}
+	}
+
+	/*
+	 * POSTs the body on the connection and answers the response status. A request that has not
+	 * sent its body and got the status by its deadline is disconnected then and throws a
+	 * SocketTimeoutException.
+	 */
+	private static int post(HttpURLConnection connection, Body body) throws IOException {
+		Expiry expiry = new Expiry(connection);
+		WATCHDOG.schedule(expiry, Math.max(0, DEADLINE.get() - System.currentTimeMillis()));
+		try {
+			connection.setRequestMethod("POST");
+			connection.setDoOutput(true);
+			OutputStream out = connection.getOutputStream();
+			try {
+				body.writeTo(out);
+			} finally {
+				out.close();
+			}
+			// A body cut off by a disconnect may seem written, and asking a disconnected request
+			// for its status would send it again.
+			if (!expiry.fired) {
+				int status = connection.getResponseCode();
+				if (expiry.cancel()) {
+					return status;
+				}
+			}
+		} catch (IOException | RuntimeException e) {
+			// What a disconnect in the middle of a request throws differs between platforms.
+			if (expiry.cancel()) {
+				throw e;
+			}
+		}
+		throw new SocketTimeoutException("Not sent and answered within " + 2 * TIMEOUT_MS + " ms");
 	}
 
 	private static String formBody(Map<String, String> params, String encoding)
@@ -177,16 +234,9 @@ public class HttpUtil {
 	private static byte[] refusalReason(HttpURLConnection connection, int status, String encoding)
 			throws IOException {
 		InputStream in = connection.getErrorStream();
-		ByteArrayOutputStream body = new ByteArrayOutputStream();
-		if (in != null) {
-			try {
-				copy(in, body);
-			} finally {
-				in.close();
-			}
-		}
-		if (body.size() > 0) {
-			return body.toByteArray();
+		byte[] body = in == null ? new byte[0] : readWhole(in);
+		if (body.length > 0) {
+			return body;
 		}
 		String statusLine = "HTTP " + status + " " + connection.getResponseMessage();
 		return statusLine.trim().getBytes(encoding);
@@ -272,7 +322,11 @@ public class HttpUtil {
 		if (status < 200 || status > 299) {
 			throw new StatusException(status, connection.getURL());
 		}
-		InputStream in = connection.getInputStream();
+		return readWhole(connection.getInputStream());
+	}
+
+	/* The stream's bytes up to its end, which must come by the request's deadline; closes it. */
+	private static byte[] readWhole(InputStream in) throws IOException {
 		try {
 			ByteArrayOutputStream body = new ByteArrayOutputStream();
 			byte[] buffer = new byte[8192];

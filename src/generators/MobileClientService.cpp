@@ -107,7 +107,8 @@ void printQuery(TPrinter& printer, const TClassCode& code, const TVars& classVar
 void printDelete(TPrinter& printer, const TVars& keyed) {
     TVars vars(&keyed);
     vars.set(u"action", QStringLiteral("delete"))
-        .set(u"onFailure", Format(u"return \"$friendText$信息删除失败!\"", keyed));
+        .set(u"onFailure",
+             Format(u"return \"$friendText$信息删除失败! \" + HttpUtil.errorText(e)", keyed));
     printer
         .print(
             u"\t/* 删除$friend$ */\n"

@@ -105,7 +105,7 @@ public class BookService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "图书信息删除失败!";
+			return "图书信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据图书条码获取图书对象 */

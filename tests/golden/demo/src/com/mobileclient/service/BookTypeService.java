@@ -87,7 +87,7 @@ public class BookTypeService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "图书类别信息删除失败!";
+			return "图书类别信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据类别编号获取图书类别对象 */

@@ -96,7 +96,7 @@ public class LoanService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "借阅记录信息删除失败!";
+			return "借阅记录信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据借阅编号获取借阅记录对象 */

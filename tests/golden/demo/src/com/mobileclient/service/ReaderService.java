@@ -95,7 +95,7 @@ public class ReaderService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "读者信息删除失败!";
+			return "读者信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据读者编号获取读者对象 */

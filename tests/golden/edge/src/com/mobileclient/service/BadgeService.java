@@ -87,7 +87,7 @@ public class BadgeService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "徽章信息删除失败!";
+			return "徽章信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据徽章图获取徽章对象 */

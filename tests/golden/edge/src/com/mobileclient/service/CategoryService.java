@@ -89,7 +89,7 @@ public class CategoryService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "类别信息删除失败!";
+			return "类别信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据类别名称获取类别对象 */

@@ -86,7 +86,7 @@ public class CityService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "城市信息删除失败!";
+			return "城市信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据城市编号获取城市对象 */

@@ -87,7 +87,7 @@ public class ProfileService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "档案信息删除失败!";
+			return "档案信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据行程获取档案对象 */

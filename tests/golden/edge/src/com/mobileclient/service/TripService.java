@@ -111,7 +111,7 @@ public class TripService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "行程信息删除失败!";
+			return "行程信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据行程号获取行程对象 */

@@ -85,7 +85,7 @@ public class XService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "某\"甲\"\\信息删除失败!";
+			return "某\"甲\"\\信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据获取某"甲"\\对象 */

@@ -91,7 +91,7 @@ public class YService {
 			return result;
 		} catch (Exception e) {
 			e.printStackTrace();
-			return "另信息删除失败!";
+			return "另信息删除失败! " + HttpUtil.errorText(e);
 		}
 	}
 	/* 根据乙获取另对象 */

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <algorithm>
 
 namespace {
@@ -12,6 +13,28 @@ namespace {
 constexpr int kEditHeight = 21;
 constexpr int kCheckBoxHeight = 17;
 constexpr int kRowTolerance = 12;
+// What a window manager's title bar takes beside the caption: icon and buttons.
+constexpr int kTitleBarExtra = 160;
+
+// A check box whose access key toggles it at once. QAbstractButton's own access key animates a
+// click that toggles the box only 100 ms later, so Enter pressed within that time saved the
+// state from before the key.
+class TCheckBox : public QCheckBox {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) {
+            return QCheckBox::event(event);
+        }
+        setFocus(Qt::ShortcutFocusReason);
+        if (!static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            click();
+        }
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -22,12 +45,21 @@ void ApplyDialogFont(QWidget* widget) {
 }
 
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height) {
-    dialog->setWindowTitle(caption);
     dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
-    dialog->setFixedSize(width, height);
     ApplyDialogFont(dialog);
+    dialog->setFixedHeight(height);
+    SetFixedDialogCaption(dialog, caption, width);
+}
+
+void SetFixedDialogCaption(QDialog* dialog, const QString& caption, int width) {
+    dialog->setWindowTitle(caption);
+    dialog->setFixedWidth(std::max(width, CaptionWidth(dialog, caption)));
+}
+
+int CaptionWidth(const QWidget* window, const QString& caption) {
+    return window->fontMetrics().horizontalAdvance(caption) + kTitleBarExtra;
 }
 
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top) {
@@ -87,7 +119,7 @@ QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place) {
 }
 
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, TPlace place) {
-    auto* box = new QCheckBox(caption, parent);
+    auto* box = new TCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place.left, place.top, place.width, kCheckBoxHeight);
     return box;

@@ -132,12 +132,22 @@ class TestKeyboard : public QObject {
     void accessKeysAreUniqueInEveryMenu() {
         Library library;
         QMenuBar* bar = library.window.menuBar();
+        // The main window's own access keys: its menus, and the labels naming the project
+        // drop-down and the class list.
         QStringList top;
         QList<QMenu*> menus{library.bench.child<QMenu>("PopupMenu1")};
         for (QAction* action : bar->actions()) {
             top.append(action->text());
             menus.append(action->menu());
         }
+        QSet<QWidget*> named;
+        for (QLabel* label : library.window.findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                top.append(label->text());
+                named.insert(label->buddy());
+            }
+        }
+        QCOMPARE(named, (QSet<QWidget*>{library.bench.projects(), library.bench.classes()}));
         QCOMPARE(accessKeyProblems(top), QStringList());
         for (QMenu* menu : menus) {
             QStringList captions;
@@ -146,7 +156,7 @@ class TestKeyboard : public QObject {
                     captions.append(action->text());
                 }
             }
-            QVERIFY(captions.size() >= 3);
+            QVERIFY(!captions.isEmpty());
             QCOMPARE(accessKeyProblems(captions), QStringList());
         }
     }
@@ -180,9 +190,11 @@ class TestKeyboard : public QObject {
                 captions.append(label->text());
             }
         }
-        QStringList buttons;
+        QStringList buttons;  // the push buttons without access key: Enter and Escape press them
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-            (qobject_cast<QPushButton*>(button) ? buttons : captions).append(button->text());
+            const bool plain =
+                qobject_cast<QPushButton*>(button) && accessKey(button->text()).isNull();
+            (plain ? buttons : captions).append(button->text());
             if (qobject_cast<QCheckBox*>(button)) {
                 named.insert(button);
             }
@@ -222,10 +234,10 @@ class TestKeyboard : public QObject {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("message");  // empty: the dialog closes without writing
         const std::pair<const char*, const char*> commands[] = {
-            {"添加类(&A)", "类名称添加成功！"},
-            {"修改类名(&B)", "类名称更新成功"},
-            {"添加成员(&M)", "类成员属性添加成功!"},
-            {"修改成员属性(&E)", "类成员属性更新成功!"},
+            {"添加类(&A)", "类名称添加成功！ Shelf"},
+            {"修改类名(&B)", "类名称更新成功 Shelf"},
+            {"添加成员(&M)", "类成员属性添加成功! Book.title"},
+            {"修改成员属性(&E)", "类成员属性更新成功! Book.title"},
         };
         for (const auto& [command, saved] : commands) {
             QTest::addRow("%s: Enter in the name", command) << command << "enter" << saved;
@@ -261,8 +273,7 @@ class TestKeyboard : public QObject {
         });
         library.bench.trigger(command);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QCOMPARE(library.bench.prompts.messages,
-                 message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(library.bench.said(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(library.storeState() == before, message.isEmpty());
         QTRY_COMPARE(QApplication::activeWindow(), &library.window);
         QVERIFY(library.window.focusWidget() != nullptr);
@@ -275,6 +286,8 @@ class TestKeyboard : public QObject {
         QVERIFY(!prompts.Confirm(nullptr, "确认删除此类对象！", "提示"));
         pressInNextDialog(Qt::Key_Return);
         QVERIFY(prompts.Confirm(nullptr, "确认删除此类对象！", "提示"));
+        pressInNextDialog(Qt::Key_Return);
+        QVERIFY(!prompts.Confirm(nullptr, "确认删除此类对象！", "提示", TDefaultAnswer::Cancel));
         pressInNextDialog(Qt::Key_Escape);
         prompts.Message(nullptr, "没有类被选中!");
         pressInNextDialog(Qt::Key_Return, [](QWidget* dialog) {
@@ -285,7 +298,32 @@ class TestKeyboard : public QObject {
             dialog->findChild<QLineEdit*>()->setText("新名称");
         });
         QCOMPARE(prompts.GetText(nullptr, "请输入工程名称", QString(), "旧"), QString("旧"));
+        pressInNextDialog(Qt::Key_Escape);
+        QCOMPARE(prompts.AskText(nullptr, "新建项目", "请输入工程名称:", QString()), std::nullopt);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // Captions show whole: every box and input dialog leaves room beside its caption for the
+    // title bar's icon and buttons, however short its text.
+    void boxesAreWideEnoughForTheirCaption() {
+        TDesktopPrompts prompts;
+        const QString caption = kAppTitle;
+        int width = 0;
+        int needed = 0;
+        auto measure = [&](QWidget* dialog) {
+            width = dialog->width();
+            needed = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        };
+        pressInNextDialog(Qt::Key_unknown, measure);
+        prompts.Confirm(nullptr, "?", caption);
+        QVERIFY2(width > needed + 150, qPrintable(QString::number(width)));
+        pressInNextDialog(Qt::Key_unknown, measure);
+        prompts.AskText(nullptr, caption, "名称:", QString());
+        QVERIFY2(width > needed + 150, qPrintable(QString::number(width)));
+        pressInNextDialog(Qt::Key_unknown, measure);
+        prompts.Message(nullptr, "!");
+        QVERIFY2(width > needed + 150, qPrintable(QString::number(width)));
     }
 };
 

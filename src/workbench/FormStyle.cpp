@@ -16,21 +16,23 @@ constexpr int kRowTolerance = 12;
 // What a window manager's title bar takes beside the caption: icon and buttons.
 constexpr int kTitleBarExtra = 160;
 
-// A check box whose access key toggles it at once. QAbstractButton's own access key animates a
-// click that toggles the box only 100 ms later, so Enter pressed within that time saved the
-// state from before the key.
-class TCheckBox : public QCheckBox {
+// A button whose access key clicks it at once. QAbstractButton's own access key animates a
+// click that happens only 100 ms later, so a key pressed within that time met the form as it
+// was before: Enter right after Alt+Q saved the query box unticked, and a name typed right after
+// "保存并继续(&N)" went into the member being saved.
+template <typename Button>
+class TClickAtOnce : public Button {
   public:
-    using QCheckBox::QCheckBox;
+    using Button::Button;
 
   protected:
     bool event(QEvent* event) override {
         if (event->type() != QEvent::Shortcut) {
-            return QCheckBox::event(event);
+            return Button::event(event);
         }
-        setFocus(Qt::ShortcutFocusReason);
+        this->setFocus(Qt::ShortcutFocusReason);
         if (!static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
-            click();
+            this->click();
         }
         return true;
     }
@@ -119,7 +121,7 @@ QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place) {
 }
 
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, TPlace place) {
-    auto* box = new TCheckBox(caption, parent);
+    auto* box = new TClickAtOnce<QCheckBox>(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place.left, place.top, place.width, kCheckBoxHeight);
     return box;
@@ -127,7 +129,7 @@ QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& capti
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, TPlace place,
                          int height) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TClickAtOnce<QPushButton>(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place.left, place.top, place.width, height);
     button->setAutoDefault(false);

@@ -235,6 +235,11 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
         classRowAtPress_ = LB_Object->currentRow();
     } else if (watched == LV_Member && event->type() == QEvent::KeyPress) {
         const auto* press = static_cast<QKeyEvent*>(event);
+        // Ctrl+Tab leaves the table like Tab (the table would move its current cell).
+        if (press->modifiers() & Qt::ControlModifier &&
+            (press->key() == Qt::Key_Tab || press->key() == Qt::Key_Backtab)) {
+            return focusNextPrevChild(press->key() == Qt::Key_Tab);
+        }
         if (press->modifiers() == Qt::NoModifier || press->modifiers() == Qt::KeypadModifier) {
             return MemberTableKey(press->key());
         }

@@ -2,6 +2,7 @@
 // field reachable by one, Tab through the fields in reading order, Enter for 确定 and Escape
 // for 取消 in every dialog and box, and the main window active again after each dialog.
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -301,6 +302,85 @@ class TestKeyboard : public QObject {
         pressInNextDialog(Qt::Key_Escape);
         QCOMPARE(prompts.AskText(nullptr, "新建项目", "请输入工程名称:", QString()), std::nullopt);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // Tab, Shift+Tab and Ctrl+Tab leave the member table; on a member, Insert adds one (the
+    // dialog names the class), Enter edits the selected one and Delete deletes it once confirmed.
+    void theMemberTableTakesInsertEnterAndDelete() {
+        Library library;
+        showActive(&library.window);
+        QTableWidget* table = library.bench.members();
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_Tab), QKeyCombination(Qt::SHIFT, Qt::Key_Backtab),
+              QKeyCombination(Qt::CTRL, Qt::Key_Tab)}) {
+            table->setFocus();
+            QTest::keyClick(table, key.key(), key.keyboardModifiers());
+            QVERIFY2(QApplication::focusWidget() != table,
+                     qPrintable(QKeySequence(key).toString()));
+        }
+        table->setFocus();
+        QString caption;
+        pressInNextDialog(Qt::Key_Return, [&caption](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            dialog->findChild<QLineEdit*>("Edt_MemberName")->setText("title");
+        });
+        QTest::keyClick(table, Qt::Key_Insert);
+        QCOMPARE(caption, QStringLiteral("添加成员属性 - Book类"));
+        QCOMPARE(memberNames(library.book), (QStringList{"code", "title"}));
+        QCOMPARE(library.bench.selectedMemberNames(), QStringList{"title"});
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+
+        QString shownName;
+        pressInNextDialog(Qt::Key_Escape, [&shownName](QWidget* dialog) {
+            shownName = dialog->findChild<QLineEdit*>("Edt_MemberName")->text();
+        });
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(shownName, QStringLiteral("title"));
+
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(library.bench.prompts.confirmations,
+                 QStringList{"删除提示: 确定删除Book类的成员title吗?"});
+        QCOMPARE(memberNames(library.book), QStringList{"code"});
+    }
+
+    // Insert, the name, Alt+N: saved, and the dialog waits for the next member with the focus in
+    // the name; the next name and Enter save it and close the dialog.
+    void saveAndContinueEntersOneMemberAfterAnother() {
+        Library library;
+        showActive(&library.window);
+        library.bench.members()->setFocus();
+        QStringList namesAfterFirst;
+        QString focusAfterFirst;
+        pressInNextDialog(Qt::Key_unknown, [&](QWidget* dialog) {
+            QTest::keyClicks(QApplication::focusWidget(), "isbn");
+            QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+            namesAfterFirst = memberNames(library.book);
+            focusAfterFirst = QApplication::focusWidget()->objectName() + "=" +
+                              dialog->findChild<QLineEdit*>("Edt_MemberName")->text();
+            QTest::keyClicks(QApplication::focusWidget(), "title");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(library.bench.members(), Qt::Key_Insert);
+        QCOMPARE(namesAfterFirst, (QStringList{"code", "isbn"}));
+        QCOMPARE(focusAfterFirst, QStringLiteral("Edt_MemberName="));
+        QCOMPARE(memberNames(library.book), (QStringList{"code", "isbn", "title"}));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(library.bench.prompts.messages, QStringList());
+        QCOMPARE(library.bench.said().size(), 2);
+    }
+
+    // An access key ticks its box at once: Enter right after it saves the ticked box.
+    void aCheckBoxKeyCountsAtOnce() {
+        Library library;
+        showActive(&library.window);
+        library.bench.selectRows({0});
+        library.bench.members()->setFocus();
+        pressInNextDialog(Qt::Key_unknown, [](QWidget* dialog) {
+            QTest::keyClick(dialog, Qt::Key_Q, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(library.bench.members(), Qt::Key_Return);
+        QCOMPARE(TMemberDAO().GetMember(library.code)->queryFlag, 1);
     }
 
     // Captions show whole: every box and input dialog leaves room beside its caption for the

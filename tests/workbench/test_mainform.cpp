@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 
 #include "WorkbenchSupport.h"
 #include "store/DemoProject.h"
 #include "store/ModelFile.h"
+#include "workbench/ClassForms.h"
 #include "workbench/MemberForms.h"
 
 using namespace testing;
@@ -44,6 +47,10 @@ class TestMainForm : public QObject {
     void modelExportAndImportGoThroughTheFileDialogs();
     void renameRefusesANameInUse();
     void guideOpensOnTheFirstStartOnly();
+    void selectionFollowsTheWork();
+    void theWindowShowsWorkDoneElsewhere();
+    void aCommandOnWhatChangedElsewhereIsRefused();
+    void theWindowGrowsAndKeepsItsSize();
     void standardButtonsSpeakChinese();
 };
 
@@ -350,6 +357,152 @@ void TestMainForm::standardButtonsSpeakChinese() {
     const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+}
+
+// Each command leaves the selection on what it made or moved.
+void TestMainForm::selectionFollowsTheWork() {
+    Bench bench;
+    const qint32 a = addProject("A");
+    addClass(a, "Book");
+    addClass(a, "Reader");
+    TFormMain& window = bench.open();
+    bench.prompts.answers = {"Shop"};
+    bench.trigger("新建项目(&F)");
+    QCOMPARE(bench.projects()->currentText(), QStringLiteral("Shop"));
+    bench.chooseProject(0);
+    bench.classes()->setCurrentRow(1);
+    {
+        TAddClassForm form(&window);
+        form.findChild<QLineEdit*>("Edt_ClassName")->setText("Shelf");
+        form.findChild<QLineEdit*>("Edt_FriendName")->setText("书架");
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    }
+    QCOMPARE(window.SelectedClassName(), QStringLiteral("Shelf"));
+    for (const char* name : {"a1", "a2", "a3"}) {
+        TAddMemberForm form(&window);
+        QVERIFY(form.windowTitle().contains("Shelf"));
+        form.findChild<QLineEdit*>("Edt_MemberName")->setText(name);
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QCOMPARE(bench.selectedMemberNames(), QStringList{name});
+    }
+    const struct {
+        QList<int> rows;
+        const char* command;
+        QStringList order;
+        QStringList selected;
+    } steps[] = {
+        {{0}, "成员下移(&L)", {"a2", "a1", "a3"}, {"a1"}},
+        {{1}, "成员下移(&L)", {"a2", "a3", "a1"}, {"a1"}},
+        {{2}, "成员上移(&U)", {"a2", "a1", "a3"}, {"a1"}},
+        {{0, 2}, "交换成员(&G)", {"a3", "a1", "a2"}, {"a3", "a2"}},
+        {{1}, "修改项目名称(&X)", {"a3", "a1", "a2"}, {"a1"}},
+        {{1}, "删除成员(&C)", {"a3", "a2"}, {"a2"}},
+    };
+    for (const auto& step : steps) {
+        bench.selectRows(step.rows);
+        bench.prompts.answers = {"Store"};
+        bench.trigger(step.command);
+        QCOMPARE(bench.shownMemberNames(), step.order);
+        QCOMPARE(bench.selectedMemberNames(), step.selected);
+        QCOMPARE(window.SelectedClassName(), QStringLiteral("Shelf"));
+    }
+    QCOMPARE(bench.projects()->currentText(), QStringLiteral("Store"));
+    const qint32 a2 = TMemberDAO().ListMembers(window.SelectedClassId()).last().memberId;
+    bench.selectRows({1});
+    {
+        TUpdateMemberForm form(&window, a2);
+        form.findChild<QLineEdit*>("Edt_MemberComment")->setText("第二");
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    }
+    QCOMPARE(bench.selectedMemberNames(), QStringList{"a2"});
+}
+
+// The command line imports a project and another process edits a member: the window shows both
+// within its watch interval, with the class and member still selected; F5 reloads at once.
+void TestMainForm::theWindowShowsWorkDoneElsewhere() {
+    Bench bench;
+    const qint32 p = addProject("A");
+    addClass(p, "Book");
+    const qint32 reader = addClass(p, "Reader");
+    TMemberDAO().AddMember(member(p, reader, "name"));
+    TMemberDAO().AddMember(member(p, reader, "phone"));
+    TFormMain& window = bench.open();
+    bench.classes()->setCurrentRow(1);
+    bench.selectRows({1});
+    const ProcessResult imported =
+        runCli({"import", QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json", "--store",
+                bench.store.path()});
+    QCOMPARE(imported.exitCode, 0);
+    QTRY_COMPARE(bench.projects()->count(), 2);
+    QCOMPARE(window.SelectedClassId(), reader);
+    QCOMPARE(bench.selectedMemberNames(), QStringList{"phone"});
+
+    bench.child<QTimer>("StoreWatch")->stop();
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other window");
+    other.setDatabaseName(bench.store.path());
+    QVERIFY(other.open());
+    QVERIFY(
+        QSqlQuery(other).exec("update t_member set memberName='mobile' where memberName='phone'"));
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase("other window");
+    QCOMPARE(bench.shownMemberNames(), (QStringList{"name", "phone"}));
+    bench.action("刷新(&R)")->trigger();
+    QCOMPARE(bench.shownMemberNames(), (QStringList{"name", "mobile"}));
+    QCOMPARE(bench.selectedMemberNames(), QStringList{"mobile"});
+}
+
+// Another window renames the class while this one's dialog shows it, and deletes a member this
+// one still lists: this window's commands are refused, nothing is written, and it reloads.
+void TestMainForm::aCommandOnWhatChangedElsewhereIsRefused() {
+    Bench bench;
+    const qint32 p = addProject("A");
+    const qint32 category = addClass(p, "Category", "类别");
+    TMemberDAO().AddMember(member(p, category, "code"));
+    TFormMain& window = bench.open();
+    bench.child<QTimer>("StoreWatch")->stop();
+    const QString changed = ChangedElsewhereText();
+    {
+        TUpdateClassForm form(&window, category);
+        QVERIFY(TProjectCommands()
+                    .UpdateClass(p, *TClassDAO().GetClass(category), {category, "Kind", "类别", 0})
+                    .done);
+        form.findChild<QLineEdit*>("Edt_FriendName")->setText("种类");
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(bench.prompts.messages, QStringList{changed});
+    QCOMPARE(*TClassDAO().GetClass(category), (TClassRecord{category, "Kind", "类别", 0}));
+    QCOMPARE(window.SelectedClassName(), QStringLiteral("Kind"));
+
+    QVERIFY(TProjectCommands().DeleteMembers(TMemberDAO().ListMembers(category)).done);
+    bench.selectRows({0});
+    bench.trigger("删除成员(&C)");
+    QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("该成员已不存在，请重新选择!"));
+    QCOMPARE(bench.members()->rowCount(), 0);
+}
+
+// Without a remembered size the window opens at the size its layout gives; made larger, the
+// class list, the member table and the log grow with it, and the next start opens at that size.
+void TestMainForm::theWindowGrowsAndKeepsItsSize() {
+    Bench bench;
+    TFormMain& window = bench.open();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.width() >= window.minimumSizeHint().width() &&
+            window.height() >= window.minimumSizeHint().height());
+    QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    const QSize list = bench.classes()->size();
+    const QSize table = bench.members()->size();
+    const QSize log = bench.log()->size();
+    const QSize larger = window.size() + QSize(300, 200);
+    window.resize(larger);
+    QTRY_COMPARE(window.size(), larger);
+    QVERIFY(bench.classes()->height() > list.height());
+    QVERIFY(bench.members()->width() > table.width() && bench.members()->height() > table.height());
+    QVERIFY(bench.log()->height() > log.height());
+    TFormMain& again = bench.open();
+    QCOMPARE(again.size(), larger);
 }
 
 QTEST_MAIN(TestMainForm)

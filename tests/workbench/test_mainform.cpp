@@ -280,7 +280,8 @@ void TestMainForm::modelExportAndImportGoThroughTheFileDialogs() {
     QCOMPARE(readAll(bench.store.path()), before);
 }
 
-// Projects A and B, A selected; A is renamed to B (refused), to its own name, then to C.
+// Projects A and B, A selected; A is renamed to B (refused), to its own name, then to C; the
+// input box starts with the current name.
 void TestMainForm::renameRefusesANameInUse() {
     Bench bench;
     const qint32 a = addProject("A");
@@ -308,11 +309,21 @@ void TestMainForm::renameRefusesANameInUse() {
         QCOMPARE(names, step.after);
         QCOMPARE(window.SelectedProjectId(), a);
     }
+    QCOMPARE(bench.prompts.inputs.last(), QStringLiteral("修改项目名称|请输入项目名称:|A"));
+    // Escape (no answer) in either input box writes nothing and says nothing.
+    bench.prompts.messages.clear();
+    bench.log()->clear();
+    for (const char* command : {"修改项目名称(&X)", "新建项目(&F)"}) {
+        bench.trigger(command);
+    }
+    QCOMPARE(bench.said(), QStringList());
+    QCOMPARE(TProjectDAO().ListProjects().size(), 2);
 }
 
 // The guide opens by itself on the first start only; the banner and the 帮助 menu open it at
-// any time, and a box gives its path where no browser opens it. The shipped guide exists and
-// every link in it leads to a file beside it or a place in it.
+// any time, and a box gives its path where no browser opens it. The shipped guide has sections
+// on the workbench, the command line and the server, and every link in it leads to a file
+// beside it or a place in it.
 void TestMainForm::guideOpensOnTheFirstStartOnly() {
     Bench bench;
     const QUrl guide = QUrl::fromLocalFile(bench.appFolder.path() + "/guide/index.html");
@@ -350,6 +361,9 @@ void TestMainForm::guideOpensOnTheFirstStartOnly() {
         }
     }
     QVERIFY(links > 5);
+    for (const char* part : {"工作台", "命令行", "开发服务器"}) {
+        QVERIFY2(page.contains(QStringLiteral("\">%1</h2>").arg(QString::fromUtf8(part))), part);
+    }
 }
 
 void TestMainForm::standardButtonsSpeakChinese() {

@@ -388,22 +388,20 @@ class TestKeyboard : public QObject {
     void boxesAreWideEnoughForTheirCaption() {
         TDesktopPrompts prompts;
         const QString caption = kAppTitle;
-        int width = 0;
-        int needed = 0;
-        auto measure = [&](QWidget* dialog) {
-            width = dialog->width();
-            needed = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        const std::function<void()> boxes[] = {
+            [&] { prompts.Confirm(nullptr, "?", caption); },
+            [&] { prompts.AskText(nullptr, caption, "名称:", QString()); },
+            [&] { prompts.Message(nullptr, "!"); },
         };
-        pressInNextDialog(Qt::Key_unknown, measure);
-        prompts.Confirm(nullptr, "?", caption);
-        QVERIFY2(width > needed + 150, qPrintable(QString::number(width)));
-        pressInNextDialog(Qt::Key_unknown, measure);
-        prompts.AskText(nullptr, caption, "名称:", QString());
-        QVERIFY2(width > needed + 150, qPrintable(QString::number(width)));
-        pressInNextDialog(Qt::Key_unknown, measure);
-        prompts.Message(nullptr, "!");
-        QVERIFY2(width > needed + 150, qPrintable(QString::number(width)));
+        for (const auto& show : boxes) {
+            int room = 0;
+            pressInNextDialog(Qt::Key_Escape, [&room](QWidget* dialog) {
+                room = dialog->width() -
+                       dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+            });
+            show();
+            QVERIFY2(room > 150, qPrintable(QString::number(room)));
+        }
     }
 };
 

@@ -19,13 +19,15 @@ using namespace testing;
 
 namespace {
 
-// Runs a delete command answering Cancel (nothing may change), then answering OK.
+// Runs a delete command answering Cancel (nothing may change; Enter would have cancelled too),
+// then answering OK.
 void cancelThenConfirm(Bench& bench, const QString& caption, const QString& confirmation,
                        const std::function<int()>& count) {
     const int before = count();
     bench.prompts.confirmAnswer = false;
     bench.trigger(caption);
     QCOMPARE(bench.prompts.confirmations, QStringList{confirmation});
+    QCOMPARE(bench.prompts.confirmDefaults, QList<TDefaultAnswer>{TDefaultAnswer::Cancel});
     QCOMPARE(count(), before);
     QVERIFY(bench.prompts.messages.isEmpty());
     bench.prompts.confirmAnswer = true;
@@ -167,11 +169,13 @@ void TestMainForm::deleteClassLeavesNoClassSelected() {
     Bench bench;
     const qint32 p = addProject("A");
     const qint32 book = addClass(p, "Book");
-    addClass(p, "Reader");
+    TMemberDAO().AddMember(member(p, addClass(p, "Reader"), "book", "Book"));
     TMemberDAO().AddMember(member(p, book, "barcode"));
     TFormMain& window = bench.open();
 
-    cancelThenConfirm(bench, "删除类(&S)", "提示: 确认删除类Book(Book)及其全部成员吗?",
+    cancelThenConfirm(bench, "删除类(&S)",
+                      "提示: 确认删除类Book(Book)及其全部成员吗?\n"
+                      "类Reader有成员引用该类，删除后这些引用无法生成!",
                       [&] { return bench.classes()->count(); });
     QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("类对象删除成功!"));
     QCOMPARE(TClassDAO().GetClassName(book), QString());

@@ -300,11 +300,17 @@ TCommandResult TProjectCommands::DeleteMembers(const QList<TMember>& shown) cons
     });
 }
 
-TCommandResult TProjectCommands::ExchangeMembers(qint32 first, qint32 second) const {
+TCommandResult TProjectCommands::ExchangeMembers(const TMember& first,
+                                                 const TMember& second) const {
     return checkAndWrite([&] {
-        if (!TMemberDAO().SwapMembers(first, second)) {
-            return TCommandResult::Stale(memberGoneText());
+        const TMemberDAO members;
+        for (const TMember& shown : {first, second}) {
+            if (const auto stale =
+                    staleRefusal(members.GetMember(shown.memberId), shown, memberGoneText())) {
+                return *stale;
+            }
         }
-        return TCommandResult::Done(QString(), first);
+        members.SwapMembers(first.memberId, second.memberId);
+        return TCommandResult::Done(QString(), first.memberId);
     });
 }

@@ -61,7 +61,7 @@ class TProjectCommands {
     // Deletes all the members or, when one of them is gone or changed, none.
     TCommandResult DeleteMembers(const QList<TMember>& shown) const;
     // Exchanges the places of two members of a class in its member order.
-    TCommandResult ExchangeMembers(qint32 first, qint32 second) const;
+    TCommandResult ExchangeMembers(const TMember& first, const TMember& second) const;
 };
 
 // The command's message when the store no longer holds what a window showed.

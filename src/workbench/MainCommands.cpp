@@ -183,7 +183,8 @@ void TFormMain::ExchangeMembers() {
             return;
         }
         const QList<qint32> ids{MemberIdAt(rows[0]), MemberIdAt(rows[1])};
-        if (Report(TProjectCommands().ExchangeMembers(ids[0], ids[1]))) {
+        if (Report(TProjectCommands().ExchangeMembers(shownMembers_[rows[0]],
+                                                      shownMembers_[rows[1]]))) {
             LoadMembers(SelectedClassId(), ids);
         }
     });
@@ -210,7 +211,8 @@ void TFormMain::SwapWithNeighbour(int offset, const QString& atEndText) {
             return;
         }
         const qint32 neighbourId = MemberIdAt(neighbour);
-        if (Report(TProjectCommands().ExchangeMembers(MemberIdAt(rows.first()), neighbourId))) {
+        if (Report(TProjectCommands().ExchangeMembers(shownMembers_[rows.first()],
+                                                      shownMembers_[neighbour]))) {
             LoadMembers(SelectedClassId(), {neighbourId});
         }
     });

@@ -176,7 +176,9 @@ class TestCommands : public QObject {
                  return c.DeleteMembers({stored(1), entry(99, 1, "isbn", kTypeString).member});
              },
              memberGone},
-            {"exchange: one gone", [c] { return c.ExchangeMembers(1, 99); }, memberGone},
+            {"exchange: one gone",
+             [c] { return c.ExchangeMembers(stored(1), entry(99, 1, "isbn", kTypeString).member); },
+             memberGone},
         };
         for (const auto& row : rows) {
             QTest::newRow(row.tag) << row.command << row.message;
@@ -250,6 +252,10 @@ class TestCommands : public QObject {
         QTest::newRow("delete members after an edit") << onTitle("书名") << Session([c] {
             const QList<TMember> shown{stored(1), stored(2)};
             return Command([c, shown] { return c.DeleteMembers(shown); });
+        });
+        QTest::newRow("move a member after an edit") << onTitle("书名") << Session([c] {
+            const QList<TMember> shown{stored(2), stored(1)};
+            return Command([c, shown] { return c.ExchangeMembers(shown[0], shown[1]); });
         });
     }
     void aSecondSessionOnWhatItShowedIsRefused() {

@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
+#include <optional>
 
 #include "generation/FileOperate.h"
 #include "generation/JavaNames.h"
@@ -39,29 +41,56 @@ TModelProblem findMemberCountProblem(const TProjectModel& project) {
     return {};
 }
 
-TModelProblem findReferenceProblem(const TProjectModel& project) {
+// What can be wrong with a reference, in the order the run checks it.
+enum class ReferenceFault { NoClass, NoKey, NoDisplay };
+
+// A reference no file can be built from: the referring member, what is wrong and the run's
+// notice about it.
+struct ReferenceProblem {
+    qint32 memberId;
+    ReferenceFault fault;
+    TModelProblem problem;
+};
+
+std::optional<ReferenceFault> referenceFault(const TMemberInfo& member) {
+    if (member.referenced == nullptr) {
+        return ReferenceFault::NoClass;
+    }
+    if (member.referenced->keyMember() == nullptr) {
+        return ReferenceFault::NoKey;
+    }
+    if (member.referenced->displayMember() == nullptr) {
+        return ReferenceFault::NoDisplay;
+    }
+    return std::nullopt;
+}
+
+// Every faulty reference of the project, in class and member order.
+QList<ReferenceProblem> listReferenceProblems(const TProjectModel& project) {
+    QList<ReferenceProblem> problems;
     for (const TClassModel& cls : project.classes) {
         for (const TMemberInfo& member : cls.members) {
-            if (!member.isReference()) {
+            const std::optional<ReferenceFault> fault =
+                member.isReference() ? referenceFault(member) : std::nullopt;
+            if (!fault) {
                 continue;
             }
-            const QString prefix = QStringLiteral("%1表的成员%2引用的类%3")
-                                       .arg(cls.className, member.name(), member.refClass());
-            auto problem = [&](const QString& what) {
-                return TModelProblem{kNoticeModelCheck, prefix + what, cls.classId};
-            };
-            if (member.referenced == nullptr) {
-                return problem(QStringLiteral("在本项目中不存在!"));
-            }
-            if (member.referenced->keyMember() == nullptr) {
-                return problem(QStringLiteral("没有设置主键!"));
-            }
-            if (member.referenced->displayMember() == nullptr) {
-                return problem(QStringLiteral("没有设置下拉框显示字段!"));
-            }
+            static const QString what[] = {QStringLiteral("在本项目中不存在!"),
+                                           QStringLiteral("没有设置主键!"),
+                                           QStringLiteral("没有设置下拉框显示字段!")};
+            const QString message = QStringLiteral("%1表的成员%2引用的类%3")
+                                        .arg(cls.className, member.name(), member.refClass()) +
+                                    what[int(*fault)];
+            problems.append({member.member.memberId, *fault,
+                             TModelProblem{kNoticeModelCheck, message, cls.classId}});
         }
     }
-    return {};
+    return problems;
+}
+
+TModelProblem findReferenceProblem(const TProjectModel& project) {
+    const QList<ReferenceProblem> problems = listReferenceProblems(project);
+    return problems.isEmpty() ? TModelProblem() : problems.first().problem;
 }
 
 const char* const kGeneratedTypeSuffixes[] = {
@@ -159,36 +188,42 @@ QString classNameProblem(const ClassNameIndex& index, const TClassModel& cls) {
                            : clash;
 }
 
-QString memberProblem(const TClassModel& cls, const TMemberInfo& member) {
+TModelProblem memberRuleProblem(const TClassModel& cls, const TMemberInfo& member) {
     static const QRegularExpression identifier(
         QRegularExpression::anchoredPattern(QStringLiteral("[a-z][A-Za-z0-9_]*")));
     const QString& name = member.name();
     const QString owner = QStringLiteral("%1表的成员%2").arg(cls.className, name);
+    auto problem = [&](const QString& what, TEntryField field) {
+        return TModelProblem{kNoticeModelCheck, owner + what, cls.classId, field};
+    };
     if (!identifier.match(name).hasMatch()) {
-        return owner +
-               QStringLiteral(
-                   "的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员名称!");
+        return problem(
+            QStringLiteral(
+                "的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员名称!"),
+            TEntryField::MemberName);
     }
     if (IsJavaKeyword(name)) {
-        return owner + QStringLiteral("的名称是Java关键字，请修改成员名称!");
+        return problem(QStringLiteral("的名称是Java关键字，请修改成员名称!"),
+                       TEntryField::MemberName);
     }
     for (const TMemberInfo& other : cls.members) {
         if (&other != &member && other.name() == name) {
-            return owner + QStringLiteral("与同一类的另一个成员重名，请修改成员名称!");
+            return problem(QStringLiteral("与同一类的另一个成员重名，请修改成员名称!"),
+                           TEntryField::MemberName);
         }
     }
     const TMember& row = member.member;
     const TMemberTypeInfo& type = MemberTypeOf(member.category);
     if ((row.memberIsInteger == 1) != type.integerFlag ||
         (row.memberIsFloat == 1) != type.floatFlag) {
-        return owner + QStringLiteral("的整型、浮点型标志与类型%1不符，请在成员对话框中重新保存!")
-                           .arg(row.memberType);
+        return problem(QStringLiteral("的整型、浮点型标志与类型%1不符，请在成员对话框中重新保存!")
+                           .arg(row.memberType),
+                       TEntryField::Type);
     }
-    return unwritableText(owner, QStringLiteral("注释"), member.comment());
-}
-
-TModelProblem memberRuleProblem(const TClassModel& cls, const TMemberInfo& member) {
-    return {kNoticeModelCheck, memberProblem(cls, member), cls.classId};
+    const QString unwritable = unwritableText(owner, QStringLiteral("注释"), member.comment());
+    return unwritable.isEmpty()
+               ? TModelProblem()
+               : TModelProblem{kNoticeModelCheck, unwritable, cls.classId, TEntryField::Comment};
 }
 
 TModelProblem findRuleProblem(const TProjectModel& project) {
@@ -312,10 +347,64 @@ TModelProblem CheckClassEntry(TProjectContents project, const TClassRecord& ente
     const qsizetype index = cls - project.classes.begin();
     const TProjectModel model = ProjectModelOf(project, QString());
     const TClassModel& checked = model.classes[index];
-    return {kNoticeModelCheck, classNameProblem(ClassNameIndex(model), checked), checked.classId};
+    const QString message = classNameProblem(ClassNameIndex(model), checked);
+    const bool inFriendName =
+        !message.isEmpty() &&
+        message == unwritableText(checked.className + QStringLiteral("表"),
+                                  QStringLiteral("友好名称"), checked.friendName);
+    return {kNoticeModelCheck, message, checked.classId,
+            inFriendName ? TEntryField::FriendName : TEntryField::ClassName};
 }
 
+namespace {
+
+// A second key or drop-down display member that the entry brings into its class.
+TModelProblem newCountProblem(const TClassContents& before, const TClassContents& after) {
+    const struct {
+        int notice;
+        qint32 TMember::*flag;
+        TEntryField field;
+    } counted[] = {{kNoticeKeyCheck, &TMember::memberIsPri, TEntryField::Key},
+                   {kNoticeDisplayCheck, &TMember::memberIsDisplay, TEntryField::Display}};
+    for (const auto& rule : counted) {
+        auto count = [&rule](const TClassContents& cls) {
+            return std::count_if(cls.members.begin(), cls.members.end(),
+                                 [&rule](const TMember& m) { return m.*rule.flag == 1; });
+        };
+        const auto now = count(after);
+        if (now > 1 && now > count(before)) {
+            return {rule.notice, CheckNoticeText(rule.notice, after.className), after.classId,
+                    rule.field};
+        }
+    }
+    return {};
+}
+
+// A faulty reference the entry brings into the project: one it makes, or one it breaks by
+// taking the key or display flag from a class that is referred to.
+TModelProblem newReferenceProblem(const TProjectModel& before, const TProjectModel& after,
+                                  const TMember& entered) {
+    QSet<std::pair<qint32, int>> known;
+    for (const ReferenceProblem& old : listReferenceProblems(before)) {
+        known.insert({old.memberId, int(old.fault)});
+    }
+    for (const ReferenceProblem& found : listReferenceProblems(after)) {
+        if (known.contains({found.memberId, int(found.fault)})) {
+            continue;
+        }
+        TModelProblem problem = found.problem;
+        problem.field = found.memberId == entered.memberId     ? TEntryField::Type
+                        : found.fault == ReferenceFault::NoKey ? TEntryField::Key
+                                                               : TEntryField::Display;
+        return problem;
+    }
+    return {};
+}
+
+}  // namespace
+
 TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered) {
+    const TProjectContents before = project;
     for (qsizetype c = 0; c < project.classes.size(); ++c) {
         QList<TMember>& members = project.classes[c].members;
         if (project.classes[c].classId != entered.classId) {
@@ -330,7 +419,15 @@ TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered)
         *member = entered;
         const qsizetype index = member - members.begin();
         const TProjectModel model = ProjectModelOf(project, QString());
-        return memberRuleProblem(model.classes[c], model.classes[c].members[index]);
+        TModelProblem problem =
+            memberRuleProblem(model.classes[c], model.classes[c].members[index]);
+        if (!problem.found()) {
+            problem = newCountProblem(before.classes[c], project.classes[c]);
+        }
+        if (!problem.found()) {
+            problem = newReferenceProblem(ProjectModelOf(before, QString()), model, entered);
+        }
+        return problem;
     }
     return {};
 }
@@ -380,39 +477,50 @@ bool startsWithin(const QString& text, char16_t first, char16_t last) {
 
 }  // namespace
 
-QString FindClassFieldProblem(TClassEntryKind kind, const QString& className,
-                              const QString& friendName) {
+TModelProblem FindClassFieldProblem(TClassEntryKind kind, const QString& className,
+                                    const QString& friendName) {
     const bool adding = kind == TClassEntryKind::Added;
+    auto problem = [](const QString& message, TEntryField field) {
+        return TModelProblem{0, message, 0, field};
+    };
     if (className.isEmpty()) {
-        return adding ? QStringLiteral("类名称不能为空!") : QStringLiteral("类名称不能为空");
+        return problem(
+            adding ? QStringLiteral("类名称不能为空!") : QStringLiteral("类名称不能为空"),
+            TEntryField::ClassName);
     }
-    const QString noFriendName =
-        friendName.isEmpty() ? QStringLiteral("友好名称不能为空") : QString();
-    if (adding && !noFriendName.isEmpty()) {
+    const TModelProblem noFriendName =
+        friendName.isEmpty() ? problem(QStringLiteral("友好名称不能为空"), TEntryField::FriendName)
+                             : TModelProblem();
+    if (adding && noFriendName.found()) {
         return noFriendName;
     }
     if (!startsWithin(className, u'A', u'Z')) {
-        return QStringLiteral("类名首个字母必须大写");
+        return problem(QStringLiteral("类名首个字母必须大写"), TEntryField::ClassName);
     }
     return noFriendName;
 }
 
-QString FindMemberFieldProblem(const TMember& entered) {
+TModelProblem FindMemberFieldProblem(const TMember& entered) {
     const TMemberTypeInfo& type = MemberTypeOf(entered.memberType);
+    auto problem = [](const QString& message, TEntryField field) {
+        return TModelProblem{0, message, 0, field};
+    };
     if (entered.memberName.isEmpty()) {
-        return QStringLiteral("成员名称输入不能为空!");
+        return problem(QStringLiteral("成员名称输入不能为空!"), TEntryField::MemberName);
     }
     if (!startsWithin(entered.memberName, u'a', u'z')) {
-        return QStringLiteral("成员属性首个字母必须小写");
+        return problem(QStringLiteral("成员属性首个字母必须小写"), TEntryField::MemberName);
     }
     if (entered.memberIsMust != 1 && !type.mayBeOptional) {
-        return QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
+        return problem(QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!"),
+                       TEntryField::Must);
     }
     if (entered.memberIsPri == 1 && !type.mayBeKey) {
-        return QStringLiteral("主键字段必须是整型或字符串型!");
+        return problem(QStringLiteral("主键字段必须是整型或字符串型!"), TEntryField::Key);
     }
     if (entered.queryFlag == 1 && !type.mayBeQueried) {
-        return QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
+        return problem(QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型"),
+                       TEntryField::Query);
     }
-    return QString();
+    return {};
 }

@@ -14,12 +14,30 @@ enum TNotice : int {
     kNoticeModelCheck = 1128,      // a reference or class name that no file can be built from
 };
 
+// The field of a class or member dialog that an entry's problem lies in, so that the dialog
+// can put the focus there.
+enum class TEntryField {
+    None,
+    ClassName,
+    FriendName,
+    MemberName,
+    Type,
+    Length,
+    Key,
+    Must,
+    Query,
+    Display,
+    Comment
+};
+
 // Why a model cannot be generated: the notice to send, the message to show (class name first)
-// and the class concerned. An empty message means the model can be generated.
+// and the class concerned. An empty message means the model can be generated. A problem found
+// in a dialog's entry also names the field at fault.
 struct TModelProblem {
     int notice = 0;
     QString message;
     qint32 classId = 0;
+    TEntryField field = TEntryField::None;
 
     bool found() const { return !message.isEmpty(); }
 };
@@ -45,7 +63,12 @@ TModelProblem FindModelProblem(const TProjectModel& project, TRuleSet rules = TR
 // written to the GBK sources. The run and the class and member dialogs apply the same rules.
 // These answer the rule problem a dialog's entry would bring into the project: the class (a new
 // one when its id is none of the project's) with the entered name and friendly name, or the
-// member (a new one when its id is 0) as entered.
+// member (a new one when its id is 0) as entered. For a member, the run's rules on member
+// counts and references apply too, as far as the entry breaks them where the project kept them:
+// a second key or drop-down display member in its class, a reference to a class without a key
+// or display member, or a key or display flag removed from a class that others refer to. A
+// class still short of its key, display or phone-list member is no problem yet: the model is
+// being built.
 TModelProblem CheckClassEntry(TProjectContents project, const TClassRecord& entered);
 TModelProblem CheckMemberEntry(TProjectContents project, const TMember& entered);
 
@@ -67,11 +90,11 @@ enum class TClassEntryKind { Added, Edited };
 
 // The message of the first check a class dialog's entry fails, or the empty text: a class name,
 // a friendly name, and a class name starting with a capital A to Z.
-QString FindClassFieldProblem(TClassEntryKind kind, const QString& className,
-                              const QString& friendName);
+TModelProblem FindClassFieldProblem(TClassEntryKind kind, const QString& className,
+                                    const QString& friendName);
 
 // The message of the first check a member dialog's entry fails, or the empty text, the same for
 // the add and edit dialogs: a name starting with a small letter a to z; every type but texts and
 // pictures required; a key of text or integer type; no query on integer, float or picture
 // members.
-QString FindMemberFieldProblem(const TMember& entered);
+TModelProblem FindMemberFieldProblem(const TMember& entered);

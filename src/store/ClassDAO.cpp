@@ -48,6 +48,34 @@ void TClassDAO::UpdateClass(qint32 projectId, qint32 classId, const QString& cla
           {className, projectId, oldName}}});
 }
 
+std::optional<TClassRecord> TClassDAO::GetClass(qint32 classId) const {
+    QSqlQuery query = helper_.OpenQuery(
+        {"select className,friendName,frontShowFlag from t_class where classId=?", {classId}});
+    if (!NextRow(query)) {
+        return std::nullopt;
+    }
+    return TClassRecord{classId, query.value(0).toString(), query.value(1).toString(),
+                        query.value(2).toInt()};
+}
+
+void TClassDAO::UpdateChangedFields(qint32 projectId, const TClassRecord& shown,
+                                    const TClassRecord& entered) const {
+    const std::optional<TStatement> update =
+        ChangedColumnsUpdate("t_class", "classId", shown.classId,
+                             {{"className", shown.className, entered.className},
+                              {"friendName", shown.friendName, entered.friendName},
+                              {"frontShowFlag", shown.frontShowFlag, entered.frontShowFlag}});
+    if (!update) {
+        return;
+    }
+    QList<TStatement> statements{*update};
+    if (entered.className != shown.className) {
+        statements.append({"update t_member set memberType=? where projectId=? and memberType=?",
+                           {entered.className, projectId, shown.className}});
+    }
+    helper_.ExecBatch(statements);
+}
+
 TEntryList TClassDAO::ListClasses(qint32 projectId) const {
     return ReadEntries(helper_.OpenQuery({"select classId,className from t_class where projectId=? "
                                           "order by classId",

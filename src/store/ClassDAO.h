@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "store/DbHelper.h"
 #include "store/Entry.h"
 #include "store/ProjectContents.h"
@@ -18,6 +20,12 @@ class TClassDAO {
     void DeleteClass(qint32 classId) const;
     // Removes every class of the project and their members in one transaction.
     void DeleteProjectClasses(qint32 projectId) const;
+    // The class's row; nullopt when there is none.
+    std::optional<TClassRecord> GetClass(qint32 classId) const;
+    // Writes the columns where entered differs from shown, in one transaction; a new name also
+    // rewrites the reference types naming the class within the project.
+    void UpdateChangedFields(qint32 projectId, const TClassRecord& shown,
+                             const TClassRecord& entered) const;
     // Renames the class and rewrites the reference types naming it within the project.
     void UpdateClass(qint32 projectId, qint32 classId, const QString& className,
                      const QString& friendName, qint32 frontShowFlag) const;

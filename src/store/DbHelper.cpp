@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -26,6 +27,9 @@ const char* const kSchema[] = {
     "memberIsDisplay INTEGER NOT NULL DEFAULT 0, memberQueryDisplay INTEGER NOT NULL DEFAULT 1, "
     "androidDisplay INTEGER NOT NULL DEFAULT 0)",
 };
+
+// Write transactions of this process, which SQLite's data_version of a connection leaves out.
+std::atomic<qint64> localWrites = 0;
 
 QMutex storePathMutex;
 QString storePath = QStringLiteral("projects.db");
@@ -200,6 +204,12 @@ void TDbHelper::ExecBatch(const QList<TStatement>& statements) const {
 // have to upgrade their lock while another writer waits.
 void TDbHelper::WriteConsistently(const std::function<void()>& work) const {
     connection().InTransaction(QStringLiteral("BEGIN IMMEDIATE"), true, work);
+    ++localWrites;
+}
+
+qint64 TDbHelper::ChangeCount() const {
+    return connection().FirstValue({QStringLiteral("PRAGMA data_version"), {}}).toLongLong() +
+           localWrites;
 }
 
 void TDbHelper::ReadConsistently(const std::function<void()>& reads) const {
@@ -214,6 +224,26 @@ qint32 TDbHelper::QueryInt(const TStatement& statement) const {
 
 QString TDbHelper::QueryString(const TStatement& statement) const {
     return connection().FirstValue(statement).toString();
+}
+
+std::optional<TStatement> ChangedColumnsUpdate(const char* table, const char* keyColumn, qint32 key,
+                                               const QList<TColumnChange>& columns) {
+    QStringList assignments;
+    QVariantList values;
+    for (const TColumnChange& change : columns) {
+        if (change.entered != change.shown) {
+            assignments.append(QLatin1String(change.column) + QStringLiteral("=?"));
+            values.append(change.entered);
+        }
+    }
+    if (assignments.isEmpty()) {
+        return std::nullopt;
+    }
+    values.append(key);
+    return TStatement{QStringLiteral("update %1 set %2 where %3=?")
+                          .arg(QLatin1String(table), assignments.join(QLatin1Char(',')),
+                               QLatin1String(keyColumn)),
+                      values};
 }
 
 bool NextRow(QSqlQuery& query) {

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "store/SqliteConnection.h"
 
@@ -35,6 +36,10 @@ class TDbHelper {
     // Runs the reads in one transaction, so they all see the same state of the store even
     // while another thread or process writes to it.
     void ReadConsistently(const std::function<void()>& reads) const;
+    // A number that changes whenever the store may have changed: a commit of another connection
+    // (SQLite's data_version, which leaves out the connection's own commits) or a write
+    // transaction of this process.
+    qint64 ChangeCount() const;
     // First column of the first row, or -1 / the empty text when there is no row.
     qint32 QueryInt(const TStatement& statement) const;
     QString QueryString(const TStatement& statement) const;
@@ -43,6 +48,18 @@ class TDbHelper {
     // This thread's connection to the current store file, opened when needed.
     TSqliteConnection& connection() const;
 };
+
+// One column of a row as a dialog showed it and as the user left it.
+struct TColumnChange {
+    const char* column;
+    QVariant shown;
+    QVariant entered;
+};
+
+// "update TABLE set COLUMN=?,... where KEY=?" for the columns whose value the user changed, so
+// that a column changed elsewhere meanwhile is not written back; nullopt when none changed.
+std::optional<TStatement> ChangedColumnsUpdate(const char* table, const char* keyColumn, qint32 key,
+                                               const QList<TColumnChange>& columns);
 
 // Steps to the next row of a store query (see NextRow of SqliteConnection.h).
 bool NextRow(QSqlQuery& query);

@@ -86,6 +86,26 @@ void TMemberDAO::UpdateMember(const TMember& member) const {
     helper_.ExecSql(UpdateStatement(member));
 }
 
+void TMemberDAO::UpdateChangedFields(const TMember& shown, const TMember& entered) const {
+    const std::optional<TStatement> update = ChangedColumnsUpdate(
+        "t_member", "memberId", shown.memberId,
+        {{"memberName", shown.memberName, entered.memberName},
+         {"memberType", shown.memberType, entered.memberType},
+         {"memberLength", shown.memberLength, entered.memberLength},
+         {"memberIsPri", shown.memberIsPri, entered.memberIsPri},
+         {"memberComment", shown.memberComment, entered.memberComment},
+         {"memberIsMust", shown.memberIsMust, entered.memberIsMust},
+         {"memberIsInteger", shown.memberIsInteger, entered.memberIsInteger},
+         {"memberIsFloat", shown.memberIsFloat, entered.memberIsFloat},
+         {"queryFlag", shown.queryFlag, entered.queryFlag},
+         {"memberIsDisplay", shown.memberIsDisplay, entered.memberIsDisplay},
+         {"memberQueryDisplay", shown.memberQueryDisplay, entered.memberQueryDisplay},
+         {"androidDisplay", shown.androidDisplay, entered.androidDisplay}});
+    if (update) {
+        helper_.ExecSql(*update);
+    }
+}
+
 void TMemberDAO::DeleteMember(qint32 memberId) const {
     helper_.ExecSql({"delete from t_member where memberId=?", {memberId}});
 }

@@ -15,6 +15,9 @@ class TMemberDAO {
     // Answers the new member's id.
     qint32 AddMember(const TMember& member) const;
     void UpdateMember(const TMember& member) const;
+    // Writes the columns where entered differs from shown (the row's id, project and class
+    // stay).
+    void UpdateChangedFields(const TMember& shown, const TMember& entered) const;
     void DeleteMember(qint32 memberId) const;
     // Exchanges the contents of two rows in one transaction; writes nothing (and answers
     // false) when either id has no row.

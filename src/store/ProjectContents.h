@@ -11,6 +11,8 @@ struct TClassRecord {
     QString className;
     QString friendName;
     qint32 frontShowFlag = 0;
+
+    bool operator==(const TClassRecord&) const = default;
 };
 
 // A class with its members in member order.

@@ -37,7 +37,7 @@ const TClassFormLayout kUpdateLayout{QT_TRANSLATE_NOOP("TClassForm", "类更新"
 }  // namespace
 
 TClassForm::TClassForm(TFormOwner* owner, const TClassFormLayout& layout)
-    : QDialog(owner->DialogParent()), owner_(owner) {
+    : QDialog(owner->DialogParent()), owner_(owner), projectId_(owner->SelectedProjectId()) {
     SetUpFixedDialog(this, tr(layout.caption), layout.width, layout.height);
     Edt_ClassName = PlaceLineEdit(this, "Edt_ClassName", {kEditLeft, 29, kEditWidth});
     PlaceBuddyLabel(this, tr(layout.classLabel), layout.classLabelLeft, 32, Edt_ClassName)
@@ -57,15 +57,22 @@ TClassForm::TClassForm(TFormOwner* owner, const TClassFormLayout& layout)
 void TClassForm::Save() {
     TUserPrompts& prompts = owner_->Prompts();
     RunGuarded(prompts, this, [&] {
-        const TClassRecord entered{classId_, Edt_ClassName->text(), Edt_FriendName->text(),
+        const TClassRecord entered{shown_.classId, Edt_ClassName->text(), Edt_FriendName->text(),
                                    CB_FrontShowFlag->isChecked() ? 1 : 0};
         const TCommandResult result = Store(entered);
         if (result.done) {
-            ShowSaved(entered);
+            owner_->ShowSavedClass(result.id);
+            owner_->Log(tr("%1 %2").arg(result.message, entered.className));
+            accept();
+            return;
         }
         prompts.Message(this, result.message);
-        if (result.done) {
-            accept();
+        if (result.stale) {
+            owner_->Reload();
+            reject();
+        } else {
+            (result.field == TEntryField::FriendName ? Edt_FriendName : Edt_ClassName)
+                ->setFocus(Qt::OtherFocusReason);
         }
     });
 }
@@ -75,27 +82,22 @@ TAddClassForm::TAddClassForm(TFormOwner* owner) : TClassForm(owner, kAddLayout) 
 }
 
 TCommandResult TAddClassForm::Store(const TClassRecord& entered) {
-    return TProjectCommands().AddClass(owner_->SelectedProjectId(), entered);
-}
-
-void TAddClassForm::ShowSaved(const TClassRecord&) {
-    owner_->LoadClasses(owner_->SelectedProjectId());
+    return TProjectCommands().AddClass(projectId_, entered);
 }
 
 TUpdateClassForm::TUpdateClassForm(TFormOwner* owner, qint32 classId)
     : TClassForm(owner, kUpdateLayout) {
-    classId_ = classId;
     setObjectName(QStringLiteral("UpdateClassForm"));
-    const TClassDAO classes;
-    Edt_FriendName->setText(classes.GetFriendName(classId));
-    CB_FrontShowFlag->setChecked(classes.GetFrontShowFlag(classId) == 1);
-    Edt_ClassName->setText(owner->SelectedClassName());
+    const std::optional<TClassRecord> stored = TClassDAO().GetClass(classId);
+    if (!stored) {
+        throw TError(tr("该类已不存在，请重新选择!"));
+    }
+    shown_ = *stored;
+    Edt_ClassName->setText(shown_.className);
+    Edt_FriendName->setText(shown_.friendName);
+    CB_FrontShowFlag->setChecked(shown_.frontShowFlag == 1);
 }
 
 TCommandResult TUpdateClassForm::Store(const TClassRecord& entered) {
-    return TProjectCommands().UpdateClass(owner_->SelectedProjectId(), entered);
-}
-
-void TUpdateClassForm::ShowSaved(const TClassRecord& saved) {
-    owner_->RenameSelectedClass(saved.className);
+    return TProjectCommands().UpdateClass(projectId_, shown_, entered);
 }

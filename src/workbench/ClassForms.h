@@ -24,7 +24,8 @@ struct TClassFormLayout {
 };
 
 // The class name, friendly name and front-end flag of one class; "确定" checks and saves,
-// "取消" closes without writing.
+// "取消" closes without writing. A refused entry keeps the dialog open with the focus on the
+// field at fault; a refusal because the class changed elsewhere closes it.
 class TClassForm : public QDialog {
     Q_OBJECT
   public:
@@ -34,11 +35,10 @@ class TClassForm : public QDialog {
     TClassForm(TFormOwner* owner, const TClassFormLayout& layout);
     // Checks and writes the entered class.
     virtual TCommandResult Store(const TClassRecord& entered) = 0;
-    // Brings the owner's class list up to date with the saved class.
-    virtual void ShowSaved(const TClassRecord& saved) = 0;
 
     TFormOwner* owner_;
-    qint32 classId_ = 0;  // the edited class; 0 for a new one
+    qint32 projectId_;
+    TClassRecord shown_;  // the edited class as the store held it; classId 0 for a new one
     QLineEdit* Edt_ClassName;
     QLineEdit* Edt_FriendName;
     QCheckBox* CB_FrontShowFlag;
@@ -52,7 +52,6 @@ class TAddClassForm : public TClassForm {
 
   protected:
     TCommandResult Store(const TClassRecord& entered) override;
-    void ShowSaved(const TClassRecord& saved) override;
 };
 
 // Edits the selected class; a new name also renames the reference types naming the class.
@@ -63,5 +62,4 @@ class TUpdateClassForm : public TClassForm {
 
   protected:
     TCommandResult Store(const TClassRecord& entered) override;
-    void ShowSaved(const TClassRecord& saved) override;
 };

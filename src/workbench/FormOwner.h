@@ -16,10 +16,13 @@ class TFormOwner {
     virtual qint32 SelectedProjectId() const = 0;
     virtual qint32 SelectedClassId() const = 0;
     virtual QString SelectedClassName() const = 0;
-    virtual void LoadClasses(qint32 projectId) = 0;
-    virtual void LoadMembers(qint32 classId) = 0;
-    // Gives the selected class entry a new text; its id and the selection stay.
-    virtual void RenameSelectedClass(const QString& className) = 0;
+    // Reloads the views after a save, with the saved class or member selected.
+    virtual void ShowSavedClass(qint32 classId) = 0;
+    virtual void ShowSavedMember(qint32 memberId) = 0;
+    // Reloads the views from the store, keeping the selection where it still exists.
+    virtual void Reload() = 0;
+    // Adds a line to the window's log.
+    virtual void Log(const QString& line) = 0;
 
   protected:
     ~TFormOwner() = default;

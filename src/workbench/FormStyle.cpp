@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
 #include <algorithm>
 
 namespace {
@@ -12,6 +13,30 @@ namespace {
 constexpr int kEditHeight = 21;
 constexpr int kCheckBoxHeight = 17;
 constexpr int kRowTolerance = 12;
+// What a window manager's title bar takes beside the caption: icon and buttons.
+constexpr int kTitleBarExtra = 160;
+
+// A button whose access key clicks it at once. QAbstractButton's own access key animates a
+// click that happens only 100 ms later, so a key pressed within that time met the form as it
+// was before: Enter right after Alt+Q saved the query box unticked, and a name typed right after
+// "保存并继续(&N)" went into the member being saved.
+template <typename Button>
+class TClickAtOnce : public Button {
+  public:
+    using Button::Button;
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) {
+            return Button::event(event);
+        }
+        this->setFocus(Qt::ShortcutFocusReason);
+        if (!static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            this->click();
+        }
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -22,12 +47,21 @@ void ApplyDialogFont(QWidget* widget) {
 }
 
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height) {
-    dialog->setWindowTitle(caption);
     dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
-    dialog->setFixedSize(width, height);
     ApplyDialogFont(dialog);
+    dialog->setFixedHeight(height);
+    SetFixedDialogCaption(dialog, caption, width);
+}
+
+void SetFixedDialogCaption(QDialog* dialog, const QString& caption, int width) {
+    dialog->setWindowTitle(caption);
+    dialog->setFixedWidth(std::max(width, CaptionWidth(dialog, caption)));
+}
+
+int CaptionWidth(const QWidget* window, const QString& caption) {
+    return window->fontMetrics().horizontalAdvance(caption) + kTitleBarExtra;
 }
 
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top) {
@@ -87,7 +121,7 @@ QLineEdit* PlaceLineEdit(QWidget* parent, const char* name, TPlace place) {
 }
 
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& caption, TPlace place) {
-    auto* box = new QCheckBox(caption, parent);
+    auto* box = new TClickAtOnce<QCheckBox>(caption, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place.left, place.top, place.width, kCheckBoxHeight);
     return box;
@@ -95,7 +129,7 @@ QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const QString& capti
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, TPlace place,
                          int height) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TClickAtOnce<QPushButton>(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place.left, place.top, place.width, height);
     button->setAutoDefault(false);

@@ -18,8 +18,13 @@ struct TPlace {
 
 // The 8-point dialog font every form uses.
 void ApplyDialogFont(QWidget* widget);
-// A dialog with a fixed border, the given caption and client size.
+// A dialog with a fixed border, the given caption and client size, made wider where the caption
+// needs it to show whole in the title bar.
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height);
+// Gives the dialog a new caption, widening it as SetUpFixedDialog does.
+void SetFixedDialogCaption(QDialog* dialog, const QString& caption, int width);
+// The width a window needs for the caption to show whole in its title bar.
+int CaptionWidth(const QWidget* window, const QString& caption);
 
 QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top);
 // A label naming the field to its right: its mnemonic (the letter after "&") moves the focus

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QListWidget>
 #include <QTableWidget>
+#include <algorithm>
 
+#include "store/ClassDAO.h"
 #include "store/ModelFile.h"
 #include "store/ProjectDAO.h"
 #include "workbench/ClassForms.h"
@@ -14,37 +16,54 @@
 
 void TFormMain::NewProject() {
     Guarded([this] {
-        const QString name = prompts_->GetText(this, tr("请输入工程名称"), QString(), QString());
-        const TCommandResult result = TProjectCommands().NewProject(name);
-        if (result.done) {
-            LoadProjects();
+        const std::optional<QString> name =
+            prompts_->AskText(this, tr("新建项目"), tr("请输入工程名称:"), QString());
+        if (!name) {
+            return;
         }
-        Report(result);
+        const TCommandResult result = TProjectCommands().NewProject(*name);
+        if (!result.done) {
+            Report(result);
+            return;
+        }
+        LoadProjects(result.id);
+        Log(tr("%1 %2").arg(result.message, *name));
     });
 }
 
 void TFormMain::RenameProject() {
     Guarded([this] {
-        const int index = CB_Project->currentIndex();
-        if (!Require(index >= 0, tr("当前未有任何项目被选中!"))) {
+        if (!Require(SelectedProjectId() >= 0, tr("当前未有任何项目被选中!"))) {
             return;
         }
-        const QString name = prompts_->GetText(this, tr("请输入项目名称"), QString(), QString());
-        if (Report(TProjectCommands().RenameProject(SelectedProjectId(), name))) {
-            rememberedProjectIndex_ = index;
-            LoadProjects();
+        const QString shownName = CB_Project->currentText();
+        const std::optional<QString> name =
+            prompts_->AskText(this, tr("修改项目名称"), tr("请输入项目名称:"), shownName);
+        if (!name) {
+            return;
         }
+        const TCommandResult result =
+            TProjectCommands().RenameProject(SelectedProjectId(), shownName, *name);
+        if (!result.done) {
+            Report(result);
+            return;
+        }
+        Reload();
+        Log(tr("%1 %2").arg(result.message, *name));
     });
 }
 
 void TFormMain::DeleteProject() {
     Guarded([this] {
-        if (!Require(SelectedProjectId() >= 0, tr("未有任何项目被选中!")) ||
-            !prompts_->Confirm(this, tr("确认删除当前项目吗?"), tr("删除提示"))) {
+        if (!Require(SelectedProjectId() >= 0, tr("未有任何项目被选中!"))) {
             return;
         }
-        if (Report(TProjectCommands().DeleteProject(SelectedProjectId()))) {
-            rememberedProjectIndex_ = -1;
+        const QString name = CB_Project->currentText();
+        if (!prompts_->Confirm(this, tr("确认删除项目\"%1\"及其全部类和成员吗?").arg(name),
+                               tr("删除提示"), TDefaultAnswer::Cancel)) {
+            return;
+        }
+        if (Report(TProjectCommands().DeleteProject(SelectedProjectId(), name))) {
             LoadProjects();
         }
     });
@@ -68,20 +87,43 @@ void TFormMain::EditClass() {
     });
 }
 
+QStringList TFormMain::ReferringClasses(const QString& className) const {
+    QStringList referring;
+    for (const TClassContents& cls : ReadProjectContents(SelectedProjectId(), QString()).classes) {
+        const bool refers =
+            std::any_of(cls.members.begin(), cls.members.end(),
+                        [&](const TMember& m) { return m.memberType == className; });
+        if (refers && cls.className != className) {
+            referring.append(cls.className);
+        }
+    }
+    return referring;
+}
+
 void TFormMain::DeleteClass() {
     Guarded([this] {
-        if (!Require(SelectedClassId() >= 0, tr("没有类被选中!")) ||
-            !prompts_->Confirm(this, tr("确认删除此类对象！"), tr("提示"))) {
+        if (!Require(SelectedClassId() >= 0, tr("没有类被选中!"))) {
             return;
         }
-        const TCommandResult result = TProjectCommands().DeleteClass(SelectedClassId());
-        if (result.done) {
-            const QSignalBlocker blocker(LB_Object);
-            delete LB_Object->takeItem(LB_Object->currentRow());
-            LB_Object->setCurrentRow(-1);
-            ClearMembers();
+        const std::optional<TClassRecord> shown = TClassDAO().GetClass(SelectedClassId());
+        if (!shown) {
+            Report(TCommandResult::Stale(tr("该类已不存在，请重新选择!")));
+            return;
         }
-        Report(result);
+        QString question =
+            tr("确认删除类%1(%2)及其全部成员吗?").arg(shown->className, shown->friendName);
+        const QStringList referring = ReferringClasses(shown->className);
+        if (!referring.isEmpty()) {
+            question +=
+                QLatin1Char('\n') +
+                tr("类%1有成员引用该类，删除后这些引用无法生成!").arg(referring.join(tr("、")));
+        }
+        if (!prompts_->Confirm(this, question, tr("提示"), TDefaultAnswer::Cancel)) {
+            return;
+        }
+        if (Report(TProjectCommands().DeleteClass(*shown))) {
+            Reload();
+        }
     });
 }
 
@@ -104,15 +146,33 @@ void TFormMain::EditMember() {
     });
 }
 
+// The selected members go after one confirmation naming them; the row after them is selected.
 void TFormMain::DeleteMember() {
     Guarded([this] {
         const QList<int> rows = SelectedMemberRows();
-        if (!Require(!rows.isEmpty(), tr("请先选择一个成员")) ||
-            !prompts_->Confirm(this, tr("确定删除当前成员属性?"), tr("删除提示"))) {
+        if (!Require(!rows.isEmpty(), tr("请先选择一个成员"))) {
             return;
         }
-        Report(TProjectCommands().DeleteMember(MemberIdAt(rows.first())));
-        ReloadMembers();
+        QList<TMember> shown;
+        QStringList names;
+        for (int row : rows) {
+            shown.append(shownMembers_[row]);
+            names.append(shownMembers_[row].memberName);
+        }
+        if (!prompts_->Confirm(
+                this, tr("确定删除%1类的成员%2吗?").arg(SelectedClassName(), names.join(tr("、"))),
+                tr("删除提示"), TDefaultAnswer::Cancel)) {
+            return;
+        }
+        const qint32 classId = SelectedClassId();
+        const int next = rows.last() + 1 - rows.size();
+        if (Report(TProjectCommands().DeleteMembers(shown))) {
+            LoadMembers(classId);
+            const int count = int(shownMembers_.size());
+            if (count > 0) {
+                LoadMembers(classId, {MemberIdAt(std::min(next, count - 1))});
+            }
+        }
     });
 }
 
@@ -122,8 +182,11 @@ void TFormMain::ExchangeMembers() {
         if (!Require(rows.size() == 2, tr("请选中2条记录!"))) {
             return;
         }
-        Report(TProjectCommands().ExchangeMembers(MemberIdAt(rows[0]), MemberIdAt(rows[1])));
-        ReloadMembers();
+        const QList<qint32> ids{MemberIdAt(rows[0]), MemberIdAt(rows[1])};
+        if (Report(TProjectCommands().ExchangeMembers(shownMembers_[rows[0]],
+                                                      shownMembers_[rows[1]]))) {
+            LoadMembers(SelectedClassId(), ids);
+        }
     });
 }
 
@@ -135,7 +198,8 @@ void TFormMain::MoveMemberDown() {
     SwapWithNeighbour(1, tr("最后一个成员无法下移了！"));
 }
 
-// Exchanges the selected member with the row above (offset -1) or below (offset 1).
+// Exchanges the selected member with the row above (offset -1) or below (offset 1); the moved
+// member stays selected in its new row.
 void TFormMain::SwapWithNeighbour(int offset, const QString& atEndText) {
     Guarded([&] {
         const QList<int> rows = SelectedMemberRows();
@@ -146,8 +210,11 @@ void TFormMain::SwapWithNeighbour(int offset, const QString& atEndText) {
         if (!Require(neighbour >= 0 && neighbour < LV_Member->rowCount(), atEndText)) {
             return;
         }
-        Report(TProjectCommands().ExchangeMembers(MemberIdAt(rows.first()), MemberIdAt(neighbour)));
-        ReloadMembers();
+        const qint32 neighbourId = MemberIdAt(neighbour);
+        if (Report(TProjectCommands().ExchangeMembers(shownMembers_[rows.first()],
+                                                      shownMembers_[neighbour]))) {
+            LoadMembers(SelectedClassId(), {neighbourId});
+        }
     });
 }
 
@@ -185,10 +252,7 @@ void TFormMain::ImportModel() {
             return;
         }
         const TImportResult result = ImportProjectModel(project, exists);
-        LoadProjects();
-        rememberedProjectIndex_ = CB_Project->findData(result.projectId);
-        CB_Project->setCurrentIndex(rememberedProjectIndex_);
-        LoadClasses(result.projectId);
+        LoadProjects(result.projectId);
         Message(ModelImportedText(project, result));
     });
 }

@@ -4,9 +4,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "commands/ProjectCommands.h"
 #include "run/AutoCode.h"
+#include "store/MemberDAO.h"
 #include "workbench/FormOwner.h"
 #include "workbench/UserPrompts.h"
 
@@ -21,13 +23,16 @@ class QSettings;
 class QTableWidget;
 class QTimer;
 
-// The user guide in the app folder: the home page that the banner and the start-up timer open.
+// The user guide in the app folder: the home page that the banner, the 帮助 menu and the timer of
+// the first start open.
 inline const QString kGuidePath = QStringLiteral("guide/index.html");
 
 // The workbench's only top-level window: the projects of the store, the classes of the selected
 // project, the members of the selected class, the progress log of generation runs, and every
-// command on them. It hosts the generation runs it starts. Its files: MainForm.cpp the view,
-// MainMenus.cpp the menus, MainCommands.cpp the commands on the store, MainRun.cpp the runs.
+// command on them. It hosts the generation runs it starts. It reloads its lists, keeping the
+// selection, when the store changes elsewhere (another window, the command line). Its files:
+// MainForm.cpp the view, MainMenus.cpp the menus, MainCommands.cpp the commands on the store,
+// MainRun.cpp the runs.
 class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner {
     Q_OBJECT
   public:
@@ -43,11 +48,23 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     qint32 SelectedProjectId() const override;
     qint32 SelectedClassId() const override;
     QString SelectedClassName() const override;
-    void RenameSelectedClass(const QString& className) override;
-    void LoadClasses(qint32 projectId) override;
-    void LoadMembers(qint32 classId) override;
+    void ShowSavedClass(qint32 classId) override;
+    void ShowSavedMember(qint32 memberId) override;
+    void Reload() override;
+    void Log(const QString& line) override;
 
-    void LoadProjects();
+    // Each loader fills its list and selects the given entry (project: the first when it is
+    // gone; class: none when it is gone), or without one the first entry, then loads the next
+    // list down. The member table selects the given members.
+    void LoadProjects(std::optional<qint32> projectId = std::nullopt,
+                      std::optional<qint32> classId = std::nullopt,
+                      const QList<qint32>& memberIds = {});
+    void LoadClasses(qint32 projectId, std::optional<qint32> classId = std::nullopt,
+                     const QList<qint32>& memberIds = {});
+    void LoadMembers(qint32 classId, const QList<qint32>& memberIds = {});
+    // Reloads when the store has changed since the window last loaded it, unless a dialog is
+    // open (it reloads once the dialog has closed).
+    void ReloadIfChanged();
 
     // TGenerationHost, called on this window's thread while the run waits.
     void AppendProgress(const QString& line) override;
@@ -72,9 +89,12 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     void Generate();
     void ExportModel();
     void ImportModel();
+    void OpenHomePage();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Activation looks for changes made elsewhere.
+    void changeEvent(QEvent* event) override;
     // While a run writes, closing asks whether to stop it; the window closes only once the run
     // has ended, so no process goes on writing without a window.
     void closeEvent(QCloseEvent* event) override;
@@ -83,12 +103,15 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     void BuildControls();
     QWidget* BuildWorkArea();
     void BuildMemberTable(QWidget* parent);
+    // Insert adds a member, Enter edits the selected one, Delete deletes the selected ones.
+    bool MemberTableKey(int key);
     QWidget* BuildProgressArea();
     void ConnectClassList();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const QString& caption, void (TFormMain::*command)());
     void Message(const QString& text);
-    // Shows the command's message (if any); answers whether it was done.
+    // Shows the command's message (if any), reloading when the window showed what is gone or
+    // changed; answers whether it was done.
     bool Report(const TCommandResult& result);
     // Shows missingText and answers false when nothing is selected.
     bool Require(bool selected, const QString& missingText);
@@ -99,24 +122,27 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     void ProjectChosen(int index);
     void ClassChosen(int row);
     void MemberTableDoubleClicked();
-    void ReloadMembers();
     void ClearMembers();
-    // Selected rows of the member table in table order.
+    // Selected rows of the member table in table order, and their members as loaded.
     QList<int> SelectedMemberRows() const;
+    QList<qint32> SelectedMemberIds() const;
     qint32 MemberIdAt(int row) const;
     void SwapWithNeighbour(int offset, const QString& atEndText);
-    void OpenHomePage();
+    // The names of the project's other classes with a member referring to the class.
+    QStringList ReferringClasses(const QString& className) const;
     // Shows the dialog modally, then gives the keyboard back to this window.
     void ExecDialog(QDialog& dialog);
     // Asks the run to stop after the file it is writing and waits until it has ended.
     void StopRun();
     QString PreRunText() const;
     QSettings Settings() const;
+    void RestoreWindowSize();
 
     QString appFolder_;
     std::unique_ptr<TUserPrompts> ownPrompts_;
     TUserPrompts* prompts_;
-    int rememberedProjectIndex_ = -1;
+    TMemberList shownMembers_;   // the member table's rows as loaded
+    qint64 loadedChanges_ = -1;  // the store's change count when the lists were loaded
     // The application id set for a project (设置包名) in this session, by project id; a project
     // without one gets the default derived from its name.
     QHash<qint32, QString> packageNames_;
@@ -134,4 +160,5 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     QAction* A1 = nullptr;
     QAction* KeepEdits = nullptr;  // checked: a run keeps the user's changes to generated files
     QTimer* Timer1 = nullptr;
+    QTimer* storeWatch_ = nullptr;
 };

@@ -36,6 +36,10 @@ void TFormMain::BuildMenus() {
     project->addSeparator();
     AddCommand(project, tr("导出模型(&O)..."), &TFormMain::ExportModel);
     AddCommand(project, tr("导入模型(&I)..."), &TFormMain::ImportModel);
+    project->addSeparator();
+    QAction* reload = project->addAction(tr("刷新(&R)"));
+    reload->setShortcut(Qt::Key_F5);
+    connect(reload, &QAction::triggered, this, [this] { Guarded([this] { Reload(); }); });
 
     QMenu* code = menuBar()->addMenu(tr("代码管理(&A)"));
     AddCommand(code, tr("设置包名(&S)"), &TFormMain::SetPackageName);
@@ -47,6 +51,9 @@ void TFormMain::BuildMenus() {
             [this](bool checked) { Settings().setValue(kKeepEditsKey, checked); });
     A1 = AddCommand(code, tr("自动生成代码(&A)"), &TFormMain::Generate);
     A1->setObjectName(QStringLiteral("A1"));
+
+    QMenu* help = menuBar()->addMenu(tr("帮助(&H)"));
+    AddCommand(help, tr("用户指南(&G)"), &TFormMain::OpenHomePage)->setShortcut(Qt::Key_F1);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -40,7 +40,9 @@ void TFormMain::Generate() {
         Message(tr("没有一个工程被选中！"));
         return;
     }
-    if (!prompts_->Confirm(this, PreRunText(), kAppTitle)) {
+    // Without kept edits the run overwrites the user's changes: Enter must not start it.
+    if (!prompts_->Confirm(this, PreRunText(), kAppTitle,
+                           KeepEdits->isChecked() ? TDefaultAnswer::Ok : TDefaultAnswer::Cancel)) {
         return;
     }
     Memo_State->clear();
@@ -64,7 +66,9 @@ QString TFormMain::PreRunText() const {
             "已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，"
             "请不要删除原来的目录，否则这些修改会丢失!");
     }
-    return tr("如果以前生成了该项目，最好先删除原来的目录!");
+    return tr(
+        "未勾选\"保留手工修改\"：本次生成会覆盖以前生成的文件，你对这些文件所做的修改将会丢失!"
+        "如果以前生成了该项目，最好先删除原来的目录!");
 }
 
 void TFormMain::StopRun() {

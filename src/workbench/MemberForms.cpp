@@ -13,41 +13,25 @@
 
 namespace {
 
-const TMemberFormLayout kAddLayout{
-    QT_TRANSLATE_NOOP("TMemberForm", "添加成员属性"),
-    377,
-    395,
-    {120, 32, 209},
-    {120, 80, 209},
-    {191, 170, 89},
-    {90, 334, 81},
-    {210, 335, 81},
-    {113, 278, 209},
-    {38, 214, 121},
-    {39, 177, 81},
-    {120, 128, 81},
-    {39, 245, 129},
-    {192, 212, 137},
-    {192, 245, 193},
-};
+// The places of the controls, the same in the add and edit dialogs.
+constexpr int kWidth = 377;
+constexpr int kHeight = 395;
+constexpr TPlace kName{120, 32, 209};
+constexpr TPlace kType{120, 80, 209};
+constexpr TPlace kMustFlag{191, 170, 89};
+constexpr TPlace kOkButton{43, 334, 81};
+constexpr TPlace kNextButton{136, 334, 105};
+constexpr TPlace kCancelButton{253, 334, 81};
+constexpr TPlace kComment{113, 278, 209};
+constexpr TPlace kQueryFlag{38, 214, 121};
+constexpr TPlace kKeyFlag{39, 177, 81};
+constexpr TPlace kLength{120, 128, 81};
+constexpr TPlace kDisplayFlag{39, 245, 129};
+constexpr TPlace kQueryDisplayFlag{192, 212, 137};
+constexpr TPlace kAndroidDisplayFlag{192, 245, 193};
 
-const TMemberFormLayout kUpdateLayout{
-    QT_TRANSLATE_NOOP("TMemberForm", "更新成员属性"),
-    378,
-    360,
-    {104, 24, 209},
-    {104, 80, 209},
-    {177, 165, 102},
-    {80, 300, 81},
-    {216, 300, 81},
-    {96, 259, 209},
-    {40, 197, 105},
-    {41, 168, 81},
-    {103, 128, 81},
-    {39, 219, 132},
-    {176, 196, 137},
-    {176, 221, 193},
-};
+const char* const kAddCaption = QT_TRANSLATE_NOOP("TMemberForm", "添加成员属性");
+const char* const kUpdateCaption = QT_TRANSLATE_NOOP("TMemberForm", "更新成员属性");
 
 // Labels stand this far left of the box they name.
 constexpr int kLabelOffset = 88;
@@ -58,66 +42,89 @@ qint32 Flag(const QCheckBox* box) {
 
 }  // namespace
 
-TMemberForm::TMemberForm(TFormOwner* owner, Purpose purpose, const TMemberFormLayout& layout)
-    : QDialog(owner->DialogParent()), owner_(owner), purpose_(purpose) {
-    SetUpFixedDialog(this, tr(layout.caption), layout.width, layout.height);
-    BuildControls(layout);
+TMemberForm::TMemberForm(TFormOwner* owner, Purpose purpose)
+    : QDialog(owner->DialogParent()),
+      owner_(owner),
+      purpose_(purpose),
+      projectId_(owner->SelectedProjectId()),
+      classId_(owner->SelectedClassId()),
+      className_(owner->SelectedClassName()) {
+    SetUpFixedDialog(this, QString(), kWidth, kHeight);
+    ShowCaption();
+    setWindowIcon(QIcon(QStringLiteral(":/quillmere.png")));
+    BuildControls();
     FillTypeList();
 }
 
+void TMemberForm::ShowCaption() {
+    const char* caption = purpose_ == Purpose::Add ? kAddCaption : kUpdateCaption;
+    SetFixedDialogCaption(this, tr("%1 - %2类").arg(tr(caption), className_), kWidth);
+}
+
 // Creates the controls, their labels, and the tab order of their places.
-void TMemberForm::BuildControls(const TMemberFormLayout& layout) {
-    Edt_MemberName = PlaceLineEdit(this, "Edt_MemberName", layout.name);
+void TMemberForm::BuildControls() {
+    Edt_MemberName = PlaceLineEdit(this, "Edt_MemberName", kName);
     CB_MemberType = new QComboBox(this);
     CB_MemberType->setObjectName(QStringLiteral("CB_MemberType"));
-    CB_MemberType->setGeometry(layout.type.left, layout.type.top, layout.type.width, 21);
-    CB_MemberIsMust = PlaceCheckBox(this, "CB_MemberIsMust", tr("是否必填(&M)"), layout.mustFlag);
-    QPushButton* save = PlaceButton(this, "Button1", tr("确定"), layout.okButton);
-    QPushButton* cancel = PlaceButton(this, "Button2", tr("取消"), layout.cancelButton);
-    Edt_MemberComment = PlaceLineEdit(this, "Edt_MemberComment", layout.comment);
-    CB_QueryFlag = PlaceCheckBox(this, "CB_QueryFlag", tr("是否参与查询(&Q)"), layout.queryFlag);
-    CB_MemberIsPri = PlaceCheckBox(this, "CB_MemberIsPri", tr("是否主键(&K)"), layout.keyFlag);
-    Edt_MemberLength = PlaceLineEdit(this, "Edt_MemberLength", layout.length);
-    Edt_MemberLength->setText(QStringLiteral("20"));
+    CB_MemberType->setGeometry(kType.left, kType.top, kType.width, 21);
+    CB_MemberIsMust = PlaceCheckBox(this, "CB_MemberIsMust", tr("是否必填(&M)"), kMustFlag);
+    QPushButton* save = PlaceButton(this, "Button1", tr("确定"), kOkButton);
+    QPushButton* next = PlaceButton(this, "Button3", tr("保存并继续(&N)"), kNextButton);
+    QPushButton* cancel = PlaceButton(this, "Button2", tr("取消"), kCancelButton);
+    Edt_MemberComment = PlaceLineEdit(this, "Edt_MemberComment", kComment);
+    CB_QueryFlag = PlaceCheckBox(this, "CB_QueryFlag", tr("是否参与查询(&Q)"), kQueryFlag);
+    CB_MemberIsPri = PlaceCheckBox(this, "CB_MemberIsPri", tr("是否主键(&K)"), kKeyFlag);
+    Edt_MemberLength = PlaceLineEdit(this, "Edt_MemberLength", kLength);
     CB_MemberIsDisplay =
-        PlaceCheckBox(this, "CB_MemberIsDisplay", tr("下拉框显示字段(&D)"), layout.displayFlag);
-    CB_MemberQueryDisplay = PlaceCheckBox(this, "CB_MemberQueryDisplay", tr("查询界面是否显示(&S)"),
-                                          layout.queryDisplayFlag);
-    CB_MemberQueryDisplay->setChecked(purpose_ == Purpose::Add);
-    CB_AndroidDisplay = PlaceCheckBox(this, "CB_AndroidDisplay", tr("安卓列表页是否显示(&P)"),
-                                      layout.androidDisplayFlag);
+        PlaceCheckBox(this, "CB_MemberIsDisplay", tr("下拉框显示字段(&D)"), kDisplayFlag);
+    CB_MemberQueryDisplay =
+        PlaceCheckBox(this, "CB_MemberQueryDisplay", tr("查询界面是否显示(&S)"), kQueryDisplayFlag);
+    CB_AndroidDisplay =
+        PlaceCheckBox(this, "CB_AndroidDisplay", tr("安卓列表页是否显示(&P)"), kAndroidDisplayFlag);
 
-    PlaceBuddyLabel(this, tr("成员名称(&N)："), layout.name.left - kLabelOffset,
-                    layout.name.top + 3, Edt_MemberName);
-    PlaceBuddyLabel(this, tr("成员类型(&T)："), layout.type.left - kLabelOffset,
-                    layout.type.top + 3, CB_MemberType);
-    PlaceBuddyLabel(this, tr("长度(&L)： "), layout.length.left - kLabelOffset,
-                    layout.length.top + 3, Edt_MemberLength);
-    PlaceLabel(this, tr("(字符串类型有效)     "), layout.length.left + layout.length.width + 8,
-               layout.length.top + 3);
-    PlaceBuddyLabel(this, tr("成员注释(&C)："), layout.comment.left - kLabelOffset,
-                    layout.comment.top + 3, Edt_MemberComment);
+    PlaceBuddyLabel(this, tr("成员名称(&A)："), kName.left - kLabelOffset, kName.top + 3,
+                    Edt_MemberName);
+    PlaceBuddyLabel(this, tr("成员类型(&T)："), kType.left - kLabelOffset, kType.top + 3,
+                    CB_MemberType);
+    PlaceBuddyLabel(this, tr("长度(&L)： "), kLength.left - kLabelOffset, kLength.top + 3,
+                    Edt_MemberLength);
+    PlaceLabel(this, tr("(字符串类型有效)     "), kLength.left + kLength.width + 8,
+               kLength.top + 3);
+    PlaceBuddyLabel(this, tr("成员注释(&C)："), kComment.left - kLabelOffset, kComment.top + 3,
+                    Edt_MemberComment);
 
     SetUpDialogButtons(this, save, cancel);
+    next->setAutoDefault(true);
     OrderTabsByPlace(this);
     connect(save, &QPushButton::clicked, this, &TMemberForm::Save);
+    connect(next, &QPushButton::clicked, this, &TMemberForm::SaveAndContinue);
+    ClearFields();
 }
 
 // The five built-in types, then every other class of the project as a reference type.
 void TMemberForm::FillTypeList() {
     CB_MemberType->clear();
     CB_MemberType->addItems(OfferedTypeNames());
-    for (const TEntry& other :
-         TClassDAO().ListOtherClasses(owner_->SelectedProjectId(), owner_->SelectedClassId())) {
+    for (const TEntry& other : TClassDAO().ListOtherClasses(projectId_, classId_)) {
         CB_MemberType->addItem(other.name);
     }
 }
 
+void TMemberForm::ClearFields() {
+    Edt_MemberName->clear();
+    CB_MemberType->setCurrentIndex(0);
+    Edt_MemberLength->setText(QStringLiteral("20"));
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
+        box->setChecked(box == CB_MemberQueryDisplay);
+    }
+    Edt_MemberComment->clear();
+}
+
 TMemberEntry TMemberForm::EnteredMember() const {
     TMember member;
-    member.memberId = memberId_;
-    member.projectId = owner_->SelectedProjectId();
-    member.classId = owner_->SelectedClassId();
+    member.memberId = shown_.memberId;
+    member.projectId = projectId_;
+    member.classId = classId_;
     member.memberName = Edt_MemberName->text();
     member.memberType = CB_MemberType->currentText();
     member.memberIsPri = Flag(CB_MemberIsPri);
@@ -130,40 +137,84 @@ TMemberEntry TMemberForm::EnteredMember() const {
     return {member, Edt_MemberLength->text()};
 }
 
-void TMemberForm::Save() {
+QWidget* TMemberForm::FieldOf(TEntryField field) const {
+    switch (field) {
+        case TEntryField::MemberName:
+            return Edt_MemberName;
+        case TEntryField::Type:
+            return CB_MemberType;
+        case TEntryField::Length:
+            return Edt_MemberLength;
+        case TEntryField::Key:
+            return CB_MemberIsPri;
+        case TEntryField::Must:
+            return CB_MemberIsMust;
+        case TEntryField::Query:
+            return CB_QueryFlag;
+        case TEntryField::Display:
+            return CB_MemberIsDisplay;
+        case TEntryField::Comment:
+            return Edt_MemberComment;
+        default:
+            return nullptr;
+    }
+}
+
+bool TMemberForm::Store() {
     TUserPrompts& prompts = owner_->Prompts();
+    bool saved = false;
     RunGuarded(prompts, this, [&] {
         const TMemberEntry entry = EnteredMember();
         const TProjectCommands commands;
-        const TCommandResult result =
-            purpose_ == Purpose::Add ? commands.AddMember(entry) : commands.UpdateMember(entry);
+        const TCommandResult result = purpose_ == Purpose::Add
+                                          ? commands.AddMember(entry)
+                                          : commands.UpdateMember(shown_, entry);
         if (!result.done) {
             prompts.Message(this, result.message);
-            if (Edt_MemberName->text().isEmpty()) {
-                Edt_MemberName->setFocus();
+            if (result.stale) {
+                owner_->Reload();
+                reject();
+            } else if (QWidget* field = FieldOf(result.field)) {
+                field->setFocus(Qt::OtherFocusReason);
             }
             return;
         }
-        owner_->LoadMembers(entry.member.classId);
-        prompts.Message(this, result.message);
-        accept();
+        owner_->ShowSavedMember(result.id);
+        owner_->Log(tr("%1 %2.%3").arg(result.message, className_, entry.member.memberName));
+        saved = true;
     });
+    return saved;
 }
 
-TAddMemberForm::TAddMemberForm(TFormOwner* owner) : TMemberForm(owner, Purpose::Add, kAddLayout) {
+void TMemberForm::Save() {
+    if (Store()) {
+        accept();
+    }
+}
+
+void TMemberForm::SaveAndContinue() {
+    if (!Store()) {
+        return;
+    }
+    purpose_ = Purpose::Add;
+    shown_ = TMember();
+    ShowCaption();
+    ClearFields();
+    Edt_MemberName->setFocus(Qt::OtherFocusReason);
+}
+
+TAddMemberForm::TAddMemberForm(TFormOwner* owner) : TMemberForm(owner, Purpose::Add) {
     setObjectName(QStringLiteral("AddMemberForm"));
-    setWindowIcon(QIcon(QStringLiteral(":/quillmere.png")));
-    CB_MemberType->setCurrentIndex(0);
 }
 
 TUpdateMemberForm::TUpdateMemberForm(TFormOwner* owner, qint32 memberId)
-    : TMemberForm(owner, Purpose::Update, kUpdateLayout) {
+    : TMemberForm(owner, Purpose::Update) {
     setObjectName(QStringLiteral("UpdateMemberForm"));
-    memberId_ = memberId;
     const std::optional<TMember> member = TMemberDAO().GetMember(memberId);
     if (!member) {
         throw TError(tr("该成员已不存在，请重新选择!"));
     }
+    shown_ = *member;
     ShowMember(*member);
 }
 

@@ -1,5 +1,6 @@
-// The workbench's commands on the store: a refusal leaves every row as it was, deleting a
-// project leaves no member behind, and a check cannot be overtaken by another writer.
+// The workbench's commands on the store: a refusal leaves every row as it was, a command on what
+// another session has changed meanwhile is refused, deleting a project leaves no member behind,
+// and a check cannot be overtaken by another writer.
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -13,16 +14,33 @@ using namespace testing;
 
 namespace {
 
-// Project 1 Library: Book (class 1: title, price) and Reader (class 2: name).
-// Project 2 Other: Shelf (class 3: label).
+// Project 1 Library: Book (class 1: title, price, reader referring to Reader), Reader (class 2:
+// name) and Loan (class 3, no members yet).
+// Project 2 Other: Shelf (class 4: label).
 void seedTwoProjects() {
     ProjectBuilder library(QStringLiteral("Library"));
-    library.cls("Book", "图书", {"title 字符串 KDP", "price 浮点型 -"})
-        .cls("Reader", "读者", {"name 字符串 KDP"});
+    library.cls("Book", "图书", {"title 字符串 KDP", "price 浮点型 -", "reader Reader -"})
+        .cls("Reader", "读者", {"name 字符串 KDP"})
+        .cls("Loan", "借阅", {});
     seedModel(library.build());
     ProjectBuilder other(QStringLiteral("Other"));
     other.cls("Shelf", "书架", {"label 字符串 KDP"});
     seedModel(other.build());
+}
+
+TMember stored(qint32 memberId) {
+    return *TMemberDAO().GetMember(memberId);
+}
+
+TClassRecord storedClass(qint32 classId) {
+    return *TClassDAO().GetClass(classId);
+}
+
+// The stored member as a dialog would hold it after the change.
+TMemberEntry edited(qint32 memberId, const std::function<void(TMember&)>& change) {
+    TMember m = stored(memberId);
+    change(m);
+    return {m, QString::number(m.memberLength)};
 }
 
 // Every row of the store's tables, one line each.
@@ -58,10 +76,13 @@ TClassRecord cls(qint32 classId, const QString& name, const QString& friendName)
 }
 
 using Command = std::function<TCommandResult()>;
+// Reads what a window shows now and answers the command it will give on it later.
+using Session = std::function<Command()>;
 
 }  // namespace
 
 Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(Session)
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -81,6 +102,7 @@ class TestCommands : public QObject {
         floatKey.member.memberIsPri = 1;
         TMemberEntry imageQuery = entry(2, 1, "price", kTypeImage);
         imageQuery.member.queryFlag = 1;
+        const QString changed = ChangedElsewhereText();
         const struct {
             const char* tag;
             Command command;
@@ -88,8 +110,19 @@ class TestCommands : public QObject {
         } rows[] = {
             {"new project: empty", [c] { return c.NewProject(""); }, "工程名称不能为空!"},
             {"new project: name taken", [c] { return c.NewProject("Library"); }, taken},
-            {"rename: another's name", [c] { return c.RenameProject(2, "Library"); }, taken},
-            {"rename: project gone", [c] { return c.RenameProject(9, "New"); }, projectGone},
+            {"new project: no folder name", [c] { return c.NewProject("../外部"); },
+             "项目名称\"../外部\"不能用作文件夹名，请修改项目名称!"},
+            {"rename: another's name", [c] { return c.RenameProject(2, "Other", "Library"); },
+             taken},
+            {"rename: no folder name", [c] { return c.RenameProject(2, "Other", "a/b"); },
+             "项目名称\"a/b\"不能用作文件夹名，请修改项目名称!"},
+            {"rename: project gone", [c] { return c.RenameProject(9, "Gone", "New"); },
+             projectGone},
+            {"rename: renamed elsewhere", [c] { return c.RenameProject(2, "Stale", "New"); },
+             changed},
+            {"delete project: gone", [c] { return c.DeleteProject(9, "Gone"); }, projectGone},
+            {"delete project: renamed elsewhere", [c] { return c.DeleteProject(2, "Stale"); },
+             changed},
             {"add class: small letter", [c] { return c.AddClass(1, cls(0, "shelf", "书架")); },
              "类名首个字母必须大写"},
             {"add class: name taken", [c] { return c.AddClass(1, cls(0, "Book", "书")); },
@@ -98,10 +131,16 @@ class TestCommands : public QObject {
              "BOOK表与类Book的类名只有大小写不同，两者的布局文件同名，请修改类名!"},
             {"add class: project gone", [c] { return c.AddClass(9, cls(0, "Shelf", "书架")); },
              projectGone},
-            {"edit class: another's name", [c] { return c.UpdateClass(1, cls(1, "Reader", "书")); },
+            {"edit class: another's name",
+             [c] { return c.UpdateClass(1, storedClass(1), cls(1, "Reader", "书")); },
              "Reader表与本项目的另一个类重名，请修改类名!"},
-            {"edit class: gone", [c] { return c.UpdateClass(1, cls(9, "Shelf", "书架")); },
+            {"edit class: gone",
+             [c] { return c.UpdateClass(1, cls(9, "Shelf", "书架"), cls(9, "Shelf", "书")); },
              classGone},
+            {"delete class: gone", [c] { return c.DeleteClass(cls(9, "Shelf", "书架")); },
+             classGone},
+            {"delete class: renamed elsewhere",
+             [c] { return c.DeleteClass(cls(1, "Tome", "图书")); }, changed},
             {"add member: float key", [c, floatKey] { return c.AddMember(floatKey); },
              "主键字段必须是整型或字符串型!"},
             {"add member: name taken",
@@ -112,11 +151,34 @@ class TestCommands : public QObject {
              "长度\"-5\"无效，请输入不小于0的整数长度!"},
             {"add member: class gone",
              [c] { return c.AddMember(entry(0, 9, "isbn", kTypeString)); }, classGone},
-            {"edit member: gone", [c] { return c.UpdateMember(entry(99, 1, "isbn", kTypeString)); },
+            {"edit member: takes the key of a referred class",
+             [c] {
+                 return c.UpdateMember(stored(4), edited(4, [](TMember& m) { m.memberIsPri = 0; }));
+             },
+             "Book表的成员reader引用的类Reader没有设置主键!"},
+            {"edit member: takes the display of a referred class",
+             [c] {
+                 return c.UpdateMember(stored(4),
+                                       edited(4, [](TMember& m) { m.memberIsDisplay = 0; }));
+             },
+             "Book表的成员reader引用的类Reader没有设置下拉框显示字段!"},
+            {"edit member: gone",
+             [c] {
+                 return c.UpdateMember(entry(99, 1, "isbn", kTypeString).member,
+                                       entry(99, 1, "isbn", kTypeString));
+             },
              memberGone},
-            {"edit member: image query", [c, imageQuery] { return c.UpdateMember(imageQuery); },
+            {"edit member: image query",
+             [c, imageQuery] { return c.UpdateMember(stored(2), imageQuery); },
              "参与查询的字段不要设置整型或浮点型或图片型"},
-            {"exchange: one gone", [c] { return c.ExchangeMembers(1, 99); }, memberGone},
+            {"delete members: one gone",
+             [c] {
+                 return c.DeleteMembers({stored(1), entry(99, 1, "isbn", kTypeString).member});
+             },
+             memberGone},
+            {"exchange: one gone",
+             [c] { return c.ExchangeMembers(stored(1), entry(99, 1, "isbn", kTypeString).member); },
+             memberGone},
         };
         for (const auto& row : rows) {
             QTest::newRow(row.tag) << row.command << row.message;
@@ -142,7 +204,7 @@ class TestCommands : public QObject {
         QCOMPARE(TMemberDAO().GetMember(added.id)->memberLength, 13);
         TMemberEntry pages = entry(added.id, 3, "pages", kTypeInteger, "abc");
         pages.member.projectId = 2;  // an edit keeps the member's own project and class
-        QVERIFY(c.UpdateMember(pages).done);
+        QVERIFY(c.UpdateMember(stored(added.id), pages).done);
         const TMember stored = *TMemberDAO().GetMember(added.id);
         QCOMPARE(stored.memberLength, 0);
         QCOMPARE(stored.memberIsInteger, 1);
@@ -155,12 +217,67 @@ class TestCommands : public QObject {
     void deletingAProjectLeavesNoMemberBehind() {
         seedTwoProjects();
         const QStringList otherProject = storeRows().filter(
-            QRegularExpression("^t_project\\|2\\||^t_class\\|3\\||^t_member\\|4\\|"));
+            QRegularExpression("^t_project\\|2\\||^t_class\\|4\\||^t_member\\|5\\|"));
         TMember stray = entry(0, 77, "stray", kTypeString).member;
         TMemberDAO().AddMember(stray);
-        QCOMPARE(TProjectCommands().DeleteProject(1).message, QStringLiteral("删除成功!"));
+        QCOMPARE(TProjectCommands().DeleteProject(1, "Library").message,
+                 QStringLiteral("删除成功!"));
         QCOMPARE(storeRows(), otherProject);
         QCOMPARE(otherProject.size(), 3);
+    }
+
+    // Two sessions show the same row; the first changes it from its own connection, then the
+    // second's command on what it showed is refused and leaves the first one's change.
+    void aSecondSessionOnWhatItShowedIsRefused_data() {
+        QTest::addColumn<Session>("first");
+        QTest::addColumn<Session>("second");
+        const TProjectCommands c;
+        auto onBook = [c](const TClassRecord& entered) {
+            return Session([c, entered] {
+                const TClassRecord shown = storedClass(1);
+                return Command([c, shown, entered] { return c.UpdateClass(1, shown, entered); });
+            });
+        };
+        auto onTitle = [c](const char* comment) {
+            return Session([c, comment] {
+                const TMember shown = stored(1);
+                const TMemberEntry change =
+                    edited(1, [comment](TMember& m) { m.memberComment = comment; });
+                return Command([c, shown, change] { return c.UpdateMember(shown, change); });
+            });
+        };
+        QTest::newRow("edit class after a rename")
+            << onBook(cls(1, "Kind", "图书")) << onBook(cls(1, "Book", "书籍"));
+        QTest::newRow("edit member after an edit") << onTitle("书名") << onTitle("标题");
+        QTest::newRow("delete members after an edit") << onTitle("书名") << Session([c] {
+            const QList<TMember> shown{stored(1), stored(2)};
+            return Command([c, shown] { return c.DeleteMembers(shown); });
+        });
+        QTest::newRow("move a member after an edit") << onTitle("书名") << Session([c] {
+            const QList<TMember> shown{stored(2), stored(1)};
+            return Command([c, shown] { return c.ExchangeMembers(shown[0], shown[1]); });
+        });
+    }
+    void aSecondSessionOnWhatItShowedIsRefused() {
+        QFETCH(Session, first);
+        QFETCH(Session, second);
+        seedTwoProjects();
+        const Command stale = second();
+        const Command change = first();
+        TCommandResult firstResult;
+        QThread* other = QThread::create([&] {
+            firstResult = change();
+            TDbHelper::CloseConnection();
+        });
+        other->start();
+        QVERIFY(other->wait(20000));
+        delete other;
+        QVERIFY(firstResult.done);
+        const QStringList afterFirst = storeRows();
+        const TCommandResult result = stale();
+        QCOMPARE(result.message, ChangedElsewhereText());
+        QVERIFY(!result.done && result.stale);
+        QCOMPARE(storeRows(), afterFirst);
     }
 
     // Another writer adds the name while the command waits for the store: the command sees

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -21,13 +22,14 @@
 namespace testing {
 
 // Records every box and opener call; confirmations answer OK and input boxes answer from a
-// queue (an empty queue answers like Cancel: the default text).
+// queue (an empty queue answers like Escape).
 class FakePrompts : public TUserPrompts {
   public:
     QStringList messages;
     QStringList informations;   // "caption: text"
     QStringList confirmations;  // "caption: text"
-    QStringList inputs;         // "caption|prompt|default"
+    QList<TDefaultAnswer> confirmDefaults;
+    QStringList inputs;  // "caption|prompt|default"
     QStringList folders;
     QList<QUrl> urls;
     QStringList answers;
@@ -35,6 +37,7 @@ class FakePrompts : public TUserPrompts {
     QStringList fileAnswers;  // an empty queue answers like Cancel
     QStringList boxes;        // the texts of messages and informations, in the order shown
     bool confirmAnswer = true;
+    bool urlOpens = true;
 
     void Message(QWidget*, const QString& text) override {
         messages.append(text);
@@ -44,14 +47,16 @@ class FakePrompts : public TUserPrompts {
         informations.append(caption + QStringLiteral(": ") + text);
         boxes.append(text);
     }
-    bool Confirm(QWidget*, const QString& text, const QString& caption) override {
+    bool Confirm(QWidget*, const QString& text, const QString& caption,
+                 TDefaultAnswer defaultAnswer = TDefaultAnswer::Ok) override {
         confirmations.append(caption + QStringLiteral(": ") + text);
+        confirmDefaults.append(defaultAnswer);
         return confirmAnswer;
     }
-    QString GetText(QWidget*, const QString& caption, const QString& prompt,
-                    const QString& defaultText) override {
-        inputs.append(caption + '|' + prompt + '|' + defaultText);
-        return answers.isEmpty() ? defaultText : answers.takeFirst();
+    std::optional<QString> AskText(QWidget*, const QString& caption, const QString& prompt,
+                                   const QString& initialText) override {
+        inputs.append(caption + '|' + prompt + '|' + initialText);
+        return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
     }
     QString GetOpenFileName(QWidget*, const QString& caption, const QString&) override {
         return GetSaveFileName(nullptr, caption, QString(), QString());
@@ -62,7 +67,10 @@ class FakePrompts : public TUserPrompts {
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     void OpenFolder(const QString& path) override { folders.append(path); }
-    void OpenUrl(const QUrl& url) override { urls.append(url); }
+    bool OpenUrl(const QUrl& url) override {
+        urls.append(url);
+        return urlOpens;
+    }
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last(); }
 };
@@ -113,15 +121,19 @@ inline QList<qint32> memberIds(qint32 classId) {
     return ids;
 }
 
-// A main window over a fresh store; construct the store content first, then call open().
+// A main window over a fresh store and, unless told another, an empty app folder of its own
+// (its settings file among them); construct the store content first, then call open().
 class Bench {
   public:
     TempStore store;
+    QTemporaryDir appFolder;
     FakePrompts prompts;
     std::unique_ptr<TFormMain> window;
 
-    TFormMain& open(const QString& appFolder = QStringLiteral(QUILLMERE_APP_DIR)) {
-        window = std::make_unique<TFormMain>(appFolder, &prompts);
+    TFormMain& open(const QString& folder = QString()) {
+        window.reset();
+        window =
+            std::make_unique<TFormMain>(folder.isEmpty() ? appFolder.path() : folder, &prompts);
         return *window;
     }
     template <typename T>
@@ -167,6 +179,19 @@ class Bench {
                 members()->model()->index(row, 0),
                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
+    }
+    QStringList selectedMemberNames() const {
+        QStringList names;
+        for (int row = 0; row < members()->rowCount(); ++row) {
+            if (members()->selectionModel()->isRowSelected(row)) {
+                names.append(members()->item(row, 1)->text());
+            }
+        }
+        return names;
+    }
+    // What the window said: the texts of its message boxes, then the lines of its log.
+    QStringList said() const {
+        return prompts.messages + log()->toPlainText().split('\n', Qt::SkipEmptyParts);
     }
     QStringList shownMemberNames() const {
         QStringList names;

@@ -79,8 +79,8 @@ class TestClassForms : public QObject {
             form = std::make_unique<TAddClassForm>(&window);
         }
         enter(*form, className, friendName, false);
-        QCOMPARE(bench.prompts.messages, QStringList{message});
         const bool saved = message == kAdded || message == kUpdated;
+        QCOMPARE(bench.said(), QStringList{saved ? message + " " + className : message});
         QCOMPARE(form->result() == QDialog::Accepted, saved);
         QCOMPARE(TClassDAO().ListClasses(p).size(), saved && !edit ? 3 : 2);
         QCOMPARE(bench.classes()->item(0)->text(), saved && edit ? className : QString("Book"));
@@ -94,7 +94,7 @@ class TestClassForms : public QObject {
         bench.chooseProject(1);
         TAddClassForm form(&window);
         enter(form, "Book", "书本", true);  // the name of a class of another project
-        QCOMPARE(bench.prompts.messages, QStringList{kAdded});
+        QCOMPARE(bench.said(), QStringList{kAdded + " Book"});
         const qint32 added = classIdNamed(window.SelectedProjectId(), "Book");
         QCOMPARE(TClassDAO().GetFriendName(added), QStringLiteral("书本"));
         QCOMPARE(TClassDAO().GetFrontShowFlag(added), 1);

@@ -13,7 +13,9 @@ using namespace testing;
 
 namespace {
 
-const QString kPreRunBox = QStringLiteral("Quillmere: 如果以前生成了该项目，最好先删除原来的目录!");
+const QString kPreRunBox = QStringLiteral(
+    "Quillmere: 未勾选\"保留手工修改\"：本次生成会覆盖以前生成的文件，你对这些文件所做的修改将会"
+    "丢失!如果以前生成了该项目，最好先删除原来的目录!");
 const QString kKeptPreRunBox = QStringLiteral(
     "Quillmere: 已勾选\"保留手工修改\"：你对生成文件所做的修改会保留下来，请不要删除原来的目录，"
     "否则这些修改会丢失!");
@@ -180,9 +182,10 @@ class TestGenerationRun : public QObject {
                  QString());
     }
 
-    // Checked, the pre-run box says the user's changes stay, and a conflict is listed in a box
-    // before the completion box; unchecked (and so after a restart), the box advises a fresh
-    // folder and the run overwrites the user's changes. 取消 starts nothing.
+    // Checked, the pre-run box says the user's changes stay (Enter starts the run), and a
+    // conflict is listed in a box before the completion box; unchecked (and so after a restart),
+    // the box says the user's changes will be overwritten, Enter is 取消, and the run overwrites
+    // them. 取消 starts nothing.
     void keepingEditsIsRememberedAndConflictsAreShownFirst() {
         TempAppFolder app;
         Bench bench;
@@ -194,6 +197,8 @@ class TestGenerationRun : public QObject {
             bench.prompts.boxes.clear();
             bench.trigger("自动生成代码(&A)");
             QCOMPARE(bench.prompts.confirmations.last(), box);
+            QCOMPARE(bench.prompts.confirmDefaults.last(),
+                     box == kPreRunBox ? TDefaultAnswer::Cancel : TDefaultAnswer::Ok);
             QTRY_VERIFY_WITH_TIMEOUT(bench.action("自动生成代码(&A)")->isEnabled(), 60000);
         };
         QVERIFY(bench.action("保留手工修改(&K)")->isChecked());

@@ -2,6 +2,7 @@
 // field reachable by one, Tab through the fields in reading order, Enter for 确定 and Escape
 // for 取消 in every dialog and box, and the main window active again after each dialog.
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -132,12 +133,22 @@ class TestKeyboard : public QObject {
     void accessKeysAreUniqueInEveryMenu() {
         Library library;
         QMenuBar* bar = library.window.menuBar();
+        // The main window's own access keys: its menus, and the labels naming the project
+        // drop-down and the class list.
         QStringList top;
         QList<QMenu*> menus{library.bench.child<QMenu>("PopupMenu1")};
         for (QAction* action : bar->actions()) {
             top.append(action->text());
             menus.append(action->menu());
         }
+        QSet<QWidget*> named;
+        for (QLabel* label : library.window.findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                top.append(label->text());
+                named.insert(label->buddy());
+            }
+        }
+        QCOMPARE(named, (QSet<QWidget*>{library.bench.projects(), library.bench.classes()}));
         QCOMPARE(accessKeyProblems(top), QStringList());
         for (QMenu* menu : menus) {
             QStringList captions;
@@ -146,7 +157,7 @@ class TestKeyboard : public QObject {
                     captions.append(action->text());
                 }
             }
-            QVERIFY(captions.size() >= 3);
+            QVERIFY(!captions.isEmpty());
             QCOMPARE(accessKeyProblems(captions), QStringList());
         }
     }
@@ -180,9 +191,11 @@ class TestKeyboard : public QObject {
                 captions.append(label->text());
             }
         }
-        QStringList buttons;
+        QStringList buttons;  // the push buttons without access key: Enter and Escape press them
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-            (qobject_cast<QPushButton*>(button) ? buttons : captions).append(button->text());
+            const bool plain =
+                qobject_cast<QPushButton*>(button) && accessKey(button->text()).isNull();
+            (plain ? buttons : captions).append(button->text());
             if (qobject_cast<QCheckBox*>(button)) {
                 named.insert(button);
             }
@@ -222,10 +235,10 @@ class TestKeyboard : public QObject {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("message");  // empty: the dialog closes without writing
         const std::pair<const char*, const char*> commands[] = {
-            {"添加类(&A)", "类名称添加成功！"},
-            {"修改类名(&B)", "类名称更新成功"},
-            {"添加成员(&M)", "类成员属性添加成功!"},
-            {"修改成员属性(&E)", "类成员属性更新成功!"},
+            {"添加类(&A)", "类名称添加成功！ Shelf"},
+            {"修改类名(&B)", "类名称更新成功 Shelf"},
+            {"添加成员(&M)", "类成员属性添加成功! Book.title"},
+            {"修改成员属性(&E)", "类成员属性更新成功! Book.title"},
         };
         for (const auto& [command, saved] : commands) {
             QTest::addRow("%s: Enter in the name", command) << command << "enter" << saved;
@@ -261,8 +274,7 @@ class TestKeyboard : public QObject {
         });
         library.bench.trigger(command);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QCOMPARE(library.bench.prompts.messages,
-                 message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(library.bench.said(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(library.storeState() == before, message.isEmpty());
         QTRY_COMPARE(QApplication::activeWindow(), &library.window);
         QVERIFY(library.window.focusWidget() != nullptr);
@@ -275,6 +287,8 @@ class TestKeyboard : public QObject {
         QVERIFY(!prompts.Confirm(nullptr, "确认删除此类对象！", "提示"));
         pressInNextDialog(Qt::Key_Return);
         QVERIFY(prompts.Confirm(nullptr, "确认删除此类对象！", "提示"));
+        pressInNextDialog(Qt::Key_Return);
+        QVERIFY(!prompts.Confirm(nullptr, "确认删除此类对象！", "提示", TDefaultAnswer::Cancel));
         pressInNextDialog(Qt::Key_Escape);
         prompts.Message(nullptr, "没有类被选中!");
         pressInNextDialog(Qt::Key_Return, [](QWidget* dialog) {
@@ -285,7 +299,109 @@ class TestKeyboard : public QObject {
             dialog->findChild<QLineEdit*>()->setText("新名称");
         });
         QCOMPARE(prompts.GetText(nullptr, "请输入工程名称", QString(), "旧"), QString("旧"));
+        pressInNextDialog(Qt::Key_Escape);
+        QCOMPARE(prompts.AskText(nullptr, "新建项目", "请输入工程名称:", QString()), std::nullopt);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // Tab, Shift+Tab and Ctrl+Tab leave the member table; on a member, Insert adds one (the
+    // dialog names the class), Enter edits the selected one and Delete deletes it once confirmed.
+    void theMemberTableTakesInsertEnterAndDelete() {
+        Library library;
+        showActive(&library.window);
+        QTableWidget* table = library.bench.members();
+        for (const QKeyCombination key :
+             {QKeyCombination(Qt::Key_Tab), QKeyCombination(Qt::SHIFT, Qt::Key_Backtab),
+              QKeyCombination(Qt::CTRL, Qt::Key_Tab)}) {
+            table->setFocus();
+            QTest::keyClick(table, key.key(), key.keyboardModifiers());
+            QVERIFY2(QApplication::focusWidget() != table,
+                     qPrintable(QKeySequence(key).toString()));
+        }
+        table->setFocus();
+        QString caption;
+        pressInNextDialog(Qt::Key_Return, [&caption](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            dialog->findChild<QLineEdit*>("Edt_MemberName")->setText("title");
+        });
+        QTest::keyClick(table, Qt::Key_Insert);
+        QCOMPARE(caption, QStringLiteral("添加成员属性 - Book类"));
+        QCOMPARE(memberNames(library.book), (QStringList{"code", "title"}));
+        QCOMPARE(library.bench.selectedMemberNames(), QStringList{"title"});
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+
+        QString shownName;
+        pressInNextDialog(Qt::Key_Escape, [&shownName](QWidget* dialog) {
+            shownName = dialog->findChild<QLineEdit*>("Edt_MemberName")->text();
+        });
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(shownName, QStringLiteral("title"));
+
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(library.bench.prompts.confirmations,
+                 QStringList{"删除提示: 确定删除Book类的成员title吗?"});
+        QCOMPARE(memberNames(library.book), QStringList{"code"});
+    }
+
+    // Insert, the name, Alt+N: saved, and the dialog waits for the next member with the focus in
+    // the name; the next name and Enter save it and close the dialog.
+    void saveAndContinueEntersOneMemberAfterAnother() {
+        Library library;
+        showActive(&library.window);
+        library.bench.members()->setFocus();
+        QStringList namesAfterFirst;
+        QString focusAfterFirst;
+        pressInNextDialog(Qt::Key_unknown, [&](QWidget* dialog) {
+            QTest::keyClicks(QApplication::focusWidget(), "isbn");
+            QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+            namesAfterFirst = memberNames(library.book);
+            focusAfterFirst = QApplication::focusWidget()->objectName() + "=" +
+                              dialog->findChild<QLineEdit*>("Edt_MemberName")->text();
+            QTest::keyClicks(QApplication::focusWidget(), "title");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(library.bench.members(), Qt::Key_Insert);
+        QCOMPARE(namesAfterFirst, (QStringList{"code", "isbn"}));
+        QCOMPARE(focusAfterFirst, QStringLiteral("Edt_MemberName="));
+        QCOMPARE(memberNames(library.book), (QStringList{"code", "isbn", "title"}));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(library.bench.prompts.messages, QStringList());
+        QCOMPARE(library.bench.said().size(), 2);
+    }
+
+    // An access key ticks its box at once: Enter right after it saves the ticked box.
+    void aCheckBoxKeyCountsAtOnce() {
+        Library library;
+        showActive(&library.window);
+        library.bench.selectRows({0});
+        library.bench.members()->setFocus();
+        pressInNextDialog(Qt::Key_unknown, [](QWidget* dialog) {
+            QTest::keyClick(dialog, Qt::Key_Q, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(library.bench.members(), Qt::Key_Return);
+        QCOMPARE(TMemberDAO().GetMember(library.code)->queryFlag, 1);
+    }
+
+    // Captions show whole: every box and input dialog leaves room beside its caption for the
+    // title bar's icon and buttons, however short its text.
+    void boxesAreWideEnoughForTheirCaption() {
+        TDesktopPrompts prompts;
+        const QString caption = kAppTitle;
+        const std::function<void()> boxes[] = {
+            [&] { prompts.Confirm(nullptr, "?", caption); },
+            [&] { prompts.AskText(nullptr, caption, "名称:", QString()); },
+            [&] { prompts.Message(nullptr, "!"); },
+        };
+        for (const auto& show : boxes) {
+            int room = 0;
+            pressInNextDialog(Qt::Key_Escape, [&room](QWidget* dialog) {
+                room = dialog->width() -
+                       dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+            });
+            show();
+            QVERIFY2(room > 150, qPrintable(QString::number(room)));
+        }
     }
 };
 

@@ -10,19 +10,22 @@
 #include "WorkbenchSupport.h"
 #include "store/DemoProject.h"
 #include "store/ModelFile.h"
+#include "workbench/ClassForms.h"
 #include "workbench/MemberForms.h"
 
 using namespace testing;
 
 namespace {
 
-// Runs a delete command answering Cancel (nothing may change), then answering OK.
+// Runs a delete command answering Cancel (nothing may change; Enter would have cancelled too),
+// then answering OK.
 void cancelThenConfirm(Bench& bench, const QString& caption, const QString& confirmation,
                        const std::function<int()>& count) {
     const int before = count();
     bench.prompts.confirmAnswer = false;
     bench.trigger(caption);
     QCOMPARE(bench.prompts.confirmations, QStringList{confirmation});
+    QCOMPARE(bench.prompts.confirmDefaults, QList<TDefaultAnswer>{TDefaultAnswer::Cancel});
     QCOMPARE(count(), before);
     QVERIFY(bench.prompts.messages.isEmpty());
     bench.prompts.confirmAnswer = true;
@@ -43,7 +46,11 @@ class TestMainForm : public QObject {
     void memberCommandsWorkOnTheSelectedRows();
     void modelExportAndImportGoThroughTheFileDialogs();
     void renameRefusesANameInUse();
-    void homePageIsTheShippedGuide();
+    void guideOpensOnTheFirstStartOnly();
+    void selectionFollowsTheWork();
+    void theWindowShowsWorkDoneElsewhere();
+    void aCommandOnWhatChangedElsewhereIsRefused();
+    void theWindowGrowsAndKeepsItsSize();
     void standardButtonsSpeakChinese();
 };
 
@@ -69,6 +76,7 @@ void TestMainForm::emptyStoreReportsEveryMissingSelection() {
     };
     for (const auto& [caption, expected] : commands) {
         bench.prompts.messages.clear();
+        bench.prompts.answers = {""};
         bench.trigger(caption);
         QCOMPARE(bench.prompts.messages, QStringList{expected});
     }
@@ -84,7 +92,7 @@ void TestMainForm::deleteProjectSelectsTheFirstProject() {
     TFormMain& window = bench.open();
     bench.chooseProject(1);
 
-    cancelThenConfirm(bench, "删除当前项目(&D)", "删除提示: 确认删除当前项目吗?",
+    cancelThenConfirm(bench, "删除当前项目(&D)", "删除提示: 确认删除项目\"B\"及其全部类和成员吗?",
                       [&] { return bench.projects()->count(); });
     QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("删除成功!"));
     QCOMPARE(TProjectDAO().FindProjectsByName("B"), QList<qint32>());
@@ -159,11 +167,13 @@ void TestMainForm::deleteClassLeavesNoClassSelected() {
     Bench bench;
     const qint32 p = addProject("A");
     const qint32 book = addClass(p, "Book");
-    addClass(p, "Reader");
+    TMemberDAO().AddMember(member(p, addClass(p, "Reader"), "book", "Book"));
     TMemberDAO().AddMember(member(p, book, "barcode"));
     TFormMain& window = bench.open();
 
-    cancelThenConfirm(bench, "删除类(&S)", "提示: 确认删除此类对象！",
+    cancelThenConfirm(bench, "删除类(&S)",
+                      "提示: 确认删除类Book(Book)及其全部成员吗?\n"
+                      "类Reader有成员引用该类，删除后这些引用无法生成!",
                       [&] { return bench.classes()->count(); });
     QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("类对象删除成功!"));
     QCOMPARE(TClassDAO().GetClassName(book), QString());
@@ -185,8 +195,8 @@ void TestMainForm::memberCommandsWorkOnTheSelectedRows_data() {
     QTest::addColumn<QString>("message");
     const QStringList unchanged = {"a1", "a2", "a3"};
     const QString needTwo = "请选中2条记录!";
-    QTest::newRow("delete the first selected")
-        << QList<int>{2, 1} << "删除成员(&C)" << QStringList{"a1", "a3"} << "成员属性删除成功";
+    QTest::newRow("delete the selected")
+        << QList<int>{2, 1} << "删除成员(&C)" << QStringList{"a1"} << "成员属性删除成功";
     QTest::newRow("up from the top")
         << QList<int>{0} << "成员上移(&U)" << unchanged << "第一个成员无法上移了！";
     QTest::newRow("down from the bottom")
@@ -215,7 +225,7 @@ void TestMainForm::memberCommandsWorkOnTheSelectedRows() {
     bench.open();
     bench.selectRows(rows);
     if (command == "删除成员(&C)") {
-        cancelThenConfirm(bench, command, "删除提示: 确定删除当前成员属性?",
+        cancelThenConfirm(bench, command, "删除提示: 确定删除Book类的成员a2、a3吗?",
                           [&] { return int(memberNames(book).size()); });
     } else {
         bench.trigger(command);
@@ -272,7 +282,8 @@ void TestMainForm::modelExportAndImportGoThroughTheFileDialogs() {
     QCOMPARE(readAll(bench.store.path()), before);
 }
 
-// Projects A and B, A selected; A is renamed to B (refused), to its own name, then to C.
+// Projects A and B, A selected; A is renamed to B (refused), to its own name, then to C; the
+// input box starts with the current name.
 void TestMainForm::renameRefusesANameInUse() {
     Bench bench;
     const qint32 a = addProject("A");
@@ -284,14 +295,15 @@ void TestMainForm::renameRefusesANameInUse() {
         QStringList after;
     } steps[] = {
         {"B", "该工程名称已经存在!", {"A", "B"}},
-        {"A", "工程名称修改成功！", {"A", "B"}},
-        {"C", "工程名称修改成功！", {"C", "B"}},
+        {"A", "工程名称修改成功！ A", {"A", "B"}},
+        {"C", "工程名称修改成功！ C", {"C", "B"}},
     };
     for (const auto& step : steps) {
         bench.prompts.messages.clear();
+        bench.log()->clear();
         bench.prompts.answers = {step.name};
         bench.trigger("修改项目名称(&X)");
-        QCOMPARE(bench.prompts.messages, QStringList{step.message});
+        QCOMPARE(bench.said(), QStringList{step.message});
         QStringList names;
         for (const TEntry& project : TProjectDAO().ListProjects()) {
             names.append(project.name);
@@ -299,22 +311,39 @@ void TestMainForm::renameRefusesANameInUse() {
         QCOMPARE(names, step.after);
         QCOMPARE(window.SelectedProjectId(), a);
     }
+    QCOMPARE(bench.prompts.inputs.last(), QStringLiteral("修改项目名称|请输入项目名称:|A"));
+    // Escape (no answer) in either input box writes nothing and says nothing.
+    bench.prompts.messages.clear();
+    bench.log()->clear();
+    for (const char* command : {"修改项目名称(&X)", "新建项目(&F)"}) {
+        bench.trigger(command);
+    }
+    QCOMPARE(bench.said(), QStringList());
+    QCOMPARE(TProjectDAO().ListProjects().size(), 2);
 }
 
-// The banner and the first tick of the start-up timer open the guide in the app folder; the
-// guide exists and every link in it leads to a file beside it or a place in it.
-void TestMainForm::homePageIsTheShippedGuide() {
+// The guide opens by itself on the first start only; the banner and the 帮助 menu open it at
+// any time, and a box gives its path where no browser opens it. The shipped guide has sections
+// on the workbench, the command line and the server, and every link in it leads to a file
+// beside it or a place in it.
+void TestMainForm::guideOpensOnTheFirstStartOnly() {
     Bench bench;
-    TFormMain& window = bench.open();
-    auto* timer = window.findChild<QTimer*>("Timer1");
-    QCOMPARE(timer->interval(), 5000);
-    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-    QVERIFY(!timer->isActive());
+    const QUrl guide = QUrl::fromLocalFile(bench.appFolder.path() + "/guide/index.html");
+    auto timer = [&bench] { return bench.window->findChild<QTimer*>("Timer1"); };
+    bench.open();
+    QVERIFY(timer()->isActive());
+    QTRY_COMPARE(bench.prompts.urls, QList<QUrl>{guide});
+    bench.open();
+    QVERIFY(!timer()->isActive());
     QTest::mouseClick(bench.child<QLabel>("Image1"), Qt::LeftButton);
-    const QUrl guide = QUrl::fromLocalFile(QStringLiteral(QUILLMERE_APP_DIR "/guide/index.html"));
-    QCOMPARE(bench.prompts.urls, (QList<QUrl>{guide, guide}));
+    bench.prompts.urlOpens = false;
+    bench.trigger("用户指南(&G)");
+    QCOMPARE(bench.prompts.urls, (QList<QUrl>{guide, guide, guide}));
+    QCOMPARE(bench.prompts.informations.size(), 1);
+    QVERIFY(bench.prompts.informations[0].endsWith(QDir::toNativeSeparators(guide.toLocalFile())));
 
-    const QString page = QString::fromUtf8(readAll(guide.toLocalFile()));
+    const QUrl shipped = QUrl::fromLocalFile(QStringLiteral(QUILLMERE_APP_DIR "/guide/index.html"));
+    const QString page = QString::fromUtf8(readAll(shipped.toLocalFile()));
     static const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
     static const QRegularExpression anchor(QStringLiteral("id=\"([^\"]*)\""));
     QSet<QString> anchors;
@@ -328,12 +357,15 @@ void TestMainForm::homePageIsTheShippedGuide() {
         if (target.startsWith('#')) {
             QVERIFY2(anchors.contains(target.mid(1)), qPrintable(target));
         } else {
-            const QUrl url = guide.resolved(QUrl(target));
+            const QUrl url = shipped.resolved(QUrl(target));
             QVERIFY2(url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile(),
                      qPrintable(target));
         }
     }
     QVERIFY(links > 5);
+    for (const char* part : {"工作台", "命令行", "开发服务器"}) {
+        QVERIFY2(page.contains(QStringLiteral("\">%1</h2>").arg(QString::fromUtf8(part))), part);
+    }
 }
 
 void TestMainForm::standardButtonsSpeakChinese() {
@@ -341,6 +373,147 @@ void TestMainForm::standardButtonsSpeakChinese() {
     const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+}
+
+// Each command leaves the selection on what it made or moved.
+void TestMainForm::selectionFollowsTheWork() {
+    Bench bench;
+    const qint32 a = addProject("A");
+    addClass(a, "Book");
+    addClass(a, "Reader");
+    TFormMain& window = bench.open();
+    bench.prompts.answers = {"Shop"};
+    bench.trigger("新建项目(&F)");
+    QCOMPARE(bench.projects()->currentText(), QStringLiteral("Shop"));
+    bench.chooseProject(0);
+    bench.classes()->setCurrentRow(1);
+    {
+        TAddClassForm form(&window);
+        form.findChild<QLineEdit*>("Edt_ClassName")->setText("Shelf");
+        form.findChild<QLineEdit*>("Edt_FriendName")->setText("书架");
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    }
+    QCOMPARE(window.SelectedClassName(), QStringLiteral("Shelf"));
+    for (const char* name : {"a1", "a2", "a3"}) {
+        TAddMemberForm form(&window);
+        QVERIFY(form.windowTitle().contains("Shelf"));
+        form.findChild<QLineEdit*>("Edt_MemberName")->setText(name);
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QCOMPARE(bench.selectedMemberNames(), QStringList{name});
+    }
+    const struct {
+        QList<int> rows;
+        const char* command;
+        QStringList order;
+        QStringList selected;
+    } steps[] = {
+        {{0}, "成员下移(&L)", {"a2", "a1", "a3"}, {"a1"}},
+        {{1}, "成员下移(&L)", {"a2", "a3", "a1"}, {"a1"}},
+        {{2}, "成员上移(&U)", {"a2", "a1", "a3"}, {"a1"}},
+        {{0, 2}, "交换成员(&G)", {"a3", "a1", "a2"}, {"a3", "a2"}},
+        {{1}, "修改项目名称(&X)", {"a3", "a1", "a2"}, {"a1"}},
+        {{1}, "删除成员(&C)", {"a3", "a2"}, {"a2"}},
+    };
+    for (const auto& step : steps) {
+        bench.selectRows(step.rows);
+        bench.prompts.answers = {"Store"};
+        bench.trigger(step.command);
+        QCOMPARE(bench.shownMemberNames(), step.order);
+        QCOMPARE(bench.selectedMemberNames(), step.selected);
+        QCOMPARE(window.SelectedClassName(), QStringLiteral("Shelf"));
+    }
+    QCOMPARE(bench.projects()->currentText(), QStringLiteral("Store"));
+    const qint32 a2 = TMemberDAO().ListMembers(window.SelectedClassId()).last().memberId;
+    bench.selectRows({1});
+    {
+        TUpdateMemberForm form(&window, a2);
+        form.findChild<QLineEdit*>("Edt_MemberComment")->setText("第二");
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    }
+    QCOMPARE(bench.selectedMemberNames(), QStringList{"a2"});
+}
+
+// The command line imports a project: the window shows it within its watch interval, with the
+// class and member still selected. F5 reloads at once, whatever the window has seen.
+void TestMainForm::theWindowShowsWorkDoneElsewhere() {
+    Bench bench;
+    const qint32 p = addProject("A");
+    addClass(p, "Book");
+    const qint32 reader = addClass(p, "Reader");
+    TMemberDAO().AddMember(member(p, reader, "name"));
+    TMemberDAO().AddMember(member(p, reader, "phone"));
+    TFormMain& window = bench.open();
+    bench.classes()->setCurrentRow(1);
+    bench.selectRows({1});
+    const ProcessResult imported =
+        runCli({"import", QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json", "--store",
+                bench.store.path()});
+    QCOMPARE(imported.exitCode, 0);
+    QTRY_COMPARE(bench.projects()->count(), 2);
+    QCOMPARE(window.SelectedClassId(), reader);
+    QCOMPARE(bench.selectedMemberNames(), QStringList{"phone"});
+
+    bench.child<QTimer>("StoreWatch")->stop();
+    TMember phone = TMemberDAO().ListMembers(reader).last();
+    phone.memberName = "mobile";
+    TMemberDAO().UpdateMember(phone);
+    QCOMPARE(bench.shownMemberNames(), (QStringList{"name", "phone"}));
+    bench.action("刷新(&R)")->trigger();
+    QCOMPARE(bench.shownMemberNames(), (QStringList{"name", "mobile"}));
+    QCOMPARE(bench.selectedMemberNames(), QStringList{"mobile"});
+}
+
+// Another window renames the class while this one's dialog shows it, and deletes a member this
+// one still lists: this window's commands are refused, nothing is written, and it reloads.
+void TestMainForm::aCommandOnWhatChangedElsewhereIsRefused() {
+    Bench bench;
+    const qint32 p = addProject("A");
+    const qint32 category = addClass(p, "Category", "类别");
+    TMemberDAO().AddMember(member(p, category, "code"));
+    TFormMain& window = bench.open();
+    bench.child<QTimer>("StoreWatch")->stop();
+    const QString changed = ChangedElsewhereText();
+    {
+        TUpdateClassForm form(&window, category);
+        QVERIFY(TProjectCommands()
+                    .UpdateClass(p, *TClassDAO().GetClass(category), {category, "Kind", "类别", 0})
+                    .done);
+        form.findChild<QLineEdit*>("Edt_FriendName")->setText("种类");
+        QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(bench.prompts.messages, QStringList{changed});
+    QCOMPARE(*TClassDAO().GetClass(category), (TClassRecord{category, "Kind", "类别", 0}));
+    QCOMPARE(window.SelectedClassName(), QStringLiteral("Kind"));
+
+    QVERIFY(TProjectCommands().DeleteMembers(TMemberDAO().ListMembers(category)).done);
+    bench.selectRows({0});
+    bench.trigger("删除成员(&C)");
+    QCOMPARE(bench.prompts.lastMessage(), QStringLiteral("该成员已不存在，请重新选择!"));
+    QCOMPARE(bench.members()->rowCount(), 0);
+}
+
+// Without a remembered size the window opens at the size its layout gives; made larger, the
+// class list, the member table and the log grow with it, and the next start opens at that size.
+void TestMainForm::theWindowGrowsAndKeepsItsSize() {
+    Bench bench;
+    TFormMain& window = bench.open();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.width() >= window.minimumSizeHint().width() &&
+            window.height() >= window.minimumSizeHint().height());
+    QCOMPARE(window.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    const QSize list = bench.classes()->size();
+    const QSize table = bench.members()->size();
+    const QSize log = bench.log()->size();
+    const QSize larger = window.size() + QSize(300, 200);
+    window.resize(larger);
+    QTRY_COMPARE(window.size(), larger);
+    QVERIFY(bench.classes()->height() > list.height());
+    QVERIFY(bench.members()->width() > table.width() && bench.members()->height() > table.height());
+    QVERIFY(bench.log()->height() > log.height());
+    TFormMain& again = bench.open();
+    QCOMPARE(again.size(), larger);
 }
 
 QTEST_MAIN(TestMainForm)

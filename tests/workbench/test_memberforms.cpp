@@ -91,6 +91,8 @@ class TestMemberForms : public QObject {
     void savingDerivesTheStoredFlags();
     void editKeepsATypeNoLongerOffered();
     void lengthMustBeADecimalInteger();
+    void aRefusedSaveFocusesTheFieldAtFault_data();
+    void aRefusedSaveFocusesTheFieldAtFault();
 };
 
 void TestMemberForms::typeListOffersTheOtherClasses() {
@@ -165,8 +167,8 @@ void TestMemberForms::checksRunInOrder() {
         form = std::make_unique<TAddMemberForm>(&lib.window);
     }
     enter(*form, entries);
-    QCOMPARE(lib.bench.prompts.messages, QStringList{message});
     const bool saved = message == kAddedText || message == kUpdatedText;
+    QCOMPARE(lib.bench.said(), QStringList{saved ? message + " Book." + entries.name : message});
     QCOMPARE(form->result() == QDialog::Accepted, saved);
     const QStringList names =
         saved || edit ? QStringList{saved ? entries.name : "cover"} : QStringList();
@@ -195,6 +197,7 @@ void TestMemberForms::savingDerivesTheStoredFlags() {
         }
         return text + " " + m.memberComment;
     };
+    lib.store(member(lib.project, lib.reader, "name", kTypeString, true, true, true));
     {
         TAddMemberForm form(&lib.window);
         enter(form, {.name = "title", .length = "50", .comment = "书名"});
@@ -230,7 +233,7 @@ void TestMemberForms::editKeepsATypeNoLongerOffered() {
     TUpdateMemberForm form(&lib.window, id);
     QCOMPARE(form.findChild<QComboBox*>("CB_MemberType")->currentText(), QStringLiteral("Ghost"));
     QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    QCOMPARE(lib.bench.prompts.messages, QStringList{kUpdatedText});
+    QCOMPARE(lib.bench.said(), QStringList{kUpdatedText + " Book.owner"});
     QCOMPARE(lib.only().memberType, QStringLiteral("Ghost"));
 }
 
@@ -248,6 +251,51 @@ void TestMemberForms::lengthMustBeADecimalInteger() {
     TAddMemberForm ignored(&lib.window);
     enter(ignored, {.type = kTypeDate, .must = true, .length = "abc"});
     QCOMPARE(lib.only().memberLength, 0);
+}
+
+// Book already holds its key and drop-down member "code"; Reader has no member yet. Each row
+// enters a new member of Book that is refused, by the dialogs' own checks or by the run's rules.
+void TestMemberForms::aRefusedSaveFocusesTheFieldAtFault_data() {
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("field");
+    const auto row = [](const char* tag, const Entries& e, const QString& message,
+                        const char* field) {
+        QTest::newRow(tag) << e << message << QString(field);
+    };
+    row("empty name", {.name = ""}, "成员名称输入不能为空!", "Edt_MemberName");
+    row("keyword", {.name = "class"}, "Book表的成员class的名称是Java关键字，请修改成员名称!",
+        "Edt_MemberName");
+    row("date not required", {.type = kTypeDate}, kMustText, "CB_MemberIsMust");
+    row("float key", {.type = kTypeFloat, .must = true, .key = true}, kKeyTypeText,
+        "CB_MemberIsPri");
+    row("image query", {.type = kTypeImage, .query = true}, kQueryText, "CB_QueryFlag");
+    row("length", {.length = "x"}, "长度\"x\"无效，请输入不小于0的整数长度!", "Edt_MemberLength");
+    row("comment", {.comment = "€"},
+        "Book表的成员title的注释含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
+        "该字符!",
+        "Edt_MemberComment");
+    row("second key", {.key = true}, "Book表主键设置错误，每个类只能设置一个主键!",
+        "CB_MemberIsPri");
+    row("second drop-down member", {.display = true},
+        "Book表显示成员设置错误，每个类有且只能设置一个下拉框显示字段!", "CB_MemberIsDisplay");
+    row("reference to a class without key", {.type = "Reader", .must = true},
+        "Book表的成员title引用的类Reader没有设置主键!", "CB_MemberType");
+}
+
+void TestMemberForms::aRefusedSaveFocusesTheFieldAtFault() {
+    QFETCH(Entries, entries);
+    QFETCH(QString, message);
+    QFETCH(QString, field);
+    Library lib;
+    lib.store(member(lib.project, lib.book, "code", kTypeString, true, true, true));
+    TAddMemberForm form(&lib.window);
+    form.findChild<QPushButton*>("Button3")->setFocus();
+    enter(form, entries);
+    QCOMPARE(lib.bench.said(), QStringList{message});
+    QCOMPARE(memberNames(lib.book), QStringList{"code"});
+    QVERIFY(form.result() != QDialog::Accepted);
+    QCOMPARE(form.focusWidget()->objectName(), field);
 }
 
 QTEST_MAIN(TestMemberForms)

@@ -194,10 +194,10 @@ class TServer : public TRequestHandler {
           http_(*this, settings.bindAddress, settings.port),
           lock_(checkedDataFile(settings.dataPath)),
           reset_(resetIfAsked(settings)),
+          data_(project, settings.dataPath),
           pictures_(pictureFolder(settings.dataPath),
                     settings.appFolder + QStringLiteral("/bak/安卓客户端/res/drawable/noimage.png"),
-                    settings.dataPath),
-          data_(project, settings.dataPath) {
+                    settings.dataPath) {
         if (pictures_.Made()) {
             const QString identity = FileIdentity(pictures_.folder());
             data_.Run([&](TServlets&, TServerData& data) { data.RecordPictureFolder(identity); });
@@ -357,9 +357,9 @@ class TServer : public TRequestHandler {
     THttpServer http_;
     TDataFileLock lock_;
     bool reset_;
-    TPictureFolder pictures_;
     TDataThread data_;
-    TJobThread uploads_;  // stores pictures beside the data thread, one at a time
+    TPictureFolder pictures_;  // after the data, which record that the server made it
+    TJobThread uploads_;       // stores pictures beside the data thread, one at a time
 };
 
 // SIGINT and SIGTERM, blocked in every thread of the server and taken by one waiting thread.

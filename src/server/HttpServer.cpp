@@ -10,7 +10,6 @@
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <chrono>
-#include <cstring>
 #include <list>
 #include <optional>
 
@@ -133,6 +132,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
         state_ = State::Idle;
         header_.emplace();
         header_->header_limit(kHeaderLimit);
+        headerBytes_ = 0;
         body_.reset();
         if (buffer_.size() == 0) {
             buffer_.shrink_to_fit();
@@ -189,6 +189,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
             const size_t used =
                 inHeader ? header_->put(buffer_.data(), error) : body_->put(buffer_.data(), error);
             buffer_.consume(used);
+            headerBytes_ += inHeader ? used : 0;
             if (error == http::error::need_more) {
                 break;
             }
@@ -208,15 +209,15 @@ class TSession : public std::enable_shared_from_this<TSession> {
         if (body_ && body_->is_done()) {
             return dispatch();
         }
-        if (!body_ && buffer_.size() > kHeaderLimit) {
+        if (!body_ && headerBytes_ + buffer_.size() > kHeaderLimit) {
             return refuseLongHeader();
         }
         readMore();
     }
 
+    // The parser takes the request line once it has ended, and then the headers.
     void refuseLongHeader() {
-        const auto* data = static_cast<const char*>(buffer_.data().data());
-        const bool lineEnded = std::memchr(data, '\n', buffer_.size()) != nullptr;
+        const bool lineEnded = headerBytes_ > 0;
         refuse(lineEnded ? 431 : 414,
                QStringLiteral("请求%1超过%2字节的上限")
                    .arg(lineEnded ? QStringLiteral("头") : QStringLiteral("行"))
@@ -509,6 +510,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
     State state_ = State::Idle;
     Clock::time_point start_;
     Clock::time_point lingerEnd_;
+    size_t headerBytes_ = 0;  // of this request's line and headers, parsed
     size_t bodyLimit_ = 0;
     int requests_ = 0;
     bool keepAlive_ = false;

@@ -129,7 +129,9 @@ class TSession : public std::enable_shared_from_this<TSession> {
         if (connections_.stopping || requests_ >= kRequestsPerConnection) {
             return close();
         }
-        state_ = State::Idle;
+        // A request sent right behind the last one begins now.
+        state_ = buffer_.size() > 0 ? State::Header : State::Idle;
+        start_ = Clock::now();
         header_.emplace();
         header_->header_limit(kHeaderLimit);
         headerBytes_ = 0;

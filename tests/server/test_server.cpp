@@ -2,6 +2,9 @@
 // at once lose and duplicate nothing, a model that changes keeps every row, and serve refuses
 // to start where it must.
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -832,6 +835,22 @@ void ServerTest::picturesAreFoundOnlyInTheirFolder() {
                              "/etc/passwd.png", "", "noimage.jpg"}) {
         QVERIFY2(!pictures.Find(QString::fromLatin1(name)), name);
     }
+
+    // A picture that cannot be written whole leaves no file and names the system's reason.
+    const QStringList before = QDir(dir.filePath("upload")).entryList(QDir::Files);
+    rlimit size{};
+    getrlimit(RLIMIT_FSIZE, &size);
+    const rlimit small{512, size.rlim_max};
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    try {
+        pictures.Store(testing::picture("bmp", 64));
+        QFAIL("a picture larger than a file may be was stored");
+    } catch (const TError& error) {
+        QVERIFY2(error.message().contains("File too large"), qPrintable(error.message()));
+    }
+    setrlimit(RLIMIT_FSIZE, &size);
+    QCOMPARE(QDir(dir.filePath("upload")).entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(ServerTest)

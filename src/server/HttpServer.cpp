@@ -10,6 +10,7 @@
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <chrono>
+#include <limits>
 #include <list>
 #include <optional>
 
@@ -134,6 +135,8 @@ class TSession : public std::enable_shared_from_this<TSession> {
         start_ = Clock::now();
         header_.emplace();
         header_->header_limit(kHeaderLimit);
+        // The address's limit applies once the path is known.
+        header_->body_limit(std::numeric_limits<std::uint64_t>::max());
         headerBytes_ = 0;
         body_.reset();
         if (buffer_.size() == 0) {

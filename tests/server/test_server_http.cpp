@@ -338,15 +338,19 @@ void ServerHttpTest::picturesAreCheckedAndSentAsStored() {
         QVERIFY2(refused.status == 415, qPrintable(QString::number(refused.status)));
     }
     QVERIFY(QDir(dir.filePath("upload")).isEmpty());
-    const Reply stored = http.upload(jpeg.toStdString());
-    QVERIFY2(stored.status == 200 && stored.body.endsWith(".jpg"), qPrintable(stored.body));
-    const RawAnswer picture =
-        sendRaw(server.port(), "GET /JavaWebProject/" + stored.body.toLatin1() +
-                                   " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
-    QVERIFY2(picture.status == 200 && picture.body == jpeg &&
-                 picture.head.contains("X-Content-Type-Options: nosniff") &&
-                 picture.head.contains("Content-Type: image/jpeg"),
-             picture.head.constData());
+    const QByteArray large = testing::picture("png") + QByteArray(3 << 20, '\0');
+    for (const auto& [bytes, type] :
+         {std::pair{jpeg, "image/jpeg"}, std::pair{large, "image/png"}}) {
+        const Reply stored = http.upload(bytes.toStdString());
+        QVERIFY2(stored.status == 200, qPrintable(stored.body));
+        const RawAnswer picture =
+            sendRaw(server.port(), "GET /JavaWebProject/" + stored.body.toLatin1() +
+                                       " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+        QVERIFY2(picture.status == 200 && picture.body == bytes &&
+                     picture.head.contains("X-Content-Type-Options: nosniff") &&
+                     picture.head.contains(QByteArray(QByteArray("Content-Type: ") + type)),
+                 picture.head.constData());
+    }
     QCOMPARE(server.interrupt(), 0);
 }
 

@@ -225,7 +225,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
         const bool lineEnded = headerBytes_ > 0;
         refuse(lineEnded ? 431 : 414,
                QStringLiteral("请求%1超过%2字节的上限")
-                   .arg(lineEnded ? QStringLiteral("头") : QStringLiteral("行"))
+                   .arg(lineEnded ? QStringLiteral("行和请求头") : QStringLiteral("行"))
                    .arg(kHeaderLimit));
     }
 
@@ -248,7 +248,8 @@ class TSession : public std::enable_shared_from_this<TSession> {
             return false;
         }
         const QString host = hostOf(view(header[http::field::host]));
-        if (!isLoopbackHost(host) && !connections_.allowedHosts.contains(host)) {
+        // (No Host at all: an HTTP/1.0 request, which no browser sends.)
+        if (!host.isEmpty() && !isLoopbackHost(host) && !connections_.allowedHosts.contains(host)) {
             refuse(421, QStringLiteral("%1不是这台服务器的地址(为防DNS重绑定，只回答本机地址和"
                                        "服务器监听的地址)")
                             .arg(printable(host)));
@@ -489,8 +490,8 @@ class TSession : public std::enable_shared_from_this<TSession> {
 
     // The method and path of the request, from its first line when the headers are not parsed.
     std::pair<QString, QString> methodAndPath() const {
-        const bool parsed = body_ ? true : header_ && header_->is_header_done();
-        if (parsed) {
+        // The parser has the method and target once it has taken the request line.
+        if (body_ || headerBytes_ > 0) {
             const Header& header = body_ ? body_->get().base() : header_->get().base();
             return {QString::fromLatin1(bytes(header.method_string())), decodedPath(header)};
         }

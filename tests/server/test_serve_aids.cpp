@@ -171,8 +171,8 @@ void ServeAidsTest::resetStartsFromEmptyData() {
     testing::writeAll(elsewhere + "/keep.png", "keep");
     QVERIFY(QDir(pictures).removeRecursively() && QFile::link(elsewhere, pictures));
     const QByteArray stored = testing::readAll(data);
-    const testing::ProcessResult linked =
-        testing::runCli(QStringList{"serve", "--port", "0", "--reset"} + arguments);
+    const testing::ProcessResult linked = testing::runCli(
+        QStringList{"serve", "--port", "0", "--reset"} + arguments, QString(), 20000);
     QVERIFY2(linked.exitCode == 1 && linked.err.contains("不是开发服务器建立的图片文件夹"),
              qPrintable(linked.err));
     QCOMPARE(testing::readAll(elsewhere + "/keep.png"), QByteArray("keep"));
@@ -181,8 +181,9 @@ void ServeAidsTest::resetStartsFromEmptyData() {
 
     const QString fresh = dir.filePath("h/new.db");
     testing::writeAll(dir.filePath("h/upload/thesis.docx"), "thesis");
-    const testing::ProcessResult foreign = testing::runCli(
-        {"serve", "--model", kDemoModel, "--data", fresh, "--reset", "--port", "0"});
+    const testing::ProcessResult foreign =
+        testing::runCli({"serve", "--model", kDemoModel, "--data", fresh, "--reset", "--port", "0"},
+                        QString(), 20000);
     QVERIFY2(foreign.exitCode == 1 && foreign.err.contains("不是开发服务器建立的图片文件夹"),
              qPrintable(foreign.err));
     QCOMPARE(testing::readAll(dir.filePath("h/upload/thesis.docx")), QByteArray("thesis"));

@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <thread>
 
 #include "TestSupport.h"
@@ -71,22 +70,9 @@ RawAnswer sendRaw(int port, const QByteArray& bytes) {
     return result;
 }
 
-// serve that must refuse to start: its exit code and output (-1: it started after all).
-testing::ProcessResult refusedStart(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return {-1, QString::fromUtf8(process.readAllStandardOutput()), QString()};
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
+// serve that must refuse to start (one that starts after all is stopped within 20 s).
 testing::ProcessResult refusedServe(const QStringList& arguments) {
-    return refusedStart(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"),
-                        QStringList{"serve", "--port", "0"} + arguments);
+    return testing::runCli(QStringList{"serve", "--port", "0"} + arguments, QString(), 20000);
 }
 
 // A model of one class whose key has the given type.
@@ -385,11 +371,13 @@ void ServerHttpTest::startRefusesWhatWouldFailLater() {
                                                   QFileDevice::ExeOther));
     const QStringList serve = {"serve", "--port", "0", "--model", integerKeys, "--data", data};
     const testing::ProcessResult readOnly =
-        ::geteuid() == 0 ? refusedStart("setpriv", QStringList{"--reuid=65534", "--regid=65534",
-                                                               "--clear-groups",
-                                                               QUILLMERE_APP_DIR "/quillmere-cli"} +
-                                                       serve)
-                         : refusedStart(QUILLMERE_APP_DIR "/quillmere-cli", serve);
+        ::geteuid() == 0
+            ? testing::runProcess("setpriv",
+                                  QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                              QUILLMERE_APP_DIR "/quillmere-cli"} +
+                                      serve,
+                                  QString(), 20000)
+            : testing::runCli(serve, QString(), 20000);
     QVERIFY2(readOnly.exitCode == 1 && readOnly.err.contains("不可写") &&
                  readOnly.err.contains("Permission denied"),
              qPrintable(readOnly.out + readOnly.err));

@@ -43,6 +43,9 @@ constexpr auto kLingerTime = 2s;
 // Beyond this many connections, the one waiting longest for its first byte makes room.
 constexpr size_t kMaxConnections = 16384;
 constexpr int kRequestsPerConnection = 10000;
+// Request bodies are held in memory until answered: all of them together (by their declared
+// length, or their address's limit when chunked) may take this much; beyond, 503.
+constexpr size_t kBodyBudget = 64 << 20;
 // Reads of an idle connection are small: ten thousand of them hold little memory.
 constexpr size_t kIdleRead = 1024;
 constexpr size_t kRead = 64 * 1024;
@@ -100,6 +103,7 @@ struct TConnections {
     QStringList allowedHosts;
     std::list<std::weak_ptr<TSession>> open;
     size_t limit = kMaxConnections;
+    size_t bodyBytes = 0;  // held for the bodies being read or answered
     bool stopping = false;
 };
 
@@ -109,7 +113,10 @@ class TSession : public std::enable_shared_from_this<TSession> {
   public:
     TSession(tcp::socket socket, TConnections& connections)
         : stream_(std::move(socket)), connections_(connections) {}
-    ~TSession() { connections_.open.erase(place_); }
+    ~TSession() {
+        releaseBody();
+        connections_.open.erase(place_);
+    }
 
     void Start(std::list<std::weak_ptr<TSession>>::iterator place) {
         place_ = place;
@@ -125,6 +132,11 @@ class TSession : public std::enable_shared_from_this<TSession> {
 
   private:
     enum class State { Idle, Header, Body, Answering, Closing };
+
+    void releaseBody() {
+        connections_.bodyBytes -= bodyBytes_;
+        bodyBytes_ = 0;
+    }
 
     void readNext() {
         if (connections_.stopping || requests_ >= kRequestsPerConnection) {
@@ -265,6 +277,13 @@ class TSession : public std::enable_shared_from_this<TSession> {
             refuse(413, QStringLiteral("请求体超过%1字节的上限").arg(bodyLimit_));
             return false;
         }
+        const size_t needed = length ? *length : header_->chunked() ? bodyLimit_ : 0;
+        if (connections_.bodyBytes + needed > kBodyBudget) {
+            refuse(503, QStringLiteral("服务器正在接收的请求太多，请稍后再试"));
+            return false;
+        }
+        connections_.bodyBytes += needed;
+        bodyBytes_ = needed;
         body_.emplace(std::move(*header_));
         body_->body_limit(bodyLimit_);
         if (sameText(view(body_->get()[http::field::expect]), "100-continue") &&
@@ -377,6 +396,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
     }
 
     void answer(THttpAnswer answer, bool closeAfter) {
+        releaseBody();
         log(answer);
         const bool keepAlive = !closeAfter && keepAlive_ && !connections_.stopping &&
                                requests_ < kRequestsPerConnection;
@@ -517,6 +537,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
     Clock::time_point start_;
     Clock::time_point lingerEnd_;
     size_t headerBytes_ = 0;  // of this request's line and headers, parsed
+    size_t bodyBytes_ = 0;    // of the budget, held for this request's body
     size_t bodyLimit_ = 0;
     int requests_ = 0;
     bool keepAlive_ = false;

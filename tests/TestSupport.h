@@ -139,17 +139,18 @@ struct ProcessResult {
     QString err;
 };
 
-// Runs a program to its end (at most five minutes) in a UTF-8 locale.
+// Runs a program to its end (at most timeoutMs, five minutes unless told) in a UTF-8 locale.
 // workingDirectory: where relative paths of the arguments start; empty: the test's own.
 inline ProcessResult runProcess(const QString& program, const QStringList& arguments,
-                                const QString& workingDirectory = QString()) {
+                                const QString& workingDirectory = QString(),
+                                int timeoutMs = 300000) {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    if (!process.waitForFinished(300000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
         return {-1, QString(),
@@ -161,9 +162,9 @@ inline ProcessResult runProcess(const QString& program, const QStringList& argum
 }
 
 inline ProcessResult runCli(const QStringList& arguments,
-                            const QString& workingDirectory = QString()) {
+                            const QString& workingDirectory = QString(), int timeoutMs = 300000) {
     return runProcess(QStringLiteral(QUILLMERE_APP_DIR "/quillmere-cli"), arguments,
-                      workingDirectory);
+                      workingDirectory, timeoutMs);
 }
 
 // Every file below the folder, hidden ones too, as sorted paths relative to it.

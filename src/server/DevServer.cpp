@@ -1,19 +1,17 @@
 #include "server/DevServer.h"
 
-#include <httplib.h>
 #include <pthread.h>
 #include <signal.h>
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <QRegularExpression>
+#include <QUrlQuery>
 #include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
-#include <cstring>
+#include <boost/asio/post.hpp>
+#include <boost/asio/thread_pool.hpp>
 #include <future>
 #include <memory>
 #include <thread>
@@ -21,7 +19,7 @@
 #include "common/Error.h"
 #include "generation/FileOperate.h"
 #include "server/BrowsePage.h"
-#include "server/Connection.h"
+#include "server/HttpServer.h"
 #include "server/PictureFolder.h"
 #include "server/ServerData.h"
 #include "server/Servlets.h"
@@ -31,8 +29,6 @@ namespace {
 constexpr size_t kMaxFormBytes = 1 << 20;
 constexpr size_t kMaxPictureBytes = 8 << 20;
 constexpr size_t kMaxUploadBytes = kMaxPictureBytes + (64 << 10);  // the picture and its framing
-// Connections each have a thread; beyond this many at once, new ones wait for a free thread.
-constexpr size_t kConnectionThreads = 256;
 
 // Start-up lines that could not be written end serve at once (exit status 1).
 void checkOutput() {
@@ -42,466 +38,328 @@ void checkOutput() {
     }
 }
 
-// Runs the servlets on a thread of their own, one request at a time: the data file's connection
-// belongs to the thread that opened it, and each request is one transaction that no other one
-// can interleave with.
+THttpAnswer httpAnswer(const TAnswer& answer, const QString& action = QString()) {
+    return {answer.status, answer.contentType, answer.body, {}, -1, action};
+}
+
+// The answer of a job that failed with an error of the server's own.
+THttpAnswer failure(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const TRequestError& refusal) {
+        return THttpAnswer::Text(refusal.status, refusal.message);
+    } catch (const TError& e) {
+        return THttpAnswer::Text(500, e.message());
+    } catch (const std::exception& e) {
+        return THttpAnswer::Text(500, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// A thread that runs jobs one at a time, in order.
+class TJobThread {
+  public:
+    ~TJobThread() { thread_.join(); }
+
+    // Runs the job and waits for it; an error it raises is raised here.
+    void Run(std::function<void()> job) {
+        std::packaged_task<void()> task(std::move(job));
+        std::future<void> done = task.get_future();
+        boost::asio::post(thread_, [&task] { task(); });
+        done.get();
+    }
+    // Answers the request with what the job makes of it, later, on the thread.
+    void Answer(std::function<THttpAnswer()> job, std::function<void(THttpAnswer)> done) {
+        boost::asio::post(thread_, [job = std::move(job), done = std::move(done)]() mutable {
+            THttpAnswer answer;
+            try {
+                answer = job();
+            } catch (...) {
+                answer = failure(std::current_exception());
+            }
+            done(std::move(answer));
+        });
+    }
+
+  private:
+    boost::asio::thread_pool thread_{1};
+};
+
+// The data file's thread: its connection belongs to the thread that opened it, and each request
+// is one transaction that no other one can interleave with.
 class TDataThread {
   public:
     TDataThread(const TProjectModel& project, const QString& path) {
-        run([&] {
+        thread_.Run([&] {
             data_ = std::make_unique<TServerData>(project, path);
             servlets_ = std::make_unique<TServlets>(project, *data_);
         });
     }
     ~TDataThread() {
-        run([&] {
+        thread_.Run([&] {
             servlets_.reset();
             data_.reset();
         });
     }
 
-    TAnswer Serve(const QString& className, bool isPost, const TForm& form) {
-        TAnswer answer;
-        run([&] { answer = servlets_->Serve(className, isPost, form); });
-        return answer;
+    void Run(const std::function<void(TServlets&, TServerData&)>& job) {
+        thread_.Run([&] { job(*servlets_, *data_); });
     }
-    TAnswer Browse(const TProjectModel& project, const QString& className) {
-        TAnswer answer;
-        run([&] { answer = BrowsePage(project, *data_, className); });
-        return answer;
-    }
-    void Seed(const QByteArray& json) {
-        run([&] { servlets_->Seed(json); });
+    void Answer(std::function<THttpAnswer(TServlets&, TServerData&)> job,
+                std::function<void(THttpAnswer)> done) {
+        thread_.Answer([this, job = std::move(job)] { return job(*servlets_, *data_); },
+                       std::move(done));
     }
 
   private:
-    // Runs the job on the data thread and waits for it; an error it raises is raised here.
-    void run(std::function<void()> job) {
-        std::packaged_task<void()> task(std::move(job));
-        std::future<void> done = task.get_future();
-        thread_.enqueue([&task] { task(); });
-        done.get();
-    }
-
     std::unique_ptr<TServerData> data_;
     std::unique_ptr<TServlets> servlets_;
-    TWorkerThreads thread_{1};  // last: its thread ends before what its jobs use goes
+    TJobThread thread_;  // last: its thread ends before what its jobs use goes
 };
 
-// What the log line of the request being answered on this thread tells besides the request.
-struct TLogNote {
-    QString action;
-    QString reason;  // the refusal's text sent to the client
-};
-thread_local TLogNote logNote;
-
-void reply(httplib::Response& response, const TAnswer& answer) {
-    response.status = answer.status;
-    response.set_content(answer.body.constData(), answer.body.size(),
-                         answer.contentType.constData());
-    if (answer.status >= 400 && answer.contentType.startsWith("text/plain")) {
-        logNote.reason = QString::fromUtf8(answer.body);
-    }
+// The media type of a Content-Type, without parameters, in lower case.
+QByteArray mediaType(const QByteArray& contentType) {
+    const qsizetype end = contentType.indexOf(';');
+    return contentType.left(end < 0 ? contentType.size() : end).trimmed().toLower();
 }
 
-void requestRead() {
-    if (TConnection* connection = CurrentConnection()) {
-        connection->RequestRead();
+// The content of the multipart/form-data fields named name; nothing when the body is no such
+// form.
+std::optional<QList<QByteArrayView>> formFields(const QByteArray& body,
+                                                const QByteArray& contentType,
+                                                const QByteArray& name) {
+    static const QRegularExpression boundaryPattern(
+        QStringLiteral("boundary=(?:\"([^\"]+)\"|([^;\\s]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression namePattern(
+        QStringLiteral("^content-disposition:[^\\r\\n]*;\\s*name=\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch boundary =
+        boundaryPattern.match(QString::fromLatin1(contentType));
+    if (!boundary.hasMatch()) {
+        return std::nullopt;
     }
-}
-
-// A request body: kept up to a limit, then marked too large. Reading goes on to the body's end,
-// discarding, so that the next request on the connection is read from its start; past the
-// upload limit it stops (what is left of such a body can only be answered as bad requests).
-struct TBody {
-    // A declared length beyond every limit is refused by the library before any byte is read.
-    explicit TBody(const httplib::Request& request)
-        : tooLarge(request.get_header_value<uint64_t>("Content-Length") > kMaxUploadBytes) {}
-
-    QByteArray bytes;
-    size_t received = 0;
-    bool tooLarge;
-    // False when the body ended before its declared length or last chunk (a cut connection).
-    bool complete = true;
-
-    bool take(const char* data, size_t length, size_t limit) {
-        tooLarge = tooLarge || static_cast<size_t>(bytes.size()) + length > limit;
-        if (!tooLarge) {
-            bytes.append(data, static_cast<qsizetype>(length));
+    const QByteArray delimiter = "--" + (boundary.captured(1) + boundary.captured(2)).toLatin1();
+    QList<QByteArrayView> fields;
+    qsizetype at = body.indexOf(delimiter);
+    while (at >= 0) {
+        at += delimiter.size();
+        if (body.mid(at, 2) == "--") {
+            return fields;
         }
-        return skip(length);
+        if (body.mid(at, 2) != "\r\n") {
+            break;
+        }
+        const qsizetype headersEnd = body.indexOf("\r\n\r\n", at);
+        const qsizetype next =
+            headersEnd < 0 ? -1 : body.indexOf(QByteArray("\r\n" + delimiter), headersEnd + 4);
+        if (next < 0) {
+            break;
+        }
+        const QString headers =
+            QString::fromUtf8(body.mid(at + 2, std::max<qsizetype>(headersEnd - at - 2, 0)));
+        if (namePattern.match(headers).captured(1).toUtf8() == name) {
+            fields.append(QByteArrayView(body).sliced(headersEnd + 4, next - headersEnd - 4));
+        }
+        at = next + 2;
     }
-    bool skip(size_t length) {
-        received += length;
-        tooLarge = tooLarge || received > kMaxUploadBytes;
-        return received <= kMaxUploadBytes;
-    }
+    return std::nullopt;
+}
+
+// The addresses the server answers and the methods each takes.
+enum class TAddressKind { Servlet, Upload, Picture, Root };
+struct TAddress {
+    TAddressKind kind;
+    QRegularExpression pattern;
+    const char* allowed;
+};
+const TAddress kAddresses[] = {
+    {TAddressKind::Servlet, QRegularExpression(QStringLiteral("^/JavaWebProject/([^/]+)Servlet$")),
+     "GET, POST"},
+    {TAddressKind::Upload, QRegularExpression(QStringLiteral("^/JavaWebProject/upload$")), "POST"},
+    {TAddressKind::Picture, QRegularExpression(QStringLiteral("^/JavaWebProject/upload/([^/]+)$")),
+     "GET"},
+    {TAddressKind::Root, QRegularExpression(QStringLiteral("^/JavaWebProject/?$")), "GET"},
 };
 
-// A request without a length and not chunked has no body; the library would read one to the
-// connection's end.
-bool hasBody(const httplib::Request& request) {
-    return request.has_header("Content-Length") ||
-           request.get_header_value("Transfer-Encoding").find("chunked") != std::string::npos;
-}
+const QString kNoAddress = QStringLiteral(
+    "没有这个地址: 服务器只回答/JavaWebProject/(浏览页面)和其下的<类名>Servlet、upload、"
+    "upload/<图片>");
 
-// Reads a body the server does not take, so that the connection stays in step.
-void drain(const httplib::Request& request, const httplib::ContentReader& reader) {
-    if (!hasBody(request)) {
-        return requestRead();
-    }
-    TBody body(request);
-    const auto skip = [&](const char*, size_t length) { return body.skip(length); };
-    if (request.is_multipart_form_data()) {
-        reader([](const httplib::MultipartFormData&) { return true; }, skip);
-    } else {
-        reader(skip);
-    }
-    requestRead();
-}
-
-// The refusal for a body that did not arrive whole; nothing of it is used.
-bool refusedBody(httplib::Response& response, const TBody& body, size_t limit) {
-    if (body.tooLarge) {
-        reply(response, TAnswer::Text(413, QStringLiteral("请求体超过%1字节的上限").arg(limit)));
-        return true;
-    }
-    if (!body.complete) {
-        reply(response,
-              TAnswer::Text(400, QStringLiteral("请求体不完整(连接中断?)，未做任何改动")));
-        return true;
-    }
-    return false;
-}
-
-QByteArray queryPart(const httplib::Request& request) {
-    const size_t mark = request.target.find('?');
-    return mark == std::string::npos ? QByteArray()
-                                     : QByteArray::fromStdString(request.target.substr(mark + 1));
-}
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Control characters (a decoded path may hold any) would break the log into false lines.
-QString printable(const QString& text) {
-    QString result = text;
-    for (QChar& c : result) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F)) {
-            c = QLatin1Char('?');
-        }
-    }
-    return result;
-}
-
-// The method and path of a request the library could not parse, from its first bytes.
-std::pair<QString, QString> methodAndPath(const httplib::Request& request) {
-    if (!request.method.empty() && !request.path.empty()) {
-        return {fromUtf8(request.method), fromUtf8(request.path)};
-    }
-    const TConnection* connection = CurrentConnection();
-    const QByteArray line = connection ? connection->FirstLine() : QByteArray();
-    const QList<QByteArray> words = line.left(line.indexOf('\n')).trimmed().split(' ');
-    const QString method =
-        words.value(0).isEmpty() ? QStringLiteral("-") : QString::fromUtf8(words[0]);
-    const QByteArray target = words.value(1);
-    const QString path = target.isEmpty()
-                             ? QStringLiteral("-")
-                             : QString::fromUtf8(QByteArray::fromPercentEncoding(target.left(
-                                   target.indexOf('?') < 0 ? target.size() : target.indexOf('?'))));
-    return {method, path};
-}
-
-// One line per request: when it began, method, path, action, status, milliseconds and, for a
-// refusal, the reason the client was given.
-void logRequest(const httplib::Request& request, const httplib::Response& response) {
-    const auto now = std::chrono::steady_clock::now();
-    TConnection* connection = CurrentConnection();
-    const auto began = connection ? connection->RequestStart() : now;
-    if (connection != nullptr && request.path.empty()) {
-        connection->CloseAfterAnswer();
-    }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - began);
-    const QDateTime start = QDateTime::currentDateTime().addMSecs(-elapsed.count());
-    const auto [method, path] = methodAndPath(request);
-    QString line =
-        QStringLiteral("%1 %2 %3 %4 %5 %6 ms")
-            .arg(start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), printable(method),
-                 printable(path),
-                 logNote.action.isEmpty() ? QStringLiteral("-") : printable(logNote.action),
-                 QString::number(response.status), QString::number(elapsed.count()));
-    if (response.status >= 400 && !logNote.reason.isEmpty()) {
-        line += QStringLiteral(" ") + printable(logNote.reason);
-    }
-    logNote = TLogNote();
-    TFileOperate::PrintLine(stdout, line);
-}
-
-QString statusText(int status) {
-    switch (status) {
-        case 404:
-            return QStringLiteral(
-                "没有这个地址: "
-                "服务器只回答/JavaWebProject/(浏览页面)和其下的<类名>Servlet、upload、"
-                "upload/<图片>");
-        case 413:
-            return QStringLiteral("请求体太大");
-        case 400:
-            return QStringLiteral("请求无效");
-        default:
-            return QStringLiteral("请求无法处理(HTTP %1)").arg(status);
-    }
-}
-
-// The media type of a request's Content-Type, without parameters, in lower case.
-QByteArray mediaType(const httplib::Request& request) {
-    const QByteArray type = QByteArray::fromStdString(request.get_header_value("Content-Type"));
-    return type.left(type.indexOf(';') < 0 ? type.size() : type.indexOf(';')).trimmed().toLower();
-}
-
-const std::string kServletPattern = R"(/JavaWebProject/([^/]+)Servlet)";
-const std::string kUploadPattern = "/JavaWebProject/upload";
-const std::string kPicturePattern = R"(/JavaWebProject/upload/([^/]+))";
-const std::string kRootPattern = "/JavaWebProject/?";
-
-class TServer {
+class TServer : public TRequestHandler {
   public:
-    // Binds the address first, so that a server that cannot listen leaves the data alone.
+    // Binds the address first, so that a server that cannot listen leaves the data alone; then
+    // holds the data file against other servers before it resets or opens it.
     TServer(const TProjectModel& project, const TServeSettings& settings)
         : project_(project),
-          port_(bind(settings)),
+          http_(*this, settings.bindAddress, settings.port),
+          lock_(checkedDataFile(settings.dataPath)),
           reset_(resetIfAsked(settings)),
-          pictures_(QFileInfo(settings.dataPath).dir().filePath(QStringLiteral("upload")),
+          data_(project, settings.dataPath),
+          pictures_(pictureFolder(settings.dataPath),
                     settings.appFolder + QStringLiteral("/bak/安卓客户端/res/drawable/noimage.png"),
-                    settings.dataPath),
-          data_(project, settings.dataPath) {
-        route();
+                    settings.dataPath) {
+        if (pictures_.Made()) {
+            const QString identity = FileIdentity(pictures_.folder());
+            data_.Run([&](TServlets&, TServerData& data) { data.RecordPictureFolder(identity); });
+        }
     }
 
-    int Port() const { return port_; }
+    int Port() const { return http_.Port(); }
     const QString& PictureFolder() const { return pictures_.folder(); }
-    void Seed(const QByteArray& json) { data_.Seed(json); }
-    void Listen() { http_.listen_after_bind(); }
+    void Seed(const QByteArray& json) {
+        data_.Run([&](TServlets& servlets, TServerData&) { servlets.Seed(json); });
+    }
+    void AllowHosts(const QStringList& hosts) { http_.AllowHosts(hosts); }
+    void Listen() { http_.Run(); }
     void Stop() { http_.Stop(); }
 
+    size_t BodyLimit(const QString& path) const override {
+        return kAddresses[1].pattern.match(path).hasMatch() ? kMaxUploadBytes : kMaxFormBytes;
+    }
+
+    void Handle(THttpRequest request, std::function<void(THttpAnswer)> done) override {
+        for (const TAddress& address : kAddresses) {
+            const QRegularExpressionMatch match = address.pattern.match(request.path);
+            if (!match.hasMatch()) {
+                continue;
+            }
+            const QByteArray allowed = address.allowed;
+            const bool taken = request.method == "GET"
+                                   ? allowed.contains("GET")
+                                   : request.method == "POST" && allowed.contains("POST");
+            if (!taken) {
+                return done(refuseMethod(request, address, match, allowed));
+            }
+            return route(address.kind, std::move(request), match, std::move(done));
+        }
+        done(THttpAnswer::Text(404, kNoAddress));
+    }
+
   private:
+    static QString checkedDataFile(const QString& path) {
+        CheckServerDataFile(path);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return path;
+    }
+
+    static QString pictureFolder(const QString& dataPath) {
+        return QFileInfo(dataPath).dir().filePath(QStringLiteral("upload"));
+    }
+
     static bool resetIfAsked(const TServeSettings& settings) {
         if (settings.reset) {
-            ResetServerData(settings.dataPath);
-            TPictureFolder::Remove(
-                QFileInfo(settings.dataPath).dir().filePath(QStringLiteral("upload")));
+            ResetServerData(settings.dataPath, pictureFolder(settings.dataPath));
         }
         return settings.reset;
     }
 
-    int bind(const TServeSettings& settings) {
-        configure();
-        const std::string host = settings.bindAddress.toStdString();
-        errno = 0;
-        const int port = settings.port == 0
-                             ? http_.bind_to_any_port(host)
-                             : (http_.bind_to_port(host, settings.port) ? settings.port : -1);
-        if (port < 0 && errno == EADDRINUSE) {
-            throw TError(
-                QStringLiteral("端口%1已被占用(也许另一个serve正在运行)，请用--port换一个端口")
-                    .arg(settings.port));
+    // A method the address does not take: 405 naming those it takes (OPTIONS: 204 with them).
+    THttpAnswer refuseMethod(const THttpRequest& request, const TAddress& address,
+                             const QRegularExpressionMatch& match, const QByteArray& allowed) {
+        if (address.kind == TAddressKind::Servlet &&
+            project_.classNamed(match.captured(1)) == nullptr) {
+            return THttpAnswer::Text(404, QStringLiteral("没有名为%1的类").arg(match.captured(1)));
         }
-        if (port < 0) {
-            throw TError(QStringLiteral("无法在%1:%2上监听: %3")
-                             .arg(settings.bindAddress)
-                             .arg(settings.port)
-                             .arg(errno == 0 ? QStringLiteral("地址无法解析")
-                                             : QString::fromLocal8Bit(std::strerror(errno))));
-        }
-        return port;
+        THttpAnswer answer =
+            request.method == "OPTIONS"
+                ? THttpAnswer{204, {}, {}, {}, -1, {}}
+                : THttpAnswer::Text(
+                      405,
+                      QStringLiteral("这个地址只回答%1请求").arg(QString::fromLatin1(allowed)));
+        answer.headers.append({"Allow", allowed});
+        return answer;
     }
 
-    void configure() {
-        // Only SO_REUSEADDR: the library's default also sets SO_REUSEPORT, which would let a
-        // second server share the port silently instead of being told that it is taken.
-        http_.set_socket_options([](socket_t socket) {
-            int yes = 1;
-            setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
-        });
-        http_.new_task_queue = [] { return new TWorkerThreads(kConnectionThreads); };
-        http_.set_payload_max_length(kMaxUploadBytes);
-        http_.set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
-            if (TConnection* connection = CurrentConnection()) {
-                connection->HeadersRead();
-            }
-            return httplib::Server::HandlerResponse::Unhandled;
-        });
-        http_.set_logger(logRequest);
-        http_.set_error_handler(httplib::Server::HandlerWithResponse(
-            [](const httplib::Request&, httplib::Response& response) {
-                if (!response.body.empty()) {
-                    return httplib::Server::HandlerResponse::Unhandled;
-                }
-                reply(response, TAnswer::Text(response.status, statusText(response.status)));
-                return httplib::Server::HandlerResponse::Handled;
-            }));
-        http_.set_exception_handler(
-            [](const httplib::Request&, httplib::Response& response, std::exception_ptr error) {
-                QString message = QStringLiteral("服务器内部错误");
-                try {
-                    std::rethrow_exception(error);
-                } catch (const TError& e) {
-                    message = e.message();
-                } catch (const std::exception& e) {
-                    message = QString::fromLocal8Bit(e.what());
-                } catch (...) {
-                }
-                reply(response, TAnswer::Text(500, message));
-            });
-    }
-
-    void route() {
-        using Request = httplib::Request;
-        using Response = httplib::Response;
-        using Reader = httplib::ContentReader;
-        http_.Get(kServletPattern, [this](const Request& request, Response& response) {
-            serveServlet(request, response, queryPart(request), false);
-        });
-        http_.Post(kServletPattern,
-                   [this](const Request& request, Response& response, const Reader& reader) {
-                       postServlet(request, response, reader);
-                   });
-        http_.Post(kUploadPattern,
-                   [this](const Request& request, Response& response, const Reader& reader) {
-                       upload(request, response, reader);
-                   });
-        http_.Get(kPicturePattern, [this](const Request& request, Response& response) {
-            logNote.action = QStringLiteral("picture");
-            const auto picture = pictures_.Find(fromUtf8(request.matches[1].str()));
-            reply(response,
-                  picture ? *picture : TAnswer::Text(404, QStringLiteral("没有这张图片")));
-        });
-        http_.Get(kRootPattern, [this](const Request& request, Response& response) {
-            logNote.action = QStringLiteral("browse");
-            reply(response, data_.Browse(project_, fromUtf8(request.get_param_value("class"))));
-            response.set_header("Content-Security-Policy",
-                                "default-src 'none'; img-src 'self'; style-src 'unsafe-inline'");
-            response.set_header("X-Content-Type-Options", "nosniff");
-        });
-        refuseOtherMethods();
-    }
-
-    // Every known address answers the methods it does not take with 405 and what it takes.
-    void refuseOtherMethods() {
-        const struct {
-            const std::string& pattern;
-            const char* allowed;
-        } addresses[] = {{kServletPattern, "GET, POST"},
-                         {kUploadPattern, "POST"},
-                         {kPicturePattern, "GET"},
-                         {kRootPattern, "GET"}};
-        for (const auto& address : addresses) {
-            const std::string allowed = address.allowed;
-            const bool isServlet = &address.pattern == &kServletPattern;
-            auto refuse = [this, allowed, isServlet](const httplib::Request& request,
-                                                     httplib::Response& response,
-                                                     const httplib::ContentReader& reader) {
-                drain(request, reader);
-                if (isServlet &&
-                    project_.classNamed(fromUtf8(request.matches[1].str())) == nullptr) {
-                    return reply(response,
-                                 TAnswer::Text(404, QStringLiteral("没有名为%1的类")
-                                                        .arg(fromUtf8(request.matches[1].str()))));
-                }
-                reply(response, TAnswer::Text(405, QStringLiteral("这个地址只回答%1请求")
-                                                       .arg(QString::fromStdString(allowed))));
-                response.set_header("Allow", allowed);
-            };
-            http_.Put(address.pattern, refuse);
-            http_.Patch(address.pattern, refuse);
-            http_.Delete(address.pattern, refuse);
-            if (allowed.find("POST") == std::string::npos) {
-                http_.Post(address.pattern, refuse);
-            }
-            http_.Options(address.pattern,
-                          [allowed](const httplib::Request&, httplib::Response& response) {
-                              response.status = 204;
-                              response.set_header("Allow", allowed);
-                          });
+    void route(TAddressKind kind, THttpRequest request, const QRegularExpressionMatch& match,
+               std::function<void(THttpAnswer)> done) {
+        switch (kind) {
+            case TAddressKind::Servlet:
+                return servlet(match.captured(1), std::move(request), std::move(done));
+            case TAddressKind::Upload:
+                return uploads_.Answer(
+                    [this, request = std::move(request)] { return upload(request); },
+                    std::move(done));
+            case TAddressKind::Picture:
+                return done(picture(match.captured(1)));
+            case TAddressKind::Root:
+                break;
         }
+        const QString className = QUrlQuery(QString::fromUtf8(request.query))
+                                      .queryItemValue(QStringLiteral("class"), QUrl::FullyDecoded);
+        data_.Answer(
+            [this, className](TServlets&, TServerData& data) {
+                THttpAnswer answer =
+                    httpAnswer(BrowsePage(project_, data, className), QStringLiteral("browse"));
+                answer.headers = {{"Content-Security-Policy",
+                                   "default-src 'none'; img-src 'self'; style-src 'unsafe-inline'"},
+                                  {"X-Content-Type-Options", "nosniff"}};
+                return answer;
+            },
+            std::move(done));
     }
 
-    void postServlet(const httplib::Request& request, httplib::Response& response,
-                     const httplib::ContentReader& reader) {
-        if (mediaType(request) != "application/x-www-form-urlencoded") {
-            drain(request, reader);
-            return reply(response, TAnswer::Text(415, QStringLiteral("表单应以application/"
-                                                                     "x-www-form-urlencoded发送")));
+    void servlet(const QString& className, THttpRequest request,
+                 std::function<void(THttpAnswer)> done) {
+        const bool isPost = request.method == "POST";
+        if (isPost && mediaType(request.contentType) != "application/x-www-form-urlencoded") {
+            return done(THttpAnswer::Text(
+                415, QStringLiteral("表单应以application/x-www-form-urlencoded发送")));
         }
-        TBody body(request);
-        body.complete = !hasBody(request) || reader([&](const char* data, size_t length) {
-            return body.take(data, length, kMaxFormBytes);
-        });
-        requestRead();
-        if (refusedBody(response, body, kMaxFormBytes)) {
-            return;
-        }
-        QByteArray form = queryPart(request);
-        form += '&' + body.bytes;
-        serveServlet(request, response, form, true);
-    }
-
-    void serveServlet(const httplib::Request& request, httplib::Response& response,
-                      const QByteArray& encodedForm, bool isPost) {
+        QString action;
+        TForm form;
         try {
-            const TForm form = ParseForm(encodedForm);
-            logNote.action = form.value(QStringLiteral("action"));
-            reply(response, data_.Serve(fromUtf8(request.matches[1].str()), isPost, form));
+            form = ParseForm(isPost ? request.query + '&' + request.body : request.query);
+            action = form.value(QStringLiteral("action"));
         } catch (const TRequestError& error) {
-            reply(response, TAnswer::Text(error.status, error.message));
+            return done(THttpAnswer::Text(error.status, error.message));
         }
+        data_.Answer(
+            [className, isPost, form = std::move(form), action](TServlets& servlets, TServerData&) {
+                return httpAnswer(servlets.Serve(className, isPost, form), action);
+            },
+            std::move(done));
     }
 
-    void upload(const httplib::Request& request, httplib::Response& response,
-                const httplib::ContentReader& reader) {
-        logNote.action = QStringLiteral("upload");
-        if (!request.is_multipart_form_data()) {
-            drain(request, reader);
-            reply(response, TAnswer::Text(415, QStringLiteral("图片应以multipart/form-data上传，"
-                                                              "放在字段file中")));
-            return;
+    THttpAnswer upload(const THttpRequest& request) {
+        const auto answer = [](const TAnswer& text) {
+            return httpAnswer(text, QStringLiteral("upload"));
+        };
+        const auto files = formFields(request.body, request.contentType, "file");
+        if (mediaType(request.contentType) != "multipart/form-data" || !files) {
+            return answer(TAnswer::Text(
+                415, QStringLiteral("图片应以multipart/form-data上传，放在字段file中")));
         }
-        TBody picture(request);
-        int fileParts = 0;
-        bool inFile = false;
-        picture.complete = !hasBody(request) ||
-                           reader(
-                               [&](const httplib::MultipartFormData& part) {
-                                   inFile = part.name == "file";
-                                   fileParts += inFile ? 1 : 0;
-                                   return true;
-                               },
-                               [&](const char* data, size_t length) {
-                                   return inFile ? picture.take(data, length, kMaxPictureBytes)
-                                                 : picture.skip(length);
-                               });
-        requestRead();
-        if (refusedBody(response, picture, kMaxPictureBytes)) {
-            return;
+        if (files->size() != 1) {
+            return answer(TAnswer::Text(400, QStringLiteral("请求中应有且只有一个字段file")));
         }
-        if (fileParts != 1) {
-            reply(response, TAnswer::Text(400, QStringLiteral("请求中应有且只有一个字段file")));
-            return;
+        if (static_cast<size_t>(files->first().size()) > kMaxPictureBytes) {
+            return answer(
+                TAnswer::Text(413, QStringLiteral("请求体超过%1字节的上限").arg(kMaxPictureBytes)));
         }
         try {
-            reply(response, TAnswer::Text(200, pictures_.Store(picture.bytes)));
+            return answer(TAnswer::Text(200, pictures_.Store(files->first())));
         } catch (const TRequestError& error) {
-            reply(response, TAnswer::Text(error.status, error.message));
+            return answer(TAnswer::Text(error.status, error.message));
         }
+    }
+
+    THttpAnswer picture(const QString& name) const {
+        const std::optional<TStoredPicture> found = pictures_.Find(name);
+        if (!found) {
+            return httpAnswer(TAnswer::Text(404, QStringLiteral("没有这张图片")),
+                              QStringLiteral("picture"));
+        }
+        return {200,         found->contentType,       {}, {{"X-Content-Type-Options", "nosniff"}},
+                found->file, QStringLiteral("picture")};
     }
 
     const TProjectModel& project_;
     THttpServer http_;
-    int port_;
+    TDataFileLock lock_;
     bool reset_;
-    TPictureFolder pictures_;
     TDataThread data_;
+    TPictureFolder pictures_;  // after the data, which record that the server made it
+    TJobThread uploads_;       // stores pictures beside the data thread, one at a time
 };
 
 // SIGINT and SIGTERM, blocked in every thread of the server and taken by one waiting thread.
@@ -528,7 +386,7 @@ QStringList addressesOfThisMachine(const QString& bindAddress) {
          all ? QNetworkInterface::allAddresses() : QList<QHostAddress>()) {
         const bool v4 = host.protocol() == QAbstractSocket::IPv4Protocol;
         if (!host.isLoopback() && !host.isLinkLocal() && (v4 || !allV4)) {
-            hosts.append(host.toString());
+            hosts.append(host.toString().toLower());
         }
     }
     return hosts;
@@ -560,10 +418,12 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     TFileOperate::PrintLine(
         stdout, QStringLiteral("开发服务器(项目\"%1\"): %2")
                     .arg(project.projectName, address(settings.bindAddress, server.Port())));
-    for (const QString& host : addressesOfThisMachine(settings.bindAddress)) {
+    const QStringList hosts = addressesOfThisMachine(settings.bindAddress);
+    for (const QString& host : hosts) {
         TFileOperate::PrintLine(
             stdout, QStringLiteral("同一网络中的手机可用: %1").arg(address(host, server.Port())));
     }
+    server.AllowHosts(hosts + QStringList{settings.bindAddress.toLower()});
     TFileOperate::PrintLine(stdout, QStringLiteral("数据文件: %1").arg(settings.dataPath));
     TFileOperate::PrintLine(stdout, QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
     TFileOperate::PrintLine(stdout, QStringLiteral("按Ctrl-C停止"));
@@ -574,11 +434,8 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
         const timespec tick{0, 200 * 1000 * 1000};
         while (listening) {
             if (sigtimedwait(&stopping, nullptr, &tick) > 0) {
-                // Again until the server is down: a signal may come before it has started.
-                while (listening) {
-                    server.Stop();
-                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                }
+                server.Stop();
+                return;
             }
         }
     });

@@ -4,34 +4,42 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QUuid>
+#include <cerrno>
+#include <cstring>
 
 #include "common/Error.h"
+#include "server/ServerData.h"
+#include "server/Servlets.h"
 
 namespace {
 
 struct PictureKind {
     const char* extension;
     const char* contentType;
-    QByteArray signature;
-    qsizetype offset;
+    const char* format;  // Qt's name of the format
 };
 
 const PictureKind kKinds[] = {
-    {"jpg", "image/jpeg", QByteArray("\xFF\xD8\xFF"), 0},
-    {"png", "image/png", QByteArray("\x89PNG\r\n\x1A\n"), 0},
-    {"gif", "image/gif", QByteArray("GIF8"), 0},
-    {"bmp", "image/bmp", QByteArray("BM"), 0},
-    {"webp", "image/webp", QByteArray("WEBP"), 8},
+    {"jpg", "image/jpeg", "jpeg"}, {"png", "image/png", "png"},    {"gif", "image/gif", "gif"},
+    {"bmp", "image/bmp", "bmp"},   {"webp", "image/webp", "webp"},
 };
 
-const PictureKind* kindOfBytes(const QByteArray& bytes) {
+// The kind of picture whose header Qt's image reader can decode, format and size; none for
+// anything else (a file that only begins like a picture included).
+const PictureKind* kindOfPicture(QIODevice& device) {
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
     for (const PictureKind& kind : kKinds) {
-        if (bytes.mid(kind.offset, kind.signature.size()) == kind.signature) {
-            return &kind;
+        if (format == kind.format) {
+            const QSize size = reader.size();
+            return size.isValid() && !size.isEmpty() ? &kind : nullptr;
         }
     }
     return nullptr;
@@ -52,9 +60,9 @@ bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// A regular file's bytes, read without following a link; nothing for a file that is one of
-// the avoided ones. Opening (and closing) the data file would drop SQLite's locks on it.
-std::optional<QByteArray> readRegularFile(const QString& path, const QStringList& avoided) {
+// A regular file opened for reading without following a link; nothing for a file that is one
+// of the avoided ones. Opening (and closing) the data file would drop SQLite's locks on it.
+std::optional<int> openRegularFile(const QString& path, const QStringList& avoided) {
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -68,18 +76,39 @@ std::optional<QByteArray> readRegularFile(const QString& path, const QStringList
         }
     }
     const int descriptor = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (descriptor < 0) {
-        return std::nullopt;
-    }
-    QFile file;
     struct stat opened {};
-    const bool same = ::fstat(descriptor, &opened) == 0 && sameFile(opened, status) &&
-                      file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    if (!same) {
-        ::close(descriptor);
-        return std::nullopt;
+    if (descriptor >= 0 && ::fstat(descriptor, &opened) == 0 && sameFile(opened, status)) {
+        return descriptor;
     }
-    return file.readAll();
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+    return std::nullopt;
+}
+
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Writes the bytes to a new file; throws TError with the system's reason, leaving no file.
+void writeNewFile(const QString& path, QByteArrayView bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    qsizetype written = 0;
+    while (descriptor >= 0 && written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + written,
+                                      static_cast<size_t>(bytes.size() - written));
+        if (count < 0 && errno != EINTR) {
+            break;
+        }
+        written += std::max<ssize_t>(count, 0);
+    }
+    const bool closed = descriptor >= 0 && ::close(descriptor) == 0;
+    if (written < bytes.size() || !closed) {
+        const QString reason = systemReason();
+        ::unlink(name.constData());
+        throw TError(QStringLiteral("无法保存图片%1: %2").arg(path, reason));
+    }
 }
 
 }  // namespace
@@ -87,50 +116,52 @@ std::optional<QByteArray> readRegularFile(const QString& path, const QStringList
 TPictureFolder::TPictureFolder(const QString& folder, const QString& placeholder,
                                const QString& dataFile)
     : folder_(QDir(folder).absolutePath()), placeholder_(placeholder), dataFile_(dataFile) {
+    struct stat status {};
+    made_ = ::lstat(QFile::encodeName(folder_).constData(), &status) != 0;
     if (!QDir().mkpath(folder_)) {
         throw TError(QStringLiteral("无法建立图片文件夹%1").arg(folder_));
     }
 }
 
-QString TPictureFolder::Store(const QByteArray& bytes) const {
-    const PictureKind* kind = kindOfBytes(bytes);
+QString TPictureFolder::Store(QByteArrayView bytes) const {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const PictureKind* kind = kindOfPicture(buffer);
     if (kind == nullptr) {
         throw TRequestError{415, QStringLiteral("上传的文件不是JPEG、PNG、GIF、BMP或WebP图片")};
     }
     const QString name =
         QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char('.') + kind->extension;
-    QFile file(QDir(folder_).filePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        file.remove();
-        throw TError(QStringLiteral("无法保存图片%1: %2").arg(file.fileName(), file.errorString()));
-    }
+    writeNewFile(QDir(folder_).filePath(name), bytes);
     return QStringLiteral("upload/") + name;
 }
 
-std::optional<TAnswer> TPictureFolder::Find(const QString& fileName) const {
+std::optional<TStoredPicture> TPictureFolder::Find(const QString& fileName) const {
     const PictureKind* kind = kindOfName(fileName);
     if (kind == nullptr) {
         return std::nullopt;
     }
-    const QStringList avoided = {dataFile_, dataFile_ + QStringLiteral("-wal"),
-                                 dataFile_ + QStringLiteral("-shm"),
-                                 dataFile_ + QStringLiteral("-journal")};
+    const QStringList avoided = DataFileAndCompanions(dataFile_);
     const QString path = QDir(folder_).filePath(fileName);
     struct stat status {};
-    const bool present = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-    if (present) {
-        const auto bytes = readRegularFile(path, avoided);
-        return bytes ? std::optional(TAnswer{200, kind->contentType, *bytes}) : std::nullopt;
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
+        const auto file = openRegularFile(path, avoided);
+        return file ? std::optional(TStoredPicture{*file, kind->contentType}) : std::nullopt;
     }
-    if (fileName == QLatin1String("noimage.jpg")) {
-        if (const auto bytes = readRegularFile(placeholder_, avoided)) {
-            const PictureKind* placeholderKind = kindOfBytes(*bytes);
-            return TAnswer{200, placeholderKind ? placeholderKind->contentType : kind->contentType,
-                           *bytes};
-        }
+    if (fileName != QLatin1String("noimage.jpg")) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const auto file = openRegularFile(placeholder_, avoided);
+    if (!file) {
+        return std::nullopt;
+    }
+    QFile placeholder;
+    placeholder.open(::dup(*file), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const PictureKind* placeholderKind = kindOfPicture(placeholder);
+    ::lseek(*file, 0, SEEK_SET);
+    return TStoredPicture{*file,
+                          placeholderKind ? placeholderKind->contentType : kind->contentType};
 }
 
 void TPictureFolder::Remove(const QString& folder) {

@@ -29,7 +29,8 @@ class TServerData {
     // Opens the file (created when missing) and brings it up to the model: a missing table is
     // created, a missing column added; nothing is ever dropped, so the columns of removed
     // members keep their values. Refuses, untouched, a file that holds tables it did not make
-    // (a project store, for instance).
+    // (a project store, for instance), and data whose keys the model's key types would make
+    // unreachable (a key that changed from integer to text or back).
     TServerData(const TProjectModel& project, const QString& path);
     TServerData(const TServerData&) = delete;
     TServerData& operator=(const TServerData&) = delete;
@@ -52,10 +53,15 @@ class TServerData {
     // The rows that meet every condition, by ascending key.
     QList<Row> Select(const TClassModel& cls, const QList<Condition>& conditions);
 
+    // Records that the server made the picture folder with this identity (FileIdentity), the
+    // one folder that --reset may delete.
+    void RecordPictureFolder(const QString& identity);
+
   private:
     void bringUpToModel(const TProjectModel& project);
     void createTable(const QString& table, const QStringList& columns);
     void untypeColumns(const QString& table, const QStringList& columns);
+    void checkKeys(const TClassModel& cls);
     QSqlQuery run(const QString& sql, const QVariantList& values);
     // The first column of the first row, or an invalid value when there is no row.
     QVariant firstValue(const QString& sql, const QVariantList& values);
@@ -63,9 +69,34 @@ class TServerData {
     TSqliteConnection db_;
 };
 
-// Deletes the data file and the files SQLite keeps beside it, refusing (untouched) when the
-// file is not the server's or one of them is a link or no regular file.
-void ResetServerData(const QString& path);
+// The data file and the files SQLite keeps beside it.
+QStringList DataFileAndCompanions(const QString& path);
+
+// Refuses (TError) a data file or companion that is a link or no regular file, and a data file
+// or folder this process cannot write, with the system's reason.
+void CheckServerDataFile(const QString& path);
+
+// Deletes the data file, the files SQLite keeps beside it and the picture folder, refusing
+// (untouched) when the file is not the server's, one of them is a link or no regular file, or
+// the picture folder is not the one the data file records as made by the server.
+void ResetServerData(const QString& path, const QString& pictureFolder);
+
+// A file's device and inode as text; empty when there is no such file (a link is not followed).
+QString FileIdentity(const QString& path);
+
+// Holds the data file for one server (an advisory lock on the file beside it with ".lock"
+// appended, which holds the server's process id) until it goes. Throws TError naming the other
+// server's process id when one holds it.
+class TDataFileLock {
+  public:
+    explicit TDataFileLock(const QString& dataPath);
+    ~TDataFileLock();
+    TDataFileLock(const TDataFileLock&) = delete;
+    TDataFileLock& operator=(const TDataFileLock&) = delete;
+
+  private:
+    int file_;
+};
 
 // Double quotes a table or column name for SQL.
 QString QuotedName(const QString& name);

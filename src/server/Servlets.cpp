@@ -182,7 +182,8 @@ TAnswer TAnswer::Text(int status, const QString& text) {
 
 TForm ParseForm(const QByteArray& encoded) {
     auto decoded = [](QByteArray part) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        // A leading U+FEFF is part of the text, not a byte order mark to drop.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
         const QString text = utf8(QByteArray::fromPercentEncoding(part.replace('+', ' ')));
         if (utf8.hasError()) {
             refuse(400, QStringLiteral("参数不是UTF-8编码的文本"));

@@ -1,10 +1,9 @@
 #pragma once
 
-// A client of the development server for the tests, over cpp-httplib, and a raw connection for
+// A client of the development server for the tests, over Boost.Beast, and a raw connection for
 // requests no well-behaved client sends.
 
 #include <arpa/inet.h>
-#include <httplib.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -15,6 +14,11 @@
 #include <QMap>
 #include <QString>
 #include <QUrl>
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <optional>
 
 namespace testing {
 
@@ -25,25 +29,27 @@ struct Reply {
     QString body;
 };
 
-// A client of one server, on one kept-alive connection.
+// A client of one server, on one kept-alive connection (a new one when the server closed it).
 class Http {
   public:
-    explicit Http(int port) : client_("127.0.0.1", port) { client_.set_url_encode(false); }
+    explicit Http(int port) : port_(port) {}
 
     Reply post(const QString& servlet, const Form& form) {
         return post(servlet, encoded(form), "application/x-www-form-urlencoded");
     }
     Reply post(const QString& path, const QByteArray& body, const char* contentType) {
-        return reply(client_.Post(QString("/JavaWebProject/" + path).toStdString(),
-                                  body.toStdString(), contentType));
+        return send(boost::beast::http::verb::post, path, body.toStdString(), contentType);
     }
     Reply get(const QString& pathAndQuery) {
-        return reply(client_.Get(QString("/JavaWebProject/" + pathAndQuery).toStdString()));
+        return send(boost::beast::http::verb::get, pathAndQuery, {}, nullptr);
     }
     Reply multipart(const QString& path, const std::string& field, const std::string& content) {
-        return reply(client_.Post(
-            QString("/JavaWebProject/" + path).toStdString(),
-            httplib::MultipartFormDataItems{{field, content, "picture.jpg", "image/jpeg"}}));
+        const std::string body =
+            "--QuillmereTestBoundary\r\nContent-Disposition: form-data; name=\"" + field +
+            "\"; filename=\"picture.jpg\"\r\nContent-Type: image/jpeg\r\n\r\n" + content +
+            "\r\n--QuillmereTestBoundary--\r\n";
+        return send(boost::beast::http::verb::post, path, body,
+                    "multipart/form-data; boundary=QuillmereTestBoundary");
     }
     Reply upload(const std::string& content) { return multipart("upload", "file", content); }
     static QByteArray encoded(const Form& form) {
@@ -56,10 +62,64 @@ class Http {
     }
 
   private:
-    static Reply reply(const httplib::Result& result) {
-        return result ? Reply{result->status, QString::fromStdString(result->body)} : Reply{};
+    Reply send(boost::beast::http::verb method, const QString& path, const std::string& body,
+               const char* contentType) {
+        namespace http = boost::beast::http;
+        if (!connected()) {
+            connect();
+        }
+        http::request<http::string_body> request(
+            method, QString("/JavaWebProject/" + path).toStdString(), 11);
+        request.set(http::field::host, "127.0.0.1:" + std::to_string(port_));
+        if (contentType != nullptr) {
+            request.set(http::field::content_type, contentType);
+        }
+        request.body() = body;
+        request.prepare_payload();
+        boost::beast::error_code error;
+        stream_->expires_after(std::chrono::seconds(60));
+        http::write(*stream_, request, error);
+        http::response_parser<http::string_body> response;
+        response.body_limit(64 << 20);
+        if (!error) {
+            http::read(*stream_, buffer_, response, error);
+        }
+        if (error || !response.get().keep_alive()) {
+            stream_.reset();
+            buffer_.clear();
+        }
+        return error ? Reply{}
+                     : Reply{static_cast<int>(response.get().result_int()),
+                             QString::fromStdString(response.get().body())};
     }
-    httplib::Client client_;
+
+    // Open, and not closed by the server while it waited for the next request.
+    bool connected() {
+        if (!stream_) {
+            return false;
+        }
+        pollfd entry{stream_->socket().native_handle(), POLLIN, 0};
+        if (::poll(&entry, 1, 0) == 0) {
+            return true;
+        }
+        stream_.reset();
+        buffer_.clear();
+        return false;
+    }
+
+    void connect() {
+        stream_.emplace(io_);
+        boost::beast::error_code error;
+        stream_->socket().connect(
+            {boost::asio::ip::make_address("127.0.0.1"), static_cast<unsigned short>(port_)},
+            error);
+        stream_->socket().set_option(boost::asio::ip::tcp::no_delay(true), error);
+    }
+
+    int port_;
+    boost::asio::io_context io_;
+    std::optional<boost::beast::tcp_stream> stream_;
+    boost::beast::flat_buffer buffer_;
 };
 
 // A plain TCP connection to 127.0.0.1, for requests sent byte by byte, cut off or malformed.
@@ -96,6 +156,12 @@ class RawConnection {
             answer.append(buffer, count);
         }
         return answer;
+    }
+    // True when the server has closed the connection (within timeoutMs).
+    bool closedByServer(int timeoutMs) {
+        pollfd entry{socket_, POLLIN, 0};
+        char byte;
+        return ::poll(&entry, 1, timeoutMs) > 0 && ::recv(socket_, &byte, 1, MSG_PEEK) <= 0;
     }
     // Closes the connection as a phone that loses its network does, the rest unsent.
     void cut() { ::shutdown(socket_, SHUT_RDWR); }

@@ -40,6 +40,7 @@ class ServeProcess {
     }
 
     int port() const { return port_; }
+    qint64 pid() const { return process_.processId(); }
     QString baseUrl() const {
         return QStringLiteral("http://127.0.0.1:%1/JavaWebProject/").arg(port_);
     }

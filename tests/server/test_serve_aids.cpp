@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "server/HttpClient.h"
+#include "server/Pictures.h"
 #include "server/ServeProcess.h"
 
 namespace {
@@ -126,7 +127,7 @@ void ServeAidsTest::resetStartsFromEmptyData() {
         testing::ServeProcess server(
             arguments + QStringList{"--seed", writeSeed(dir, "seed.json", demoSeed())});
         Http http(server.port());
-        QCOMPARE(http.upload("\x89PNG\r\n\x1A\n picture").status, 200);
+        QCOMPARE(http.upload(testing::picture("png").toStdString()).status, 200);
         QCOMPARE(server.interrupt(), 0);
     }
     const QString pictures = dir.filePath("upload");
@@ -164,14 +165,28 @@ void ServeAidsTest::resetStartsFromEmptyData() {
     QVERIFY(http.get("BookTypeServlet?action=query").body.contains("<typeId>1</typeId>"));
     QCOMPARE(server.interrupt(), 0);
 
-    // A picture folder that is a link goes itself; the folder it leads to keeps its files.
+    // What is in the picture folder's place but not the folder the server made stays, and so
+    // does the data: a link (and the folder it leads to), or a folder of the user's.
     const QString elsewhere = dir.filePath("elsewhere");
     testing::writeAll(elsewhere + "/keep.png", "keep");
     QVERIFY(QDir(pictures).removeRecursively() && QFile::link(elsewhere, pictures));
-    testing::ServeProcess again(arguments + QStringList{"--reset"});
-    QVERIFY2(again.port() != 0, qPrintable(again.output()));
-    QCOMPARE(again.interrupt(), 0);
+    const QByteArray stored = testing::readAll(data);
+    const testing::ProcessResult linked = testing::runCli(
+        QStringList{"serve", "--port", "0", "--reset"} + arguments, QString(), 20000);
+    QVERIFY2(linked.exitCode == 1 && linked.err.contains("不是开发服务器建立的图片文件夹"),
+             qPrintable(linked.err));
     QCOMPARE(testing::readAll(elsewhere + "/keep.png"), QByteArray("keep"));
+    QCOMPARE(QFileInfo(pictures).symLinkTarget(), QFileInfo(elsewhere).absoluteFilePath());
+    QCOMPARE(testing::readAll(data), stored);
+
+    const QString fresh = dir.filePath("h/new.db");
+    testing::writeAll(dir.filePath("h/upload/thesis.docx"), "thesis");
+    const testing::ProcessResult foreign =
+        testing::runCli({"serve", "--model", kDemoModel, "--data", fresh, "--reset", "--port", "0"},
+                        QString(), 20000);
+    QVERIFY2(foreign.exitCode == 1 && foreign.err.contains("不是开发服务器建立的图片文件夹"),
+             qPrintable(foreign.err));
+    QCOMPARE(testing::readAll(dir.filePath("h/upload/thesis.docx")), QByteArray("thesis"));
 }
 
 void ServeAidsTest::browsePageShowsTheData() {
@@ -191,7 +206,7 @@ void ServeAidsTest::browsePageShowsTheData() {
              qPrintable(books));
     QCOMPARE(http.get("?class=Nope").status, 404);
     QCOMPARE(testing::rawRequest(server.port(),
-                                 "POST /JavaWebProject/ HTTP/1.1\r\nHost: a\r\n"
+                                 "POST /JavaWebProject/ HTTP/1.1\r\nHost: 127.0.0.1\r\n"
                                  "Connection: close\r\nContent-Length: 0\r\n\r\n")
                  .status,
              405);

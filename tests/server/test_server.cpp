@@ -2,6 +2,9 @@
 // at once lose and duplicate nothing, a model that changes keeps every row, and serve refuses
 // to start where it must.
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -18,7 +21,9 @@
 #include "TestSupport.h"
 #include "server/HttpClient.h"
 #include "server/PictureFolder.h"
+#include "server/Pictures.h"
 #include "server/ServeProcess.h"
+#include "server/Servlets.h"
 
 namespace {
 
@@ -204,7 +209,7 @@ void ServerTest::refusedRequestsChangeNothing() {
                          const QByteArray& rest = "\r\n") {
         return [&, method, path, rest](Http&) {
             return testing::rawRequest(s.server.port(), method + " /JavaWebProject/" + path +
-                                                            " HTTP/1.1\r\nHost: a\r\n"
+                                                            " HTTP/1.1\r\nHost: 127.0.0.1\r\n"
                                                             "Connection: close\r\n" +
                                                             rest);
         };
@@ -483,18 +488,18 @@ void ServerTest::cutOffRequestsStoreNothing() {
     const QByteArray form =
         Http::encoded(withoutIntroduction) + "&introduction=" + QByteArray(4300, 'x');
     const QByteArray formHead =
-        "POST /JavaWebProject/BookServlet HTTP/1.1\r\nHost: a\r\n"
+        "POST /JavaWebProject/BookServlet HTTP/1.1\r\nHost: 127.0.0.1\r\n"
         "Content-Type: application/x-www-form-urlencoded\r\n"
         "Content-Length: " +
         QByteArray::number(form.size()) + "\r\n\r\n";
     const QByteArray picture = multipartPicture(pngBytes(6000));
     const QByteArray pictureHead =
-        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: a\r\n"
+        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: 127.0.0.1\r\n"
         "Content-Type: multipart/form-data; boundary=XyZ\r\n"
         "Content-Length: " +
         QByteArray::number(picture.size()) + "\r\n\r\n";
     const QByteArray chunkedHead =
-        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: a\r\n"
+        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: 127.0.0.1\r\n"
         "Content-Type: multipart/form-data; boundary=XyZ\r\n"
         "Transfer-Encoding: chunked\r\n\r\n";
     const struct {
@@ -620,7 +625,7 @@ void ServerTest::typeChangeKeepsStoredText() {
 void ServerTest::linksInThePictureFolderAreNotFollowed() {
     DemoServer s;
     QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
-    const Reply stored = s.http.upload(pngBytes(100).toStdString());
+    const Reply stored = s.http.upload(testing::picture("png").toStdString());
     QCOMPARE(stored.status, 200);
     QCOMPARE(s.http.get(stored.body).status, 200);
     const QString secret = s.demo.dir.filePath("secret.txt");
@@ -644,7 +649,7 @@ void ServerTest::slowClientsDoNotDelayOthers() {
     DemoServer s;
     QVERIFY2(s.server.port() != 0, qPrintable(s.server.output()));
     const QByteArray request =
-        "GET /JavaWebProject/BookServlet?action=query HTTP/1.1\r\nHost: a\r\n";
+        "GET /JavaWebProject/BookServlet?action=query HTTP/1.1\r\nHost: 127.0.0.1\r\n";
     std::vector<std::unique_ptr<testing::RawConnection>> slow;
     for (int i = 0; i < 40; ++i) {
         slow.push_back(std::make_unique<testing::RawConnection>(s.server.port()));
@@ -786,34 +791,66 @@ void ServerTest::queriesFindWhatTheyAskFor() {
     QCOMPARE(server.interrupt(), 0);
 }
 
-// Only a stored picture's own name finds it: no name leads out of the folder or below it.
+// Only a picture whose header decodes is stored, under a name of its kind; only a stored
+// picture's own name finds it: no name leads out of the folder or below it.
 void ServerTest::picturesAreFoundOnlyInTheirFolder() {
     QTemporaryDir dir;
-    const QByteArray png("\x89PNG\r\n\x1A\n-picture", 17);
+    const QByteArray png = testing::picture("png");
     testing::writeAll(dir.filePath("secret.png"), png);
     testing::writeAll(dir.filePath("upload/inner/deep.png"), png);
     testing::writeAll(dir.filePath("upload/a.b.png"), png);
     const TPictureFolder pictures(dir.filePath("upload"), QString(), dir.filePath("data.db"));
     const struct {
         QByteArray bytes;
-        const char* contentType;
+        const char* contentType;  // none: refused
     } kinds[] = {
-        {QByteArray("\xFF\xD8\xFF-jpeg"), "image/jpeg"},
+        {testing::picture("jpeg"), "image/jpeg"},
         {png, "image/png"},
-        {QByteArray("GIF89a-gif"), "image/gif"},
-        {QByteArray("BM-bitmap"), "image/bmp"},
-        {QByteArray("RIFF\x10\0\0\0WEBPVP8 ", 16), "image/webp"},
+        {testing::picture("gif"), "image/gif"},
+        {testing::picture("bmp"), "image/bmp"},
+        {testing::picture("webp"), "image/webp"},
+        {png + QByteArray(1000, '\0'), "image/png"},  // what follows the picture is its own
+        {QByteArray("\xFF\xD8\xFF"), nullptr},
+        {QByteArray("GIF8<svg><script>alert(1)</script></svg>"), nullptr},
+        {png.left(16), nullptr},  // the signature without a complete header
+        {QByteArray("BM-bitmap"), nullptr},
+        {QByteArray("RIFF\x10\0\0\0WEBPVP8 ", 16), nullptr},
     };
     for (const auto& kind : kinds) {
-        const QString stored = pictures.Store(kind.bytes).mid(QStringLiteral("upload/").size());
-        const std::optional<TAnswer> found = pictures.Find(stored);
-        QVERIFY2(found && found->body == kind.bytes && found->contentType == kind.contentType,
-                 kind.contentType);
+        try {
+            const QString stored = pictures.Store(kind.bytes).mid(QStringLiteral("upload/").size());
+            const std::optional<TStoredPicture> found = pictures.Find(stored);
+            QFile file;
+            QVERIFY2(
+                kind.contentType && found && found->contentType == kind.contentType &&
+                    file.open(found->file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) &&
+                    file.readAll() == kind.bytes,
+                kind.bytes.left(12).toHex().constData());
+        } catch (const TRequestError& refusal) {
+            QVERIFY2(!kind.contentType && refusal.status == 415,
+                     kind.bytes.left(12).toHex().constData());
+        }
     }
     for (const char* name : {"../secret.png", "..%2Fsecret.png", "inner/deep.png", "a.b.png",
                              "/etc/passwd.png", "", "noimage.jpg"}) {
         QVERIFY2(!pictures.Find(QString::fromLatin1(name)), name);
     }
+
+    // A picture that cannot be written whole leaves no file and names the system's reason.
+    const QStringList before = QDir(dir.filePath("upload")).entryList(QDir::Files);
+    rlimit size{};
+    getrlimit(RLIMIT_FSIZE, &size);
+    const rlimit small{512, size.rlim_max};
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    try {
+        pictures.Store(testing::picture("bmp", 64));
+        QFAIL("a picture larger than a file may be was stored");
+    } catch (const TError& error) {
+        QVERIFY2(error.message().contains("File too large"), qPrintable(error.message()));
+    }
+    setrlimit(RLIMIT_FSIZE, &size);
+    QCOMPARE(QDir(dir.filePath("upload")).entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(ServerTest)

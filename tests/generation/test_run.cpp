@@ -106,14 +106,21 @@ class RunTest : public QObject {
         QVERIFY(run.wroteNothing());
     }
 
-    void aMissingTemplateProjectEndsTheRunWithAnError() {
-        Run run;
-        QVERIFY(QDir(run.app.path() + "/bak").removeRecursively());
-        const QStringList events = run.go(testing::seedModel(testing::library()), "Lib");
-        QCOMPARE(events.size(), 4);
-        QCOMPARE(events[2], QString("正在移动资源文件。。。"));
-        QVERIFY(events[3].startsWith("failed: ") && events[3].contains(".settings"));
-        QVERIFY(QFile::exists(run.out("AndroidManifest.xml")));
+    // The template project is checked before anything is written: the message names what is
+    // missing, and no output folder, record or journal appears.
+    void aMissingOrIncompleteTemplateProjectIsRefusedBeforeWriting() {
+        for (const char* part :
+             {"bak", "bak/安卓客户端/res", "template",
+              "template/安卓客户端/src/com/mobileclient/activity/MainMenuActivity.java"}) {
+            Run run;
+            const QString path = run.app.path() + "/" + QString::fromUtf8(part);
+            QVERIFY(QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path));
+            const QStringList events = run.go(testing::seedModel(testing::library()), "Lib");
+            QCOMPARE(events.size(), 1);
+            QVERIFY2(events[0].startsWith("failed: ") && events[0].contains(path),
+                     qPrintable(events[0]));
+            QVERIFY(run.wroteNothing());
+        }
     }
 
     void rootFilesMissingAreSkippedButOnesThatCannotBeCopiedFail() {

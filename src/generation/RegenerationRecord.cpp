@@ -98,9 +98,20 @@ class Reader {
 struct Parsed {
     int format = 0;
     QList<RawEntry> entries;
+    QString project;        // empty when the file names none
     bool complete = false;  // ended by a trailer that counts every entry
     QString problem;        // why reading stopped before the end
 };
+
+bool readProject(Reader& reader, QString* project) {
+    const qsizetype start = reader.position() - 1;
+    QByteArray name;
+    if (!reader.blob(&name) || !reader.checksum(start)) {
+        return false;
+    }
+    *project = QString::fromUtf8(name);
+    return true;
+}
 
 bool readEntry(Reader& reader, int format, char kind, RawEntry* entry) {
     const qsizetype start = reader.position() - 1;
@@ -139,15 +150,22 @@ Parsed parse(const QByteArray& bytes) {
         reader.byte(&kind);
         if (kind == TRegenerationRecord::kEnd) {
             quint32 count = 0;
-            parsed.complete = reader.number(&count) && reader.checksum(start) &&
-                              count == parsed.entries.size() && reader.atEnd();
+            const qsizetype entries = parsed.entries.size() + (parsed.project.isEmpty() ? 0 : 1);
+            parsed.complete = reader.number(&count) && reader.checksum(start) && count == entries &&
+                              reader.atEnd();
             break;
+        }
+        if (kind == TRegenerationRecord::kProject) {
+            if (!parsed.project.isEmpty() || !readProject(reader, &parsed.project)) {
+                break;
+            }
+            continue;
         }
         RawEntry entry;
         const bool known =
             kind == TRegenerationRecord::kWritten || kind == TRegenerationRecord::kWrittenAs ||
             kind == TRegenerationRecord::kKept || kind == TRegenerationRecord::kOffered ||
-            kind == TRegenerationRecord::kRemoved;
+            kind == TRegenerationRecord::kRemoved || kind == TRegenerationRecord::kStale;
         if (!known || !readEntry(reader, parsed.format, kind, &entry)) {
             break;
         }
@@ -180,11 +198,13 @@ void appendBlob(QByteArray& bytes, const QByteArray& blob) {
 
 }  // namespace
 
-TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QString& outputFolder)
+TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QString& outputFolder,
+                                         const QString& projectName)
     : recordPath_(recordFolder + QStringLiteral("/record")),
       journalPath_(recordFolder + QStringLiteral("/journal")),
       objectsPath_(recordFolder + QStringLiteral("/objects")),
-      outputFolder_(outputFolder) {}
+      outputFolder_(outputFolder),
+      projectName_(projectName) {}
 
 TRegenerationRecord::~TRegenerationRecord() {
     libdeflate_free_compressor(compressor_);
@@ -199,7 +219,12 @@ QString TRegenerationRecord::Open() {
     QString problem;
     if (const auto bytes = TFileOperate::ReadBytes(recordPath_)) {
         const Parsed record = parse(*bytes);
-        if (record.complete) {
+        if (record.complete && !record.project.isEmpty() && record.project != projectName_) {
+            problem = QStringLiteral(
+                          "生成记录%1属于另一个项目\"%2\"，无法确认哪些文件是你修改过的：与新内容"
+                          "不同的文件都保留，新内容作为冲突给出")
+                          .arg(recordPath_, record.project);
+        } else if (record.complete) {
             // Every change of a complete record was made.
             apply(takeOver(record.entries, record.format), false);
         } else {
@@ -211,13 +236,15 @@ QString TRegenerationRecord::Open() {
     }
     if (const auto journal = TFileOperate::ReadBytes(journalPath_)) {
         const Parsed stopped = parse(*journal);
-        apply(takeOver(stopped.entries, stopped.format), true);
+        if (stopped.project.isEmpty() || stopped.project == projectName_) {
+            apply(takeOver(stopped.entries, stopped.format), true);
+        }
         // What the disk confirmed becomes the record before this run's journal replaces the
         // stopped one.
         Writer recovered;
         start(recovered, recordPath_ + QStringLiteral(".new"));
         for (auto it = versions_.cbegin(); it != versions_.cend(); ++it) {
-            append(recovered, {kKept, it.key(), it.value(), {}});
+            append(recovered, {kindOf(it.key()), it.key(), it.value(), {}});
         }
         finish(recovered, recordPath_);
     }
@@ -366,6 +393,11 @@ void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
         } else {
             removed_.remove(entry.path);
         }
+        if (entry.kind == kStale) {
+            stale_.insert(entry.path);
+        } else {
+            stale_.remove(entry.path);
+        }
     }
 }
 
@@ -403,6 +435,10 @@ void TRegenerationRecord::NoteOffered(const QString& path, const QByteArray& byt
 
 void TRegenerationRecord::NoteUnchanged(const QString& path) {
     note({kKept, path, versions_.value(path), {}});
+}
+
+void TRegenerationRecord::NoteStale(const QString& path) {
+    note({kStale, path, versions_.value(path), {}});
 }
 
 void TRegenerationRecord::NoteRemoved(const QString& path) {
@@ -453,13 +489,21 @@ void TRegenerationRecord::compactObjects() {
     TFileOperate::RenameOver(compacted.fileName(), objectsPath_);
 }
 
+char TRegenerationRecord::kindOf(const QString& path) const {
+    return removed_.contains(path) ? kRemoved : stale_.contains(path) ? kStale : kKept;
+}
+
 void TRegenerationRecord::start(Writer& writer, const QString& path) {
     writer.file.setFileName(path);
-    writer.entries = 0;
+    writer.entries = 1;
     if (!writer.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         fail(writer.file);
     }
-    write(writer.file, kHeader);
+    QByteArray bytes = kHeader;
+    bytes.append(kProject);
+    appendBlob(bytes, projectName_.toUtf8());
+    appendNumber(bytes, crcOf(bytes.constData() + kHeader.size(), bytes.size() - kHeader.size()));
+    write(writer.file, bytes);
 }
 
 void TRegenerationRecord::append(Writer& writer, const Entry& entry) {

@@ -181,8 +181,9 @@ class KeepEditsTest : public QObject {
     }
 
     // The user's client goes back (git reset) to an earlier generation with the user's edits;
-    // files holding an earlier generated version count as unchanged, and the next run gives the
-    // fresh tree with the edits.
+    // files holding an earlier generated version count as unchanged, a changed one is merged
+    // against the earlier version it holds and listed for review, and the files of the deleted
+    // class that came back are the user's: kept and listed. Nothing else is listed.
     void goingBackToAnEarlierGenerationLosesNothing() {
         testing::TempAppFolder app;
         QCOMPARE(generate(app, models_[0]).exitCode, 0);
@@ -190,13 +191,26 @@ class KeepEditsTest : public QObject {
         const testing::Tree committed = testing::treeOf(outputOf(app));
         QCOMPARE(generate(app, models_[1]).exitCode, 0);
         QVERIFY(QDir(outputOf(app)).removeRecursively());
+        testing::Tree expected = withUserEdits(freshTree(models_[2]));
+        QStringList restored;
         for (auto it = committed.cbegin(); it != committed.cend(); ++it) {
             testing::writeAll(outputOf(app) + "/" + it.key(), it.value());
+            if (!expected.contains(it.key())) {
+                expected.insert(it.key(), it.value());
+                restored.append(root() + it.key());
+            }
         }
         const testing::ProcessResult result = generate(app, models_[2]);
-        QCOMPARE(result.err, QString());
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[2]))), QString());
+        QCOMPARE(result.exitCode, 4);
+        QStringList listed = result.err.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(listed.size() == 3 + restored.size() && listed[0].contains("较早一次生成"));
+        QCOMPARE(listed[1], root() + kBookAdd);
+        QVERIFY(listed[2].contains("作为你自己的文件保留"));
+        QCOMPARE(listed.mid(3), restored);
+        QCOMPARE(treeDifference(app, expected), QString());
+        // Listed once: from then on the files are the user's.
+        QCOMPARE(generate(app, models_[2]).err, QString());
+        QCOMPARE(treeDifference(app, expected), QString());
     }
 
     // The lock a killed run leaves does not hold the next one, which finishes the project.

@@ -230,7 +230,7 @@ class RegenerationTest : public QObject {
         testing::writeAll(app.filePath("projects/P/victim.txt"), "a\n");
         {
             TRegenerationRecord record(app.filePath("projects/P/.quillmere"),
-                                       app.filePath("projects/P/安卓客户端"));
+                                       app.filePath("projects/P/安卓客户端"), "P");
             QDir().mkpath(app.filePath("projects/P/.quillmere"));
             record.Open();
             record.NoteKept("../victim.txt", "a\n");
@@ -250,7 +250,7 @@ class RegenerationTest : public QObject {
             runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
             {
                 TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
-                                            app.filePath("projects/P/安卓客户端"));
+                                            app.filePath("projects/P/安卓客户端"), "P");
                 stopped.Open();
                 stopped.NoteRemoved("f.txt");
             }

@@ -131,7 +131,7 @@ bool isAscii(const QByteArray& bytes) {
 
 bool isUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(bytes);
+    const QString text = decoder.decode(bytes);
     return !decoder.hasError();
 }
 

@@ -64,7 +64,7 @@ TMember displayMemberOf(const QString& className) {
 
 // The demo project as it comes (model 0); with a member added to Book, BookType's display
 // member renamed and class Loan deleted (1); with one more member of Book (2); as it comes but
-// for the comment of Book's display member (3).
+// for the comment of Book's display member (3); that, and the comment of Book's price (4).
 QString createDemoStore(const QString& path, int model) {
     useStore(path);
     CreateDemoProject();
@@ -78,10 +78,18 @@ QString createDemoStore(const QString& path, int model) {
     if (model == 2) {
         addBookMember("edition");
     }
-    if (model == 3) {
+    if (model == 3 || model == 4) {
         TMember name = displayMemberOf("Book");
         name.memberComment = "图书的正式名称";
         TMemberDAO().UpdateMember(name);
+    }
+    if (model == 4) {
+        for (TMember member : TMemberDAO().ListMembers(testing::classIdNamed(1, "Book"))) {
+            if (member.memberName == "price") {
+                member.memberComment = "图书的售价";
+                TMemberDAO().UpdateMember(member);
+            }
+        }
     }
     TDbHelper::CloseConnection();
     return path;
@@ -109,6 +117,13 @@ testing::Tree freshTree(const QString& model) {
 
 QString treeDifference(const testing::TempAppFolder& app, const testing::Tree& expected) {
     return testing::firstDifference(testing::treeOf(outputOf(app)), expected);
+}
+
+// git in the folder, as a user of the generated client runs it.
+testing::ProcessResult git(const QString& folder, const QStringList& arguments) {
+    return testing::runProcess(
+        "git", QStringList{"-C", folder, "-c", "user.name=u", "-c", "user.email=u@example.org"} +
+                   arguments);
 }
 
 QString root() {
@@ -149,7 +164,7 @@ class KeepEditsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        for (int model : {0, 1, 2, 3}) {
+        for (int model : {0, 1, 2, 3, 4}) {
             models_ << createDemoStore(stores_.filePath(QString("model%1.db").arg(model)), model);
         }
     }
@@ -211,6 +226,91 @@ class KeepEditsTest : public QObject {
         // Listed once: from then on the files are the user's.
         QCOMPARE(generate(app, models_[2]).err, QString());
         QCOMPARE(treeDifference(app, expected), QString());
+    }
+
+    // The user brings a line of an earlier generation back (or keeps the earlier side of a
+    // conflict): an edit like any other, merged against the last generated version and kept.
+    void anEditBackToAnEarlierGenerationIsKept() {
+        testing::TempAppFolder app;
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        QCOMPARE(generate(app, models_[3]).exitCode, 0);
+        const QString domain = outputOf(app) + "/" + kBookDomain;
+        const QByteArray note = gbk("// 我的备注\r\n");
+        testing::writeAll(domain, testing::readAll(domain).replace(gbk("/*图书的正式名称*/"),
+                                                                   gbk("/*图书名称*/")) +
+                                      note);
+        const testing::ProcessResult result = generate(app, models_[4]);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.out.contains(root() + kBookDomain + "合并完成!\n"));
+        const QByteArray merged = testing::readAll(domain);
+        QVERIFY(merged.contains(gbk("/*图书名称*/")) && merged.contains(gbk("/*图书的售价*/")) &&
+                merged.endsWith(note) && !merged.contains(gbk("正式名称")));
+    }
+
+    // A file of a deleted class that the user takes back from git is the user's: kept and listed
+    // on the run that finds it, left alone by later runs. The record's folder keeps its lock
+    // and scratch files out of git.
+    void aFileTheUserBroughtBackIsNeverDeleted() {
+        testing::TempAppFolder app;
+        const QString project = app.path() + "/projects/" + DemoProjectName();
+        const QString loanService = "src/com/mobileclient/service/LoanService.java";
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        QCOMPARE(git(project, {"init", "-q"}).exitCode, 0);
+        QCOMPARE(git(project, {"add", "-A"}).exitCode, 0);
+        QCOMPARE(git(project, {"commit", "-qm", "model 0"}).exitCode, 0);
+        QCOMPARE(git(project, {"check-ignore", "-q", ".quillmere/lock"}).exitCode, 0);
+        QCOMPARE(generate(app, models_[1]).exitCode, 0);
+        QVERIFY(!QFile::exists(outputOf(app) + "/" + loanService));
+        QCOMPARE(git(project, {"commit", "-qam", "model 1"}).exitCode, 0);
+        QCOMPARE(git(project, {"checkout", "HEAD~1", "--", "安卓客户端/" + loanService}).exitCode,
+                 0);
+        const QByteArray restored = testing::readAll(outputOf(app) + "/" + loanService);
+
+        const testing::ProcessResult result = generate(app, models_[1]);
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY(result.err.endsWith("作为你自己的文件保留，以后不会删除或改动:\n" + root() +
+                                    loanService + "\n"));
+        const testing::ProcessResult later = generate(app, models_[1]);
+        QCOMPARE(later.exitCode, 0);
+        QCOMPARE(later.err, QString());
+        QCOMPARE(testing::readAll(outputOf(app) + "/" + loanService), restored);
+    }
+
+    // A clone with core.autocrlf=input has every text file in LF: no file counts as edited,
+    // and a model change gives each changed file its new lines in LF, no conflict: git shows
+    // the changed comment lines and nothing else.
+    void lineEndsOfAGitCloneAreNoEdits() {
+        testing::TempAppFolder app;
+        testing::TempAppFolder clone;
+        const QString project = "/projects/" + DemoProjectName();
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        QCOMPARE(git(app.path() + project, {"init", "-q"}).exitCode, 0);
+        QCOMPARE(git(app.path() + project, {"-c", "core.autocrlf=input", "add", "-A"}).exitCode, 0);
+        QCOMPARE(git(app.path() + project, {"commit", "-qm", "model 0"}).exitCode, 0);
+        QCOMPARE(git(clone.path(), {"-c", "core.autocrlf=input", "clone", "-q",
+                                    app.path() + project, clone.path() + project})
+                     .exitCode,
+                 0);
+        const QString domain = outputOf(clone) + "/" + kBookDomain;
+        QVERIFY(!testing::readAll(domain).contains('\r'));
+        const testing::ProcessResult same = generate(clone, models_[0]);
+        QCOMPARE(same.err, QString());
+        QVERIFY(!same.out.contains("保留手工修改") && same.exitCode == 0);
+        const testing::ProcessResult changed = generate(clone, models_[3]);
+        QCOMPARE(changed.err, QString());
+        QCOMPARE(changed.exitCode, 0);
+        const QByteArray book = testing::readAll(domain);
+        QVERIFY(book.contains(gbk("/*图书的正式名称*/\n")) && !book.contains('\r'));
+        const QStringList numbers =
+            git(clone.path() + project, {"diff", "--numstat"}).out.split('\n', Qt::SkipEmptyParts);
+        int added = 0;
+        for (const QString& line : numbers) {
+            const QStringList counts = line.split('\t');
+            QVERIFY2(counts[0] == counts[1], qPrintable(line));  // changed lines only
+            added += counts[0].toInt();
+        }
+        QVERIFY2(added > 0 && added < 30, qPrintable(numbers.join('\n')));
     }
 
     // The lock a killed run leaves does not hold the next one, which finishes the project.

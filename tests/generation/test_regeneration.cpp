@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <QStringEncoder>
 #include <QtEndian>
 
 #include "TestSupport.h"
@@ -21,18 +22,20 @@ struct Run {
     QStringList lines;
     QStringList conflicts;
 };
-Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes) {
+Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes,
+            const QString& file = "f.txt", const QString& project = "P") {
     Run run;
-    TOutputProject output(app, "P", mode, [&run](const QString& line) { run.lines << line; });
+    TOutputProject output(app, project, mode, [&run](const QString& line) { run.lines << line; });
     if (!bytes.isNull()) {
-        output.copy("f.txt", bytes);
+        output.copy(file, bytes);
     }
     output.finish();
     run.conflicts = output.conflicts();
     return run;
 }
 
-const QString kShown = "projects/P/安卓客户端/f.txt";
+const QString kRoot = "projects/P/安卓客户端/";
+const QString kShown = kRoot + "f.txt";
 
 // The list of what to settle names the file once, under a heading holding the given words.
 void checkListed(const Run& run, const char* heading, const char* name) {
@@ -91,6 +94,9 @@ class RegenerationTest : public QObject {
              "合并冲突!", "冲突标记"},
             {"stale, edited at the same size", KeepEdits, "abc\n", "xyz\n", kAbsent, "xyz\n",
              "已不再生成，保留手工修改!", "不再生成"},
+            {"git's conflict markers", KeepEdits, "a\n",
+             "<<<<<<< HEAD\nmine\n=======\na\n>>>>>>> topic\n", "b\n",
+             "<<<<<<< HEAD\nmine\n=======\na\n>>>>>>> topic\n", "冲突尚未解决!", "冲突标记"},
         };
         for (const auto& c : cases) {
             QTemporaryDir app;
@@ -173,6 +179,67 @@ class RegenerationTest : public QObject {
                 c.name);
             checkListed(second, damaged ? "冲突标记" : nullptr, c.name);
         }
+    }
+
+    // A Java source made in GBK with CR LF, then saved by the user in another form: a file that
+    // differs in form alone is unedited and gets the new content in its own form; an edited
+    // one is merged in its own form, never with bytes of another encoding.
+    void lineEndsEncodingAndBomAreNoEdits() {
+        QStringEncoder gbk("GBK");
+        const QByteArray first = gbk.encode(u"// 书名\r\nint a;\r\n");
+        const QByteArray second = gbk.encode(u"// 书名\r\nint b;\r\n");
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const struct {
+            const char* name;
+            QByteArray user, after;
+            const char* line;
+        } cases[] = {
+            {"LF", gbk.encode(u"// 书名\nint a;\n"), gbk.encode(u"// 书名\nint b;\n"), "F.java"},
+            {"UTF-8", QByteArray("// 书名\r\nint a;\r\n"), QByteArray("// 书名\r\nint b;\r\n"),
+             "F.java"},
+            {"UTF-8, BOM, LF", bom + QByteArray("// 书名\nint a;\n"),
+             bom + QByteArray("// 书名\nint b;\n"), "F.java"},
+            {"UTF-8, edited", QByteArray("// 我的\n// 书名\nint a;\n"),
+             QByteArray("// 我的\n// 书名\nint b;\n"), "F.java合并完成!"},
+            {"the new content in UTF-8", QByteArray("// 书名\r\nint b;\r\n"),
+             QByteArray("// 书名\r\nint b;\r\n"), "F.java"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString file = app.filePath("projects/P/安卓客户端/F.java");
+            runOnce(app.path(), TWriteMode::KeepEdits, first, "F.java");
+            testing::writeAll(file, c.user);
+            const Run second_ = runOnce(app.path(), TWriteMode::KeepEdits, second, "F.java");
+            QVERIFY2(testing::readAll(file) == c.after, c.name);
+            const QString line = QString::fromUtf8(c.line);
+            QVERIFY2(
+                second_.lines == (line.endsWith('!') ? QStringList{kRoot + line} : QStringList()),
+                c.name);
+            QVERIFY2(second_.conflicts.isEmpty(), c.name);
+            // Unchanged since: no edit of the user's is seen.
+            QVERIFY2(runOnce(app.path(), TWriteMode::KeepEdits, second, "F.java").lines.size() ==
+                         (line.endsWith('!') ? 1 : 0),
+                     c.name);
+        }
+    }
+
+    // A record copied from another project's folder names that project: it counts as no
+    // record, so no file is removed and every differing one is kept and listed.
+    void aRecordOfAnotherProjectCountsAsNone() {
+        QTemporaryDir app;
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n", "g.txt", "Q");
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n", "f.txt", "P");
+        QDir(app.filePath("projects/P/.quillmere")).removeRecursively();
+        testing::copyTree(app.filePath("projects/Q/.quillmere"),
+                          app.filePath("projects/P/.quillmere"));
+        testing::writeAll(app.filePath("projects/P/安卓客户端/g.txt"), "a\n");
+        testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), "mine\n");
+        const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\n", "f.txt", "P");
+        QCOMPARE(run.lines.size(), 2);
+        QVERIFY2(run.lines[0].contains("属于另一个项目\"Q\""), qPrintable(run.lines[0]));
+        QCOMPARE(run.lines[1], kShown + "合并冲突!");
+        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/g.txt")), QByteArray("a\n"));
+        checkListed(run, "冲突标记", "another project's record");
     }
 
     void aReplacedFileKeepsItsModeAndAFullDiskIsNamed() {

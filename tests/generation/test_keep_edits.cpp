@@ -3,6 +3,7 @@
 // runs stopped anywhere (or killed) finished by the next, a conflict still reported.
 
 #include <QStringEncoder>
+#include <csignal>
 
 #include "TestSupport.h"
 #include "run/AutoCode.h"
@@ -313,21 +314,33 @@ class KeepEditsTest : public QObject {
         QVERIFY2(added > 0 && added < 30, qPrintable(numbers.join('\n')));
     }
 
-    // The lock a killed run leaves does not hold the next one, which finishes the project.
-    void aKilledRunIsFinishedByTheNext() {
-        testing::TempAppFolder app;
-        QCOMPARE(generate(app, models_[0]).exitCode, 0);
-        editUserFiles(outputOf(app));
-        QProcess run;
-        run.start(QUILLMERE_APP_DIR "/quillmere-cli", generateArguments(app, models_[1]));
-        QByteArray seen;
-        while (!seen.contains("移动资源文件完毕!") && run.waitForReadyRead(60000)) {
-            seen += run.readAllStandardOutput();
+    // A run stopped by SIGINT, SIGTERM or SIGHUP ends after the file it is writing: its lock
+    // is released and its journal kept. The lock a killed run leaves does not hold the next
+    // one. Either way the next run finishes the project.
+    void aStoppedOrKilledRunIsFinishedByTheNext() {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+            testing::TempAppFolder app;
+            QCOMPARE(generate(app, models_[0]).exitCode, 0);
+            editUserFiles(outputOf(app));
+            QProcess run;
+            run.start(QUILLMERE_APP_DIR "/quillmere-cli", generateArguments(app, models_[1]));
+            QByteArray seen;
+            while (!seen.contains("移动资源文件完毕!") && run.waitForReadyRead(60000)) {
+                seen += run.readAllStandardOutput();
+            }
+            QCOMPARE(::kill(static_cast<pid_t>(run.processId()), signal), 0);
+            QVERIFY(run.waitForFinished(60000));
+            const QString record = app.path() + "/projects/" + DemoProjectName() + "/.quillmere/";
+            if (signal != SIGKILL) {
+                QCOMPARE(run.exitCode(), 128 + signal);
+                QVERIFY(
+                    QString::fromUtf8(seen + run.readAllStandardOutput()).contains(kStoppedText));
+                QVERIFY(!QFile::exists(record + "lock") && !QFile::exists(record + "scratch"));
+                QVERIFY(QFile::exists(record + "journal"));
+            }
+            QCOMPARE(generate(app, models_[1]).exitCode, 0);
+            QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[1]))), QString());
         }
-        run.kill();
-        QVERIFY(run.waitForFinished(60000));
-        QCOMPARE(generate(app, models_[1]).exitCode, 0);
-        QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[1]))), QString());
     }
 
     void aRunStoppedAfterAConflictIsReportedByTheNext() {

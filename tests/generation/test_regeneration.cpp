@@ -356,6 +356,34 @@ class RegenerationTest : public QObject {
         next->finish();
         QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")), QByteArray("b\n"));
     }
+
+    // A lock no run can be seen holding (empty, or taken on another machine) is refused with
+    // its file named, and may be removed: never waited for.
+    void aLockOfNoVisibleRunNamesItsFile() {
+        const struct {
+            const char* name;
+            QByteArray lock;
+            const char* says;
+        } cases[] = {
+            {"empty", "", "空的或无法读取"},
+            {"another machine", "4242\nquillmere-cli\nbuild-host-7\n", "build-host-7"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString lock = app.filePath("projects/P/.quillmere/lock");
+            testing::writeAll(lock, c.lock);
+            try {
+                runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+                QFAIL(c.name);
+            } catch (const TLockRefused& refused) {
+                QCOMPARE(refused.lockFile(), lock);
+                QVERIFY2(refused.message().contains(lock) && refused.message().contains(c.says),
+                         qPrintable(refused.message()));
+            }
+            QVERIFY(QFile::remove(lock));
+            QCOMPARE(runOnce(app.path(), TWriteMode::KeepEdits, "a\n").lines, QStringList());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(RegenerationTest)

@@ -140,6 +140,29 @@ class RunTest : public QObject {
         QVERIFY(QFileInfo(run.out(".project")).isFile());  // the old copy stays
     }
 
+    // A lock left empty fails the run unless the host confirms its removal; then the run
+    // starts again and completes.
+    void anEmptyLockGoesOnlyWhenConfirmed() {
+        Run run;
+        const qint32 id = testing::seedModel(testing::ProjectBuilder("Lib").build());
+        const QString lock = run.app.path() + "/projects/Lib/.quillmere/lock";
+        testing::writeAll(lock, "");
+        QStringList asked;
+        for (const bool confirm : {false, true}) {
+            run.host.events.clear();
+            TRunRequest request{id, "Lib", "quillmere", run.app.path()};
+            request.confirmLockRemoval = [&](const QString& message) {
+                asked << message;
+                return confirm;
+            };
+            RunGeneration(request, run.host);
+            QCOMPARE(asked.size(), confirm ? 2 : 1);
+            QVERIFY(asked.last().contains(lock));
+            QCOMPARE(run.host.events.last(), confirm ? kCompleted : "failed: " + asked.last());
+        }
+        QVERIFY(!QFile::exists(lock));
+    }
+
     void aThreadedRunCallsItsHostOnTheHostThread() {
         testing::TempAppFolder app;
         const qint32 id = testing::seedModel(testing::library());

@@ -381,6 +381,9 @@ void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
                    IdOf(*onDisk) == (entry.kind == kWritten ? entry.versions.first() : entry.disk);
         }
         if (!made) {
+            if (entry.kind == kWritten || entry.kind == kWrittenAs) {
+                knowUnconfirmed(entry);
+            }
             continue;
         }
         if (entry.versions.isEmpty()) {
@@ -398,6 +401,25 @@ void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
         } else {
             stale_.remove(entry.path);
         }
+    }
+}
+
+// A write noted by a stopped run that the disk does not show: its generated content is known all
+// the same, so that a file found holding it is no edit of the user's; a new file cut off while
+// it was written in place is removed, as if the write had never begun.
+void TRegenerationRecord::knowUnconfirmed(const Entry& entry) {
+    const QByteArray& id = entry.versions.first();
+    const QString file = outputFolder_ + QLatin1Char('/') + entry.path;
+    if (entry.kind == kWritten && !versions_.contains(entry.path)) {
+        const auto onDisk = TFileOperate::ReadBytes(file);
+        const auto written = Content(id);
+        if (onDisk && written && written->startsWith(*onDisk)) {
+            TFileOperate::RemoveFile(file);
+        }
+    }
+    QList<QByteArray>& known = versions_[entry.path];
+    if (!known.contains(id) && known.size() < kMaxVersions) {
+        known.append(id);
     }
 }
 

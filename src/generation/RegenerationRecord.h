@@ -122,6 +122,7 @@ class TRegenerationRecord {
     void compactObjects();
     QList<Entry> takeOver(const QList<RawEntry>& raw, int format);
     void apply(const QList<Entry>& entries, bool verify);
+    void knowUnconfirmed(const Entry& entry);
     void note(Entry entry);
     QList<QByteArray> withNewest(const QString& path, const QByteArray& id) const;
     char kindOf(const QString& path) const;

@@ -333,6 +333,25 @@ class RegenerationTest : public QObject {
         }
     }
 
+    // A run stopped while writing a new file in place (killed, a full disk) left it cut off:
+    // the next run writes it anew, nothing of it counts as the user's.
+    void aFileCutOffByAStoppedRunIsNoEdit() {
+        QTemporaryDir app;
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+        {
+            TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
+                                        app.filePath("projects/P/安卓客户端"), "P");
+            stopped.Open();
+            stopped.NoteWritten("g.txt", "g1\ng2\n");
+        }
+        testing::writeAll(app.filePath("projects/P/安卓客户端/g.txt"), "g1\n");
+        const Run next = runOnce(app.path(), TWriteMode::KeepEdits, "g1\ng2\n", "g.txt");
+        QCOMPARE(next.lines, QStringList{kShown + "删除完成!"});
+        QVERIFY(next.conflicts.isEmpty());
+        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/g.txt")),
+                 QByteArray("g1\ng2\n"));
+    }
+
     // One writer at a time, also within one process: the lock lasts as long as the writer.
     void aSecondWriterOfTheProjectIsRefusedWhileTheFirstLasts() {
         QTemporaryDir app;

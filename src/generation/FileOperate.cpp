@@ -24,11 +24,11 @@ QString systemReason(const std::error_code& error) {
 // reason is taken before closing, which clears it.
 void writeBytes(const QString& file, const QByteArray& bytes) {
     QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
     }
     QString reason;
-    if (out.write(bytes) != bytes.size() || !out.flush()) {
+    if (!TFileOperate::WriteAll(out, bytes)) {
         reason = out.errorString();
     }
     out.close();
@@ -216,6 +216,19 @@ std::optional<QByteArray> TFileOperate::ReadBytes(const QString& file) {
         return std::nullopt;
     }
     throw TError(QStringLiteral("无法读取文件%1: %2").arg(file, in.errorString()));
+}
+
+bool TFileOperate::WriteAll(QFile& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    // A write cut short (a disk filling up) sets no reason; the next one fails with it.
+    while (written < bytes.size()) {
+        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
+        if (now <= 0) {
+            return false;
+        }
+        written += now;
+    }
+    return file.flush();
 }
 
 void TFileOperate::WriteBytes(const QString& file, const QByteArray& bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -38,6 +39,9 @@ class TFileOperate {
     // The file's bytes, or nothing when there is no such file; a file that is there but cannot
     // be read (a folder, no permission) is an error.
     static std::optional<QByteArray> ReadBytes(const QString& file);
+    // Writes all the bytes to the open file and flushes it; false, with the system's reason in
+    // the file's errorString(), when it could not.
+    static bool WriteAll(QFile& file, const QByteArray& bytes);
     // Writes the bytes into the file in place (its folder must exist).
     static void WriteBytes(const QString& file, const QByteArray& bytes);
     // Writes the bytes to the scratch file first and renames it over the file, so that the file

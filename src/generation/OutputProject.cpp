@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QSysInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "common/Error.h"
 #include "generation/FileMerge.h"
@@ -31,12 +33,16 @@ TOutputProject::TOutputProject(const QString& appFolder, const QString& projectN
       record_(recordFolder_, outputFolder_, projectName) {
     // A lock is stale only when its process has ended, however long a run takes.
     lock_.setStaleLockTime(0);
-    if (!lock_.tryLock(0)) {
+    const bool locked = lock_.tryLock(0);
+    const int reason = errno;
+    if (!locked) {
         if (lock_.error() == QLockFile::LockFailedError) {
             refuseLock(projectName);
         }
+        // The lock file could not be made (a full disk, no permission): the system's reason.
         throw TError(
-            QStringLiteral("无法锁定项目\"%1\"的输出目录%2").arg(projectName, recordFolder_));
+            QStringLiteral("无法锁定项目\"%1\"的输出目录，无法创建锁文件%2: %3")
+                .arg(projectName, lock_.fileName(), QString::fromLocal8Bit(std::strerror(reason))));
     }
     writeGitIgnore();
     const QString problem = record_.Open();

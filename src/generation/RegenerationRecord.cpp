@@ -276,7 +276,8 @@ void TRegenerationRecord::openObjects() {
             validEnd = reader.position();
         }
     }
-    if (!objects_.open(QIODevice::ReadWrite) || !objects_.resize(validEnd)) {
+    if (!objects_.open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+        !objects_.resize(validEnd)) {
         fail(objects_);
     }
     objects_.seek(validEnd);
@@ -497,7 +498,7 @@ void TRegenerationRecord::compactObjects() {
         return;
     }
     QFile compacted(objectsPath_ + QStringLiteral(".new"));
-    if (!compacted.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!compacted.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         fail(compacted);
     }
     write(compacted, kObjectsHeader);
@@ -518,7 +519,7 @@ char TRegenerationRecord::kindOf(const QString& path) const {
 void TRegenerationRecord::start(Writer& writer, const QString& path) {
     writer.file.setFileName(path);
     writer.entries = 1;
-    if (!writer.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!writer.file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         fail(writer.file);
     }
     QByteArray bytes = kHeader;
@@ -552,7 +553,7 @@ void TRegenerationRecord::finish(Writer& writer, const QString& target) {
 }
 
 void TRegenerationRecord::write(QFile& file, const QByteArray& bytes) {
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!TFileOperate::WriteAll(file, bytes)) {
         fail(file);
     }
 }

@@ -45,8 +45,7 @@ TOutputProject::TOutputProject(const QString& appFolder, const QString& projectN
                 .arg(projectName, lock_.fileName(), QString::fromLocal8Bit(std::strerror(reason))));
     }
     writeGitIgnore();
-    const QString problem = record_.Open();
-    if (!problem.isEmpty()) {
+    for (const QString& problem : record_.Open()) {
         progress_(problem);
     }
     freshOutput_ = !QFileInfo::exists(outputFolder_);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct libdeflate_compressor;
@@ -32,9 +33,12 @@ struct libdeflate_compressor;
 // project's. (Records of format 1 held the bytes
 // of the one version in place of the ids, and none for a removed file; they are taken over.)
 // "objects" is a header line, then per version: id (20) | size (4) | compressed size (4)
-// | zlib data | CRC-32 of all before it in the entry (4). It only grows during a run; a damaged
-// end is cut off, and versions no file refers to any more are dropped at the end of a run when
-// they take up more than the rest.
+// | dictionary id (20, zeros for none) | compressed size (4) | zlib data | CRC-32 of all before
+// it in the entry (4). A version is compressed against the file's version before it (the
+// dictionary), so that a small change takes little room. The store only grows during a run; a
+// damaged end is cut off, and versions no file refers to any more are dropped at the end of a
+// run when they take up a third of it. (Stores of format 1 had no dictionary ids; they are
+// written anew.)
 class TRegenerationRecord {
   public:
     TRegenerationRecord(const QString& recordFolder, const QString& outputFolder,
@@ -45,7 +49,7 @@ class TRegenerationRecord {
     // starts this run's journal. Answers why an existing record cannot be used (damaged, not a
     // record of this program or of another project), in which case the run goes on as if there
     // were none.
-    QString Open();
+    QStringList Open();
 
     static QByteArray IdOf(const QByteArray& bytes);
     // The file's generated versions, newest first, or nullptr for a file the record does not
@@ -116,9 +120,19 @@ class TRegenerationRecord {
         qint64 offset = 0;  // of the compressed data in the object store
         quint32 size = 0;
         quint32 compressedSize = 0;
+        QByteArray dictionary;  // the id of the version compressed against, or empty
     };
+    // Garbage the object store may hold besides half the size of what is used.
+    static constexpr qint64 kObjectsSlack = 16 * 1024;
     void openObjects();
-    QByteArray store(const QByteArray& bytes);
+    void rewriteObjects(const QByteArray& bytes);
+    static QByteArray objectEntry(const QByteArray& id, quint32 size, const QByteArray& dictionary,
+                                  const QByteArray& compressed);
+    QByteArray store(const QByteArray& bytes, const QByteArray& earlier);
+    QByteArray compressAlone(const QByteArray& bytes);
+    int chainOf(const QByteArray& id) const;
+    qsizetype lostVersions() const;
+    QByteArray newestOf(const QString& path) const;
     void compactObjects();
     QList<Entry> takeOver(const QList<RawEntry>& raw, int format);
     void apply(const QList<Entry>& entries, bool verify);
@@ -148,4 +162,5 @@ class TRegenerationRecord {
     libdeflate_compressor* compressor_ = nullptr;
     Writer journal_;
     QByteArray entryBuffer_;
+    QStringList problems_;
 };

@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <QCryptographicHash>
 #include <QScopeGuard>
 #include <QStringEncoder>
 #include <QtEndian>
@@ -241,6 +242,65 @@ class RegenerationTest : public QObject {
         QCOMPARE(run.lines[1], kShown + "合并冲突!");
         QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/g.txt")), QByteArray("a\n"));
         checkListed(run, "冲突标记", "another project's record");
+    }
+
+    // Forty runs of ten files, each run changing a line of one of them: the versions kept take
+    // little room besides the first.
+    void theObjectStoreStaysSmall() {
+        QTemporaryDir app;
+        const QString objects = app.filePath("projects/P/.quillmere/objects");
+        QByteArray text;
+        for (int line = 0; line < 400; ++line) {
+            text += "    private String f" +
+                    QCryptographicHash::hash(QByteArray::number(line), QCryptographicHash::Md5)
+                        .toHex()
+                        .left(12) +
+                    ";\r\n";
+        }
+        qint64 first = 0;
+        for (int run = 0; run <= 40; ++run) {
+            TOutputProject output(app.path(), "P", TWriteMode::KeepEdits, [](const QString&) {});
+            for (int file = 0; file < 10; ++file) {
+                const int changed = file == run % 10 ? run : 0;
+                output.copy(QString("f%1.txt").arg(file),
+                            QByteArray::number(file) + "." + QByteArray::number(changed) + text);
+            }
+            output.finish();
+            first = first == 0 ? QFileInfo(objects).size() : first;
+        }
+        QVERIFY2(QFileInfo(objects).size() <= 3 * first,
+                 qPrintable(QString("%1 after the first run, %2 after 40")
+                                .arg(first)
+                                .arg(QFileInfo(objects).size())));
+    }
+
+    // A lost or damaged object store is reported in a progress line naming it.
+    void aLostOrDamagedObjectStoreIsReported() {
+        const struct {
+            const char* name;
+            void (*damage)(const QString& objects);
+            const char* says;
+        } cases[] = {
+            {"deleted", [](const QString& objects) { QFile::remove(objects); }, "缺少1个版本"},
+            {"damaged end",
+             [](const QString& objects) {
+                 QByteArray bytes = testing::readAll(objects);
+                 bytes[bytes.size() - 3] = bytes[bytes.size() - 3] ^ 1;
+                 testing::writeAll(objects, bytes);
+             },
+             "已损坏"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString objects = app.filePath("projects/P/.quillmere/objects");
+            runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            c.damage(objects);
+            const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            QCOMPARE(run.lines.size(), 1);
+            QVERIFY2(
+                run.lines[0].contains(objects) && run.lines[0].contains(QString::fromUtf8(c.says)),
+                qPrintable(run.lines[0]));
+        }
     }
 
     void aReplacedFileKeepsItsModeAndAFullDiskIsNamed() {

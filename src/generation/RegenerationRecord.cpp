@@ -475,6 +475,10 @@ std::optional<QByteArray> TRegenerationRecord::Content(const QByteArray& id) {
     if (found == stored_.cend()) {
         return std::nullopt;
     }
+    // A version's dictionaries are the versions before it, which are read next.
+    if (const QByteArray* known = recentContent_.object(id)) {
+        return *known;
+    }
     const Stored stored = *found;
     const qint64 end = objects_.pos();
     objects_.seek(stored.offset);
@@ -494,6 +498,7 @@ std::optional<QByteArray> TRegenerationRecord::Content(const QByteArray& id) {
     if (!bytes || IdOf(*bytes) != id) {
         return std::nullopt;
     }
+    recentContent_.insert(id, new QByteArray(*bytes), static_cast<qsizetype>(bytes->size()));
     return bytes;
 }
 

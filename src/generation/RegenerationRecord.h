@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCache>
 #include <QFile>
 #include <QHash>
 #include <QList>
@@ -163,4 +164,5 @@ class TRegenerationRecord {
     Writer journal_;
     QByteArray entryBuffer_;
     QStringList problems_;
+    QCache<QByteArray, QByteArray> recentContent_{4 << 20};
 };

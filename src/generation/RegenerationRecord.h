@@ -31,15 +31,14 @@ struct libdeflate_compressor;
 // | [disk length (4) | id] | CRC-32 of all before it (4), numbers little-endian; the record
 // ends with a trailer entry holding the number of entries. A project entry (kind 'P') holds the
 // project's name in place of the path, and no ids; records without one are taken as this
-// project's. (Records of format 1 held the bytes
-// of the one version in place of the ids, and none for a removed file; they are taken over.)
-// "objects" is a header line, then per version: id (20) | size (4) | compressed size (4)
-// | dictionary id (20, zeros for none) | compressed size (4) | zlib data | CRC-32 of all before
-// it in the entry (4). A version is compressed against the file's version before it (the
-// dictionary), so that a small change takes little room. The store only grows during a run; a
-// damaged end is cut off, and versions no file refers to any more are dropped at the end of a
-// run when they take up a third of it. (Stores of format 1 had no dictionary ids; they are
-// written anew.)
+// project's. (Records of format 1 held the bytes of the one version in place of the ids, and
+// none for a removed file; they are taken over.)
+// "objects" is a header line, then per version: id (20) | size (4) | dictionary id (20, zeros
+// for none) | compressed size (4) | zlib data | CRC-32 of all before it in the entry (4). A version
+// is compressed against the file's version before it (the dictionary), so that a small change takes
+// little room. The store only grows during a run; a damaged end is cut off, and versions no file
+// refers to any more are dropped at the end of a run when they take up a third of it. (Stores of
+// format 1 had no dictionary ids; they are written anew.)
 class TRegenerationRecord {
   public:
     TRegenerationRecord(const QString& recordFolder, const QString& outputFolder,
@@ -83,9 +82,8 @@ class TRegenerationRecord {
     void NoteUnchanged(const QString& path);
     // The same, for a file the model no longer makes.
     void NoteStale(const QString& path);
-    // The file is about to be removed, or is not there. Its versions stay in the record, so
-    // that a run knows the file should it come back (the user going back to an earlier
-    // generation).
+    // The file is about to be removed, or is not there. Its last version stays in the record,
+    // so that a run knows the file as removed should it come back.
     void NoteRemoved(const QString& path);
     // Makes this run's journal the record.
     void Commit();

@@ -62,8 +62,6 @@ QString sharedNameProblem(const TRunRequest& request) {
         .arg(numbers.join(QStringLiteral("、")), request.projectName);
 }
 
-}  // namespace
-
 void generate(const TRunRequest& request, TGenerationHost& host) {
     QString nameProblem = FindProjectNameProblem(request.projectName);
     if (nameProblem.isEmpty()) {
@@ -110,6 +108,8 @@ void generateRemovingLock(const TRunRequest& request, TGenerationHost& host) {
         generate(request, host);
     }
 }
+
+}  // namespace
 
 void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
     try {

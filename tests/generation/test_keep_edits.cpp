@@ -232,21 +232,29 @@ class KeepEditsTest : public QObject {
     // The user brings a line of an earlier generation back (or keeps the earlier side of a
     // conflict): an edit like any other, merged against the last generated version and kept.
     void anEditBackToAnEarlierGenerationIsKept() {
-        testing::TempAppFolder app;
-        QCOMPARE(generate(app, models_[0]).exitCode, 0);
-        QCOMPARE(generate(app, models_[3]).exitCode, 0);
-        const QString domain = outputOf(app) + "/" + kBookDomain;
-        const QByteArray note = gbk("// 我的备注\r\n");
-        testing::writeAll(domain, testing::readAll(domain).replace(gbk("/*图书的正式名称*/"),
-                                                                   gbk("/*图书名称*/")) +
-                                      note);
-        const testing::ProcessResult result = generate(app, models_[4]);
-        QCOMPARE(result.err, QString());
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.contains(root() + kBookDomain + "合并完成!\n"));
-        const QByteArray merged = testing::readAll(domain);
-        QVERIFY(merged.contains(gbk("/*图书名称*/")) && merged.contains(gbk("/*图书的售价*/")) &&
-                merged.endsWith(note) && !merged.contains(gbk("正式名称")));
+        for (const bool afterConflict : {false, true}) {
+            testing::TempAppFolder app;
+            const QString domain = outputOf(app) + "/" + kBookDomain;
+            QCOMPARE(generate(app, models_[0]).exitCode, 0);
+            if (afterConflict) {
+                testing::writeAll(
+                    domain, testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
+            }
+            QCOMPARE(generate(app, models_[3]).exitCode, afterConflict ? 4 : 0);
+            // By hand, or by keeping the "上次生成" side of the conflict.
+            const QByteArray note = gbk("// 我的备注\r\n");
+            testing::writeAll(domain, freshTree(models_[3])[kBookDomain].replace(
+                                          gbk("/*图书的正式名称*/"), gbk("/*图书名称*/")) +
+                                          note);
+            const testing::ProcessResult result = generate(app, models_[4]);
+            QCOMPARE(result.err, QString());
+            QCOMPARE(result.exitCode, 0);
+            QVERIFY(result.out.contains(root() + kBookDomain + "合并完成!\n"));
+            const QByteArray merged = testing::readAll(domain);
+            QVERIFY(merged.contains(gbk("/*图书名称*/")) &&
+                    merged.contains(gbk("/*图书的售价*/")) && merged.endsWith(note) &&
+                    !merged.contains(gbk("正式名称")));
+        }
     }
 
     // A file of a deleted class that the user takes back from git is the user's: kept and listed

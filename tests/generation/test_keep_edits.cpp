@@ -257,6 +257,29 @@ class KeepEditsTest : public QObject {
         }
     }
 
+    // A row the model added and the user deleted from a layout is never put back silently when
+    // the model changes again.
+    void aRowDeletedByHandIsNeverPutBackSilently() {
+        testing::TempAppFolder app;
+        const QString layout = outputOf(app) + "/res/layout/book_add.xml";
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        QCOMPARE(generate(app, models_[1]).exitCode, 0);
+        QByteArray rows = testing::readAll(layout);
+        const qsizetype pages = rows.indexOf("ET_pages");
+        const qsizetype start = rows.lastIndexOf("\t\t<TableRow>", pages);
+        const qsizetype end = rows.indexOf("</TableRow> \r\n", pages) + 15;
+        testing::writeAll(layout, rows.remove(start, end - start));
+        // The deletion meets the model's new row next to it: both sides between markers, listed.
+        const testing::ProcessResult result = generate(app, models_[2]);
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY(result.err.endsWith(root() + "res/layout/book_add.xml\n"));
+        const QByteArray after = testing::readAll(layout);
+        const qsizetype ours = after.indexOf("<<<<<<< 你的修改");
+        const QByteArray mine = after.mid(ours, after.indexOf("||||||| 上次生成") - ours);
+        QVERIFY(ours >= 0 && !mine.contains("ET_pages") && after.contains("ET_edition"));
+        QVERIFY(after.indexOf("ET_pages") > after.indexOf("||||||| 上次生成"));
+    }
+
     // A file of a deleted class that the user takes back from git is the user's: kept and listed
     // on the run that finds it, left alone by later runs. The record's folder keeps its lock
     // and scratch files out of git.

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -210,6 +212,25 @@ qint32 findProject(const QHash<QString, QString>& options, QString* name) {
     return ids.first();
 }
 
+// The signal that asked a run to stop (SIGINT, SIGTERM, SIGHUP), or 0.
+std::atomic<int> stopSignal{0};
+
+extern "C" void noteStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+// A run asked to stop by a signal ends after the file it is writing, so that the lock is released
+// and the journal lets the next run finish the project.
+void stopRunOnSignals(TRunRequest& request) {
+    struct sigaction action = {};
+    action.sa_handler = noteStopSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
+    request.stopRequested = [] { return stopSignal != 0; };
+}
+
 // The run generates the file's model instead of a project of the store.
 void takeModelFromFile(const QString& path, TRunRequest& request) {
     auto model =
@@ -250,6 +271,7 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
         request.projectId = findProject(options, &request.projectName);
     }
 
+    stopRunOnSignals(request);
     ConsoleHost host;
     QObject context;
     // Connected before the thread starts, so that no end of the run can be missed.
@@ -258,7 +280,7 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
                      Qt::QueuedConnection);
     run->start();
     QCoreApplication::exec();
-    return host.status;
+    return stopSignal != 0 ? 128 + stopSignal : host.status;
 }
 
 // A model file named on the command line is taken relative to the current directory, like

@@ -42,6 +42,21 @@ bool holdsLine(const QByteArray& bytes, const QByteArray& line) {
     return bytes.startsWith(line) || bytes.contains(QByteArray('\n' + line));
 }
 
+// Where the first line at or after the position that starts with the text begins, or -1.
+qsizetype lineStarting(const QByteArray& bytes, const QByteArray& text, qsizetype from) {
+    if (from == 0 && bytes.startsWith(text)) {
+        return 0;
+    }
+    const qsizetype found = bytes.indexOf(QByteArray('\n' + text), from);
+    return found < 0 ? -1 : found + 1;
+}
+
+// A conflict as git writes it (any labels): an opening marker line with a closing one after it.
+bool holdsGitMarkers(const QByteArray& bytes) {
+    const qsizetype opening = lineStarting(bytes, "<<<<<<<", 0);
+    return opening >= 0 && lineStarting(bytes, ">>>>>>>", opening) >= 0;
+}
+
 // Adds an empty base section ("||||||| label") to each conflict of a merge without base, before
 // the line that parts the two versions. The marker lines end as the file's lines do (the
 // library ends them in LF alone in this style).
@@ -84,8 +99,11 @@ bool IsBinaryContent(const QByteArray& bytes) {
 }
 
 bool HoldsConflictMarkers(const QByteArray& bytes) {
-    if (!bytes.contains("<<<<<<< ") && !bytes.contains(">>>>>>> ") && !bytes.contains("||||||| ")) {
+    if (!bytes.contains("<<<<<<<") && !bytes.contains(">>>>>>> ") && !bytes.contains("||||||| ")) {
         return false;
+    }
+    if (holdsGitMarkers(bytes)) {
+        return true;
     }
     for (const Labels* labels : {&gbkLabels(), &utf8Labels(), &kEarlierLabels}) {
         if (holdsLine(bytes, "<<<<<<< " + labels->ours) ||

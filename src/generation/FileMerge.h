@@ -23,5 +23,5 @@ TMergeResult MergeFile(const QByteArray& base, const QByteArray& ours, const QBy
 bool IsBinaryContent(const QByteArray& bytes);
 
 // True when the bytes still hold a marker line of a conflict that a run wrote (in either
-// encoding, also with the English labels of earlier versions).
+// encoding, also with the English labels of earlier versions), or a conflict as git writes it.
 bool HoldsConflictMarkers(const QByteArray& bytes);

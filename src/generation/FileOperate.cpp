@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -23,11 +24,11 @@ QString systemReason(const std::error_code& error) {
 // reason is taken before closing, which clears it.
 void writeBytes(const QString& file, const QByteArray& bytes) {
     QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         throw TError(QStringLiteral("无法写入文件%1: %2").arg(file, out.errorString()));
     }
     QString reason;
-    if (out.write(bytes) != bytes.size() || !out.flush()) {
+    if (!TFileOperate::WriteAll(out, bytes)) {
         reason = out.errorString();
     }
     out.close();
@@ -119,6 +120,59 @@ QByteArray TFileOperate::EncodeUtf8WithBom(const QString& text) {
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+namespace {
+
+const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+bool isAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+}  // namespace
+
+TFileOperate::TextForm TFileOperate::FormOf(const QByteArray& bytes, bool generatedInGbk) {
+    TextForm form;
+    form.bom = bytes.startsWith(kBom);
+    form.utf8 = form.bom || (isAscii(bytes) ? !generatedInGbk : isUtf8(bytes));
+    form.crlf = bytes.contains("\r\n");
+    return form;
+}
+
+std::optional<QByteArray> TFileOperate::InForm(const QByteArray& generated, bool generatedInGbk,
+                                               const TextForm& form) {
+    if (generated.contains('\0')) {
+        return std::nullopt;
+    }
+    const TextForm own = FormOf(generated, generatedInGbk);
+    if (own.utf8 == form.utf8 && own.bom == form.bom && own.crlf == form.crlf) {
+        return generated;
+    }
+    QStringDecoder decoder(own.utf8 ? "UTF-8" : "GBK");
+    QString text = decoder.decode(own.bom ? generated.mid(kBom.size()) : generated);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    if (own.crlf && !form.crlf) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    } else if (!own.crlf && form.crlf) {
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    }
+    if (form.utf8) {
+        return (form.bom ? kBom : QByteArray()) + text.toUtf8();
+    }
+    if (FirstUnwritableGbk(text) >= 0) {
+        return std::nullopt;
+    }
+    return EncodeGbk(text, QString());
+}
+
 QString TFileOperate::ReadTextFile(const QString& file) {
     QFile in(file);
     if (!in.exists()) {
@@ -162,6 +216,19 @@ std::optional<QByteArray> TFileOperate::ReadBytes(const QString& file) {
         return std::nullopt;
     }
     throw TError(QStringLiteral("无法读取文件%1: %2").arg(file, in.errorString()));
+}
+
+bool TFileOperate::WriteAll(QFile& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    // A write cut short (a disk filling up) sets no reason; the next one fails with it.
+    while (written < bytes.size()) {
+        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
+        if (now <= 0) {
+            return false;
+        }
+        written += now;
+    }
+    return file.flush();
 }
 
 void TFileOperate::WriteBytes(const QString& file, const QByteArray& bytes) {
@@ -216,6 +283,21 @@ void TFileOperate::MakeFolder(const QString& folder) {
     if (error) {
         throw TError(QStringLiteral("无法创建文件夹%1: %2").arg(folder, systemReason(error)));
     }
+}
+
+QStringList TFileOperate::Missing(const QStringList& files, const QStringList& folders) {
+    QStringList missing;
+    for (const QString& file : files) {
+        if (!QFileInfo(file).isFile()) {
+            missing.append(file);
+        }
+    }
+    for (const QString& folder : folders) {
+        if (!QFileInfo(folder).isDir()) {
+            missing.append(folder);
+        }
+    }
+    return missing;
 }
 
 namespace {

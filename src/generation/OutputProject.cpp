@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QHash>
+#include <QSysInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "common/Error.h"
 #include "generation/FileMerge.h"
@@ -27,22 +30,60 @@ TOutputProject::TOutputProject(const QString& appFolder, const QString& projectN
       mode_(mode),
       progress_(std::move(progress)),
       lock_(recordFolder_ + QStringLiteral("/lock")),
-      record_(recordFolder_, outputFolder_) {
+      record_(recordFolder_, outputFolder_, projectName) {
     // A lock is stale only when its process has ended, however long a run takes.
     lock_.setStaleLockTime(0);
-    if (!lock_.tryLock(0)) {
+    const bool locked = lock_.tryLock(0);
+    const int reason = errno;
+    if (!locked) {
         if (lock_.error() == QLockFile::LockFailedError) {
-            throw TError(QStringLiteral("项目\"%1\"正由另一个生成任务写入，请等它结束后再生成!")
-                             .arg(projectName));
+            refuseLock(projectName);
         }
+        // The lock file could not be made (a full disk, no permission): the system's reason.
         throw TError(
-            QStringLiteral("无法锁定项目\"%1\"的输出目录%2").arg(projectName, recordFolder_));
+            QStringLiteral("无法锁定项目\"%1\"的输出目录，无法创建锁文件%2: %3")
+                .arg(projectName, lock_.fileName(), QString::fromLocal8Bit(std::strerror(reason))));
     }
-    const QString problem = record_.Open();
-    if (!problem.isEmpty()) {
+    writeGitIgnore();
+    for (const QString& problem : record_.Open()) {
         progress_(problem);
     }
     freshOutput_ = !QFileInfo::exists(outputFolder_);
+}
+
+// A lock of a run that can be seen running on this machine is waited for; one that is empty or
+// unreadable, or was taken on another machine (committed, or copied with the project), names
+// its file and when it may go.
+void TOutputProject::refuseLock(const QString& projectName) {
+    const QString lockFile = recordFolder_ + QStringLiteral("/lock");
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (!lock_.getLockInfo(&pid, &host, &app)) {
+        throw TLockRefused(QStringLiteral("锁文件%1是空的或无法读取，看不出是哪个生成任务留下的。"
+                                          "确认没有生成任务正在写入项目\"%2\"后，删除该文件即可"
+                                          "重新生成!")
+                               .arg(lockFile, projectName),
+                           lockFile);
+    }
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+        throw TLockRefused(QStringLiteral("锁文件%1是另一台计算机(%2)上的生成任务(进程%3)留下的，"
+                                          "可能是随项目一起提交或复制过来的。确认那台计算机上没有"
+                                          "生成任务正在写入项目\"%4\"后，删除该文件即可重新生成!")
+                               .arg(lockFile, host, QString::number(pid), projectName),
+                           lockFile);
+    }
+    throw TError(
+        QStringLiteral("项目\"%1\"正由另一个生成任务写入，请等它结束后再生成!").arg(projectName));
+}
+
+// The lock and the scratch files belong to one run on one machine: never committed.
+void TOutputProject::writeGitIgnore() {
+    const QString file = recordFolder_ + QStringLiteral("/.gitignore");
+    const QByteArray bytes = QByteArrayLiteral("lock\nscratch\n*.new\n");
+    if (TFileOperate::ReadBytes(file) != bytes) {
+        TFileOperate::ReplaceFile(file, bytes, recordFolder_ + QStringLiteral("/scratch"));
+    }
 }
 
 QString TOutputProject::absolutePath(const QString& relative) const {
@@ -74,8 +115,9 @@ void TOutputProject::makeFolder(const QString& path) {
 }
 
 // A file is the user's unchanged one when it holds a version a run made of it (the last run's,
-// or an earlier one the user went back to); only such a file, or one that is not there, gets
-// the new content. Any other is kept, and the new content merged into it or offered beside it.
+// or an earlier one the user went back to), also in other line ends, another encoding or without
+// its BOM; only such a file, or one that is not there, gets the new content. Any other is kept,
+// and the new content merged into it or offered beside it.
 void TOutputProject::place(const QString& path, const QByteArray& bytes, const QString& writtenLine,
                            bool gbk) {
     // A file placed twice in a run takes the second content as it would in a fresh run.
@@ -87,8 +129,12 @@ void TOutputProject::place(const QString& path, const QByteArray& bytes, const Q
                             : TFileOperate::ReadBytes(outputFolder_ + QLatin1Char('/') + path);
     const QList<QByteArray>* versions = record_.Versions(path);
     const bool same = onDisk == bytes;
-    if (same || !onDisk || again || mode_ == TWriteMode::Overwrite ||
-        (versions && versions->contains(TRegenerationRecord::IdOf(*onDisk)))) {
+    const qsizetype version =
+        versions && onDisk && !same ? versions->indexOf(TRegenerationRecord::IdOf(*onDisk)) : -1;
+    if (version > 0) {
+        wentBack_ = true;
+    }
+    if (same || !onDisk || again || mode_ == TWriteMode::Overwrite || version >= 0) {
         if (same) {
             record_.NoteKept(path, bytes);
         } else {
@@ -99,8 +145,8 @@ void TOutputProject::place(const QString& path, const QByteArray& bytes, const Q
         }
         return;
     }
-    // Markers of an earlier conflict are never merged again: the file stays listed, with the
-    // versions it was merged against, until the user has settled it.
+    // Markers of an earlier conflict (or of git's) are never merged: the file stays listed,
+    // with the versions it was merged against, until the user has settled it.
     if (HoldsConflictMarkers(*onDisk)) {
         if (versions) {
             record_.NoteUnchanged(path);
@@ -111,13 +157,59 @@ void TOutputProject::place(const QString& path, const QByteArray& bytes, const Q
         report(path, QStringLiteral("冲突尚未解决!"));
         return;
     }
-    if (versions && versions->first() == TRegenerationRecord::IdOf(bytes)) {
-        record_.NoteKept(path, bytes);
-        report(path, QStringLiteral("保留手工修改!"));
-        return;
+    if (!placeText(path, *onDisk, bytes, writtenLine, gbk) && !keptAsEdited(path, bytes)) {
+        offerBeside(path, bytes);
     }
-    mergeChanges(path, versions ? mergeBase(*versions, *onDisk) : std::nullopt, *onDisk, bytes,
-                 gbk);
+}
+
+// The user changed the file while the new content is what the last run made: it stays.
+bool TOutputProject::keptAsEdited(const QString& path, const QByteArray& bytes) {
+    const QList<QByteArray>* versions = record_.Versions(path);
+    if (!versions || versions->first() != TRegenerationRecord::IdOf(bytes)) {
+        return false;
+    }
+    record_.NoteKept(path, bytes);
+    report(path, QStringLiteral("保留手工修改!"));
+    return true;
+}
+
+// The user's file in its own form (line ends, encoding, BOM): the versions and the new content
+// are compared and merged in that form, so a difference of form alone is no edit and the file
+// never gets mixed forms. False for a file that is not text in a form the content can take.
+bool TOutputProject::placeText(const QString& path, const QByteArray& onDisk,
+                               const QByteArray& bytes, const QString& writtenLine, bool gbk) {
+    const TFileOperate::TextForm form = TFileOperate::FormOf(onDisk, gbk);
+    const auto newInForm = TFileOperate::InForm(bytes, gbk, form);
+    if (!newInForm || IsBinaryContent(onDisk)) {
+        return false;
+    }
+    const QList<QByteArray>* versions = record_.Versions(path);
+    QList<std::optional<QByteArray>> inForm;
+    for (const QByteArray& id : versions ? *versions : QList<QByteArray>()) {
+        const auto content = record_.Content(id);
+        inForm.append(content ? TFileOperate::InForm(*content, gbk, form) : std::nullopt);
+    }
+    const qsizetype version = inForm.indexOf(onDisk);
+    if (*newInForm == onDisk || version >= 0) {
+        if (version > 0) {
+            wentBack_ = true;
+        }
+        if (*newInForm == onDisk) {
+            record_.NoteKept(path, bytes);
+        } else {
+            record_.NoteWrittenAs(path, bytes, *newInForm);
+            TFileOperate::ReplaceFile(outputFolder_ + QLatin1Char('/') + path, *newInForm,
+                                      recordFolder_ + QStringLiteral("/scratch"));
+        }
+        if (!writtenLine.isEmpty()) {
+            progress_(writtenLine);
+        }
+        return true;
+    }
+    if (!keptAsEdited(path, bytes)) {
+        mergeChanges(path, mergeBase(inForm, onDisk), onDisk, *newInForm, bytes, !form.utf8);
+    }
+    return true;
 }
 
 namespace {
@@ -149,37 +241,62 @@ qsizetype lineDistance(QHash<QByteArray, int> counts, const QByteArray& bytes) {
 
 }  // namespace
 
-// The version the user's file was made from: of the kept versions, the one that differs from
-// it in the fewest lines (the newest among equals). After the user has gone back to an older
-// version and changed it, that version is the base, so its differences to the newest are not
-// taken for changes of the user's. Nothing when the store has lost every version.
-std::optional<QByteArray> TOutputProject::mergeBase(const QList<QByteArray>& versions,
-                                                    const QByteArray& onDisk) {
-    if (versions.size() == 1) {
-        return record_.Content(versions.first());
+// The version the user's file was made from: the one the last run wrote (the first). Only when
+// the client went back to an earlier generation (other files hold an earlier version, as after
+// a git reset without the record) is a file that is closer to an earlier version taken as made
+// from that one; such a merge is listed for review. An edit that brings back a line of an
+// earlier generation is an edit like any other. Nothing when the store has lost every version.
+TOutputProject::Base TOutputProject::mergeBase(const QList<std::optional<QByteArray>>& versions,
+                                               const QByteArray& onDisk) {
+    if (versions.isEmpty()) {
+        return {};
+    }
+    if (versions.first() && (versions.size() == 1 || !wentBackToEarlierGeneration())) {
+        return {versions.first(), false};
     }
     const QHash<QByteArray, int> counts = lineCounts(onDisk);
-    std::optional<QByteArray> best;
+    Base best;
     qsizetype bestDistance = 0;
-    for (const QByteArray& id : versions) {
-        const auto content = record_.Content(id);
-        if (!content) {
+    for (qsizetype i = 0; i < versions.size(); ++i) {
+        if (!versions[i]) {
             continue;
         }
-        const qsizetype distance = lineDistance(counts, *content);
-        if (!best || distance < bestDistance) {
-            best = content;
+        const qsizetype distance = lineDistance(counts, *versions[i]);
+        if (!best.bytes || distance < bestDistance) {
+            best = {versions[i], i > 0};
             bestDistance = distance;
         }
     }
     return best;
 }
 
+// Whether a file of the client holds an earlier generation's version rather than the last
+// run's: seen while placing, or found among the files not placed yet.
+bool TOutputProject::wentBackToEarlierGeneration() {
+    if (!wentBack_) {
+        wentBack_ = false;
+        for (const QString& path : record_.Paths()) {
+            const QList<QByteArray>& versions = *record_.Versions(path);
+            if (placed_.contains(path) || !record_.MadeByLastRun(path) || versions.size() < 2) {
+                continue;
+            }
+            const auto onDisk = TFileOperate::ReadBytes(outputFolder_ + QLatin1Char('/') + path);
+            if (onDisk && versions.indexOf(TRegenerationRecord::IdOf(*onDisk)) > 0) {
+                wentBack_ = true;
+                break;
+            }
+        }
+    }
+    return *wentBack_;
+}
+
 // Without a base (no record of the file) the merge has no common ancestor: wherever the two
 // differ, both stand between markers.
-void TOutputProject::mergeChanges(const QString& path, const std::optional<QByteArray>& base,
-                                  const QByteArray& onDisk, const QByteArray& bytes, bool gbk) {
-    const TMergeResult merged = MergeFile(base.value_or(QByteArray()), onDisk, bytes, gbk);
+void TOutputProject::mergeChanges(const QString& path, const Base& base, const QByteArray& onDisk,
+                                  const QByteArray& newInForm, const QByteArray& bytes,
+                                  bool gbkLabels) {
+    const TMergeResult merged =
+        MergeFile(base.bytes.value_or(QByteArray()), onDisk, newInForm, gbkLabels);
     if (!merged.mergeable) {
         offerBeside(path, bytes);
         return;
@@ -194,6 +311,9 @@ void TOutputProject::mergeChanges(const QString& path, const std::optional<QByte
     if (merged.conflict) {
         markedFiles_.append(path);
         report(path, QStringLiteral("合并冲突!"));
+    } else if (base.earlier) {
+        reviewFiles_.append(path);
+        report(path, QStringLiteral("已按较早一次生成的版本合并，请检查!"));
     } else {
         report(path, QStringLiteral("合并完成!"));
     }
@@ -240,20 +360,24 @@ void TOutputProject::finish() {
     record_.Commit();
 }
 
-// A file the model no longer makes goes when it holds a version a run made; one the user
-// changed stays, and is listed on every run until the user removes or moves it. A file that
-// appears where an earlier run removed one, and is none of its versions, is the user's own: the
-// record forgets the path.
+// A file the model no longer makes goes when the last run made it and it holds a version a run
+// made; one the user changed stays, and is listed on every run until the user removes or moves
+// it. A file the last run did not make (it removed the file, or kept it as the user's) is never
+// removed: one that appears where a run removed a file is the user's own, listed this once and
+// then forgotten by the record.
 void TOutputProject::removeStale(const QString& path) {
     const QString file = outputFolder_ + QLatin1Char('/') + path;
     const auto onDisk = TFileOperate::ReadBytes(file);
-    const bool changed =
-        onDisk && !record_.Versions(path)->contains(TRegenerationRecord::IdOf(*onDisk));
-    if (changed && record_.WasRemoved(path)) {
+    if (onDisk && record_.WasRemoved(path)) {
+        restoredFiles_.append(path);
+        report(path, QStringLiteral("已不再生成，作为你自己的文件保留!"));
         return;
     }
+    const bool changed =
+        onDisk && (!record_.MadeByLastRun(path) ||
+                   !record_.Versions(path)->contains(TRegenerationRecord::IdOf(*onDisk)));
     if (changed && mode_ == TWriteMode::KeepEdits) {
-        record_.NoteUnchanged(path);
+        record_.NoteStale(path);
         staleFiles_.append(path);
         report(path, QStringLiteral("已不再生成，保留手工修改!"));
         return;
@@ -270,12 +394,17 @@ QStringList TOutputProject::conflicts() const {
         {&markedFiles_,
          QStringLiteral("以下文件中你的修改与新生成的内容冲突，两者都写在冲突标记之间，"
                         "请选定内容并删去标记:")},
+        {&reviewFiles_,
+         QStringLiteral("以下文件看起来是从较早一次生成的版本改来的(例如git reset之后)，"
+                        "已按那个版本合并，请检查合并结果:")},
         {&offeredFiles_,
          QStringLiteral("以下二进制文件你修改过，保留了你的版本；新生成的版本写在它旁边"
                         "(文件名后加.generated~)，请选用其一:")},
         {&staleFiles_,
          QStringLiteral("以下文件模型已不再生成，因你修改过而保留，项目可能因此无法编译，"
                         "请删除或移走:")},
+        {&restoredFiles_, QStringLiteral("以下文件模型已不再生成，上次生成时已删除，现在又出现了，"
+                                         "作为你自己的文件保留，以后不会删除或改动:")},
     };
     QStringList lines;
     for (const auto& [files, heading] : groups) {

@@ -7,10 +7,23 @@
 #include <functional>
 #include <optional>
 
+#include "common/Error.h"
 #include "generation/GeneratedFile.h"
 #include "generation/RegenerationRecord.h"
 
 using TProgressSink = std::function<void(const QString& line)>;
+
+// The project's lock is held by no run that can be seen from here (left empty, or by a run on
+// another machine): the user may remove the lock file once sure that no run writes the project.
+class TLockRefused : public TError {
+  public:
+    TLockRefused(const QString& message, const QString& lockFile)
+        : TError(message), lockFile_(lockFile) {}
+    const QString& lockFile() const { return lockFile_; }
+
+  private:
+    QString lockFile_;
+};
 
 // KeepEdits: a file the user changed since the last run keeps the changes (merged with the new
 // content where both changed); Overwrite: every file gets the new content, as a fresh run.
@@ -40,9 +53,10 @@ class TOutputProject {
     // user changed) and makes this run's record.
     void finish();
     // What the user has to settle, as standard error and the workbench list it: under a line
-    // saying what to do, the files left with conflict markers, the user's binary files with the
-    // new content beside them, and the changed files the model no longer makes. Empty when
-    // there is nothing to settle.
+    // saying what to do, the files left with conflict markers, the files merged against an
+    // earlier generation than the last, the user's binary files with the new content beside
+    // them, the changed files the model no longer makes, and the files of the user's that
+    // appeared where a run had removed one. Empty when there is nothing to settle.
     QStringList conflicts() const;
 
     // The name beside a binary file under which its new content is offered.
@@ -50,10 +64,19 @@ class TOutputProject {
 
   private:
     void place(const QString& path, const QByteArray& bytes, const QString& writtenLine, bool gbk);
-    std::optional<QByteArray> mergeBase(const QList<QByteArray>& versions,
-                                        const QByteArray& onDisk);
-    void mergeChanges(const QString& path, const std::optional<QByteArray>& base,
-                      const QByteArray& onDisk, const QByteArray& bytes, bool gbk);
+    bool placeText(const QString& path, const QByteArray& onDisk, const QByteArray& bytes,
+                   const QString& writtenLine, bool gbk);
+    bool keptAsEdited(const QString& path, const QByteArray& bytes);
+    struct Base {
+        std::optional<QByteArray> bytes;
+        bool earlier = false;  // an earlier generation's than the last run's
+    };
+    Base mergeBase(const QList<std::optional<QByteArray>>& versions, const QByteArray& onDisk);
+    bool wentBackToEarlierGeneration();
+    void mergeChanges(const QString& path, const Base& base, const QByteArray& onDisk,
+                      const QByteArray& newInForm, const QByteArray& bytes, bool gbkLabels);
+    void refuseLock(const QString& projectName);
+    void writeGitIgnore();
     void offerBeside(const QString& path, const QByteArray& bytes);
     void writeFile(const QString& path, const QByteArray& bytes, bool exists);
     void removeStale(const QString& path);
@@ -71,7 +94,12 @@ class TOutputProject {
     bool freshOutput_ = false;
     QSet<QString> placed_;
     QSet<QString> madeFolders_;
+    // A file on disk held an earlier generation's version, not the last run's (the client went
+    // back); nothing when not known yet.
+    std::optional<bool> wentBack_;
     QStringList markedFiles_;
+    QStringList reviewFiles_;
     QStringList offeredFiles_;
     QStringList staleFiles_;
+    QStringList restoredFiles_;
 };

@@ -25,8 +25,16 @@ using RawEntry = TRegenerationRecord::RawEntry;
 
 const QByteArray kHeaderStart = QByteArrayLiteral("Quillmere regeneration record ");
 const QByteArray kHeader = kHeaderStart + "2\n";
-const QByteArray kObjectsHeader = QByteArrayLiteral("Quillmere objects 1\n");
+const QByteArray kObjectsHeader1 = QByteArrayLiteral("Quillmere objects 1\n");
+const QByteArray kObjectsHeader = QByteArrayLiteral("Quillmere objects 2\n");
 constexpr qsizetype kIdSize = 20;
+// An object's entry before its data: id | size | dictionary id | compressed size.
+constexpr qsizetype kObjectHead = 2 * kIdSize + 8;
+// A version is compressed against the one before it (zlib's window: its last 32 KiB) so that a
+// small change takes little room; a chain of such versions is at most this long.
+constexpr int kMaxChain = 16;
+constexpr qsizetype kWindow = 32768;
+const QByteArray kNoDictionary(kIdSize, '\0');
 
 using Entry = TRegenerationRecord::Entry;
 
@@ -98,9 +106,20 @@ class Reader {
 struct Parsed {
     int format = 0;
     QList<RawEntry> entries;
+    QString project;        // empty when the file names none
     bool complete = false;  // ended by a trailer that counts every entry
     QString problem;        // why reading stopped before the end
 };
+
+bool readProject(Reader& reader, QString* project) {
+    const qsizetype start = reader.position() - 1;
+    QByteArray name;
+    if (!reader.blob(&name) || !reader.checksum(start)) {
+        return false;
+    }
+    *project = QString::fromUtf8(name);
+    return true;
+}
 
 bool readEntry(Reader& reader, int format, char kind, RawEntry* entry) {
     const qsizetype start = reader.position() - 1;
@@ -139,15 +158,22 @@ Parsed parse(const QByteArray& bytes) {
         reader.byte(&kind);
         if (kind == TRegenerationRecord::kEnd) {
             quint32 count = 0;
-            parsed.complete = reader.number(&count) && reader.checksum(start) &&
-                              count == parsed.entries.size() && reader.atEnd();
+            const qsizetype entries = parsed.entries.size() + (parsed.project.isEmpty() ? 0 : 1);
+            parsed.complete = reader.number(&count) && reader.checksum(start) && count == entries &&
+                              reader.atEnd();
             break;
+        }
+        if (kind == TRegenerationRecord::kProject) {
+            if (!parsed.project.isEmpty() || !readProject(reader, &parsed.project)) {
+                break;
+            }
+            continue;
         }
         RawEntry entry;
         const bool known =
             kind == TRegenerationRecord::kWritten || kind == TRegenerationRecord::kWrittenAs ||
             kind == TRegenerationRecord::kKept || kind == TRegenerationRecord::kOffered ||
-            kind == TRegenerationRecord::kRemoved;
+            kind == TRegenerationRecord::kRemoved || kind == TRegenerationRecord::kStale;
         if (!known || !readEntry(reader, parsed.format, kind, &entry)) {
             break;
         }
@@ -180,11 +206,13 @@ void appendBlob(QByteArray& bytes, const QByteArray& blob) {
 
 }  // namespace
 
-TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QString& outputFolder)
+TRegenerationRecord::TRegenerationRecord(const QString& recordFolder, const QString& outputFolder,
+                                         const QString& projectName)
     : recordPath_(recordFolder + QStringLiteral("/record")),
       journalPath_(recordFolder + QStringLiteral("/journal")),
       objectsPath_(recordFolder + QStringLiteral("/objects")),
-      outputFolder_(outputFolder) {}
+      outputFolder_(outputFolder),
+      projectName_(projectName) {}
 
 TRegenerationRecord::~TRegenerationRecord() {
     libdeflate_free_compressor(compressor_);
@@ -194,12 +222,18 @@ QByteArray TRegenerationRecord::IdOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
-QString TRegenerationRecord::Open() {
+QStringList TRegenerationRecord::Open() {
     openObjects();
+    const bool storeDamaged = !problems_.isEmpty();
     QString problem;
     if (const auto bytes = TFileOperate::ReadBytes(recordPath_)) {
         const Parsed record = parse(*bytes);
-        if (record.complete) {
+        if (record.complete && !record.project.isEmpty() && record.project != projectName_) {
+            problem = QStringLiteral(
+                          "生成记录%1属于另一个项目\"%2\"，无法确认哪些文件是你修改过的：与新内容"
+                          "不同的文件都保留，新内容作为冲突给出")
+                          .arg(recordPath_, record.project);
+        } else if (record.complete) {
             // Every change of a complete record was made.
             apply(takeOver(record.entries, record.format), false);
         } else {
@@ -211,45 +245,88 @@ QString TRegenerationRecord::Open() {
     }
     if (const auto journal = TFileOperate::ReadBytes(journalPath_)) {
         const Parsed stopped = parse(*journal);
-        apply(takeOver(stopped.entries, stopped.format), true);
+        if (stopped.project.isEmpty() || stopped.project == projectName_) {
+            apply(takeOver(stopped.entries, stopped.format), true);
+        }
         // What the disk confirmed becomes the record before this run's journal replaces the
         // stopped one.
         Writer recovered;
         start(recovered, recordPath_ + QStringLiteral(".new"));
         for (auto it = versions_.cbegin(); it != versions_.cend(); ++it) {
-            append(recovered, {kKept, it.key(), it.value(), {}});
+            append(recovered, {kindOf(it.key()), it.key(), it.value(), {}});
         }
         finish(recovered, recordPath_);
     }
     start(journal_, journalPath_);
-    return problem;
+    if (!problem.isEmpty()) {
+        problems_.append(problem);
+    }
+    const qsizetype lost = lostVersions();
+    if (lost > 0 && !storeDamaged) {
+        problems_.append(QStringLiteral("生成记录的内容库%1缺少%2个版本(被删除或损坏)，"
+                                        "你修改过的文件无法与这些版本合并，会整段作为冲突给出")
+                             .arg(objectsPath_)
+                             .arg(lost));
+    }
+    return problems_;
+}
+
+// How many versions the record names that the object store does not hold.
+qsizetype TRegenerationRecord::lostVersions() const {
+    QSet<QByteArray> lost;
+    for (const QList<QByteArray>& versions : std::as_const(versions_)) {
+        for (const QByteArray& id : versions) {
+            if (!stored_.contains(id)) {
+                lost.insert(id);
+            }
+        }
+    }
+    return lost.size();
 }
 
 // Reads the index of the object store and opens it for adding; a damaged end (a run stopped
-// while adding) is cut off.
+// while adding) is cut off. A store of format 1 (no dictionaries) is written anew in format 2.
 void TRegenerationRecord::openObjects() {
     objects_.setFileName(objectsPath_);
-    const QByteArray bytes = TFileOperate::ReadBytes(objectsPath_).value_or(QByteArray());
+    const auto read = TFileOperate::ReadBytes(objectsPath_);
+    const QByteArray bytes = read.value_or(QByteArray());
+    const int format = bytes.startsWith(kObjectsHeader)    ? 2
+                       : bytes.startsWith(kObjectsHeader1) ? 1
+                                                           : 0;
     qsizetype validEnd = 0;
-    if (bytes.startsWith(kObjectsHeader)) {
+    if (format > 0) {
         Reader reader(bytes, kObjectsHeader.size());
         validEnd = reader.position();
         while (!reader.atEnd()) {
             const qsizetype start = reader.position();
             QByteArray id;
+            QByteArray dictionary = kNoDictionary;
             QByteArray data;
             Stored stored;
-            if (!reader.raw(kIdSize, &id) || !reader.number(&stored.size) || !reader.blob(&data) ||
+            if (!reader.raw(kIdSize, &id) || !reader.number(&stored.size) ||
+                (format == 2 && !reader.raw(kIdSize, &dictionary)) || !reader.blob(&data) ||
                 !reader.checksum(start)) {
                 break;
             }
             stored.compressedSize = static_cast<quint32>(data.size());
             stored.offset = reader.position() - 4 - data.size();
-            stored_.insert(QByteArray(id.constData(), id.size()), stored);  // a copy
+            if (dictionary != kNoDictionary) {
+                stored.dictionary = QByteArray(dictionary.constData(), kIdSize);  // a copy
+            }
+            stored_.insert(QByteArray(id.constData(), id.size()), stored);
             validEnd = reader.position();
         }
     }
-    if (!objects_.open(QIODevice::ReadWrite) || !objects_.resize(validEnd)) {
+    if (read && validEnd < bytes.size()) {
+        problems_.append(
+            QStringLiteral("生成记录的内容库%1已损坏，损坏处起的版本已丢弃").arg(objectsPath_));
+    }
+    if (format == 1) {
+        rewriteObjects(bytes);
+        return;
+    }
+    if (!objects_.open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+        !objects_.resize(validEnd)) {
         fail(objects_);
     }
     objects_.seek(validEnd);
@@ -258,13 +335,122 @@ void TRegenerationRecord::openObjects() {
     }
 }
 
-// Adds the bytes to the object store unless they are there; answers their id.
-QByteArray TRegenerationRecord::store(const QByteArray& bytes) {
+// The objects of a store of format 1 (read into stored_ from its bytes) in a store of format 2.
+void TRegenerationRecord::rewriteObjects(const QByteArray& bytes) {
+    QFile rewritten(objectsPath_ + QStringLiteral(".new"));
+    if (!rewritten.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        fail(rewritten);
+    }
+    write(rewritten, kObjectsHeader);
+    for (auto it = stored_.cbegin(); it != stored_.cend(); ++it) {
+        write(rewritten, objectEntry(it.key(), it->size, QByteArray(),
+                                     bytes.mid(it->offset, it->compressedSize)));
+    }
+    rewritten.close();
+    TFileOperate::RenameOver(rewritten.fileName(), objectsPath_);
+    stored_.clear();
+    openObjects();
+}
+
+QByteArray TRegenerationRecord::objectEntry(const QByteArray& id, quint32 size,
+                                            const QByteArray& dictionary,
+                                            const QByteArray& compressed) {
+    QByteArray entry;
+    entry.reserve(kObjectHead + compressed.size() + 4);
+    entry.append(id);
+    appendNumber(entry, size);
+    entry.append(dictionary.isEmpty() ? kNoDictionary : dictionary);
+    appendBlob(entry, compressed);
+    appendNumber(entry, crcOf(entry.constData(), entry.size()));
+    return entry;
+}
+
+namespace {
+
+// zlib's format, with the dictionary's bytes as the data that came before.
+QByteArray compressAgainst(const QByteArray& bytes, const QByteArray& dictionary) {
+    z_stream stream = {};
+    if (deflateInit(&stream, Z_DEFAULT_COMPRESSION) != Z_OK) {
+        throw TError(QStringLiteral("无法压缩生成记录的内容"));
+    }
+    QByteArray compressed(static_cast<qsizetype>(deflateBound(&stream, bytes.size())),
+                          Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(compressed.data());
+    stream.avail_out = static_cast<uInt>(compressed.size());
+    const bool done =
+        deflateSetDictionary(&stream, reinterpret_cast<const Bytef*>(dictionary.constData()),
+                             static_cast<uInt>(dictionary.size())) == Z_OK &&
+        deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    compressed.truncate(static_cast<qsizetype>(stream.total_out));
+    deflateEnd(&stream);
+    if (!done) {
+        throw TError(QStringLiteral("无法压缩生成记录的内容"));
+    }
+    return compressed;
+}
+
+std::optional<QByteArray> uncompressed(const QByteArray& compressed, quint32 size,
+                                       const QByteArray& dictionary) {
+    z_stream stream = {};
+    if (inflateInit(&stream) != Z_OK) {
+        return std::nullopt;
+    }
+    QByteArray bytes(size, Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.constData()));
+    stream.avail_in = static_cast<uInt>(compressed.size());
+    stream.next_out = reinterpret_cast<Bytef*>(bytes.data());
+    stream.avail_out = size;
+    int result = inflate(&stream, Z_FINISH);
+    if (result == Z_NEED_DICT &&
+        inflateSetDictionary(&stream, reinterpret_cast<const Bytef*>(dictionary.constData()),
+                             static_cast<uInt>(dictionary.size())) == Z_OK) {
+        result = inflate(&stream, Z_FINISH);
+    }
+    const bool done = result == Z_STREAM_END && stream.total_out == size;
+    inflateEnd(&stream);
+    return done ? std::optional<QByteArray>(bytes) : std::nullopt;
+}
+
+}  // namespace
+
+int TRegenerationRecord::chainOf(const QByteArray& id) const {
+    int length = 0;
+    for (QByteArray at = stored_.value(id).dictionary; !at.isEmpty() && length <= kMaxChain;
+         at = stored_.value(at).dictionary) {
+        ++length;
+    }
+    return length;
+}
+
+// Adds the bytes to the object store unless they are there; answers their id. The bytes are
+// compressed against the earlier version when there is one.
+QByteArray TRegenerationRecord::store(const QByteArray& bytes, const QByteArray& earlier) {
     QByteArray id = IdOf(bytes);
     if (stored_.contains(id)) {
         return id;
     }
-    // zlib's format, at the fastest level: compressing is most of what keeping versions costs.
+    QByteArray dictionary;
+    QByteArray compressed;
+    if (stored_.contains(earlier) && chainOf(earlier) < kMaxChain) {
+        if (const auto before = Content(earlier)) {
+            compressed = compressAgainst(bytes, before->right(kWindow));
+            dictionary = earlier;
+        }
+    }
+    if (dictionary.isEmpty()) {
+        compressed = compressAlone(bytes);
+    }
+    const qint64 offset = objects_.pos() + kObjectHead;
+    write(objects_, objectEntry(id, static_cast<quint32>(bytes.size()), dictionary, compressed));
+    stored_.insert(id, {offset, static_cast<quint32>(bytes.size()),
+                        static_cast<quint32>(compressed.size()), dictionary});
+    return id;
+}
+
+// zlib's format, at the fastest level: compressing is most of what keeping versions costs.
+QByteArray TRegenerationRecord::compressAlone(const QByteArray& bytes) {
     if (compressor_ == nullptr) {
         compressor_ = libdeflate_alloc_compressor(1);
         if (compressor_ == nullptr) {
@@ -273,23 +459,15 @@ QByteArray TRegenerationRecord::store(const QByteArray& bytes) {
     }
     const size_t bound =
         libdeflate_zlib_compress_bound(compressor_, static_cast<size_t>(bytes.size()));
-    QByteArray entry(kIdSize + 8 + static_cast<qsizetype>(bound), Qt::Uninitialized);
-    const size_t compressedSize =
+    QByteArray compressed(static_cast<qsizetype>(bound), Qt::Uninitialized);
+    const size_t size =
         libdeflate_zlib_compress(compressor_, bytes.constData(), static_cast<size_t>(bytes.size()),
-                                 entry.data() + kIdSize + 8, bound);
-    if (compressedSize == 0) {
+                                 compressed.data(), bound);
+    if (size == 0) {
         throw TError(QStringLiteral("无法压缩生成记录的内容"));
     }
-    entry.truncate(kIdSize + 8 + static_cast<qsizetype>(compressedSize));
-    std::copy(id.cbegin(), id.cend(), entry.begin());
-    qToLittleEndian(static_cast<quint32>(bytes.size()), entry.data() + kIdSize);
-    qToLittleEndian(static_cast<quint32>(compressedSize), entry.data() + kIdSize + 4);
-    appendNumber(entry, crcOf(entry.constData(), entry.size()));
-    const qint64 offset = objects_.pos() + kIdSize + 8;
-    write(objects_, entry);
-    stored_.insert(
-        id, {offset, static_cast<quint32>(bytes.size()), static_cast<quint32>(compressedSize)});
-    return id;
+    compressed.truncate(static_cast<qsizetype>(size));
+    return compressed;
 }
 
 std::optional<QByteArray> TRegenerationRecord::Content(const QByteArray& id) {
@@ -297,19 +475,30 @@ std::optional<QByteArray> TRegenerationRecord::Content(const QByteArray& id) {
     if (found == stored_.cend()) {
         return std::nullopt;
     }
+    // A version's dictionaries are the versions before it, which are read next.
+    if (const QByteArray* known = recentContent_.object(id)) {
+        return *known;
+    }
+    const Stored stored = *found;
     const qint64 end = objects_.pos();
-    objects_.seek(found->offset);
-    const QByteArray compressed = objects_.read(found->compressedSize);
+    objects_.seek(stored.offset);
+    const QByteArray compressed = objects_.read(stored.compressedSize);
     objects_.seek(end);
-    QByteArray bytes(found->size, Qt::Uninitialized);
-    uLongf size = found->size;
-    if (compressed.size() != found->compressedSize ||
-        uncompress(reinterpret_cast<Bytef*>(bytes.data()), &size,
-                   reinterpret_cast<const Bytef*>(compressed.constData()),
-                   static_cast<uLong>(compressed.size())) != Z_OK ||
-        size != found->size || IdOf(bytes) != id) {
+    QByteArray dictionary;
+    if (!stored.dictionary.isEmpty()) {
+        const auto before = chainOf(id) <= kMaxChain ? Content(stored.dictionary) : std::nullopt;
+        if (!before) {
+            return std::nullopt;
+        }
+        dictionary = before->right(kWindow);
+    }
+    auto bytes = compressed.size() == stored.compressedSize
+                     ? uncompressed(compressed, stored.size, dictionary)
+                     : std::nullopt;
+    if (!bytes || IdOf(*bytes) != id) {
         return std::nullopt;
     }
+    recentContent_.insert(id, new QByteArray(*bytes), static_cast<qsizetype>(bytes->size()));
     return bytes;
 }
 
@@ -320,7 +509,7 @@ QList<Entry> TRegenerationRecord::takeOver(const QList<RawEntry>& raw, int forma
         Entry taken{entry.kind, entry.path, {}, {}};
         if (format == 1) {
             if (entry.kind != kRemoved) {
-                taken.versions = {store(entry.versions)};
+                taken.versions = {store(entry.versions, QByteArray())};
             }
             if (entry.kind == kWrittenAs) {
                 taken.disk = IdOf(entry.disk);
@@ -354,6 +543,9 @@ void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
                    IdOf(*onDisk) == (entry.kind == kWritten ? entry.versions.first() : entry.disk);
         }
         if (!made) {
+            if (entry.kind == kWritten || entry.kind == kWrittenAs) {
+                knowUnconfirmed(entry);
+            }
             continue;
         }
         if (entry.versions.isEmpty()) {
@@ -366,12 +558,41 @@ void TRegenerationRecord::apply(const QList<Entry>& entries, bool verify) {
         } else {
             removed_.remove(entry.path);
         }
+        if (entry.kind == kStale) {
+            stale_.insert(entry.path);
+        } else {
+            stale_.remove(entry.path);
+        }
+    }
+}
+
+// A write noted by a stopped run that the disk does not show: its generated content is known all
+// the same, so that a file found holding it is no edit of the user's; a new file cut off while
+// it was written in place is removed, as if the write had never begun.
+void TRegenerationRecord::knowUnconfirmed(const Entry& entry) {
+    const QByteArray& id = entry.versions.first();
+    const QString file = outputFolder_ + QLatin1Char('/') + entry.path;
+    if (entry.kind == kWritten && !versions_.contains(entry.path)) {
+        const auto onDisk = TFileOperate::ReadBytes(file);
+        const auto written = Content(id);
+        if (onDisk && written && written->startsWith(*onDisk)) {
+            TFileOperate::RemoveFile(file);
+        }
+    }
+    QList<QByteArray>& known = versions_[entry.path];
+    if (!known.contains(id) && known.size() < kMaxVersions) {
+        known.append(id);
     }
 }
 
 const QList<QByteArray>* TRegenerationRecord::Versions(const QString& path) const {
     const auto found = versions_.constFind(path);
     return found == versions_.cend() ? nullptr : &*found;
+}
+
+QByteArray TRegenerationRecord::newestOf(const QString& path) const {
+    const auto found = versions_.constFind(path);
+    return found == versions_.cend() || found->isEmpty() ? QByteArray() : found->first();
 }
 
 QList<QByteArray> TRegenerationRecord::withNewest(const QString& path, const QByteArray& id) const {
@@ -385,28 +606,33 @@ QList<QByteArray> TRegenerationRecord::withNewest(const QString& path, const QBy
 }
 
 void TRegenerationRecord::NoteWritten(const QString& path, const QByteArray& bytes) {
-    note({kWritten, path, withNewest(path, store(bytes)), {}});
+    note({kWritten, path, withNewest(path, store(bytes, newestOf(path))), {}});
 }
 
 void TRegenerationRecord::NoteWrittenAs(const QString& path, const QByteArray& bytes,
                                         const QByteArray& disk) {
-    note({kWrittenAs, path, withNewest(path, store(bytes)), IdOf(disk)});
+    note({kWrittenAs, path, withNewest(path, store(bytes, newestOf(path))), IdOf(disk)});
 }
 
 void TRegenerationRecord::NoteKept(const QString& path, const QByteArray& bytes) {
-    note({kKept, path, withNewest(path, store(bytes)), {}});
+    note({kKept, path, withNewest(path, store(bytes, newestOf(path))), {}});
 }
 
 void TRegenerationRecord::NoteOffered(const QString& path, const QByteArray& bytes) {
-    note({kOffered, path, withNewest(path, store(bytes)), {}});
+    note({kOffered, path, withNewest(path, store(bytes, newestOf(path))), {}});
 }
 
 void TRegenerationRecord::NoteUnchanged(const QString& path) {
     note({kKept, path, versions_.value(path), {}});
 }
 
+void TRegenerationRecord::NoteStale(const QString& path) {
+    note({kStale, path, versions_.value(path), {}});
+}
+
+// Of a removed file only the last version made stays: what the file was when it went.
 void TRegenerationRecord::NoteRemoved(const QString& path) {
-    note({kRemoved, path, versions_.value(path), {}});
+    note({kRemoved, path, versions_.value(path).mid(0, 1), {}});
 }
 
 void TRegenerationRecord::note(Entry entry) {
@@ -421,45 +647,53 @@ void TRegenerationRecord::Commit() {
 }
 
 // Versions no file refers to any more (dropped from a file's history, or of a file no longer
-// made) are left behind in the store; once they take up more than the rest, the store is
-// written anew with the rest only.
+// made), and that no such version was compressed against, are left behind in the store; once
+// they take up a third of it, the store is written anew with the rest only.
 void TRegenerationRecord::compactObjects() {
     QSet<QByteArray> used;
     qint64 usedBytes = 0;
     for (const QList<QByteArray>& versions : std::as_const(noted_)) {
-        for (const QByteArray& id : versions) {
-            if (!used.contains(id) && stored_.contains(id)) {
+        for (QByteArray id : versions) {
+            while (!id.isEmpty() && !used.contains(id) && stored_.contains(id)) {
                 used.insert(id);
-                usedBytes += kIdSize + 12 + stored_.value(id).compressedSize;
+                usedBytes += kObjectHead + 4 + stored_.value(id).compressedSize;
+                id = stored_.value(id).dictionary;
             }
         }
     }
-    const qint64 size = objects_.size();
-    if (size <= 2 * usedBytes + (1 << 20)) {
+    if (objects_.size() <= usedBytes * 3 / 2 + kObjectsSlack) {
         return;
     }
     QFile compacted(objectsPath_ + QStringLiteral(".new"));
-    if (!compacted.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!compacted.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         fail(compacted);
     }
     write(compacted, kObjectsHeader);
     for (const QByteArray& id : std::as_const(used)) {
         const Stored& stored = stored_[id];
-        objects_.seek(stored.offset - kIdSize - 8);
-        write(compacted, objects_.read(kIdSize + 12 + stored.compressedSize));
+        objects_.seek(stored.offset - kObjectHead);
+        write(compacted, objects_.read(kObjectHead + 4 + stored.compressedSize));
     }
     compacted.close();
     objects_.close();
     TFileOperate::RenameOver(compacted.fileName(), objectsPath_);
 }
 
+char TRegenerationRecord::kindOf(const QString& path) const {
+    return removed_.contains(path) ? kRemoved : stale_.contains(path) ? kStale : kKept;
+}
+
 void TRegenerationRecord::start(Writer& writer, const QString& path) {
     writer.file.setFileName(path);
-    writer.entries = 0;
-    if (!writer.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    writer.entries = 1;
+    if (!writer.file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         fail(writer.file);
     }
-    write(writer.file, kHeader);
+    QByteArray bytes = kHeader;
+    bytes.append(kProject);
+    appendBlob(bytes, projectName_.toUtf8());
+    appendNumber(bytes, crcOf(bytes.constData() + kHeader.size(), bytes.size() - kHeader.size()));
+    write(writer.file, bytes);
 }
 
 void TRegenerationRecord::append(Writer& writer, const Entry& entry) {
@@ -486,7 +720,7 @@ void TRegenerationRecord::finish(Writer& writer, const QString& target) {
 }
 
 void TRegenerationRecord::write(QFile& file, const QByteArray& bytes) {
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!TFileOperate::WriteAll(file, bytes)) {
         fail(file);
     }
 }

@@ -213,8 +213,25 @@ void TMobileClient::CopyTemplateProject(const QString& appFolder, TOutputProject
     progress(QStringLiteral("移动资源文件完毕!"));
 }
 
+// What the run reads or copies and cannot do without: the two templates and the template
+// project's folders (its root files are copied when they are there).
+QStringList TMobileClient::MissingTemplateParts(const QString& appFolder) {
+    QStringList folders;
+    for (const char* folder : kTemplateFolders) {
+        folders.append(appFolder + kTemplateProject + QLatin1Char('/') + QLatin1String(folder));
+    }
+    return TFileOperate::Missing({ManifestTemplatePath(appFolder), BuildFileTemplatePath(appFolder),
+                                  MainMenuTemplatePath(appFolder)},
+                                 folders);
+}
+
 QStringList TMobileClient::Generate(const TProjectModel& project, const QString& appFolder,
                                     TWriteMode mode, const TProgressSink& progress) {
+    const QStringList missing = MissingTemplateParts(appFolder);
+    if (!missing.isEmpty()) {
+        throw TError(QStringLiteral("模板项目不完整，未写入任何文件。缺少: %1")
+                         .arg(missing.join(QStringLiteral("、"))));
+    }
     TOutputProject output(appFolder, project.projectName, mode, progress);
     output.write(Manifest(project, TFileOperate::ReadTextFile(ManifestTemplatePath(appFolder))));
     output.write(BuildFile(project, TFileOperate::ReadTextFile(BuildFileTemplatePath(appFolder))));

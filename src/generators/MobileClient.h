@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "generation/CodeModel.h"
@@ -26,6 +27,8 @@ class TMobileClient {
     static QString ManifestTemplatePath(const QString& appFolder);
     static QString MainMenuTemplatePath(const QString& appFolder);
     static QString BuildFileTemplatePath(const QString& appFolder);
+    // The templates and template project folders missing below the app folder, as full paths.
+    static QStringList MissingTemplateParts(const QString& appFolder);
 
   private:
     static void CopyTemplateProject(const QString& appFolder, TOutputProject& output,

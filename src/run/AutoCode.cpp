@@ -4,6 +4,8 @@
 
 #include "common/Error.h"
 #include "generation/CodeModel.h"
+#include "generation/FileOperate.h"
+#include "generation/OutputProject.h"
 #include "generators/MobileClient.h"
 #include "store/DbHelper.h"
 #include "store/ProjectDAO.h"
@@ -60,40 +62,58 @@ QString sharedNameProblem(const TRunRequest& request) {
         .arg(numbers.join(QStringLiteral("、")), request.projectName);
 }
 
+void generate(const TRunRequest& request, TGenerationHost& host) {
+    QString nameProblem = FindProjectNameProblem(request.projectName);
+    if (nameProblem.isEmpty()) {
+        nameProblem = sharedNameProblem(request);
+    }
+    if (!nameProblem.isEmpty()) {
+        host.RunFailed(nameProblem);
+        return;
+    }
+    const TProjectModel project =
+        request.loadModel
+            ? request.loadModel()
+            : LoadProjectModel(request.projectId, request.projectName, request.packageName);
+    const TModelProblem problem = FindModelProblem(project);
+    if (problem.found()) {
+        host.Notice(problem.notice, problem.classId, problem.message);
+        return;
+    }
+    const QStringList conflicts =
+        TMobileClient::Generate(project, QDir(request.appFolder).absolutePath(),
+                                request.overwrite ? TWriteMode::Overwrite : TWriteMode::KeepEdits,
+                                [&](const QString& line) {
+                                    host.AppendProgress(line);
+                                    if (request.stopRequested && request.stopRequested()) {
+                                        throw RunStopped();
+                                    }
+                                });
+    if (!conflicts.isEmpty()) {
+        host.Conflicts(conflicts);
+    }
+    host.Notice(kNoticeCompleted, 0, kCompletedText);
+}
+
+// A lock that no run can be seen holding goes only when the user confirms it; the run then
+// starts again.
+void generateRemovingLock(const TRunRequest& request, TGenerationHost& host) {
+    try {
+        generate(request, host);
+    } catch (const TLockRefused& refused) {
+        if (!request.confirmLockRemoval || !request.confirmLockRemoval(refused.message())) {
+            throw;
+        }
+        TFileOperate::RemoveFile(refused.lockFile());
+        generate(request, host);
+    }
+}
+
 }  // namespace
 
 void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
     try {
-        QString nameProblem = FindProjectNameProblem(request.projectName);
-        if (nameProblem.isEmpty()) {
-            nameProblem = sharedNameProblem(request);
-        }
-        if (!nameProblem.isEmpty()) {
-            host.RunFailed(nameProblem);
-            return;
-        }
-        const TProjectModel project =
-            request.loadModel
-                ? request.loadModel()
-                : LoadProjectModel(request.projectId, request.projectName, request.packageName);
-        const TModelProblem problem = FindModelProblem(project);
-        if (problem.found()) {
-            host.Notice(problem.notice, problem.classId, problem.message);
-            return;
-        }
-        const QStringList conflicts = TMobileClient::Generate(
-            project, QDir(request.appFolder).absolutePath(),
-            request.overwrite ? TWriteMode::Overwrite : TWriteMode::KeepEdits,
-            [&](const QString& line) {
-                host.AppendProgress(line);
-                if (request.stopRequested && request.stopRequested()) {
-                    throw RunStopped();
-                }
-            });
-        if (!conflicts.isEmpty()) {
-            host.Conflicts(conflicts);
-        }
-        host.Notice(kNoticeCompleted, 0, kCompletedText);
+        generateRemovingLock(request, host);
     } catch (const RunStopped&) {
         host.AppendProgress(kStoppedText);
     } catch (const TError& error) {
@@ -105,7 +125,19 @@ void RunGeneration(const TRunRequest& request, TGenerationHost& host) {
 
 TAutoCode::TAutoCode(const TRunRequest& request, TGenerationHost* host, QObject* hostContext)
     : request_(request), host_(host), hostContext_(hostContext) {
-    request_.stopRequested = [this] { return isInterruptionRequested(); };
+    request_.stopRequested = [this, asked = request.stopRequested] {
+        return isInterruptionRequested() || (asked && asked());
+    };
+    // The question is the host's to ask, on its thread.
+    if (request.confirmLockRemoval) {
+        request_.confirmLockRemoval = [this,
+                                       ask = request.confirmLockRemoval](const QString& text) {
+            bool confirmed = false;
+            QMetaObject::invokeMethod(
+                hostContext_, [&] { confirmed = ask(text); }, Qt::BlockingQueuedConnection);
+            return confirmed;
+        };
+    }
     connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 

@@ -21,6 +21,9 @@ struct TRunRequest {
     // Asked after each written file: true ends the run there. Files written stay, and the
     // run's journal lets the next run of the project finish what this one left.
     std::function<bool()> stopRequested;
+    // Asked, with the message, when the project's lock was left empty or by a run on another
+    // machine: true removes the lock file and runs again. Without it the run fails.
+    std::function<bool(const QString& message)> confirmLockRemoval;
 };
 
 // The run's view of whoever started it (the workbench window or the command line).

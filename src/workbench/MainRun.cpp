@@ -52,6 +52,10 @@ void TFormMain::Generate() {
     request.packageName = packageNames_.value(request.projectId);
     request.appFolder = appFolder_;
     request.overwrite = !KeepEdits->isChecked();
+    request.confirmLockRemoval = [this](const QString& message) {
+        return !closing_ &&
+               prompts_->Confirm(this, message + tr("\n\n删除该锁文件并继续生成吗?"), tr("锁文件"));
+    };
     runProjectName_ = request.projectName;
     A1->setEnabled(false);
     activeRun_ = new TAutoCode(request, this, this);

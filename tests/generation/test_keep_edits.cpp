@@ -3,6 +3,7 @@
 // runs stopped anywhere (or killed) finished by the next, a conflict still reported.
 
 #include <QStringEncoder>
+#include <csignal>
 
 #include "TestSupport.h"
 #include "run/AutoCode.h"
@@ -64,7 +65,7 @@ TMember displayMemberOf(const QString& className) {
 
 // The demo project as it comes (model 0); with a member added to Book, BookType's display
 // member renamed and class Loan deleted (1); with one more member of Book (2); as it comes but
-// for the comment of Book's display member (3).
+// for the comment of Book's display member (3); that, and the comment of Book's price (4).
 QString createDemoStore(const QString& path, int model) {
     useStore(path);
     CreateDemoProject();
@@ -78,10 +79,18 @@ QString createDemoStore(const QString& path, int model) {
     if (model == 2) {
         addBookMember("edition");
     }
-    if (model == 3) {
+    if (model == 3 || model == 4) {
         TMember name = displayMemberOf("Book");
         name.memberComment = "图书的正式名称";
         TMemberDAO().UpdateMember(name);
+    }
+    if (model == 4) {
+        for (TMember member : TMemberDAO().ListMembers(testing::classIdNamed(1, "Book"))) {
+            if (member.memberName == "price") {
+                member.memberComment = "图书的售价";
+                TMemberDAO().UpdateMember(member);
+            }
+        }
     }
     TDbHelper::CloseConnection();
     return path;
@@ -109,6 +118,13 @@ testing::Tree freshTree(const QString& model) {
 
 QString treeDifference(const testing::TempAppFolder& app, const testing::Tree& expected) {
     return testing::firstDifference(testing::treeOf(outputOf(app)), expected);
+}
+
+// git in the folder, as a user of the generated client runs it.
+testing::ProcessResult git(const QString& folder, const QStringList& arguments) {
+    return testing::runProcess(
+        "git", QStringList{"-C", folder, "-c", "user.name=u", "-c", "user.email=u@example.org"} +
+                   arguments);
 }
 
 QString root() {
@@ -149,7 +165,7 @@ class KeepEditsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        for (int model : {0, 1, 2, 3}) {
+        for (int model : {0, 1, 2, 3, 4}) {
             models_ << createDemoStore(stores_.filePath(QString("model%1.db").arg(model)), model);
         }
     }
@@ -181,8 +197,9 @@ class KeepEditsTest : public QObject {
     }
 
     // The user's client goes back (git reset) to an earlier generation with the user's edits;
-    // files holding an earlier generated version count as unchanged, and the next run gives the
-    // fresh tree with the edits.
+    // files holding an earlier generated version count as unchanged, a changed one is merged
+    // against the earlier version it holds and listed for review, and the files of the deleted
+    // class that came back are the user's: kept and listed. Nothing else is listed.
     void goingBackToAnEarlierGenerationLosesNothing() {
         testing::TempAppFolder app;
         QCOMPARE(generate(app, models_[0]).exitCode, 0);
@@ -190,30 +207,171 @@ class KeepEditsTest : public QObject {
         const testing::Tree committed = testing::treeOf(outputOf(app));
         QCOMPARE(generate(app, models_[1]).exitCode, 0);
         QVERIFY(QDir(outputOf(app)).removeRecursively());
+        testing::Tree expected = withUserEdits(freshTree(models_[2]));
+        QStringList restored;
         for (auto it = committed.cbegin(); it != committed.cend(); ++it) {
             testing::writeAll(outputOf(app) + "/" + it.key(), it.value());
+            if (!expected.contains(it.key())) {
+                expected.insert(it.key(), it.value());
+                restored.append(root() + it.key());
+            }
         }
         const testing::ProcessResult result = generate(app, models_[2]);
-        QCOMPARE(result.err, QString());
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[2]))), QString());
+        QCOMPARE(result.exitCode, 4);
+        QStringList listed = result.err.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(listed.size() == 3 + restored.size() && listed[0].contains("较早一次生成"));
+        QCOMPARE(listed[1], root() + kBookAdd);
+        QVERIFY(listed[2].contains("作为你自己的文件保留"));
+        QCOMPARE(listed.mid(3), restored);
+        QCOMPARE(treeDifference(app, expected), QString());
+        // Listed once: from then on the files are the user's.
+        QCOMPARE(generate(app, models_[2]).err, QString());
+        QCOMPARE(treeDifference(app, expected), QString());
     }
 
-    // The lock a killed run leaves does not hold the next one, which finishes the project.
-    void aKilledRunIsFinishedByTheNext() {
-        testing::TempAppFolder app;
-        QCOMPARE(generate(app, models_[0]).exitCode, 0);
-        editUserFiles(outputOf(app));
-        QProcess run;
-        run.start(QUILLMERE_APP_DIR "/quillmere-cli", generateArguments(app, models_[1]));
-        QByteArray seen;
-        while (!seen.contains("移动资源文件完毕!") && run.waitForReadyRead(60000)) {
-            seen += run.readAllStandardOutput();
+    // The user brings a line of an earlier generation back (or keeps the earlier side of a
+    // conflict): an edit like any other, merged against the last generated version and kept.
+    void anEditBackToAnEarlierGenerationIsKept() {
+        for (const bool afterConflict : {false, true}) {
+            testing::TempAppFolder app;
+            const QString domain = outputOf(app) + "/" + kBookDomain;
+            QCOMPARE(generate(app, models_[0]).exitCode, 0);
+            if (afterConflict) {
+                testing::writeAll(
+                    domain, testing::readAll(domain).replace(gbk("/*图书名称*/"), gbk("/*书名*/")));
+            }
+            QCOMPARE(generate(app, models_[3]).exitCode, afterConflict ? 4 : 0);
+            // By hand, or by keeping the "上次生成" side of the conflict.
+            const QByteArray note = gbk("// 我的备注\r\n");
+            testing::writeAll(domain, freshTree(models_[3])[kBookDomain].replace(
+                                          gbk("/*图书的正式名称*/"), gbk("/*图书名称*/")) +
+                                          note);
+            const testing::ProcessResult result = generate(app, models_[4]);
+            QCOMPARE(result.err, QString());
+            QCOMPARE(result.exitCode, 0);
+            QVERIFY(result.out.contains(root() + kBookDomain + "合并完成!\n"));
+            const QByteArray merged = testing::readAll(domain);
+            QVERIFY(merged.contains(gbk("/*图书名称*/")) &&
+                    merged.contains(gbk("/*图书的售价*/")) && merged.endsWith(note) &&
+                    !merged.contains(gbk("正式名称")));
         }
-        run.kill();
-        QVERIFY(run.waitForFinished(60000));
+    }
+
+    // A row the model added and the user deleted from a layout is never put back silently when
+    // the model changes again.
+    void aRowDeletedByHandIsNeverPutBackSilently() {
+        testing::TempAppFolder app;
+        const QString layout = outputOf(app) + "/res/layout/book_add.xml";
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
         QCOMPARE(generate(app, models_[1]).exitCode, 0);
-        QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[1]))), QString());
+        QByteArray rows = testing::readAll(layout);
+        const qsizetype pages = rows.indexOf("ET_pages");
+        const qsizetype start = rows.lastIndexOf("\t\t<TableRow>", pages);
+        const qsizetype end = rows.indexOf("</TableRow> \r\n", pages) + 15;
+        testing::writeAll(layout, rows.remove(start, end - start));
+        // The deletion meets the model's new row next to it: both sides between markers, listed.
+        const testing::ProcessResult result = generate(app, models_[2]);
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY(result.err.endsWith(root() + "res/layout/book_add.xml\n"));
+        const QByteArray after = testing::readAll(layout);
+        const qsizetype ours = after.indexOf("<<<<<<< 你的修改");
+        const QByteArray mine = after.mid(ours, after.indexOf("||||||| 上次生成") - ours);
+        QVERIFY(ours >= 0 && !mine.contains("ET_pages") && after.contains("ET_edition"));
+        QVERIFY(after.indexOf("ET_pages") > after.indexOf("||||||| 上次生成"));
+    }
+
+    // A file of a deleted class that the user takes back from git is the user's: kept and listed
+    // on the run that finds it, left alone by later runs. The record's folder keeps its lock
+    // and scratch files out of git.
+    void aFileTheUserBroughtBackIsNeverDeleted() {
+        testing::TempAppFolder app;
+        const QString project = app.path() + "/projects/" + DemoProjectName();
+        const QString loanService = "src/com/mobileclient/service/LoanService.java";
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        QCOMPARE(git(project, {"init", "-q"}).exitCode, 0);
+        QCOMPARE(git(project, {"add", "-A"}).exitCode, 0);
+        QCOMPARE(git(project, {"commit", "-qm", "model 0"}).exitCode, 0);
+        QCOMPARE(git(project, {"check-ignore", "-q", ".quillmere/lock"}).exitCode, 0);
+        QCOMPARE(generate(app, models_[1]).exitCode, 0);
+        QVERIFY(!QFile::exists(outputOf(app) + "/" + loanService));
+        QCOMPARE(git(project, {"commit", "-qam", "model 1"}).exitCode, 0);
+        QCOMPARE(git(project, {"checkout", "HEAD~1", "--", "安卓客户端/" + loanService}).exitCode,
+                 0);
+        const QByteArray restored = testing::readAll(outputOf(app) + "/" + loanService);
+
+        const testing::ProcessResult result = generate(app, models_[1]);
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY(result.err.endsWith("作为你自己的文件保留，以后不会删除或改动:\n" + root() +
+                                    loanService + "\n"));
+        const testing::ProcessResult later = generate(app, models_[1]);
+        QCOMPARE(later.exitCode, 0);
+        QCOMPARE(later.err, QString());
+        QCOMPARE(testing::readAll(outputOf(app) + "/" + loanService), restored);
+    }
+
+    // A clone with core.autocrlf=input has every text file in LF: no file counts as edited,
+    // and a model change gives each changed file its new lines in LF, no conflict: git shows
+    // the changed comment lines and nothing else.
+    void lineEndsOfAGitCloneAreNoEdits() {
+        testing::TempAppFolder app;
+        testing::TempAppFolder clone;
+        const QString project = "/projects/" + DemoProjectName();
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        QCOMPARE(git(app.path() + project, {"init", "-q"}).exitCode, 0);
+        QCOMPARE(git(app.path() + project, {"-c", "core.autocrlf=input", "add", "-A"}).exitCode, 0);
+        QCOMPARE(git(app.path() + project, {"commit", "-qm", "model 0"}).exitCode, 0);
+        QCOMPARE(git(clone.path(), {"-c", "core.autocrlf=input", "clone", "-q",
+                                    app.path() + project, clone.path() + project})
+                     .exitCode,
+                 0);
+        const QString domain = outputOf(clone) + "/" + kBookDomain;
+        QVERIFY(!testing::readAll(domain).contains('\r'));
+        const testing::ProcessResult same = generate(clone, models_[0]);
+        QCOMPARE(same.err, QString());
+        QVERIFY(!same.out.contains("保留手工修改") && same.exitCode == 0);
+        const testing::ProcessResult changed = generate(clone, models_[3]);
+        QCOMPARE(changed.err, QString());
+        QCOMPARE(changed.exitCode, 0);
+        const QByteArray book = testing::readAll(domain);
+        QVERIFY(book.contains(gbk("/*图书的正式名称*/\n")) && !book.contains('\r'));
+        const QStringList numbers =
+            git(clone.path() + project, {"diff", "--numstat"}).out.split('\n', Qt::SkipEmptyParts);
+        int added = 0;
+        for (const QString& line : numbers) {
+            const QStringList counts = line.split('\t');
+            QVERIFY2(counts[0] == counts[1], qPrintable(line));  // changed lines only
+            added += counts[0].toInt();
+        }
+        QVERIFY2(added > 0 && added < 30, qPrintable(numbers.join('\n')));
+    }
+
+    // A run stopped by SIGINT, SIGTERM or SIGHUP ends after the file it is writing: its lock
+    // is released and its journal kept. The lock a killed run leaves does not hold the next
+    // one. Either way the next run finishes the project.
+    void aStoppedOrKilledRunIsFinishedByTheNext() {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
+            testing::TempAppFolder app;
+            QCOMPARE(generate(app, models_[0]).exitCode, 0);
+            editUserFiles(outputOf(app));
+            QProcess run;
+            run.start(QUILLMERE_APP_DIR "/quillmere-cli", generateArguments(app, models_[1]));
+            QByteArray seen;
+            while (!seen.contains("移动资源文件完毕!") && run.waitForReadyRead(60000)) {
+                seen += run.readAllStandardOutput();
+            }
+            QCOMPARE(::kill(static_cast<pid_t>(run.processId()), signal), 0);
+            QVERIFY(run.waitForFinished(60000));
+            const QString record = app.path() + "/projects/" + DemoProjectName() + "/.quillmere/";
+            if (signal != SIGKILL) {
+                QCOMPARE(run.exitCode(), 128 + signal);
+                QVERIFY(
+                    QString::fromUtf8(seen + run.readAllStandardOutput()).contains(kStoppedText));
+                QVERIFY(!QFile::exists(record + "lock") && !QFile::exists(record + "scratch"));
+                QVERIFY(QFile::exists(record + "journal"));
+            }
+            QCOMPARE(generate(app, models_[1]).exitCode, 0);
+            QCOMPARE(treeDifference(app, withUserEdits(freshTree(models_[1]))), QString());
+        }
     }
 
     void aRunStoppedAfterAConflictIsReportedByTheNext() {

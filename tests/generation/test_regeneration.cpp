@@ -4,6 +4,9 @@
 
 #include <zlib.h>
 
+#include <QCryptographicHash>
+#include <QScopeGuard>
+#include <QStringEncoder>
 #include <QtEndian>
 
 #include "TestSupport.h"
@@ -21,18 +24,20 @@ struct Run {
     QStringList lines;
     QStringList conflicts;
 };
-Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes) {
+Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes,
+            const QString& file = "f.txt", const QString& project = "P") {
     Run run;
-    TOutputProject output(app, "P", mode, [&run](const QString& line) { run.lines << line; });
+    TOutputProject output(app, project, mode, [&run](const QString& line) { run.lines << line; });
     if (!bytes.isNull()) {
-        output.copy("f.txt", bytes);
+        output.copy(file, bytes);
     }
     output.finish();
     run.conflicts = output.conflicts();
     return run;
 }
 
-const QString kShown = "projects/P/安卓客户端/f.txt";
+const QString kRoot = "projects/P/安卓客户端/";
+const QString kShown = kRoot + "f.txt";
 
 // The list of what to settle names the file once, under a heading holding the given words.
 void checkListed(const Run& run, const char* heading, const char* name) {
@@ -91,6 +96,9 @@ class RegenerationTest : public QObject {
              "合并冲突!", "冲突标记"},
             {"stale, edited at the same size", KeepEdits, "abc\n", "xyz\n", kAbsent, "xyz\n",
              "已不再生成，保留手工修改!", "不再生成"},
+            {"git's conflict markers", KeepEdits, "a\n",
+             "<<<<<<< HEAD\nmine\n=======\na\n>>>>>>> topic\n", "b\n",
+             "<<<<<<< HEAD\nmine\n=======\na\n>>>>>>> topic\n", "冲突尚未解决!", "冲突标记"},
         };
         for (const auto& c : cases) {
             QTemporaryDir app;
@@ -175,6 +183,126 @@ class RegenerationTest : public QObject {
         }
     }
 
+    // A Java source made in GBK with CR LF, then saved by the user in another form: a file that
+    // differs in form alone is unedited and gets the new content in its own form; an edited
+    // one is merged in its own form, never with bytes of another encoding.
+    void lineEndsEncodingAndBomAreNoEdits() {
+        QStringEncoder gbk("GBK");
+        const QByteArray first = gbk.encode(u"// 书名\r\nint a;\r\n");
+        const QByteArray second = gbk.encode(u"// 书名\r\nint b;\r\n");
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const struct {
+            const char* name;
+            QByteArray user, after;
+            const char* line;
+        } cases[] = {
+            {"LF", gbk.encode(u"// 书名\nint a;\n"), gbk.encode(u"// 书名\nint b;\n"), "F.java"},
+            {"UTF-8", QByteArray("// 书名\r\nint a;\r\n"), QByteArray("// 书名\r\nint b;\r\n"),
+             "F.java"},
+            {"UTF-8, BOM, LF", bom + QByteArray("// 书名\nint a;\n"),
+             bom + QByteArray("// 书名\nint b;\n"), "F.java"},
+            {"UTF-8, edited", QByteArray("// 我的\n// 书名\nint a;\n"),
+             QByteArray("// 我的\n// 书名\nint b;\n"), "F.java合并完成!"},
+            {"the new content in UTF-8", QByteArray("// 书名\r\nint b;\r\n"),
+             QByteArray("// 书名\r\nint b;\r\n"), "F.java"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString file = app.filePath("projects/P/安卓客户端/F.java");
+            runOnce(app.path(), TWriteMode::KeepEdits, first, "F.java");
+            testing::writeAll(file, c.user);
+            const Run second_ = runOnce(app.path(), TWriteMode::KeepEdits, second, "F.java");
+            QVERIFY2(testing::readAll(file) == c.after, c.name);
+            const QString line = QString::fromUtf8(c.line);
+            QVERIFY2(
+                second_.lines == (line.endsWith('!') ? QStringList{kRoot + line} : QStringList()),
+                c.name);
+            QVERIFY2(second_.conflicts.isEmpty(), c.name);
+            // Unchanged since: no edit of the user's is seen.
+            QVERIFY2(runOnce(app.path(), TWriteMode::KeepEdits, second, "F.java").lines.size() ==
+                         (line.endsWith('!') ? 1 : 0),
+                     c.name);
+        }
+    }
+
+    // A record copied from another project's folder names that project: it counts as no
+    // record, so no file is removed and every differing one is kept and listed.
+    void aRecordOfAnotherProjectCountsAsNone() {
+        QTemporaryDir app;
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n", "g.txt", "Q");
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n", "f.txt", "P");
+        QDir(app.filePath("projects/P/.quillmere")).removeRecursively();
+        testing::copyTree(app.filePath("projects/Q/.quillmere"),
+                          app.filePath("projects/P/.quillmere"));
+        testing::writeAll(app.filePath("projects/P/安卓客户端/g.txt"), "a\n");
+        testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), "mine\n");
+        const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\n", "f.txt", "P");
+        QCOMPARE(run.lines.size(), 2);
+        QVERIFY2(run.lines[0].contains("属于另一个项目\"Q\""), qPrintable(run.lines[0]));
+        QCOMPARE(run.lines[1], kShown + "合并冲突!");
+        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/g.txt")), QByteArray("a\n"));
+        checkListed(run, "冲突标记", "another project's record");
+    }
+
+    // Forty runs of ten files, each run changing a line of one of them: the versions kept take
+    // little room besides the first.
+    void theObjectStoreStaysSmall() {
+        QTemporaryDir app;
+        const QString objects = app.filePath("projects/P/.quillmere/objects");
+        QByteArray text;
+        for (int line = 0; line < 400; ++line) {
+            text += "    private String f" +
+                    QCryptographicHash::hash(QByteArray::number(line), QCryptographicHash::Md5)
+                        .toHex()
+                        .left(12) +
+                    ";\r\n";
+        }
+        qint64 first = 0;
+        for (int run = 0; run <= 40; ++run) {
+            TOutputProject output(app.path(), "P", TWriteMode::KeepEdits, [](const QString&) {});
+            for (int file = 0; file < 10; ++file) {
+                const int changed = file == run % 10 ? run : 0;
+                output.copy(QString("f%1.txt").arg(file),
+                            QByteArray::number(file) + "." + QByteArray::number(changed) + text);
+            }
+            output.finish();
+            first = first == 0 ? QFileInfo(objects).size() : first;
+        }
+        QVERIFY2(QFileInfo(objects).size() <= 3 * first,
+                 qPrintable(QString("%1 after the first run, %2 after 40")
+                                .arg(first)
+                                .arg(QFileInfo(objects).size())));
+    }
+
+    // A lost or damaged object store is reported in a progress line naming it.
+    void aLostOrDamagedObjectStoreIsReported() {
+        const struct {
+            const char* name;
+            void (*damage)(const QString& objects);
+            const char* says;
+        } cases[] = {
+            {"deleted", [](const QString& objects) { QFile::remove(objects); }, "缺少1个版本"},
+            {"damaged end",
+             [](const QString& objects) {
+                 QByteArray bytes = testing::readAll(objects);
+                 bytes[bytes.size() - 3] = bytes[bytes.size() - 3] ^ 1;
+                 testing::writeAll(objects, bytes);
+             },
+             "已损坏"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString objects = app.filePath("projects/P/.quillmere/objects");
+            runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            c.damage(objects);
+            const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            QCOMPARE(run.lines.size(), 1);
+            QVERIFY2(
+                run.lines[0].contains(objects) && run.lines[0].contains(QString::fromUtf8(c.says)),
+                qPrintable(run.lines[0]));
+        }
+    }
+
     void aReplacedFileKeepsItsModeAndAFullDiskIsNamed() {
         QTemporaryDir app;
         const QString file = app.filePath("projects/P/安卓客户端/f.txt");
@@ -199,28 +327,74 @@ class RegenerationTest : public QObject {
         QVERIFY(QFile::exists("/dev/full"));
     }
 
-    // A record of the earlier format held each file's last generated bytes in place.
-    void aRecordOfTheEarlierFormatIsTakenOver() {
+    // On a small file system filled up to a little free space, a write that fails partway
+    // (after some blocks were taken) names the file and the system's reason all the same.
+    void aDiskFillingUpDuringAWriteIsNamed() {
         QTemporaryDir app;
-        QByteArray entry = QByteArray("K") + QByteArray("\x05\0\0\0f.txt", 9) +
-                           QByteArray("\x06\0\0\0a\nb\nc\n", 10);
-        auto appendCrc = [](QByteArray& bytes) {
+        if (testing::runProcess("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", app.path()})
+                .exitCode != 0) {
+            QSKIP("needs a small file system (mount, as root)");
+        }
+        const auto unmount = qScopeGuard([&] { testing::runProcess("umount", {app.path()}); });
+        const QByteArray large(40 * 1024, 'x');
+        for (const int freeKb : {0, 8, 16, 24, 32}) {
+            QDir(app.path()).removeRecursively();
+            runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            QFile filler(app.filePath("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(1024, '\0')) == 1024 && filler.flush()) {
+            }
+            filler.close();
+            QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freeKb * 1024)));
+            try {
+                runOnce(app.path(), TWriteMode::KeepEdits, large);
+                QFAIL("a full disk went unnoticed");
+            } catch (const TError& error) {
+                QVERIFY2(error.message().contains(app.path()) &&
+                             error.message().endsWith(": No space left on device"),
+                         qPrintable(error.message()));
+            }
+        }
+    }
+
+    // A record of format 1 held each file's last generated bytes in place; an object store of
+    // format 1 held versions without dictionaries. Both are taken over: the merge finds its base.
+    void aRecordAndStoreOfTheEarlierFormatAreTakenOver() {
+        const QByteArray base = "a\nb\nc\n";
+        const QByteArray id = TRegenerationRecord::IdOf(base);
+        auto withCrc = [](QByteArray bytes) {
             const quint32 crc = crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()),
                                       static_cast<uInt>(bytes.size()));
             char little[4];
             qToLittleEndian(crc, little);
-            bytes.append(little, 4);
+            return bytes.append(little, 4);
         };
-        appendCrc(entry);
-        QByteArray trailer("E\x01\0\0\0", 5);
-        appendCrc(trailer);
-        testing::writeAll(app.filePath("projects/P/.quillmere/record"),
-                          "Quillmere regeneration record 1\n" + entry + trailer);
-        testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), "A\nb\nc\n");
-        const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\nb\nC\n");
-        QCOMPARE(run.lines, QStringList{kShown + "合并完成!"});
-        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")),
-                 QByteArray("A\nb\nC\n"));
+        auto number = [](quint32 value) {
+            char little[4];
+            qToLittleEndian(value, little);
+            return QByteArray(little, 4);
+        };
+        const QByteArray path = number(5) + "f.txt";
+        const QByteArray trailer = withCrc(QByteArray("E") + number(1));
+        const QByteArray zlib = qCompress(base).mid(4);  // without Qt's size prefix
+        const QByteArray records[] = {
+            "Quillmere regeneration record 1\n" + withCrc("K" + path + number(6) + base) + trailer,
+            "Quillmere regeneration record 2\n" + withCrc("K" + path + number(20) + id) + trailer,
+        };
+        const QByteArray store =
+            "Quillmere objects 1\n" + withCrc(id + number(6) + number(zlib.size()) + zlib);
+        for (const QByteArray& record : records) {
+            QTemporaryDir app;
+            testing::writeAll(app.filePath("projects/P/.quillmere/record"), record);
+            if (record.contains(id)) {
+                testing::writeAll(app.filePath("projects/P/.quillmere/objects"), store);
+            }
+            testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), "A\nb\nc\n");
+            const Run run = runOnce(app.path(), TWriteMode::KeepEdits, "a\nb\nC\n");
+            QCOMPARE(run.lines, QStringList{kShown + "合并完成!"});
+            QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")),
+                     QByteArray("A\nb\nC\n"));
+        }
     }
 
     // Paths come from a file anyone can write: one that leads out of the output project makes
@@ -230,7 +404,7 @@ class RegenerationTest : public QObject {
         testing::writeAll(app.filePath("projects/P/victim.txt"), "a\n");
         {
             TRegenerationRecord record(app.filePath("projects/P/.quillmere"),
-                                       app.filePath("projects/P/安卓客户端"));
+                                       app.filePath("projects/P/安卓客户端"), "P");
             QDir().mkpath(app.filePath("projects/P/.quillmere"));
             record.Open();
             record.NoteKept("../victim.txt", "a\n");
@@ -250,7 +424,7 @@ class RegenerationTest : public QObject {
             runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
             {
                 TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
-                                            app.filePath("projects/P/安卓客户端"));
+                                            app.filePath("projects/P/安卓客户端"), "P");
                 stopped.Open();
                 stopped.NoteRemoved("f.txt");
             }
@@ -264,6 +438,25 @@ class RegenerationTest : public QObject {
             QCOMPARE(QFile::exists(app.filePath(kShown)), !user.isNull());
             checkListed(next, user.isNull() ? nullptr : "不再生成", "noted removal");
         }
+    }
+
+    // A run stopped while writing a new file in place (killed, a full disk) left it cut off:
+    // the next run writes it anew, nothing of it counts as the user's.
+    void aFileCutOffByAStoppedRunIsNoEdit() {
+        QTemporaryDir app;
+        runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+        {
+            TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
+                                        app.filePath("projects/P/安卓客户端"), "P");
+            stopped.Open();
+            stopped.NoteWritten("g.txt", "g1\ng2\n");
+        }
+        testing::writeAll(app.filePath("projects/P/安卓客户端/g.txt"), "g1\n");
+        const Run next = runOnce(app.path(), TWriteMode::KeepEdits, "g1\ng2\n", "g.txt");
+        QCOMPARE(next.lines, QStringList{kShown + "删除完成!"});
+        QVERIFY(next.conflicts.isEmpty());
+        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/g.txt")),
+                 QByteArray("g1\ng2\n"));
     }
 
     // One writer at a time, also within one process: the lock lasts as long as the writer.
@@ -288,6 +481,34 @@ class RegenerationTest : public QObject {
         next->copy("f.txt", "b\n");
         next->finish();
         QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")), QByteArray("b\n"));
+    }
+
+    // A lock no run can be seen holding (empty, or taken on another machine) is refused with
+    // its file named, and may be removed: never waited for.
+    void aLockOfNoVisibleRunNamesItsFile() {
+        const struct {
+            const char* name;
+            QByteArray lock;
+            const char* says;
+        } cases[] = {
+            {"empty", "", "空的或无法读取"},
+            {"another machine", "4242\nquillmere-cli\nbuild-host-7\n", "build-host-7"},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir app;
+            const QString lock = app.filePath("projects/P/.quillmere/lock");
+            testing::writeAll(lock, c.lock);
+            try {
+                runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+                QFAIL(c.name);
+            } catch (const TLockRefused& refused) {
+                QCOMPARE(refused.lockFile(), lock);
+                QVERIFY2(refused.message().contains(lock) && refused.message().contains(c.says),
+                         qPrintable(refused.message()));
+            }
+            QVERIFY(QFile::remove(lock));
+            QCOMPARE(runOnce(app.path(), TWriteMode::KeepEdits, "a\n").lines, QStringList());
+        }
     }
 };
 

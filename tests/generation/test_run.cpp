@@ -106,14 +106,21 @@ class RunTest : public QObject {
         QVERIFY(run.wroteNothing());
     }
 
-    void aMissingTemplateProjectEndsTheRunWithAnError() {
-        Run run;
-        QVERIFY(QDir(run.app.path() + "/bak").removeRecursively());
-        const QStringList events = run.go(testing::seedModel(testing::library()), "Lib");
-        QCOMPARE(events.size(), 5);
-        QCOMPARE(events[3], QString("正在移动资源文件。。。"));
-        QVERIFY(events[4].startsWith("failed: ") && events[4].contains(".settings"));
-        QVERIFY(QFile::exists(run.out("AndroidManifest.xml")));
+    // The template project is checked before anything is written: the message names what is
+    // missing, and no output folder, record or journal appears.
+    void aMissingOrIncompleteTemplateProjectIsRefusedBeforeWriting() {
+        for (const char* part :
+             {"bak", "bak/安卓客户端/res", "template", "template/安卓客户端/build.gradle",
+              "template/安卓客户端/src/com/mobileclient/activity/MainMenuActivity.java"}) {
+            Run run;
+            const QString path = run.app.path() + "/" + QString::fromUtf8(part);
+            QVERIFY(QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path));
+            const QStringList events = run.go(testing::seedModel(testing::library()), "Lib");
+            QCOMPARE(events.size(), 1);
+            QVERIFY2(events[0].startsWith("failed: ") && events[0].contains(path),
+                     qPrintable(events[0]));
+            QVERIFY(run.wroteNothing());
+        }
     }
 
     void rootFilesMissingAreSkippedButOnesThatCannotBeCopiedFail() {
@@ -131,6 +138,29 @@ class RunTest : public QObject {
         QVERIFY2(failure.startsWith("failed: ") && failure.contains(".project"),
                  qPrintable(failure));
         QVERIFY(QFileInfo(run.out(".project")).isFile());  // the old copy stays
+    }
+
+    // A lock left empty fails the run unless the host confirms its removal; then the run
+    // starts again and completes.
+    void anEmptyLockGoesOnlyWhenConfirmed() {
+        Run run;
+        const qint32 id = testing::seedModel(testing::ProjectBuilder("Lib").build());
+        const QString lock = run.app.path() + "/projects/Lib/.quillmere/lock";
+        testing::writeAll(lock, "");
+        QStringList asked;
+        for (const bool confirm : {false, true}) {
+            run.host.events.clear();
+            TRunRequest request{id, "Lib", "quillmere", run.app.path()};
+            request.confirmLockRemoval = [&](const QString& message) {
+                asked << message;
+                return confirm;
+            };
+            RunGeneration(request, run.host);
+            QCOMPARE(asked.size(), confirm ? 2 : 1);
+            QVERIFY(asked.last().contains(lock));
+            QCOMPARE(run.host.events.last(), confirm ? kCompleted : "failed: " + asked.last());
+        }
+        QVERIFY(!QFile::exists(lock));
     }
 
     void aThreadedRunCallsItsHostOnTheHostThread() {

@@ -150,7 +150,7 @@ class RunTest : public QObject {
         QStringList asked;
         for (const bool confirm : {false, true}) {
             run.host.events.clear();
-            TRunRequest request{id, "Lib", "quillmere", run.app.path()};
+            TRunRequest request{id, "Lib", QString(), run.app.path()};
             request.confirmLockRemoval = [&](const QString& message) {
                 asked << message;
                 return confirm;

@@ -121,6 +121,18 @@ class RegenerationTest : public QObject {
         }
     }
 
+    // A picture taken back to an earlier generation (git checkout) holds no edit: it gets the
+    // new content, with nothing listed.
+    void aPictureTakenBackToAnEarlierGenerationGetsTheNewContent() {
+        QTemporaryDir app;
+        const QString file = app.filePath("projects/P/安卓客户端/f.txt");
+        runOnce(app.path(), TWriteMode::KeepEdits, kPicture + "1");
+        runOnce(app.path(), TWriteMode::KeepEdits, kPicture + "2");
+        testing::writeAll(file, kPicture + "1");
+        checkListed(runOnce(app.path(), TWriteMode::KeepEdits, kPicture + "3"), nullptr, "back");
+        QCOMPARE(testing::readAll(file), kPicture + "3");
+    }
+
     // What stays listed: markers until they are gone, a changed file the model no longer makes
     // until it is gone; a binary file only on the run that offers the new content.
     void listedUntilTheUserActs() {

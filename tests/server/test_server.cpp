@@ -735,6 +735,7 @@ void ServerTest::queriesFindWhatTheyAskFor() {
 void ServerTest::picturesAreFoundOnlyInTheirFolder() {
     QTemporaryDir dir;
     const QByteArray png = testing::picture("png");
+    const QByteArray jpeg = testing::picture("jpeg", 64);
     testing::writeAll(dir.filePath("secret.png"), png);
     testing::writeAll(dir.filePath("upload/inner/deep.png"), png);
     testing::writeAll(dir.filePath("upload/a.b.png"), png);
@@ -752,6 +753,7 @@ void ServerTest::picturesAreFoundOnlyInTheirFolder() {
         {QByteArray("\xFF\xD8\xFF"), nullptr},
         {QByteArray("GIF8<svg><script>alert(1)</script></svg>"), nullptr},
         {png.left(16), nullptr},  // the signature without a complete header
+        {jpeg.left(jpeg.size() / 8), nullptr},
         {QByteArray("BM-bitmap"), nullptr},
         {QByteArray("RIFF\x10\0\0\0WEBPVP8 ", 16), nullptr},
     };

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -19,6 +20,7 @@
 #include "store/ClassDAO.h"
 #include "store/DbHelper.h"
 #include "store/MemberDAO.h"
+#include "store/ModelFile.h"
 #include "store/ProjectDAO.h"
 
 namespace testing {
@@ -133,6 +135,22 @@ inline void lockTable(const QString& table, const QString& statement) {
                            .arg(table, statement)));
 }
 
+// Every row of the store's tables, one line each.
+inline QStringList storeRows() {
+    QStringList rows;
+    for (const char* table : {"t_project", "t_class", "t_member"}) {
+        QSqlQuery query = TDbHelper().OpenQuery({QStringLiteral("select * from ") + table, {}});
+        while (NextRow(query)) {
+            QStringList cells{QString::fromLatin1(table)};
+            for (int column = 0; column < query.record().count(); ++column) {
+                cells.append(query.value(column).toString());
+            }
+            rows.append(cells.join('|'));
+        }
+    }
+    return rows;
+}
+
 struct ProcessResult {
     int exitCode = -1;  // -1: crashed or timed out
     QString out;
@@ -198,6 +216,23 @@ inline void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Writes the model to path as a model file, every class on the front page and every member on
+// the query screen; answers the path.
+inline QString writeModelFile(const QString& path, const TProjectModel& model) {
+    TProjectContents project{model.projectId, model.projectName, {}};
+    for (const TClassModel& cls : model.classes) {
+        TClassContents contents;
+        static_cast<TClassRecord&>(contents) = {cls.classId, cls.className, cls.friendName, 1};
+        for (const TMemberInfo& info : cls.members) {
+            contents.members.append(info.member);
+            contents.members.last().memberQueryDisplay = 1;
+        }
+        project.classes.append(contents);
+    }
+    writeAll(path, ModelFileText(project));
+    return path;
 }
 
 // Every file below the folder (hidden ones too) by relative path, with its bytes.

@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QString>
 #include <QUrl>
@@ -23,6 +25,30 @@
 namespace testing {
 
 using Form = QMap<QString, QString>;
+
+// The demo project's forms: a form with some values replaced, a book of type 1, a book type.
+inline Form with(Form form, const Form& changes) {
+    form.insert(changes);  // a change replaces the value of its key
+    return form;
+}
+
+inline Form book(const QString& barcode, const Form& changes = {}) {
+    return with({{"action", "add"},
+                 {"barcode", barcode},
+                 {"bookName", "Book " + barcode},
+                 {"bookType", "1"},
+                 {"price", "12.5"},
+                 {"count", "3"},
+                 {"publishDate", "2024-03-05 10:20:30.0"},
+                 {"publish", "Press"},
+                 {"bookPhoto", "upload/noimage.jpg"},
+                 {"introduction", ""}},
+                changes);
+}
+
+inline Form bookType(const QString& name, const QString& days = "30") {
+    return {{"action", "add"}, {"typeId", "0"}, {"typeName", name}, {"borrowDays", days}};
+}
 
 struct Reply {
     int status = 0;
@@ -122,6 +148,16 @@ class Http {
     boost::beast::flat_buffer buffer_;
 };
 
+// Every object of every class of the demo project, and the names of the stored pictures when
+// their folder is given.
+inline QString everything(Http& http, const QString& pictures = QString()) {
+    QString all;
+    for (const char* cls : {"BookType", "Book", "Reader", "Loan"}) {
+        all += http.get(QLatin1String(cls) + "Servlet?action=query").body;
+    }
+    return pictures.isEmpty() ? all : all + QDir(pictures).entryList(QDir::Files).join(' ');
+}
+
 // A plain TCP connection to 127.0.0.1, for requests sent byte by byte, cut off or malformed.
 class RawConnection {
   public:
@@ -171,17 +207,31 @@ class RawConnection {
     bool connected_ = false;
 };
 
-// The answer to one request sent as it is on a connection of its own (status 0: none came).
-inline Reply rawRequest(int port, const QByteArray& request) {
+// An answer to one request sent as it is on a connection of its own: its status (0: none
+// came), head and body, whether the server closed the connection after it (within 2 s), and
+// how many answers came.
+struct RawAnswer {
+    int status = 0;
+    QByteArray head;
+    QByteArray body;
+    bool closed = false;
+    int answers = 0;
+};
+
+inline RawAnswer rawRequest(int port, const QByteArray& request) {
     RawConnection connection(port);
     connection.send(request);
-    const QByteArray answer = connection.receive();
-    if (!answer.startsWith("HTTP/1.1 ")) {
-        return {};
-    }
-    const qsizetype bodyStart = answer.indexOf("\r\n\r\n");
-    return {answer.mid(9, 3).toInt(),
-            bodyStart < 0 ? QString() : QString::fromUtf8(answer.mid(bodyStart + 4))};
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray answer = connection.receive(2500);
+    RawAnswer result;
+    result.closed = timer.elapsed() < 2400;
+    result.answers = static_cast<int>(answer.count("HTTP/1.1 "));
+    result.status = answer.startsWith("HTTP/1.1 ") ? answer.mid(9, 3).toInt() : 0;
+    const qsizetype headEnd = answer.indexOf("\r\n\r\n");
+    result.head = answer.left(headEnd);
+    result.body = headEnd < 0 ? QByteArray() : answer.mid(headEnd + 4);
+    return result;
 }
 
 }  // namespace testing

@@ -16,8 +16,8 @@ namespace testing {
 class ServeProcess {
   public:
     // Starts `serve` with the arguments and --port 0 and waits until it names the address it
-    // listens on; port() is 0 when it did not get that far (output() says why). The output goes
-    // to a file, since a pipe that nobody reads while the test talks to the server would stall
+    // listens on; port() is 0 when it did not get that far (a warning shows its output). The output
+    // goes to a file, since a pipe that nobody reads while the test talks to the server would stall
     // its log.
     explicit ServeProcess(const QStringList& arguments,
                           const QString& workingDirectory = QString()) {
@@ -30,6 +30,9 @@ class ServeProcess {
         static const QRegularExpression address(QStringLiteral("http://[0-9.]+:(\\d+)/"));
         for (int wait = 0; port_ == 0 && wait < 400 && !process_.waitForFinished(50); ++wait) {
             port_ = address.match(output()).captured(1).toInt();
+        }
+        if (port_ == 0) {
+            qWarning("serve did not start:\n%s", qPrintable(output()));
         }
     }
     ~ServeProcess() {
@@ -60,6 +63,9 @@ class ServeProcess {
     }
     // Stops it as Ctrl-C does; answers its exit code (-1 when it did not end by itself).
     int interrupt() {
+        if (process_.state() == QProcess::NotRunning) {
+            return -1;
+        }
         ::kill(static_cast<pid_t>(process_.processId()), SIGINT);
         if (!process_.waitForFinished(20000) || process_.exitStatus() != QProcess::NormalExit) {
             return -1;

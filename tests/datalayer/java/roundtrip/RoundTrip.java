@@ -288,13 +288,17 @@ public final class RoundTrip {
 		same(null, service.GetBook("B-404"), "the missing book");
 	}
 
-	private void deleteRefusesReferenced() throws Exception {
+	private static Loan loan() {
 		Loan loan = new Loan();
 		loan.setBook("B-001");
 		loan.setReader("R-001");
 		loan.setBorrowDate(Timestamp.valueOf(PUBLISHED));
 		loan.setMemo("");
-		saved(new LoanService().AddLoan(loan), "add loan");
+		return loan;
+	}
+
+	private void deleteRefusesReferenced() throws Exception {
+		saved(new LoanService().AddLoan(loan()), "add loan");
 		Loan byReader = new Loan();
 		byReader.setBook("");
 		byReader.setReader("R-001");
@@ -323,9 +327,8 @@ public final class RoundTrip {
 		values.put("bookType", 2);
 		values.put("price", 0.1f);
 		values.put("bookPhoto", new Bitmap());
-		View row = new BookSimpleAdapter(new Context(new LayoutInflater()), Collections.singletonList(values),
-				R.layout.book_list_item, new String[0], new int[0]).getView(0, null, null);
-		same(POETRY, ((TextView) row.findViewById(R.id.tv_bookType)).getText(), "bookType shows the type's name");
+		same(POETRY, ((TextView) bookRow(values).findViewById(R.id.tv_bookType)).getText(),
+				"bookType shows the type's name");
 	}
 
 	/* What the list screen does with an object whose optional telephone is empty. */
@@ -457,11 +460,7 @@ public final class RoundTrip {
 		BookService books = new BookService();
 		ReaderService readers = new ReaderService();
 		LoanService loans = new LoanService();
-		Loan loan = new Loan();
-		loan.setBook("B-001");
-		loan.setReader("R-001");
-		loan.setBorrowDate(Timestamp.valueOf(PUBLISHED));
-		loan.setMemo("");
+		Loan loan = loan();
 		calls.put("AddBookType", () -> types.AddBookType(bookType(NOVEL, 1)));
 		calls.put("QueryBookType", () -> "" + types.QueryBookType(null));
 		calls.put("UpdateBookType", () -> types.UpdateBookType(bookType(NOVEL, 1)));

@@ -44,6 +44,13 @@ class ServeProcess {
 
     int port() const { return port_; }
     qint64 pid() const { return process_.processId(); }
+    // Its memory in KiB as /proc tells it: field VmRSS, or VmHWM (the peak).
+    qint64 memoryKiB(const char* field) const {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid()));
+        status.open(QIODevice::ReadOnly);
+        const QRegularExpression number(QLatin1String(field) + QStringLiteral(":\\s*(\\d+)"));
+        return number.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
+    }
     QString baseUrl() const {
         return QStringLiteral("http://127.0.0.1:%1/JavaWebProject/").arg(port_);
     }

@@ -234,10 +234,6 @@ void ServeAidsTest::helpAndRelativePaths() {
     QTemporaryDir here;
     QTemporaryDir home;
     QVERIFY(QFile::copy(kDemoModel, here.filePath("model.json")));
-    QCOMPARE(testing::runCli({"init-store", "--store", "s.db", "--home", home.path()}, here.path())
-                 .exitCode,
-             0);
-    QVERIFY(QFile::exists(here.filePath("s.db")));
     testing::ServeProcess server(
         {"--model", "model.json", "--data", "d/data.db", "--home", home.path()}, here.path());
     QVERIFY2(server.port() != 0, qPrintable(server.output()));

@@ -104,11 +104,6 @@ QByteArray multipartPicture(const QByteArray& picture) {
            picture + "\r\n--XyZ--\r\n";
 }
 
-QByteArray pngBytes(int size) {
-    QByteArray png("\x89PNG\r\n\x1A\n", 8);
-    return png + QByteArray(size - png.size(), 'p');
-}
-
 }  // namespace
 
 class ServerTest : public QObject {
@@ -438,16 +433,13 @@ void ServerTest::cutOffRequestsStoreNothing() {
         "Content-Type: application/x-www-form-urlencoded\r\n"
         "Content-Length: " +
         QByteArray::number(form.size()) + "\r\n\r\n";
-    const QByteArray picture = multipartPicture(pngBytes(6000));
+    const QByteArray picture = multipartPicture(testing::picture("png") + QByteArray(6000, 'p'));
+    const QByteArray uploadHead =
+        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+        "Content-Type: multipart/form-data; boundary=XyZ\r\n";
     const QByteArray pictureHead =
-        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-        "Content-Type: multipart/form-data; boundary=XyZ\r\n"
-        "Content-Length: " +
-        QByteArray::number(picture.size()) + "\r\n\r\n";
-    const QByteArray chunkedHead =
-        "POST /JavaWebProject/upload HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-        "Content-Type: multipart/form-data; boundary=XyZ\r\n"
-        "Transfer-Encoding: chunked\r\n\r\n";
+        uploadHead + "Content-Length: " + QByteArray::number(picture.size()) + "\r\n\r\n";
+    const QByteArray chunkedHead = uploadHead + "Transfer-Encoding: chunked\r\n\r\n";
     const struct {
         const char* what;
         QByteArray sent;
@@ -523,9 +515,6 @@ void ServerTest::referencesAndKeys() {
     for (const char* query : {"&parent=&since=&name=", "&parent=0&since=", "&since=&parent=0"}) {
         QCOMPARE(http->get(QStringLiteral("PlaceServlet?action=query") + query).body, all);
     }
-    QCOMPARE(
-        http->get("PlaceServlet?action=query&since=2024-03-06 00:00:00.0").body.count("<Place>"),
-        0);
     QCOMPARE(server->interrupt(), 0);
 }
 
@@ -701,14 +690,11 @@ void ServerTest::queriesFindWhatTheyAskFor() {
         const char* query;
         const char* keys;
     } queries[] = {
-        {"BookTypeServlet?action=query", "1 2"},
         {"BookTypeServlet?action=query&borrowDays=14", "1"},
         {"BookTypeServlet?action=query&borrowDays=0&typeName=", "1 2"},
         {"BookTypeServlet?action=query&borrowDays=15", ""},
         {"BookTypeServlet?action=query&typeName=verse", "2"},
-        {"BookTypeServlet?action=query&typeName=NOVEL&borrowDays=14", "1"},
         {"BookTypeServlet?action=query&typeName=NOVEL&borrowDays=30", ""},
-        {"BookServlet?action=query&price=12.5", "B-1"},
         {"BookServlet?action=query&price=8.0", "B-2"},
         {"BookServlet?action=query&price=1.25E1", "B-1"},
         {"BookServlet?action=query&publishDate=2024-03-05%2000:00:00.0", "B-1"},

@@ -16,13 +16,6 @@ namespace {
 
 const QString kDemoModel = QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
 
-qint64 peakMemoryKiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    status.open(QIODevice::ReadOnly);
-    static const QRegularExpression peak(QStringLiteral("VmHWM:\\s*(\\d+)"));
-    return peak.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
-}
-
 }  // namespace
 
 class ServerLoadTest : public QObject {
@@ -60,7 +53,7 @@ void ServerLoadTest::idleConnectionsDelayNoRequest() {
         slowest = std::max(slowest, timer.elapsed());
         QCOMPARE(answer.status, 200);
     }
-    const qint64 memory = peakMemoryKiB(server.pid());
+    const qint64 memory = server.memoryKiB("VmHWM");
     qInfo("slowest of 5 new queries beside %d idle connections: %lld ms; server peak %lld KiB",
           kIdle, slowest, memory);
     QVERIFY2(slowest < 1000, qPrintable(QString::number(slowest)));
@@ -85,7 +78,7 @@ void ServerLoadTest::pictureReadsStayWithinMemory() {
     QVERIFY2(server.port() != 0, qPrintable(server.output()));
     const QByteArray png = testing::picture("png");
     testing::writeAll(dir.filePath("upload/big.png"), png + QByteArray((8 << 20) - png.size(), 0));
-    const qint64 before = peakMemoryKiB(server.pid());
+    const qint64 before = server.memoryKiB("VmHWM");
     std::vector<std::thread> readers;
     std::atomic<int> whole{0};
     for (int i = 0; i < kReaders; ++i) {
@@ -97,7 +90,7 @@ void ServerLoadTest::pictureReadsStayWithinMemory() {
     for (std::thread& reader : readers) {
         reader.join();
     }
-    const qint64 peak = peakMemoryKiB(server.pid());
+    const qint64 peak = server.memoryKiB("VmHWM");
     qInfo("%d clients read a picture of 8 MiB at once: server peak %lld KiB (%lld KiB before)",
           kReaders, peak, before);
     QCOMPARE(whole.load(), kReaders);

@@ -2,8 +2,6 @@
 // generated files and the run's progress lines. QUILLMERE_UPDATE_GOLDEN=1 rewrites the trees
 // instead (tests/golden/README.md).
 
-#include <QStringDecoder>
-
 #include "Models.h"
 #include "TestSupport.h"
 #include "run/AutoCode.h"
@@ -73,52 +71,6 @@ void writeGolden(const QString& model, const Tree& tree) {
     }
 }
 
-// The file's text as its encoding reads: Java sources are GBK, the rest UTF-8 (after any BOM).
-QString decoded(const QString& file, const QByteArray& bytes) {
-    if (file.endsWith(QLatin1String(".java"))) {
-        return QStringDecoder("GBK").decode(bytes);
-    }
-    return QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
-}
-
-QString visible(QString line) {
-    return line.replace('\t', QStringLiteral("→")).replace('\r', QStringLiteral("␍"));
-}
-
-// The first difference of one file: its line with both versions.
-QString describeDifference(const QString& file, const QByteArray& actual,
-                           const QByteArray& expected) {
-    const QStringList a = decoded(file, actual).split('\n');
-    const QStringList e = decoded(file, expected).split('\n');
-    for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
-        if (i >= a.size() || i >= e.size() || a[i] != e[i]) {
-            return QStringLiteral("%1 line %2\n  expected: %3\n  actual:   %4")
-                .arg(file)
-                .arg(i + 1)
-                .arg(i < e.size() ? "[" + visible(e[i]) + "]" : QStringLiteral("<end of file>"),
-                     i < a.size() ? "[" + visible(a[i]) + "]" : QStringLiteral("<end of file>"));
-        }
-    }
-    return file + QStringLiteral(": same text, other bytes (BOM or encoding)");
-}
-
-QString describeDifferences(const Tree& actual, const Tree& expected) {
-    QStringList report;
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-        if (!actual.contains(it.key())) {
-            report << it.key() + QStringLiteral(": not written");
-        } else if (actual[it.key()] != it.value()) {
-            report << describeDifference(it.key(), actual[it.key()], it.value());
-        }
-    }
-    for (auto it = actual.cbegin(); it != actual.cend(); ++it) {
-        if (!expected.contains(it.key())) {
-            report << it.key() + QStringLiteral(": written, but not in the golden tree");
-        }
-    }
-    return report.join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
 class GoldenTest : public QObject {
@@ -141,7 +93,8 @@ class GoldenTest : public QObject {
             qInfo("rewrote tests/golden/%s", qPrintable(model));
             return;
         }
-        const QString report = describeDifferences(actual, testing::treeOf(kGoldenRoot + model));
+        const QString report =
+            testing::firstDifference(actual, testing::treeOf(kGoldenRoot + model));
         QVERIFY2(report.isEmpty(),
                  qPrintable("differs from tests/golden/" + model + ":\n" + report +
                             "\n(QUILLMERE_UPDATE_GOLDEN=1 rewrites the tree)"));

@@ -96,6 +96,11 @@ class RegenerationTest : public QObject {
              "合并冲突!", "冲突标记"},
             {"stale, edited at the same size", KeepEdits, "abc\n", "xyz\n", kAbsent, "xyz\n",
              "已不再生成，保留手工修改!", "不再生成"},
+            // A line the user deleted next to one the model adds is never put back silently.
+            {"deleted next to an added line", KeepEdits, "a\nrow\nz\n", "a\nz\n",
+             "a\nrow\nnew\nz\n",
+             "a\n<<<<<<< 你的修改\n||||||| 上次生成\nrow\n=======\nrow\nnew\n>>>>>>> 本次生成\nz\n",
+             "合并冲突!", "冲突标记"},
             {"git's conflict markers", KeepEdits, "a\n",
              "<<<<<<< HEAD\nmine\n=======\na\n>>>>>>> topic\n", "b\n",
              "<<<<<<< HEAD\nmine\n=======\na\n>>>>>>> topic\n", "冲突尚未解决!", "冲突标记"},
@@ -315,7 +320,7 @@ class RegenerationTest : public QObject {
         }
     }
 
-    void aReplacedFileKeepsItsModeAndAFullDiskIsNamed() {
+    void aReplacedFileKeepsItsMode() {
         QTemporaryDir app;
         const QString file = app.filePath("projects/P/安卓客户端/f.txt");
         runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
@@ -325,22 +330,11 @@ class RegenerationTest : public QObject {
         runOnce(app.path(), TWriteMode::KeepEdits, "b\n");
         QCOMPARE(testing::readAll(file), QByteArray("b\n"));
         QCOMPARE(QFile::permissions(file), mode);
-
-        // Every write of the next replacement lands on a full device.
-        QVERIFY(QFile::link("/dev/full", app.filePath("projects/P/.quillmere/scratch")));
-        try {
-            runOnce(app.path(), TWriteMode::KeepEdits, "c\n");
-            QFAIL("a full disk went unnoticed");
-        } catch (const TError& error) {
-            QVERIFY2(error.message().contains("No space left on device"),
-                     qPrintable(error.message()));
-        }
-        QCOMPARE(testing::readAll(file), QByteArray("b\n"));
-        QVERIFY(QFile::exists("/dev/full"));
     }
 
-    // On a small file system filled up to a little free space, a write that fails partway
-    // (after some blocks were taken) names the file and the system's reason all the same.
+    // On a small file system filled up to a little free space, a write that fails at once or
+    // partway (after some blocks were taken) names the file and the system's reason, and the
+    // file stays as it was.
     void aDiskFillingUpDuringAWriteIsNamed() {
         QTemporaryDir app;
         if (testing::runProcess("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", app.path()})
@@ -366,6 +360,7 @@ class RegenerationTest : public QObject {
                              error.message().endsWith(": No space left on device"),
                          qPrintable(error.message()));
             }
+            QCOMPARE(testing::readAll(app.filePath(kShown)), QByteArray("a\n"));
         }
     }
 
@@ -427,48 +422,67 @@ class RegenerationTest : public QObject {
         QVERIFY(QFile::exists(app.filePath("projects/P/victim.txt")));
     }
 
-    // A run stopped after noting a removal that it never made: the next run still knows the
-    // file as made by a run, and removes it.
-    // If the user then edits the file, it is the user's changed file: kept and listed.
-    void aRemovalNotedButNotMadeIsMadeByTheNextRun() {
-        for (const QByteArray& user : {QByteArray(), QByteArray("mine\n")}) {
+    // A run stopped after noting a removal it never made, or while writing a new file in place
+    // (killed, a full disk): the next run still knows the file as made by a run, so it removes
+    // it or writes it anew; a file noted as removed that the user then edits is the user's
+    // changed file: kept and listed.
+    void aStoppedRunsJournalIsFinishedByTheNext() {
+        const struct {
+            const char* name;
+            QString file;
+            QByteArray noted, onDisk;  // noted: kAbsent for a removal
+            QByteArray after;          // the file after the next run, which makes only g.txt
+            const char* line;          // what the next run reports of f.txt
+        } cases[] = {
+            {"removal", "f.txt", kAbsent, kAbsent, kAbsent, "删除完成!"},
+            {"removal, then edited", "f.txt", kAbsent, "mine\n", "mine\n",
+             "已不再生成，保留手工修改!"},
+            {"cut off", "g.txt", "g1\ng2\n", "g1\n", "g1\ng2\n", "删除完成!"},
+        };
+        for (const auto& c : cases) {
             QTemporaryDir app;
             runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
             {
                 TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
                                             app.filePath("projects/P/安卓客户端"), "P");
                 stopped.Open();
-                stopped.NoteRemoved("f.txt");
+                if (c.noted.isNull()) {
+                    stopped.NoteRemoved(c.file);
+                } else {
+                    stopped.NoteWritten(c.file, c.noted);
+                }
             }
-            if (!user.isNull()) {
-                testing::writeAll(app.filePath("projects/P/安卓客户端/f.txt"), user);
+            const QString file = app.filePath(kRoot + c.file);
+            if (!c.onDisk.isNull()) {
+                testing::writeAll(file, c.onDisk);
             }
-            const Run next = runOnce(app.path(), TWriteMode::KeepEdits, kAbsent);
-            QCOMPARE(
-                next.lines,
-                QStringList{kShown + (user.isNull() ? "删除完成!" : "已不再生成，保留手工修改!")});
-            QCOMPARE(QFile::exists(app.filePath(kShown)), !user.isNull());
-            checkListed(next, user.isNull() ? nullptr : "不再生成", "noted removal");
+            const Run next = runOnce(app.path(), TWriteMode::KeepEdits, "g1\ng2\n", "g.txt");
+            QVERIFY2(next.lines == QStringList{kShown + QString::fromUtf8(c.line)}, c.name);
+            QVERIFY2(testing::readAll(file) == c.after, c.name);
+            checkListed(next, c.onDisk == "mine\n" ? "不再生成" : nullptr, c.name);
         }
     }
 
-    // A run stopped while writing a new file in place (killed, a full disk) left it cut off:
-    // the next run writes it anew, nothing of it counts as the user's.
-    void aFileCutOffByAStoppedRunIsNoEdit() {
+    // A run stopped right after a merge left its markers: the next run lists the file, and
+    // never merges it twice.
+    void aConflictOfAStoppedRunIsListedByTheNext() {
         QTemporaryDir app;
+        const QString file = app.filePath(kShown);
         runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
-        {
-            TRegenerationRecord stopped(app.filePath("projects/P/.quillmere"),
-                                        app.filePath("projects/P/安卓客户端"), "P");
-            stopped.Open();
-            stopped.NoteWritten("g.txt", "g1\ng2\n");
+        testing::writeAll(file, "mine\n");
+        try {
+            TOutputProject stopped(app.path(), "P", TWriteMode::KeepEdits, [](const QString& line) {
+                if (line.endsWith("合并冲突!")) {
+                    throw TError("stopped");
+                }
+            });
+            stopped.copy("f.txt", "b\n");
+            QFAIL("no conflict");
+        } catch (const TError&) {
         }
-        testing::writeAll(app.filePath("projects/P/安卓客户端/g.txt"), "g1\n");
-        const Run next = runOnce(app.path(), TWriteMode::KeepEdits, "g1\ng2\n", "g.txt");
-        QCOMPARE(next.lines, QStringList{kShown + "删除完成!"});
-        QVERIFY(next.conflicts.isEmpty());
-        QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/g.txt")),
-                 QByteArray("g1\ng2\n"));
+        const QByteArray marked = testing::readAll(file);
+        checkListed(runOnce(app.path(), TWriteMode::KeepEdits, "b\n"), "冲突标记", "stopped");
+        QCOMPARE(testing::readAll(file), marked);
     }
 
     // One writer at a time, also within one process: the lock lasts as long as the writer.
@@ -495,31 +509,19 @@ class RegenerationTest : public QObject {
         QCOMPARE(testing::readAll(app.filePath("projects/P/安卓客户端/f.txt")), QByteArray("b\n"));
     }
 
-    // A lock no run can be seen holding (empty, or taken on another machine) is refused with
-    // its file named, and may be removed: never waited for.
-    void aLockOfNoVisibleRunNamesItsFile() {
-        const struct {
-            const char* name;
-            QByteArray lock;
-            const char* says;
-        } cases[] = {
-            {"empty", "", "空的或无法读取"},
-            {"another machine", "4242\nquillmere-cli\nbuild-host-7\n", "build-host-7"},
-        };
-        for (const auto& c : cases) {
-            QTemporaryDir app;
-            const QString lock = app.filePath("projects/P/.quillmere/lock");
-            testing::writeAll(lock, c.lock);
-            try {
-                runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
-                QFAIL(c.name);
-            } catch (const TLockRefused& refused) {
-                QCOMPARE(refused.lockFile(), lock);
-                QVERIFY2(refused.message().contains(lock) && refused.message().contains(c.says),
-                         qPrintable(refused.message()));
-            }
-            QVERIFY(QFile::remove(lock));
-            QCOMPARE(runOnce(app.path(), TWriteMode::KeepEdits, "a\n").lines, QStringList());
+    // A lock taken on another machine is refused with its file named (an empty one, and the
+    // removal the user confirms: test_run).
+    void aLockOfAnotherMachineNamesItsFile() {
+        QTemporaryDir app;
+        const QString lock = app.filePath("projects/P/.quillmere/lock");
+        testing::writeAll(lock, "4242\nquillmere-cli\nbuild-host-7\n");
+        try {
+            runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
+            QFAIL("the lock was not seen");
+        } catch (const TLockRefused& refused) {
+            QCOMPARE(refused.lockFile(), lock);
+            QVERIFY2(refused.message().contains(lock) && refused.message().contains("build-host-7"),
+                     qPrintable(refused.message()));
         }
     }
 };

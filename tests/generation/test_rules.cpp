@@ -83,7 +83,9 @@ class RulesTest : public QObject {
         row("case-only duplicate", "class", "BOOK", "Book表与类BOOK的类名只有大小写不同");
         row("another class's service", "class", "BookService", "Book表生成的类BookService");
         row("too long", "class", "L" + QString(200, 'l'), "L" + QString(200, 'l') + "表的类名超过");
-        row("euro in a comment", "comment", "价格€", "Book表的成员title的注释含有字符€(U+20AC)");
+        row("euro in a comment", "comment", "价格€",
+            "Book表的成员title的注释含有字符€(U+20AC)"
+            "，生成的GBK编码Java文件无法表示，请删除或替换该字符!");
         row("emoji in a friendly name", "friend", QString::fromUtf8("图书\xF0\x9F\x98\x80"),
             QString::fromUtf8("Book表的友好名称含有字符\xF0\x9F\x98\x80(U+1F600)"));
         // A name is matched whole: a line break, even the last character, is outside the rule.

@@ -206,6 +206,42 @@ class KeepEditsTest : public QObject {
         QCOMPARE(treeDifference(app, expected), QString());
     }
 
+    // A clone with core.autocrlf=input has every text file in LF: no file counts as edited,
+    // and a model change gives each changed file its new lines in LF: git shows the changed
+    // comment lines and nothing else.
+    void lineEndsOfAGitCloneAreNoEdits() {
+        testing::TempAppFolder app;
+        testing::TempAppFolder clone;
+        const QString project = "/projects/" + DemoProjectName();
+        const auto git = [](const QStringList& arguments) {
+            return testing::runProcess(
+                "git", QStringList{"-c", "user.name=u", "-c", "user.email=u@example.org", "-c",
+                                   "core.autocrlf=input"} +
+                           arguments);
+        };
+        QCOMPARE(generate(app, models_[0]).exitCode, 0);
+        for (const QStringList& step :
+             {QStringList{"init", "-q"}, {"add", "-A"}, {"commit", "-qm", "model 0"}}) {
+            QCOMPARE(git(QStringList{"-C", app.path() + project} + step).exitCode, 0);
+        }
+        QCOMPARE(git({"clone", "-q", app.path() + project, clone.path() + project}).exitCode, 0);
+        const QString domain = outputOf(clone) + "/" + kBookDomain;
+        QVERIFY(!testing::readAll(domain).contains('\r'));
+        const testing::ProcessResult same = generate(clone, models_[0]);
+        QVERIFY(same.err.isEmpty() && !same.out.contains("保留手工修改") && same.exitCode == 0);
+        const testing::ProcessResult changed = generate(clone, models_[3]);
+        QVERIFY2(changed.err.isEmpty() && changed.exitCode == 0, qPrintable(changed.err));
+        QVERIFY(testing::readAll(domain).contains(gbk("/*图书的正式名称*/\n")));
+        int changedLines = 0;
+        for (const QString& line : git({"-C", clone.path() + project, "diff", "--numstat"})
+                                       .out.split('\n', Qt::SkipEmptyParts)) {
+            const QStringList counts = line.split('\t');
+            QVERIFY2(counts[0] == counts[1], qPrintable(line));  // changed lines only
+            changedLines += counts[0].toInt();
+        }
+        QVERIFY(changedLines > 0 && changedLines < 30);
+    }
+
     // The user brings a line of an earlier generation back (or keeps the earlier side of a
     // conflict): an edit like any other, merged against the last generated version and kept.
     void anEditBackToAnEarlierGenerationIsKept() {

@@ -64,8 +64,11 @@ public final class SchemaDriver {
     private static void ensureTogether(String url, List<TableSpec> model) throws Exception {
         CyclicBarrier start = new CyclicBarrier(2);
         Callable<Void> task = () -> {
-            start.await();
-            return ensure(url, model);
+            try (Connection connection = DriverManager.getConnection(url)) {
+                start.await();
+                SchemaManager.ensure(connection, model);
+            }
+            return null;
         };
         ExecutorService pool = Executors.newFixedThreadPool(2);
         List<Future<Void>> runs = pool.invokeAll(List.of(task, task));

@@ -50,12 +50,19 @@ public final class SchemaManager {
         }
         for (TableSpec table : tables) {
             for (ColumnSpec column : table.columns()) {
-                if (column.isReference() && !specs.containsKey(column.referencedTable())) {
-                    throw new IllegalArgumentException(table.name() + "." + column.name()
-                            + " refers to a table that is not listed: "
-                            + column.referencedTable());
+                if (column.isReference()) {
+                    checkReference(table, column);
                 }
             }
+        }
+    }
+
+    private void checkReference(TableSpec table, ColumnSpec column) {
+        TableSpec referenced = specs.get(column.referencedTable());
+        if (referenced == null || !referenced.key().sqlType().equals(column.sqlType())) {
+            throw new IllegalArgumentException(table.name() + "." + column.name()
+                    + " must have the type of the key of the listed table "
+                    + column.referencedTable());
         }
     }
 

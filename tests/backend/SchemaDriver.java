@@ -5,94 +5,75 @@ import com.mobileclient.server.SchemaManager;
 import com.mobileclient.server.TableSpec;
 import java.io.BufferedReader;
 import java.io.InputStreamReader;
-import java.nio.charset.StandardCharsets;
 import java.sql.Connection;
 import java.sql.DriverManager;
-import java.sql.Statement;
 import java.util.ArrayList;
 import java.util.List;
-import java.util.concurrent.Callable;
+import java.util.concurrent.CompletableFuture;
 import java.util.concurrent.CyclicBarrier;
-import java.util.concurrent.ExecutionException;
-import java.util.concurrent.ExecutorService;
-import java.util.concurrent.Executors;
-import java.util.concurrent.Future;
 
 /**
- * Runs the schema manager for the schema test.
- *
- * <p>usage: SchemaDriver JDBC_URL_PREFIX, reading lines "DATABASE COMMAND MODEL" and printing a
- * line for each: OK, or the message of a refusal. COMMAND is
- * ensure (once),
- * together (two connections at the same moment) or
- * reading (while another connection reads every table, with a lock timeout).
- * MODEL lists tables separated by ";", each "Name key:type column:type ...", the key first;
- * a type is integer, real, timestamp, text(N) or text, and "type>Table" is a reference.
+ * Runs the schema manager for tests/backend/schema-test: reads lines "DATABASE COMMAND MODEL"
+ * and answers each with OK or the refusal's message. COMMAND is "ensure", "together" (two
+ * connections at once) or "reading" (while another connection reads every table). MODEL is
+ * "Table key:type column:type ...; Table ...", the key first; a type is integer, real,
+ * timestamp, text(N) or text, and "type>Table" refers to that table.
  */
 public final class SchemaDriver {
     public static void main(String[] args) throws Exception {
-        BufferedReader input =
-                new BufferedReader(new InputStreamReader(System.in, StandardCharsets.UTF_8));
+        BufferedReader input = new BufferedReader(new InputStreamReader(System.in, "UTF-8"));
         for (String line = input.readLine(); line != null; line = input.readLine()) {
             String[] words = line.split(" ", 3);
-            System.out.println(run(args[0] + words[0] + "?user=test", words[1], words[2]));
-        }
-    }
-
-    private static String run(String url, String command, String modelText) throws Exception {
-        List<TableSpec> model = parseModel(modelText);
-        try {
-            switch (command) {
-                case "ensure" -> ensure(url, model);
-                case "together" -> ensureTogether(url, model);
-                case "reading" -> ensureWhileReading(url, model);
-                default -> throw new IllegalArgumentException(command);
+            String url = args[0] + words[0] + "?user=test";
+            List<TableSpec> model = parseModel(words[2]);
+            try {
+                switch (words[1]) {
+                    case "together" -> ensureTogether(url, model);
+                    case "reading" -> ensureWhileReading(url, model);
+                    default -> ensure(url, model);
+                }
+                System.out.println("OK");
+            } catch (SchemaException e) {
+                System.out.println(e.getMessage());
             }
-            return "OK";
-        } catch (SchemaException e) {
-            return e.getMessage();
         }
     }
 
-    private static Void ensure(String url, List<TableSpec> model) throws Exception {
+    private static void ensure(String url, List<TableSpec> model) throws Exception {
         try (Connection connection = DriverManager.getConnection(url)) {
             SchemaManager.ensure(connection, model);
         }
-        return null;
     }
 
     private static void ensureTogether(String url, List<TableSpec> model) throws Exception {
         CyclicBarrier start = new CyclicBarrier(2);
-        Callable<Void> task = () -> {
-            try (Connection connection = DriverManager.getConnection(url)) {
-                start.await();
-                SchemaManager.ensure(connection, model);
-            }
-            return null;
-        };
-        ExecutorService pool = Executors.newFixedThreadPool(2);
-        List<Future<Void>> runs = pool.invokeAll(List.of(task, task));
-        pool.shutdown();
-        for (Future<Void> run : runs) {
-            try {
-                run.get();
-            } catch (ExecutionException e) {
-                throw e.getCause() instanceof Exception cause ? cause : e;
+        List<CompletableFuture<String>> runs = new ArrayList<>();
+        for (int i = 0; i < 2; ++i) {
+            runs.add(CompletableFuture.supplyAsync(() -> {
+                try (Connection connection = DriverManager.getConnection(url)) {
+                    start.await();
+                    SchemaManager.ensure(connection, model);
+                    return null;
+                } catch (Exception e) {
+                    return e.getMessage();
+                }
+            }));
+        }
+        for (CompletableFuture<String> run : runs) {
+            if (run.get() != null) {
+                throw new SchemaException(run.get());
             }
         }
     }
 
-    /** A container starting while another serves must not wait for the other's readers. */
+    /** A start on an up-to-date schema must not wait for the requests other containers serve. */
     private static void ensureWhileReading(String url, List<TableSpec> model) throws Exception {
         try (Connection reader = DriverManager.getConnection(url)) {
             reader.setAutoCommit(false);
-            try (Statement statement = reader.createStatement()) {
-                for (TableSpec table : model) {
-                    statement.execute("SELECT count(*) FROM \"" + table.name() + "\"");
-                }
+            for (TableSpec table : model) {
+                reader.createStatement().execute("SELECT FROM \"" + table.name() + "\"");
             }
             ensure(url + "&options=-c%20lock_timeout=3000", model);
-            reader.rollback();
         }
     }
 
@@ -102,25 +83,17 @@ public final class SchemaDriver {
             String[] words = tableText.trim().split("\\s+");
             List<ColumnSpec> columns = new ArrayList<>();
             for (int i = 1; i < words.length; ++i) {
-                columns.add(parseColumn(words[i]));
+                String[] parts = words[i].split("[:()>]+");
+                ColumnType type = ColumnType.valueOf(parts[1].toUpperCase());
+                int length = type == ColumnType.TEXT && parts.length > 2
+                        ? Integer.parseInt(parts[2]) : 0;
+                String referenced = words[i].contains(">") ? parts[parts.length - 1] : null;
+                columns.add(new ColumnSpec(parts[0], type, length, referenced));
             }
             ColumnSpec key = columns.get(0);
-            tables.add(new TableSpec(words[0], key.name(), key.type() == ColumnType.INTEGER,
-                    columns));
+            tables.add(new TableSpec(
+                    words[0], key.name(), key.type() == ColumnType.INTEGER, columns));
         }
         return tables;
-    }
-
-    private static ColumnSpec parseColumn(String word) {
-        String[] nameAndType = word.split(":", 2);
-        String[] typeAndTable = nameAndType[1].split(">", 2);
-        String type = typeAndTable[0];
-        int length = 0;
-        if (type.startsWith("text(")) {
-            length = Integer.parseInt(type.substring(5, type.length() - 1));
-            type = "text";
-        }
-        return new ColumnSpec(nameAndType[0], ColumnType.valueOf(type.toUpperCase()), length,
-                typeAndTable.length > 1 ? typeAndTable[1] : null);
     }
 }

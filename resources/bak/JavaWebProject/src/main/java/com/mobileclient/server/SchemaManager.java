@@ -101,8 +101,11 @@ public final class SchemaManager {
         execute("SET LOCAL DateStyle = 'ISO, YMD'");
         execute("SET LOCAL extra_float_digits = 1");
         createFitsFunction();
-        execute("CREATE TABLE IF NOT EXISTS " + quote(PICTURES_TABLE)
-                + " (name character varying(255) PRIMARY KEY, content bytea NOT NULL)");
+        // A start with nothing to make asks for no right to create tables.
+        if (StoredTable.read(connection, PICTURES_TABLE) == null) {
+            execute("CREATE TABLE " + quote(PICTURES_TABLE)
+                    + " (name character varying(255) PRIMARY KEY, content bytea NOT NULL)");
+        }
         for (TableSpec table : specs.values()) {
             storedTables.put(table.name(), StoredTable.read(connection, table.name()));
         }

@@ -405,6 +405,30 @@ void writeScript(const QString& path, const Script& script) {
     testing::writeAll(path, blocks.join("\n\n").toUtf8() + '\n');
 }
 
+// serve's log: every refusal with its status and the text the client was sent, every request
+// with its own time (not that of an earlier one on the same thread).
+QStringList notLogged(const Script& script, const QString& log) {
+    static const QRegularExpression line(
+        "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\S+ \\S+ \\S+ (\\d{3}) (\\d+) ms(?: (.*))?$",
+        QRegularExpression::MultilineOption);
+    QSet<QString> logged;
+    QStringList missing;
+    for (const QRegularExpressionMatch& match : line.globalMatch(log)) {
+        logged.insert(match.captured(1) + ' ' + match.captured(3));
+        if (match.captured(2).toInt() >= 1000) {
+            missing.append("slow: " + match.captured(0));
+        }
+    }
+    for (const Step& step : script.steps) {
+        const QString refusal = step.answer.first().mid(kAnswerMark.size()) + ' ' +
+                                QString::fromUtf8(unescaped(step.answer.last()));
+        if (step.answer.size() > 1 && refusal >= "400" && !logged.contains(refusal)) {
+            missing.append(QStringLiteral("line %1: %2").arg(step.line).arg(refusal));
+        }
+    }
+    return missing;
+}
+
 }  // namespace
 
 class ProtocolTest : public QObject {
@@ -448,6 +472,8 @@ void ProtocolTest::answersAsTheScriptSays() {
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
     if (serve) {
         QCOMPARE(serve->interrupt(), 0);
+        const QStringList missing = notLogged(script, serve->output());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 }
 

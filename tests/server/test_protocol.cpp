@@ -474,6 +474,7 @@ void ProtocolTest::answersAsTheScriptSays() {
         QCOMPARE(serve->interrupt(), 0);
         const QStringList missing = notLogged(script, serve->output());
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+        QVERIFY(serve->output().endsWith(QStringLiteral("开发服务器已停止\n")));
     }
 }
 

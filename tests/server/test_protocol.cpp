@@ -94,7 +94,8 @@ QString escaped(const QByteArray& bytes) {
     return out;
 }
 
-// A body line: "@upload KIND [pad N]" (a picture, or "text:..." for other content) or
+// A body line: "@upload KIND [pad N | left N]" (a picture with N bytes added or only its first
+// N bytes, or "text:..." for other content) or
 // "@multipart FIELD VALUE" as multipart/form-data, otherwise a form of the bytes as written.
 QByteArray bodyOf(const QByteArray& line, QByteArray* contentType) {
     const QList<QByteArray> words = line.split(' ');
@@ -111,6 +112,8 @@ QByteArray bodyOf(const QByteArray& line, QByteArray* contentType) {
         content = words.mid(2).join(' ');
     } else if (words.value(2) == "pad") {
         content += QByteArray(words.value(3).toInt(), words[1] == "jpeg" ? 'a' : '\0');
+    } else if (words.value(2) == "left") {
+        content.truncate(words.value(3).toInt());
     }
     return "--QuillmereBoundary\r\nContent-Disposition: form-data; name=\"" + field +
            "\"; filename=\"p\"\r\nContent-Type: application/octet-stream\r\n\r\n" + content +

@@ -433,48 +433,15 @@ void ServerTest::keysRunOutAtTheLargestInteger() {
     QCOMPARE(s.server.interrupt(), 0);
 }
 
-// Only a picture whose header decodes is stored, under a name of its kind; only a stored
-// picture's own name finds it: no name leads out of the folder or below it.
+// Only a stored picture's own name finds it: no name leads out of the folder or below it (which
+// pictures are stored is in the protocol script); a picture that cannot be written leaves nothing.
 void ServerTest::picturesAreFoundOnlyInTheirFolder() {
     QTemporaryDir dir;
     const QByteArray png = testing::picture("png");
-    const QByteArray jpeg = testing::picture("jpeg", 64);
     testing::writeAll(dir.filePath("secret.png"), png);
     testing::writeAll(dir.filePath("upload/inner/deep.png"), png);
     testing::writeAll(dir.filePath("upload/a.b.png"), png);
     const TPictureFolder pictures(dir.filePath("upload"), QString(), dir.filePath("data.db"));
-    const struct {
-        QByteArray bytes;
-        const char* contentType;  // none: refused
-    } kinds[] = {
-        {testing::picture("jpeg"), "image/jpeg"},
-        {png, "image/png"},
-        {testing::picture("gif"), "image/gif"},
-        {testing::picture("bmp"), "image/bmp"},
-        {testing::picture("webp"), "image/webp"},
-        {png + QByteArray(1000, '\0'), "image/png"},  // what follows the picture is its own
-        {QByteArray("\xFF\xD8\xFF"), nullptr},
-        {QByteArray("GIF8<svg><script>alert(1)</script></svg>"), nullptr},
-        {png.left(16), nullptr},  // the signature without a complete header
-        {jpeg.left(jpeg.size() / 8), nullptr},
-        {QByteArray("BM-bitmap"), nullptr},
-        {QByteArray("RIFF\x10\0\0\0WEBPVP8 ", 16), nullptr},
-    };
-    for (const auto& kind : kinds) {
-        try {
-            const QString stored = pictures.Store(kind.bytes).mid(QStringLiteral("upload/").size());
-            const std::optional<TStoredPicture> found = pictures.Find(stored);
-            QFile file;
-            QVERIFY2(
-                kind.contentType && found && found->contentType == kind.contentType &&
-                    file.open(found->file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) &&
-                    file.readAll() == kind.bytes,
-                kind.bytes.left(12).toHex().constData());
-        } catch (const TRequestError& refusal) {
-            QVERIFY2(!kind.contentType && refusal.status == 415,
-                     kind.bytes.left(12).toHex().constData());
-        }
-    }
     for (const char* name : {"../secret.png", "..%2Fsecret.png", "inner/deep.png", "a.b.png",
                              "/etc/passwd.png", "", "noimage.jpg"}) {
         QVERIFY2(!pictures.Find(QString::fromLatin1(name)), name);

@@ -61,30 +61,24 @@ class Http {
     explicit Http(int port) : port_(port) {}
 
     Reply post(const QString& servlet, const Form& form) {
-        return post(servlet, encoded(form), "application/x-www-form-urlencoded");
-    }
-    Reply post(const QString& path, const QByteArray& body, const char* contentType) {
-        return send(boost::beast::http::verb::post, path, body.toStdString(), contentType);
+        std::string body;
+        for (auto field = form.begin(); field != form.end(); ++field) {
+            body += (body.empty() ? "" : "&") + QUrl::toPercentEncoding(field.key()).toStdString() +
+                    '=' + QUrl::toPercentEncoding(field.value()).toStdString();
+        }
+        return send(boost::beast::http::verb::post, servlet, body,
+                    "application/x-www-form-urlencoded");
     }
     Reply get(const QString& pathAndQuery) {
         return send(boost::beast::http::verb::get, pathAndQuery, {}, nullptr);
     }
-    Reply multipart(const QString& path, const std::string& field, const std::string& content) {
-        const std::string body =
-            "--QuillmereTestBoundary\r\nContent-Disposition: form-data; name=\"" + field +
-            "\"; filename=\"picture.jpg\"\r\nContent-Type: image/jpeg\r\n\r\n" + content +
-            "\r\n--QuillmereTestBoundary--\r\n";
-        return send(boost::beast::http::verb::post, path, body,
+    // Stores the picture through the upload address.
+    Reply upload(const std::string& content) {
+        return send(boost::beast::http::verb::post, "upload",
+                    "--QuillmereTestBoundary\r\nContent-Disposition: form-data; name=\"file\"; "
+                    "filename=\"picture.jpg\"\r\nContent-Type: image/jpeg\r\n\r\n" +
+                        content + "\r\n--QuillmereTestBoundary--\r\n",
                     "multipart/form-data; boundary=QuillmereTestBoundary");
-    }
-    Reply upload(const std::string& content) { return multipart("upload", "file", content); }
-    static QByteArray encoded(const Form& form) {
-        QByteArray text;
-        for (auto field = form.begin(); field != form.end(); ++field) {
-            text += (text.isEmpty() ? "" : "&") + QUrl::toPercentEncoding(field.key()) + '=' +
-                    QUrl::toPercentEncoding(field.value());
-        }
-        return text;
     }
 
   private:

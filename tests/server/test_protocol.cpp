@@ -327,12 +327,11 @@ QStringList notLogged(const Script& script, const QString& log) {
         }
     }
     for (const Block& block : script.blocks) {
-        const QString refusal =
-            block.answer.value(0).mid(4) + ' ' +
-            QString::fromUtf8(
-                unescaped(block.answer.value(1).isEmpty() ? QString() : block.answer.last()));
-        if (block.answer.size() > 1 && refusal >= "400" && !logged.contains(refusal)) {
-            missing.append(QStringLiteral("line %1: %2").arg(block.line).arg(refusal));
+        const QString status = block.answer.value(0).mid(4);
+        const QString text =
+            QString::fromUtf8(unescaped(block.answer.value(block.answer.size() - 1)));
+        if (block.answer.size() > 1 && status >= "400" && !logged.contains(status + ' ' + text)) {
+            missing.append(QStringLiteral("line %1: %2 %3").arg(block.line).arg(status, text));
         }
     }
     return missing;

@@ -388,4 +388,4 @@ void ProtocolTest::answersAsTheScriptSays() {
 }
 
 QTEST_GUILESS_MAIN(ProtocolTest)
-#include "test_protocol.moc"
+#include "test_protocol_script.moc"

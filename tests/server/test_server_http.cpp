@@ -1,7 +1,6 @@
-// `quillmere-cli serve` against what real HTTP clients, attackers and careless users send:
-// framing as raw bytes, limits with the server's memory read from /proc, requests from other
-// sites and for other hosts, a second server or --reset on data in use, pictures, refusals at
-// start, and texts kept exactly as sent.
+// `quillmere-cli serve` beyond the protocol script (tests/golden/protocol): limits with the
+// server's memory read from /proc, a second server or --reset on data in use, and refusals at
+// start.
 
 #include <unistd.h>
 
@@ -10,7 +9,6 @@
 
 #include "TestSupport.h"
 #include "server/HttpClient.h"
-#include "server/Pictures.h"
 #include "server/ServeProcess.h"
 
 namespace {
@@ -18,17 +16,8 @@ namespace {
 using testing::Http;
 using testing::RawAnswer;
 using testing::rawRequest;
-using testing::Reply;
 
 const QString kDemoModel = QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/demo/图书管理.json");
-
-QByteArray typeForm(const QByteArray& name) {
-    return "action=add&typeId=0&typeName=" + name + "&borrowDays=1";
-}
-
-QByteArray chunked(const QByteArray& data) {
-    return QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n0\r\n\r\n";
-}
 
 // serve that must refuse to start (one that starts after all is stopped within 20 s).
 testing::ProcessResult refusedServe(const QStringList& arguments) {
@@ -49,98 +38,12 @@ QString writeThingModel(const QTemporaryDir& dir, const QString& keyType) {
 
 class ServerHttpTest : public QObject {
     Q_OBJECT
-    // One server on the demo model for the tests that need no data or server of their own.
-    QTemporaryDir dir_;
-    testing::ServeProcess shared{{"--model", kDemoModel, "--data", dir_.filePath("data.db")}};
 
   private slots:
-    void cleanupTestCase() { QCOMPARE(shared.interrupt(), 0); }
-    void framingIsStrict();
     void limitsBoundMemory();
-    void otherSitesAndHostsAreRefused();
     void dataInUseIsNotTakenOver();
-    void picturesAreCheckedAndSentAsStored();
     void startRefusesWhatWouldFailLater();
-    void textsStayAsSent();
 };
-
-void ServerHttpTest::framingIsStrict() {
-    const QByteArray post =
-        "POST /JavaWebProject/BookTypeServlet HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-        "Connection: close\r\nContent-Type: application/x-www-form-urlencoded\r\n";
-    const QByteArray form = typeForm("TRUNCATED_NAME");
-    const QByteArray length = QByteArray::number(form.size());
-    // A second request hidden in the first one's body, which must never be run.
-    const QByteArray smuggled =
-        "POST /JavaWebProject/BookTypeServlet HTTP/1.1\r\nHost: 127.0.0.1"
-        "\r\nContent-Type: application/x-www-form-urlencoded\r\n"
-        "Content-Length: 50\r\n\r\n" +
-        typeForm("SMUGGLED");
-    const struct {
-        const char* what;
-        QByteArray sent;
-        int status;
-        const char* header;
-    } requests[] = {
-        {"Content-Length with Transfer-Encoding",
-         post + "Content-Length: " + length + "\r\nTransfer-Encoding: chunked\r\n\r\n" +
-             chunked(form) + smuggled,
-         400, nullptr},
-        {"Transfer-Encoding with Content-Length",
-         post + "Transfer-Encoding: chunked\r\nContent-Length: 5\r\n\r\n" + chunked(form) +
-             smuggled,
-         400, nullptr},
-        {"two different lengths",
-         post + "Content-Length: " + length + "\r\nContent-Length: " +
-             QByteArray::number(form.size() + smuggled.size()) + "\r\n\r\n" + form + smuggled,
-         400, nullptr},
-        {"one length twice",
-         post + "Content-Length: " + length + "\r\nContent-Length: " + length + "\r\n\r\n" + form,
-         400, nullptr},
-        {"a signed length", post + "Content-Length: +" + length + "\r\n\r\n" + form, 400, nullptr},
-        {"a negative length", post + "Content-Length: -1\r\n\r\n", 400, nullptr},
-        {"a length beyond 64 bits", post + "Content-Length: 18446744073709551621\r\n\r\n", 400,
-         nullptr},
-        {"a chunk line ending in a bare LF",
-         post + "Transfer-Encoding: chunked\r\n\r\n5\n" + form + "\r\n0\r\n\r\n" + smuggled, 400,
-         nullptr},
-        {"a chunk without its CR LF",
-         post + "Transfer-Encoding: chunked\r\n\r\n" + QByteArray::number(form.size(), 16) +
-             "\r\n" + form + "XX0\r\n\r\n",
-         400, nullptr},
-        {"a chunk size beyond 64 bits",
-         post + "Transfer-Encoding: chunked\r\n\r\nfffffffffffffffffff\r\n" + form, 400, nullptr},
-        {"another transfer coding", post + "Transfer-Encoding: gzip\r\n\r\n" + chunked(form), 501,
-         nullptr},
-        {"chunked after another coding",
-         post + "Transfer-Encoding: gzip, chunked\r\n\r\n" + chunked(form), 501, nullptr},
-        {"chunked in capitals",
-         post + "Transfer-Encoding: Chunked\r\n\r\n" + chunked(typeForm("CAPITALS")), 200, nullptr},
-        {"TRACE",
-         "TRACE /JavaWebProject/BookTypeServlet HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-         "Connection: close\r\n\r\n",
-         405, "Allow: GET, POST"},
-        {"GET of the upload address",
-         "GET /JavaWebProject/upload HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n", 405,
-         "Allow: POST"},
-        {"no Host",
-         "GET /JavaWebProject/BookTypeServlet?action=query HTTP/1.1\r\nConnection: close\r\n\r\n",
-         400, nullptr},
-    };
-    for (const auto& request : requests) {
-        const RawAnswer answer = rawRequest(shared.port(), request.sent);
-        QVERIFY2(answer.status == request.status && answer.closed && answer.answers == 1 &&
-                     (!request.header || answer.head.contains(request.header)),
-                 qPrintable(QStringLiteral("%1: %2 %3")
-                                .arg(request.what)
-                                .arg(answer.status)
-                                .arg(QString::fromUtf8(answer.head + "\n" + answer.body))));
-    }
-    const QString stored = Http(shared.port()).get("BookTypeServlet?action=query").body;
-    QVERIFY2(!stored.contains("TRUNCATED_NAME") && !stored.contains("SMUGGLED") &&
-                 stored.contains("<typeName>CAPITALS</typeName>"),
-             qPrintable(stored));
-}
 
 // A request line or headers without end, or a body beyond every limit, are refused once the
 // limit is reached: the server's memory does not grow with what a client sends.
@@ -202,49 +105,6 @@ void ServerHttpTest::limitsBoundMemory() {
     QCOMPARE(server.interrupt(), 0);
 }
 
-// A page of another site may neither change the data (by its Origin or Sec-Fetch-Site) nor,
-// through a name that it resolves to this machine, read it (by the Host).
-void ServerHttpTest::otherSitesAndHostsAreRefused() {
-    const QByteArray own = "127.0.0.1:" + QByteArray::number(shared.port());
-    const QByteArray add = typeForm("Novel");
-    const auto post = [&](const QByteArray& headers) -> QByteArray {
-        return "POST /JavaWebProject/BookTypeServlet HTTP/1.1\r\nConnection: close\r\n"
-               "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
-               QByteArray::number(add.size()) + "\r\n" + headers + "\r\n" + add;
-    };
-    const auto get = [](const QByteArray& headers) -> QByteArray {
-        return "GET /JavaWebProject/BookTypeServlet?action=query HTTP/1.1\r\nConnection: close"
-               "\r\n" +
-               headers + "\r\n";
-    };
-    const struct {
-        QByteArray sent;
-        int status;
-    } requests[] = {
-        {post("Host: " + own + "\r\nOrigin: http://evil.example\r\n"), 403},
-        {post("Host: " + own + "\r\nOrigin: null\r\n"), 403},
-        {post("Host: " + own + "\r\nSec-Fetch-Site: cross-site\r\n"), 403},
-        {post("Host: " + own + "\r\nSec-Fetch-Site: same-site\r\n"), 403},
-        {post("Host: evil.example\r\n"), 421},
-        {get("Host: evil.example:" + QByteArray::number(shared.port()) + "\r\n"), 421},
-        {get("Host: 192.0.2.7\r\n"), 421},
-        {get("Host: localhost.evil.example\r\n"), 421},
-        {get("Host: " + own + "\r\nOrigin: http://evil.example\r\n"), 200},  // reads are no change
-        {get("Host: localhost\r\n"), 200},
-        {get("Host: [::1]:8080\r\n"), 200},
-        {get("Host: 10.0.2.2:8080\r\n"), 200},  // the emulator's name of its host
-        {post("Host: " + own + "\r\nOrigin: http://" + own + "\r\nSec-Fetch-Site: same-origin\r\n"),
-         200},
-    };
-    for (const auto& request : requests) {
-        const RawAnswer answer = rawRequest(shared.port(), request.sent);
-        QVERIFY2(
-            answer.status == request.status,
-            qPrintable(QString::fromUtf8(request.sent) + " -> " + QString::number(answer.status)));
-    }
-    QCOMPARE(Http(shared.port()).get("BookTypeServlet?action=query").body.count(">Novel<"), 1);
-}
-
 // A running server holds its data file: a second server and --reset are refused, naming it.
 void ServerHttpTest::dataInUseIsNotTakenOver() {
     QTemporaryDir dir;
@@ -265,26 +125,6 @@ void ServerHttpTest::dataInUseIsNotTakenOver() {
                 .get("BookTypeServlet?action=query")
                 .body.contains("<typeName>Kept</typeName>"));
     QCOMPARE(again.interrupt(), 0);
-}
-
-// A stored picture, also one beyond the parser's default body limit, comes back byte for byte,
-// with its type and nosniff.
-void ServerHttpTest::picturesAreCheckedAndSentAsStored() {
-    Http http(shared.port());
-    const QByteArray jpeg = testing::picture("jpeg", 64);
-    const QByteArray large = testing::picture("png") + QByteArray(3 << 20, '\0');
-    for (const auto& [bytes, type] :
-         {std::pair{jpeg, "image/jpeg"}, std::pair{large, "image/png"}}) {
-        const Reply stored = http.upload(bytes.toStdString());
-        QVERIFY2(stored.status == 200, qPrintable(stored.body));
-        const RawAnswer picture = rawRequest(
-            shared.port(), "GET /JavaWebProject/" + stored.body.toLatin1() +
-                               " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
-        QVERIFY2(picture.status == 200 && picture.body == bytes &&
-                     picture.head.contains("X-Content-Type-Options: nosniff") &&
-                     picture.head.contains(QByteArray(QByteArray("Content-Type: ") + type)),
-                 picture.head.constData());
-    }
 }
 
 // A data file the server cannot write, and stored keys that a key's new type would make
@@ -329,27 +169,6 @@ void ServerHttpTest::startRefusesWhatWouldFailLater() {
                  readOnly.err.contains("Permission denied"),
              qPrintable(readOnly.out + readOnly.err));
     QCOMPARE(testing::readAll(data), stored);
-}
-
-// A leading U+FEFF is part of a text, key or not: stored, found and answered as sent.
-void ServerHttpTest::textsStayAsSent() {
-    Http http(shared.port());
-    const QString marked = QStringLiteral("\uFEFFB-1");
-    QCOMPARE(http.post("BookTypeServlet", testing::bookType(QStringLiteral("\uFEFF小说"))).status,
-             200);
-    const testing::Form book = testing::book(marked, {{"bookName", QStringLiteral("\uFEFF")}});
-    QCOMPARE(http.post("BookServlet", book).status, 200);
-    testing::Form twin = book;
-    twin["barcode"] = "B-1";  // another key: the mark makes it one
-    QCOMPARE(http.post("BookServlet", twin).status, 200);
-    QCOMPARE(http.post("BookServlet", book).status, 409);
-    const QString one =
-        http.post("BookServlet", {{"action", "updateQuery"}, {"barcode", marked}}).body;
-    QVERIFY2(one.contains(QStringLiteral("\"barcode\":\"\uFEFFB-1\"")) &&
-                 one.contains(QStringLiteral("\"bookName\":\"\uFEFF\"")),
-             qPrintable(one));
-    QVERIFY(http.get("BookTypeServlet?action=query")
-                .body.contains(QStringLiteral("<typeName>\uFEFF小说</typeName>")));
 }
 
 QTEST_GUILESS_MAIN(ServerHttpTest)

@@ -1,0 +1,30 @@
+# Tests that plain ctest leaves out. quillmere_labelled_tests(LABEL TEXT) writes TEXT (add_test
+# and set_tests_properties lines that give their tests the label) into a script that ctest reads
+# when it loads the tests, and runs it only when ctest's command line selects the label, as
+# "ctest -L LABEL" does, or when QUILLMERE_<LABEL>_TESTS is set in the environment.
+function(quillmere_labelled_tests label text)
+    string(TOUPPER ${label} variable)
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${label}-tests.cmake)
+    file(GENERATE OUTPUT ${script} CONTENT
+"set(quillmere_${label}_selected FALSE)
+if(DEFINED ENV{QUILLMERE_${variable}_TESTS})
+    set(quillmere_${label}_selected TRUE)
+elseif(EXISTS /proc/self/cmdline)
+    file(STRINGS /proc/self/cmdline quillmere_ctest_arguments)
+    set(quillmere_after_label FALSE)
+    foreach(argument IN LISTS quillmere_ctest_arguments)
+        if(quillmere_after_label AND \"${label}\" MATCHES \"\${argument}\")
+            set(quillmere_${label}_selected TRUE)
+        endif()
+        if(argument STREQUAL \"-L\" OR argument STREQUAL \"--label-regex\")
+            set(quillmere_after_label TRUE)
+        else()
+            set(quillmere_after_label FALSE)
+        endif()
+    endforeach()
+endif()
+if(quillmere_${label}_selected)
+${text}endif()
+")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+endfunction()

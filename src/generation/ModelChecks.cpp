@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 #include "generation/JavaNames.h"
 #include "generation/Protocol.h"
 #include "store/MemberType.h"

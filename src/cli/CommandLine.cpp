@@ -12,8 +12,8 @@
 #include <cstring>
 
 #include "common/Error.h"
+#include "files/Console.h"
 #include "generation/CodeModel.h"
-#include "generation/FileOperate.h"
 #include "generation/ModelChecks.h"
 #include "generators/client/MobileClient.h"
 #include "generators/server/WebBackend.h"
@@ -149,13 +149,13 @@ int initStore(const QStringList& arguments, const QString& executableFolder) {
     const QString path = storePath(options, appFolder(options, executableFolder));
     if (options.contains("--demo")) {
         createDemoStore(path);
-        TFileOperate::PrintLine(
+        TConsole::PrintLine(
             stdout,
             QStringLiteral("工程库已就绪: %1 (演示项目\"%2\")").arg(path, DemoProjectName()));
         return kOk;
     }
     TDbHelper::CreateStore(path);
-    TFileOperate::PrintLine(stdout, QStringLiteral("工程库已就绪: %1").arg(path));
+    TConsole::PrintLine(stdout, QStringLiteral("工程库已就绪: %1").arg(path));
     return kOk;
 }
 
@@ -164,23 +164,23 @@ class ConsoleHost : public TGenerationHost {
   public:
     int status = kFailure;
 
-    void AppendProgress(const QString& line) override { TFileOperate::PrintLine(stdout, line); }
+    void AppendProgress(const QString& line) override { TConsole::PrintLine(stdout, line); }
     void Notice(int message, qint32, const QString& text) override {
         if (message == kNoticeCompleted) {
-            TFileOperate::PrintLine(stdout, text);
+            TConsole::PrintLine(stdout, text);
             status = conflicts_ ? kConflicts : kOk;
         } else {
-            TFileOperate::PrintLine(stderr, text);
+            TConsole::PrintLine(stderr, text);
             status = kCheckFailed;
         }
     }
     void RunFailed(const QString& message) override {
-        TFileOperate::PrintLine(stderr, message);
+        TConsole::PrintLine(stderr, message);
         status = kFailure;
     }
     void Conflicts(const QStringList& lines) override {
         for (const QString& line : lines) {
-            TFileOperate::PrintLine(stderr, line);
+            TConsole::PrintLine(stderr, line);
         }
         conflicts_ = true;
     }
@@ -319,12 +319,12 @@ int exportModel(const QStringList& arguments, const QString& executableFolder) {
     const qint32 projectId = findProject(options, &name);
     const TProjectContents project = ReadProjectContents(projectId, name);
     if (!options.contains("--out")) {
-        TFileOperate::Print(stdout, ModelFileText(project));
+        TConsole::Print(stdout, ModelFileText(project));
         return kOk;
     }
     const QString path = QFileInfo(options.value("--out")).absoluteFilePath();
     WriteModelFile(project, path);
-    TFileOperate::PrintLine(stdout, ModelExportedText(name, path));
+    TConsole::PrintLine(stdout, ModelExportedText(name, path));
     return kOk;
 }
 
@@ -338,7 +338,7 @@ int importModel(const QStringList& arguments, const QString& executableFolder) {
     const TProjectContents project = ReadModelFile(files.first());
     useExistingStore(options, appFolder(options, executableFolder), false);
     const TImportResult result = ImportProjectModel(project, options.contains("--replace"));
-    TFileOperate::PrintLine(stdout, ModelImportedText(project, result));
+    TConsole::PrintLine(stdout, ModelImportedText(project, result));
     return kOk;
 }
 
@@ -395,7 +395,7 @@ int serve(const QStringList& arguments, const QString& executableFolder) {
     try {
         checkServable(project);
     } catch (const CheckFailure& failure) {
-        TFileOperate::PrintLine(stderr, failure.message);
+        TConsole::PrintLine(stderr, failure.message);
         return kCheckFailed;
     }
 
@@ -428,7 +428,7 @@ bool asksForHelp(const QStringList& arguments) {
 int runCommand(const QStringList& arguments, const QString& executableFolder) {
     const QString command = arguments.value(0);
     if (asksForHelp(arguments)) {
-        TFileOperate::Print(stdout, usageText(command) + kPathRule);
+        TConsole::Print(stdout, usageText(command) + kPathRule);
         return kOk;
     }
     try {
@@ -453,11 +453,11 @@ int runCommand(const QStringList& arguments, const QString& executableFolder) {
         throw UsageError{command.isEmpty() ? QStringLiteral("no command given")
                                            : QStringLiteral("unknown command: %1").arg(command)};
     } catch (const UsageError& error) {
-        TFileOperate::PrintLine(stderr, error.message);
-        TFileOperate::Print(stderr, usageText(command));
+        TConsole::PrintLine(stderr, error.message);
+        TConsole::Print(stderr, usageText(command));
         return kUsage;
     } catch (const TError& error) {
-        TFileOperate::PrintLine(stderr, error.message());
+        TConsole::PrintLine(stderr, error.message());
         return kFailure;
     }
 }
@@ -466,10 +466,10 @@ int runCommand(const QStringList& arguments, const QString& executableFolder) {
 
 int RunCommandLine(const QStringList& arguments, const QString& executableFolder) {
     const int status = runCommand(arguments, executableFolder);
-    const QString outputFailure = TFileOperate::OutputFailure();
+    const QString outputFailure = TConsole::OutputFailure();
     if (outputFailure.isEmpty()) {
         return status;
     }
-    TFileOperate::Print(stderr, outputFailure.toUtf8() + '\n');
+    TConsole::Print(stderr, outputFailure.toUtf8() + '\n');
     return kFailure;
 }

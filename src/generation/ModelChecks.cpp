@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 #include "generation/JavaNames.h"
+#include "generation/Protocol.h"
 #include "store/MemberType.h"
 
 namespace {
@@ -282,10 +283,11 @@ TModelProblem servedMemberProblem(const TClassModel& cls) {
             return {kNoticeModelCheck,
                     text + QStringLiteral("的名字不能用作XML元素名，服务器无法传送"), cls.classId};
         }
-        // The generated client sends the servlet's command as the parameter "action".
-        if (member.name() == QLatin1String("action")) {
+        // The generated client sends the servlet's command as a parameter of its own.
+        if (member.name() == protocol::kActionParameter) {
             return {kNoticeModelCheck,
-                    text + QStringLiteral("与请求参数action同名，生成的客户端无法发送它的值"),
+                    text + QStringLiteral("与请求参数%1同名，生成的客户端无法发送它的值")
+                               .arg(protocol::kActionParameter),
                     cls.classId};
         }
         names.append({member.name(), text, cls.classId});

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "common/Error.h"
+#include "files/FileOperate.h"
 #include "generation/FileMerge.h"
-#include "generation/FileOperate.h"
 #include "generation/OutputTarget.h"
 
 namespace {

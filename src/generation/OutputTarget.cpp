@@ -1,7 +1,7 @@
 #include "generation/OutputTarget.h"
 
 #include "common/Error.h"
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "common/Error.h"
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 
 // An entry as stored: in format 1 the blobs are a version's bytes, in format 2 ids.
 struct TRegenerationRecord::RawEntry {

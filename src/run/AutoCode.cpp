@@ -3,8 +3,8 @@
 #include <QDir>
 
 #include "common/Error.h"
+#include "files/FileOperate.h"
 #include "generation/CodeModel.h"
-#include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generation/OutputTarget.h"
 #include "store/DbHelper.h"

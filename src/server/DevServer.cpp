@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "common/Error.h"
-#include "generation/FileOperate.h"
+#include "files/Console.h"
 #include "server/BrowsePage.h"
 #include "server/HttpServer.h"
 #include "server/PictureFolder.h"
@@ -32,7 +32,7 @@ using protocol::kMaxUploadBytes;
 
 // Start-up lines that could not be written end serve at once (exit status 1).
 void checkOutput() {
-    const QString failure = TFileOperate::OutputFailure();
+    const QString failure = TConsole::OutputFailure();
     if (!failure.isEmpty()) {
         throw TError(failure);
     }
@@ -418,18 +418,18 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     if (settings.seed) {
         server.Seed(*settings.seed);
     }
-    TFileOperate::PrintLine(
+    TConsole::PrintLine(
         stdout, QStringLiteral("开发服务器(项目\"%1\"): %2")
                     .arg(project.projectName, address(settings.bindAddress, server.Port())));
     const QStringList hosts = addressesOfThisMachine(settings.bindAddress);
     for (const QString& host : hosts) {
-        TFileOperate::PrintLine(
+        TConsole::PrintLine(
             stdout, QStringLiteral("同一网络中的手机可用: %1").arg(address(host, server.Port())));
     }
     server.AllowHosts(hosts + QStringList{settings.bindAddress.toLower()});
-    TFileOperate::PrintLine(stdout, QStringLiteral("数据文件: %1").arg(settings.dataPath));
-    TFileOperate::PrintLine(stdout, QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
-    TFileOperate::PrintLine(stdout, QStringLiteral("按Ctrl-C停止"));
+    TConsole::PrintLine(stdout, QStringLiteral("数据文件: %1").arg(settings.dataPath));
+    TConsole::PrintLine(stdout, QStringLiteral("图片文件夹: %1").arg(server.PictureFolder()));
+    TConsole::PrintLine(stdout, QStringLiteral("按Ctrl-C停止"));
     checkOutput();
 
     std::atomic<bool> listening{true};
@@ -445,6 +445,6 @@ void ServeProject(const TProjectModel& project, const TServeSettings& settings) 
     server.Listen();
     listening = false;
     waiter.join();
-    TFileOperate::PrintLine(stdout, QStringLiteral("开发服务器已停止"));
+    TConsole::PrintLine(stdout, QStringLiteral("开发服务器已停止"));
     checkOutput();
 }

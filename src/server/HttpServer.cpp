@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "common/Error.h"
-#include "generation/FileOperate.h"
+#include "files/Console.h"
 #include "generation/Protocol.h"
 
 namespace asio = boost::asio;
@@ -498,7 +498,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
         if (answer.status >= 400 && answer.contentType.startsWith("text/plain")) {
             line += QLatin1Char(' ') + printable(QString::fromUtf8(answer.body));
         }
-        TFileOperate::PrintLine(stdout, line);
+        TConsole::PrintLine(stdout, line);
     }
 
     // The method and path of the request, from its first line when the headers are not parsed.

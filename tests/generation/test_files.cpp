@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generators/client/ClientFile.h"
 #include "generators/client/MobileClient.h"

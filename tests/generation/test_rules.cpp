@@ -5,7 +5,7 @@
 #include <QXmlStreamReader>
 
 #include "Models.h"
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 #include "generation/JavaNames.h"
 #include "generation/ModelChecks.h"
 #include "generation/Printer.h"

@@ -41,25 +41,21 @@ struct TwoTargets {
         return host.events;
     }
 
-    // A target's output folder and its record folder, file by file ("record/" before the files
-    // of the record, the client's without the backend's subfolder).
-    testing::Tree clientState() const {
-        testing::Tree tree = testing::treeOf(project() + "安卓客户端");
-        const testing::Tree record = testing::treeOf(project() + ".quillmere");
-        for (auto it = record.cbegin(); it != record.cend(); ++it) {
+    // A target's output folder and, under "record/", its record folder (the client's without
+    // the backend's record inside it).
+    testing::Tree state(const QString& folder, const QString& record) const {
+        testing::Tree tree = testing::treeOf(project() + folder);
+        const testing::Tree kept = testing::treeOf(project() + record);
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
             if (!it.key().startsWith("JavaWebProject/")) {
                 tree.insert("record/" + it.key(), it.value());
             }
         }
         return tree;
     }
+    testing::Tree clientState() const { return state("安卓客户端", ".quillmere"); }
     testing::Tree backendState() const {
-        testing::Tree tree = testing::treeOf(backend());
-        const testing::Tree record = testing::treeOf(project() + ".quillmere/JavaWebProject");
-        for (auto it = record.cbegin(); it != record.cend(); ++it) {
-            tree.insert("record/" + it.key(), it.value());
-        }
-        return tree;
+        return state("JavaWebProject", ".quillmere/JavaWebProject");
     }
 };
 

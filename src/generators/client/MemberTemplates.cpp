@@ -142,11 +142,11 @@ constexpr char16_t kPhotoUpload[] =
 constexpr TJoinedTemplate kAddPhotoSave(u"\t\t\t\t\tif($cls$.get$Name$() != null) {\n",
                                         kPhotoUpload,
                                         u"\t\t\t\t\t} else {\n"
-                                        "\t\t\t\t\t\t$cls$.set$Name$(\"upload/noimage.jpg\");\n"
+                                        "\t\t\t\t\t\t$cls$.set$Name$(\"$noImage$\");\n"
                                         "\t\t\t\t\t}\n");
 // The edit form uploads a photo only when it is not a stored one.
 constexpr TJoinedTemplate kEditPhotoSave(
-    u"\t\t\t\t\tif (!$cls$.get$Name$().startsWith(\"upload/\")) {\n", kPhotoUpload,
+    u"\t\t\t\t\tif (!$cls$.get$Name$().startsWith(\"$picturePrefix$\")) {\n", kPhotoUpload,
     u"\t\t\t\t\t} \n");
 
 constexpr char16_t kStringPreFill[] = u"\t\tthis.$etId$.setText($cls$.get$Name$());\n";

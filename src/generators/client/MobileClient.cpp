@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generation/Printer.h"
 #include "generators/client/ClientFile.h"

@@ -1,5 +1,6 @@
 #include "generators/client/ScreenPieces.h"
 
+#include "generation/Protocol.h"
 #include "generators/client/ClientFile.h"
 
 TVars ScreenVars(const TClassCode& code, const TScreen& screen) {
@@ -10,6 +11,8 @@ TVars ScreenVars(const TClassCode& code, const TScreen& screen) {
                        {u"action", screen.action},
                        {u"upload", screen.upload},
                        {u"operation", screen.operation}});
+    // Where the server keeps pictures, and the picture of an object without one.
+    vars.set(u"picturePrefix", protocol::kPicturePrefix).set(u"noImage", protocol::kNoImage);
     return vars;
 }
 

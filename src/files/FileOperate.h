@@ -4,14 +4,14 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
-#include <cstdio>
 #include <optional>
 
-#include "generation/GeneratedFile.h"
+// How a text becomes bytes: GBK, a UTF-8 byte-order mark plus UTF-8, or UTF-8 alone.
+enum class FileEncoding { Gbk, Utf8WithBom, Utf8 };
 
-// All file access of a generation run. Every path is absolute (resolved against the app
-// folder by the caller); the process's current directory is never used or changed.
-// Failures raise TError naming the file.
+// File access and encodings for every layer above: the generation run, the server and the
+// command line. Every path is absolute (resolved against the app folder by the caller); the
+// process's current directory is never used or changed. Failures raise TError naming the file.
 class TFileOperate {
   public:
     // GBK bytes of the text as Java reads them back, nothing added. A character that GBK cannot
@@ -59,14 +59,6 @@ class TFileOperate {
     static void MakeFolder(const QString& folder);
     // Those of the files that are no file and of the folders that are no folder.
     static QStringList Missing(const QStringList& files, const QStringList& folders);
-    // Writes the bytes to a stream (standard output or error) and flushes it; false, with errno
-    // set, when the stream did not take them all (a full disk, a closed pipe).
-    static bool WriteStream(std::FILE* stream, const QByteArray& bytes);
-    // Writes to standard output or error from any thread. The first write that fails is kept as
-    // a message (OutputFailure), so a command can end with exit status 1 whatever else it did.
-    static void Print(std::FILE* stream, const QByteArray& bytes);
-    static void PrintLine(std::FILE* stream, const QString& line);
-    static QString OutputFailure();
 
     // A folder tree: its subfolders and files, as paths relative to the folder, in name order
     // with each folder's entries after it (hidden entries included). A folder that does not

@@ -1,4 +1,4 @@
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,10 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <mutex>
 #include <vector>
 
 #include "common/Error.h"
@@ -338,34 +335,4 @@ TFileOperate::Tree TFileOperate::ListTree(const QString& folder) {
     Tree tree;
     listTree(root, folder, tree);
     return tree;
-}
-
-bool TFileOperate::WriteStream(std::FILE* stream, const QByteArray& bytes) {
-    const size_t size = static_cast<size_t>(bytes.size());
-    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
-    return std::fflush(stream) == 0 && written && !std::ferror(stream);
-}
-
-namespace {
-std::mutex printMutex;
-QString printFailure;
-}  // namespace
-
-void TFileOperate::Print(std::FILE* stream, const QByteArray& bytes) {
-    std::lock_guard lock(printMutex);
-    if (!WriteStream(stream, bytes) && printFailure.isEmpty()) {
-        printFailure =
-            QStringLiteral("无法写入%1: %2")
-                .arg(stream == stdout ? QStringLiteral("标准输出") : QStringLiteral("标准错误输出"),
-                     QString::fromLocal8Bit(std::strerror(errno)));
-    }
-}
-
-void TFileOperate::PrintLine(std::FILE* stream, const QString& line) {
-    Print(stream, line.toUtf8() + '\n');
-}
-
-QString TFileOperate::OutputFailure() {
-    std::lock_guard lock(printMutex);
-    return printFailure;
 }

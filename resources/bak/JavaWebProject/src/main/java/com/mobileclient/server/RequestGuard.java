@@ -1,6 +1,7 @@
 package com.mobileclient.server;
 
 import jakarta.servlet.FilterChain;
+import jakarta.servlet.RequestDispatcher;
 import jakarta.servlet.ServletException;
 import jakarta.servlet.http.HttpFilter;
 import jakarta.servlet.http.HttpServletRequest;
@@ -82,6 +83,9 @@ public class RequestGuard extends HttpFilter {
                 body.write(buffer, 0, count);
             }
         } catch (IOException cutOff) {
+            // Tomcat answers a failed read with its own 400 page; without the recorded
+            // exception that page shows no stack trace.
+            request.removeAttribute(RequestDispatcher.ERROR_EXCEPTION);
             throw new Refusal(400, Texts.bodyCutOff());
         }
         return body.toByteArray();

@@ -15,6 +15,8 @@
 #include "generation/CodeModel.h"
 #include "generation/FileOperate.h"
 #include "generation/ModelChecks.h"
+#include "generators/MobileClient.h"
+#include "generators/server/WebBackend.h"
 #include "run/AutoCode.h"
 #include "server/DevServer.h"
 #include "server/Servlets.h"
@@ -34,6 +36,9 @@ const QHash<QString, const char*> kCommandUsage = {
      "  quillmere-cli generate (--project NAME | --project-id N) [--store FILE] [--home DIR]"
      " [--package NAME] [--overwrite]\n"
      "  quillmere-cli generate --model FILE [--home DIR] [--package NAME] [--overwrite]\n"},
+    {"generate-server",
+     "  quillmere-cli generate-server (--project NAME | --project-id N | --model FILE)"
+     " [--store FILE] [--home DIR] [--overwrite]\n"},
     {"export",
      "  quillmere-cli export (--project NAME | --project-id N) [--store FILE] [--home DIR]"
      " [--out FILE]\n"},
@@ -42,7 +47,8 @@ const QHash<QString, const char*> kCommandUsage = {
      "  quillmere-cli serve (--project NAME | --project-id N | --model FILE) [--store FILE]"
      " [--home DIR] [--data FILE] [--port N] [--bind ADDRESS] [--reset] [--seed FILE]\n"},
 };
-const char* const kCommandOrder[] = {"init-store", "generate", "export", "import", "serve"};
+const char* const kCommandOrder[] = {"init-store", "generate", "generate-server",
+                                     "export",     "import",   "serve"};
 const char* const kPathRule =
     "Files and folders named on the command line are taken relative to the current directory;\n"
     "only the defaults (projects.db, projects/<project>/...) live in the app folder (--home,\n"
@@ -251,18 +257,9 @@ void requireOneModelSource(const QHash<QString, QString>& options) {
     }
 }
 
-int generate(const QStringList& arguments, const QString& executableFolder) {
-    const auto options = parseOptions(
-        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"},
-        {"--overwrite"});
-    requireOneModelSource(options);
-    TRunRequest request;
-    request.appFolder = appFolder(options, executableFolder);
-    request.packageName = options.value("--package");
-    if (const QString problem = FindApplicationIdProblem(request.packageName);
-        options.contains("--package") && !problem.isEmpty()) {
-        throw UsageError{problem};
-    }
+// Runs the generation of the target on its own thread, as the workbench does, and answers the
+// exit status.
+int runTarget(TRunRequest& request, const QHash<QString, QString>& options) {
     request.overwrite = options.contains("--overwrite");
     if (options.contains("--model")) {
         takeModelFromFile(options.value("--model"), request);
@@ -281,6 +278,32 @@ int generate(const QStringList& arguments, const QString& executableFolder) {
     run->start();
     QCoreApplication::exec();
     return stopSignal != 0 ? 128 + stopSignal : host.status;
+}
+
+int generate(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(
+        arguments, {"--project", "--project-id", "--model", "--store", "--home", "--package"},
+        {"--overwrite"});
+    requireOneModelSource(options);
+    TRunRequest request;
+    request.target = &MobileClientTarget();
+    request.appFolder = appFolder(options, executableFolder);
+    request.packageName = options.value("--package");
+    if (const QString problem = FindApplicationIdProblem(request.packageName);
+        options.contains("--package") && !problem.isEmpty()) {
+        throw UsageError{problem};
+    }
+    return runTarget(request, options);
+}
+
+int generateServer(const QStringList& arguments, const QString& executableFolder) {
+    const auto options = parseOptions(
+        arguments, {"--project", "--project-id", "--model", "--store", "--home"}, {"--overwrite"});
+    requireOneModelSource(options);
+    TRunRequest request;
+    request.target = &WebBackendTarget();
+    request.appFolder = appFolder(options, executableFolder);
+    return runTarget(request, options);
 }
 
 // A model file named on the command line is taken relative to the current directory, like
@@ -414,6 +437,9 @@ int runCommand(const QStringList& arguments, const QString& executableFolder) {
         }
         if (command == QLatin1String("generate")) {
             return generate(arguments, executableFolder);
+        }
+        if (command == QLatin1String("generate-server")) {
+            return generateServer(arguments, executableFolder);
         }
         if (command == QLatin1String("export")) {
             return exportModel(arguments, executableFolder);

@@ -120,6 +120,19 @@ QByteArray TFileOperate::EncodeUtf8WithBom(const QString& text) {
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+QByteArray TFileOperate::Encode(const QString& text, FileEncoding encoding,
+                                const QString& fileForMessage) {
+    switch (encoding) {
+        case FileEncoding::Gbk:
+            return EncodeGbk(text, fileForMessage);
+        case FileEncoding::Utf8WithBom:
+            return EncodeUtf8WithBom(text);
+        case FileEncoding::Utf8:
+            break;
+    }
+    return text.toUtf8();
+}
+
 namespace {
 
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "generation/GeneratedFile.h"
+
 // All file access of a generation run. Every path is absolute (resolved against the app
 // folder by the caller); the process's current directory is never used or changed.
 // Failures raise TError naming the file.
@@ -19,6 +21,9 @@ class TFileOperate {
     static qsizetype FirstUnwritableGbk(const QString& text);
     // EF BB BF, then the text as UTF-8; nothing added.
     static QByteArray EncodeUtf8WithBom(const QString& text);
+    // The text's bytes in the encoding (EncodeGbk, EncodeUtf8WithBom, or UTF-8 alone).
+    static QByteArray Encode(const QString& text, FileEncoding encoding,
+                             const QString& fileForMessage);
     // The GBK file's lines, each ended by CR LF (LF or CR LF end a line, a lone CR is dropped);
     // a missing file reads as the empty text.
     static QString ReadTextFile(const QString& file);

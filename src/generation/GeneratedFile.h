@@ -3,26 +3,18 @@
 #include <QList>
 #include <QString>
 
-// Java sources are GBK bytes; layouts and the manifest are a UTF-8 byte-order mark plus UTF-8.
-enum class FileEncoding { Gbk, Utf8WithBom };
+// How a generated text becomes bytes: GBK (the client's Java sources), a UTF-8 byte-order mark
+// plus UTF-8 (the client's layouts and manifest), or UTF-8 alone (the web backend's files).
+enum class FileEncoding { Gbk, Utf8WithBom, Utf8 };
 
 // One file of the output project, built in memory by a generator.
 struct TGeneratedFile {
-    QString folder;    // below the output project, e.g. "src/com/mobileclient/domain"
+    QString folder;    // below the output project, e.g. "src/main/java/com/example"
     QString fileName;  // e.g. "Book.java"
     QString text;
     FileEncoding encoding = FileEncoding::Gbk;
     // What the progress line names, when it is not folder + "/" + fileName.
     QString progressName;
-
-    static TGeneratedFile Java(const QString& package, const QString& fileName,
-                               const QString& text) {
-        return {QStringLiteral("src/com/mobileclient/") + package, fileName, text,
-                FileEncoding::Gbk, QString()};
-    }
-    static TGeneratedFile Layout(const QString& fileName, const QString& text) {
-        return {QStringLiteral("res/layout"), fileName, text, FileEncoding::Utf8WithBom, QString()};
-    }
 };
 
 using TGeneratedFiles = QList<TGeneratedFile>;

@@ -10,6 +10,7 @@
 #include "common/Error.h"
 #include "generation/FileMerge.h"
 #include "generation/FileOperate.h"
+#include "generation/OutputTarget.h"
 
 namespace {
 
@@ -18,15 +19,23 @@ QString preparedFolder(const QString& folder) {
     return folder;
 }
 
+// The client's record has lived in .quillmere itself since its first version; other targets
+// keep theirs in a folder of their own below it.
+QString recordFolderOf(const QString& projectName, const TOutputTarget& target) {
+    const QString folder =
+        QStringLiteral("projects/") + projectName + QStringLiteral("/.quillmere");
+    return target.recordFolder.isEmpty() ? folder : folder + QLatin1Char('/') + target.recordFolder;
+}
+
 }  // namespace
 
 TOutputProject::TOutputProject(const QString& appFolder, const QString& projectName,
-                               TWriteMode mode, TProgressSink progress)
+                               const TOutputTarget& target, TWriteMode mode, TProgressSink progress)
     : appFolder_(appFolder),
-      relativeRoot_(QStringLiteral("projects/") + projectName + QStringLiteral("/安卓客户端")),
+      copiedEncoding_(target.copiedEncoding),
+      relativeRoot_(QStringLiteral("projects/") + projectName + QLatin1Char('/') + target.folder),
       outputFolder_(absolutePath(relativeRoot_)),
-      recordFolder_(preparedFolder(
-          absolutePath(QStringLiteral("projects/") + projectName + QStringLiteral("/.quillmere")))),
+      recordFolder_(preparedFolder(absolutePath(recordFolderOf(projectName, target)))),
       mode_(mode),
       progress_(std::move(progress)),
       lock_(recordFolder_ + QStringLiteral("/lock")),
@@ -94,17 +103,17 @@ void TOutputProject::write(const TGeneratedFile& file) {
     const QString path =
         file.folder.isEmpty() ? file.fileName : file.folder + QLatin1Char('/') + file.fileName;
     const QString fileForMessage = relativeRoot_ + QLatin1Char('/') + path;
-    const bool gbk = file.encoding == FileEncoding::Gbk;
-    const QByteArray bytes = gbk ? TFileOperate::EncodeGbk(file.text, absolutePath(fileForMessage))
-                                 : TFileOperate::EncodeUtf8WithBom(file.text);
+    const QByteArray bytes =
+        TFileOperate::Encode(file.text, file.encoding, absolutePath(fileForMessage));
     const QString named = file.progressName.isEmpty()
                               ? path
                               : QFileInfo(path).path() + QLatin1Char('/') + file.progressName;
-    place(path, bytes, relativeRoot_ + QLatin1Char('/') + named + QStringLiteral("生成完成!"), gbk);
+    place(path, bytes, relativeRoot_ + QLatin1Char('/') + named + QStringLiteral("生成完成!"),
+          file.encoding == FileEncoding::Gbk);
 }
 
 void TOutputProject::copy(const QString& path, const QByteArray& bytes) {
-    place(path, bytes, QString(), path.endsWith(QLatin1String(".java")));
+    place(path, bytes, QString(), copiedEncoding_(path) == FileEncoding::Gbk);
 }
 
 void TOutputProject::makeFolder(const QString& path) {

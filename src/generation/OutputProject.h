@@ -13,6 +13,8 @@
 
 using TProgressSink = std::function<void(const QString& line)>;
 
+struct TOutputTarget;
+
 // The project's lock is held by no run that can be seen from here (left empty, or by a run on
 // another machine): the user may remove the lock file once sure that no run writes the project.
 class TLockRefused : public TError {
@@ -29,17 +31,19 @@ class TLockRefused : public TError {
 // content where both changed); Overwrite: every file gets the new content, as a fresh run.
 enum class TWriteMode { KeepEdits, Overwrite };
 
-// The output project projects/<project name>/安卓客户端 below the app folder: the one place
-// that turns generated files into bytes on disk. It holds the project's lock while it lives,
-// so that one run at a time writes the project, and keeps the record of what each run made
-// (projects/<project name>/.quillmere) to tell the user's changes from its own.
+// The output project of a target, projects/<project name>/<target folder> below the app folder:
+// the one place that turns generated files into bytes on disk. It holds the target's lock while
+// it lives, so that one run at a time writes the target's folder, and keeps the record of what
+// each run made (in the target's folder below projects/<project name>/.quillmere) to tell the
+// user's changes from its own.
 class TOutputProject {
   public:
-    // Refuses with an error while another run (of this process or another) writes the project.
-    TOutputProject(const QString& appFolder, const QString& projectName, TWriteMode mode,
-                   TProgressSink progress);
+    // Refuses with an error while another run (of this process or another) writes the target's
+    // folder of the project.
+    TOutputProject(const QString& appFolder, const QString& projectName,
+                   const TOutputTarget& target, TWriteMode mode, TProgressSink progress);
 
-    // "projects/<project name>/安卓客户端": the start of every progress line.
+    // "projects/<project name>/<target folder>": the start of every progress line.
     const QString& relativeRoot() const { return relativeRoot_; }
     QString absolutePath(const QString& relative) const;
 
@@ -84,6 +88,7 @@ class TOutputProject {
     QString listed(const QString& path) const { return relativeRoot_ + QLatin1Char('/') + path; }
 
     QString appFolder_;
+    FileEncoding (*copiedEncoding_)(const QString& path);
     QString relativeRoot_;
     QString outputFolder_;
     QString recordFolder_;

@@ -1,5 +1,6 @@
 // The add, edit and detail layouts: a scrolling two-column form with one row per member.
 
+#include "generators/ClientFile.h"
 #include "generators/FileBuilders.h"
 #include "generators/LayoutPieces.h"
 #include "generators/MemberTemplates.h"
@@ -62,8 +63,8 @@ TGeneratedFile buildInputLayout(const TClassCode& code, InputForm form) {
                   {u" ", u"", u" ", u"确定", add ? u"$addButtonId$" : u"$updateButtonId$", u" "},
                   classVars);
     printer.print(u"\n\n");
-    return TGeneratedFile::Layout(Format(add ? u"$class$_add.xml" : u"$class$_edit.xml", classVars),
-                                  printer.text());
+    return ClientLayoutFile(Format(add ? u"$class$_add.xml" : u"$class$_edit.xml", classVars),
+                            printer.text());
 }
 
 }  // namespace
@@ -90,5 +91,5 @@ TGeneratedFile BuildDetailLayout(const TClassCode& code) {
                  TemplatesOf(member->category).detailWidget);
     }
     PrintFormFoot(printer, kDetailFoot, classVars);
-    return TGeneratedFile::Layout(Format(u"$class$_detail.xml", classVars), printer.text());
+    return ClientLayoutFile(Format(u"$class$_detail.xml", classVars), printer.text());
 }

@@ -1,6 +1,7 @@
 // The list screen's layout (a heading per phone-list member above the list view) and the layout
 // of one list row (a view per phone-list member, in the same order).
 
+#include "generators/ClientFile.h"
 #include "generators/FileBuilders.h"
 #include "generators/MemberTemplates.h"
 
@@ -67,6 +68,6 @@ TGeneratedFiles BuildListLayouts(const TClassCode& code) {
     }
     list.print(kListFoot, classVars);
     row.print(kRowFoot);
-    return {TGeneratedFile::Layout(Format(u"$class$_list.xml", classVars), list.text()),
-            TGeneratedFile::Layout(Format(u"$class$_list_item.xml", classVars), row.text())};
+    return {ClientLayoutFile(Format(u"$class$_list.xml", classVars), list.text()),
+            ClientLayoutFile(Format(u"$class$_list_item.xml", classVars), row.text())};
 }

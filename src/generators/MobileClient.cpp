@@ -3,10 +3,10 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "common/Error.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generation/Printer.h"
+#include "generators/ClientFile.h"
 #include "generators/MobileClientActivity.h"
 #include "generators/MobileClientAdapter.h"
 #include "generators/MobileClientDomain.h"
@@ -25,13 +25,17 @@ const ClassGenerator kClassGenerators[] = {
     &TMobileClientAdapter::Generate, &TMobileClientActivity::Generate,
 };
 
-const QString kTemplateRoot = QStringLiteral("/template/安卓客户端");
-const QString kTemplateProject = QStringLiteral("/bak/安卓客户端");
-const char* const kTemplateFolders[] = {".settings", "assets", "libs", "res", "src"};
-// The Eclipse project files, then the Gradle settings (build.gradle is generated).
-const char* const kTemplateRootFiles[] = {".classpath",          ".project",
-                                          "ic_launcher-web.png", "proguard-project.txt",
-                                          "project.properties",  "settings.gradle"};
+const QString kTemplateRoot = QStringLiteral("template/安卓客户端");
+const QString kManifestTemplate = kTemplateRoot + QStringLiteral("/AndroidManifest.xml");
+const QString kBuildFileTemplate = kTemplateRoot + QStringLiteral("/build.gradle");
+const QString kMainMenuTemplate =
+    kTemplateRoot + QStringLiteral("/src/com/mobileclient/activity/MainMenuActivity.java");
+
+// Java sources are GBK, copied ones too; what the template project holds besides is taken as
+// UTF-8 when compared with the user's files.
+FileEncoding copiedClientEncoding(const QString& path) {
+    return path.endsWith(QLatin1String(".java")) ? FileEncoding::Gbk : FileEncoding::Utf8;
+}
 
 // The same entry for every class, comma-separated (no comma after the last).
 QString joinPerClass(const TProjectModel& project,
@@ -76,17 +80,32 @@ QString filledIn(const QString& text,
 
 }  // namespace
 
+const TOutputTarget& MobileClientTarget() {
+    static const TOutputTarget target{
+        QStringLiteral("安卓客户端"),
+        QString(),
+        QStringLiteral("bak/安卓客户端"),
+        {".settings", "assets", "libs", "res", "src"},
+        // The Eclipse project files, then the Gradle settings (build.gradle is generated).
+        {".classpath", ".project", "ic_launcher-web.png", "proguard-project.txt",
+         "project.properties", "settings.gradle"},
+        {kManifestTemplate, kBuildFileTemplate, kMainMenuTemplate},
+        &copiedClientEncoding,
+        &TMobileClient::WriteFiles,
+    };
+    return target;
+}
+
 QString TMobileClient::ManifestTemplatePath(const QString& appFolder) {
-    return appFolder + kTemplateRoot + QStringLiteral("/AndroidManifest.xml");
+    return appFolder + QLatin1Char('/') + kManifestTemplate;
 }
 
 QString TMobileClient::BuildFileTemplatePath(const QString& appFolder) {
-    return appFolder + kTemplateRoot + QStringLiteral("/build.gradle");
+    return appFolder + QLatin1Char('/') + kBuildFileTemplate;
 }
 
 QString TMobileClient::MainMenuTemplatePath(const QString& appFolder) {
-    return appFolder + kTemplateRoot +
-           QStringLiteral("/src/com/mobileclient/activity/MainMenuActivity.java");
+    return appFolder + QLatin1Char('/') + kMainMenuTemplate;
 }
 
 TGeneratedFile TMobileClient::Manifest(const TProjectModel& project, const QString& templateText) {
@@ -164,7 +183,7 @@ TGeneratedFile TMobileClient::MainMenu(const TProjectModel& project, const QStri
             "\t};\n",
             vars);
     }
-    TGeneratedFile file = TGeneratedFile::Java(
+    TGeneratedFile file = ClientJavaFile(
         "activity", QStringLiteral("MainMenuActivity.java"),
         filledIn(templateText, {{u"First", first}, {u"Second", second}, {u"Third", third}}));
     file.progressName = QStringLiteral("MainMenuActivity");
@@ -180,69 +199,16 @@ TGeneratedFiles TMobileClient::ClassFiles(const TProjectModel&, const TClassMode
     return files;
 }
 
-void TMobileClient::CopyTemplateProject(const QString& appFolder, TOutputProject& output,
-                                        const TProgressSink& progress) {
-    progress(QStringLiteral("正在移动资源文件。。。"));
-    const QString source = appFolder + kTemplateProject;
-    for (const char* folder : kTemplateFolders) {
-        const QString name = QLatin1String(folder);
-        const QString from = source + QLatin1Char('/') + name;
-        const TFileOperate::Tree tree = TFileOperate::ListTree(from);
-        output.makeFolder(name);
-        for (const QString& sub : tree.folders) {
-            output.makeFolder(name + QLatin1Char('/') + sub);
-        }
-        for (const QString& file : tree.files) {
-            const QString path = from + QLatin1Char('/') + file;
-            const auto bytes = TFileOperate::ReadBytes(path);
-            if (!bytes) {
-                throw TError(QStringLiteral("模板文件%1在复制时消失了").arg(path));
-            }
-            output.copy(name + QLatin1Char('/') + file, *bytes);
-        }
-        progress(QStringLiteral("移动") + output.relativeRoot() + QLatin1Char('/') + name +
-                 QStringLiteral("文件夹完毕！"));
-    }
-    for (const char* file : kTemplateRootFiles) {
-        // A root file missing from the template project is left out.
-        if (const auto bytes =
-                TFileOperate::ReadBytes(source + QLatin1Char('/') + QLatin1String(file))) {
-            output.copy(QLatin1String(file), *bytes);
-        }
-    }
-    progress(QStringLiteral("移动资源文件完毕!"));
-}
-
-// What the run reads or copies and cannot do without: the two templates and the template
-// project's folders (its root files are copied when they are there).
-QStringList TMobileClient::MissingTemplateParts(const QString& appFolder) {
-    QStringList folders;
-    for (const char* folder : kTemplateFolders) {
-        folders.append(appFolder + kTemplateProject + QLatin1Char('/') + QLatin1String(folder));
-    }
-    return TFileOperate::Missing({ManifestTemplatePath(appFolder), BuildFileTemplatePath(appFolder),
-                                  MainMenuTemplatePath(appFolder)},
-                                 folders);
-}
-
-QStringList TMobileClient::Generate(const TProjectModel& project, const QString& appFolder,
-                                    TWriteMode mode, const TProgressSink& progress) {
-    const QStringList missing = MissingTemplateParts(appFolder);
-    if (!missing.isEmpty()) {
-        throw TError(QStringLiteral("模板项目不完整，未写入任何文件。缺少: %1")
-                         .arg(missing.join(QStringLiteral("、"))));
-    }
-    TOutputProject output(appFolder, project.projectName, mode, progress);
+void TMobileClient::WriteFiles(const TProjectModel& project, const QString& appFolder,
+                               TOutputProject& output, const TProgressSink& progress) {
     output.write(Manifest(project, TFileOperate::ReadTextFile(ManifestTemplatePath(appFolder))));
     output.write(BuildFile(project, TFileOperate::ReadTextFile(BuildFileTemplatePath(appFolder))));
     output.write(MainMenu(project, TFileOperate::ReadTextFile(MainMenuTemplatePath(appFolder))));
-    CopyTemplateProject(appFolder, output, progress);
+    CopyTemplateProject(MobileClientTarget(), appFolder, output, progress);
     for (const TClassModel& cls : project.classes) {
         // Each class's files are built in memory, then written one by one in order.
         for (const TGeneratedFile& file : ClassFiles(project, cls)) {
             output.write(file);
         }
     }
-    output.finish();
-    return output.conflicts();
 }

@@ -7,14 +7,18 @@
 #include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
 #include "generation/OutputProject.h"
+#include "generation/OutputTarget.h"
 
-// Writes the whole output project: the manifest and main menu from their templates, the copy of
-// the template project, then every class's files in the fixed generator order. Answers what the
-// user has to settle (TOutputProject::conflicts).
+// The Android client: projects/<project name>/安卓客户端, its record in .quillmere itself, Java
+// sources in GBK (copied ones too), layouts and the manifest in UTF-8 with a BOM.
+const TOutputTarget& MobileClientTarget();
+
+// The client's files: the manifest, build file and main menu from their templates, the copy of
+// the template project, then every class's files in the fixed generator order.
 class TMobileClient {
   public:
-    static QStringList Generate(const TProjectModel& project, const QString& appFolder,
-                                TWriteMode mode, const TProgressSink& progress);
+    static void WriteFiles(const TProjectModel& project, const QString& appFolder,
+                           TOutputProject& output, const TProgressSink& progress);
 
     // The pieces, each building text only (the templates' texts are given).
     static TGeneratedFile Manifest(const TProjectModel& project, const QString& templateText);
@@ -27,10 +31,4 @@ class TMobileClient {
     static QString ManifestTemplatePath(const QString& appFolder);
     static QString MainMenuTemplatePath(const QString& appFolder);
     static QString BuildFileTemplatePath(const QString& appFolder);
-    // The templates and template project folders missing below the app folder, as full paths.
-    static QStringList MissingTemplateParts(const QString& appFolder);
-
-  private:
-    static void CopyTemplateProject(const QString& appFolder, TOutputProject& output,
-                                    const TProgressSink& progress);
 };

@@ -1,5 +1,6 @@
 #include "generators/MobileClientAdapter.h"
 
+#include "generators/ClientFile.h"
 #include "generators/MemberTemplates.h"
 
 namespace {
@@ -89,6 +90,6 @@ TGeneratedFiles TMobileClientAdapter::Generate(const TClassCode& code) {
         "    static class ViewHolder{ \n");
     printEachShown(printer, code, classVars, u"    \t$rowWidget$ $rowViewId$;\n");
     printer.print(u"    }\n} \n");
-    return {TGeneratedFile::Java("util", Format(u"$Class$SimpleAdapter.java", classVars),
-                                 printer.text())};
+    return {
+        ClientJavaFile("util", Format(u"$Class$SimpleAdapter.java", classVars), printer.text())};
 }

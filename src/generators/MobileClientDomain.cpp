@@ -1,5 +1,6 @@
 #include "generators/MobileClientDomain.h"
 
+#include "generators/ClientFile.h"
 #include "generators/MemberTemplates.h"
 
 TGeneratedFiles TMobileClientDomain::Generate(const TClassCode& code) {
@@ -28,5 +29,5 @@ TGeneratedFiles TMobileClientDomain::Generate(const TClassCode& code) {
             vars);
     }
     printer.print(u"}");
-    return {TGeneratedFile::Java("domain", Format(u"$Class$.java", classVars), printer.text())};
+    return {ClientJavaFile("domain", Format(u"$Class$.java", classVars), printer.text())};
 }

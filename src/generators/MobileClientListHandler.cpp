@@ -1,5 +1,6 @@
 #include "generators/MobileClientListHandler.h"
 
+#include "generators/ClientFile.h"
 #include "generators/MemberTemplates.h"
 
 namespace {
@@ -85,6 +86,6 @@ TGeneratedFiles TMobileClientListHandler::Generate(const TClassCode& code) {
             .print(WireTemplatesOf(member.wireCategory()).xmlReading, vars);
     }
     printer.print(kTail, classVars);
-    return {TGeneratedFile::Java("handler", Format(u"$Class$ListHandler.java", classVars),
-                                 printer.text())};
+    return {
+        ClientJavaFile("handler", Format(u"$Class$ListHandler.java", classVars), printer.text())};
 }

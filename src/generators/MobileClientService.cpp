@@ -1,5 +1,6 @@
 #include "generators/MobileClientService.h"
 
+#include "generators/ClientFile.h"
 #include "generators/MemberTemplates.h"
 
 namespace {
@@ -173,6 +174,5 @@ TGeneratedFiles TMobileClientService::Generate(const TClassCode& code) {
     printDelete(printer, keyed);
     printGet(printer, code, keyed);
     printer.print(u"}\n");
-    return {
-        TGeneratedFile::Java("service", Format(u"$Class$Service.java", classVars), printer.text())};
+    return {ClientJavaFile("service", Format(u"$Class$Service.java", classVars), printer.text())};
 }

@@ -1,6 +1,7 @@
 // The query layout: one condition row per query member (two for a date, whose check box says
 // whether the date takes part) above a centred query button.
 
+#include "generators/ClientFile.h"
 #include "generators/FileBuilders.h"
 #include "generators/LayoutPieces.h"
 #include "generators/MemberTemplates.h"
@@ -22,5 +23,5 @@ TGeneratedFile BuildQueryLayout(const TClassCode& code) {
                  TemplatesOf(member->category).queryWidget);
     }
     PrintFormFoot(printer, kQueryFoot, classVars);
-    return TGeneratedFile::Layout(Format(u"$class$_query.xml", classVars), printer.text());
+    return ClientLayoutFile(Format(u"$class$_query.xml", classVars), printer.text());
 }

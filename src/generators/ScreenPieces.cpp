@@ -1,5 +1,7 @@
 #include "generators/ScreenPieces.h"
 
+#include "generators/ClientFile.h"
+
 TVars ScreenVars(const TClassCode& code, const TScreen& screen) {
     TVars vars(&code.vars());
     vars.setTemplates({{u"activity", screen.activity},
@@ -12,7 +14,7 @@ TVars ScreenVars(const TClassCode& code, const TScreen& screen) {
 }
 
 TGeneratedFile ActivityFile(const TVars& screen, const TPrinter& printer) {
-    return TGeneratedFile::Java("activity", Format(u"$activity$.java", screen), printer.text());
+    return ClientJavaFile("activity", Format(u"$activity$.java", screen), printer.text());
 }
 
 void PrintImports(TPrinter& printer, const QStringList& names) {

@@ -6,7 +6,7 @@
 #include "generation/CodeModel.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
-#include "generators/MobileClient.h"
+#include "generation/OutputTarget.h"
 #include "store/DbHelper.h"
 #include "store/ProjectDAO.h"
 
@@ -81,14 +81,14 @@ void generate(const TRunRequest& request, TGenerationHost& host) {
         return;
     }
     const QStringList conflicts =
-        TMobileClient::Generate(project, QDir(request.appFolder).absolutePath(),
-                                request.overwrite ? TWriteMode::Overwrite : TWriteMode::KeepEdits,
-                                [&](const QString& line) {
-                                    host.AppendProgress(line);
-                                    if (request.stopRequested && request.stopRequested()) {
-                                        throw RunStopped();
-                                    }
-                                });
+        GenerateTarget(*request.target, project, QDir(request.appFolder).absolutePath(),
+                       request.overwrite ? TWriteMode::Overwrite : TWriteMode::KeepEdits,
+                       [&](const QString& line) {
+                           host.AppendProgress(line);
+                           if (request.stopRequested && request.stopRequested()) {
+                               throw RunStopped();
+                           }
+                       });
     if (!conflicts.isEmpty()) {
         host.Conflicts(conflicts);
     }

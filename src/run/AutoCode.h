@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "generation/ModelChecks.h"
+#include "generation/OutputTarget.h"
+#include "generators/MobileClient.h"
 
 // What a run is given when it starts; the project name is captured once, here.
 struct TRunRequest {
@@ -24,6 +26,8 @@ struct TRunRequest {
     // Asked, with the message, when the project's lock was left empty or by a run on another
     // machine: true removes the lock file and runs again. Without it the run fails.
     std::function<bool(const QString& message)> confirmLockRemoval;
+    // What the run writes: the Android client unless told otherwise.
+    const TOutputTarget* target = &MobileClientTarget();
 };
 
 // The run's view of whoever started it (the workbench window or the command line).

@@ -87,6 +87,7 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     void MoveMemberDown();
     void SetPackageName();
     void Generate();
+    void GenerateServer();
     void ExportModel();
     void ImportModel();
     void OpenHomePage();
@@ -135,6 +136,8 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     // Asks the run to stop after the file it is writing and waits until it has ended.
     void StopRun();
     QString PreRunText() const;
+    void StartRun(const TOutputTarget& target);
+    void SetRunActionsEnabled(bool enabled);
     QSettings Settings() const;
     void RestoreWindowSize();
 
@@ -158,6 +161,7 @@ class TFormMain : public QMainWindow, public TGenerationHost, public TFormOwner 
     QPlainTextEdit* Memo_State = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* A1 = nullptr;
+    QAction* GenerateServerAction = nullptr;
     QAction* KeepEdits = nullptr;  // checked: a run keeps the user's changes to generated files
     QTimer* Timer1 = nullptr;
     QTimer* storeWatch_ = nullptr;

@@ -42,7 +42,7 @@ void TFormMain::BuildMenus() {
     connect(reload, &QAction::triggered, this, [this] { Guarded([this] { Reload(); }); });
 
     QMenu* code = menuBar()->addMenu(tr("代码管理(&A)"));
-    AddCommand(code, tr("设置包名(&S)"), &TFormMain::SetPackageName);
+    AddCommand(code, tr("设置包名(&P)"), &TFormMain::SetPackageName);
     KeepEdits = code->addAction(tr("保留手工修改(&K)"));
     KeepEdits->setObjectName(QStringLiteral("KeepEdits"));
     KeepEdits->setCheckable(true);
@@ -51,6 +51,8 @@ void TFormMain::BuildMenus() {
             [this](bool checked) { Settings().setValue(kKeepEditsKey, checked); });
     A1 = AddCommand(code, tr("自动生成代码(&A)"), &TFormMain::Generate);
     A1->setObjectName(QStringLiteral("A1"));
+    GenerateServerAction = AddCommand(code, tr("生成服务端代码(&S)"), &TFormMain::GenerateServer);
+    GenerateServerAction->setObjectName(QStringLiteral("GenerateServer"));
 
     QMenu* help = menuBar()->addMenu(tr("帮助(&H)"));
     AddCommand(help, tr("用户指南(&G)"), &TFormMain::OpenHomePage)->setShortcut(Qt::Key_F1);

@@ -11,6 +11,8 @@
 
 #include "generation/JavaNames.h"
 #include "generation/ModelChecks.h"
+#include "generators/MobileClient.h"
+#include "generators/server/WebBackend.h"
 #include "workbench/MainForm.h"
 
 // The package name is the application id of the selected project's client.
@@ -36,6 +38,15 @@ void TFormMain::SetPackageName() {
 }
 
 void TFormMain::Generate() {
+    StartRun(MobileClientTarget());
+}
+
+void TFormMain::GenerateServer() {
+    StartRun(WebBackendTarget());
+}
+
+// One run at a time from the window, of either target.
+void TFormMain::StartRun(const TOutputTarget& target) {
     if (SelectedProjectId() < 0) {
         Message(tr("没有一个工程被选中！"));
         return;
@@ -47,6 +58,7 @@ void TFormMain::Generate() {
     }
     Memo_State->clear();
     TRunRequest request;
+    request.target = &target;
     request.projectId = SelectedProjectId();
     request.projectName = CB_Project->currentText();
     request.packageName = packageNames_.value(request.projectId);
@@ -57,10 +69,15 @@ void TFormMain::Generate() {
                prompts_->Confirm(this, message + tr("\n\n删除该锁文件并继续生成吗?"), tr("锁文件"));
     };
     runProjectName_ = request.projectName;
-    A1->setEnabled(false);
+    SetRunActionsEnabled(false);
     activeRun_ = new TAutoCode(request, this, this);
-    connect(activeRun_, &QThread::finished, this, [this] { A1->setEnabled(true); });
+    connect(activeRun_, &QThread::finished, this, [this] { SetRunActionsEnabled(true); });
     activeRun_->start();
+}
+
+void TFormMain::SetRunActionsEnabled(bool enabled) {
+    A1->setEnabled(enabled);
+    GenerateServerAction->setEnabled(enabled);
 }
 
 // Kept edits live in the output folder and its record: deleting the folder would lose them.

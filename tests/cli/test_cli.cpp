@@ -52,6 +52,10 @@ class CommandLineTest : public QObject {
             << QStringList{"generate", "--project", "Twice", "--store", "empty.db"} << 1;
         QTest::newRow("export, empty store")
             << QStringList{"export", "--project", "Twice", "--store", "empty.db"} << 1;
+        QTest::newRow("server: fails a check")
+            << QStringList{"generate-server", "--project", "Bad"} << 3;
+        QTest::newRow("server: no package")
+            << QStringList{"generate-server", "--project", "Bad", "--package", "a.b"} << 2;
     }
     void exitStatuses() {
         QFETCH(QStringList, arguments);
@@ -169,6 +173,34 @@ class CommandLineTest : public QObject {
         const auto tree = testing::treeOf(fromFile.path() + "/projects");
         QVERIFY(tree.size() > 20);
         QVERIFY(tree == testing::treeOf(fromStore.path() + "/projects"));
+    }
+
+    // generate-server checks the backend's template project before writing, then writes the
+    // backend's folder alone, with the client run's lines.
+    void generateServerWritesTheBackendFolder() {
+        testing::TempAppFolder app;
+        const QString model = testing::writeModelFile(
+            app.path() + "/lib.json",
+            testing::ProjectBuilder("Lib").cls("A", "甲", {"k 字符串 KDP"}).build());
+        const QString templateProject = app.path() + "/bak/JavaWebProject";
+        QDir(templateProject).removeRecursively();
+        const QStringList arguments = {"generate-server", "--model", model, "--home", app.path()};
+        const testing::ProcessResult missing = runCli(arguments);
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY2(missing.err.contains(templateProject + "/src"), qPrintable(missing.err));
+        QVERIFY(!QDir(app.path() + "/projects").exists());
+
+        testing::writeAll(templateProject + "/src/main/webapp/index.html", "<p>Lib</p>\n");
+        const testing::ProcessResult written = runCli(arguments);
+        QCOMPARE(written.exitCode, 0);
+        QCOMPARE(written.out, QString("正在移动资源文件。。。\n"
+                                      "移动projects/Lib/JavaWebProject/src文件夹完毕！\n"
+                                      "移动资源文件完毕!\n所有代码生成完毕!\n"));
+        QCOMPARE(
+            testing::filesBelow(app.path() + "/projects/Lib"),
+            QStringList({".quillmere/JavaWebProject/.gitignore",
+                         ".quillmere/JavaWebProject/objects", ".quillmere/JavaWebProject/record",
+                         "JavaWebProject/src/main/webapp/index.html"}));
     }
 
     void importRefusesAProjectOfTheSameNameUnlessReplacing() {

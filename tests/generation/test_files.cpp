@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
+#include "generators/ClientFile.h"
+#include "generators/MobileClient.h"
 
 class FilesTest : public QObject {
     Q_OBJECT
@@ -28,10 +30,11 @@ class FilesTest : public QObject {
     // character at all.
     void textGbkCannotEncodeIsAnErrorNamingTheFile() {
         QTemporaryDir dir;
-        TOutputProject output(dir.path(), "Lib", TWriteMode::KeepEdits, [](const QString&) {});
+        TOutputProject output(dir.path(), "Lib", MobileClientTarget(), TWriteMode::KeepEdits,
+                              [](const QString&) {});
         for (const char* text : {"smile \xF0\x9F\x98\x80", "price \xE2\x82\xAC"}) {
             try {
-                output.write(TGeneratedFile::Java("domain", "Emoji.java", QString::fromUtf8(text)));
+                output.write(ClientJavaFile("domain", "Emoji.java", QString::fromUtf8(text)));
                 QFAIL("no error raised");
             } catch (const TError& error) {
                 QVERIFY(error.message().contains("Emoji.java"));

@@ -12,6 +12,7 @@
 #include "TestSupport.h"
 #include "common/Error.h"
 #include "generation/OutputProject.h"
+#include "generators/MobileClient.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ struct Run {
 Run runOnce(const QString& app, TWriteMode mode, const QByteArray& bytes,
             const QString& file = "f.txt", const QString& project = "P") {
     Run run;
-    TOutputProject output(app, project, mode, [&run](const QString& line) { run.lines << line; });
+    TOutputProject output(app, project, MobileClientTarget(), mode,
+                          [&run](const QString& line) { run.lines << line; });
     if (!bytes.isNull()) {
         output.copy(file, bytes);
     }
@@ -276,7 +278,8 @@ class RegenerationTest : public QObject {
         }
         qint64 first = 0;
         for (int run = 0; run <= 40; ++run) {
-            TOutputProject output(app.path(), "P", TWriteMode::KeepEdits, [](const QString&) {});
+            TOutputProject output(app.path(), "P", MobileClientTarget(), TWriteMode::KeepEdits,
+                                  [](const QString&) {});
             for (int file = 0; file < 10; ++file) {
                 const int changed = file == run % 10 ? run : 0;
                 output.copy(QString("f%1.txt").arg(file),
@@ -471,11 +474,12 @@ class RegenerationTest : public QObject {
         runOnce(app.path(), TWriteMode::KeepEdits, "a\n");
         testing::writeAll(file, "mine\n");
         try {
-            TOutputProject stopped(app.path(), "P", TWriteMode::KeepEdits, [](const QString& line) {
-                if (line.endsWith("合并冲突!")) {
-                    throw TError("stopped");
-                }
-            });
+            TOutputProject stopped(app.path(), "P", MobileClientTarget(), TWriteMode::KeepEdits,
+                                   [](const QString& line) {
+                                       if (line.endsWith("合并冲突!")) {
+                                           throw TError("stopped");
+                                       }
+                                   });
             stopped.copy("f.txt", "b\n");
             QFAIL("no conflict");
         } catch (const TError&) {
@@ -489,8 +493,8 @@ class RegenerationTest : public QObject {
     void aSecondWriterOfTheProjectIsRefusedWhileTheFirstLasts() {
         QTemporaryDir app;
         const auto writer = [&] {
-            return std::make_unique<TOutputProject>(app.path(), "P", TWriteMode::KeepEdits,
-                                                    [](const QString&) {});
+            return std::make_unique<TOutputProject>(app.path(), "P", MobileClientTarget(),
+                                                    TWriteMode::KeepEdits, [](const QString&) {});
         };
         auto first = writer();
         first->copy("f.txt", "a\n");

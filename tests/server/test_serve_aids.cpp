@@ -219,7 +219,8 @@ void ServeAidsTest::browsePageShowsTheData() {
 }
 
 void ServeAidsTest::helpAndRelativePaths() {
-    for (const QString command : {"init-store", "generate", "export", "import", "serve"}) {
+    for (const QString command :
+         {"init-store", "generate", "generate-server", "export", "import", "serve"}) {
         for (const char* help : {"--help", "-h"}) {
             const testing::ProcessResult result = testing::runCli({command, help});
             QVERIFY2(result.exitCode == 0 && result.out.contains("quillmere-cli " + command) &&
@@ -229,7 +230,7 @@ void ServeAidsTest::helpAndRelativePaths() {
     }
     const testing::ProcessResult all = testing::runCli({"--help"});
     QCOMPARE(all.exitCode, 0);
-    QCOMPARE(all.out.count("quillmere-cli "), 6);
+    QCOMPARE(all.out.count("quillmere-cli "), 7);
 
     QTemporaryDir here;
     QTemporaryDir home;

@@ -30,11 +30,13 @@ TProjectModel manyClasses(int count) {
     return builder.build();
 }
 
-// Starts a run of the chosen project and waits until the window takes commands again.
-void runAndWait(Bench& bench) {
-    QAction* generate = bench.action("自动生成代码(&A)");
+// Starts a run of the chosen project and waits until the window takes commands again; while it
+// runs, neither target's run can be started.
+void runAndWait(Bench& bench, const char* command = "自动生成代码(&A)") {
+    QAction* generate = bench.action(command);
     generate->trigger();
-    QVERIFY(!generate->isEnabled());
+    QVERIFY(!bench.action("自动生成代码(&A)")->isEnabled());
+    QVERIFY(!bench.action("生成服务端代码(&S)")->isEnabled());
     bench.chooseProject(bench.projects()->count() - 1);  // the run keeps the name it started with
     QTRY_VERIFY_WITH_TIMEOUT(generate->isEnabled(), 60000);
 }
@@ -64,12 +66,34 @@ class TestGenerationRun : public QObject {
 
     // 设置包名 sets the selected project's application id: an id the rule refuses is named in a
     // box and changes nothing; an accepted one is what the project's next run writes.
+    // The backend's run: the same box and log, its own folder.
+    void serverRunLogsItsFilesLikeTheClientRun() {
+        TempAppFolder app;
+        const QString templateProject = app.path() + "/bak/JavaWebProject";
+        QDir(templateProject).removeRecursively();
+        writeAll(templateProject + "/src/main/webapp/index.html", "<p></p>\n");
+        Bench bench;
+        CreateDemoProject();
+        bench.open(app.path());
+        runAndWait(bench, "生成服务端代码(&S)");
+        const QString folder = QDir(app.path()).filePath("projects/" + DemoProjectName());
+        QCOMPARE(
+            bench.log()->toPlainText().split('\n'),
+            QStringList({"正在移动资源文件。。。",
+                         "移动projects/" + DemoProjectName() + "/JavaWebProject/src文件夹完毕！",
+                         "移动资源文件完毕!", "输出目录: " + QDir::toNativeSeparators(folder)}));
+        QCOMPARE(bench.prompts.confirmations, QStringList{kKeptPreRunBox});
+        QCOMPARE(bench.prompts.informations, QStringList{"任务提示: 所有代码生成完毕!"});
+        QVERIFY(QFile::exists(folder + "/JavaWebProject/src/main/webapp/index.html"));
+        QVERIFY(!QDir(folder + "/安卓客户端").exists());
+    }
+
     void packageNameIsTheSelectedProjectsApplicationId() {
         TempAppFolder app;
         Bench bench;
         addProject("Lib");
         bench.open(app.path());
-        QAction* setPackage = bench.action("设置包名(&S)");
+        QAction* setPackage = bench.action("设置包名(&P)");
         bench.prompts.answers = QStringList{"library"};
         setPackage->trigger();
         QVERIFY(bench.prompts.inputs.last().endsWith("|com.mobileclient.p_004cib"));

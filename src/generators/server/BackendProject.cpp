@@ -9,17 +9,27 @@ namespace {
 
 constexpr qsizetype kMaxSqlNameBytes = 63;
 
-// The schema manager's column of a member: a reference has the type (and length) of the
-// referenced key.
+// The member whose type a member's column takes: a reference takes its referenced key's, and
+// that key's own referenced key's when it is a reference too.
+const TMemberInfo& typedMember(const TMemberInfo& member) {
+    const TMemberInfo* typed = &member;
+    for (int step = 0; step < 100 && typed->isReference(); ++step) {
+        typed = &typed->refKey();
+    }
+    return *typed;
+}
+
+// The schema manager's column of a member. A key that refers to another class gets no foreign
+// key (the servlet checks it): the schema manager's keys refer to nothing.
 QString columnSpec(const TMemberInfo& member) {
-    const TMemberInfo& typed = member.isReference() ? member.refKey() : member;
+    const TMemberInfo& typed = typedMember(member);
     const bool text = typed.wireCategory() == MemberCategory::String;
     const int length = typed.category == MemberCategory::String ? typed.member.memberLength : 0;
     TVars vars;
     vars.set(u"column", InJavaString(SqlName(member.name())))
         .set(u"type", BackendWireOf(typed.wireCategory()).columnType.toString())
         .set(u"length", QString::number(text ? std::max(length, 0) : 0))
-        .set(u"references", member.isReference()
+        .set(u"references", member.isReference() && !member.isKey()
                                 ? '"' + InJavaString(SqlName(member.refClass())) + '"'
                                 : QStringLiteral("null"));
     return FormatLf(u"new ColumnSpec(\"$column$\", ColumnType.$type$, $length$, $references$)",

@@ -129,8 +129,8 @@ class GoldenTest : public QObject {
         const QString verifier = model.startsWith(kBackend)
                                      ? QStringLiteral("/tools/verify-backend-project")
                                      : QStringLiteral("/tools/verify-android-project");
-        const testing::ProcessResult verified = testing::runProcess(
-            QStringLiteral(QUILLMERE_SOURCE_DIR) + verifier, {project.path()});
+        const testing::ProcessResult verified =
+            testing::runProcess(QStringLiteral(QUILLMERE_SOURCE_DIR) + verifier, {project.path()});
         QVERIFY2(verified.exitCode == 0, qPrintable(verified.out + verified.err));
     }
 };

@@ -374,10 +374,9 @@ CliRun runProcess(
 QString signatureOf(const QString& report) {
     static const QRegularExpression javac(
         QStringLiteral("([A-Za-z0-9_$]+)\\.java:\\d+:\\d+: (compiler\\.err\\.[a-z.]+)(.*)"));
-    static const QStringList roles = {"AddActivity",    "EditActivity",  "ListActivity",
-                                      "DetailActivity", "QueryActivity", "ListHandler",
-                                      "SimpleAdapter",  "Service",       "Servlet",
-                                      "DAO"};
+    static const QStringList roles = {
+        "AddActivity", "EditActivity",  "ListActivity", "DetailActivity", "QueryActivity",
+        "ListHandler", "SimpleAdapter", "Service",      "Servlet",        "DAO"};
     const auto match = javac.match(report);
     if (match.hasMatch()) {
         QString role = QStringLiteral("domain class");

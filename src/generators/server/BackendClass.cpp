@@ -343,6 +343,19 @@ TGeneratedFile BackendDaoFile(const TProjectModel& project, const TClassModel& c
         "                \"SELECT 1 FROM \" + TABLE + \" WHERE $keyColumn$ = ?\", key);\n"
         "    }\n",
         vars);
+    if (!KeyIsHeldByReferences(project, cls)) {
+        printer.print(
+            u"\n"
+            "    /** Whether an object's key reads as the text (references hold this key as text). "
+            "*/\n"
+            "    public boolean existsByText(Connection connection, String key) throws "
+            "SQLException {\n"
+            "        return Rows.exists(connection,\n"
+            "                \"SELECT 1 FROM \" + TABLE + \" WHERE CAST($keyColumn$ AS text) = "
+            "?\", key);\n"
+            "    }\n",
+            vars);
+    }
     if (cls.hasIntegerKey()) {
         printer.print(
             u"\n"
@@ -418,7 +431,6 @@ TGeneratedFile BackendDaoFile(const TProjectModel& project, const TClassModel& c
         vars);
     printReadRow(printer, members, vars);
     printer.print(u"}\n");
-    (void)project;
     return BackendJavaFile(QStringLiteral("dao"), cls.className + "DAO.java", printer.text());
 }
 
@@ -444,6 +456,16 @@ QList<const TClassModel*> relatedClasses(const TProjectModel& project, const TCl
     return related;
 }
 
+// A key that the client sends, read from the form: a text must not be blank, and when stored
+// it is held to its member's length.
+QString keyReading(const TBackendMember& key, bool stored) {
+    if (key.member.wireCategory() != MemberCategory::String) {
+        return key.format(&TBackendWire::formValue);
+    }
+    return stored ? FormatLf(u"Values.textKey(form, \"$name$\", KEY_LABEL$maxLength$)", key)
+                  : FormatLf(u"Values.textKey(form, \"$name$\", KEY_LABEL)", key);
+}
+
 // The object read from the form, every member in member order. With `withKey` false an integer
 // key is left 0 (the database assigns it on add).
 QString readObject(const TClassModel& cls, const TMemberVars& members, const TVars& vars) {
@@ -453,8 +475,7 @@ QString readObject(const TClassModel& cls, const TMemberVars& members, const TVa
         if (info.isKey() && cls.hasIntegerKey()) {
             values.append(FormatLf(u"withKey ? Values.integer(form, \"$name$\") : 0", *member));
         } else if (info.isKey()) {
-            values.append(
-                FormatLf(u"Values.textKey(form, \"$name$\", KEY_LABEL$maxLength$)", *member));
+            values.append(keyReading(*member, true));
         } else {
             values.append(member->format(&TBackendWire::formValue));
         }
@@ -478,9 +499,13 @@ void printReferenceChecks(TPrinter& printer, const TClassModel& cls, const TMemb
             continue;
         }
         const bool integer = info.wireCategory() == MemberCategory::Integer;
-        const bool self = info.referenced == &cls;
+        const bool self = info.referenced == &cls && HoldsReferencedKey(info);
         TVars check(member.get());
-        check.set(u"dao", self ? QStringLiteral("dao") : daoField(*info.referenced))
+        check
+            .set(u"dao",
+                 info.referenced == &cls ? QStringLiteral("dao") : daoField(*info.referenced))
+            .set(u"exists", HoldsReferencedKey(info) ? QStringLiteral("exists")
+                                                     : QStringLiteral("existsByText"))
             .setJavaString(u"refKeyLabel", MemberLabel(info.refKey()))
             .setJavaString(u"refFriend", info.referenced->friendName)
             .set(u"given", integer ? FormatLf(u"$obj$.get$Name$() != 0", *member)
@@ -491,13 +516,16 @@ void printReferenceChecks(TPrinter& printer, const TClassModel& cls, const TMemb
                 u"\n                && $obj$.get$Name$() != (adding ? dao.nextKey(connection) : "
                 u"$obj$.get$KeyName$())",
                 *member);
+        } else if (self && integer) {
+            notSelf = FormatLf(u"\n                && $obj$.get$Name$() != $obj$.get$KeyName$()",
+                               *member);
         } else if (self) {
             notSelf = FormatLf(
                 u"\n                && !$obj$.get$Name$().equals($obj$.get$KeyName$())", *member);
         }
         check.set(u"notSelf", notSelf);
         printer.print(
-            u"        if ($given$ && !$dao$.exists(connection, $obj$.get$Name$())$notSelf$) {\n"
+            u"        if ($given$ && !$dao$.$exists$(connection, $obj$.get$Name$())$notSelf$) {\n"
             "            throw new Refusal(409, Texts.referenceMissing(\"$label$\", "
             "\"$refKeyLabel$\",\n"
             "                    $obj$.get$Name$(), \"$refFriend$\"));\n"
@@ -505,6 +533,12 @@ void printReferenceChecks(TPrinter& printer, const TClassModel& cls, const TMemb
             check);
     }
     printer.print(u"    }\n");
+}
+
+// The key `key` as the text a reference to it holds when it does not hold the key's own type.
+QString keyAsText(const TMemberInfo& key) {
+    return key.wireCategory() == MemberCategory::Date ? QStringLiteral("Values.dateText(key)")
+                                                      : QStringLiteral("String.valueOf(key)");
 }
 
 // The servlet's check that no object refers to the one deleted, or nothing when no class can.
@@ -519,11 +553,13 @@ void printHolderChecks(TPrinter& printer, const TProjectModel& project, const TC
             TVars check(&vars);
             check.set(u"dao", &owner == &cls ? QStringLiteral("dao") : daoField(owner))
                 .set(u"Name", member.stem())
+                .set(u"heldKey", HoldsReferencedKey(member) ? QStringLiteral("key")
+                                                            : keyAsText(*cls.keyMember()))
                 .setJavaString(u"ownerFriend", owner.friendName)
                 .setJavaString(u"label", MemberLabel(member));
             checks += FormatLf(
                 u"        refuseIfReferenced(FRIEND_NAME, key, $dao$.firstWith$Name$(connection, "
-                u"key),\n"
+                u"$heldKey$),\n"
                 "                \"$ownerFriend$\", \"$label$\");\n",
                 check);
         }
@@ -628,6 +664,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
         });
     const bool integerKey = cls.hasIntegerKey();
     vars.set(u"imports", imports + domainImport(cls))
+        .set(u"keyImport", BackendWireOf(cls.keyMember()->wireCategory()).imports.toString())
         .set(u"queryImport", queryValues.isEmpty()
                                  ? QString()
                                  : QStringLiteral("import com.mobileclient.server.QueryValues;\n"))
@@ -641,9 +678,9 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
              integerKey ? QStringLiteral("read(form, false)") : QStringLiteral("read(form)"))
         .set(u"readForUpdate",
              integerKey ? QStringLiteral("read(form, true)") : QStringLiteral("read(form)"))
-        .set(u"readKey", integerKey
-                             ? FormatLf(u"Values.integer(form, \"$keyName$\")", vars)
-                             : FormatLf(u"Values.textKey(form, \"$keyName$\", KEY_LABEL)", vars))
+        .set(u"readKey", keyReading(**std::find_if(members.begin(), members.end(),
+                                                   [](const auto& m) { return m->member.isKey(); }),
+                                    false))
         .set(u"holderCheck",
              held ? QStringLiteral("            checkNotReferenced(connection, key);\n")
                   : QString());
@@ -679,6 +716,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
         "import com.mobileclient.server.Values;\n"
         "import java.sql.Connection;\n"
         "import java.sql.SQLException;\n"
+        "$keyImport$"
         "import java.util.List;\n"
         "\n"
         "/** The client's requests for $friendComment$ objects (class $Class$). */\n"

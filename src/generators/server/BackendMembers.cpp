@@ -116,3 +116,18 @@ QStringView TBackendMember::templateOf(QStringView TBackendWire::*job) const {
     }
     return wire.*job;
 }
+
+bool HoldsReferencedKey(const TMemberInfo& reference) {
+    return reference.wireCategory() == reference.refKey().wireCategory();
+}
+
+bool KeyIsHeldByReferences(const TProjectModel& project, const TClassModel& cls) {
+    for (const TClassModel& owner : project.classes) {
+        for (const TMemberInfo& member : owner.members) {
+            if (member.referenced == &cls && !HoldsReferencedKey(member)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}

@@ -53,3 +53,9 @@ class TBackendMember : public TVars {
 QString QuotedSqlInJava(const QString& name);
 // How users know a member: its comment, or its name when it has none.
 QString MemberLabel(const TMemberInfo& member);
+
+// Whether a reference holds its referenced key in the key's own type (an integer or a text); a
+// reference to a float or date key, or to a key that is itself a reference, may hold it as text.
+bool HoldsReferencedKey(const TMemberInfo& reference);
+// Whether every reference to the class holds its key in the key's own type.
+bool KeyIsHeldByReferences(const TProjectModel& project, const TClassModel& cls);

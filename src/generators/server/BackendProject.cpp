@@ -13,7 +13,7 @@ constexpr qsizetype kMaxSqlNameBytes = 63;
 // that key's own referenced key's when it is a reference too.
 const TMemberInfo& typedMember(const TMemberInfo& member) {
     const TMemberInfo* typed = &member;
-    for (int step = 0; step < 100 && typed->isReference(); ++step) {
+    for (int step = 0; step < 100 && typed->isReference() && HoldsReferencedKey(*typed); ++step) {
         typed = &typed->refKey();
     }
     return *typed;
@@ -29,7 +29,7 @@ QString columnSpec(const TMemberInfo& member) {
     vars.set(u"column", InJavaString(SqlName(member.name())))
         .set(u"type", BackendWireOf(typed.wireCategory()).columnType.toString())
         .set(u"length", QString::number(text ? std::max(length, 0) : 0))
-        .set(u"references", member.isReference() && !member.isKey()
+        .set(u"references", member.isReference() && !member.isKey() && HoldsReferencedKey(member)
                                 ? '"' + InJavaString(SqlName(member.refClass())) + '"'
                                 : QStringLiteral("null"));
     return FormatLf(u"new ColumnSpec(\"$column$\", ColumnType.$type$, $length$, $references$)",

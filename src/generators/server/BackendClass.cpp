@@ -312,7 +312,8 @@ void printReadRow(TPrinter& printer, const TMemberVars& members, const TVars& va
 TGeneratedFile BackendDaoFile(const TProjectModel& project, const TClassModel& cls) {
     TVars vars = classVars(cls);
     const auto members = memberVars(cls, vars);
-    const bool textKey = !cls.hasIntegerKey();
+    // Text keys sort by their code points, as the development server sorts them.
+    const bool textKey = cls.keyMember()->wireCategory() == MemberCategory::String;
     vars.set(u"domainImport", domainImport(cls))
         .set(u"timeImport", importsOf(cls))
         .set(u"columns", columnList(members, anyMember))

@@ -51,15 +51,13 @@ public enum PictureKind {
     public static PictureKind of(byte[] bytes) {
         Header header = new Header(bytes);
         if (header.startsWith(0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n')) {
-            return header.hasText(12, "IHDR") && header.int32(16) > 0 && header.int32(20) > 0
-                    ? PNG
-                    : null;
+            return pngHasSize(header) ? PNG : null;
         }
         if (header.startsWith(0xFF, 0xD8, 0xFF)) {
             return jpegHasSize(header) ? JPEG : null;
         }
         if (header.hasText(0, "GIF87a") || header.hasText(0, "GIF89a")) {
-            return header.uint16le(6) > 0 && header.uint16le(8) > 0 ? GIF : null;
+            return gifHasSize(header) ? GIF : null;
         }
         if (header.hasText(0, "BM")) {
             return bmpHasSize(header) ? BMP : null;
@@ -70,7 +68,22 @@ public enum PictureKind {
         return null;
     }
 
+    /** IHDR with a size, and the image data after it: a reader needs both. */
+    private static boolean pngHasSize(Header header) {
+        if (!header.hasText(12, "IHDR") || header.int32(16) <= 0 || header.int32(20) <= 0) {
+            return false;
+        }
+        for (long at = 8; at + 8 <= header.length(); at += 12 + (header.int32((int) at) & 0xFFFFFFFFL)) {
+            if (header.hasText((int) at + 4, "IDAT")) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    /** A frame with a size, then the start of a scan, which a reader needs for the header. */
     private static boolean jpegHasSize(Header header) {
+        boolean sized = false;
         int at = 2;
         while (header.uint8(at) == 0xFF) {
             int marker = header.uint8(at + 1);
@@ -81,10 +94,10 @@ public enum PictureKind {
             boolean startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4
                     && marker != 0xC8 && marker != 0xCC;
             if (startOfFrame) {
-                return header.uint16be(at + 5) > 0 && header.uint16be(at + 7) > 0;
+                sized = header.uint16be(at + 5) > 0 && header.uint16be(at + 7) > 0;
             }
-            if (marker == 0xD9 || marker == 0xDA) {
-                return false;
+            if (marker == 0xDA || marker == 0xD9) {
+                return marker == 0xDA && sized;
             }
             int length = header.uint16be(at + 2);
             if (length < 2) {
@@ -93,6 +106,23 @@ public enum PictureKind {
             at += 2 + length;
         }
         return false;
+    }
+
+    /** A screen with a size and at least one image in it. */
+    private static boolean gifHasSize(Header header) {
+        if (header.uint16le(6) == 0 || header.uint16le(8) == 0) {
+            return false;
+        }
+        int flags = header.uint8(10);
+        int at = 13 + ((flags & 0x80) != 0 ? 3 << ((flags & 7) + 1) : 0);
+        while (header.uint8(at) == 0x21) {
+            at += 2;
+            while (header.uint8(at) > 0) {
+                at += 1 + header.uint8(at);
+            }
+            at++;
+        }
+        return header.uint8(at) == 0x2C && header.length() >= at + 10;
     }
 
     private static boolean bmpHasSize(Header header) {

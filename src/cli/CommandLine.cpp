@@ -15,7 +15,7 @@
 #include "generation/CodeModel.h"
 #include "generation/FileOperate.h"
 #include "generation/ModelChecks.h"
-#include "generators/MobileClient.h"
+#include "generators/client/MobileClient.h"
 #include "generators/server/WebBackend.h"
 #include "run/AutoCode.h"
 #include "server/DevServer.h"

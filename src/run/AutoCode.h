@@ -8,7 +8,7 @@
 
 #include "generation/ModelChecks.h"
 #include "generation/OutputTarget.h"
-#include "generators/MobileClient.h"
+#include "generators/client/MobileClient.h"
 
 // What a run is given when it starts; the project name is captured once, here.
 struct TRunRequest {

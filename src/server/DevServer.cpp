@@ -26,9 +26,9 @@
 
 namespace {
 
-constexpr size_t kMaxFormBytes = 1 << 20;
-constexpr size_t kMaxPictureBytes = 8 << 20;
-constexpr size_t kMaxUploadBytes = kMaxPictureBytes + (64 << 10);  // the picture and its framing
+using protocol::kMaxFormBytes;
+using protocol::kMaxPictureBytes;
+using protocol::kMaxUploadBytes;
 
 // Start-up lines that could not be written end serve at once (exit status 1).
 void checkOutput() {
@@ -40,6 +40,10 @@ void checkOutput() {
 
 THttpAnswer httpAnswer(const TAnswer& answer, const QString& action = QString()) {
     return {answer.status, answer.contentType, answer.body, {}, -1, action};
+}
+
+THttpAnswer refusal(TRefusal refusal, const QStringList& values = {}) {
+    return httpAnswer(TAnswer::Refusal(refusal, values));
 }
 
 // The answer of a job that failed with an error of the server's own.
@@ -172,18 +176,22 @@ struct TAddress {
     QRegularExpression pattern;
     const char* allowed;
 };
-const TAddress kAddresses[] = {
-    {TAddressKind::Servlet, QRegularExpression(QStringLiteral("^/JavaWebProject/([^/]+)Servlet$")),
-     "GET, POST"},
-    {TAddressKind::Upload, QRegularExpression(QStringLiteral("^/JavaWebProject/upload$")), "POST"},
-    {TAddressKind::Picture, QRegularExpression(QStringLiteral("^/JavaWebProject/upload/([^/]+)$")),
-     "GET"},
-    {TAddressKind::Root, QRegularExpression(QStringLiteral("^/JavaWebProject/?$")), "GET"},
-};
+// The pattern of an address below the context path.
+QRegularExpression addressPattern(const QString& below) {
+    return QRegularExpression(QStringLiteral("^/") + protocol::kContext + below);
+}
 
-const QString kNoAddress = QStringLiteral(
-    "没有这个地址: 服务器只回答/JavaWebProject/(浏览页面)和其下的<类名>Servlet、upload、"
-    "upload/<图片>");
+const TAddress kAddresses[] = {
+    {TAddressKind::Servlet,
+     addressPattern(QStringLiteral("/([^/]+)") + protocol::kServletSuffix + QStringLiteral("$")),
+     "GET, POST"},
+    {TAddressKind::Upload,
+     addressPattern(QStringLiteral("/") + protocol::kUpload + QStringLiteral("$")), "POST"},
+    {TAddressKind::Picture,
+     addressPattern(QStringLiteral("/") + protocol::kPicturePrefix + QStringLiteral("([^/]+)$")),
+     "GET"},
+    {TAddressKind::Root, addressPattern(QStringLiteral("/?$")), "GET"},
+};
 
 class TServer : public TRequestHandler {
   public:
@@ -232,7 +240,7 @@ class TServer : public TRequestHandler {
             }
             return route(address.kind, std::move(request), match, std::move(done));
         }
-        done(THttpAnswer::Text(404, kNoAddress));
+        done(refusal(TRefusal::NoSuchAddress));
     }
 
   private:
@@ -258,14 +266,11 @@ class TServer : public TRequestHandler {
                              const QRegularExpressionMatch& match, const QByteArray& allowed) {
         if (address.kind == TAddressKind::Servlet &&
             project_.classNamed(match.captured(1)) == nullptr) {
-            return THttpAnswer::Text(404, QStringLiteral("没有名为%1的类").arg(match.captured(1)));
+            return refusal(TRefusal::NoSuchClass, {match.captured(1)});
         }
-        THttpAnswer answer =
-            request.method == "OPTIONS"
-                ? THttpAnswer{204, {}, {}, {}, -1, {}}
-                : THttpAnswer::Text(
-                      405,
-                      QStringLiteral("这个地址只回答%1请求").arg(QString::fromLatin1(allowed)));
+        THttpAnswer answer = request.method == "OPTIONS" ? THttpAnswer{204, {}, {}, {}, -1, {}}
+                                                         : refusal(TRefusal::MethodNotAllowed,
+                                                                   {QString::fromLatin1(allowed)});
         answer.headers.append({"Allow", allowed});
         return answer;
     }
@@ -302,14 +307,13 @@ class TServer : public TRequestHandler {
                  std::function<void(THttpAnswer)> done) {
         const bool isPost = request.method == "POST";
         if (isPost && mediaType(request.contentType) != "application/x-www-form-urlencoded") {
-            return done(THttpAnswer::Text(
-                415, QStringLiteral("表单应以application/x-www-form-urlencoded发送")));
+            return done(refusal(TRefusal::FormContentType));
         }
         QString action;
         TForm form;
         try {
             form = ParseForm(isPost ? request.query + '&' + request.body : request.query);
-            action = form.value(QStringLiteral("action"));
+            action = form.value(protocol::kActionParameter);
         } catch (const TRequestError& error) {
             return done(THttpAnswer::Text(error.status, error.message));
         }
@@ -324,17 +328,17 @@ class TServer : public TRequestHandler {
         const auto answer = [](const TAnswer& text) {
             return httpAnswer(text, QStringLiteral("upload"));
         };
-        const auto files = formFields(request.body, request.contentType, "file");
+        const auto files =
+            formFields(request.body, request.contentType, protocol::kUploadField.toLatin1());
         if (mediaType(request.contentType) != "multipart/form-data" || !files) {
-            return answer(TAnswer::Text(
-                415, QStringLiteral("图片应以multipart/form-data上传，放在字段file中")));
+            return answer(TAnswer::Refusal(TRefusal::UploadContentType));
         }
         if (files->size() != 1) {
-            return answer(TAnswer::Text(400, QStringLiteral("请求中应有且只有一个字段file")));
+            return answer(TAnswer::Refusal(TRefusal::UploadFieldCount));
         }
         if (static_cast<size_t>(files->first().size()) > kMaxPictureBytes) {
             return answer(
-                TAnswer::Text(413, QStringLiteral("请求体超过%1字节的上限").arg(kMaxPictureBytes)));
+                TAnswer::Refusal(TRefusal::BodyTooLarge, {QString::number(kMaxPictureBytes)}));
         }
         try {
             return answer(TAnswer::Text(200, pictures_.Store(files->first())));
@@ -346,8 +350,7 @@ class TServer : public TRequestHandler {
     THttpAnswer picture(const QString& name) const {
         const std::optional<TStoredPicture> found = pictures_.Find(name);
         if (!found) {
-            return httpAnswer(TAnswer::Text(404, QStringLiteral("没有这张图片")),
-                              QStringLiteral("picture"));
+            return httpAnswer(TAnswer::Refusal(TRefusal::NoSuchPicture), QStringLiteral("picture"));
         }
         return {200,         found->contentType,       {}, {{"X-Content-Type-Options", "nosniff"}},
                 found->file, QStringLiteral("picture")};

@@ -16,6 +16,7 @@
 
 #include "common/Error.h"
 #include "generation/FileOperate.h"
+#include "generation/Protocol.h"
 
 namespace asio = boost::asio;
 namespace beast = boost::beast;
@@ -28,7 +29,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 // A request line and its headers together; a longer one is refused (414 or 431).
-constexpr size_t kHeaderLimit = 16 * 1024;
+constexpr size_t kHeaderLimit = protocol::kMaxHeaderBytes;
 // How long a connection may wait for a request's first byte (also the next one's, kept alive).
 constexpr auto kIdleTime = 5s;
 // From a request's first byte: its headers must be in within the first time, all of it within
@@ -186,9 +187,7 @@ class TSession : public std::enable_shared_from_this<TSession> {
         if (error) {
             // A body that ends early is refused (and logged); a connection closed or silent
             // between requests or within headers simply ends.
-            return state_ == State::Body ? refuse(400, QStringLiteral("请求体不完整(连接中断?)，"
-                                                                      "未做任何改动"))
-                                         : close();
+            return state_ == State::Body ? refuse(TRefusal::BodyCutOff) : close();
         }
         buffer_.commit(count);
         if (state_ == State::Idle) {
@@ -235,10 +234,8 @@ class TSession : public std::enable_shared_from_this<TSession> {
     // The parser takes the request line once it has ended, and then the headers.
     void refuseLongHeader() {
         const bool lineEnded = headerBytes_ > 0;
-        refuse(lineEnded ? 431 : 414,
-               QStringLiteral("请求%1超过%2字节的上限")
-                   .arg(lineEnded ? QStringLiteral("行和请求头") : QStringLiteral("行"))
-                   .arg(kHeaderLimit));
+        refuse(lineEnded ? TRefusal::HeaderTooLong : TRefusal::LineTooLong,
+               {QString::number(kHeaderLimit)});
     }
 
     void refuseParsed(beast::error_code error) {
@@ -246,40 +243,37 @@ class TSession : public std::enable_shared_from_this<TSession> {
             return refuseLongHeader();
         }
         if (error == http::error::body_limit) {
-            return refuse(413, QStringLiteral("请求体超过%1字节的上限").arg(bodyLimit_));
+            return refuse(TRefusal::BodyTooLarge, {QString::number(bodyLimit_)});
         }
-        refuse(400, QStringLiteral("请求的格式有误(%1)，连接已关闭")
-                        .arg(QString::fromStdString(error.message())));
+        refuse(TRefusal::Malformed, {QString::fromStdString(error.message())});
     }
 
     // Checks a request whose headers are in; false when it was refused.
     bool admitHeader() {
         const auto& header = header_->get();
-        if (const std::optional<TRefusal> problem = framingProblem(header)) {
-            refuse(problem->status, problem->text);
+        if (const std::optional<TFramingProblem> problem = framingProblem(header)) {
+            refuse(problem->refusal, problem->values);
             return false;
         }
         const QString host = hostOf(view(header[http::field::host]));
         // (No Host at all: an HTTP/1.0 request, which no browser sends.)
         if (!host.isEmpty() && !isLoopbackHost(host) && !connections_.allowedHosts.contains(host)) {
-            refuse(421, QStringLiteral("%1不是这台服务器的地址(为防DNS重绑定，只回答本机地址和"
-                                       "服务器监听的地址)")
-                            .arg(printable(host)));
+            refuse(TRefusal::ForeignHost, {printable(host)});
             return false;
         }
-        if (const std::optional<QString> foreign = foreignSite(header)) {
-            refuse(403, *foreign);
+        if (const std::optional<TFramingProblem> foreign = foreignSite(header)) {
+            refuse(foreign->refusal, foreign->values);
             return false;
         }
         bodyLimit_ = connections_.handler.BodyLimit(decodedPath(header));
         const auto length = header_->content_length();
         if (length && *length > bodyLimit_) {
-            refuse(413, QStringLiteral("请求体超过%1字节的上限").arg(bodyLimit_));
+            refuse(TRefusal::BodyTooLarge, {QString::number(bodyLimit_)});
             return false;
         }
         const size_t needed = length ? *length : header_->chunked() ? bodyLimit_ : 0;
         if (connections_.bodyBytes + needed > kBodyBudget) {
-            refuse(503, QStringLiteral("服务器正在接收的请求太多，请稍后再试"));
+            refuse(TRefusal::Busy);
             return false;
         }
         connections_.bodyBytes += needed;
@@ -297,40 +291,39 @@ class TSession : public std::enable_shared_from_this<TSession> {
     }
 
     using Header = http::request_header<>;
-    struct TRefusal {
-        int status;
-        QString text;
+    struct TFramingProblem {
+        TRefusal refusal;
+        QStringList values;
     };
 
     // What the parser lets through but the server does not take: an unknown method, a length
     // given twice or with a sign, a transfer coding other than chunked, no or two Host fields.
-    static std::optional<TRefusal> framingProblem(const Header& header) {
+    static std::optional<TFramingProblem> framingProblem(const Header& header) {
         if (header.method() == http::verb::unknown) {
-            return TRefusal{
-                400, QStringLiteral("未知的请求方法%1")
-                         .arg(printable(QString::fromLatin1(bytes(header.method_string()))))};
+            return TFramingProblem{TRefusal::UnknownMethod,
+                                   {printable(QString::fromLatin1(bytes(header.method_string())))}};
         }
         const auto lengths = header.equal_range(http::field::content_length);
         if (std::distance(lengths.first, lengths.second) > 1 ||
             (lengths.first != lengths.second &&
              !std::all_of(lengths.first->value().begin(), lengths.first->value().end(),
                           [](char c) { return c >= '0' && c <= '9'; }))) {
-            return TRefusal{400, QStringLiteral("Content-Length重复或不是数字")};
+            return TFramingProblem{TRefusal::ContentLengthInvalid, {}};
         }
         const auto coding = header.find(http::field::transfer_encoding);
         if (coding != header.end() && !sameText(view(coding->value()), "chunked")) {
-            return TRefusal{501, QStringLiteral("不支持的传输编码%1(只支持chunked)")
-                                     .arg(printable(QString::fromLatin1(bytes(coding->value()))))};
+            return TFramingProblem{TRefusal::TransferCoding,
+                                   {printable(QString::fromLatin1(bytes(coding->value())))}};
         }
         const auto hosts = header.equal_range(http::field::host);
         if (header.version() >= 11 && std::distance(hosts.first, hosts.second) != 1) {
-            return TRefusal{400, QStringLiteral("请求应有且只有一个Host")};
+            return TFramingProblem{TRefusal::HostCount, {}};
         }
         return std::nullopt;
     }
 
     // A request that may change data, sent from another site's page.
-    static std::optional<QString> foreignSite(const Header& header) {
+    static std::optional<TFramingProblem> foreignSite(const Header& header) {
         const http::verb method = header.method();
         if (method == http::verb::get || method == http::verb::head ||
             method == http::verb::options) {
@@ -339,13 +332,13 @@ class TSession : public std::enable_shared_from_this<TSession> {
         const std::string_view origin = view(header[http::field::origin]);
         const std::string own = "http://" + std::string(view(header[http::field::host]));
         if (!origin.empty() && !sameText(origin, own)) {
-            return QStringLiteral("拒绝其他网站(%1)发来的修改请求")
-                .arg(printable(QString::fromLatin1(origin.data(), origin.size())));
+            return TFramingProblem{TRefusal::ForeignOrigin,
+                                   {printable(QString::fromLatin1(origin.data(), origin.size()))}};
         }
         const std::string_view site = view(header["Sec-Fetch-Site"]);
         if (!site.empty() && !sameText(site, "same-origin") && !sameText(site, "none")) {
-            return QStringLiteral("拒绝其他网站发来的修改请求(Sec-Fetch-Site: %1)")
-                .arg(printable(QString::fromLatin1(site.data(), site.size())));
+            return TFramingProblem{TRefusal::ForeignFetchSite,
+                                   {printable(QString::fromLatin1(site.data(), site.size()))}};
         }
         return std::nullopt;
     }
@@ -390,9 +383,9 @@ class TSession : public std::enable_shared_from_this<TSession> {
             });
     }
 
-    void refuse(int status, const QString& text) {
+    void refuse(TRefusal refusal, const QStringList& values = {}) {
         stream_.expires_never();
-        answer(THttpAnswer::Text(status, text), true);
+        answer(THttpAnswer::Text(RefusalSpec(refusal).status, RefusalText(refusal, values)), true);
     }
 
     void answer(THttpAnswer answer, bool closeAfter) {

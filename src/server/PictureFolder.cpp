@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "common/Error.h"
+#include "generation/Protocol.h"
 #include "server/ServerData.h"
 #include "server/Servlets.h"
 
@@ -129,12 +130,13 @@ QString TPictureFolder::Store(QByteArrayView bytes) const {
     buffer.open(QIODevice::ReadOnly);
     const PictureKind* kind = kindOfPicture(buffer);
     if (kind == nullptr) {
-        throw TRequestError{415, QStringLiteral("上传的文件不是JPEG、PNG、GIF、BMP或WebP图片")};
+        throw TRequestError{RefusalSpec(TRefusal::NotAPicture).status,
+                            RefusalText(TRefusal::NotAPicture)};
     }
     const QString name =
         QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char('.') + kind->extension;
     writeNewFile(QDir(folder_).filePath(name), bytes);
-    return QStringLiteral("upload/") + name;
+    return protocol::kPicturePrefix + name;
 }
 
 std::optional<TStoredPicture> TPictureFolder::Find(const QString& fileName) const {
@@ -149,7 +151,7 @@ std::optional<TStoredPicture> TPictureFolder::Find(const QString& fileName) cons
         const auto file = openRegularFile(path, avoided);
         return file ? std::optional(TStoredPicture{*file, kind->contentType}) : std::nullopt;
     }
-    if (fileName != QLatin1String("noimage.jpg")) {
+    if (protocol::kPicturePrefix + fileName != protocol::kNoImage) {
         return std::nullopt;
     }
     const auto file = openRegularFile(placeholder_, avoided);

@@ -7,14 +7,15 @@
 #include <QStringDecoder>
 
 #include "common/Error.h"
+#include "generation/Protocol.h"
 #include "server/ServerData.h"
 
 namespace {
 
 using Row = TServerData::Row;
 
-[[noreturn]] void refuse(int status, const QString& message) {
-    throw TRequestError{status, message};
+[[noreturn]] void refuse(TRefusal refusal, const QStringList& values = {}) {
+    throw TRequestError{RefusalSpec(refusal).status, RefusalText(refusal, values)};
 }
 
 // The member as users know it: its comment, or its name when it has none.
@@ -36,7 +37,7 @@ bool isAcceptedInText(QChar c) {
 
 QString checkedText(const TMemberInfo& member, const QString& text) {
     if (!std::all_of(text.begin(), text.end(), isAcceptedInText)) {
-        refuse(400, QStringLiteral("参数%1含有无法传送的控制字符").arg(member.name()));
+        refuse(TRefusal::ControlCharacters, {member.name()});
     }
     return text;
 }
@@ -50,13 +51,13 @@ QVariant parseValue(const TMemberInfo& member, const QString& text) {
     if (const auto value = type.parse(text)) {
         return *value;
     }
-    refuse(400, QStringLiteral("参数%1应为%2，收到\"%3\"").arg(member.name(), type.expected, text));
+    refuse(TRefusal::WrongValue, {member.name(), type.expected, text});
 }
 
 QString required(const TForm& form, const QString& name) {
     const auto value = form.find(name);
     if (value == form.end()) {
-        refuse(400, QStringLiteral("缺少参数%1").arg(name));
+        refuse(TRefusal::MissingParameter, {name});
     }
     return *value;
 }
@@ -65,7 +66,7 @@ QVariant keyFromForm(const TClassModel& cls, const TForm& form) {
     const TMemberInfo& key = *cls.keyMember();
     const QVariant value = parseValue(key, required(form, key.name()));
     if (!cls.hasIntegerKey() && value.toString().trimmed().isEmpty()) {
-        refuse(400, QStringLiteral("%1不能为空").arg(label(key)));
+        refuse(TRefusal::EmptyKey, {label(key)});
     }
     return value;
 }
@@ -87,9 +88,8 @@ qsizetype keyIndex(const TClassModel& cls) {
     return cls.keyMember() - cls.members.constData();
 }
 
-QString missingObject(const TClassModel& cls, const QVariant& key) {
-    return QStringLiteral("没有%1为\"%2\"的%3")
-        .arg(label(*cls.keyMember()), key.toString(), cls.friendName);
+QStringList objectNamed(const TClassModel& cls, const QVariant& key) {
+    return {label(*cls.keyMember()), key.toString(), cls.friendName};
 }
 
 QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
@@ -177,7 +177,11 @@ bool IsNoObject(const QVariant& reference) {
 }
 
 TAnswer TAnswer::Text(int status, const QString& text) {
-    return {status, "text/plain; charset=UTF-8", text.toUtf8()};
+    return {status, protocol::kTextType, text.toUtf8()};
+}
+
+TAnswer TAnswer::Refusal(TRefusal refusal, const QStringList& values) {
+    return Text(RefusalSpec(refusal).status, RefusalText(refusal, values));
 }
 
 TForm ParseForm(const QByteArray& encoded) {
@@ -186,7 +190,7 @@ TForm ParseForm(const QByteArray& encoded) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
         const QString text = utf8(QByteArray::fromPercentEncoding(part.replace('+', ' ')));
         if (utf8.hasError()) {
-            refuse(400, QStringLiteral("参数不是UTF-8编码的文本"));
+            refuse(TRefusal::NotUtf8);
         }
         return text;
     };
@@ -198,7 +202,7 @@ TForm ParseForm(const QByteArray& encoded) {
         const qsizetype equals = pair.indexOf('=');
         const QString name = decoded(pair.left(equals < 0 ? pair.size() : equals));
         if (form.contains(name)) {
-            refuse(400, QStringLiteral("参数%1出现了多次").arg(name));
+            refuse(TRefusal::ParameterTwice, {name});
         }
         form.insert(name, equals < 0 ? QString() : decoded(pair.mid(equals + 1)));
     }
@@ -209,17 +213,18 @@ TAnswer TServlets::Serve(const QString& className, bool isPost, const TForm& for
     try {
         const TClassModel* cls = project_.classNamed(className);
         if (cls == nullptr) {
-            refuse(404, QStringLiteral("没有名为%1的类").arg(className));
+            refuse(TRefusal::NoSuchClass, {className});
         }
-        const QString action = required(form, QStringLiteral("action"));
-        static const QStringList posted = {"add", "update", "delete", "updateQuery"};
-        if (action != QLatin1String("query") && !posted.contains(action)) {
-            refuse(400, QStringLiteral("未知的action: %1").arg(action));
+        const QString name = required(form, protocol::kActionParameter);
+        const TActionSpec* action = ActionNamed(name);
+        if (action == nullptr) {
+            refuse(TRefusal::UnknownAction, {name});
         }
-        if (isPost != posted.contains(action)) {
-            refuse(405, QStringLiteral("action=%1要用%2请求").arg(action, isPost ? "GET" : "POST"));
+        if (isPost != action->posted) {
+            refuse(TRefusal::WrongMethodForAction,
+                   {name, action->posted ? QStringLiteral("POST") : QStringLiteral("GET")});
         }
-        return act(*cls, action, form);
+        return act(*cls, *action, form);
     } catch (const TRequestError& error) {
         return TAnswer::Text(error.status, error.message);
     } catch (const TError& error) {
@@ -227,25 +232,23 @@ TAnswer TServlets::Serve(const QString& className, bool isPost, const TForm& for
     }
 }
 
-TAnswer TServlets::act(const TClassModel& cls, const QString& action, const TForm& form) {
-    if (action == QLatin1String("add")) {
-        return add(cls, form);
+TAnswer TServlets::act(const TClassModel& cls, const TActionSpec& action, const TForm& form) {
+    switch (action.action) {
+        case TAction::Add:
+            data_.Write([&] { insert(cls, form); });
+            break;
+        case TAction::Update:
+            update(cls, form);
+            break;
+        case TAction::Delete:
+            remove(cls, form);
+            break;
+        case TAction::UpdateQuery:
+            return get(cls, form);
+        case TAction::Query:
+            return query(cls, form);
     }
-    if (action == QLatin1String("update")) {
-        return update(cls, form);
-    }
-    if (action == QLatin1String("delete")) {
-        return remove(cls, form);
-    }
-    if (action == QLatin1String("updateQuery")) {
-        return get(cls, form);
-    }
-    return query(cls, form);
-}
-
-TAnswer TServlets::add(const TClassModel& cls, const TForm& form) {
-    data_.Write([&] { insert(cls, form); });
-    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息添加成功!"));
+    return TAnswer::Text(200, FillProtocolText(action.successText, {cls.friendName}));
 }
 
 void TServlets::insert(const TClassModel& cls, const TForm& form) {
@@ -254,44 +257,41 @@ void TServlets::insert(const TClassModel& cls, const TForm& form) {
     if (cls.hasIntegerKey()) {
         key = data_.AssignKey(cls);
         if (key.toInt() == 0) {
-            refuse(409, QStringLiteral("%1的编号已用尽").arg(cls.friendName));
+            refuse(TRefusal::KeysUsedUp, {cls.friendName});
         }
     } else if (data_.Exists(cls, key)) {
-        refuse(409, QStringLiteral("已有%1为\"%2\"的%3")
-                        .arg(label(*cls.keyMember()), key.toString(), cls.friendName));
+        refuse(TRefusal::KeyExists, objectNamed(cls, key));
     }
     checkReferences(cls, row);
     data_.Insert(cls, row);
 }
 
-TAnswer TServlets::update(const TClassModel& cls, const TForm& form) {
+void TServlets::update(const TClassModel& cls, const TForm& form) {
     const Row row = rowFromForm(cls, form, false);
     data_.Write([&] {
         if (!data_.Exists(cls, row[keyIndex(cls)])) {
-            refuse(404, missingObject(cls, row[keyIndex(cls)]));
+            refuse(TRefusal::NoSuchObject, objectNamed(cls, row[keyIndex(cls)]));
         }
         checkReferences(cls, row);
         data_.Update(cls, row);
     });
-    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息更新成功!"));
 }
 
-TAnswer TServlets::remove(const TClassModel& cls, const TForm& form) {
+void TServlets::remove(const TClassModel& cls, const TForm& form) {
     const QVariant key = keyFromForm(cls, form);
     data_.Write([&] {
         if (!data_.Exists(cls, key)) {
-            refuse(404, missingObject(cls, key));
+            refuse(TRefusal::NoSuchObject, objectNamed(cls, key));
         }
         checkNotReferenced(cls, key);
         data_.Remove(cls, key);
     });
-    return TAnswer::Text(200, cls.friendName + QStringLiteral("信息删除成功!"));
 }
 
 TAnswer TServlets::get(const TClassModel& cls, const TForm& form) {
     const TServerData::Condition byKey{cls.keyMember(), TServerData::Condition::Equals,
                                        keyFromForm(cls, form)};
-    return {200, "application/json; charset=UTF-8", jsonArray(cls, data_.Select(cls, {byKey}))};
+    return {200, protocol::kJsonType, jsonArray(cls, data_.Select(cls, {byKey}))};
 }
 
 TAnswer TServlets::query(const TClassModel& cls, const TForm& form) {
@@ -301,7 +301,7 @@ TAnswer TServlets::query(const TClassModel& cls, const TForm& form) {
             conditions.append(*condition);
         }
     }
-    return {200, "text/xml; charset=UTF-8", xmlList(cls, data_.Select(cls, conditions))};
+    return {200, protocol::kXmlType, xmlList(cls, data_.Select(cls, conditions))};
 }
 
 // Every reference must name an existing object (the client looks each one up to show it) or no
@@ -314,8 +314,8 @@ void TServlets::checkReferences(const TClassModel& cls, const Row& row) {
         }
         const bool selfReference = member.referenced == &cls && row[i] == row[keyIndex(cls)];
         if (!selfReference && !data_.Exists(*member.referenced, row[i])) {
-            refuse(409, label(member) + QStringLiteral(": ") +
-                            missingObject(*member.referenced, row[i]));
+            refuse(TRefusal::ReferenceToNothing,
+                   QStringList{label(member)} + objectNamed(*member.referenced, row[i]));
         }
     }
 }
@@ -330,9 +330,8 @@ void TServlets::checkNotReferenced(const TClassModel& cls, const QVariant& key) 
             const QVariant holder =
                 data_.FirstHolder(owner, member, key, &owner == &cls ? key : QVariant());
             if (holder.isValid()) {
-                refuse(409, QStringLiteral("%1\"%2\"仍被%3\"%4\"的%5引用，不能删除")
-                                .arg(cls.friendName, key.toString(), owner.friendName,
-                                     holder.toString(), label(member)));
+                refuse(TRefusal::StillReferenced, {cls.friendName, key.toString(), owner.friendName,
+                                                   holder.toString(), label(member)});
             }
         }
     }
@@ -369,27 +368,28 @@ QString formValue(const QJsonValue& value) {
         case QJsonValue::Double:
             return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
         default:
-            refuse(400, QStringLiteral("值应为文本或数字"));
+            throw TRequestError{400, QStringLiteral("值应为文本或数字")};
     }
 }
 
 TForm seedForm(const TClassModel& cls, const QJsonValue& object) {
     if (!object.isObject()) {
-        refuse(400, QStringLiteral("应为JSON对象"));
+        throw TRequestError{400, QStringLiteral("应为JSON对象")};
     }
-    TForm form{{QStringLiteral("action"), QStringLiteral("add")}};
+    TForm form{{protocol::kActionParameter, ActionSpec(TAction::Add).name}};
     const QJsonObject members = object.toObject();
     for (auto member = members.begin(); member != members.end(); ++member) {
         const bool known =
             std::any_of(cls.members.begin(), cls.members.end(),
                         [&](const TMemberInfo& m) { return m.name() == member.key(); });
         if (!known) {
-            refuse(400, QStringLiteral("%1没有成员%2").arg(cls.className, member.key()));
+            throw TRequestError{400,
+                                QStringLiteral("%1没有成员%2").arg(cls.className, member.key())};
         }
         try {
             form.insert(member.key(), formValue(*member));
         } catch (const TRequestError& error) {
-            refuse(error.status, member.key() + QStringLiteral(": ") + error.message);
+            throw TRequestError{error.status, member.key() + QStringLiteral(": ") + error.message};
         }
     }
     return form;

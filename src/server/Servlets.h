@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "generation/CodeModel.h"
+#include "generation/Protocol.h"
 
 class TServerData;
 
@@ -16,6 +17,8 @@ struct TAnswer {
     QByteArray body;
 
     static TAnswer Text(int status, const QString& text);
+    // The refusal's status and text.
+    static TAnswer Refusal(TRefusal refusal, const QStringList& values = {});
 };
 
 // A request the server refuses: a 4xx status and the text that says why.
@@ -46,11 +49,10 @@ class TServlets {
     void Seed(const QByteArray& json);
 
   private:
-    TAnswer act(const TClassModel& cls, const QString& action, const TForm& form);
-    TAnswer add(const TClassModel& cls, const TForm& form);
+    TAnswer act(const TClassModel& cls, const TActionSpec& action, const TForm& form);
     void insert(const TClassModel& cls, const TForm& form);  // add inside a transaction
-    TAnswer update(const TClassModel& cls, const TForm& form);
-    TAnswer remove(const TClassModel& cls, const TForm& form);
+    void update(const TClassModel& cls, const TForm& form);
+    void remove(const TClassModel& cls, const TForm& form);
     TAnswer get(const TClassModel& cls, const TForm& form);
     TAnswer query(const TClassModel& cls, const TForm& form);
     void checkReferences(const TClassModel& cls, const QVariantList& row);

@@ -11,7 +11,7 @@
 
 #include "generation/JavaNames.h"
 #include "generation/ModelChecks.h"
-#include "generators/MobileClient.h"
+#include "generators/client/MobileClient.h"
 #include "generators/server/WebBackend.h"
 #include "workbench/MainForm.h"
 

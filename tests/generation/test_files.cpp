@@ -5,8 +5,8 @@
 #include "TestSupport.h"
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
-#include "generators/ClientFile.h"
-#include "generators/MobileClient.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/MobileClient.h"
 
 class FilesTest : public QObject {
     Q_OBJECT

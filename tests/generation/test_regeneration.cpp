@@ -12,7 +12,7 @@
 #include "TestSupport.h"
 #include "common/Error.h"
 #include "generation/OutputProject.h"
-#include "generators/MobileClient.h"
+#include "generators/client/MobileClient.h"
 
 namespace {
 

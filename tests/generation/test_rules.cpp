@@ -10,7 +10,7 @@
 #include "generation/ModelChecks.h"
 #include "generation/Printer.h"
 #include "generation/TextForms.h"
-#include "generators/MobileClient.h"
+#include "generators/client/MobileClient.h"
 #include "store/ModelFile.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "generators/LayoutPieces.h"
+#include "generators/client/LayoutPieces.h"
 
 void PrintFormHead(TPrinter& printer, const TFormHead& head) {
     TVars vars;

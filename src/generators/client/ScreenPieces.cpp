@@ -1,6 +1,6 @@
-#include "generators/ScreenPieces.h"
+#include "generators/client/ScreenPieces.h"
 
-#include "generators/ClientFile.h"
+#include "generators/client/ClientFile.h"
 
 TVars ScreenVars(const TClassCode& code, const TScreen& screen) {
     TVars vars(&code.vars());

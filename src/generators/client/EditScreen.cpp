@@ -1,5 +1,5 @@
-#include "generators/FileBuilders.h"
-#include "generators/ScreenPieces.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/ScreenPieces.h"
 
 namespace {
 

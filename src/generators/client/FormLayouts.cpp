@@ -1,9 +1,9 @@
 // The add, edit and detail layouts: a scrolling two-column form with one row per member.
 
-#include "generators/ClientFile.h"
-#include "generators/FileBuilders.h"
-#include "generators/LayoutPieces.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/LayoutPieces.h"
+#include "generators/client/MemberTemplates.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // screen's condition), with thumbnails, a tap to the detail screen, edit and delete on a long
 // press and add, query and main menu in the options menu.
 
-#include "generators/FileBuilders.h"
-#include "generators/ScreenPieces.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/ScreenPieces.h"
 
 namespace {
 

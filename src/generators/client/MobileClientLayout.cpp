@@ -1,6 +1,6 @@
-#include "generators/MobileClientLayout.h"
+#include "generators/client/MobileClientLayout.h"
 
-#include "generators/FileBuilders.h"
+#include "generators/client/FileBuilders.h"
 
 TGeneratedFiles TMobileClientLayout::Generate(const TClassCode& code) {
     return TGeneratedFiles{BuildAddLayout(code), BuildEditLayout(code), BuildDetailLayout(code)} +

@@ -1,9 +1,9 @@
 // The list screen's layout (a heading per phone-list member above the list view) and the layout
 // of one list row (a view per phone-list member, in the same order).
 
-#include "generators/ClientFile.h"
-#include "generators/FileBuilders.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/MemberTemplates.h"
 
 namespace {
 

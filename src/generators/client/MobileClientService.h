@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/GeneratedFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 // service/<Class>Service.java: add, query, update, delete and get-by-key requests to the
 // class's servlet.

@@ -1,7 +1,7 @@
-#include "generators/MobileClientAdapter.h"
+#include "generators/client/MobileClientAdapter.h"
 
-#include "generators/ClientFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/MemberTemplates.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // <Class>DetailActivity.java: one record, fetched by the key that the list screen hands over,
 // shown read-only; references show the referenced record's display member.
 
-#include "generators/FileBuilders.h"
-#include "generators/ScreenPieces.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/ScreenPieces.h"
 
 namespace {
 

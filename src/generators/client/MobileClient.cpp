@@ -1,4 +1,4 @@
-#include "generators/MobileClient.h"
+#include "generators/client/MobileClient.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -6,13 +6,13 @@
 #include "generation/FileOperate.h"
 #include "generation/OutputProject.h"
 #include "generation/Printer.h"
-#include "generators/ClientFile.h"
-#include "generators/MobileClientActivity.h"
-#include "generators/MobileClientAdapter.h"
-#include "generators/MobileClientDomain.h"
-#include "generators/MobileClientLayout.h"
-#include "generators/MobileClientListHandler.h"
-#include "generators/MobileClientService.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/MobileClientActivity.h"
+#include "generators/client/MobileClientAdapter.h"
+#include "generators/client/MobileClientDomain.h"
+#include "generators/client/MobileClientLayout.h"
+#include "generators/client/MobileClientListHandler.h"
+#include "generators/client/MobileClientService.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/GeneratedFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 // activity/<Class>AddActivity.java and the class's other screens, in the order add, edit,
 // list, detail, query.

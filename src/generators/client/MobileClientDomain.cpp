@@ -1,7 +1,7 @@
-#include "generators/MobileClientDomain.h"
+#include "generators/client/MobileClientDomain.h"
 
-#include "generators/ClientFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/MemberTemplates.h"
 
 TGeneratedFiles TMobileClientDomain::Generate(const TClassCode& code) {
     const TVars& classVars = code.vars();

@@ -1,10 +1,10 @@
 // The query layout: one condition row per query member (two for a date, whose check box says
 // whether the date takes part) above a centred query button.
 
-#include "generators/ClientFile.h"
-#include "generators/FileBuilders.h"
-#include "generators/LayoutPieces.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/LayoutPieces.h"
+#include "generators/client/MemberTemplates.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 #include "generation/JavaNames.h"
-#include "generators/ViewIds.h"
+#include "generators/client/ViewIds.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/GeneratedFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 // util/<Class>SimpleAdapter.java: binds one row of the list screen to the phone-list members,
 // fetching the shown text of referenced objects through their services.

@@ -1,6 +1,6 @@
-#include "generators/MobileClientActivity.h"
+#include "generators/client/MobileClientActivity.h"
 
-#include "generators/FileBuilders.h"
+#include "generators/client/FileBuilders.h"
 
 TGeneratedFiles TMobileClientActivity::Generate(const TClassCode& code) {
     return {BuildAddScreen(code), BuildEditScreen(code), BuildListScreen(code),

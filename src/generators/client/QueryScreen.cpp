@@ -1,8 +1,8 @@
 // <Class>QueryActivity.java: a form with one input per query member that fills a condition object
 // of the class and hands it to the list screen.
 
-#include "generators/FileBuilders.h"
-#include "generators/ScreenPieces.h"
+#include "generators/client/FileBuilders.h"
+#include "generators/client/ScreenPieces.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "generators/MobileClientService.h"
+#include "generators/client/MobileClientService.h"
 
-#include "generators/ClientFile.h"
-#include "generators/MemberTemplates.h"
+#include "generation/Protocol.h"
+#include "generators/client/ClientFile.h"
+#include "generators/client/MemberTemplates.h"
 
 namespace {
 
@@ -36,12 +37,12 @@ constexpr char16_t kNewParams[] =
     u"\t\tHashMap<String, String> params = new HashMap<String, String>();\n";
 constexpr char16_t kKeyParams[] =
     u"\t\tparams.put(\"$keyName$\", $keyValue$);\n"
-    "\t\tparams.put(\"action\", \"$action$\");\n";
+    "\t\tparams.put(\"$actionParameter$\", \"$action$\");\n";
 // Posts the form and decodes the answer into `result`, inside an open try block.
 constexpr char16_t kPost[] =
     u"\t\tbyte[] resultByte;\n"
     "\t\ttry {\n"
-    "\t\t\tresultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + \"$Class$Servlet?\", params, "
+    "\t\t\tresultByte = HttpUtil.SendPostRequest(HttpUtil.BASE_URL + \"$servlet$?\", params, "
     "\"UTF-8\");\n"
     "\t\t\tString result = new String(resultByte, \"UTF-8\");\n";
 // Answers the server's text; on a failure does $onFailure$ (a Java statement without its ";").
@@ -70,7 +71,7 @@ void printSave(TPrinter& printer, const TClassCode& code, const TVars& classVars
         printer.print(WireTemplatesOf(member.wireCategory()).formParameter,
                       TVars(&save, &code.member(member)));
     }
-    printer.print(u"\t\tparams.put(\"action\", \"$action$\");\n", save)
+    printer.print(u"\t\tparams.put(\"$actionParameter$\", \"$action$\");\n", save)
         .print(kPost, save)
         .print(kReturnText, save);
 }
@@ -80,7 +81,8 @@ void printQuery(TPrinter& printer, const TClassCode& code, const TVars& classVar
         u"\t/* 查询$friend$ */\n"
         "\tpublic List<$Class$> Query$Class$($Class$ queryCondition$Class$) throws "
         "Exception {\n"
-        "\t\tString urlString = HttpUtil.BASE_URL + \"$Class$Servlet?action=query\";\n"
+        "\t\tString urlString = HttpUtil.BASE_URL + "
+        "\"$servlet$?$actionParameter$=$queryAction$\";\n"
         "\t\tif(queryCondition$Class$ != null) {\n",
         classVars);
     for (const TMemberInfo* member : code.cls.queryMembers()) {
@@ -107,7 +109,7 @@ void printQuery(TPrinter& printer, const TClassCode& code, const TVars& classVar
 
 void printDelete(TPrinter& printer, const TVars& keyed) {
     TVars vars(&keyed);
-    vars.set(u"action", QStringLiteral("delete"))
+    vars.set(u"action", ActionSpec(TAction::Delete).name)
         .set(u"onFailure",
              Format(u"return \"$friendText$信息删除失败! \" + HttpUtil.errorText(e)", keyed));
     printer
@@ -123,7 +125,7 @@ void printDelete(TPrinter& printer, const TVars& keyed) {
 
 void printGet(TPrinter& printer, const TClassCode& code, const TVars& keyed) {
     TVars vars(&keyed);
-    vars.set(u"action", QStringLiteral("updateQuery"));
+    vars.set(u"action", ActionSpec(TAction::UpdateQuery).name);
     printer
         .print(
             u"\t/* 根据$keyComment$获取$friend$对象 */\n"
@@ -161,16 +163,20 @@ void printGet(TPrinter& printer, const TClassCode& code, const TVars& keyed) {
 }  // namespace
 
 TGeneratedFiles TMobileClientService::Generate(const TClassCode& code) {
-    const TVars& classVars = code.vars();
+    // The servlet's address and the names of its actions, as the protocol gives them.
+    TVars classVars(&code.vars());
+    classVars.set(u"servlet", code.cls.className + protocol::kServletSuffix)
+        .set(u"actionParameter", protocol::kActionParameter)
+        .set(u"queryAction", ActionSpec(TAction::Query).name);
     // The key as a form parameter.
     TVars keyed(&classVars);
     keyed.set(u"keyValue",
               Format(code.cls.hasIntegerKey() ? u"$key$ + \"\"" : u"$key$", classVars));
     TPrinter printer;
     printer.print(kHead, classVars);
-    printSave(printer, code, classVars, u"添加", u"Add", u"add");
+    printSave(printer, code, classVars, u"添加", u"Add", ActionSpec(TAction::Add).name);
     printQuery(printer, code, classVars);
-    printSave(printer, code, classVars, u"更新", u"Update", u"update");
+    printSave(printer, code, classVars, u"更新", u"Update", ActionSpec(TAction::Update).name);
     printDelete(printer, keyed);
     printGet(printer, code, keyed);
     printer.print(u"}\n");

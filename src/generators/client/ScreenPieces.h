@@ -6,7 +6,7 @@
 #include "generation/CodeModel.h"
 #include "generation/GeneratedFile.h"
 #include "generation/Printer.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 // Pieces of the generated screens (activities) that more than one screen prints. Their
 // templates use the class's variables (TClassCode) and the screen's: $activity$ (e.g.

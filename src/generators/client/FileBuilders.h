@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/GeneratedFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 // The six layouts of a class, each built by its own step; TMobileClientLayout writes them in the
 // order add, edit, detail, list, list row, query.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/GeneratedFile.h"
-#include "generators/MemberTemplates.h"
+#include "generators/client/MemberTemplates.h"
 
 // domain/<Class>.java: a serializable bean with a field, getter and setter per member.
 class TMobileClientDomain {

@@ -12,7 +12,7 @@ namespace {
 const QSet<QString> kImportedNames = {
     "Answer",    "ArrayList",     "Conditions",        "Connection",  "Database", "Form",
     "List",      "LocalDateTime", "PreparedStatement", "QueryValues", "Refusal",  "Replies",
-    "ResultSet", "Rows",          "SQLException",      "ServletBase", "Texts",    "Values"};
+    "ResultSet", "Rows",          "SQLException",      "ServletBase", "Protocol", "Values"};
 
 // Locals and parameters of the generated code that a class's object variable must not be.
 const QSet<QString> kLocalNames = {"form", "connection", "key",       "dao", "xml",   "json",
@@ -527,7 +527,7 @@ void printReferenceChecks(TPrinter& printer, const TClassModel& cls, const TMemb
         check.set(u"notSelf", notSelf);
         printer.print(
             u"        if ($given$ && !$dao$.$exists$(connection, $obj$.get$Name$())$notSelf$) {\n"
-            "            throw new Refusal(409, Texts.referenceMissing(\"$label$\", "
+            "            throw new Refusal(409, Protocol.referenceToNothing(\"$label$\", "
             "\"$refKeyLabel$\",\n"
             "                    $obj$.get$Name$(), \"$refFriend$\"));\n"
             "        }\n",
@@ -696,7 +696,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
                             vars)
                  : FormatLf(u"            if (dao.exists(connection, $obj$.get$KeyName$())) {\n"
                             "                throw new Refusal(409,\n"
-                            "                        Texts.keyTaken(KEY_LABEL, "
+                            "                        Protocol.keyExists(KEY_LABEL, "
                             "$obj$.get$KeyName$(), FRIEND_NAME));\n"
                             "            }\n"
                             "            checkReferences(connection, $obj$, true);\n"
@@ -709,11 +709,11 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
         "$imports$"
         "import com.mobileclient.server.Database;\n"
         "import com.mobileclient.server.Form;\n"
+        "import com.mobileclient.server.Protocol;\n"
         "$queryImport$"
         "import com.mobileclient.server.Refusal;\n"
         "import com.mobileclient.server.Replies;\n"
         "import com.mobileclient.server.ServletBase;\n"
-        "import com.mobileclient.server.Texts;\n"
         "import com.mobileclient.server.Values;\n"
         "import java.sql.Connection;\n"
         "import java.sql.SQLException;\n"
@@ -739,7 +739,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
     }
     printer.print(
         u"$addStore$"
-        "            return Answer.text(Texts.added(FRIEND_NAME));\n"
+        "            return Answer.text(Protocol.addText(FRIEND_NAME));\n"
         "        });\n"
         "    }\n"
         "\n"
@@ -750,7 +750,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
         "            requireExisting(connection, $obj$.get$KeyName$());\n"
         "            checkReferences(connection, $obj$, false);\n"
         "            dao.update(connection, $obj$);\n"
-        "            return Answer.text(Texts.updated(FRIEND_NAME));\n"
+        "            return Answer.text(Protocol.updateText(FRIEND_NAME));\n"
         "        });\n"
         "    }\n"
         "\n"
@@ -761,7 +761,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
         "            requireExisting(connection, key);\n"
         "$holderCheck$"
         "            dao.delete(connection, key);\n"
-        "            return Answer.text(Texts.deleted(FRIEND_NAME));\n"
+        "            return Answer.text(Protocol.deleteText(FRIEND_NAME));\n"
         "        });\n"
         "    }\n"
         "\n"
@@ -786,7 +786,7 @@ TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassMode
         "    private void requireExisting(Connection connection, $keyType$ key) throws "
         "SQLException {\n"
         "        if (!dao.exists(connection, key)) {\n"
-        "            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));\n"
+        "            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));\n"
         "        }\n"
         "    }\n",
         vars);

@@ -14,6 +14,8 @@ TGeneratedFile BackendDaoFile(const TProjectModel& project, const TClassModel& c
 TGeneratedFile BackendServletFile(const TProjectModel& project, const TClassModel& cls);
 TGeneratedFile BackendSchemaFile(const TProjectModel& project);
 TGeneratedFile BackendWebXml(const TProjectModel& project);
+// The protocol's addresses, actions, limits and texts for the runtime (generation/Protocol.h).
+TGeneratedFile BackendProtocolFile();
 
 // A class's or member's name as PostgreSQL takes it: the name itself when its UTF-8 form fits
 // PostgreSQL's 63 bytes, or else its longest such beginning (whole characters) that leaves room

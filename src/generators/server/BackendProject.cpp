@@ -1,6 +1,8 @@
 #include <QCryptographicHash>
+#include <QRegularExpression>
 
 #include "generation/Printer.h"
+#include "generation/Protocol.h"
 #include "generation/TextForms.h"
 #include "generators/server/BackendJava.h"
 #include "generators/server/BackendMembers.h"
@@ -166,4 +168,171 @@ TGeneratedFile BackendWebXml(const TProjectModel& project) {
         "</web-app>\n");
     return {QStringLiteral("src/main/webapp/WEB-INF"), QStringLiteral("web.xml"), printer.text(),
             FileEncoding::Utf8, QString()};
+}
+
+namespace {
+
+// A Java parameter name from what a protocol value stands for: "the member's label" ->
+// memberLabel (up to the first comma, four words at most, "the" and "'s" left out).
+QString parameterName(const QString& meaning, QStringList& taken) {
+    QString words = meaning.section(QLatin1Char(','), 0, 0);
+    words.remove(QStringLiteral("'s"));
+    QStringList parts;
+    for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word != QLatin1String("the") && word != QLatin1String("a") && parts.size() < 4) {
+            parts.append(parts.isEmpty() ? word.toLower() : AccessorStem(word.toLower()));
+        }
+    }
+    QString name = parts.join(QString());
+    name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
+    if (name.isEmpty() || taken.contains(name)) {
+        name = QStringLiteral("value") + QString::number(taken.size() + 1);
+    }
+    taken.append(name);
+    return name;
+}
+
+// "updateQuery" -> UPDATE_QUERY
+QString constantName(const QString& camel) {
+    QString name;
+    for (const QChar c : camel) {
+        if (c.isUpper() && !name.isEmpty()) {
+            name += QLatin1Char('_');
+        }
+        name += c.toUpper();
+    }
+    return name;
+}
+
+// A text method of the protocol class: its Javadoc, its parameters and the format it fills.
+void printTextMethod(TPrinter& printer, const QString& name, const QString& comment,
+                     const QString& format, const QStringList& meanings) {
+    QStringList taken;
+    QStringList parameters;
+    QStringList values;
+    for (const QString& meaning : meanings) {
+        const QString parameter = parameterName(meaning, taken);
+        parameters.append(QStringLiteral("Object ") + parameter);
+        values.append(parameter);
+    }
+    TVars vars;
+    vars.set(u"name", name)
+        .setJavaComment(u"comment", comment)
+        .set(u"parameters", parameters.join(QStringLiteral(", ")))
+        .setJavaString(u"format", format)
+        .set(u"values", values.isEmpty() ? QString() : ", " + values.join(QStringLiteral(", ")));
+    printer.print(
+        u"\n"
+        "    /** $comment$ */\n"
+        "    public static String $name$($parameters$) {\n"
+        "        return fill(\"$format$\"$values$);\n"
+        "    }\n",
+        vars);
+}
+
+}  // namespace
+
+TGeneratedFile BackendProtocolFile() {
+    TVars vars;
+    QStringList posted;
+    QString actions;
+    for (const TActionSpec& action : ProtocolActions()) {
+        const QString constant = constantName(action.name) + QStringLiteral("_ACTION");
+        actions += FormatLf(u"    public static final String $constant$ = \"$name$\";\n",
+                            TVars().set(u"constant", constant).setJavaString(u"name", action.name));
+        if (action.posted) {
+            posted.append(constant);
+        }
+    }
+    vars.setJavaString(u"actionParameter", protocol::kActionParameter)
+        .setJavaString(u"upload", protocol::kUpload)
+        .setJavaString(u"uploadField", protocol::kUploadField)
+        .setJavaString(u"picturePrefix", protocol::kPicturePrefix)
+        .setJavaString(u"noImage", protocol::kNoImage)
+        .set(u"maxForm", QString::number(protocol::kMaxFormBytes))
+        .set(u"maxPicture", QString::number(protocol::kMaxPictureBytes))
+        .set(u"maxUpload", QString::number(protocol::kMaxUploadBytes))
+        .setJavaString(u"textType", QString::fromLatin1(protocol::kTextType))
+        .setJavaString(u"jsonType", QString::fromLatin1(protocol::kJsonType))
+        .setJavaString(u"xmlType", QString::fromLatin1(protocol::kXmlType))
+        .set(u"actions", actions)
+        .set(u"posted", posted.join(QStringLiteral(", ")))
+        .setJavaString(u"integer", MemberTypeOf(MemberCategory::Integer).expected)
+        .setJavaString(u"number", MemberTypeOf(MemberCategory::Float).expected)
+        .setJavaString(u"date", MemberTypeOf(MemberCategory::Date).expected);
+    TPrinter printer(u"\n");
+    printer.print(
+        u"package com.mobileclient.server;\n"
+        "\n"
+        "import java.util.List;\n"
+        "\n"
+        "/**\n"
+        " * The protocol between the generated client and its servers: the addresses, the "
+        "actions,\n"
+        " * the limits and every text a server answers, as the client shows it.\n"
+        " */\n"
+        "public final class Protocol {\n"
+        "    public static final String ACTION_PARAMETER = \"$actionParameter$\";\n"
+        "    public static final String UPLOAD = \"$upload$\";\n"
+        "    public static final String UPLOAD_FIELD = \"$uploadField$\";\n"
+        "    public static final String PICTURE_PREFIX = \"$picturePrefix$\";\n"
+        "    public static final String NO_IMAGE = \"$noImage$\";\n"
+        "\n"
+        "    public static final long MAX_FORM_BYTES = $maxForm$;\n"
+        "    public static final long MAX_PICTURE_BYTES = $maxPicture$;\n"
+        "    /** The picture and the multipart framing around it. */\n"
+        "    public static final long MAX_UPLOAD_BYTES = $maxUpload$;\n"
+        "\n"
+        "    public static final String TEXT_TYPE = \"$textType$\";\n"
+        "    public static final String JSON_TYPE = \"$jsonType$\";\n"
+        "    public static final String XML_TYPE = \"$xmlType$\";\n"
+        "\n"
+        "$actions$"
+        "    /** The actions sent as a POSTed form; the others are GET requests. */\n"
+        "    public static final List<String> POSTED_ACTIONS =\n"
+        "            List.of($posted$);\n"
+        "\n"
+        "    /** What a parameter should have been, as wrongValue names it. */\n"
+        "    public static final String EXPECTED_INTEGER = \"$integer$\";\n"
+        "    public static final String EXPECTED_NUMBER = \"$number$\";\n"
+        "    public static final String EXPECTED_DATE = \"$date$\";\n"
+        "\n"
+        "    private Protocol() {\n"
+        "    }\n",
+        vars);
+    for (const TActionSpec& action : ProtocolActions()) {
+        if (action.answer == TAnswerForm::Text) {
+            printTextMethod(printer, action.name + QStringLiteral("Text"),
+                            QStringLiteral("Status 200 for ") + action.name + QLatin1Char('.'),
+                            action.successText, {QStringLiteral("the class's friendly name")});
+        }
+    }
+    for (const TRefusalSpec& refusal : ProtocolRefusals()) {
+        const QString comment =
+            QStringLiteral("Status ") + QString::number(refusal.status) +
+            (refusal.values.isEmpty() ? QStringLiteral(".")
+                                      : QStringLiteral("; the text names ") +
+                                            refusal.values.join(QStringLiteral(", ")) + '.');
+        printTextMethod(printer, refusal.name, comment, refusal.format, refusal.values);
+    }
+    printer.print(
+        u"\n"
+        "    /** The format with %1 ... %9 replaced by the values, in one pass. */\n"
+        "    private static String fill(String format, Object... values) {\n"
+        "        StringBuilder text = new StringBuilder(format.length() + 32);\n"
+        "        for (int i = 0; i < format.length(); i++) {\n"
+        "            char c = format.charAt(i);\n"
+        "            int index = i + 1 < format.length() ? format.charAt(i + 1) - '1' : -1;\n"
+        "            if (c == '%' && index >= 0 && index < values.length) {\n"
+        "                text.append(values[index]);\n"
+        "                i++;\n"
+        "            } else {\n"
+        "                text.append(c);\n"
+        "            }\n"
+        "        }\n"
+        "        return text.toString();\n"
+        "    }\n"
+        "}\n");
+    return BackendJavaFile(QStringLiteral("server"), QStringLiteral("Protocol.java"),
+                           printer.text());
 }

@@ -54,6 +54,7 @@ TGeneratedFiles WebBackendFiles(const TProjectModel& project, const QString& app
         files << BackendDomainFile(cls) << BackendDaoFile(project, cls)
               << BackendServletFile(project, cls);
     }
-    files << BackendSchemaFile(project) << BackendWebXml(project) << pomFile(project, appFolder);
+    files << BackendSchemaFile(project) << BackendProtocolFile() << BackendWebXml(project)
+          << pomFile(project, appFolder);
     return files;
 }

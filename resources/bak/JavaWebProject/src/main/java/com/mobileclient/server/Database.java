@@ -71,7 +71,7 @@ public final class Database {
      */
     public static SQLException refusalIfKeysUsedUp(SQLException failure, String friendName) {
         if ("2200H".equals(failure.getSQLState())) {
-            throw new Refusal(409, Texts.keysUsedUp(friendName));
+            throw new Refusal(409, Protocol.keysUsedUp(friendName));
         }
         return failure;
     }

@@ -29,13 +29,13 @@ public class FallbackServlet extends HttpServlet {
             if (method.equals("GET") || method.equals("HEAD") || method.equals("POST")) {
                 ServletBase.formOf(request, method.equals("POST"));
             }
-            Replies.text(response, 404, Texts.noClass(servlet.group(1)));
+            Replies.text(response, 404, Protocol.noSuchClass(servlet.group(1)));
         } catch (Refusal refusal) {
             Replies.text(response, refusal.status(), refusal.getMessage());
         }
     }
 
     public static void noAddress(HttpServletResponse response) throws IOException {
-        Replies.text(response, 404, Texts.noAddress());
+        Replies.text(response, 404, Protocol.noSuchAddress());
     }
 }

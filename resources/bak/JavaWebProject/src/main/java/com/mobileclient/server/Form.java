@@ -41,7 +41,7 @@ public final class Form {
     public String required(String name) {
         String value = values.get(name);
         if (value == null) {
-            throw new Refusal(400, Texts.missingParameter(name));
+            throw new Refusal(400, Protocol.missingParameter(name));
         }
         return value;
     }
@@ -51,7 +51,7 @@ public final class Form {
         boolean hasValue = equals < end;
         String name = decode(encoded, start, hasValue ? equals : end);
         if (values.containsKey(name)) {
-            throw new Refusal(400, Texts.parameterTwice(name));
+            throw new Refusal(400, Protocol.parameterTwice(name));
         }
         values.put(name, hasValue ? decode(encoded, equals + 1, end) : "");
     }
@@ -85,7 +85,7 @@ public final class Form {
                     .decode(ByteBuffer.wrap(bytes.toByteArray()))
                     .toString();
         } catch (CharacterCodingException e) {
-            throw new Refusal(400, Texts.notUtf8());
+            throw new Refusal(400, Protocol.notUtf8());
         }
     }
 }

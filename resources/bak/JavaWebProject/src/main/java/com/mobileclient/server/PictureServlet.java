@@ -26,14 +26,14 @@ public class PictureServlet extends HttpServlet {
         try {
             PictureStore.Picture picture = PictureStore.find(path.substring(1));
             if (picture == null) {
-                Replies.text(response, 404, Texts.noPicture());
+                Replies.text(response, 404, Protocol.noSuchPicture());
                 return;
             }
             response.setHeader("X-Content-Type-Options", "nosniff");
             Replies.send(response, 200, picture.contentType(), picture.bytes());
         } catch (SQLException e) {
             log("database failure", e);
-            Replies.text(response, 500, Texts.databaseFailure(e.getMessage()));
+            Replies.text(response, 500, BackendTexts.databaseFailure(e.getMessage()));
         }
     }
 }

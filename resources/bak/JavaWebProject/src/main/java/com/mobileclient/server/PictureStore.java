@@ -14,8 +14,9 @@ import java.util.UUID;
  * picture's name, as the client keeps it, is "upload/" followed by its file name.
  */
 public final class PictureStore {
-    /** The name the add screen stores for an object without a picture. */
-    public static final String NO_IMAGE = "noimage.jpg";
+    /** The file name the add screen stores for an object without a picture. */
+    public static final String NO_IMAGE =
+            Protocol.NO_IMAGE.substring(Protocol.PICTURE_PREFIX.length());
 
     private static final String TABLE = "\"" + SchemaManager.PICTURES_TABLE + "\"";
     private static final byte[] PLACEHOLDER = readPlaceholder();
@@ -34,11 +35,11 @@ public final class PictureStore {
     public static String store(byte[] bytes) throws SQLException {
         PictureKind kind = PictureKind.of(bytes);
         if (kind == null) {
-            throw new Refusal(415, Texts.notPicture());
+            throw new Refusal(415, Protocol.notAPicture());
         }
         String name = UUID.randomUUID().toString().replace("-", "") + "." + kind.extension();
         Database.inTransaction(connection -> insert(connection, name, bytes));
-        return "upload/" + name;
+        return Protocol.PICTURE_PREFIX + name;
     }
 
     /**

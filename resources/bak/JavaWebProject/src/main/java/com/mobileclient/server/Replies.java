@@ -12,7 +12,7 @@ public final class Replies {
 
     public static void text(HttpServletResponse response, int status, String text)
             throws IOException {
-        send(response, status, "text/plain; charset=UTF-8", text);
+        send(response, status, Protocol.TEXT_TYPE, text);
     }
 
     public static void send(HttpServletResponse response, int status, String contentType,

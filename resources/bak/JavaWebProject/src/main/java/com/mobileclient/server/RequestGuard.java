@@ -20,10 +20,6 @@ public class RequestGuard extends HttpFilter {
     private static final long serialVersionUID = 1L;
     private static final String BODY = RequestGuard.class.getName() + ".body";
 
-    public static final long FORM_LIMIT = 1 << 20;
-    public static final long PICTURE_LIMIT = 8 << 20;
-    /** The picture and the multipart framing around it. */
-    public static final long UPLOAD_LIMIT = PICTURE_LIMIT + (64 << 10);
 
     /** The body that the guard read; empty when the request had none. */
     public static byte[] body(HttpServletRequest request) {
@@ -46,9 +42,9 @@ public class RequestGuard extends HttpFilter {
     }
 
     private static long limitOf(HttpServletRequest request) {
-        return "/upload".equals(request.getServletPath()) && request.getPathInfo() == null
-                ? UPLOAD_LIMIT
-                : FORM_LIMIT;
+        return ("/" + Protocol.UPLOAD).equals(request.getServletPath()) && request.getPathInfo() == null
+                ? Protocol.MAX_UPLOAD_BYTES
+                : Protocol.MAX_FORM_BYTES;
     }
 
     private static void refuseForeignSite(HttpServletRequest request) {
@@ -59,26 +55,26 @@ public class RequestGuard extends HttpFilter {
         String origin = request.getHeader("Origin");
         String host = request.getHeader("Host");
         if (origin != null && !origin.isEmpty() && !origin.equalsIgnoreCase("http://" + host)) {
-            throw new Refusal(403, Texts.foreignOrigin(origin));
+            throw new Refusal(403, Protocol.foreignOrigin(origin));
         }
         String site = request.getHeader("Sec-Fetch-Site");
         if (site != null && !site.isEmpty() && !site.equalsIgnoreCase("same-origin")
                 && !site.equalsIgnoreCase("none")) {
-            throw new Refusal(403, Texts.foreignSite(site));
+            throw new Refusal(403, Protocol.foreignFetchSite(site));
         }
     }
 
     private static byte[] readBody(HttpServletRequest request, long limit) {
         long declared = request.getContentLengthLong();
         if (declared > limit) {
-            throw new Refusal(413, Texts.bodyTooLarge(limit));
+            throw new Refusal(413, Protocol.bodyTooLarge(limit));
         }
         ByteArrayOutputStream body = new ByteArrayOutputStream(declared > 0 ? (int) declared : 256);
         byte[] buffer = new byte[16384];
         try (InputStream in = request.getInputStream()) {
             for (int count = in.read(buffer); count >= 0; count = in.read(buffer)) {
                 if (body.size() + count > limit) {
-                    throw new Refusal(413, Texts.bodyTooLarge(limit));
+                    throw new Refusal(413, Protocol.bodyTooLarge(limit));
                 }
                 body.write(buffer, 0, count);
             }
@@ -86,7 +82,7 @@ public class RequestGuard extends HttpFilter {
             // Tomcat answers a failed read with its own 400 page; without the recorded
             // exception that page shows no stack trace.
             request.removeAttribute(RequestDispatcher.ERROR_EXCEPTION);
-            throw new Refusal(400, Texts.bodyCutOff());
+            throw new Refusal(400, Protocol.bodyCutOff());
         }
         return body.toByteArray();
     }

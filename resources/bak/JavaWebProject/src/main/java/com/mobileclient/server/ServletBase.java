@@ -7,7 +7,6 @@ import java.io.IOException;
 import java.sql.SQLException;
 import java.nio.charset.StandardCharsets;
 import java.util.Arrays;
-import java.util.List;
 import java.util.Locale;
 
 /**
@@ -18,21 +17,19 @@ import java.util.Locale;
 public abstract class ServletBase extends HttpServlet {
     private static final long serialVersionUID = 1L;
     private static final String ALLOWED = "GET, POST";
-    private static final List<String> POSTED_ACTIONS =
-            List.of("add", "update", "delete", "updateQuery");
 
     /** An answer: status, content type and body. */
     public record Answer(int status, String contentType, String body) {
         public static Answer text(String text) {
-            return new Answer(200, "text/plain; charset=UTF-8", text);
+            return new Answer(200, Protocol.TEXT_TYPE, text);
         }
 
         public static Answer xml(String xml) {
-            return new Answer(200, "text/xml; charset=UTF-8", xml);
+            return new Answer(200, Protocol.XML_TYPE, xml);
         }
 
         public static Answer json(String json) {
-            return new Answer(200, "application/json; charset=UTF-8", json);
+            return new Answer(200, Protocol.JSON_TYPE, json);
         }
     }
 
@@ -59,10 +56,10 @@ public abstract class ServletBase extends HttpServlet {
         try {
             answer = act(formOf(request, isPost), isPost);
         } catch (Refusal refusal) {
-            answer = new Answer(refusal.status(), "text/plain; charset=UTF-8", refusal.getMessage());
+            answer = new Answer(refusal.status(), Protocol.TEXT_TYPE, refusal.getMessage());
         } catch (SQLException e) {
             log("database failure", e);
-            answer = new Answer(500, "text/plain; charset=UTF-8", Texts.databaseFailure(e.getMessage()));
+            answer = new Answer(500, Protocol.TEXT_TYPE, BackendTexts.databaseFailure(e.getMessage()));
         }
         Replies.send(response, answer.status(), answer.contentType(), answer.body());
     }
@@ -78,7 +75,7 @@ public abstract class ServletBase extends HttpServlet {
             return Form.parse(encoded);
         }
         if (!mediaType(request.getContentType()).equals("application/x-www-form-urlencoded")) {
-            throw new Refusal(415, Texts.notUrlEncoded());
+            throw new Refusal(415, Protocol.formContentType());
         }
         byte[] body = RequestGuard.body(request);
         byte[] both = Arrays.copyOf(encoded, encoded.length + 1 + body.length);
@@ -98,19 +95,19 @@ public abstract class ServletBase extends HttpServlet {
     }
 
     private Answer act(Form form, boolean isPost) throws SQLException {
-        String action = form.required("action");
-        boolean posted = POSTED_ACTIONS.contains(action);
-        if (!posted && !action.equals("query")) {
-            throw new Refusal(400, Texts.unknownAction(action));
+        String action = form.required(Protocol.ACTION_PARAMETER);
+        boolean posted = Protocol.POSTED_ACTIONS.contains(action);
+        if (!posted && !action.equals(Protocol.QUERY_ACTION)) {
+            throw new Refusal(400, Protocol.unknownAction(action));
         }
         if (isPost != posted) {
-            throw new Refusal(405, Texts.actionNeedsMethod(action, isPost ? "GET" : "POST"));
+            throw new Refusal(405, Protocol.wrongMethodForAction(action, isPost ? "GET" : "POST"));
         }
         return switch (action) {
-            case "add" -> add(form);
-            case "update" -> update(form);
-            case "delete" -> delete(form);
-            case "updateQuery" -> updateQuery(form);
+            case Protocol.ADD_ACTION -> add(form);
+            case Protocol.UPDATE_ACTION -> update(form);
+            case Protocol.DELETE_ACTION -> delete(form);
+            case Protocol.UPDATE_QUERY_ACTION -> updateQuery(form);
             default -> query(form);
         };
     }
@@ -119,7 +116,7 @@ public abstract class ServletBase extends HttpServlet {
     protected static void refuseIfReferenced(String friendName, Object key, Object holder,
             String holderFriendName, String memberLabel) {
         if (holder != null) {
-            throw new Refusal(409, Texts.stillReferenced(friendName, key, holderFriendName, holder,
+            throw new Refusal(409, Protocol.stillReferenced(friendName, key, holderFriendName, holder,
                     memberLabel));
         }
     }
@@ -135,6 +132,6 @@ public abstract class ServletBase extends HttpServlet {
             response.setStatus(204);
             return;
         }
-        Replies.text(response, 405, Texts.methodNotAllowed(allowed));
+        Replies.text(response, 405, Protocol.methodNotAllowed(allowed));
     }
 }

@@ -24,21 +24,21 @@ public class UploadServlet extends HttpServlet {
             Replies.text(response, refusal.status(), refusal.getMessage());
         } catch (SQLException e) {
             log("database failure", e);
-            Replies.text(response, 500, Texts.databaseFailure(e.getMessage()));
+            Replies.text(response, 500, BackendTexts.databaseFailure(e.getMessage()));
         }
     }
 
     private static byte[] picture(HttpServletRequest request) {
         String contentType = request.getContentType();
-        List<byte[]> files = Multipart.fields(RequestGuard.body(request), contentType, "file");
+        List<byte[]> files = Multipart.fields(RequestGuard.body(request), contentType, Protocol.UPLOAD_FIELD);
         if (!ServletBase.mediaType(contentType).equals("multipart/form-data") || files == null) {
-            throw new Refusal(415, Texts.uploadNotMultipart());
+            throw new Refusal(415, Protocol.uploadContentType());
         }
         if (files.size() != 1) {
-            throw new Refusal(400, Texts.uploadFieldCount());
+            throw new Refusal(400, Protocol.uploadFieldCount());
         }
-        if (files.get(0).length > RequestGuard.PICTURE_LIMIT) {
-            throw new Refusal(413, Texts.bodyTooLarge(RequestGuard.PICTURE_LIMIT));
+        if (files.get(0).length > Protocol.MAX_PICTURE_BYTES) {
+            throw new Refusal(413, Protocol.bodyTooLarge(Protocol.MAX_PICTURE_BYTES));
         }
         return files.get(0);
     }

@@ -37,7 +37,7 @@ public final class Values {
 
     private static void refuseIfLonger(String name, String text, int maxLength) {
         if (maxLength > 0 && text.codePointCount(0, text.length()) > maxLength) {
-            throw new Refusal(400, Texts.textTooLong(name, maxLength));
+            throw new Refusal(400, BackendTexts.textTooLong(name, maxLength));
         }
     }
 
@@ -57,7 +57,7 @@ public final class Values {
     public static String textKey(Form form, String name, String label) {
         String key = text(form, name);
         if (trimmed(key).isEmpty()) {
-            throw new Refusal(400, Texts.emptyKey(label));
+            throw new Refusal(400, Protocol.emptyKey(label));
         }
         return key;
     }
@@ -73,7 +73,7 @@ public final class Values {
         for (int i = 0; i < text.length(); i++) {
             char c = text.charAt(i);
             if (!isTransmittable(c) || (c >= 0x7F && c <= 0x9F)) {
-                throw new Refusal(400, Texts.controlCharacters(name));
+                throw new Refusal(400, Protocol.controlCharacters(name));
             }
         }
         return text;
@@ -88,7 +88,7 @@ public final class Values {
                 // refused below
             }
         }
-        throw new Refusal(400, Texts.wrongValue(name, Texts.INTEGER, text));
+        throw new Refusal(400, Protocol.wrongValue(name, Protocol.EXPECTED_INTEGER, text));
     }
 
     /**
@@ -113,7 +113,7 @@ public final class Values {
                 return value;
             }
         }
-        throw new Refusal(400, Texts.wrongValue(name, Texts.NUMBER, text));
+        throw new Refusal(400, Protocol.wrongValue(name, Protocol.EXPECTED_NUMBER, text));
     }
 
     public static LocalDateTime parseDate(String name, String text) {
@@ -125,7 +125,7 @@ public final class Values {
                 // refused below
             }
         }
-        throw new Refusal(400, Texts.wrongValue(name, Texts.DATE, text));
+        throw new Refusal(400, Protocol.wrongValue(name, Protocol.EXPECTED_DATE, text));
     }
 
     /** The first and the day after the last moment of the date's day. */

@@ -6,11 +6,11 @@ import com.mobileclient.dao.LoanDAO;
 import com.mobileclient.domain.Book;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -32,11 +32,11 @@ public class BookServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, book.getBarcode())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, book.getBarcode(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, book.getBarcode(), FRIEND_NAME));
             }
             checkReferences(connection, book, true);
             dao.insert(connection, book);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -47,7 +47,7 @@ public class BookServlet extends ServletBase {
             requireExisting(connection, book.getBarcode());
             checkReferences(connection, book, false);
             dao.update(connection, book);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -58,7 +58,7 @@ public class BookServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -93,7 +93,7 @@ public class BookServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -101,7 +101,7 @@ public class BookServlet extends ServletBase {
     private void checkReferences(Connection connection, Book book, boolean adding)
             throws SQLException {
         if (book.getBookType() != 0 && !bookTypeDAO.exists(connection, book.getBookType())) {
-            throw new Refusal(409, Texts.referenceMissing("图书类别", "类别编号",
+            throw new Refusal(409, Protocol.referenceToNothing("图书类别", "类别编号",
                     book.getBookType(), "图书类别"));
         }
     }

@@ -6,11 +6,11 @@ import com.mobileclient.dao.ReaderDAO;
 import com.mobileclient.domain.Loan;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -36,7 +36,7 @@ public class LoanServlet extends ServletBase {
             } catch (SQLException e) {
                 throw Database.refusalIfKeysUsedUp(e, FRIEND_NAME);
             }
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -47,7 +47,7 @@ public class LoanServlet extends ServletBase {
             requireExisting(connection, loan.getLoanId());
             checkReferences(connection, loan, false);
             dao.update(connection, loan);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -57,7 +57,7 @@ public class LoanServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             requireExisting(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -87,7 +87,7 @@ public class LoanServlet extends ServletBase {
 
     private void requireExisting(Connection connection, int key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -95,11 +95,11 @@ public class LoanServlet extends ServletBase {
     private void checkReferences(Connection connection, Loan loan, boolean adding)
             throws SQLException {
         if (!loan.getBook().isEmpty() && !bookDAO.exists(connection, loan.getBook())) {
-            throw new Refusal(409, Texts.referenceMissing("借阅图书", "图书条码",
+            throw new Refusal(409, Protocol.referenceToNothing("借阅图书", "图书条码",
                     loan.getBook(), "图书"));
         }
         if (!loan.getReader().isEmpty() && !readerDAO.exists(connection, loan.getReader())) {
-            throw new Refusal(409, Texts.referenceMissing("借阅读者", "读者编号",
+            throw new Refusal(409, Protocol.referenceToNothing("借阅读者", "读者编号",
                     loan.getReader(), "读者"));
         }
     }

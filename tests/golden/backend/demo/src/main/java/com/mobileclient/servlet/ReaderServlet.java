@@ -5,11 +5,11 @@ import com.mobileclient.dao.LoanDAO;
 import com.mobileclient.domain.Reader;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -30,11 +30,11 @@ public class ReaderServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, reader.getReaderNo())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, reader.getReaderNo(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, reader.getReaderNo(), FRIEND_NAME));
             }
             checkReferences(connection, reader, true);
             dao.insert(connection, reader);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -45,7 +45,7 @@ public class ReaderServlet extends ServletBase {
             requireExisting(connection, reader.getReaderNo());
             checkReferences(connection, reader, false);
             dao.update(connection, reader);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -56,7 +56,7 @@ public class ReaderServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -86,7 +86,7 @@ public class ReaderServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 

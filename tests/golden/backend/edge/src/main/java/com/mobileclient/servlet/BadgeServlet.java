@@ -5,10 +5,10 @@ import com.mobileclient.dao.CategoryDAO;
 import com.mobileclient.domain.Badge;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -29,11 +29,11 @@ public class BadgeServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, badge.getBadgePic())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, badge.getBadgePic(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, badge.getBadgePic(), FRIEND_NAME));
             }
             checkReferences(connection, badge, true);
             dao.insert(connection, badge);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -44,7 +44,7 @@ public class BadgeServlet extends ServletBase {
             requireExisting(connection, badge.getBadgePic());
             checkReferences(connection, badge, false);
             dao.update(connection, badge);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -54,7 +54,7 @@ public class BadgeServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             requireExisting(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -79,7 +79,7 @@ public class BadgeServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -87,7 +87,7 @@ public class BadgeServlet extends ServletBase {
     private void checkReferences(Connection connection, Badge badge, boolean adding)
             throws SQLException {
         if (!badge.getCategory().isEmpty() && !categoryDAO.exists(connection, badge.getCategory())) {
-            throw new Refusal(409, Texts.referenceMissing("类别", "类别名称",
+            throw new Refusal(409, Protocol.referenceToNothing("类别", "类别名称",
                     badge.getCategory(), "类别"));
         }
     }

@@ -5,11 +5,11 @@ import com.mobileclient.dao.BadgeDAO;
 import com.mobileclient.domain.Category;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -30,11 +30,11 @@ public class CategoryServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, category.getCategoryName())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, category.getCategoryName(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, category.getCategoryName(), FRIEND_NAME));
             }
             checkReferences(connection, category, true);
             dao.insert(connection, category);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -45,7 +45,7 @@ public class CategoryServlet extends ServletBase {
             requireExisting(connection, category.getCategoryName());
             checkReferences(connection, category, false);
             dao.update(connection, category);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -56,7 +56,7 @@ public class CategoryServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -83,7 +83,7 @@ public class CategoryServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -92,7 +92,7 @@ public class CategoryServlet extends ServletBase {
             throws SQLException {
         if (!category.getParent().isEmpty() && !dao.exists(connection, category.getParent())
                 && !category.getParent().equals(category.getCategoryName())) {
-            throw new Refusal(409, Texts.referenceMissing("上级类别", "类别名称",
+            throw new Refusal(409, Protocol.referenceToNothing("上级类别", "类别名称",
                     category.getParent(), "类别"));
         }
     }

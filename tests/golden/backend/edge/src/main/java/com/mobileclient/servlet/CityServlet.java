@@ -5,11 +5,11 @@ import com.mobileclient.dao.TripDAO;
 import com.mobileclient.domain.City;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -34,7 +34,7 @@ public class CityServlet extends ServletBase {
             } catch (SQLException e) {
                 throw Database.refusalIfKeysUsedUp(e, FRIEND_NAME);
             }
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -45,7 +45,7 @@ public class CityServlet extends ServletBase {
             requireExisting(connection, city.getCityId());
             checkReferences(connection, city, false);
             dao.update(connection, city);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -56,7 +56,7 @@ public class CityServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -81,7 +81,7 @@ public class CityServlet extends ServletBase {
 
     private void requireExisting(Connection connection, int key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 

@@ -6,10 +6,10 @@ import com.mobileclient.dao.YDAO;
 import com.mobileclient.domain.Profile;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -31,11 +31,11 @@ public class ProfileServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, profile.getTrip())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, profile.getTrip(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, profile.getTrip(), FRIEND_NAME));
             }
             checkReferences(connection, profile, true);
             dao.insert(connection, profile);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -46,7 +46,7 @@ public class ProfileServlet extends ServletBase {
             requireExisting(connection, profile.getTrip());
             checkReferences(connection, profile, false);
             dao.update(connection, profile);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -57,7 +57,7 @@ public class ProfileServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -82,7 +82,7 @@ public class ProfileServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -90,7 +90,7 @@ public class ProfileServlet extends ServletBase {
     private void checkReferences(Connection connection, Profile profile, boolean adding)
             throws SQLException {
         if (!profile.getTrip().isEmpty() && !tripDAO.exists(connection, profile.getTrip())) {
-            throw new Refusal(409, Texts.referenceMissing("行程", "行程号",
+            throw new Refusal(409, Protocol.referenceToNothing("行程", "行程号",
                     profile.getTrip(), "行程"));
         }
     }

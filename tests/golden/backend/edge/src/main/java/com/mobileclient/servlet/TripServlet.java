@@ -6,11 +6,11 @@ import com.mobileclient.dao.ProfileDAO;
 import com.mobileclient.domain.Trip;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -32,11 +32,11 @@ public class TripServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, trip.getTripNo())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, trip.getTripNo(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, trip.getTripNo(), FRIEND_NAME));
             }
             checkReferences(connection, trip, true);
             dao.insert(connection, trip);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -47,7 +47,7 @@ public class TripServlet extends ServletBase {
             requireExisting(connection, trip.getTripNo());
             checkReferences(connection, trip, false);
             dao.update(connection, trip);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -58,7 +58,7 @@ public class TripServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -97,7 +97,7 @@ public class TripServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -105,15 +105,15 @@ public class TripServlet extends ServletBase {
     private void checkReferences(Connection connection, Trip trip, boolean adding)
             throws SQLException {
         if (trip.getFromCity() != 0 && !cityDAO.exists(connection, trip.getFromCity())) {
-            throw new Refusal(409, Texts.referenceMissing("出发城市", "城市编号",
+            throw new Refusal(409, Protocol.referenceToNothing("出发城市", "城市编号",
                     trip.getFromCity(), "城市"));
         }
         if (trip.getToCity() != 0 && !cityDAO.exists(connection, trip.getToCity())) {
-            throw new Refusal(409, Texts.referenceMissing("到达城市", "城市编号",
+            throw new Refusal(409, Protocol.referenceToNothing("到达城市", "城市编号",
                     trip.getToCity(), "城市"));
         }
         if (trip.getCity() != 0 && !cityDAO.exists(connection, trip.getCity())) {
-            throw new Refusal(409, Texts.referenceMissing("city", "城市编号",
+            throw new Refusal(409, Protocol.referenceToNothing("city", "城市编号",
                     trip.getCity(), "城市"));
         }
     }

@@ -5,10 +5,10 @@ import com.mobileclient.dao.YDAO;
 import com.mobileclient.domain.X;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -33,7 +33,7 @@ public class XServlet extends ServletBase {
             } catch (SQLException e) {
                 throw Database.refusalIfKeysUsedUp(e, FRIEND_NAME);
             }
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -44,7 +44,7 @@ public class XServlet extends ServletBase {
             requireExisting(connection, x.getA());
             checkReferences(connection, x, false);
             dao.update(connection, x);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -55,7 +55,7 @@ public class XServlet extends ServletBase {
             requireExisting(connection, key);
             checkNotReferenced(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -79,7 +79,7 @@ public class XServlet extends ServletBase {
 
     private void requireExisting(Connection connection, int key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 

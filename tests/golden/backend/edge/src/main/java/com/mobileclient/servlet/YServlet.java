@@ -6,11 +6,11 @@ import com.mobileclient.dao.XDAO;
 import com.mobileclient.domain.Y;
 import com.mobileclient.server.Database;
 import com.mobileclient.server.Form;
+import com.mobileclient.server.Protocol;
 import com.mobileclient.server.QueryValues;
 import com.mobileclient.server.Refusal;
 import com.mobileclient.server.Replies;
 import com.mobileclient.server.ServletBase;
-import com.mobileclient.server.Texts;
 import com.mobileclient.server.Values;
 import java.sql.Connection;
 import java.sql.SQLException;
@@ -32,11 +32,11 @@ public class YServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             if (dao.exists(connection, y.getB())) {
                 throw new Refusal(409,
-                        Texts.keyTaken(KEY_LABEL, y.getB(), FRIEND_NAME));
+                        Protocol.keyExists(KEY_LABEL, y.getB(), FRIEND_NAME));
             }
             checkReferences(connection, y, true);
             dao.insert(connection, y);
-            return Answer.text(Texts.added(FRIEND_NAME));
+            return Answer.text(Protocol.addText(FRIEND_NAME));
         });
     }
 
@@ -47,7 +47,7 @@ public class YServlet extends ServletBase {
             requireExisting(connection, y.getB());
             checkReferences(connection, y, false);
             dao.update(connection, y);
-            return Answer.text(Texts.updated(FRIEND_NAME));
+            return Answer.text(Protocol.updateText(FRIEND_NAME));
         });
     }
 
@@ -57,7 +57,7 @@ public class YServlet extends ServletBase {
         return Database.inTransaction(connection -> {
             requireExisting(connection, key);
             dao.delete(connection, key);
-            return Answer.text(Texts.deleted(FRIEND_NAME));
+            return Answer.text(Protocol.deleteText(FRIEND_NAME));
         });
     }
 
@@ -85,7 +85,7 @@ public class YServlet extends ServletBase {
 
     private void requireExisting(Connection connection, String key) throws SQLException {
         if (!dao.exists(connection, key)) {
-            throw new Refusal(404, Texts.noObject(KEY_LABEL, key, FRIEND_NAME));
+            throw new Refusal(404, Protocol.noSuchObject(KEY_LABEL, key, FRIEND_NAME));
         }
     }
 
@@ -93,11 +93,11 @@ public class YServlet extends ServletBase {
     private void checkReferences(Connection connection, Y y, boolean adding)
             throws SQLException {
         if (!y.getP().isEmpty() && !profileDAO.exists(connection, y.getP())) {
-            throw new Refusal(409, Texts.referenceMissing("档案", "行程",
+            throw new Refusal(409, Protocol.referenceToNothing("档案", "行程",
                     y.getP(), "档案"));
         }
         if (y.getX() != 0 && !xDAO.exists(connection, y.getX())) {
-            throw new Refusal(409, Texts.referenceMissing("@某", "a",
+            throw new Refusal(409, Protocol.referenceToNothing("@某", "a",
                     y.getX(), "某\"甲\"\\"));
         }
     }

@@ -5,11 +5,9 @@
 
 namespace {
 
-constexpr QStringView kLineEnd = u"\r\n";
-
 // Appends the template to `out`, one plain run at a time between the "$" and "\n" that it
 // replaces.
-void expand(QString& out, QStringView text, const TVars* vars) {
+void expand(QString& out, QStringView text, const TVars* vars, QStringView lineEnd = u"\r\n") {
     const char16_t* const begin = text.utf16();
     const char16_t* const end = begin + text.size();
     const char16_t* run = begin;
@@ -19,7 +17,7 @@ void expand(QString& out, QStringView text, const TVars* vars) {
         }
         out.append(QStringView(run, c));
         if (*c == u'\n') {
-            out.append(kLineEnd);
+            out.append(lineEnd);
             run = c + 1;
             continue;
         }
@@ -85,17 +83,17 @@ QString TVars::value(QStringView name) const {
 }
 
 TPrinter& TPrinter::print(QStringView text, const TVars& vars) {
-    expand(text_, text, &vars);
+    expand(text_, text, &vars, lineEnd_);
     return *this;
 }
 
 TPrinter& TPrinter::print(QStringView text) {
-    expand(text_, text, nullptr);
+    expand(text_, text, nullptr, lineEnd_);
     return *this;
 }
 
-QString Format(QStringView text, const TVars& vars) {
+QString Format(QStringView text, const TVars& vars, QStringView lineEnd) {
     QString out;
-    expand(out, text, &vars);
+    expand(out, text, &vars, lineEnd);
     return out;
 }

@@ -75,7 +75,8 @@ class TVars {
 // Builds a generated file's text in memory.
 class TPrinter {
   public:
-    TPrinter() { text_.reserve(16384); }
+    // lineEnd: what each "\n" of a template becomes (the client's files end lines with CR LF).
+    explicit TPrinter(QStringView lineEnd = u"\r\n") : lineEnd_(lineEnd) { text_.reserve(16384); }
     TPrinter& print(QStringView text, const TVars& vars);
     // A template without variables ($$ still stands for a dollar sign).
     TPrinter& print(QStringView text);
@@ -84,10 +85,11 @@ class TPrinter {
 
   private:
     QString text_;
+    QStringView lineEnd_;
 };
 
 // A template's text on its own, e.g. an expression that another template's variable holds.
-QString Format(QStringView text, const TVars& vars);
+QString Format(QStringView text, const TVars& vars, QStringView lineEnd = u"\r\n");
 
 // Template literals joined at compile time, for templates that share some of their lines; the
 // result converts to a QStringView.

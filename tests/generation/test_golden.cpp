@@ -1,17 +1,29 @@
-// Whole generation runs compared byte for byte with the trees under tests/golden/<model>/: the
-// generated files and the run's progress lines. QUILLMERE_UPDATE_GOLDEN=1 rewrites the trees
-// instead (tests/golden/README.md).
+// Whole generation runs compared byte for byte with the trees under tests/golden/<model>/ (the
+// client) and tests/golden/backend/<model>/ (the web backend): the generated files and the run's
+// progress lines. QUILLMERE_UPDATE_GOLDEN=1 rewrites the trees instead (tests/golden/README.md).
 
 #include "Models.h"
 #include "TestSupport.h"
+#include "generators/server/WebBackend.h"
 #include "run/AutoCode.h"
 #include "store/DemoProject.h"
 
 namespace {
 
 using testing::kGoldenRoot;
-using testing::kTemplateProject;
 const QString kProgressFile = QStringLiteral("progress.txt");
+const QString kBackend = QStringLiteral("backend/");
+
+// A golden tree's name: the model's, after "backend/" for the web backend.
+const TOutputTarget& targetOf(const QString& tree) {
+    return tree.startsWith(kBackend) ? WebBackendTarget() : MobileClientTarget();
+}
+QString modelOf(const QString& tree) {
+    return tree.startsWith(kBackend) ? tree.mid(kBackend.size()) : tree;
+}
+QString templateProjectOf(const QString& tree) {
+    return QStringLiteral(QUILLMERE_APP_DIR "/") + targetOf(tree).templateProject;
+}
 
 class ProgressHost : public TGenerationHost {
   public:
@@ -38,21 +50,25 @@ std::pair<qint32, QString> seed(const QString& model) {
 // What a run wrote beyond the copy of the template project, by relative path, and its progress.
 using testing::Tree;
 
-Tree generate(const QString& model) {
+Tree generate(const QString& goldenTree) {
     testing::TempStore store;
     testing::TempAppFolder app;
-    const auto [projectId, projectName] = seed(model);
+    const auto [projectId, projectName] = seed(modelOf(goldenTree));
     ProgressHost host;
-    RunGeneration({projectId, projectName, QString(), app.path()}, host);
+    TRunRequest request{projectId, projectName, QString(), app.path()};
+    request.target = &targetOf(goldenTree);
+    RunGeneration(request, host);
     Tree tree;
     tree[kProgressFile] = host.lines.join(QLatin1Char('\n')).toUtf8() + '\n';
-    const QString output = app.output(projectName);
-    const QStringList copied = testing::filesBelow(kTemplateProject);
+    const QString output = app.path() + QStringLiteral("/projects/") + projectName +
+                           QLatin1Char('/') + request.target->folder;
+    const QString templateProject = templateProjectOf(goldenTree);
+    const QStringList copied = testing::filesBelow(templateProject);
     for (const QString& file : testing::filesBelow(output)) {
         const QByteArray bytes = testing::readAll(output + QLatin1Char('/') + file);
         if (!copied.contains(file)) {
             tree[file] = bytes;
-        } else if (bytes != testing::readAll(kTemplateProject + QLatin1Char('/') + file)) {
+        } else if (bytes != testing::readAll(templateProject + QLatin1Char('/') + file)) {
             tree[file + QStringLiteral(" (differs from the template project)")] = bytes;
         }
     }
@@ -78,7 +94,8 @@ class GoldenTest : public QObject {
 
     static void models() {
         QTest::addColumn<QString>("model");
-        for (const char* model : {"demo", "edge", "empty"}) {
+        for (const char* model :
+             {"demo", "edge", "empty", "backend/demo", "backend/edge", "backend/empty"}) {
             QTest::newRow(model) << QString::fromLatin1(model);
         }
     }
@@ -100,16 +117,20 @@ class GoldenTest : public QObject {
                             "\n(QUILLMERE_UPDATE_GOLDEN=1 rewrites the tree)"));
     }
 
-    // The golden files over a copy of the template project build as an Android project.
+    // The golden files over a copy of the template project build as an Android project, or
+    // compile as a web backend.
     void goldenTreeBuilds_data() { models(); }
     void goldenTreeBuilds() {
         QFETCH(QString, model);
         QTemporaryDir project;
-        testing::copyTree(kTemplateProject, project.path());
+        testing::copyTree(templateProjectOf(model), project.path());
         testing::copyTree(kGoldenRoot + model, project.path());
         QFile::remove(project.filePath(kProgressFile));
-        const testing::ProcessResult verified = testing::runProcess(
-            QStringLiteral(QUILLMERE_SOURCE_DIR "/tools/verify-android-project"), {project.path()});
+        const QString verifier = model.startsWith(kBackend)
+                                     ? QStringLiteral("/tools/verify-backend-project")
+                                     : QStringLiteral("/tools/verify-android-project");
+        const testing::ProcessResult verified =
+            testing::runProcess(QStringLiteral(QUILLMERE_SOURCE_DIR) + verifier, {project.path()});
         QVERIFY2(verified.exitCode == 0, qPrintable(verified.out + verified.err));
     }
 };

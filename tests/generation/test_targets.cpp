@@ -71,10 +71,12 @@ class TargetsTest : public QObject {
         TwoTargets two;
         QCOMPARE(two.run(MobileClientTarget()).last(), kCompleted);
         const testing::Tree client = two.clientState();
-        QCOMPARE(two.run(WebBackendTarget()),
+        const QStringList lines = two.run(WebBackendTarget());
+        QCOMPARE(lines.mid(0, 3),
                  QStringList({"正在移动资源文件。。。",
                               "移动projects/Library/JavaWebProject/src文件夹完毕！",
-                              "移动资源文件完毕!", kCompleted}));
+                              "移动资源文件完毕!"}));
+        QCOMPARE(lines.last(), kCompleted);
         QCOMPARE(readAll(two.backend() + kRuntime), kRuntimeText);
         QCOMPARE(testing::firstDifference(two.clientState(), client), QString());
         const testing::Tree backend = two.backendState();

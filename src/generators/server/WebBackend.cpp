@@ -1,7 +1,7 @@
 #include "generators/server/WebBackend.h"
 
 #include "common/Error.h"
-#include "generation/FileOperate.h"
+#include "files/FileOperate.h"
 #include "generators/server/BackendJava.h"
 
 namespace {

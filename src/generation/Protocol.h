@@ -76,6 +76,7 @@ enum class TRefusal {
     ParameterTwice,
     ControlCharacters,
     WrongValue,
+    TextTooLong,
     MissingParameter,
     EmptyKey,
     NoSuchClass,

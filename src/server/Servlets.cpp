@@ -71,14 +71,25 @@ QVariant keyFromForm(const TClassModel& cls, const TForm& form) {
     return value;
 }
 
+// A text member holds at most its length in characters (the production backend's column holds
+// no more), so both servers refuse what one of them could not keep.
+QVariant withinLength(const TMemberInfo& member, const QVariant& value) {
+    const qint32 length = member.member.memberLength;
+    if (member.category == MemberCategory::String && length > 0 &&
+        value.toString().toUcs4().size() > length) {
+        refuse(TRefusal::TextTooLong, {member.name(), QString::number(length)});
+    }
+    return value;
+}
+
 // Every member's value; an integer key is left null on add (the server assigns it).
 Row rowFromForm(const TClassModel& cls, const TForm& form, bool keyAssigned) {
     Row row;
     for (const TMemberInfo& member : cls.members) {
         if (member.isKey()) {
-            row.append(keyAssigned ? QVariant() : keyFromForm(cls, form));
+            row.append(keyAssigned ? QVariant() : withinLength(member, keyFromForm(cls, form)));
         } else {
-            row.append(parseValue(member, required(form, member.name())));
+            row.append(withinLength(member, parseValue(member, required(form, member.name()))));
         }
     }
     return row;
@@ -186,8 +197,10 @@ TAnswer TAnswer::Refusal(TRefusal refusal, const QStringList& values) {
 
 TForm ParseForm(const QByteArray& encoded) {
     auto decoded = [](QByteArray part) {
-        // A leading U+FEFF is part of the text, not a byte order mark to drop.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        // A leading U+FEFF is part of the text, not a byte order mark to drop; a text that ends
+        // inside a character is no UTF-8 (a decoder with state would drop that character).
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                      QStringConverter::Flag::Stateless);
         const QString text = utf8(QByteArray::fromPercentEncoding(part.replace('+', ' ')));
         if (utf8.hasError()) {
             refuse(TRefusal::NotUtf8);

@@ -9,6 +9,7 @@ import jakarta.servlet.http.HttpServletResponse;
 import java.io.ByteArrayOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
+import java.util.Set;
 
 /**
  * Runs before every address of the application. Refuses requests that may change data when they
@@ -19,6 +20,9 @@ import java.io.InputStream;
 public class RequestGuard extends HttpFilter {
     private static final long serialVersionUID = 1L;
     private static final String BODY = RequestGuard.class.getName() + ".body";
+    /** The methods HTTP defines; any other is no HTTP request the application understands. */
+    private static final Set<String> HTTP_METHODS =
+            Set.of("GET", "HEAD", "POST", "PUT", "DELETE", "CONNECT", "OPTIONS", "TRACE", "PATCH");
 
 
     /** The body that the guard read; empty when the request had none. */
@@ -31,6 +35,7 @@ public class RequestGuard extends HttpFilter {
     protected void doFilter(HttpServletRequest request, HttpServletResponse response,
             FilterChain chain) throws IOException, ServletException {
         try {
+            refuseUnknownMethod(request);
             refuseForeignSite(request);
             request.setAttribute(BODY, readBody(request, limitOf(request)));
         } catch (Refusal refusal) {
@@ -45,6 +50,12 @@ public class RequestGuard extends HttpFilter {
         return ("/" + Protocol.UPLOAD).equals(request.getServletPath()) && request.getPathInfo() == null
                 ? Protocol.MAX_UPLOAD_BYTES
                 : Protocol.MAX_FORM_BYTES;
+    }
+
+    private static void refuseUnknownMethod(HttpServletRequest request) {
+        if (!HTTP_METHODS.contains(request.getMethod())) {
+            throw new Refusal(400, Protocol.unknownMethod(request.getMethod()));
+        }
     }
 
     private static void refuseForeignSite(HttpServletRequest request) {

@@ -37,7 +37,7 @@ public final class Values {
 
     private static void refuseIfLonger(String name, String text, int maxLength) {
         if (maxLength > 0 && text.codePointCount(0, text.length()) > maxLength) {
-            throw new Refusal(400, BackendTexts.textTooLong(name, maxLength));
+            throw new Refusal(400, Protocol.textTooLong(name, maxLength));
         }
     }
 

@@ -74,6 +74,11 @@ public final class Protocol {
         return fill("参数%1应为%2，收到\"%3\"", memberName, memberTypeExpectedForm, textSent);
     }
 
+    /** Status 400; the text names the member's name, the member's length. */
+    public static String textTooLong(Object memberName, Object memberLength) {
+        return fill("参数%1超过%2个字符", memberName, memberLength);
+    }
+
     /** Status 400; the text names the parameter's name. */
     public static String missingParameter(Object parameterName) {
         return fill("缺少参数%1", parameterName);

@@ -83,16 +83,18 @@ public final class SchemaDriver {
             String[] words = tableText.trim().split("\\s+");
             List<ColumnSpec> columns = new ArrayList<>();
             for (int i = 1; i < words.length; ++i) {
-                String[] parts = words[i].split("[:()>]+");
+                String[] parts = words[i].replace("!", "").split("[:()>]+");
                 ColumnType type = ColumnType.valueOf(parts[1].toUpperCase());
                 int length = type == ColumnType.TEXT && parts.length > 2
                         ? Integer.parseInt(parts[2]) : 0;
                 String referenced = words[i].contains(">") ? parts[parts.length - 1] : null;
                 columns.add(new ColumnSpec(parts[0], type, length, referenced));
             }
+            // A key written "name!" is an integer the client gives (a key that refers to a class).
+            boolean given = words[1].contains("!");
             ColumnSpec key = columns.get(0);
             tables.add(new TableSpec(
-                    words[0], key.name(), key.type() == ColumnType.INTEGER, columns));
+                    words[0], key.name(), !given && key.type() == ColumnType.INTEGER, columns));
         }
         return tables;
     }

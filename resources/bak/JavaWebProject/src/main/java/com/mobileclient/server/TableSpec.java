@@ -20,7 +20,9 @@ public record TableSpec(String name, String keyColumn, boolean integerKey,
                 .findFirst()
                 .orElseThrow(() -> new IllegalArgumentException(
                         "table " + name + " has no key column " + keyColumn));
-        if (integerKey != (key.type() == ColumnType.INTEGER) || key.isReference()) {
+        // An integer key may also be the client's (a key that refers to a class with an integer
+        // key): only a key the database assigns must be an integer.
+        if ((integerKey && key.type() != ColumnType.INTEGER) || key.isReference()) {
             throw new IllegalArgumentException(
                     "the key column of table " + name + " does not match integerKey");
         }

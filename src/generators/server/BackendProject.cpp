@@ -173,9 +173,10 @@ TGeneratedFile BackendWebXml(const TProjectModel& project) {
 namespace {
 
 // A Java parameter name from what a protocol value stands for: "the member's label" ->
-// memberLabel (up to the first comma, four words at most, "the" and "'s" left out).
+// memberLabel (up to the first comma or parenthesis, four words at most, "the" and "'s" left
+// out).
 QString parameterName(const QString& meaning, QStringList& taken) {
-    QString words = meaning.section(QLatin1Char(','), 0, 0);
+    QString words = meaning.section(QLatin1Char(','), 0, 0).section(QLatin1Char('('), 0, 0);
     words.remove(QStringLiteral("'s"));
     QStringList parts;
     for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {

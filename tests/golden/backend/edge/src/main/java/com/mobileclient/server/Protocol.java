@@ -155,8 +155,8 @@ public final class Protocol {
     }
 
     /** Status 413; the text names the limit in bytes (a form's, an upload's or a picture's). */
-    public static String bodyTooLarge(Object limitInBytesa) {
-        return fill("请求体超过%1字节的上限", limitInBytesa);
+    public static String bodyTooLarge(Object limitInBytes) {
+        return fill("请求体超过%1字节的上限", limitInBytes);
     }
 
     /** Status 415. */

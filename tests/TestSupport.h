@@ -218,6 +218,56 @@ inline void writeAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// A field of a table in tests/data: \n \r \t \\ stand for a line break, CR, a tab and a backslash.
+inline QString unescapedField(const QString& field) {
+    QString plain;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            plain += field[i];
+            continue;
+        }
+        const QChar code = field[++i];
+        plain += code == 'n'   ? QChar('\n')
+                 : code == 'r' ? QChar('\r')
+                 : code == 't' ? QChar('\t')
+                               : code;
+    }
+    return plain;
+}
+
+// The rows of the table tests/data/NAME, a row a line, its fields parted by tabs. Empty lines
+// and lines starting with # are no rows.
+inline QList<QStringList> tableRows(const QString& name, qsizetype fields) {
+    const QString text = QString::fromUtf8(readAll(QStringLiteral(QUILLMERE_TEST_DATA "/") + name));
+    QList<QStringList> rows;
+    for (const QString& line : text.split('\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith('#')) {
+            rows.append(line.split('\t'));
+            for (QString& field : rows.last()) {
+                field = unescapedField(field);
+            }
+            QTest::qVerify(rows.last().size() == fields, "a row's fields", qPrintable(line),
+                           __FILE__, __LINE__);
+        }
+    }
+    QTest::qVerify(!rows.isEmpty(), "rows", qPrintable(name), __FILE__, __LINE__);
+    return rows;
+}
+
+// QTest rows from the table tests/data/NAME: the tag, then a text for each column (QTest keeps
+// the columns' names, so they are literals).
+inline void addTableRows(const QString& name, std::initializer_list<const char*> columns) {
+    for (const char* column : columns) {
+        QTest::addColumn<QString>(column);
+    }
+    for (QStringList fields : tableRows(name, qsizetype(columns.size()) + 1)) {
+        QTestData& row = QTest::newRow(fields.takeFirst().toUtf8().constData());
+        for (const QString& field : fields) {
+            row << field;
+        }
+    }
+}
+
 // Writes the model to path as a model file, every class on the front page and every member on
 // the query screen; answers the path.
 inline QString writeModelFile(const QString& path, const TProjectModel& model) {

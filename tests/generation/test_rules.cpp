@@ -62,50 +62,10 @@ class RulesTest : public QObject {
     }
 
     void namesAndTextsThatCanNeverWorkAreRefused_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("message");  // its start; empty: the model passes
-        auto row = [](const char* tag, const char* field, const QString& value,
-                      const QString& message) {
-            QTest::newRow(tag) << QString(field) << value << message;
-        };
-        row("plain", "member", "title", "");
-        row("generated variable names", "member", "result", "");
-        row("a class whose object is a generated variable", "class", "Item", "");
-        row("member not ASCII", "member", "a中文", "Book表的成员a中文的名称只能由英文字母");
-        row("member with a blank", "member", "a b", "Book表的成员a b的名称只能由英文字母");
-        row("duplicate member", "member", "id", "Book表的成员id与同一类的另一个成员重名");
-        row("class with a dollar", "class", "A$B", "A$B表的类名只能由英文字母");
-        row("class with a small first letter", "class", "reader", "reader表的类名只能由英文字母");
-        row("Java type", "class", "Timestamp", "Timestamp表的类名与生成代码所用的Java或Android类");
-        row("template class", "class", "HttpUtil", "HttpUtil表的类名与生成代码所用的");
-        row("duplicate class", "class", "Book", "Book表与本项目的另一个类重名");
-        row("case-only duplicate", "class", "BOOK", "Book表与类BOOK的类名只有大小写不同");
-        row("another class's service", "class", "BookService", "Book表生成的类BookService");
-        row("too long", "class", "L" + QString(200, 'l'), "L" + QString(200, 'l') + "表的类名超过");
-        row("euro in a comment", "comment", "价格€",
-            "Book表的成员title的注释含有字符€(U+20AC)"
-            "，生成的GBK编码Java文件无法表示，请删除或替换该字符!");
-        row("emoji in a friendly name", "friend", QString::fromUtf8("图书\xF0\x9F\x98\x80"),
-            QString::fromUtf8("Book表的友好名称含有字符\xF0\x9F\x98\x80(U+1F600)"));
-        // A name is matched whole: a line break, even the last character, is outside the rule.
-        row("class ending in a line break", "class", "Reader\n", "Reader\n表的类名只能由英文字母");
-        row("class ending in CR LF", "class", "Reader\r\n", "Reader\r\n表的类名只能由英文字母");
-        row("member ending in a line break", "member", "title\n",
-            "Book表的成员title\n的名称只能由");
-        row("member with a line break inside", "member", "ti\ntle",
-            "Book表的成员ti\ntle的名称只能由");
-        row("special characters are no reason", "comment", "\"C:\\users\" */ @?\r\n", "");
-        row("member with a dollar", "member", "a$b", "Book表的成员a$b的名称只能由英文字母");
-        row("member with a capital first", "member", "Title", "Book表的成员Title的名称只能由");
-        row("longest class name", "class", "L" + QString(199, 'l'), "");
-        row("another class's query screen", "class", "BookQueryActivity",
-            "Book表生成的类BookQueryActivity");
-        row("another class's list handler", "class", "BookListHandler",
-            "Book表生成的类BookListHandler");
-        row("a keyword in capitals is a name", "member", "cONST", "");
-        for (const char* type : {"String", "Object", "Integer", "R", "MainMenuActivity"}) {
-            row(type, "class", type, QString(type) + "表的类名与生成代码所用的Java或Android类");
+        testing::addTableRows("model-check-rows.tsv", {"field", "value", "message"});
+        for (const QString type : {"String", "Object", "Integer", "R", "MainMenuActivity"}) {
+            QTest::newRow(qPrintable(type))
+                << QString("class") << type << type + "表的类名与生成代码所用的Java或Android类";
         }
     }
 

@@ -21,52 +21,9 @@ class TestAndroidProject : public QObject {
     Q_OBJECT
 
   private slots:
-    // Each row breaks a copy of the demo project (template project plus its golden tree) in a
-    // way the verifier must report, naming what is wrong.
+    // Each row breaks a copy of the demo project in a way the verifier must report.
     void verifierRejectsBrokenProjects_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("reported");
-        const auto row = [](const char* tag, const char* file, const char* from, const char* to,
-                            const char* reported) {
-            QTest::newRow(tag) << file << from << to << reported;
-        };
-        const char* const gradle = "build.gradle";
-        row("unknown layout attribute", "res/layout/main_menu_cell.xml",
-            "android:id=\"@+id/main_menu_label\"",
-            "android:id=\"@+id/main_menu_label\"\n android:glowRadius=\"3dp\"", "glowRadius");
-        row("unknown view id", "res/layout/book_detail.xml", "@+id/TV_count", "@+id/TV_stock",
-            "TV_count");
-        row("method the view lacks", "src/com/mobileclient/activity/BookDetailActivity.java",
-            "this.iv_bookPhoto.setImageBitmap", "this.TV_count.setImageBitmap",
-            "BookDetailActivity.java");
-        row("file Uri for the camera", "src/com/mobileclient/activity/ReaderEditActivity.java",
-            "PictureProvider.uriFor(out)", "Uri.fromFile(out)", ": a file:// Uri");
-        row("Gradle source folder that is not there", gradle, "assets.srcDirs = ['assets']",
-            "assets.srcDirs = ['assets', 'main/assets']",
-            "'main/assets', which is not in the project");
-        row("no namespace", gradle, "namespace = 'com.mobileclient.activity'", "",
-            "build.gradle sets no namespace");
-        row("target below what Google Play takes", gradle, "targetSdk = 36", "targetSdk = 35",
-            "targetSdk 35 is below 36");
-        row("compiled below the target", gradle, "compileSdk = 36", "compileSdk = 35",
-            "compileSdk 35 is below targetSdk 36");
-        row("application id of one segment", gradle, "applicationId = 'com.mobileclient.p_",
-            "applicationId = 'p_", "is no application id");
-        row("application id segment starting with a digit", gradle,
-            "applicationId = 'com.mobileclient.p_", "applicationId = 'com.9mobileclient.p_",
-            "is no application id");
-        row("package in the manifest", "AndroidManifest.xml",
-            "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"",
-            "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\" "
-            "package=\"com.mobileclient.activity\"",
-            "has a package attribute");
-        row("uses-sdk in the manifest", "AndroidManifest.xml",
-            "<uses-permission android:name=\"android.permission.INTERNET\" />",
-            "<uses-sdk android:targetSdkVersion=\"36\" />\n"
-            "<uses-permission android:name=\"android.permission.INTERNET\" />",
-            "declares <uses-sdk>");
+        testing::addTableRows("broken-android-projects.tsv", {"file", "from", "to", "reported"});
     }
     void verifierRejectsBrokenProjects() {
         QFETCH(QString, file);

@@ -26,44 +26,13 @@ const QString kUpdated = QStringLiteral("类名称更新成功");
 class TestClassForms : public QObject {
     Q_OBJECT
   private slots:
-    // The project holds Book and Reader; each row enters a name and a friendly name into the
-    // add dialog or the edit dialog of Book. Only the first failing check speaks.
+    // Each row of the table enters a class name and a friendly name into a dialog.
     void checksRunInOrder_data() {
-        QTest::addColumn<bool>("edit");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("friendName");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char* tag, bool edit, const char* name, const char* friendName,
-                            const QString& message) {
-            QTest::newRow(tag) << edit << QString(name) << QString(friendName) << message;
-        };
-        row("add: both empty", false, "", "", "类名称不能为空!");
-        row("add: friend empty before case", false, "book", "", "友好名称不能为空");
-        row("add: lower-case first letter", false, "book", "图书", "类名首个字母必须大写");
-        row("add: Chinese first character", false, "图书", "图书", "类名首个字母必须大写");
-        row("add: duplicate in the project", false, "Book", "书", "该类名称已经存在!");
-        // The rules of the run, after the dialog's own checks.
-        row("add: same name in capitals", false, "BOOK", "书",
-            "BOOK表与类Book的类名只有大小写不同，两者的布局文件同名，请修改类名!");
-        row("add: a type the generated code uses", false, "Intent", "意图",
-            "Intent表的类名与生成代码所用的Java或Android类Intent重名，请修改类名!");
-        row("add: friendly name GBK cannot write", false, "Price", "欧元€",
-            "Price表的友好名称含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
-            "该字符!");
-        row("add: a dollar in the name", false, "A$B", "书",
-            "A$B表的类名只能由英文字母、数字和下划线组成，并以大写字母开头，请修改类名!");
-        row("add: a line break after the name", false, "Shelf\n", "书架",
-            "Shelf\n表的类名只能由英文字母、数字和下划线组成，并以大写字母开头，请修改类名!");
-        row("add: a new name", false, "Shelf", "书架", kAdded);
-        row("edit: name empty", true, "", "", "类名称不能为空");
-        row("edit: case before friend", true, "book", "", "类名首个字母必须大写");
-        row("edit: friend empty", true, "Book", "", "友好名称不能为空");
-        row("edit: another class's name", true, "Reader", "图书",
-            "Reader表与本项目的另一个类重名，请修改类名!");
-        row("edit: its own name", true, "Book", "书", kUpdated);
+        testing::addTableRows("class-form-checks.tsv",
+                              {"dialog", "className", "friendName", "message"});
     }
     void checksRunInOrder() {
-        QFETCH(bool, edit);
+        QFETCH(QString, dialog);
         QFETCH(QString, className);
         QFETCH(QString, friendName);
         QFETCH(QString, message);
@@ -73,6 +42,7 @@ class TestClassForms : public QObject {
         addClass(p, "Reader", "读者");
         TFormMain& window = bench.open();
         std::unique_ptr<QDialog> form;
+        const bool edit = dialog == "edit";
         if (edit) {
             form = std::make_unique<TUpdateClassForm>(&window, book);
         } else {

@@ -56,27 +56,11 @@ void TestMainForm::emptyStoreReportsEveryMissingSelection() {
     Bench bench;
     bench.open();
     QVERIFY(bench.projects()->count() == 0 && bench.classes()->count() == 0);
-    const QList<std::pair<QString, QString>> commands{
-        {"新建项目(&F)", "工程名称不能为空!"},
-        {"修改项目名称(&X)", "当前未有任何项目被选中!"},
-        {"删除当前项目(&D)", "未有任何项目被选中!"},
-        {"添加类(&A)", "当前未有任何项目被选中!"},
-        {"修改类名(&B)", "没有类被选中!"},
-        {"删除类(&S)", "没有类被选中!"},
-        {"添加成员(&M)", "请先选择类对象"},
-        {"修改成员属性(&E)", "请先选择一个成员"},
-        {"删除成员(&C)", "请先选择一个成员"},
-        {"交换成员(&G)", "请选中2条记录!"},
-        {"成员上移(&U)", "请先选择一个成员"},
-        {"成员下移(&L)", "请先选择一个成员"},
-        {"自动生成代码(&A)", "没有一个工程被选中！"},
-        {"导出模型(&O)...", "当前未有任何项目被选中!"},
-    };
-    for (const auto& [caption, expected] : commands) {
+    for (const QStringList& command : tableRows("commands-without-selection.tsv", 2)) {
         bench.prompts.messages.clear();
         bench.prompts.answers = {""};
-        bench.trigger(caption);
-        QCOMPARE(bench.prompts.messages, QStringList{expected});
+        bench.trigger(command[0]);
+        QCOMPARE(bench.prompts.messages, QStringList{command[1]});
     }
     QVERIFY(bench.prompts.confirmations.isEmpty());
     QCOMPARE(TProjectDAO().ListProjects().size(), 0);

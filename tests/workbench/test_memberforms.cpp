@@ -19,6 +19,28 @@ struct Entries {
     QString comment;
 };
 
+// Entries written as "name=a-b type=日期型 must=1": members not named keep their defaults.
+Entries entriesOf(const QString& text) {
+    Entries e;
+    const QMap<QString, std::optional<bool>*> flags{
+        {"must", &e.must}, {"key", &e.key}, {"query", &e.query}, {"display", &e.display}};
+    const QMap<QString, QString*> texts{
+        {"name", &e.name}, {"type", &e.type}, {"comment", &e.comment}};
+    for (const QString& entry : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = entry.section('=', 0, 0);
+        const QString value = entry.section('=', 1);
+        if (key == "length") {
+            e.length = value;
+        } else if (flags.contains(key)) {
+            *flags[key] = value == "1";
+        } else if (QTest::qVerify(texts.contains(key), "a member of Entries", qPrintable(entry),
+                                  __FILE__, __LINE__)) {
+            *texts[key] = value;
+        }
+    }
+    return e;
+}
+
 void tick(QDialog& form, const char* name, std::optional<bool> value) {
     if (value) {
         form.findChild<QCheckBox*>(name)->setChecked(*value);
@@ -72,15 +94,10 @@ struct Library {
     }
 };
 
-const QString kMustText = QStringLiteral("除了字符串和图片类型外其他类型必须勾选是否必填标志!");
-const QString kKeyTypeText = QStringLiteral("主键字段必须是整型或字符串型!");
-const QString kQueryText = QStringLiteral("参与查询的字段不要设置整型或浮点型或图片型");
 const QString kAddedText = QStringLiteral("类成员属性添加成功!");
 const QString kUpdatedText = QStringLiteral("类成员属性更新成功!");
 
 }  // namespace
-
-Q_DECLARE_METATYPE(Entries)
 
 class TestMemberForms : public QObject {
     Q_OBJECT
@@ -109,54 +126,16 @@ void TestMemberForms::typeListOffersTheOtherClasses() {
     QCOMPARE(typeEntries(alone), builtIn);
 }
 
-// Each row enters a member into the add dialog of Book, or into the edit dialog of Book's image
-// member "cover". Only the first failing check speaks.
 void TestMemberForms::checksRunInOrder_data() {
-    QTest::addColumn<bool>("edit");
-    QTest::addColumn<Entries>("entries");
-    QTest::addColumn<QString>("message");
-    const auto add = [](const char* tag, const Entries& e, const QString& message) {
-        QTest::newRow(tag) << false << e << message;
-    };
-    const auto edit = [](const char* tag, const Entries& e, const QString& message) {
-        QTest::newRow(tag) << true << e << message;
-    };
-    add("add: empty name", {.name = "", .type = kTypeDate}, "成员名称输入不能为空!");
-    add("add: upper-case first letter", {.name = "Title", .type = kTypeDate},
-        "成员属性首个字母必须小写");
-    add("add: Chinese first character", {.name = "书名"}, "成员属性首个字母必须小写");
-    add("add: date not required", {.type = kTypeDate}, kMustText);
-    add("add: reference not required", {.type = "Reader"}, kMustText);
-    add("add: image need not be required", {.type = kTypeImage}, kAddedText);
-    add("add: float key", {.type = kTypeFloat, .must = true, .key = true}, kKeyTypeText);
-    add("add: reference key", {.type = "Reader", .must = true, .key = true}, kKeyTypeText);
-    add("add: integer key", {.type = kTypeInteger, .must = true, .key = true}, kAddedText);
-    add("add: integer query", {.type = kTypeInteger, .must = true, .query = true}, kQueryText);
-    add("add: image query", {.type = kTypeImage, .query = true}, kQueryText);
-    add("add: date query", {.type = kTypeDate, .must = true, .query = true}, kAddedText);
-    // The edit dialog applies the same checks.
-    edit("edit: empty name", {.name = ""}, "成员名称输入不能为空!");
-    edit("edit: date not required", {.type = kTypeDate, .must = false}, kMustText);
-    edit("edit: image need not be required", {.type = kTypeImage, .must = false}, kUpdatedText);
-    edit("edit: float key", {.type = kTypeFloat, .must = true, .key = true}, kKeyTypeText);
-    edit("edit: image query", {.type = kTypeImage, .must = true, .query = true}, kQueryText);
-    edit("edit: float query", {.type = kTypeFloat, .must = true, .query = true}, kQueryText);
-    // The rules of the run, after the dialog's own checks.
-    add("add: keyword", {.name = "class"}, "Book表的成员class的名称是Java关键字，请修改成员名称!");
-    add("add: not an identifier, not required", {.name = "a-b", .type = kTypeDate}, kMustText);
-    add("add: not an identifier", {.name = "a-b"},
-        "Book表的成员a-b的名称只能由英文字母、数字和下划线组成，并以小写字母开头，请修改成员"
-        "名称!");
-    add("add: comment GBK cannot write", {.comment = "价格€"},
-        "Book表的成员title的注释含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
-        "该字符!");
-    edit("edit: its own name", {.name = "cover", .type = kTypeImage, .must = true}, kUpdatedText);
+    testing::addTableRows("member-form-checks.tsv", {"dialog", "entered", "message"});
 }
 
 void TestMemberForms::checksRunInOrder() {
-    QFETCH(bool, edit);
-    QFETCH(Entries, entries);
+    QFETCH(QString, dialog);
     QFETCH(QString, message);
+    QFETCH(QString, entered);
+    const Entries entries = entriesOf(entered);
+    const bool edit = dialog == "edit";
     Library lib;
     std::unique_ptr<QDialog> form;
     if (edit) {
@@ -253,40 +232,15 @@ void TestMemberForms::lengthMustBeADecimalInteger() {
     QCOMPARE(lib.only().memberLength, 0);
 }
 
-// Book already holds its key and drop-down member "code"; Reader has no member yet. Each row
-// enters a new member of Book that is refused, by the dialogs' own checks or by the run's rules.
 void TestMemberForms::aRefusedSaveFocusesTheFieldAtFault_data() {
-    QTest::addColumn<Entries>("entries");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("field");
-    const auto row = [](const char* tag, const Entries& e, const QString& message,
-                        const char* field) {
-        QTest::newRow(tag) << e << message << QString(field);
-    };
-    row("empty name", {.name = ""}, "成员名称输入不能为空!", "Edt_MemberName");
-    row("keyword", {.name = "class"}, "Book表的成员class的名称是Java关键字，请修改成员名称!",
-        "Edt_MemberName");
-    row("date not required", {.type = kTypeDate}, kMustText, "CB_MemberIsMust");
-    row("float key", {.type = kTypeFloat, .must = true, .key = true}, kKeyTypeText,
-        "CB_MemberIsPri");
-    row("image query", {.type = kTypeImage, .query = true}, kQueryText, "CB_QueryFlag");
-    row("length", {.length = "x"}, "长度\"x\"无效，请输入不小于0的整数长度!", "Edt_MemberLength");
-    row("comment", {.comment = "€"},
-        "Book表的成员title的注释含有字符€(U+20AC)，生成的GBK编码Java文件无法表示，请删除或替换"
-        "该字符!",
-        "Edt_MemberComment");
-    row("second key", {.key = true}, "Book表主键设置错误，每个类只能设置一个主键!",
-        "CB_MemberIsPri");
-    row("second drop-down member", {.display = true},
-        "Book表显示成员设置错误，每个类有且只能设置一个下拉框显示字段!", "CB_MemberIsDisplay");
-    row("reference to a class without key", {.type = "Reader", .must = true},
-        "Book表的成员title引用的类Reader没有设置主键!", "CB_MemberType");
+    testing::addTableRows("member-form-focus.tsv", {"entered", "message", "field"});
 }
 
 void TestMemberForms::aRefusedSaveFocusesTheFieldAtFault() {
-    QFETCH(Entries, entries);
     QFETCH(QString, message);
     QFETCH(QString, field);
+    QFETCH(QString, entered);
+    const Entries entries = entriesOf(entered);
     Library lib;
     lib.store(member(lib.project, lib.book, "code", kTypeString, true, true, true));
     TAddMemberForm form(&lib.window);

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
 
 #include "store/Entry.h"
 #include "store/Member.h"
@@ -34,6 +35,12 @@ struct TMemberInfo {
     QString stem() const { return AccessorStem(member.memberName); }  // *Name*
     const QString& comment() const { return member.memberComment; }
     bool isKey() const { return member.memberIsPri == 1; }
+    // The member as users know it (in the servers' texts): its comment, or its name without one.
+    const QString& label() const { return comment().isEmpty() ? name() : comment(); }
+    // The most characters a text member holds (its length); 0 for no limit and other members.
+    qint32 textLength() const {
+        return category == MemberCategory::String ? std::max(member.memberLength, 0) : 0;
+    }
     bool isReference() const { return category == MemberCategory::Reference; }
     // A reference whose referenced key member is an integer member behaves as an integer.
     bool referenceKeyIsInteger() const;

@@ -35,10 +35,6 @@ QString escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString labelOf(const TMemberInfo& member) {
-    return member.comment().isEmpty() ? member.name() : member.comment();
-}
-
 // A stored picture's name shows as the picture; anything else as text.
 QString cell(const TMemberInfo& member, const QVariant& stored) {
     const QString text = WireText(member, stored);
@@ -76,7 +72,7 @@ QString rowTable(const TClassModel& cls, TServerData& data) {
     html += QStringLiteral("<table><tr>");
     for (const TMemberInfo& member : cls.members) {
         html += QStringLiteral("<th>%1<small>%2</small></th>")
-                    .arg(escaped(labelOf(member)), escaped(member.name()));
+                    .arg(escaped(member.label()), escaped(member.name()));
     }
     html += QStringLiteral("</tr>\n");
     for (qsizetype r = 0; r < std::min(rows.size(), kShownRows); ++r) {

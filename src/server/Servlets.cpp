@@ -18,11 +18,6 @@ using Row = TServerData::Row;
     throw TRequestError{RefusalSpec(refusal).status, RefusalText(refusal, values)};
 }
 
-// The member as users know it: its comment, or its name when it has none.
-QString label(const TMemberInfo& member) {
-    return member.comment().isEmpty() ? member.name() : member.comment();
-}
-
 // Characters that XML 1.0 cannot carry at all, not even as a reference.
 bool isTransmittable(QChar c) {
     const char16_t u = c.unicode();
@@ -66,7 +61,7 @@ QVariant keyFromForm(const TClassModel& cls, const TForm& form) {
     const TMemberInfo& key = *cls.keyMember();
     const QVariant value = parseValue(key, required(form, key.name()));
     if (!cls.hasIntegerKey() && value.toString().trimmed().isEmpty()) {
-        refuse(TRefusal::EmptyKey, {label(key)});
+        refuse(TRefusal::EmptyKey, {key.label()});
     }
     return value;
 }
@@ -74,9 +69,8 @@ QVariant keyFromForm(const TClassModel& cls, const TForm& form) {
 // A text member holds at most its length in characters (the production backend's column holds
 // no more), so both servers refuse what one of them could not keep.
 QVariant withinLength(const TMemberInfo& member, const QVariant& value) {
-    const qint32 length = member.member.memberLength;
-    if (member.category == MemberCategory::String && length > 0 &&
-        value.toString().toUcs4().size() > length) {
+    const qint32 length = member.textLength();
+    if (length > 0 && value.toString().toUcs4().size() > length) {
         refuse(TRefusal::TextTooLong, {member.name(), QString::number(length)});
     }
     return value;
@@ -100,7 +94,7 @@ qsizetype keyIndex(const TClassModel& cls) {
 }
 
 QStringList objectNamed(const TClassModel& cls, const QVariant& key) {
-    return {label(*cls.keyMember()), key.toString(), cls.friendName};
+    return {cls.keyMember()->label(), key.toString(), cls.friendName};
 }
 
 QVariant wireValue(const TMemberInfo& member, const QVariant& stored) {
@@ -328,7 +322,7 @@ void TServlets::checkReferences(const TClassModel& cls, const Row& row) {
         const bool selfReference = member.referenced == &cls && row[i] == row[keyIndex(cls)];
         if (!selfReference && !data_.Exists(*member.referenced, row[i])) {
             refuse(TRefusal::ReferenceToNothing,
-                   QStringList{label(member)} + objectNamed(*member.referenced, row[i]));
+                   QStringList{member.label()} + objectNamed(*member.referenced, row[i]));
         }
     }
 }
@@ -344,7 +338,7 @@ void TServlets::checkNotReferenced(const TClassModel& cls, const QVariant& key) 
                 data_.FirstHolder(owner, member, key, &owner == &cls ? key : QVariant());
             if (holder.isValid()) {
                 refuse(TRefusal::StillReferenced, {cls.friendName, key.toString(), owner.friendName,
-                                                   holder.toString(), label(member)});
+                                                   holder.toString(), member.label()});
             }
         }
     }

@@ -47,7 +47,7 @@ TVars classVars(const TClassModel& cls) {
         .set(u"keyType", BackendWireOf(key.wireCategory()).javaType.toString())
         .set(u"keyColumn", QuotedSqlInJava(key.name()))
         .setJavaString(u"keySqlName", SqlName(key.name()))
-        .setJavaString(u"keyLabel", MemberLabel(key));
+        .setJavaString(u"keyLabel", key.label());
     return vars;
 }
 
@@ -507,7 +507,7 @@ void printReferenceChecks(TPrinter& printer, const TClassModel& cls, const TMemb
                  info.referenced == &cls ? QStringLiteral("dao") : daoField(*info.referenced))
             .set(u"exists", HoldsReferencedKey(info) ? QStringLiteral("exists")
                                                      : QStringLiteral("existsByText"))
-            .setJavaString(u"refKeyLabel", MemberLabel(info.refKey()))
+            .setJavaString(u"refKeyLabel", info.refKey().label())
             .setJavaString(u"refFriend", info.referenced->friendName)
             .set(u"given", integer ? FormatLf(u"$obj$.get$Name$() != 0", *member)
                                    : FormatLf(u"!$obj$.get$Name$().isEmpty()", *member));
@@ -557,7 +557,7 @@ void printHolderChecks(TPrinter& printer, const TProjectModel& project, const TC
                 .set(u"heldKey", HoldsReferencedKey(member) ? QStringLiteral("key")
                                                             : keyAsText(*cls.keyMember()))
                 .setJavaString(u"ownerFriend", owner.friendName)
-                .setJavaString(u"label", MemberLabel(member));
+                .setJavaString(u"label", member.label());
             checks += FormatLf(
                 u"        refuseIfReferenced(FRIEND_NAME, key, $dao$.firstWith$Name$(connection, "
                 u"$heldKey$),\n"

@@ -86,24 +86,18 @@ QString QuotedSqlInJava(const QString& name) {
     return InJavaString(QLatin1Char('"') + quoted + QLatin1Char('"'));
 }
 
-QString MemberLabel(const TMemberInfo& member) {
-    return member.comment().isEmpty() ? member.name() : member.comment();
-}
-
 TBackendMember::TBackendMember(const TVars& classVars, const TMemberInfo& member, int index)
     : TVars(&classVars), member(member), wire(BackendWireOf(member.wireCategory())) {
-    const bool limited =
-        member.category == MemberCategory::String && member.member.memberLength > 0;
+    const qint32 length = member.textLength();
     set(u"name", member.name());
     set(u"Name", member.stem());
     set(u"index", QString::number(index));
     set(u"type", wire.javaType.toString());
     set(u"boxed", wire.boxedType.toString());
     set(u"column", QuotedSqlInJava(member.name()));
-    setJavaString(u"label", MemberLabel(member));
-    setJavaComment(u"comment", MemberLabel(member));
-    set(u"maxLength",
-        limited ? QStringLiteral(", ") + QString::number(member.member.memberLength) : QString());
+    setJavaString(u"label", member.label());
+    setJavaComment(u"comment", member.label());
+    set(u"maxLength", length > 0 ? QStringLiteral(", ") + QString::number(length) : QString());
 }
 
 QStringView TBackendMember::templateOf(QStringView TBackendWire::*job) const {

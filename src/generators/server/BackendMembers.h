@@ -51,8 +51,6 @@ class TBackendMember : public TVars {
 
 // The SQL text of a quoted identifier as it stands inside a Java string literal.
 QString QuotedSqlInJava(const QString& name);
-// How users know a member: its comment, or its name when it has none.
-QString MemberLabel(const TMemberInfo& member);
 
 // Whether a reference holds its referenced key in the key's own type (an integer or a text); a
 // reference to a float or date key, or to a key that is itself a reference, may hold it as text.

@@ -25,12 +25,10 @@ const TMemberInfo& typedMember(const TMemberInfo& member) {
 // key (the servlet checks it): the schema manager's keys refer to nothing.
 QString columnSpec(const TMemberInfo& member) {
     const TMemberInfo& typed = typedMember(member);
-    const bool text = typed.wireCategory() == MemberCategory::String;
-    const int length = typed.category == MemberCategory::String ? typed.member.memberLength : 0;
     TVars vars;
     vars.set(u"column", InJavaString(SqlName(member.name())))
         .set(u"type", BackendWireOf(typed.wireCategory()).columnType.toString())
-        .set(u"length", QString::number(text ? std::max(length, 0) : 0))
+        .set(u"length", QString::number(typed.textLength()))
         .set(u"references", member.isReference() && !member.isKey() && HoldsReferencedKey(member)
                                 ? '"' + InJavaString(SqlName(member.refClass())) + '"'
                                 : QStringLiteral("null"));

@@ -11,30 +11,30 @@ public final class QueryValues {
     }
 
     public static String text(Form form, String name) {
-        String text = form.get(name);
-        return text == null || text.isEmpty() ? null : Values.checkedText(name, text);
+        String text = given(form, name);
+        return text == null ? null : Values.checkedText(name, text);
     }
 
     public static Integer integer(Form form, String name) {
-        String text = form.get(name);
-        if (text == null || text.isEmpty()) {
-            return null;
-        }
-        int value = Values.parseInteger(name, text);
-        return value == 0 ? null : value;
+        String text = given(form, name);
+        Integer value = text == null ? null : Values.parseInteger(name, text);
+        return value == null || value == 0 ? null : value;
     }
 
     public static Double number(Form form, String name) {
-        String text = form.get(name);
-        if (text == null || text.isEmpty()) {
-            return null;
-        }
-        double value = Values.parseNumber(name, text);
-        return value == 0 ? null : value;
+        String text = given(form, name);
+        Double value = text == null ? null : Values.parseNumber(name, text);
+        return value == null || value == 0 ? null : value;
     }
 
     public static LocalDateTime date(Form form, String name) {
+        String text = given(form, name);
+        return text == null ? null : Values.parseDate(name, text);
+    }
+
+    /** The parameter's text, or null when it was not sent or is empty. */
+    private static String given(Form form, String name) {
         String text = form.get(name);
-        return text == null || text.isEmpty() ? null : Values.parseDate(name, text);
+        return text == null || text.isEmpty() ? null : text;
     }
 }
